@@ -59,21 +59,21 @@ struct ChannelTable {
 
 // One band's "Set up" page (band A: left1..left16, band B: right1..right16).
 struct BandPage {
-    Choice c1;           // working mode
-    Choice c2;           // channel number "1".."128"
-    std::string c3;      // receiving frequency, MHz
-    Choice c4;           // receiving CTCSS/DCS (tone list with "0FF")
-    Choice c5;           // transmit end signalling
-    Choice c6;           // receiving mode
-    Choice c7;           // transmission CTCSS/DCS
-    Choice c8;           // launch signalling
-    Choice c10;          // power
-    Choice c11;          // bandwidth
-    Choice c12;          // compandor
-    Choice c13;          // scrambler
-    Choice c14;          // difference frequency direction
-    std::string c15;     // transmit offset frequency, MHz
-    Choice c16;          // frequency step
+    Choice c1;        // working mode
+    Choice c2;        // channel number "1".."128"
+    std::string c3;   // receiving frequency, MHz
+    Choice c4;        // receiving CTCSS/DCS (tone list with "0FF")
+    Choice c5;        // transmit end signalling
+    Choice c6;        // receiving mode
+    Choice c7;        // transmission CTCSS/DCS
+    Choice c8;        // launch signalling
+    Choice c10;       // power
+    Choice c11;       // bandwidth
+    Choice c12;       // compandor
+    Choice c13;       // scrambler
+    Choice c14;       // difference frequency direction
+    std::string c15;  // transmit offset frequency, MHz
+    Choice c16;       // frequency step
     bool operator==(const BandPage&) const = default;
 };
 

@@ -1,0 +1,69 @@
+#include "duoband/hex_text.h"
+
+namespace duoband {
+
+namespace {
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+constexpr char kDigits[] = "0123456789ABCDEF";
+
+}  // namespace
+
+bool isHexText(std::string_view text) {
+    if (text.size() % 2 != 0) return false;
+    for (char c : text) {
+        if (hexValue(c) < 0) return false;
+    }
+    return true;
+}
+
+HexText toHex(std::span<const std::uint8_t> bytes) {
+    HexText out;
+    out.reserve(bytes.size() * 2);
+    for (std::uint8_t b : bytes) {
+        out.push_back(kDigits[b >> 4]);
+        out.push_back(kDigits[b & 0x0F]);
+    }
+    return out;
+}
+
+HexText toHex(const Bytes& bytes) {
+    return toHex(std::span<const std::uint8_t>(bytes));
+}
+
+std::optional<Bytes> fromHex(std::string_view hex) {
+    if (!isHexText(hex)) return std::nullopt;
+    Bytes out(hex.size() / 2);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        out[i] = static_cast<std::uint8_t>(hexValue(hex[2 * i]) * 16 + hexValue(hex[2 * i + 1]));
+    }
+    return out;
+}
+
+HexText hexNumber(std::uint64_t value, int digits) {
+    HexText out(static_cast<std::size_t>(digits), '0');
+    for (int i = digits - 1; i >= 0 && value != 0; --i) {
+        out[static_cast<std::size_t>(i)] = kDigits[value & 0x0F];
+        value >>= 4;
+    }
+    return out;
+}
+
+std::optional<std::uint64_t> parseHexNumber(std::string_view hex) {
+    if (hex.empty() || hex.size() > 16) return std::nullopt;
+    std::uint64_t value = 0;
+    for (char c : hex) {
+        const int v = hexValue(c);
+        if (v < 0) return std::nullopt;
+        value = value * 16 + static_cast<std::uint64_t>(v);
+    }
+    return value;
+}
+
+}  // namespace duoband

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include "duoband/memory_image.h"
+
+namespace duoband {
+namespace {
+
+TEST(TransferPlan, AddressesAndLengths) {
+    const auto& plan = transferPlan();
+    EXPECT_EQ(plan[0].address, 0x0400);
+    EXPECT_EQ(plan[63].address, 0x0FD0);  // channels 127, 128 end at 0x0FFF
+    EXPECT_EQ(plan[64].address, 0x1000);
+    EXPECT_EQ(plan[127].address, 0x1BD0);
+    EXPECT_EQ(plan[132].length, 0x10);
+    EXPECT_EQ(plan[135].address, 0x02D0);
+    EXPECT_EQ(plan[135].length, 0x21);
+}
+
+TEST(ReadStep, AcceptedLengths) {
+    EXPECT_TRUE(isAcceptedReadLength(0, 96));
+    EXPECT_FALSE(isAcceptedReadLength(0, 94));
+    for (int step : {132, 133, 134, 135}) EXPECT_TRUE(isAcceptedReadLength(step, 96));
+    EXPECT_TRUE(isAcceptedReadLength(132, 32));
+    EXPECT_TRUE(isAcceptedReadLength(133, 128));
+    EXPECT_TRUE(isAcceptedReadLength(134, 2));
+    EXPECT_TRUE(isAcceptedReadLength(135, 66));
+    EXPECT_FALSE(isAcceptedReadLength(135, 64));
+}
+
+TEST(ReadStep, ChannelStepFillsTwoRows) {
+    EditorModel model;
+    const std::string hello = "00DF9260FFFF0000DF9260FFFF0000C00548454C4C4FFFFF";
+    loadReadStep(model, 64, hello + std::string(48, 'F'));
+    EXPECT_EQ(model.StringGrid2.cell(1, 1), "146.52000");
+    EXPECT_EQ(model.StringGrid2.cell(12, 1), "HELLO");
+    EXPECT_EQ(model.StringGrid2.cell(1, 2), "");
+    EXPECT_EQ(model.StringGrid1.cell(1, 1), "");
+}
+
+TEST(ReadStep, SettingsStepsStoreTheirFields) {
+    EditorModel model;
+    const std::string block = "0105" + std::string(60, 'F') + std::string(32, '0');
+    loadReadStep(model, kStepBandA, block);
+    EXPECT_EQ(model.k[1], block.substr(0, 32));
+    EXPECT_EQ(model.k[2], block.substr(32, 32));
+    EXPECT_EQ(model.left.c1.text(), "Channel Mode");
+    EXPECT_EQ(model.left.c2.text(), "6");
+    const std::string codes = std::string(32, '1') + std::string(24, '2') + std::string(24, '3') +
+                              std::string(24, '4') + std::string(24, 'F');
+    loadReadStep(model, kStepCodes, codes);
+    EXPECT_EQ(model.k[15], std::string(24, '4'));
+}
+
+TEST(ReadStep, ShortReplyStoresOnlyWholeFields) {
+    EditorModel model;
+    const HexText k15 = model.k[15];
+    loadReadStep(model, kStepCodes, "03010203FFFFFFFF" + std::string(80, 'F'));
+    EXPECT_EQ(model.k[12].substr(0, 16), "03010203FFFFFFFF");
+    EXPECT_EQ(model.k[15], k15);
+    EXPECT_EQ(model.sypz[1], "123");
+}
+
+TEST(WriteImage, DefaultModelEncodes) {
+    EditorModel model;
+    const ImageEncoding enc = encodeImage(model);
+    ASSERT_TRUE(enc.ok()) << enc.error;
+    for (int step = 0; step < kTransferSteps; ++step) {
+        EXPECT_EQ(enc.data[static_cast<std::size_t>(step)].size(),
+                  2u * transferPlan()[static_cast<std::size_t>(step)].length)
+            << step;
+    }
+    const std::string emptyRecord = std::string(32, 'F') + "00" + std::string(14, 'F');
+    EXPECT_EQ(enc.data[0], emptyRecord + emptyRecord);
+    EXPECT_EQ(enc.data[kStepBandA], model.k[1] + model.k[2] + std::string(32, 'F'));
+    EXPECT_EQ(enc.data[kStepGeneral], model.k[5] + std::string(60, 'F'));
+    EXPECT_EQ(enc.data[kStepCodes],
+              model.k[12] + model.k[13] + model.k[14] + model.k[15] + std::string(24, 'F'));
+    EXPECT_EQ(enc.data[kStepRemoteState], "00");
+    EXPECT_EQ(enc.data[kStepBootLimits], model.k[10] + model.k[11]);
+}
+
+TEST(WriteImage, RefusesWhatItCannotEncode) {
+    EditorModel model;
+    model.StringGrid2.cell(3, 17) = "bogus";
+    EXPECT_EQ(encodeImage(model).error,
+              "Band B, channel 17, column \"Receiving Mode\": the text \"bogus\" cannot be written "
+              "to the radio.");
+    model = EditorModel();
+    model.k[7] = "00FF";
+    EXPECT_NE(encodeImage(model).error.find("k7"), std::string::npos);
+    model = EditorModel();
+    model.k[11][3] = 'X';
+    EXPECT_NE(encodeImage(model).error.find("k11"), std::string::npos);
+    model = EditorModel();
+    model.sypz9.select(-1);
+    EXPECT_NE(encodeImage(model).error.find("sypz9"), std::string::npos);
+}
+
+TEST(WriteImage, ReadThenWriteGivesBackTheBytes) {
+    // Every record the editor can represent survives decode and encode.
+    EditorModel model;
+    const std::string records[] = {
+        "00DF9260FFFF0000DF9260FFFF0000C00548454C4C4FFFFF",
+        "02A2E0C4C0230102A2E0C487540311F007414243444546FF",
+        "00E4F548029E01FFFFFFFFFFFFFFFF1000FFFFFFFFFFFFFF",
+        std::string(32, 'F') + "00" + std::string(14, 'F'),
+    };
+    for (int step : {5, 70}) {
+        for (const auto& r : records) {
+            const std::string reply = r + records[0];
+            loadReadStep(model, step, reply);
+            EXPECT_EQ(encodeImage(model).data[static_cast<std::size_t>(step)], reply);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace duoband
