@@ -1,0 +1,38 @@
+#include "user_dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+class QtUserDialogs final : public UserDialogs {
+public:
+    void information(QWidget* parent, const QString& text) override {
+        QMessageBox::information(parent, QString(), text);
+    }
+    void error(QWidget* parent, const QString& text) override {
+        QMessageBox::critical(parent, QString(), text);
+    }
+    bool confirm(QWidget* parent, const QString& text) override {
+        return QMessageBox::question(parent, QString(), text, QMessageBox::Yes | QMessageBox::No) ==
+               QMessageBox::Yes;
+    }
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override {
+        return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+    }
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override {
+        return QFileDialog::getSaveFileName(parent, title, QString(), filter, nullptr,
+                                            QFileDialog::DontConfirmOverwrite);
+    }
+};
+
+UserDialogs* installed = nullptr;
+
+}  // namespace
+
+UserDialogs& userDialogs() {
+    static QtUserDialogs qtDialogs;
+    return installed != nullptr ? *installed : qtDialogs;
+}
+
+void installUserDialogs(UserDialogs* dialogs) { installed = dialogs; }

@@ -1,0 +1,27 @@
+// The one seam through which the windows ask the user something: message
+// boxes, the confirmation and the file dialogs. The program uses the Qt
+// dialogs; GUI tests install answers instead, so nothing waits in a modal loop.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+    // A modal information box with an OK button.
+    virtual void information(QWidget* parent, const QString& text) = 0;
+    // A modal error box with an OK button.
+    virtual void error(QWidget* parent, const QString& text) = 0;
+    // A Yes/No question; true only for Yes.
+    virtual bool confirm(QWidget* parent, const QString& text) = 0;
+    // A file name, or an empty string when the dialog is cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+};
+
+// The seam every window uses; the Qt dialogs unless a test installed others.
+UserDialogs& userDialogs();
+// Installs `dialogs` (not owned) for the rest of the run; nullptr restores Qt's.
+void installUserDialogs(UserDialogs* dialogs);

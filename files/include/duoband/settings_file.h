@@ -1,0 +1,57 @@
+// The .bc settings file: a snapshot of the editor's controls, 262 lines of
+// comma-terminated fields.
+//
+//   lines    content                         fields
+//   1..128   band A channel rows 1..128      14 (columns 0..12, one empty)
+//   129      band A "Set up" page            15 (left1..left16, no 9)
+//   130..257 band B channel rows 1..128      14
+//   258      band B "Set up" page            15
+//   259      general page gn1..gn15          15
+//   260      kaiji1, kaiji2, xp1..xp4, xp5   7
+//   261      block fields k1..k15            15
+//   262      sypz1..sypz8, sypz9, sy1..sy8   17
+//
+// Lines are separated by a single CR; the file ends with CR LF. The file is
+// read and written byte for byte (one byte per character).
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "duoband/editor_model.h"
+
+namespace duoband {
+
+struct SettingsFileResult {
+    std::string error;  // empty on success; otherwise says what and where
+    std::filesystem::path path;  // the file actually written (Save)
+    bool ok() const { return error.empty(); }
+};
+
+// The whole file text; an error (nothing produced) when a cell or text holds
+// a character the format cannot carry (',', '"', '\'').
+SettingsFileResult settingsText(const EditorModel& model, std::string& text);
+
+// Checks the whole text first; on any fault the model is left exactly as it
+// was and the error names the line and field.
+SettingsFileResult applySettingsText(std::string_view text, EditorModel& model);
+
+// Save: appends ".bc" unless the name already ends in it; writes a temporary
+// file beside the target and renames it over the target, so a failed save
+// never destroys the old file.
+SettingsFileResult saveSettingsFile(const EditorModel& model, const std::filesystem::path& chosen);
+
+// Open: reads the file as chosen (nothing appended) and applies it.
+SettingsFileResult openSettingsFile(const std::filesystem::path& path, EditorModel& model);
+
+// Whole-file helpers shared by the other small files of the program:
+// write-to-temporary-and-rename with the given permissions.
+SettingsFileResult writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                                       std::filesystem::perms perms = std::filesystem::perms::owner_read |
+                                                                      std::filesystem::perms::owner_write |
+                                                                      std::filesystem::perms::group_read |
+                                                                      std::filesystem::perms::others_read);
+SettingsFileResult readWholeFile(const std::filesystem::path& path, std::string& bytes);
+
+}  // namespace duoband
