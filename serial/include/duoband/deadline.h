@@ -1,0 +1,42 @@
+// A point on the monotonic clock by which a wait must end. Every timed wait
+// of the program goes through this one type, so poll() never sees a wall
+// clock and a wait never rounds itself into a spinning zero-time poll.
+#pragma once
+
+#include <poll.h>
+
+#include <chrono>
+
+namespace duoband {
+
+class Deadline {
+  public:
+    using Clock = std::chrono::steady_clock;
+
+    explicit Deadline(Clock::time_point at) : at_(at) {}
+    static Deadline in(std::chrono::milliseconds span) { return Deadline(Clock::now() + span); }
+    static Deadline never() { return Deadline(Clock::time_point::max()); }
+
+    bool isNever() const { return at_ == Clock::time_point::max(); }
+    bool expired() const { return !isNever() && Clock::now() >= at_; }
+    Clock::time_point at() const { return at_; }
+    // Time left, zero once expired (a never-deadline reports the longest span).
+    std::chrono::milliseconds remaining() const;
+    // Timeout argument for poll(): -1 for never, 0 once expired, otherwise the
+    // time left rounded up so that poll() does not return a hair too early.
+    int pollTimeout() const;
+
+    static Deadline earliest(const Deadline& a, const Deadline& b) {
+        return a.at_ <= b.at_ ? a : b;
+    }
+
+  private:
+    Clock::time_point at_;
+};
+
+// poll() until something is ready or the deadline passes; EINTR is retried
+// with the time then left. Returns poll()'s result: 0 when the deadline
+// passed, -1 with errno on failure.
+int pollUntil(pollfd* fds, nfds_t count, const Deadline& deadline);
+
+}  // namespace duoband

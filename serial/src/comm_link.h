@@ -1,0 +1,56 @@
+// State that TComm shares with its receive and transmit threads. Each thread
+// holds a shared_ptr, so a thread that outlives the bounded wait of
+// ClosePort never touches freed memory.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "duoband/comm.h"
+#include "unique_fd.h"
+
+namespace duoband {
+
+// Lives as long as the component: the notification queue and the send-empty flag.
+struct CommShared {
+    NotificationQueue queue;
+    std::atomic<bool> sendEmpty{true};
+};
+
+// What the receive thread needs of the time-outs; changed at once by the setters.
+struct ReceiveTimeouts {
+    std::atomic<std::uint32_t> interval{0};
+    std::atomic<std::uint32_t> totalMultiplier{0};
+    std::atomic<std::uint32_t> totalConstant{0};
+    std::atomic<bool> ignoreNull{false};
+};
+
+// One opening of the device.
+struct CommLink {
+    CommLink(UniqueFd device, std::shared_ptr<CommShared> owner);
+    ~CommLink();  // drops unsent output and releases the device
+    CommLink(const CommLink&) = delete;
+    CommLink& operator=(const CommLink&) = delete;
+
+    int port() const { return port_.get(); }
+    // Readable once ClosePort wants both threads to end (a manual-reset event).
+    int closeEvent() const { return closeEvent_.get(); }
+    void signalClose();
+
+    void post(Notification n) { shared->queue.push(std::move(n)); }
+    // The line is gone; both threads may see it, the owner hears it once.
+    void postHangup();
+
+    std::shared_ptr<CommShared> shared;
+    ReceiveTimeouts timeouts;
+    WakeQueue<std::vector<std::uint8_t>> blocks;  // waiting for the transmit thread
+
+  private:
+    UniqueFd port_;
+    UniqueFd closeEvent_;
+    std::atomic<bool> hungUp_{false};
+};
+
+}  // namespace duoband

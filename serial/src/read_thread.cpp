@@ -1,0 +1,154 @@
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <chrono>
+#include <optional>
+#include <vector>
+
+#include "comm_threads.h"
+
+namespace duoband {
+
+namespace {
+
+constexpr std::size_t kChunkMax = 2048;  // one read, one chunk at most
+
+struct CounterFlag {
+    int serial_icounter_struct::*counter;
+    std::uint32_t flag;
+};
+constexpr CounterFlag kErrorCounters[] = {
+    {&serial_icounter_struct::overrun, kOverrunError},
+    {&serial_icounter_struct::buf_overrun, kOverrunError},
+    {&serial_icounter_struct::parity, kParityError},
+    {&serial_icounter_struct::frame, kFrameError},
+    {&serial_icounter_struct::brk, kBreakCondition},
+};
+
+// Watches the driver's error counters; devices without them (a pseudo
+// terminal) simply never report a line error.
+class LineErrorWatch {
+  public:
+    explicit LineErrorWatch(int port) : port_(port) {
+        if (::ioctl(port_, TIOCGICOUNT, &last_) == 0) available_ = true;
+    }
+    void check(CommLink& link) {
+        if (!available_) return;
+        serial_icounter_struct now{};
+        if (::ioctl(port_, TIOCGICOUNT, &now) != 0) return;
+        const std::uint32_t flags = lineErrorFlags(last_, now);
+        last_ = now;
+        if (flags != 0) link.post(Notification{kLineError, {}, flags});
+    }
+
+  private:
+    int port_;
+    bool available_ = false;
+    serial_icounter_struct last_{};
+};
+
+enum class ReadOutcome { Gathered, Retry, Gone };
+
+// The bytes of one burst, delivered as one chunk once the line has been
+// quiet for ReadIntervalTimeout (or the total read time-out is used up,
+// or the chunk is full).
+class Burst {
+  public:
+    bool empty() const { return bytes_.empty(); }
+    std::size_t room() const { return kChunkMax - bytes_.size(); }
+    bool full() const { return bytes_.size() >= kChunkMax; }
+    Deadline deliverBy() const { return empty() ? Deadline::never() : deliverBy_; }
+
+    void add(const std::uint8_t* data, std::size_t count, const ReceiveTimeouts& timeouts) {
+        if (bytes_.empty()) firstByteBudget(timeouts);
+        bytes_.insert(bytes_.end(), data, data + count);
+        const auto interval = std::chrono::milliseconds(timeouts.interval.load());
+        deliverBy_ = Deadline::earliest(Deadline::in(interval), totalBy_);
+    }
+    bool dueNow(const ReceiveTimeouts& timeouts) const {
+        return full() || timeouts.interval.load() == 0;
+    }
+    void deliver(CommLink& link) {
+        if (empty()) return;
+        link.post(Notification{kDataReceived, std::move(bytes_), 0});
+        bytes_ = {};
+        bytes_.reserve(kChunkMax);
+    }
+
+  private:
+    void firstByteBudget(const ReceiveTimeouts& timeouts) {
+        const auto total = std::uint64_t{timeouts.totalMultiplier.load()} * kChunkMax +
+                           timeouts.totalConstant.load();
+        totalBy_ = total == 0 ? Deadline::never() : Deadline::in(std::chrono::milliseconds(total));
+    }
+
+    std::vector<std::uint8_t> bytes_;
+    Deadline deliverBy_ = Deadline::never();
+    Deadline totalBy_ = Deadline::never();
+};
+
+ReadOutcome readInto(CommLink& link, Burst& burst) {
+    std::array<std::uint8_t, kChunkMax> buffer;
+    const ssize_t count = ::read(link.port(), buffer.data(), burst.room());
+    if (count < 0 && (errno == EINTR || errno == EAGAIN)) return ReadOutcome::Retry;
+    // 0 after poll() reported data, EIO, ENXIO and the rest: the line is gone.
+    if (count <= 0) return ReadOutcome::Gone;
+    auto end = buffer.begin() + count;
+    if (link.timeouts.ignoreNull.load()) end = std::remove(buffer.begin(), end, 0);
+    burst.add(buffer.data(), static_cast<std::size_t>(end - buffer.begin()), link.timeouts);
+    return ReadOutcome::Gathered;
+}
+
+constexpr short kLineGone = POLLHUP | POLLERR | POLLNVAL;
+
+void receive(CommLink& link) {
+    Burst burst;
+    LineErrorWatch errors(link.port());
+    for (;;) {
+        pollfd fds[] = {{link.closeEvent(), POLLIN, 0}, {link.port(), POLLIN, 0}};
+        const int ready = pollUntil(fds, 2, burst.deliverBy());
+        if (ready < 0) break;
+        if (fds[0].revents != 0) return;
+        if (ready == 0) {
+            burst.deliver(link);
+            continue;
+        }
+        const ReadOutcome outcome =
+            (fds[1].revents & POLLIN) ? readInto(link, burst) : ReadOutcome::Gone;
+        errors.check(link);
+        // A hung-up line may still hand over its last bytes; once it has none, it is gone.
+        if (outcome == ReadOutcome::Gone ||
+            (outcome == ReadOutcome::Retry && (fds[1].revents & kLineGone))) {
+            break;
+        }
+        if (burst.dueNow(link.timeouts)) burst.deliver(link);
+    }
+    burst.deliver(link);
+    link.postHangup();
+}
+
+}  // namespace
+
+std::uint32_t lineErrorFlags(const serial_icounter_struct& before,
+                             const serial_icounter_struct& after) {
+    std::uint32_t flags = 0;
+    for (const auto& [counter, flag] : kErrorCounters) {
+        if (after.*counter != before.*counter) flags |= flag;
+    }
+    return flags;
+}
+
+TReadThread::TReadThread(std::shared_ptr<CommLink> link) : thread_([link] { Execute(*link); }) {}
+
+void TReadThread::Execute(CommLink& link) {
+    try {
+        receive(link);
+    } catch (const std::exception&) {
+        link.postHangup();  // no memory for a chunk: the link cannot go on
+    }
+}
+
+}  // namespace duoband
