@@ -24,7 +24,7 @@
 namespace duoband {
 
 struct SettingsFileResult {
-    std::string error;  // empty on success; otherwise says what and where
+    std::string error;           // empty on success; otherwise says what and where
     std::filesystem::path path;  // the file actually written (Save)
     bool ok() const { return error.empty(); }
 };
@@ -47,11 +47,12 @@ SettingsFileResult openSettingsFile(const std::filesystem::path& path, EditorMod
 
 // Whole-file helpers shared by the other small files of the program:
 // write-to-temporary-and-rename with the given permissions.
-SettingsFileResult writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                                       std::filesystem::perms perms = std::filesystem::perms::owner_read |
-                                                                      std::filesystem::perms::owner_write |
-                                                                      std::filesystem::perms::group_read |
-                                                                      std::filesystem::perms::others_read);
+SettingsFileResult writeFileAtomically(
+    const std::filesystem::path& path, std::string_view bytes,
+    std::filesystem::perms perms = std::filesystem::perms::owner_read |
+                                   std::filesystem::perms::owner_write |
+                                   std::filesystem::perms::group_read |
+                                   std::filesystem::perms::others_read);
 SettingsFileResult readWholeFile(const std::filesystem::path& path, std::string& bytes);
 
 }  // namespace duoband

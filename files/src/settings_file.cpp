@@ -1,0 +1,252 @@
+#include "duoband/settings_file.h"
+
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "duoband/channel_record.h"
+#include "duoband/memory_map.h"
+#include "settings_layout.h"
+#include "settings_splitter.h"
+
+namespace duoband {
+
+namespace {
+
+constexpr std::string_view kForbidden = ",\"'\r\n";
+
+std::string whereInTable(Band band, int row, int col) {
+    return std::string(band == Band::A ? "Band A" : "Band B") + " channel " + std::to_string(row) +
+           ", column \"" + std::string(kChannelColumnTitles[static_cast<std::size_t>(col)]) + "\"";
+}
+
+std::string forbiddenProblem(std::string_view text, const std::string& where) {
+    const auto pos = text.find_first_of(kForbidden);
+    if (pos == std::string_view::npos) return {};
+    const char c = text[pos];
+    const std::string shown = c == '\r'   ? "a line break"
+                              : c == '\n' ? "a line break"
+                                          : "'" + std::string(1, c) + "'";
+    return where + " holds " + shown +
+           ", which a settings file cannot carry. Change the text and save again.";
+}
+
+class Writer {
+  public:
+    void cell(std::string_view text) {
+        out_ += text.empty() ? std::string(" ,") : std::string(text) + ",";
+    }
+    void index(const Choice& c) { out_ += std::to_string(c.index) + ","; }
+    void text(std::string_view t) { out_ += std::string(t) + " ,"; }
+    void block(std::string_view hex) { out_ += std::string(hex) + ","; }
+    void endLine() { out_ += '\r'; }
+    std::string take() { return std::move(out_); }
+
+  private:
+    std::string out_;
+};
+
+void writeChannelLines(Writer& w, const ChannelTable& table) {
+    for (int row = 1; row <= ChannelTable::kChannels; ++row) {
+        for (int col = 0; col < ChannelTable::kColumns; ++col) w.cell(table.cell(col, row));
+        w.cell("");  // the fourteenth field, outside the table
+        w.endLine();
+    }
+}
+
+void writeFields(Writer& w, std::span<const FieldSpec> specs, const EditorModel& model, Band band) {
+    for (const FieldSpec& f : specs) {
+        switch (f.kind) {
+            case FieldKind::Index:
+                w.index(*f.choice(const_cast<EditorModel&>(model), band));
+                break;
+            case FieldKind::Text:
+                w.text(*f.text(const_cast<EditorModel&>(model), band));
+                break;
+            case FieldKind::Block:
+                w.block(model.k[f.blockField]);
+                break;
+        }
+    }
+}
+
+std::string checkForbidden(const EditorModel& model) {
+    for (Band band : kBands) {
+        const ChannelTable& table = model.table(band);
+        for (int row = 1; row <= ChannelTable::kChannels; ++row) {
+            for (int col = 0; col < ChannelTable::kColumns; ++col) {
+                auto problem = forbiddenProblem(table.cell(col, row), whereInTable(band, row, col));
+                if (!problem.empty()) return problem;
+            }
+        }
+    }
+    for (const LineSpec& line : settingsLines()) {
+        for (const FieldSpec& f : line.fields) {
+            if (f.kind != FieldKind::Text) continue;
+            const std::string& t = *f.text(const_cast<EditorModel&>(model), line.band);
+            auto problem = forbiddenProblem(t, f.name);
+            if (!problem.empty()) return problem;
+            if (line.number == kBootLimitsLine && &f == &line.fields.front() && !t.empty() &&
+                t[0] == '~') {
+                return f.name + " begins with '~', which a settings file cannot carry there.";
+            }
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+SettingsFileResult settingsText(const EditorModel& model, std::string& text) {
+    SettingsFileResult result;
+    result.error = checkForbidden(model);
+    if (!result.ok()) return result;
+    Writer w;
+    writeChannelLines(w, model.StringGrid1);
+    for (const LineSpec& line : settingsLines()) {
+        if (line.number == kBandBSetupLine) writeChannelLines(w, model.StringGrid2);
+        writeFields(w, line.fields, model, line.band);
+        w.endLine();
+    }
+    text = w.take();
+    text.back() = '\r';
+    text += '\n';
+    return result;
+}
+
+namespace {
+
+std::string at(int line, int field) {
+    return "Line " + std::to_string(line) + ", field " + std::to_string(field) + ": ";
+}
+
+bool isDecimalInteger(std::string_view s) {
+    if (!s.empty() && s.front() == '-') s.remove_prefix(1);
+    if (s.empty() || s.size() > 9) return false;
+    for (char c : s) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
+
+// Checks one field and applies it to `model`; returns an error or "".
+std::string applyField(const FieldSpec& f, std::string_view item, EditorModel& model, Band band,
+                       int line, int field) {
+    switch (f.kind) {
+        case FieldKind::Index:
+            if (!isDecimalInteger(item)) {
+                return at(line, field) + "the list index \"" + std::string(item) + "\" of " +
+                       std::string(f.name) + " is not a whole number.";
+            }
+            f.choice(model, band)->select(std::stoi(std::string(item)));
+            return {};
+        case FieldKind::Text:
+            // Save writes each text followed by one blank.
+            if (!item.empty() && item.back() == ' ') item.remove_suffix(1);
+            *f.text(model, band) = std::string(item);
+            return {};
+        case FieldKind::Block: {
+            const int digits = 2 * blockField(f.blockField).bytes;
+            if (static_cast<int>(item.size()) != digits || !isHexText(item)) {
+                return at(line, field) + "block field k" + std::to_string(f.blockField) +
+                       " must be " + std::to_string(digits) + " hex digits, not \"" +
+                       std::string(item) + "\".";
+            }
+            model.k[f.blockField] = std::string(item);
+            return {};
+        }
+    }
+    return {};
+}
+
+std::string applyChannelLine(const std::vector<std::string_view>& items, ChannelTable& table,
+                             int row, int line) {
+    if (items.size() < 14) {
+        return at(line, static_cast<int>(items.size()) + 1) + "the channel line has " +
+               std::to_string(items.size()) + " fields instead of 14.";
+    }
+    for (int col = 0; col < ChannelTable::kColumns; ++col) {
+        const std::string_view item = items[static_cast<std::size_t>(col)];
+        table.cell(col, row) = item == " " ? std::string() : std::string(item);
+    }
+    return {};
+}
+
+std::string applySettingsLine(const std::vector<std::string_view>& items, const LineSpec& spec,
+                              EditorModel& model) {
+    if (items.size() < spec.fields.size()) {
+        return at(spec.number, static_cast<int>(items.size()) + 1) + "the line has " +
+               std::to_string(items.size()) + " fields instead of " +
+               std::to_string(spec.fields.size()) + ".";
+    }
+    for (std::size_t i = 0; i < spec.fields.size(); ++i) {
+        auto error = applyField(spec.fields[i], items[i], model, spec.band, spec.number,
+                                static_cast<int>(i) + 1);
+        if (!error.empty()) return error;
+    }
+    return {};
+}
+
+std::string applyLines(const std::vector<std::string_view>& lines, EditorModel& model) {
+    auto channelLine = [&](std::size_t i, ChannelTable& table, int row) {
+        const auto split = splitItems(lines[i], ',', '\0');
+        if (!split.ok) return at(static_cast<int>(i) + 1, 0) + "a quote is never closed.";
+        return applyChannelLine(split.items, table, row, static_cast<int>(i) + 1);
+    };
+    for (int row = 1; row <= ChannelTable::kChannels; ++row) {
+        auto error = channelLine(static_cast<std::size_t>(row - 1), model.StringGrid1, row);
+        if (error.empty())
+            error = channelLine(static_cast<std::size_t>(kBandBFirstChannelLine + row - 2),
+                                model.StringGrid2, row);
+        if (!error.empty()) return error;
+    }
+    for (const LineSpec& spec : settingsLines()) {
+        const auto split = splitItems(lines[static_cast<std::size_t>(spec.number - 1)], ',', '\0');
+        if (!split.ok) return at(spec.number, 0) + "a quote is never closed.";
+        auto error = applySettingsLine(split.items, spec, model);
+        if (!error.empty()) return error;
+    }
+    return {};
+}
+
+}  // namespace
+
+SettingsFileResult applySettingsText(std::string_view text, EditorModel& model) {
+    SettingsFileResult result;
+    const auto lines = splitItems(text, '\0', '~');
+    if (!lines.ok) {
+        result.error = "A quote in the file is never closed; the file is not a settings file.";
+        return result;
+    }
+    if (lines.items.size() < kSettingsLines) {
+        result.error = "The file has " + std::to_string(lines.items.size()) + " lines instead of " +
+                       std::to_string(kSettingsLines) + "; it is not a complete settings file.";
+        return result;
+    }
+    EditorModel loaded = model;
+    result.error = applyLines(lines.items, loaded);
+    if (result.ok()) model = std::move(loaded);
+    return result;
+}
+
+SettingsFileResult saveSettingsFile(const EditorModel& model, const std::filesystem::path& chosen) {
+    std::string text;
+    SettingsFileResult result = settingsText(model, text);
+    if (!result.ok()) return result;
+    std::filesystem::path target = chosen;
+    if (!chosen.filename().string().ends_with(".bc")) target += ".bc";
+    result = writeFileAtomically(target, text);
+    result.path = target;
+    return result;
+}
+
+SettingsFileResult openSettingsFile(const std::filesystem::path& path, EditorModel& model) {
+    std::string bytes;
+    SettingsFileResult result = readWholeFile(path, bytes);
+    if (!result.ok()) return result;
+    result = applySettingsText(bytes, model);
+    result.path = path;
+    return result;
+}
+
+}  // namespace duoband
