@@ -1,0 +1,139 @@
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "duoband/hex_text.h"
+#include "duoband/radio_sim.h"
+
+namespace duoband::sim {
+namespace {
+
+constexpr std::array<std::pair<std::string_view, Fault>, 8> kFaultOptions{{
+    {"--silent-at", Fault::Silent},
+    {"--short-at", Fault::Short},
+    {"--extra-at", Fault::Extra},
+    {"--split-at", Fault::Split},
+    {"--late-at", Fault::Late},
+    {"--nak-at", Fault::Nak},
+    {"--double-ack-at", Fault::DoubleAck},
+    {"--hangup-at", Fault::Hangup},
+}};
+
+std::optional<int> number(std::string_view text) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || value < 0) return std::nullopt;
+    return value;
+}
+
+// Options that take a value: each stores its parsed value, or says why not.
+using Setter = bool (*)(Options&, std::string_view);
+constexpr std::array<std::pair<std::string_view, Setter>, 7> kValueOptions{{
+    {"--memory", [](Options& o, std::string_view v) { return o.memoryFile = v, !v.empty(); }},
+    {"--save-memory",
+     [](Options& o, std::string_view v) { return o.saveMemoryFile = v, !v.empty(); }},
+    {"--log", [](Options& o, std::string_view v) { return o.logFile = v, !v.empty(); }},
+    {"--link", [](Options& o, std::string_view v) { return o.linkPath = v, !v.empty(); }},
+    {"--late-ms",
+     [](Options& o, std::string_view v) {
+         const auto n = number(v);
+         return n && (o.late = Millis{*n}, true);
+     }},
+    {"--reply-delay",
+     [](Options& o, std::string_view v) {
+         const auto n = number(v);
+         return n && (o.replyDelay = Millis{*n}, true);
+     }},
+    {"--handshake-reply",
+     [](Options& o, std::string_view v) {
+         const auto bytes = fromHex(v);
+         return bytes && !bytes->empty() && (o.handshakeReply = *bytes, true);
+     }},
+}};
+
+template <typename Table>
+auto lookup(const Table& table, std::string_view name) {
+    return std::find_if(table.begin(), table.end(), [&](const auto& e) { return e.first == name; });
+}
+
+}  // namespace
+
+std::string usage() {
+    return "usage: duoband-radio-sim [options]\n"
+           "A simulated radio on a pseudo-terminal. Prints the terminal's path as the\n"
+           "first line of output and serves until it is killed.\n"
+           "  --link PATH           also make a symbolic link PATH to the terminal\n"
+           "  --memory FILE         load the memory from FILE (raw bytes, at most 64 KiB)\n"
+           "  --sample              load the built-in sample configuration\n"
+           "  --save-memory FILE    write the memory to FILE after every stored write\n"
+           "  --log FILE            one line per command received, in hex\n"
+           "  --pace                send answers at the 19200 baud byte rate\n"
+           "  --reply-delay MS      wait MS milliseconds before every answer\n"
+           "  --handshake-reply HEX answer the handshake with these bytes\n"
+           "Faults, by frame number (0 is the first frame after the handshake):\n"
+           "  --silent-at N  --short-at N  --extra-at N  --split-at N  --nak-at N\n"
+           "  --double-ack-at N  --hangup-at N  --late-at N --late-ms MS\n";
+}
+
+std::variant<Options, std::string> parseOptions(std::span<const std::string_view> args) {
+    Options options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view name = args[i];
+        if (name == "--help") return usage();
+        if (name == "--pace" || name == "--sample") {
+            (name == "--pace" ? options.pace : options.sample) = true;
+            continue;
+        }
+        const auto fault = lookup(kFaultOptions, name);
+        const auto setter = lookup(kValueOptions, name);
+        if (fault == kFaultOptions.end() && setter == kValueOptions.end())
+            return "unknown option " + std::string(name) + "\n" + usage();
+        if (i + 1 == args.size()) return "missing value after " + std::string(name);
+        const std::string_view value = args[++i];
+        if (fault != kFaultOptions.end()) {
+            const auto n = number(value);
+            if (!n) return "not a frame number: " + std::string(name) + " " + std::string(value);
+            options.faults[fault->second] = *n;
+        } else if (!setter->second(options, value)) {
+            return "bad value: " + std::string(name) + " " + std::string(value);
+        }
+    }
+    if (options.sample && !options.memoryFile.empty())
+        return "--sample and --memory exclude each other";
+    return options;
+}
+
+Memory blankMemory() {
+    Memory memory;
+    memory.fill(0xFF);
+    return memory;
+}
+
+std::optional<Memory> loadMemory(const std::string& path, std::string& error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "cannot open " + path;
+        return std::nullopt;
+    }
+    const Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (bytes.size() > kMemorySize) {
+        error = path + " is larger than 64 KiB";
+        return std::nullopt;
+    }
+    Memory memory = blankMemory();
+    std::copy(bytes.begin(), bytes.end(), memory.begin());
+    return memory;
+}
+
+bool saveMemory(const Memory& memory, const std::string& path) {
+    const std::string temp = path + ".part";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(memory.data()), memory.size());
+        if (!out.flush()) return false;
+    }
+    return std::rename(temp.c_str(), path.c_str()) == 0;
+}
+
+}  // namespace duoband::sim
