@@ -82,9 +82,11 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Leading zeros dropped, a point appended when there is none, a lone point
+// Surrounding blanks and leading zeros dropped, a point appended when there is none, a lone point
 // emptied, 2 to 8 characters padded with zeros to 9 ("145.5" -> "145.50000").
 std::string normalForm(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     while (text.size() > 1 && text[0] == '0' && isDigit(text[1])) text.remove_prefix(1);
     std::string s(text);
     if (s.find('.') == std::string::npos) s += '.';
