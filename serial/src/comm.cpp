@@ -140,6 +140,11 @@ int TComm::NotificationFd() const {
     return shared_->queue.fd();
 }
 
+bool TComm::WaitForNotifications(const Deadline& deadline) const {
+    pollfd fd{NotificationFd(), POLLIN, 0};
+    return pollUntil(&fd, 1, deadline) > 0;
+}
+
 std::size_t TComm::ProcessNotifications() {
     // Only what waits now, so a steady stream of chunks cannot hold the caller forever.
     const std::size_t waiting = shared_->queue.size();
@@ -165,9 +170,9 @@ void TComm::applyLineSettings() {
 }
 
 void TComm::applyTimeouts() {
-    // The write time-outs have no effect on Linux: a block is written whole
-    // (as the original retried after every partial write) and ClosePort can
-    // always interrupt it.
+    // The write time-outs are kept but have no effect: a timed-out write would
+    // only be retried with the rest of the block, and ClosePort can always
+    // interrupt a write that waits.
     link_->timeouts.interval = timeouts_.ReadIntervalTimeout;
     link_->timeouts.totalMultiplier = timeouts_.ReadTotalTimeoutMultiplier;
     link_->timeouts.totalConstant = timeouts_.ReadTotalTimeoutConstant;

@@ -248,7 +248,7 @@ TEST_P(OpenFailures, GiveTheirMessageKeepTheErrnoAndLeaveThePortClosed) {
 
 std::string regularFile(const PtyPair&) {
     static const std::string path = [] {
-        std::string name = ::testing::TempDir() + "duoband_not_a_tty";
+        std::string name = ::testing::TempDir() + "duoband_not_a_tty_" + std::to_string(::getpid());
         std::FILE* f = std::fopen(name.c_str(), "w");
         std::fclose(f);
         return name;

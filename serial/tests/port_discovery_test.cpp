@@ -74,7 +74,8 @@ TEST(ExplainOpenError, NamesTheReasonInWords) {
 }
 
 TEST(ExplainOpenError, PermissionDeniedNamesTheGroupThatOwnsTheDevice) {
-    const std::string path = ::testing::TempDir() + "duoband_perm_device";
+    const std::string path =
+        ::testing::TempDir() + "duoband_perm_device_" + std::to_string(::getpid());
     std::ofstream(path) << "";
     const group* owner = ::getgrgid(::getegid());
     ASSERT_NE(owner, nullptr);

@@ -85,8 +85,7 @@ class PtyPair {
 // its events here, until `done` holds or the deadline passes.
 inline bool pumpUntil(TComm& comm, const std::function<bool()>& done, const Deadline& deadline) {
     while (!done()) {
-        pollfd fd{comm.NotificationFd(), POLLIN, 0};
-        if (pollUntil(&fd, 1, deadline) <= 0) return done();
+        if (!comm.WaitForNotifications(deadline)) return done();
         comm.ProcessNotifications();
     }
     return true;

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "duoband/deadline.h"
 #include "duoband/wake_queue.h"
 
 namespace duoband {
@@ -58,7 +59,7 @@ enum NotificationCode : std::uint32_t {
     kSendDataEmpty = 1029,
 };
 
-// Line-error flags of kLineError, as the original platform numbers them.
+// Line-error flags of kLineError, numbered as Windows CE_* error flags.
 enum LineErrorFlag : std::uint32_t {
     kOverrunError = 0x02,
     kParityError = 0x04,
@@ -144,6 +145,8 @@ class TComm {
 
     // Readable while notifications wait; never spins. Stays the same for the component's life.
     int NotificationFd() const;
+    // Blocks until a notification waits (true) or the deadline passes (false).
+    bool WaitForNotifications(const Deadline& deadline) const;
     // Raises the events for the notifications waiting now, in posting order, on
     // the calling thread. Returns how many were handled. Safe to call from a
     // handler (a nested wait keeps the order).
