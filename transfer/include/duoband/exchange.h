@@ -1,0 +1,129 @@
+// The programming exchange with the radio: the handshake, READ and write
+// frames each followed by the radio's answer, and the closing "EXIT"; the
+// full read, the full write and the boot message and limit transfers.
+//
+// All of it runs on the thread that owns the TComm; answers reach the
+// ReceiveBuffer only while the MessagePump waits.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "duoband/comm.h"
+#include "duoband/editor_model.h"
+#include "duoband/hex_text.h"
+#include "duoband/memory_map.h"
+#include "duoband/message_pump.h"
+
+namespace duoband {
+
+// --- framing ------------------------------------------------------------
+inline constexpr std::string_view kHandshakeHex = "50524F4D5F4C494E";  // "PROM_LIN"
+inline constexpr std::string_view kExitHex = "45584954";               // "EXIT"
+inline constexpr std::string_view kReadCommandHex = "52454144";        // "READ"
+inline constexpr std::string_view kWriteCommandHex = "57524945";       // "WRIE", no T
+inline constexpr std::string_view kAckHex = "06";
+
+HexText readFrame(const TransferStep& step);
+HexText writeFrame(const TransferStep& step, std::string_view dataHex);
+
+// The text received bytes are appended to, two upper-case digits per byte.
+// Only the exchange procedures clear it.
+class ReceiveBuffer {
+  public:
+    void append(const std::uint8_t* bytes, std::size_t count);
+    void clear() { text_.clear(); }
+    const std::string& text() const { return text_; }
+
+  private:
+    std::string text_;
+};
+
+// --- results --------------------------------------------------------------
+inline constexpr std::string_view kReadSuccess = "Read success!";
+inline constexpr std::string_view kReadError = "Read Error!";
+inline constexpr std::string_view kWriteSuccess = "Write success!";
+inline constexpr std::string_view kWriteError = "Write error!";
+inline constexpr std::string_view kPartialReadSuccess = "Read Success!";
+inline constexpr std::string_view kPartialReadError = "Read Error!";
+inline constexpr std::string_view kPartialWriteSuccess = "Write Success!";
+inline constexpr std::string_view kPartialWriteError = "Write Error!";
+inline constexpr std::string_view kExchangeBusy =
+    "Another exchange with the radio is running; wait until it has ended.";
+
+enum class ExchangeOutcome {
+    Success,
+    RadioFailed,  // the radio did not answer as expected; "EXIT" was sent
+    Invalid,      // the configuration cannot be written; nothing was sent
+    Busy,         // another exchange is running; nothing was sent
+};
+
+struct ExchangeResult {
+    ExchangeOutcome outcome = ExchangeOutcome::Success;
+    std::string message;  // the text to show the user
+    int progress = 0;     // steps completed (full read and write)
+    bool ok() const { return outcome == ExchangeOutcome::Success; }
+};
+
+// The two blocks of the "Limit Frequency" page that travel on their own.
+enum class PartialBlock { BootMessage, Limits };
+
+enum class TraceDirection { Sent, Received };
+
+class ProgrammingExchange {
+  public:
+    using Progress = std::function<void(int stepsDone)>;  // 0..136
+    using Trace = std::function<void(TraceDirection, std::span<const std::uint8_t>)>;
+
+    static constexpr int kPolls = 51;
+    static constexpr std::chrono::milliseconds kPollInterval{20};
+    static constexpr std::chrono::milliseconds kHandshakeWait{500};
+    static constexpr std::chrono::milliseconds kPartialWait{500};
+
+    // Takes over the component's OnReceiveData and OnRequestHangup for its
+    // lifetime (the previous handlers come back when it is destroyed).
+    ProgrammingExchange(TComm& comm, MessagePump& pump);
+    ~ProgrammingExchange();
+    ProgrammingExchange(const ProgrammingExchange&) = delete;
+    ProgrammingExchange& operator=(const ProgrammingExchange&) = delete;
+
+    // Walks the 136 steps of the transfer plan; each completed step is
+    // decoded into `model` at once, a failed step ends the read.
+    ExchangeResult fullRead(EditorModel& model, const Progress& progress = {});
+    // Encodes and checks the whole configuration first; only then the
+    // handshake and the 136 write frames, each acknowledged by 0x06.
+    ExchangeResult fullWrite(const EditorModel& model, const Progress& progress = {});
+    // The boot message (k10) or the limits (k11) alone, with the fixed
+    // 500 ms wait for the answer. The caller checks that the port is open.
+    ExchangeResult readPartial(PartialBlock block, EditorModel& model);
+    ExchangeResult writePartial(PartialBlock block, const EditorModel& model);
+
+    bool busy() const { return busy_; }
+    const ReceiveBuffer& receiveBuffer() const { return receiveBuffer_; }
+
+    // Every byte sent and received, as it goes out or comes in.
+    Trace onTrace;
+
+    // OnReceiveData: appends the chunk to the receive buffer.
+    void Comm1ReceiveData(TComm* Sender, const std::uint8_t* Buffer, std::uint16_t BufferLength);
+
+  private:
+    class Running;
+    void send(std::string_view hex);
+    void wait(std::chrono::milliseconds span);
+    void openExchange();
+    bool pollForAnswer(const std::function<bool()>& complete);
+
+    TComm& comm_;
+    MessagePump& pump_;
+    ReceiveBuffer receiveBuffer_;
+    TReceiveDataEvent previousReceive_;
+    TNotifyEvent previousHangup_;
+    bool busy_ = false;
+    bool lineLost_ = false;
+};
+
+}  // namespace duoband

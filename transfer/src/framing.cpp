@@ -1,0 +1,23 @@
+#include "duoband/exchange.h"
+
+namespace duoband {
+
+namespace {
+HexText frameHeader(std::string_view command, const TransferStep& step) {
+    return std::string(command) + hexNumber(step.address, 4) + hexNumber(step.length, 4);
+}
+}  // namespace
+
+HexText readFrame(const TransferStep& step) {
+    return frameHeader(kReadCommandHex, step);
+}
+
+HexText writeFrame(const TransferStep& step, std::string_view dataHex) {
+    return frameHeader(kWriteCommandHex, step) + std::string(dataHex);
+}
+
+void ReceiveBuffer::append(const std::uint8_t* bytes, std::size_t count) {
+    text_ += toHex(std::span<const std::uint8_t>(bytes, count));
+}
+
+}  // namespace duoband

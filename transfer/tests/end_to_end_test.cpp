@@ -1,0 +1,287 @@
+// The exchange against the simulated radio: TComm, a pseudo-terminal and
+// the real duoband-radio-sim.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+
+#include "duoband/exchange.h"
+#include "duoband/memory_image.h"
+#include "duoband/radio_sim_sample.h"
+#include "sim_harness.h"
+
+namespace duoband {
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::countPrefix;
+using testing_support::RadioLink;
+using testing_support::TempFile;
+using testing_support::waitForExit;
+
+// Every progress value reported, in order.
+struct ProgressLog {
+    std::vector<int> values;
+    ProgrammingExchange::Progress callback() {
+        return [this](int v) { values.push_back(v); };
+    }
+    std::vector<int> expectedUpTo(int last) const {
+        std::vector<int> v;
+        for (int i = 0; i <= last; ++i) v.push_back(i);
+        return v;
+    }
+};
+
+void expectSampleChannelsAndBandPages(const EditorModel& m) {
+    const EditorModel sample = sim::sampleModel();
+    testing_support::expectSameTable(m.StringGrid1, sample.StringGrid1, "StringGrid1");
+    testing_support::expectSameTable(m.StringGrid2, sample.StringGrid2, "StringGrid2");
+    for (int n : {1, 2, 3, 4}) EXPECT_EQ(m.k[n], sample.k[n]) << "k" << n;
+    EXPECT_EQ(m.left.c1.text(), "Channel Mode");
+    EXPECT_EQ(m.left.c2.text(), "3");
+    EXPECT_EQ(m.left.c3, "146.52000");
+    EXPECT_EQ(m.left.c4.text(), "88.5HZ");
+    EXPECT_EQ(m.right.c3, "439.10000");
+    EXPECT_EQ(m.right.c7.text(), "D023I");
+    EXPECT_EQ(m.right.c15, "5.00000");
+}
+
+TEST(FullRead, TheSampleRadioFillsTablesAndPages) {
+    RadioLink link;
+    ASSERT_TRUE(link.start({"--sample"}));
+    EditorModel model;
+    ProgressLog progress;
+    const ExchangeResult r = link.exchange.fullRead(model, progress.callback());
+    EXPECT_EQ(r.message, kReadSuccess);
+    EXPECT_EQ(r.outcome, ExchangeOutcome::Success);
+    EXPECT_EQ(r.progress, kTransferSteps);
+    EXPECT_EQ(progress.values, progress.expectedUpTo(kTransferSteps));
+
+    expectSampleChannelsAndBandPages(model);
+    EXPECT_EQ(model.StringGrid1.cell(12, 7), "SITE");
+    EXPECT_EQ(model.StringGrid2.cell(2, 4), "D047N");
+    EXPECT_EQ(model.StringGrid1.cell(1, 13), "") << "channel 13 is empty";
+    EXPECT_EQ(model.k, sim::sampleModel().k);
+    EXPECT_EQ(model.gn1.text(), "B/Under Band");
+    EXPECT_EQ(model.gn3, "98.0");
+    EXPECT_EQ(model.gn12.text(), "1450HZ");
+    EXPECT_EQ(model.sy[5], "1234567");
+    EXPECT_EQ(model.sypz[4], "A1");
+    EXPECT_EQ(model.sypz9.text(), "Normal");
+    EXPECT_EQ(model.kaiji1, "DUOBAND");
+    EXPECT_EQ(model.xp[1], "136");
+    EXPECT_EQ(model.xp5.text(), "ON");
+
+    const auto log = waitForExit(link.log.path());
+    ASSERT_EQ(log.size(), 2u + kTransferSteps);
+    EXPECT_EQ(log.front(), "HANDSHAKE 50524F4D5F4C494E");
+    for (int s = 0; s < kTransferSteps; ++s)
+        EXPECT_EQ(log[static_cast<std::size_t>(s) + 1],
+                  "READ " + readFrame(transferPlan()[static_cast<std::size_t>(s)]));
+    EXPECT_EQ(log.back(), "EXIT 45584954");
+    EXPECT_EQ(link.exitsSent(), 1);
+}
+
+TEST(FullRead, SplitAnswersAreAccepted) {
+    RadioLink link;
+    ASSERT_TRUE(link.start({"--sample", "--split-at", "5"}));
+    EditorModel model;
+    EXPECT_EQ(link.exchange.fullRead(model).message, kReadSuccess);
+    expectSampleChannelsAndBandPages(model);
+}
+
+TEST(FullRead, SilentRadioLeavesTheModelUnchanged) {
+    RadioLink link;
+    ASSERT_TRUE(link.start({"--sample", "--silent-at", "0"}));
+    EditorModel model;
+    ProgressLog progress;
+    const ExchangeResult r = link.exchange.fullRead(model, progress.callback());
+    EXPECT_EQ(r.message, kReadError);
+    EXPECT_EQ(r.outcome, ExchangeOutcome::RadioFailed);
+    EXPECT_EQ(progress.values, std::vector<int>{0});
+    EXPECT_EQ(model, EditorModel());
+    const auto log = waitForExit(link.log.path());
+    EXPECT_EQ(countPrefix(log, "READ"), 1);
+    EXPECT_EQ(countPrefix(log, "EXIT"), 1);
+    EXPECT_EQ(link.exitsSent(), 1);
+}
+
+TEST(FullRead, SilentAtTheGeneralSettingsKeepsEverythingAfter) {
+    RadioLink link;
+    ASSERT_TRUE(link.start({"--sample", "--silent-at", "130"}));
+    EditorModel model;
+    const EditorModel before = model;
+    const ExchangeResult r = link.exchange.fullRead(model);
+    EXPECT_EQ(r.message, kReadError);
+    EXPECT_EQ(r.progress, 130);
+    expectSampleChannelsAndBandPages(model);
+    for (int n = 5; n <= 15; ++n) EXPECT_EQ(model.k[n], before.k[n]) << "k" << n;
+    EXPECT_EQ(model.gn1, before.gn1);
+    EXPECT_EQ(model.sy, before.sy);
+    EXPECT_EQ(model.sypz, before.sypz);
+    EXPECT_EQ(model.sypz9, before.sypz9);
+    EXPECT_EQ(model.kaiji1, before.kaiji1);
+    EXPECT_EQ(model.xp, before.xp);
+    const auto log = waitForExit(link.log.path());
+    EXPECT_EQ(countPrefix(log, "READ"), 131);
+    EXPECT_EQ(countPrefix(log, "EXIT"), 1);
+}
+
+TEST(FullRead, AHangUpEndsTheReadWithoutWaitingItOut) {
+    RadioLink link;
+    ASSERT_TRUE(link.start({"--sample", "--hangup-at", "3"}));
+    EditorModel model;
+    const auto started = std::chrono::steady_clock::now();
+    const ExchangeResult r = link.exchange.fullRead(model);
+    EXPECT_EQ(r.message, kReadError);
+    EXPECT_EQ(r.progress, 3);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 1000ms);
+    EXPECT_EQ(model.StringGrid1.cell(12, 6), "FARM") << "steps before the hang-up stay loaded";
+    EXPECT_EQ(model.StringGrid1.cell(12, 7), "");
+    // The radio has left the line, so only the sending side can show it.
+    EXPECT_EQ(link.exitsSent(), 1);
+    EXPECT_EQ(link.sent.back(), kExitHex);
+}
+
+// The memory the radio starts with in the write tests: every byte 0x00, so
+// that every byte the write leaves alone, or fills with 0xFF, shows.
+std::string zeroMemoryFile(const TempFile& file) {
+    std::ofstream(file.path(), std::ios::binary) << std::string(sim::kMemorySize, '\0');
+    return file.path();
+}
+
+TEST(FullWrite, StoresEveryRangeAndReadsBackTheSame) {
+    TempFile memory("zero.bin"), saved("saved.bin");
+    RadioLink link;
+    ASSERT_TRUE(link.start({"--memory", zeroMemoryFile(memory), "--save-memory", saved.path()}));
+    EditorModel model = sim::sampleModel();
+    model.sypz9.select(2);  // "Kill"
+    ProgressLog progress;
+    const ExchangeResult r = link.exchange.fullWrite(model, progress.callback());
+    EXPECT_EQ(r.message, kWriteSuccess);
+    EXPECT_EQ(progress.values, progress.expectedUpTo(kTransferSteps));
+
+    const auto log = waitForExit(link.log.path());
+    const ImageEncoding expected = encodeImage(model);
+    ASSERT_EQ(log.size(), 2u + kTransferSteps);
+    for (std::size_t s = 0; s < kTransferSteps; ++s)
+        EXPECT_EQ(log[s + 1], "WRITE " + writeFrame(transferPlan()[s], expected.data[s])) << s;
+    EXPECT_EQ(log.back(), "EXIT 45584954");
+
+    std::string error;
+    const auto m = sim::loadMemory(saved.path(), error);
+    ASSERT_TRUE(m) << error;
+    const auto at = [&](std::size_t address, std::size_t length) {
+        return toHex(std::span<const std::uint8_t>(m->data() + address, length));
+    };
+    for (std::size_t s = 0; s < kTransferSteps; ++s) {
+        const auto& step = transferPlan()[s];
+        EXPECT_EQ(at(step.address, step.length), expected.data[s]) << "step " << s;
+    }
+    EXPECT_EQ(at(0x02C0, 1), "02");
+    for (const auto& [address, length] : std::vector<std::pair<std::size_t, std::size_t>>{
+             {0x0212, 30}, {0x02B4, 12}, {0x0320, 16}, {0x03A0, 16}})
+        EXPECT_EQ(at(address, length), std::string(2 * length, 'F')) << "not kept: " << address;
+    for (const auto& [address, length] :
+         std::vector<std::pair<std::size_t, std::size_t>>{{0x0000, 0x200},
+                                                          {0x0230, 16},
+                                                          {0x02C1, 15},
+                                                          {0x02F1, 15},
+                                                          {0x0330, 0x50},
+                                                          {0x03B0, 0x50},
+                                                          {0x1C00, 0xE400}})
+        EXPECT_EQ(at(address, length), std::string(2 * length, '0')) << "untouched: " << address;
+
+    EditorModel back;
+    EXPECT_EQ(link.exchange.fullRead(back).message, kReadSuccess);
+    testing_support::expectSameTable(back.StringGrid1, model.StringGrid1, "StringGrid1");
+    testing_support::expectSameTable(back.StringGrid2, model.StringGrid2, "StringGrid2");
+    EXPECT_EQ(back.k, model.k);
+    EXPECT_EQ(back.sypz9.text(), "Kill");
+}
+
+TEST(FullWrite, ANakStopsTheWriteAtItsStep) {
+    RadioLink link;
+    ASSERT_TRUE(link.start({"--nak-at", "40"}));
+    ProgressLog progress;
+    const ExchangeResult r = link.exchange.fullWrite(sim::sampleModel(), progress.callback());
+    EXPECT_EQ(r.message, kWriteError);
+    EXPECT_EQ(r.outcome, ExchangeOutcome::RadioFailed);
+    EXPECT_EQ(r.progress, 40);
+    EXPECT_EQ(progress.values.back(), 40);
+    const auto log = waitForExit(link.log.path());
+    EXPECT_EQ(countPrefix(log, "WRITE"), 41) << "no frame after step 40";
+    EXPECT_EQ(countPrefix(log, "EXIT"), 1);
+    EXPECT_EQ(log.back(), "EXIT 45584954");
+}
+
+TEST(FullWrite, ADoubleAcknowledgementIsNoAcknowledgement) {
+    RadioLink link;
+    ASSERT_TRUE(link.start({"--double-ack-at", "2"}));
+    const ExchangeResult r = link.exchange.fullWrite(sim::sampleModel());
+    EXPECT_EQ(r.message, kWriteError);
+    EXPECT_EQ(r.progress, 2);
+    const auto log = waitForExit(link.log.path());
+    EXPECT_EQ(countPrefix(log, "WRITE"), 3);
+    EXPECT_EQ(countPrefix(log, "EXIT"), 1);
+}
+
+TEST(PartialTransfers, BootMessageAndLimitsBothWays) {
+    TempFile saved("saved.bin");
+    RadioLink link;
+    ASSERT_TRUE(
+        link.start({"--sample", "--save-memory", saved.path(), "--handshake-reply", "0606"}));
+    EditorModel model;
+    EXPECT_EQ(link.exchange.readPartial(PartialBlock::BootMessage, model).message,
+              kPartialReadSuccess);
+    EXPECT_EQ(model.kaiji1, "DUOBAND");
+    EXPECT_EQ(model.kaiji2, "SAMPLE");
+    EXPECT_EQ(model.k[10], sim::sampleModel().k[10]);
+    EXPECT_EQ(link.exchange.readPartial(PartialBlock::Limits, model).message, kPartialReadSuccess);
+    EXPECT_EQ(model.xp[2], "174");
+    EXPECT_EQ(model.xp5.text(), "ON");
+    EXPECT_EQ(model.k[11], sim::sampleModel().k[11]);
+
+    model.k[10] = "0548454C4C4FFFFF00FFFFFFFFFFFFFF";
+    model.k[11] = "00CF8500010C8E00FFFFFFFFFFFFFFFF00";
+    EXPECT_EQ(link.exchange.writePartial(PartialBlock::BootMessage, model).message,
+              kPartialWriteSuccess);
+    EXPECT_EQ(link.exchange.writePartial(PartialBlock::Limits, model).message,
+              kPartialWriteSuccess);
+    const auto log = testing_support::waitForLog(
+        link.log.path(), [](const auto& l) { return countPrefix(l, "EXIT") == 4; });
+    EXPECT_EQ(countPrefix(log, "HANDSHAKE"), 4);
+    EXPECT_EQ(countPrefix(log, "EXIT"), 4);
+    std::string error;
+    const auto m = sim::loadMemory(saved.path(), error);
+    ASSERT_TRUE(m) << error;
+    EXPECT_EQ(toHex(std::span<const std::uint8_t>(m->data() + 0x02D0, 33)),
+              model.k[10] + model.k[11]);
+}
+
+TEST(PartialTransfers, ALateAnswerIsAReadError) {
+    RadioLink link;
+    ASSERT_TRUE(link.start({"--sample", "--late-at", "0", "--late-ms", "600"}));
+    EditorModel model;
+    model.kaiji1 = "OLD";
+    const HexText k10 = model.k[10];
+    const ExchangeResult r = link.exchange.readPartial(PartialBlock::BootMessage, model);
+    EXPECT_EQ(r.message, kPartialReadError);
+    EXPECT_EQ(r.outcome, ExchangeOutcome::RadioFailed);
+    EXPECT_EQ(model.kaiji1, "");
+    EXPECT_EQ(model.k[10], k10);
+    const auto log = waitForExit(link.log.path());
+    EXPECT_EQ(countPrefix(log, "EXIT"), 1);
+}
+
+TEST(PartialTransfers, ANakIsAWriteError) {
+    RadioLink link;
+    ASSERT_TRUE(link.start({"--nak-at", "0"}));
+    const ExchangeResult r = link.exchange.writePartial(PartialBlock::Limits, EditorModel());
+    EXPECT_EQ(r.message, kPartialWriteError);
+    const auto log = waitForExit(link.log.path());
+    EXPECT_EQ(countPrefix(log, "EXIT"), 1);
+}
+
+}  // namespace
+}  // namespace duoband
