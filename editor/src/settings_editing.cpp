@@ -418,6 +418,37 @@ std::string settingsControlName(SettingsControl control) {
     return {};
 }
 
+namespace {
+
+std::vector<SettingsControl> controlsWhere(bool (*is)(SettingsControl)) {
+    std::vector<SettingsControl> found;
+    for (const PageRules& page : kPages) {
+        const std::vector<Band> bands =
+            page.page == P::Band ? std::vector<Band>{Band::A, Band::B} : std::vector{Band::A};
+        for (Band band : bands) {
+            for (int n = page.first; n <= page.last; ++n) {
+                const SettingsControl c{page.page, n, band};
+                if (is(c)) found.push_back(c);
+            }
+        }
+    }
+    return found;
+}
+
+bool isText(SettingsControl c) {
+    return textSpec(c).has_value();
+}
+
+}  // namespace
+
+std::vector<SettingsControl> settingsChoiceControls() {
+    return controlsWhere(&isChoice);
+}
+
+std::vector<SettingsControl> settingsTextControls() {
+    return controlsWhere(&isText);
+}
+
 Choice* choiceOf(EditorModel& model, SettingsControl control) {
     if (!isChoice(control)) return nullptr;
     if (control.page == P::Band) return &(model.band(control.band).*bandChoice(control.number));

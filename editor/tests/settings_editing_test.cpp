@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -486,6 +487,40 @@ TEST(ControlNames, EveryControlIsAListOrATextOfTheModel) {
     EXPECT_EQ(choiceOf(m, control("left3")), nullptr);
     EXPECT_EQ(textOf(m, control("left4")), nullptr);
     EXPECT_FALSE(commitText(m, control("gn4"), "1").has_value());
+}
+
+TEST(ControlNames, ListsOfAllControls) {
+    std::vector<std::string> choices;
+    for (const auto& c : settingsChoiceControls()) choices.push_back(settingsControlName(c));
+    std::vector<std::string> texts;
+    for (const auto& c : settingsTextControls()) texts.push_back(settingsControlName(c));
+    EXPECT_EQ(choices.size(), 2u * 13u + 14u + 1u + 1u);
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         "left3",  "left15", "right3", "right15", "gn3",   "sy1",   "sy2",
+                         "sy3",    "sy4",    "sy5",    "sy6",     "sy7",   "sy8",   "sypz1",
+                         "sypz2",  "sypz3",  "sypz4",  "sypz5",   "sypz6", "sypz7", "sypz8",
+                         "kaiji1", "kaiji2", "xp1",    "xp2",     "xp3",   "xp4"}));
+    EXPECT_NE(std::ranges::find(choices, "right16"), choices.end());
+    EXPECT_NE(std::ranges::find(choices, "sypz9"), choices.end());
+    EXPECT_EQ(std::ranges::find(choices, "left9"), choices.end());
+}
+
+// Whatever is picked or typed, every block field keeps its length.
+TEST(AllControls, FieldsNeverChangeLength) {
+    EditorModel m;
+    for (const auto& c : settingsChoiceControls()) {
+        for (int entry = 0; entry < choiceOf(m, c)->count(); ++entry) {
+            EXPECT_TRUE(pickChoice(m, c, entry)) << settingsControlName(c) << " " << entry;
+        }
+    }
+    for (const auto& c : settingsTextControls()) {
+        for (std::string_view text :
+             {"", "1", "145.5", "99999999999", "1.2.3", "ABCD#*0123456789", "-3", "A,B\"C'D"}) {
+            ASSERT_TRUE(commitText(m, c, text).has_value());
+        }
+    }
+    const EditorModel fresh;
+    for (int n = 1; n <= 15; ++n) EXPECT_EQ(m.k[n].size(), fresh.k[n].size()) << "k" << n;
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "duoband/editor_keys.h"
 #include "duoband/editor_model.h"
@@ -39,6 +40,12 @@ struct SettingsControl {
 // "kaiji2", "xp5". nullopt for any other name.
 std::optional<SettingsControl> settingsControlNamed(std::string_view name);
 std::string settingsControlName(SettingsControl control);
+
+// Every list and every text control of the four pages (both bands), page by
+// page in control order: for wiring, and for taking all texts over before
+// Read, Write, Open, Save and New.
+std::vector<SettingsControl> settingsChoiceControls();
+std::vector<SettingsControl> settingsTextControls();
 
 // The model's member behind a control: a list (Choice) or a text. nullptr
 // when the control is of the other kind or does not exist.
