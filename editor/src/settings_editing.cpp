@@ -227,15 +227,27 @@ TextSpec digitSpec(DigitField f, std::string_view refusal) {
             {dtmfChars(f.width), refusal, KeyAction::Commit}};
 }
 
+struct BandTextField {
+    int number;
+    std::string BandPage::*member;
+    const NumberRule* rule;
+    int offset;
+};
+constexpr std::array<BandTextField, 2> kBandTexts{{
+    {3, &B::c3, &kReceiveRule, kBandRxFrequencyOffset},
+    {15, &B::c15, &kFrequencyRule, kBandOffsetFrequencyOffset},
+}};
+
+const BandTextField* bandTextField(int number) {
+    const auto* f = std::ranges::find(kBandTexts, number, &BandTextField::number);
+    return f != kBandTexts.end() ? f : nullptr;
+}
+
 std::optional<TextSpec> bandText(SettingsControl c) {
-    const auto fields = bandBlockFields(c.band);
-    if (c.number == 3)
-        return TextSpec{TextKind::Number,       &kReceiveRule, 4,        fields,
-                        kBandRxFrequencyOffset, kAnyText,      kFreeKeys};
-    if (c.number == 15)
-        return TextSpec{TextKind::Number,           &kFrequencyRule, 4,        fields,
-                        kBandOffsetFrequencyOffset, kAnyText,        kFreeKeys};
-    return std::nullopt;
+    const BandTextField* f = bandTextField(c.number);
+    if (f == nullptr) return std::nullopt;
+    return TextSpec{TextKind::Number, f->rule,  4,        bandBlockFields(c.band),
+                    f->offset,        kAnyText, kFreeKeys};
 }
 
 std::optional<TextSpec> generalText(SettingsControl c) {
@@ -244,18 +256,17 @@ std::optional<TextSpec> generalText(SettingsControl c) {
                     kGeneralFmOffset, kAnyText, kFreeKeys};
 }
 
+// The page table bounds the control numbers before these are asked.
 std::optional<TextSpec> dtmfText(SettingsControl c) {
-    if (c.number < 1 || c.number > 8) return std::nullopt;
     return digitSpec(dtmfGroupField(c.number), kDtmfGroupKeyMessage);
 }
 
 std::optional<TextSpec> codeText(SettingsControl c) {
-    if (c.number < 1 || c.number > 8) return std::nullopt;
+    if (c.number == 9) return std::nullopt;  // sypz9 is a list
     return digitSpec(codeField(c.number), kCodeKeyMessage);
 }
 
 std::optional<TextSpec> bootText(SettingsControl c) {
-    if (c.number < 1 || c.number > 2) return std::nullopt;
     return TextSpec{TextKind::Line,
                     nullptr,
                     8,
@@ -269,7 +280,7 @@ constexpr int kLimitCount = 4;
 constexpr int kFirstLimitOffset = 16;
 
 std::optional<TextSpec> limitText(SettingsControl c) {
-    if (c.number < 1 || c.number > kLimitCount) return std::nullopt;
+    if (c.number > kLimitCount) return std::nullopt;  // xp5 is a list
     // Enter moves on to the next limit; in the last it only takes the text over.
     const KeyAction enter = c.number < kLimitCount ? KeyAction::FocusNext : KeyAction::Commit;
     return TextSpec{TextKind::Number,
@@ -292,7 +303,7 @@ struct PageRules {
 };
 
 std::string* bandTextMember(EditorModel& m, SettingsControl c) {
-    return c.number == 3 ? &m.band(c.band).c3 : &m.band(c.band).c15;
+    return &(m.band(c.band).*(bandTextField(c.number)->member));
 }
 std::string* fmMember(EditorModel& m, SettingsControl) {
     return &m.gn3;
