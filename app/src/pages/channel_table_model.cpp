@@ -1,0 +1,66 @@
+#include "pages/channel_table_model.h"
+
+#include <QApplication>
+#include <QPalette>
+
+#include "pages/page_widgets.h"
+
+using duoband::ChannelTable;
+
+ChannelTableModel::ChannelTableModel(ChannelTable& table, QObject* parent)
+    : QAbstractTableModel(parent), table_(table) {}
+
+int ChannelTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ChannelTable::kChannels;
+}
+
+int ChannelTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ChannelTable::kColumns;
+}
+
+QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const bool fixed = index.column() == 0;
+    switch (role) {
+        case Qt::DisplayRole:
+            return pages::fromModelText(table_.cell(index.column(), gridRow(index)));
+        case Qt::TextAlignmentRole:
+            // Centred from the top; the view wraps at word boundaries.
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignHCenter | Qt::AlignTop));
+        case Qt::BackgroundRole:
+            return fixed ? QVariant(QApplication::palette().button()) : QVariant();
+        case Qt::ForegroundRole:
+            // The fixed column is not selectable but must not look disabled.
+            return fixed ? QVariant(QApplication::palette().buttonText()) : QVariant();
+        default:
+            return {};
+    }
+}
+
+QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= ChannelTable::kColumns) {
+        return {};
+    }
+    if (role == Qt::DisplayRole) return pages::fromModelText(table_.cell(section, 0));
+    if (role == Qt::TextAlignmentRole) {
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignHCenter | Qt::AlignTop) |
+                                   Qt::TextWordWrap);
+    }
+    return {};
+}
+
+Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
+    // Column 0, the channel numbers, cannot be selected (the arrow keys
+    // skip it); no cell is editable through the view.
+    if (!index.isValid() || index.column() == 0) return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+void ChannelTableModel::rowChanged(int gridRow) {
+    emit dataChanged(cellIndex(0, gridRow), cellIndex(ChannelTable::kColumns - 1, gridRow));
+}
+
+void ChannelTableModel::tableChanged() {
+    emit dataChanged(index(0, 0), index(ChannelTable::kChannels - 1, ChannelTable::kColumns - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, ChannelTable::kColumns - 1);
+}

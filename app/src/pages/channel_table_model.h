@@ -1,0 +1,31 @@
+// The Qt view of one channel table: 128 channel rows by 13 columns, the
+// table's row 0 as the header. Read-only: the grid never edits a cell itself,
+// every change goes through the page's editors and the editing rules.
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include "duoband/editor_model.h"
+
+class ChannelTableModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    ChannelTableModel(duoband::ChannelTable& table, QObject* parent);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Grid coordinates (column, row 1..128) of a model index and back.
+    static int gridRow(const QModelIndex& index) { return index.row() + 1; }
+    QModelIndex cellIndex(int col, int gridRow) const { return index(gridRow - 1, col); }
+
+    // The table changed behind the model's back: one row, or everything.
+    void rowChanged(int gridRow);
+    void tableChanged();
+
+  private:
+    duoband::ChannelTable& table_;
+};

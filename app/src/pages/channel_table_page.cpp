@@ -1,0 +1,321 @@
+#include "pages/channel_table_page.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "pages/channel_table_model.h"
+#include "pages/page_widgets.h"
+#include "user_dialogs.h"
+
+using duoband::Band;
+using duoband::CellEditorKind;
+using duoband::ChannelColumnEditor;
+using duoband::ChannelTable;
+
+namespace {
+
+constexpr std::array<int, ChannelTable::kColumns> kColumnWidths{55,  75, 80, 130, 95, 90, 130,
+                                                                130, 60, 75, 75,  75, 80};
+constexpr int kHeaderHeight = 40;
+constexpr int kRowHeight = 30;
+
+bool isPrintable(const QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier)) {
+        return false;
+    }
+    const QString text = event->text();
+    return text.size() == 1 && text.at(0).isPrint();
+}
+
+duoband::ChannelEntry entryOf(const ChannelColumnEditor& column) {
+    if (column.kind == CellEditorKind::NameEntry) return duoband::ChannelEntry::Name;
+    return column.column == 1 ? duoband::ChannelEntry::ReceiveFrequency
+                              : duoband::ChannelEntry::TransmitFrequency;
+}
+
+}  // namespace
+
+// --- the grid ----------------------------------------------------------------
+
+ChannelGrid::ChannelGrid(QWidget* parent) : QTableView(parent) {
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setTabKeyNavigation(true);
+    setWordWrap(true);
+    setCornerButtonEnabled(false);
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(kRowHeight);
+    verticalHeader()->setDefaultSectionSize(kRowHeight);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setFixedHeight(kHeaderHeight);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(
+        Qt::Alignment(Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap));
+}
+
+void ChannelGrid::step(Move move) {
+    static constexpr std::array<CursorAction, 4> kActions{MoveUp, MoveDown, MoveNext, MovePrevious};
+    const QModelIndex next =
+        moveCursor(kActions.at(static_cast<std::size_t>(move)), Qt::NoModifier);
+    if (next.isValid()) setCurrentIndex(next);
+}
+
+void ChannelGrid::keyPressEvent(QKeyEvent* event) {
+    const bool plain =
+        event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (plain) return emit editorRequested(true);
+            break;
+        case Qt::Key_F2:
+        case Qt::Key_Space:
+            if (plain) return emit editorRequested(false);
+            break;
+        case Qt::Key_Down:
+            if (event->modifiers() == Qt::AltModifier) return emit editorRequested(false);
+            break;
+        default:
+            if (isPrintable(event)) return emit typedOnCell(event);
+            break;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+// --- the page ----------------------------------------------------------------
+
+ChannelTablePage::ChannelTablePage(duoband::EditorModel& model, Band band, QWidget* parent)
+    : QWidget(parent), model_(model), band_(band) {
+    tableModel_ = new ChannelTableModel(model_.table(band_), this);
+    grid_ = new ChannelGrid(this);
+    grid_->setObjectName(band_ == Band::A ? "StringGrid1" : "StringGrid2");
+    grid_->setModel(tableModel_);
+    for (int col = 0; col < ChannelTable::kColumns; ++col) {
+        grid_->setColumnWidth(col, kColumnWidths[static_cast<std::size_t>(col)]);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid_);
+
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid()) {
+                    selectCell(current.column(), ChannelTableModel::gridRow(current));
+                }
+            });
+    // A click on the cell already selected opens its editor again.
+    connect(grid_, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (open_ == nullptr && index == grid_->currentIndex()) {
+            selectCell(index.column(), ChannelTableModel::gridRow(index));
+        }
+    });
+    connect(grid_, &ChannelGrid::editorRequested, this, &ChannelTablePage::openEditor);
+    connect(grid_, &ChannelGrid::typedOnCell, this, &ChannelTablePage::typeIntoCell);
+    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            &ChannelTablePage::placeOpenEditor);
+    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &ChannelTablePage::placeOpenEditor);
+    buildEditors();
+}
+
+void ChannelTablePage::buildEditors() {
+    for (const ChannelColumnEditor& column : duoband::channelColumnEditors()) {
+        QWidget* editor = makeEditor(column);
+        editor->hide();
+        editor->installEventFilter(this);
+        editors_.at(static_cast<std::size_t>(column.column)) = editor;
+    }
+}
+
+QWidget* ChannelTablePage::makeEditor(const ChannelColumnEditor& column) {
+    const QString name = QString(band_ == Band::A ? "t%1" : "p%1").arg(column.control);
+    QWidget* parent = grid_->viewport();
+    if (column.kind == CellEditorKind::Choice) {
+        QComboBox* box = pages::makeChoiceBox(column.entries(), name, parent);
+        box->setFocusPolicy(Qt::ClickFocus);
+        box->view()->setMinimumWidth(box->sizeHint().width());
+        connect(box, &QComboBox::activated, this,
+                [this, &column](int entry) { commitChoice(column, entry); });
+        return box;
+    }
+    auto* entry = new pages::CommitLineEdit(name, parent);
+    entry->setMaxLength(static_cast<int>(column.maxLength));
+    const duoband::ChannelEntry which = entryOf(column);
+    entry->setKeyFilter([which](std::size_t length, char32_t key) {
+        return pages::CommitLineEdit::KeyDecision{duoband::channelEntryKey(which, length, key), {}};
+    });
+    if (which == duoband::ChannelEntry::Name) {
+        entry->setSanitizer(
+            [](std::u32string_view pasted) { return duoband::filterChannelName(pasted); });
+    }
+    connect(entry, &pages::CommitLineEdit::committed, this,
+            [this, &column] { commitEntry(column); });
+    connect(entry, &pages::CommitLineEdit::enterPressed, this,
+            [this, &column](bool committed) { entryEnter(column, committed); });
+    return entry;
+}
+
+void ChannelTablePage::selectCell(int col, int row) {
+    // An entry commits to the cell it was opened on, before the pointer moves.
+    commitPendingEdit();
+    const duoband::CellOpening opening =
+        duoband::selectChannelCell(model_, band_, pointer_, col, row);
+    if (opening.hideEditors) hideEditors();
+    if (opening.editor == nullptr) return;
+    open_ = opening.editor;
+    QWidget* editor = editorOf(open_->column);
+    if (auto* entry = qobject_cast<pages::CommitLineEdit*>(editor)) {
+        entry->showText(pages::fromModelText(opening.text));
+        placeOpenEditor();
+        entry->show();
+        entry->setFocus(Qt::OtherFocusReason);
+    } else {
+        pages::showChoice(static_cast<QComboBox*>(editor),
+                          duoband::Choice{open_->entries(), opening.entry});
+        placeOpenEditor();
+        editor->show();
+    }
+}
+
+void ChannelTablePage::placeOpenEditor() {
+    if (open_ == nullptr) return;
+    QWidget* editor = editorOf(open_->column);
+    const QRect cell = grid_->visualRect(tableModel_->cellIndex(open_->column, pointer_.row));
+    const int height = std::max(cell.height(), editor->sizeHint().height());
+    editor->setGeometry(cell.left(), cell.top(), cell.width() + 2, height);
+}
+
+void ChannelTablePage::hideEditors() {
+    for (QWidget* editor : editors_) {
+        if (editor != nullptr && editor->hasFocus()) grid_->setFocus(Qt::OtherFocusReason);
+    }
+    for (QWidget* editor : editors_) {
+        if (editor != nullptr) editor->hide();
+    }
+    open_ = nullptr;
+}
+
+void ChannelTablePage::discardEditors() {
+    for (QWidget* editor : editors_) {
+        if (auto* entry = qobject_cast<pages::CommitLineEdit*>(editor)) entry->showText({});
+    }
+    hideEditors();
+}
+
+void ChannelTablePage::hideEntry(QWidget* entry) {
+    if (entry->hasFocus()) grid_->setFocus(Qt::OtherFocusReason);
+    entry->hide();
+    if (open_ != nullptr && editorOf(open_->column) == entry) open_ = nullptr;
+}
+
+void ChannelTablePage::commitEntry(const ChannelColumnEditor& column) {
+    auto* entry = static_cast<pages::CommitLineEdit*>(editorOf(column.column));
+    const std::string text = entry->modelText();
+    const duoband::ChannelEntry which = entryOf(column);
+    duoband::EntryAfterCommit after = duoband::EntryAfterCommit::Hide;
+    std::string message;
+    if (which == duoband::ChannelEntry::Name) {
+        duoband::commitChannelName(model_, band_, pointer_, text);
+    } else {
+        duoband::FrequencyCommit result =
+            duoband::commitChannelFrequency(model_, band_, pointer_, which, text);
+        after = result.entry;
+        message = std::move(result.message);
+    }
+    tableModel_->rowChanged(pointer_.row);
+    lastCommitClean_ = message.empty();
+    lastCommitKept_ = after == duoband::EntryAfterCommit::KeepText;
+    if (!message.empty()) userDialogs().information(this, pages::fromModelText(message));
+    if (after == duoband::EntryAfterCommit::Hide) {
+        entry->showText({});
+        hideEntry(entry);
+    }
+}
+
+void ChannelTablePage::entryEnter(const ChannelColumnEditor& column, bool committed) {
+    QWidget* entry = editorOf(column.column);
+    if (committed && lastCommitKept_) return;  // the refused text stays for correction
+    hideEntry(entry);
+    if (!committed || lastCommitClean_) grid_->step(ChannelGrid::Move::Down);
+}
+
+void ChannelTablePage::commitChoice(const ChannelColumnEditor& column, int entry) {
+    duoband::commitChannelChoice(model_, band_, pointer_, entry);
+    tableModel_->rowChanged(pointer_.row);
+    hideEntry(editorOf(column.column));
+}
+
+void ChannelTablePage::openEditor(bool moveOnWhenNone) {
+    const QModelIndex current = grid_->currentIndex();
+    if (!current.isValid()) return;
+    if (open_ == nullptr || open_->column != current.column()) {
+        selectCell(current.column(), ChannelTableModel::gridRow(current));
+    }
+    if (open_ == nullptr) {
+        if (moveOnWhenNone) grid_->step(ChannelGrid::Move::Down);
+        return;
+    }
+    QWidget* editor = editorOf(open_->column);
+    editor->setFocus(Qt::OtherFocusReason);
+    if (auto* box = qobject_cast<QComboBox*>(editor)) box->showPopup();
+}
+
+void ChannelTablePage::typeIntoCell(QKeyEvent* event) {
+    const ChannelColumnEditor* column =
+        duoband::channelColumnEditor(grid_->currentIndex().column());
+    if (column == nullptr || column->kind == CellEditorKind::Choice) return;
+    openEditor(false);
+    if (open_ == column) QApplication::sendEvent(editorOf(column->column), event);
+}
+
+void ChannelTablePage::leaveEditor(ChannelGrid::Move move) {
+    grid_->setFocus(Qt::OtherFocusReason);  // an entry commits as it loses the focus
+    grid_->step(move);
+}
+
+bool ChannelTablePage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool isEntry = qobject_cast<pages::CommitLineEdit*>(watched) != nullptr;
+    switch (key->key()) {
+        case Qt::Key_Tab:
+            leaveEditor(ChannelGrid::Move::Next);
+            return true;
+        case Qt::Key_Backtab:
+            leaveEditor(ChannelGrid::Move::Previous);
+            return true;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            if (key->modifiers() != Qt::NoModifier && key->modifiers() != Qt::KeypadModifier) break;
+            if (!isEntry) {
+                static_cast<QComboBox*>(watched)->showPopup();
+                return true;
+            }
+            leaveEditor(key->key() == Qt::Key_Up ? ChannelGrid::Move::Up : ChannelGrid::Move::Down);
+            return true;
+        case Qt::Key_Escape:
+            // Cancels the edit: the editor goes without writing anything.
+            if (auto* entry = qobject_cast<pages::CommitLineEdit*>(watched)) {
+                entry->showText(entry->text());
+            }
+            hideEntry(static_cast<QWidget*>(watched));
+            return true;
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ChannelTablePage::showModel() {
+    discardEditors();
+    tableModel_->tableChanged();
+}
+
+void ChannelTablePage::commitPendingEdit() {
+    pages::commitFocusedEdit(this);
+}

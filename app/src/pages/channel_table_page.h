@@ -1,0 +1,89 @@
+// "A/Upper Band Channel" and "B/Under Band Channel": one band's 128 channels
+// in a grid (StringGrid1 / StringGrid2) with the editors t1..t13 / p1..p13
+// (no 4) placed over the selected cell. The grid never edits a cell; every
+// change goes through the channel editing rules.
+#pragma once
+
+#include <QTableView>
+#include <QWidget>
+#include <array>
+
+#include "duoband/channel_editing.h"
+#include "duoband/editor_model.h"
+
+class ChannelTableModel;
+
+namespace pages {
+class CommitLineEdit;
+}
+
+// The grid: selection by mouse and arrow keys, no editing of its own.
+class ChannelGrid : public QTableView {
+    Q_OBJECT
+  public:
+    explicit ChannelGrid(QWidget* parent);
+    enum class Move { Up, Down, Next, Previous };
+    // Moves the current cell as the arrow keys, Tab and Shift+Tab do.
+    void step(Move move);
+
+  signals:
+    // Enter, F2, Space or Alt+Down: open or enter the current cell's editor.
+    void editorRequested(bool moveOnWhenNone);
+    // A printable key typed on the grid, for the current cell's entry.
+    void typedOnCell(QKeyEvent* event);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+class ChannelTablePage : public QWidget {
+    Q_OBJECT
+  public:
+    ChannelTablePage(duoband::EditorModel& model, duoband::Band band, QWidget* parent);
+
+    // Shows the model's table again (after Read, Open, New); an open editor
+    // is hidden without committing anything.
+    void showModel();
+    // Commits the text of a focused frequency or name entry, as leaving it would.
+    void commitPendingEdit();
+
+    ChannelGrid* grid() const { return grid_; }
+    // The cell selected last (Col/Row on band A, col1/row1 on band B).
+    duoband::CellPointer cellPointer() const { return pointer_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildEditors();
+    QWidget* makeEditor(const duoband::ChannelColumnEditor& column);
+    // StringGrid1SelectCell / StringGrid2SelectCell
+    void selectCell(int col, int row);
+    void placeOpenEditor();
+    void hideEditors();
+    void discardEditors();
+    void openEditor(bool moveOnWhenNone);
+    void typeIntoCell(QKeyEvent* event);
+    // Leaves the open editor (which commits an entry) and moves the selection.
+    void leaveEditor(ChannelGrid::Move move);
+    void hideEntry(QWidget* entry);
+
+    // t1Exit/t5Exit/t13Exit and the p twins
+    void commitEntry(const duoband::ChannelColumnEditor& column);
+    void entryEnter(const duoband::ChannelColumnEditor& column, bool committed);
+    // t2Click, t3Click, t6Click..t12Click and the p twins
+    void commitChoice(const duoband::ChannelColumnEditor& column, int entry);
+
+    QWidget* editorOf(int column) const { return editors_.at(static_cast<std::size_t>(column)); }
+
+    duoband::EditorModel& model_;
+    const duoband::Band band_;
+    duoband::CellPointer pointer_;
+    ChannelTableModel* tableModel_ = nullptr;
+    ChannelGrid* grid_ = nullptr;
+    // The editors by the column they edit (index 0 unused).
+    std::array<QWidget*, duoband::ChannelTable::kColumns> editors_{};
+    const duoband::ChannelColumnEditor* open_ = nullptr;  // the editor shown, if any
+    bool lastCommitClean_ = true;                         // the last commit showed no message
+    bool lastCommitKept_ = false;                         // the last commit kept the entry open
+};

@@ -1,0 +1,105 @@
+#include "pages/limit_frequency_page.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPointer>
+#include <QPushButton>
+#include <algorithm>
+
+#include "pages/page_host.h"
+#include "pages/page_widgets.h"
+#include "pages/settings_controls.h"
+#include "user_dialogs.h"
+
+using duoband::PartialBlock;
+
+namespace {
+
+struct ButtonDef {
+    const char* name;
+    const char* caption;
+    PartialBlock block;
+    bool write;
+};
+
+constexpr std::array<ButtonDef, 4> kButtons{{
+    {"Button1", "Read", PartialBlock::BootMessage, false},
+    {"Button2", "Write", PartialBlock::BootMessage, true},
+    {"Button3", "Read", PartialBlock::Limits, false},
+    {"Button4", "Write", PartialBlock::Limits, true},
+}};
+
+}  // namespace
+
+LimitFrequencyPage::LimitFrequencyPage(duoband::EditorModel& model, PageHost& host, QWidget* parent)
+    : QWidget(parent),
+      model_(model),
+      host_(host),
+      controls_(new pages::SettingsControls(model, this)) {
+    auto* layout = new QGridLayout(this);
+    controls_->addRows(layout, 0, 0,
+                       {{"kaiji1", "Boot Information 1:"}, {"kaiji2", "Boot Information 2:"}});
+    layout->addWidget(makeButton(0), 2, 0);
+    layout->addWidget(makeButton(1), 2, 1);
+    controls_->addRows(layout, 0, 3,
+                       {{"xp1", "Limit VHF Band (Low):"},
+                        {"xp2", "Limit VHF Band (High):"},
+                        {"xp3", "Limit UHF Band (Low):"},
+                        {"xp4", "Limit UHF Band (High):"},
+                        {"xp5", "Limit Frequency Band Mode:"}});
+    layout->addWidget(makeButton(2), 8, 0);
+    layout->addWidget(makeButton(3), 8, 1);
+    layout->setRowStretch(9, 1);
+    layout->setColumnStretch(2, 1);
+}
+
+QPushButton* LimitFrequencyPage::makeButton(int button) {
+    const ButtonDef& def = kButtons.at(static_cast<std::size_t>(button));
+    auto* push = new QPushButton(def.caption, this);
+    push->setObjectName(def.name);
+    connect(push, &QPushButton::clicked, this, [this, button] { transfer(button); });
+    buttons_.at(static_cast<std::size_t>(button)) = push;
+    return push;
+}
+
+void LimitFrequencyPage::Button1Click() {
+    transfer(0);
+}
+void LimitFrequencyPage::Button2Click() {
+    transfer(1);
+}
+void LimitFrequencyPage::Button3Click() {
+    transfer(2);
+}
+void LimitFrequencyPage::Button4Click() {
+    transfer(3);
+}
+
+void LimitFrequencyPage::transfer(int button) {
+    // Without an open port the click is ignored: nothing sent, no message.
+    if (!host_.portShownOpen() || exchangesRunning_ > 0) return;
+    commitPendingEdit();
+    const ButtonDef& def = kButtons.at(static_cast<std::size_t>(button));
+    const QPointer<LimitFrequencyPage> alive(this);
+    setExchangeRunning(true);
+    duoband::ProgrammingExchange& exchange = host_.exchange();
+    const duoband::ExchangeResult result = def.write ? exchange.writePartial(def.block, model_)
+                                                     : exchange.readPartial(def.block, model_);
+    if (!alive) return;  // the window closed while the exchange waited
+    setExchangeRunning(false);
+    if (!def.write) showModel();
+    userDialogs().information(this, pages::fromEntry(result.message));
+}
+
+void LimitFrequencyPage::setExchangeRunning(bool running) {
+    exchangesRunning_ = std::max(0, exchangesRunning_ + (running ? 1 : -1));
+    for (QPushButton* button : buttons_) button->setEnabled(exchangesRunning_ == 0);
+}
+
+void LimitFrequencyPage::showModel() {
+    controls_->showModel();
+}
+
+void LimitFrequencyPage::commitPendingEdit() {
+    pages::commitFocusedEdit(this);
+}

@@ -1,0 +1,15 @@
+// What the editor pages need of the main window that holds them: whether
+// status panel 0 shows the selected port as open, and the window's one
+// exchange with the radio (which refuses a second exchange while one runs).
+#pragma once
+
+#include "duoband/exchange.h"
+
+class PageHost {
+  public:
+    virtual ~PageHost() = default;
+    // Status panel 0 equals "COM Port:" followed by the text of ComboBox1.
+    virtual bool portShownOpen() const = 0;
+    // The exchange through Comm1, waiting with the window's message pump.
+    virtual duoband::ProgrammingExchange& exchange() = 0;
+};

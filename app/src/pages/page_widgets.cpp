@@ -1,0 +1,151 @@
+#include "pages/page_widgets.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QSignalBlocker>
+
+#include "user_dialogs.h"
+
+namespace pages {
+
+QString fromModelText(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string toModelText(const QString& text) {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(text.size()));
+    for (QChar c : text) out.push_back(c.unicode() <= 0xFF ? static_cast<char>(c.unicode()) : '?');
+    return out;
+}
+
+QString fromEntry(std::string_view entry) {
+    return QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()));
+}
+
+QComboBox* makeChoiceBox(duoband::OptionList entries, const QString& name, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(false);
+    for (std::string_view entry : entries) box->addItem(fromEntry(entry));
+    return box;
+}
+
+void showChoice(QComboBox* box, const duoband::Choice& choice) {
+    const QSignalBlocker quiet(box);
+    box->setCurrentIndex(choice.index);
+}
+
+CommitLineEdit::CommitLineEdit(const QString& name, QWidget* parent) : QLineEdit(parent) {
+    setObjectName(name);
+    connect(this, &QLineEdit::textEdited, this, &CommitLineEdit::onTextEdited);
+}
+
+void CommitLineEdit::showText(const QString& text) {
+    if (text != this->text()) setText(text);  // keeps the cursor where it is
+    takenOver_ = text;
+}
+
+bool CommitLineEdit::commit() {
+    if (text() == takenOver_) return false;
+    forceCommit();
+    return true;
+}
+
+void CommitLineEdit::forceCommit() {
+    takenOver_ = text();
+    emit committed();
+    // The handler may have changed the text (an emptied entry): that is
+    // the state now taken over.
+    takenOver_ = text();
+}
+
+namespace {
+
+// The character a key filter judges, or 0 for keys that are no character
+// (navigation, shortcuts), which the edit handles itself.
+char32_t typedCharacter(const QKeyEvent* event) {
+    if (event->key() == Qt::Key_Backspace) return duoband::kKeyBackspace;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return duoband::kKeyEnter;
+    if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier)) return 0;
+    const QString text = event->text();
+    if (text.size() != 1 || text.at(0).unicode() < 0x20 || text.at(0).unicode() == 0x7F) return 0;
+    return text.at(0).unicode();
+}
+
+CommitLineEdit::KeyDecision judge(const CommitLineEdit::KeyFilter& filter, std::size_t length,
+                                  char32_t key) {
+    if (key != 0 && filter) return filter(length, key);
+    if (key == duoband::kKeyEnter) return {{duoband::KeyAction::Commit, {}}, {}};
+    return {};
+}
+
+}  // namespace
+
+void CommitLineEdit::keyPressEvent(QKeyEvent* event) {
+    const KeyDecision decision =
+        judge(keyFilter_, static_cast<std::size_t>(text().size()), typedCharacter(event));
+    const duoband::KeyResult& verdict = decision.key;
+    switch (verdict.action) {
+        case duoband::KeyAction::Accept:
+            QLineEdit::keyPressEvent(event);
+            return;
+        case duoband::KeyAction::Drop:
+            event->accept();
+            if (!verdict.message.empty()) {
+                userDialogs().information(this, fromEntry(verdict.message));
+            }
+            return;
+        case duoband::KeyAction::Commit:
+            event->accept();
+            emit enterPressed(commit());
+            return;
+        case duoband::KeyAction::FocusNext:
+            event->accept();
+            focusControl(decision.focusTo);  // leaving the edit commits it
+            return;
+    }
+}
+
+void CommitLineEdit::focusControl(const QString& name) {
+    QWidget* next = window()->findChild<QWidget*>(name);
+    if (next != nullptr) {
+        next->setFocus(Qt::TabFocusReason);
+    } else {
+        focusNextChild();
+    }
+    commit();  // also when the focus could not move
+}
+
+void CommitLineEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    // A popup (the context menu) or another window takes the focus only for
+    // a while; the text is taken over when the user really leaves the edit.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) commit();
+}
+
+void CommitLineEdit::onTextEdited(const QString& text) {
+    if (sanitizer_) {
+        const std::string clean = sanitizer_(text.toStdU32String());
+        if (clean != toModelText(text)) setText(fromModelText(clean));
+    }
+    emit userEdited();
+}
+
+void commitFocusedEdit(QWidget* page) {
+    auto* edit = qobject_cast<CommitLineEdit*>(QApplication::focusWidget());
+    if (edit != nullptr && page->isAncestorOf(edit)) edit->commit();
+}
+
+void addFormRow(QGridLayout* layout, int row, int column, const QString& caption,
+                QWidget* control) {
+    auto* label = new QLabel(caption);
+    label->setBuddy(control);
+    layout->addWidget(label, row, 2 * column, Qt::AlignRight);
+    layout->addWidget(control, row, 2 * column + 1);
+}
+
+}  // namespace pages
