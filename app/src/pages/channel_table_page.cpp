@@ -144,14 +144,17 @@ QWidget* ChannelTablePage::makeEditor(const ChannelColumnEditor& column) {
         return box;
     }
     auto* entry = new pages::CommitLineEdit(name, parent);
-    entry->setMaxLength(static_cast<int>(column.maxLength));
     const duoband::ChannelEntry which = entryOf(column);
     entry->setKeyFilter([which](std::size_t length, char32_t key) {
         return pages::CommitLineEdit::KeyDecision{duoband::channelEntryKey(which, length, key), {}};
     });
     if (which == duoband::ChannelEntry::Name) {
+        // Pasted names are filtered, then cut; a length limit of the edit
+        // would cut before the filter.
         entry->setSanitizer(
             [](std::u32string_view pasted) { return duoband::filterChannelName(pasted); });
+    } else {
+        entry->setMaxLength(static_cast<int>(column.maxLength));
     }
     connect(entry, &pages::CommitLineEdit::committed, this,
             [this, &column] { commitEntry(column); });
@@ -239,7 +242,8 @@ void ChannelTablePage::commitEntry(const ChannelColumnEditor& column) {
 
 void ChannelTablePage::entryEnter(const ChannelColumnEditor& column, bool committed) {
     QWidget* entry = editorOf(column.column);
-    if (committed && lastCommitKept_) return;  // the refused text stays for correction
+    // A refused text stays in its entry for correction.
+    if (committed && lastCommitKept_ && !lastCommitClean_) return;
     hideEntry(entry);
     if (!committed || lastCommitClean_) grid_->step(ChannelGrid::Move::Down);
 }
