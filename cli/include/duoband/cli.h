@@ -1,0 +1,33 @@
+// duoband-cli: read, write and inspect radios and settings files without a
+// window.
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "duoband/editor_model.h"
+
+namespace duoband::cli {
+
+// Exit statuses.
+inline constexpr int kOk = 0;
+inline constexpr int kRadioFailed = 1;  // the exchange with the radio failed
+inline constexpr int kUsageError = 2;   // usage, file or port error
+
+struct Io {
+    std::ostream& out;
+    std::ostream& err;
+    bool progressBar = false;  // draw a progress bar on `err` (a terminal)
+};
+
+// Runs one command line (without the program name); returns the exit status.
+int run(std::span<const std::string_view> args, Io& io);
+
+// The readable summary of `show`: the programmed channel rows of both
+// tables in aligned columns under their titles, then every page's settings
+// by their captions.
+std::string settingsSummary(const EditorModel& model);
+
+}  // namespace duoband::cli

@@ -1,0 +1,148 @@
+// The command line without a radio: help, usage errors, file errors, show.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+
+#include "duoband/cli.h"
+#include "duoband/memory_image.h"
+#include "duoband/radio_sim_sample.h"
+#include "duoband/settings_file.h"
+#include "sim_harness.h"
+
+namespace duoband::cli {
+namespace {
+
+using testing_support::TempFile;
+
+struct Ran {
+    int status;
+    std::string out, err;
+};
+
+Ran runCli(std::vector<std::string_view> args) {
+    std::ostringstream out, err;
+    Io io{out, err};
+    const int status = run(args, io);
+    return {status, out.str(), err.str()};
+}
+
+TEST(CliHelp, ForTheToolAndEveryCommand) {
+    const Ran tool = runCli({"--help"});
+    EXPECT_EQ(tool.status, kOk);
+    for (const char* command : {"ports", "read", "write", "read-boot", "read-limits", "write-boot",
+                                "write-limits", "show"}) {
+        const auto at = tool.out.find(std::string("\n  ") + command);
+        ASSERT_NE(at, std::string::npos) << command;
+        const char next = tool.out[at + 3 + std::strlen(command)];
+        EXPECT_TRUE(next == ' ' || next == '\n') << command;
+        const Ran one = runCli({command, "--help"});
+        EXPECT_EQ(one.status, kOk) << command;
+        EXPECT_TRUE(one.out.starts_with(std::string("usage: duoband-cli ") + command)) << one.out;
+    }
+}
+
+TEST(CliUsage, MistakesExitWithTwoAndSayWhy) {
+    const std::vector<std::pair<std::vector<std::string_view>, std::string>> table{
+        {{}, "usage: duoband-cli COMMAND"},
+        {{"bogus"}, "unknown command bogus"},
+        {{"read"}, "missing --port"},
+        {{"read", "--port"}, "--port needs a value"},
+        {{"read", "--port", "/dev/null"}, "missing --out"},
+        {{"write", "--port", "p", "--in", "f", "--out", "g"}, "unknown option --out"},
+        {{"read-boot", "--port", "p", "--in", "f"}, "missing --out"},
+        {{"show"}, "missing FILE"},
+        {{"show", "a", "b"}, "unexpected argument b"},
+        {{"ports", "x"}, "unexpected argument x"},
+    };
+    for (const auto& [args, message] : table) {
+        const Ran r = runCli(args);
+        EXPECT_EQ(r.status, kUsageError) << message;
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+}
+
+TEST(CliFiles, AFileThatCannotBeReadStopsBeforeThePort) {
+    const Ran show = runCli({"show", "/nonexistent/x.bc"});
+    EXPECT_EQ(show.status, kUsageError);
+    EXPECT_NE(show.err.find("/nonexistent/x.bc"), std::string::npos);
+    // The port does not exist either: the file's error must come first.
+    const Ran write = runCli({"write", "--port", "/nonexistent/tty", "--in", "/nonexistent/x.bc"});
+    EXPECT_EQ(write.status, kUsageError);
+    EXPECT_NE(write.err.find("/nonexistent/x.bc"), std::string::npos);
+    EXPECT_EQ(write.err.find("/nonexistent/tty"), std::string::npos);
+}
+
+TEST(CliPort, APortThatCannotBeOpenedIsAPortError) {
+    TempFile out("never.bc");
+    const Ran r = runCli({"read", "--port", "/nonexistent/tty", "--out", out.path()});
+    EXPECT_EQ(r.status, kUsageError);
+    EXPECT_NE(r.err.find("cannot open /nonexistent/tty"), std::string::npos) << r.err;
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_FALSE(std::filesystem::exists(out.path()));
+    EXPECT_FALSE(std::filesystem::exists(out.path() + ".bc"));
+}
+
+// The sample radio as a read leaves it in a fresh editor.
+EditorModel sampleAsRead() {
+    const sim::Memory memory = sim::sampleMemory();
+    EditorModel model;
+    for (int s = 0; s < kTransferSteps; ++s) {
+        const auto& step = transferPlan()[static_cast<std::size_t>(s)];
+        loadReadStep(
+            model, s,
+            toHex(std::span<const std::uint8_t>(memory.data() + step.address, step.length)));
+    }
+    return model;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string l; std::getline(in, l);) lines.push_back(l);
+    return lines;
+}
+
+TEST(CliShow, ChannelsInAlignedColumnsThenThePages) {
+    EditorModel model = sampleAsRead();
+    model.StringGrid2.cell(12, 3) = "\xC4XE";  // a Latin-1 byte in a name
+    TempFile file("show.bc");
+    ASSERT_TRUE(saveSettingsFile(model, file.path()).ok());
+    const Ran r = runCli({"show", file.path()});
+    ASSERT_EQ(r.status, kOk) << r.err;
+    const auto lines = linesOf(r.out);
+
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "A/Upper Band channels");
+    const std::string& titles = lines[1];
+    EXPECT_TRUE(titles.starts_with("Channel  Receiving Frequency  Receiving CTCSS")) << titles;
+    const std::string& first = lines[2];
+    EXPECT_TRUE(first.starts_with("1        145.50000")) << first;
+    // Every column starts under its title.
+    EXPECT_EQ(first.find("OFF"), titles.find("Receiving CTCSS"));
+    EXPECT_EQ(first.find("High"), titles.find("Power"));
+    EXPECT_EQ(first.find("CALL"), titles.find("Channel Name"));
+    EXPECT_EQ(lines[13].substr(0, 2), "12");
+    EXPECT_EQ(lines[14], "") << "only the twelve programmed rows";
+
+    EXPECT_NE(r.out.find("\nB/Under Band channels\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\xC3\x84XE"), std::string::npos) << "shown as UTF-8";
+    for (const char* expected :
+         {"  Working Mode :                   Channel Mode\n",
+          "  Receiving Frequency:             146.52000\n",
+          "  Optional Main Band       B/Under Band\n", "  DTMF3:                  *0#\n",
+          "  Current State           Normal\n", "  Boot Information 1:         DUOBAND\n",
+          "  Limit Frequency Band Mode:  ON\n"})
+        EXPECT_NE(r.out.find(expected), std::string::npos) << expected;
+}
+
+TEST(CliShow, AnEmptyConfiguration) {
+    const std::string summary = settingsSummary(EditorModel());
+    EXPECT_TRUE(summary.starts_with("A/Upper Band channels\n  (no programmed channels)\n"));
+    EXPECT_NE(summary.find("  Frequency Step:                  25K\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace duoband::cli
