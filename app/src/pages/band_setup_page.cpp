@@ -53,6 +53,7 @@ BandSetupPage::BandSetupPage(duoband::EditorModel& model, duoband::Band band, QW
     }
     layout->setRowStretch(kRowsInFirstColumn, 1);
     layout->setColumnStretch(4, 1);
+    showModel();
 }
 
 void BandSetupPage::showModel() {

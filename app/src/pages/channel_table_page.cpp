@@ -121,6 +121,7 @@ ChannelTablePage::ChannelTablePage(duoband::EditorModel& model, Band band, QWidg
     connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &ChannelTablePage::placeOpenEditor);
     buildEditors();
+    showModel();
 }
 
 void ChannelTablePage::buildEditors() {

@@ -29,6 +29,7 @@ DtmfPage::DtmfPage(duoband::EditorModel& model, QWidget* parent)
                         {"sypz9", "Current State"}});
     layout->setRowStretch(9, 1);
     layout->setColumnStretch(4, 1);
+    showModel();
 }
 
 void DtmfPage::showModel() {

@@ -27,6 +27,7 @@ GeneralPage::GeneralPage(duoband::EditorModel& model, QWidget* parent)
                         {"gn15", "Repeater Mode"}});
     layout->setRowStretch(8, 1);
     layout->setColumnStretch(4, 1);
+    showModel();
 }
 
 void GeneralPage::showModel() {

@@ -51,6 +51,7 @@ LimitFrequencyPage::LimitFrequencyPage(duoband::EditorModel& model, PageHost& ho
     layout->addWidget(makeButton(3), 8, 1);
     layout->setRowStretch(9, 1);
     layout->setColumnStretch(2, 1);
+    showModel();
 }
 
 QPushButton* LimitFrequencyPage::makeButton(int button) {
