@@ -18,84 +18,13 @@
 #include "duoband/exchange.h"
 #include "pages/limit_frequency_page.h"
 #include "pages/page_host.h"
+#include "pages_radio_host.h"
 #include "pages_test_support.h"
-#include "qt_message_pump.h"
 
 namespace {
 
 constexpr int kBootAddress = 0x02D0;
 constexpr int kLimitsAddress = 0x02E0;
-
-QByteArray bytesOf(const char* hex) {
-    return QByteArray::fromHex(hex);
-}
-
-// The simulated radio and a window-like host with the port open on it.
-class RadioHost final : public PageHost {
-  public:
-    ~RadioHost() override {
-        notifier_.reset();
-        comm_.ClosePort();
-        if (sim_.state() != QProcess::NotRunning) {
-            sim_.terminate();
-            sim_.waitForFinished(3000);
-        }
-    }
-
-    // Starts the radio with `memory` (written to a file) and `args`.
-    bool start(const QByteArray& memory, const QStringList& args) {
-        QFile file(dir_.filePath("memory.bin"));
-        if (!file.open(QIODevice::WriteOnly) || file.write(memory) != memory.size()) return false;
-        file.close();
-        const QString program = QCoreApplication::applicationDirPath() + "/duoband-radio-sim";
-        sim_.start(program,
-                   QStringList{"--memory", file.fileName(), "--save-memory", savedPath()} + args);
-        if (!sim_.waitForReadyRead(5000)) {
-            qWarning("the simulated radio %s did not start", qPrintable(program));
-            return false;
-        }
-        const QString port = QString::fromUtf8(sim_.readLine()).trimmed();
-        duoband::configureForRadio(comm_);
-        comm_.SetCommName(port.toStdString());
-        try {
-            comm_.OpenPort();
-        } catch (const std::exception& e) {
-            qWarning("cannot open %s: %s", qPrintable(port), e.what());
-            return false;
-        }
-        notifier_ =
-            std::make_unique<QSocketNotifier>(comm_.NotificationFd(), QSocketNotifier::Read);
-        QObject::connect(notifier_.get(), &QSocketNotifier::activated,
-                         [this] { comm_.ProcessNotifications(); });
-        return true;
-    }
-
-    bool portShownOpen() const override { return comm_.isOpen(); }
-    duoband::ProgrammingExchange& exchange() override { return exchange_; }
-
-    QString savedPath() const { return dir_.filePath("saved.bin"); }
-    // The radio's memory as last saved after a stored write.
-    QByteArray saved(int address, int length) const {
-        QFile file(savedPath());
-        if (!file.open(QIODevice::ReadOnly)) return {};
-        return file.readAll().mid(address, length);
-    }
-
-  private:
-    QTemporaryDir dir_;
-    QProcess sim_;
-    duoband::TComm comm_;
-    std::unique_ptr<QSocketNotifier> notifier_;
-    QtMessagePump pump_{comm_};
-    duoband::ProgrammingExchange exchange_{comm_, pump_};
-};
-
-// A memory of a never programmed radio with `bytes` at `address`.
-QByteArray memoryWith(int address, const QByteArray& bytes) {
-    QByteArray memory(0x10000, char(0xFF));
-    memory.replace(address, bytes.size(), bytes);
-    return memory;
-}
 
 struct Fixture {
     Fixture() : page(model, host, nullptr) {}
