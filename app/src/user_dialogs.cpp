@@ -6,7 +6,7 @@
 namespace {
 
 class QtUserDialogs final : public UserDialogs {
-public:
+  public:
     void information(QWidget* parent, const QString& text) override {
         QMessageBox::information(parent, QString(), text);
     }
@@ -35,4 +35,6 @@ UserDialogs& userDialogs() {
     return installed != nullptr ? *installed : qtDialogs;
 }
 
-void installUserDialogs(UserDialogs* dialogs) { installed = dialogs; }
+void installUserDialogs(UserDialogs* dialogs) {
+    installed = dialogs;
+}

@@ -8,7 +8,7 @@
 class QWidget;
 
 class UserDialogs {
-public:
+  public:
     virtual ~UserDialogs() = default;
     // A modal information box with an OK button.
     virtual void information(QWidget* parent, const QString& text) = 0;

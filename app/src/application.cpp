@@ -1,0 +1,106 @@
+#include "application.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QSocketNotifier>
+#include <csignal>
+
+#include "duoband/radio_sim_process.h"
+#include "login_window.h"
+#include "small_dialogs.h"
+#include "transfer_dialogs.h"
+
+std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QString& error,
+                                              QString& help) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Programs a dual-band handheld radio over a serial port.");
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption port(
+        "port", "Adds PATH to the port list; the first one given is opened at start.", "PATH");
+    const QCommandLineOption demo(
+        "demo", "Starts a simulated radio (duoband-radio-sim --sample --pace) and selects it.");
+    const QCommandLineOption dataDir(
+        "data-dir", "Keeps the password, company name and background in DIR.", "DIR");
+    parser.addOptions({port, demo, dataDir});
+    if (!parser.parse(arguments)) {
+        error = parser.errorText();
+        return std::nullopt;
+    }
+    if (parser.isSet(helpOption)) {
+        help = parser.helpText();
+        return std::nullopt;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        error = "Unexpected argument: " + parser.positionalArguments().front();
+        return std::nullopt;
+    }
+    StartOptions options;
+    for (const QString& path : parser.values(port)) options.ports.push_back(path.toStdString());
+    options.dataDir = parser.value(dataDir);
+    options.demo = parser.isSet(demo);
+    return options;
+}
+
+DemoRadio::DemoRadio() = default;
+DemoRadio::~DemoRadio() = default;
+
+std::string DemoRadio::start(QString& error) {
+    process_ = std::make_unique<duoband::sim::SimProcess>();
+    const QString program = QCoreApplication::applicationDirPath() + "/duoband-radio-sim";
+    if (!process_->start(program.toStdString(), {"--sample", "--pace"})) {
+        error = QString("The simulated radio %1 did not start: %2")
+                    .arg(program, QString::fromStdString(process_->error()));
+        return {};
+    }
+    return process_->port();
+}
+
+Windows::Windows(const DataFolder& data, PortOptions ports) {
+    Form1 = std::make_unique<TForm1>(data);
+    Form2 = std::make_unique<TForm2>(std::move(ports));
+    Form3 = std::make_unique<TForm3>(data, Form2.get());
+    Form4 = std::make_unique<TForm4>(data, Form2.get(), Form2.get());
+    Form5 = std::make_unique<TForm5>(*Form2, Form2.get());
+    Form6 = std::make_unique<TForm6>(*Form2, Form2.get());
+    Form1->setEditor(Form2.get());
+    Form2->setDialogs(Form3.get(), Form4.get(), Form5.get(), Form6.get());
+}
+
+// The dialogs are children of the editor: they go first.
+Windows::~Windows() {
+    Form6.reset();
+    Form5.reset();
+    Form4.reset();
+    Form3.reset();
+    Form2.reset();
+    Form1.reset();
+}
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+extern "C" void onTerminationSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] auto written = ::write(signalPipe[1], &byte, 1);
+}
+
+}  // namespace
+
+void quitOnTerminationSignals() {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [notifier] {
+        notifier->setEnabled(false);
+        QApplication::quit();
+    });
+    struct sigaction action {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}

@@ -1,0 +1,64 @@
+// Program start-up: the command line, the demo radio and the six windows,
+// created in their fixed order with only the login window shown.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data_folder.h"
+#include "main_window.h"
+
+class TForm1;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+
+namespace duoband::sim {
+class SimProcess;
+}
+
+struct StartOptions {
+    std::vector<std::string> ports;  // --port, in the order given
+    QString dataDir;                 // --data-dir
+    bool demo = false;               // --demo
+};
+
+// Parses the program's arguments (argv[0] first). On a usage error: nullopt
+// and `error` says what; `--help` gives nullopt and the help text in `help`.
+std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QString& error,
+                                              QString& help);
+
+// The simulated radio of --demo, a child process that ends with the program.
+class DemoRadio {
+  public:
+    DemoRadio();
+    ~DemoRadio();
+    // Starts duoband-radio-sim found beside the program with the sample
+    // configuration at the real line speed; its port, or empty and `error`.
+    std::string start(QString& error);
+
+  private:
+    std::unique_ptr<duoband::sim::SimProcess> process_;
+};
+
+// The six windows, in creation order; destroyed in the reverse order.
+struct Windows {
+    Windows(const DataFolder& data, PortOptions ports);
+    ~Windows();
+
+    std::unique_ptr<TForm1> Form1;
+    std::unique_ptr<TForm2> Form2;
+    std::unique_ptr<TForm3> Form3;
+    std::unique_ptr<TForm4> Form4;
+    std::unique_ptr<TForm5> Form5;
+    std::unique_ptr<TForm6> Form6;
+};
+
+// SIGINT and SIGTERM end the program as "Quit" does, so a running exchange
+// stops cleanly and the demo radio is ended.
+void quitOnTerminationSignals();

@@ -1,0 +1,36 @@
+// The folder "image" that holds the program's three small files: the
+// password (1.bc), the company name (2.bc) and the login background (1.jpg).
+#pragma once
+
+#include <QString>
+
+class DataFolder {
+  public:
+    explicit DataFolder(QString dir) : dir_(std::move(dir)) {}
+
+    // --data-dir when given; otherwise "image" beside the program when it
+    // exists; otherwise the user's own copy (created on first use from the
+    // installed share/duoband/image), as an installed program folder is
+    // read-only.
+    static DataFolder locate(const QString& requested);
+
+    const QString& dir() const { return dir_; }
+    QString passwordPath() const { return dir_ + "/1.bc"; }
+    QString companyPath() const { return dir_ + "/2.bc"; }
+    QString backgroundPath() const { return dir_ + "/1.jpg"; }
+
+  private:
+    QString dir_;
+};
+
+// The first line of a text file (8-bit text in the system encoding, lines
+// ended by CR LF). An empty QString on success; otherwise why it failed: the
+// file is missing, unreadable or empty.
+QString readFirstLine(const QString& path, QString& line);
+
+// Replaces the file, whole or not at all, with `line` and CR LF. An empty
+// QString on success, otherwise the reason. `privateFile` gives mode 0600.
+QString writeSingleLine(const QString& path, const QString& line, bool privateFile);
+
+// Copies `from` over `to`, whole or not at all. An empty QString on success.
+QString copyWholeFile(const QString& from, const QString& to);

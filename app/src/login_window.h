@@ -1,0 +1,58 @@
+// TForm1: the login window, the first window of the program and the only one
+// shown at start. A background picture, the company name as caption, the
+// password field; a right password hides it and shows the editor.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "data_folder.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// Image1: shows its picture stretched over its whole area.
+class PictureBox : public QWidget {
+  public:
+    explicit PictureBox(QWidget* parent) : QWidget(parent) {}
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return picture_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QImage picture_;
+};
+
+// The background decoded with libjpeg; a null image and `error` on failure.
+QImage loadJpegPicture(const QString& path, QString& error);
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit TForm1(DataFolder data, QWidget* parent = nullptr);
+
+    // The window shown after a right password; it gets this window's caption.
+    void setEditor(QWidget* editor) { editor_ = editor; }
+
+    PictureBox* Image1;
+    QLabel* Label1;  // "Password :"
+    QLineEdit* Edit1;
+    QPushButton* Button1;  // "Login "
+    QPushButton* Button2;  // "Replace Background"
+
+    void Button1Click();
+    void Button2Click();
+    void FormShow();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    DataFolder data_;
+    QWidget* editor_ = nullptr;
+};

@@ -1,0 +1,34 @@
+// duoband: start-up. Creates the six windows in order and shows only the
+// login window; --demo puts a simulated radio on the port list.
+#include <QApplication>
+#include <QTextStream>
+
+#include "application.h"
+#include "login_window.h"
+#include "user_dialogs.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("duoband");
+    QApplication::setQuitOnLastWindowClosed(false);  // the windows end the program themselves
+
+    QString error;
+    QString help;
+    const auto options = parseStartOptions(QApplication::arguments(), error, help);
+    if (!options) {
+        QTextStream(error.isEmpty() ? stdout : stderr) << (error.isEmpty() ? help : error + "\n");
+        return error.isEmpty() ? 0 : 2;
+    }
+    quitOnTerminationSignals();
+
+    PortOptions ports{options->ports, true};
+    DemoRadio demo;
+    if (options->demo) {
+        const std::string port = demo.start(error);
+        if (!port.empty()) ports.asked.insert(ports.asked.begin(), port);
+    }
+    Windows windows(DataFolder::locate(options->dataDir), std::move(ports));
+    if (!error.isEmpty()) userDialogs().error(nullptr, error);
+    windows.Form1->show();
+    return QApplication::exec();
+}

@@ -1,0 +1,301 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSocketNotifier>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <array>
+
+#include "duoband/port_discovery.h"
+#include "duoband/settings_file.h"
+#include "port_status.h"
+#include "qt_message_pump.h"
+#include "user_dialogs.h"
+
+namespace {
+
+using Handler = void (TForm2::*)();
+
+struct MenuItem {
+    const char* name;
+    const char* caption;
+    Handler handler;  // nullptr: the disabled "-------" line
+    QKeySequence::StandardKey key;
+};
+
+struct MenuDef {
+    const char* title;
+    std::vector<MenuItem> items;
+};
+
+constexpr auto kNoKey = QKeySequence::UnknownKey;
+
+const std::vector<MenuDef>& menuTable() {
+    static const std::vector<MenuDef> menus{
+        {"File(&F)",
+         {{"N1", "New", &TForm2::N1Click, QKeySequence::New},
+          {"N2", "Open", &TForm2::N2Click, QKeySequence::Open},
+          {"N3", "Save", &TForm2::N3Click, QKeySequence::Save},
+          {"N4", "Quit", &TForm2::N15Click, QKeySequence::Quit}}},
+        {"Edit(&E)",
+         {{"N6", "Read", &TForm2::N6Click, kNoKey},
+          {"N7", "Write", &TForm2::N7Click, kNoKey},
+          {"N8", "-------", nullptr, kNoKey},
+          {"N9", "A/Upper Band Channel", &TForm2::N9Click, kNoKey},
+          {"N11", "B/Under Band Channel", &TForm2::N11Click, kNoKey},
+          {"N12", "-------", nullptr, kNoKey}}},
+        {"Help(&H)",
+         {{"N13", "Note", &TForm2::N13Click, kNoKey},
+          {"N14", "Amend Password", &TForm2::N14Click, kNoKey}}},
+    };
+    return menus;
+}
+
+struct ToolItem {
+    const char* name;
+    const char* caption;
+    QStyle::StandardPixmap icon;
+    Handler handler;
+};
+
+// ToolButton3 and ToolButton5 (Open, Save) run N2Click and N3Click, like
+// every button runs its menu item's handler.
+constexpr std::array<ToolItem, 7> kToolButtons{{
+    {"ToolButton1", "  New  ", QStyle::SP_FileIcon, &TForm2::N1Click},
+    {"ToolButton3", "  Open  ", QStyle::SP_DialogOpenButton, &TForm2::N2Click},
+    {"ToolButton5", "  Save   ", QStyle::SP_DialogSaveButton, &TForm2::N3Click},
+    {"ToolButton7", "Read", QStyle::SP_ArrowDown, &TForm2::N6Click},
+    {"ToolButton9", "Write", QStyle::SP_ArrowUp, &TForm2::N7Click},
+    {"ToolButton11", "Note", QStyle::SP_FileDialogDetailedView, &TForm2::N13Click},
+    {"ToolButton13", "Password", QStyle::SP_DialogApplyButton, &TForm2::N14Click},
+}};
+
+constexpr std::array<const char*, 7> kTabTitles{
+    "A/Upper Band Channel",  "A/Upper Band Set up", "B/Under Band Channel", "B/Under Band Set up",
+    "Comprehensive Setting", "DTMF Groups",         "Limit Frequency"};
+
+std::filesystem::path toPath(const QString& name) {
+    return std::filesystem::path(QFile::encodeName(name).toStdString());
+}
+
+}  // namespace
+
+TForm2::TForm2(PortOptions ports, QWidget* parent) : QMainWindow(parent) {
+    setObjectName("Form2");
+    resize(1100, 700);
+    buildCommands();
+    buildPages();
+    StatusBar1 = statusBar();
+    StatusBar1->setObjectName("StatusBar1");
+    for (auto*& panel : panels_) {
+        panel = new QLabel(StatusBar1);
+        panel->setFixedWidth(200);
+        StatusBar1->addWidget(panel);
+    }
+    panels_[1]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    panels_[1]->setText("    ");
+    duoband::configureForRadio(comm_);
+    pump_ = std::make_unique<QtMessagePump>(comm_);
+    exchange_ = std::make_unique<duoband::ProgrammingExchange>(comm_, *pump_);
+    commNotifier_ =
+        std::make_unique<QSocketNotifier>(comm_.NotificationFd(), QSocketNotifier::Read);
+    connect(commNotifier_.get(), &QSocketNotifier::activated, this,
+            [this] { comm_.ProcessNotifications(); });
+    buildPortChoice(ports);
+    showModel();
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::setDialogs(QDialog* form3, QDialog* form4, QDialog* form5, QDialog* form6) {
+    form3_ = form3;
+    form4_ = form4;
+    form5_ = form5;
+    form6_ = form6;
+}
+
+void TForm2::buildCommands() {
+    MainMenu1 = menuBar();
+    MainMenu1->setObjectName("MainMenu1");
+    for (const MenuDef& def : menuTable()) {
+        QMenu* menu = MainMenu1->addMenu(def.title);
+        for (const MenuItem& item : def.items) {
+            QAction* action = menu->addAction(item.caption);
+            action->setObjectName(item.name);
+            action->setEnabled(item.handler != nullptr);
+            if (item.key != kNoKey) action->setShortcut(item.key);
+            if (item.handler != nullptr) connect(action, &QAction::triggered, this, item.handler);
+        }
+    }
+    QAction* quit = MainMenu1->addAction("Quit(&Q)");
+    quit->setObjectName("N15");
+    connect(quit, &QAction::triggered, this, &TForm2::N15Click);
+
+    ToolBar1 = addToolBar("ToolBar1");
+    ToolBar1->setObjectName("ToolBar1");
+    ToolBar1->setMovable(false);
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    for (const ToolItem& item : kToolButtons) {
+        if (&item != kToolButtons.data()) ToolBar1->addSeparator();
+        QAction* action = ToolBar1->addAction(style()->standardIcon(item.icon), item.caption);
+        action->setObjectName(item.name);
+        connect(action, &QAction::triggered, this, item.handler);
+    }
+}
+
+void TForm2::buildPages() {
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName("PageControl1");
+    for (const char* title : kTabTitles) {
+        auto* placeholder = new QWidget;
+        pages_.push_back({placeholder, [] {}, [] {}});
+        PageControl1->addTab(placeholder, title);
+    }
+    PageControl1->setCurrentIndex(0);
+    setCentralWidget(PageControl1);
+}
+
+void TForm2::buildPortChoice(const PortOptions& ports) {
+    Label1 = new QLabel(kPortCaption);
+    ComboBox1 = new QComboBox;
+    ComboBox1->setObjectName("ComboBox1");
+    ComboBox1->setMinimumContentsLength(14);
+    ToolBar1->addSeparator();
+    ToolBar1->addWidget(Label1);
+    ToolBar1->addWidget(ComboBox1);
+    const auto list = mergePortList(
+        ports.listMachinePorts ? duoband::listSerialPorts() : std::vector<std::string>{},
+        ports.asked);
+    for (const std::string& port : list) ComboBox1->addItem(QString::fromStdString(port));
+    connect(ComboBox1, &QComboBox::activated, this, &TForm2::ComboBox1Click);
+    if (list.empty()) {
+        setPortPanel(kNoPort, "No serial port was found.");
+        return;
+    }
+    const int asked =
+        ports.asked.empty() ? -1 : ComboBox1->findText(QString::fromStdString(ports.asked.front()));
+    ComboBox1->setCurrentIndex(asked >= 0 ? asked : 0);
+    openSelectedPort();
+}
+
+// Picking a port closes the one the panel shows as open (the same one too)
+// and opens the pick.
+void TForm2::ComboBox1Click() {
+    if (panelShowsOpenPort(statusPanelText(0))) comm_.ClosePort();
+    openSelectedPort();
+}
+
+void TForm2::openSelectedPort() {
+    const QString port = ComboBox1->currentText();
+    comm_.SetCommName(port.toStdString());
+    try {
+        comm_.OpenPort();
+        setPortPanel(portPanelText(port, true), {});
+    } catch (const duoband::ECommsError& e) {
+        const int error = comm_.LastOpenError();
+        setPortPanel(portPanelText(port, false),
+                     error != 0 ? QString::fromStdString(
+                                      duoband::explainOpenError(error, port.toStdString()))
+                                : QString(e.what()));
+    }
+}
+
+void TForm2::setPortPanel(const QString& text, const QString& why) {
+    panels_[0]->setText(text);
+    panels_[0]->setToolTip(why);
+    panels_[0]->setStatusTip(why);
+}
+
+QString TForm2::statusPanelText(int panel) const {
+    return panels_[panel]->text();
+}
+
+QString TForm2::statusPanelToolTip() const {
+    return panels_[0]->toolTip();
+}
+
+void TForm2::showModel() {
+    for (const EditorPage& page : pages_) page.showModel();
+}
+
+void TForm2::commitPendingEdits() {
+    for (const EditorPage& page : pages_) page.commitPendingEdit();
+}
+
+void TForm2::N1Click() {
+    commitPendingEdits();
+    if (!userDialogs().confirm(this, "Do you want to New?")) return;
+    duoband::resetToInitialValues(model_);
+    showModel();
+}
+
+void TForm2::N2Click() {
+    commitPendingEdits();
+    const QString name = userDialogs().openFileName(this, "Open", "*.bc");
+    if (name.isEmpty()) return;
+    const auto result = duoband::openSettingsFile(toPath(name), model_);
+    if (!result.ok()) {
+        userDialogs().error(this, QString::fromStdString(result.error));
+        return;
+    }
+    showModel();
+}
+
+void TForm2::N3Click() {
+    commitPendingEdits();
+    const QString name = userDialogs().saveFileName(this, "Save", "*.bc");
+    if (name.isEmpty()) return;
+    const auto result = duoband::saveSettingsFile(model_, toPath(name));
+    if (!result.ok()) {
+        userDialogs().error(this, QString::fromStdString(result.error));
+        return;
+    }
+    userDialogs().information(this, "保存成功!");
+}
+
+// Read may change the model even when it fails part-way: show it either way.
+void TForm2::N6Click() {
+    commitPendingEdits();
+    showModal(form5_);
+    showModel();
+}
+
+void TForm2::N7Click() {
+    commitPendingEdits();
+    showModal(form6_);
+}
+
+void TForm2::N9Click() {
+    PageControl1->setCurrentIndex(0);
+}
+void TForm2::N11Click() {
+    PageControl1->setCurrentIndex(2);
+}
+void TForm2::N13Click() {
+    showModal(form4_);
+}
+void TForm2::N14Click() {
+    showModal(form3_);
+}
+
+// Ends the program at once, without a question and without saving.
+void TForm2::N15Click() {
+    QApplication::quit();
+}
+
+void TForm2::showModal(QDialog* dialog) {
+    if (dialog != nullptr) dialog->exec();
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QApplication::quit();
+}

@@ -1,0 +1,25 @@
+// What status panel 0 says about the serial port, and the port list shown
+// in ComboBox1.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <vector>
+
+inline const QString kPortCaption = "COM Port:";  // Label1
+inline const QString kPortUsed = "The port is used!";
+inline const QString kNoPort = "No port!";
+
+// The panel text after an opening: the caption followed by the port, or by
+// "The port is used!".
+QString portPanelText(const QString& port, bool opened);
+
+// True when the panel shows a port as open: the caption followed by a port
+// name. Linux names do not begin with "COM", so the failure and "No port!"
+// texts are what is ruled out.
+bool panelShowsOpenPort(const QString& panelText);
+
+// The machine's ports and the ones asked for on the command line, sorted as
+// text, each once.
+std::vector<std::string> mergePortList(std::vector<std::string> machine,
+                                       const std::vector<std::string>& asked);

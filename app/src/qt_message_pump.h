@@ -1,0 +1,23 @@
+// The timed wait of an exchange in the window program: a nested event loop
+// that a single-shot timer ends at the deadline. Window messages and the
+// serial component's notifications (through the editor's socket notifier)
+// are dispatched while it waits; nothing spins.
+#pragma once
+
+#include "duoband/message_pump.h"
+
+class QtMessagePump final : public duoband::MessagePump {
+  public:
+    explicit QtMessagePump(duoband::TComm& comm) : comm_(comm) {}
+
+    void waitUntil(const duoband::Deadline& deadline) override;
+
+    // True once the program was asked to end during a wait. From then on a
+    // wait only delivers what has arrived and returns at once, so a running
+    // exchange fails at its current step, sends "EXIT" and ends promptly.
+    bool abandoned() const { return abandoned_; }
+
+  private:
+    duoband::TComm& comm_;
+    bool abandoned_ = false;
+};

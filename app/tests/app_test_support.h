@@ -1,0 +1,106 @@
+// What the GUI tests share: answers for the user-dialog seam, a private copy
+// of the default data folder, and the simulated radio.
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "duoband/radio_sim_process.h"
+#include "user_dialogs.h"
+
+// Records every message and answers every question from queued answers, so
+// no modal loop ever waits for a person.
+class ScriptedDialogs final : public UserDialogs {
+  public:
+    struct Message {
+        QString kind;  // "information" or "error"
+        QString text;
+    };
+
+    ScriptedDialogs() { installUserDialogs(this); }
+    ~ScriptedDialogs() override { installUserDialogs(nullptr); }
+
+    void information(QWidget*, const QString& text) override {
+        messages.push_back({"information", text});
+    }
+    void error(QWidget*, const QString& text) override { messages.push_back({"error", text}); }
+    bool confirm(QWidget*, const QString& text) override {
+        questions.push_back(text);
+        return takeFront(confirmations, false);
+    }
+    QString openFileName(QWidget*, const QString& title, const QString& filter) override {
+        fileDialogs.push_back(title + "|" + filter);
+        return takeFront(fileNames, QString());
+    }
+    QString saveFileName(QWidget*, const QString& title, const QString& filter) override {
+        fileDialogs.push_back(title + "|" + filter);
+        return takeFront(fileNames, QString());
+    }
+
+    // The last message's text, or empty when none was shown.
+    QString lastText() const { return messages.empty() ? QString() : messages.back().text; }
+    QString lastKind() const { return messages.empty() ? QString() : messages.back().kind; }
+
+    std::vector<Message> messages;
+    QStringList questions;
+    QStringList fileDialogs;  // "title|filter" of each file dialog shown
+    std::deque<bool> confirmations;
+    std::deque<QString> fileNames;
+
+  private:
+    template <class T>
+    static T takeFront(std::deque<T>& queue, T otherwise) {
+        if (queue.empty()) return otherwise;
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+};
+
+// A private copy of the image folder the build places beside the program.
+class TestDataFolder {
+  public:
+    TestDataFolder() {
+        for (const char* name : {"1.bc", "2.bc", "1.jpg"}) {
+            QFile::copy(QString(DUOBAND_DEFAULT_IMAGE) + "/" + name, path(name));
+        }
+    }
+    QString dir() const { return temp_.path(); }
+    QString path(const QString& name) const { return temp_.filePath(name); }
+
+    QByteArray bytes(const QString& name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void write(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    void remove(const QString& name) const { QFile::remove(path(name)); }
+
+  private:
+    QTemporaryDir temp_;
+};
+
+// duoband-radio-sim, built beside the tests, on its own pseudo-terminal.
+class TestRadio {
+  public:
+    explicit TestRadio(std::vector<std::string> args) {
+        started_ = process_.start(std::string(DUOBAND_BIN_DIR) + "/duoband-radio-sim", args);
+    }
+    bool started() const { return started_; }
+    QString error() const { return QString::fromStdString(process_.error()); }
+    const std::string& port() const { return process_.port(); }
+    void stop() { process_.stop(); }
+
+  private:
+    duoband::sim::SimProcess process_;
+    bool started_ = false;
+};
