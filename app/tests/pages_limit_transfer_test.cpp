@@ -119,6 +119,18 @@ class LimitTransferTest : public QObject {
             2000));
     }
 
+    void secondExchangeIsRefusedWhileOneRuns() {
+        Fixture f;
+        QVERIFY(f.host.start(memoryWith(kLimitsAddress, bytesOf("00CF8500")), {}));
+        QVERIFY(showActive(f.page));
+        QTimer::singleShot(200, &f.page, [&f] { f.page.Button2Click(); });
+        QTest::mouseClick(f.button("Button3"), Qt::LeftButton);
+        QCOMPARE(f.dialogs.messages,
+                 (QStringList{QString::fromUtf8(duoband::kExchangeBusy), "Read Success!"}));
+        QCOMPARE(f.edit("xp1")->text(), "136");
+        QVERIFY(f.button("Button2")->isEnabled());
+    }
+
     void lateAnswerIsAReadError() {
         Fixture f;
         QVERIFY(f.host.start(memoryWith(kBootAddress, bytesOf("0548454C4C4FFFFF")),

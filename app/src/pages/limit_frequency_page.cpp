@@ -78,7 +78,8 @@ void LimitFrequencyPage::Button4Click() {
 
 void LimitFrequencyPage::transfer(int button) {
     // Without an open port the click is ignored: nothing sent, no message.
-    if (!host_.portShownOpen() || exchangesRunning_ > 0) return;
+    // While another exchange runs, the exchange itself refuses with a message.
+    if (!host_.portShownOpen()) return;
     commitPendingEdit();
     const ButtonDef& def = kButtons.at(static_cast<std::size_t>(button));
     const QPointer<LimitFrequencyPage> alive(this);
