@@ -1,7 +1,6 @@
 #include "pages/limit_frequency_page.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QPointer>
 #include <QPushButton>
 #include <algorithm>

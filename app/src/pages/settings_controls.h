@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QObject>
+#include <initializer_list>
 #include <string_view>
 #include <vector>
 
