@@ -95,7 +95,9 @@ void quitOnTerminationSignals() {
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
     QObject::connect(notifier, &QSocketNotifier::activated, qApp, [notifier] {
         notifier->setEnabled(false);
-        QApplication::quit();
+        // exit(), not quit(): a window that refuses to close (a dialog with
+        // an exchange running) must not keep the program alive.
+        QCoreApplication::exit(0);
     });
     struct sigaction action {};
     action.sa_handler = onTerminationSignal;

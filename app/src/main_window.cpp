@@ -14,8 +14,14 @@
 #include <QToolBar>
 #include <array>
 
+#include "duoband/deadline.h"
 #include "duoband/port_discovery.h"
 #include "duoband/settings_file.h"
+#include "pages/band_setup_page.h"
+#include "pages/channel_table_page.h"
+#include "pages/dtmf_page.h"
+#include "pages/general_page.h"
+#include "pages/limit_frequency_page.h"
 #include "port_status.h"
 #include "qt_message_pump.h"
 #include "user_dialogs.h"
@@ -27,8 +33,8 @@ using Handler = void (TForm2::*)();
 struct MenuItem {
     const char* name;
     const char* caption;
-    Handler handler;  // nullptr: the disabled "-------" line
-    QKeySequence::StandardKey key;
+    Handler handler;      // nullptr: the disabled "-------" line
+    QKeyCombination key;  // Qt::Key_unknown: none
 };
 
 struct MenuDef {
@@ -36,15 +42,15 @@ struct MenuDef {
     std::vector<MenuItem> items;
 };
 
-constexpr auto kNoKey = QKeySequence::UnknownKey;
+constexpr QKeyCombination kNoKey{Qt::Key_unknown};
 
 const std::vector<MenuDef>& menuTable() {
     static const std::vector<MenuDef> menus{
         {"File(&F)",
-         {{"N1", "New", &TForm2::N1Click, QKeySequence::New},
-          {"N2", "Open", &TForm2::N2Click, QKeySequence::Open},
-          {"N3", "Save", &TForm2::N3Click, QKeySequence::Save},
-          {"N4", "Quit", &TForm2::N15Click, QKeySequence::Quit}}},
+         {{"N1", "New", &TForm2::N1Click, Qt::CTRL | Qt::Key_N},
+          {"N2", "Open", &TForm2::N2Click, Qt::CTRL | Qt::Key_O},
+          {"N3", "Save", &TForm2::N3Click, Qt::CTRL | Qt::Key_S},
+          {"N4", "Quit", &TForm2::N15Click, Qt::CTRL | Qt::Key_Q}}},
         {"Edit(&E)",
          {{"N6", "Read", &TForm2::N6Click, kNoKey},
           {"N7", "Write", &TForm2::N7Click, kNoKey},
@@ -82,6 +88,12 @@ constexpr std::array<const char*, 7> kTabTitles{
     "A/Upper Band Channel",  "A/Upper Band Set up", "B/Under Band Channel", "B/Under Band Set up",
     "Comprehensive Setting", "DTMF Groups",         "Limit Frequency"};
 
+template <class Page, class... Args>
+EditorPage makePage(Args&&... args) {
+    auto* page = new Page(std::forward<Args>(args)..., nullptr);
+    return {page, [page] { page->showModel(); }, [page] { page->commitPendingEdit(); }};
+}
+
 std::filesystem::path toPath(const QString& name) {
     return std::filesystem::path(QFile::encodeName(name).toStdString());
 }
@@ -91,6 +103,8 @@ std::filesystem::path toPath(const QString& name) {
 TForm2::TForm2(PortOptions ports, QWidget* parent) : QMainWindow(parent) {
     setObjectName("Form2");
     resize(1100, 700);
+    pump_ = std::make_unique<QtMessagePump>(comm_);
+    exchange_ = std::make_unique<duoband::ProgrammingExchange>(comm_, *pump_);
     buildCommands();
     buildPages();
     StatusBar1 = statusBar();
@@ -103,8 +117,6 @@ TForm2::TForm2(PortOptions ports, QWidget* parent) : QMainWindow(parent) {
     panels_[1]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     panels_[1]->setText("    ");
     duoband::configureForRadio(comm_);
-    pump_ = std::make_unique<QtMessagePump>(comm_);
-    exchange_ = std::make_unique<duoband::ProgrammingExchange>(comm_, *pump_);
     commNotifier_ =
         std::make_unique<QSocketNotifier>(comm_.NotificationFd(), QSocketNotifier::Read);
     connect(commNotifier_.get(), &QSocketNotifier::activated, this,
@@ -113,7 +125,15 @@ TForm2::TForm2(PortOptions ports, QWidget* parent) : QMainWindow(parent) {
     showModel();
 }
 
-TForm2::~TForm2() = default;
+// Lets the last bytes queued (the "EXIT" of an exchange that the end of the
+// program cut short) leave before the port closes with the component.
+TForm2::~TForm2() {
+    const auto deadline = duoband::Deadline::in(std::chrono::milliseconds(300));
+    while (comm_.isOpen() && !comm_.SendEmpty() && !deadline.expired()) {
+        pollfd ready{comm_.NotificationFd(), POLLIN, 0};
+        if (duoband::pollUntil(&ready, 1, deadline) > 0) comm_.ProcessNotifications();
+    }
+}
 
 void TForm2::setDialogs(QDialog* form3, QDialog* form4, QDialog* form5, QDialog* form6) {
     form3_ = form3;
@@ -131,7 +151,7 @@ void TForm2::buildCommands() {
             QAction* action = menu->addAction(item.caption);
             action->setObjectName(item.name);
             action->setEnabled(item.handler != nullptr);
-            if (item.key != kNoKey) action->setShortcut(item.key);
+            if (item.key != kNoKey) action->setShortcut(QKeySequence(item.key));
             if (item.handler != nullptr) connect(action, &QAction::triggered, this, item.handler);
         }
     }
@@ -154,10 +174,16 @@ void TForm2::buildCommands() {
 void TForm2::buildPages() {
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName("PageControl1");
-    for (const char* title : kTabTitles) {
-        auto* placeholder = new QWidget;
-        pages_.push_back({placeholder, [] {}, [] {}});
-        PageControl1->addTab(placeholder, title);
+    using duoband::Band;
+    pages_ = {makePage<ChannelTablePage>(model_, Band::A),
+              makePage<BandSetupPage>(model_, Band::A),
+              makePage<ChannelTablePage>(model_, Band::B),
+              makePage<BandSetupPage>(model_, Band::B),
+              makePage<GeneralPage>(model_),
+              makePage<DtmfPage>(model_),
+              makePage<LimitFrequencyPage>(model_, static_cast<PageHost&>(*this))};
+    for (std::size_t i = 0; i < pages_.size(); ++i) {
+        PageControl1->addTab(pages_[i].widget, kTabTitles[i]);
     }
     PageControl1->setCurrentIndex(0);
     setCentralWidget(PageControl1);
@@ -216,6 +242,10 @@ void TForm2::setPortPanel(const QString& text, const QString& why) {
 
 QString TForm2::statusPanelText(int panel) const {
     return panels_[panel]->text();
+}
+
+bool TForm2::portShownOpen() const {
+    return statusPanelText(0) == kPortCaption + ComboBox1->currentText();
 }
 
 QString TForm2::statusPanelToolTip() const {

@@ -12,6 +12,7 @@
 #include "duoband/comm.h"
 #include "duoband/editor_model.h"
 #include "duoband/exchange.h"
+#include "pages/page_host.h"
 
 class QAction;
 class QComboBox;
@@ -36,7 +37,7 @@ struct EditorPage {
     std::function<void()> commitPendingEdit;  // take over a focused edit's text
 };
 
-class TForm2 : public QMainWindow {
+class TForm2 : public QMainWindow, public PageHost {
     Q_OBJECT
 
   public:
@@ -50,7 +51,9 @@ class TForm2 : public QMainWindow {
     duoband::TComm& Comm1() { return comm_; }
     // Every exchange with the radio runs through this one object, which
     // refuses a second exchange while one runs.
-    duoband::ProgrammingExchange& exchange() { return *exchange_; }
+    duoband::ProgrammingExchange& exchange() override { return *exchange_; }
+    // Panel 0 shows the caption followed by the selected port.
+    bool portShownOpen() const override;
     QtMessagePump& pump() { return *pump_; }
 
     QString statusPanelText(int panel) const;
