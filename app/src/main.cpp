@@ -2,6 +2,7 @@
 // login window; --demo puts a simulated radio on the port list.
 #include <QApplication>
 #include <QTextStream>
+#include <QTimer>
 
 #include "application.h"
 #include "login_window.h"
@@ -28,7 +29,10 @@ int main(int argc, char** argv) {
         if (!port.empty()) ports.asked.insert(ports.asked.begin(), port);
     }
     Windows windows(DataFolder::locate(options->dataDir), std::move(ports));
-    if (!error.isEmpty()) userDialogs().error(nullptr, error);
     windows.Form1->show();
+    if (!error.isEmpty()) {
+        QTextStream(stderr) << error << "\n";
+        QTimer::singleShot(0, windows.Form1.get(), [error] { userDialogs().error(nullptr, error); });
+    }
     return QApplication::exec();
 }
