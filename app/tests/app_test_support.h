@@ -2,15 +2,21 @@
 // of the default data folder, and the simulated radio.
 #pragma once
 
+#include <poll.h>
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "duoband/deadline.h"
 #include "duoband/radio_sim_process.h"
 #include "user_dialogs.h"
 
@@ -104,3 +110,29 @@ class TestRadio {
     duoband::sim::SimProcess process_;
     bool started_ = false;
 };
+
+// The lines of the radio's --log file that start with `prefix`, once there
+// are at least `atLeast` of them or `within` has passed (waits on inotify).
+inline int logLinesStartingWith(const QString& path, const std::string& prefix, int atLeast,
+                                std::chrono::milliseconds within = std::chrono::seconds(3)) {
+    const auto count = [&] {
+        std::ifstream in(path.toStdString());
+        int n = 0;
+        for (std::string line; std::getline(in, line);) n += line.starts_with(prefix) ? 1 : 0;
+        return n;
+    };
+    const int fd = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+    ::inotify_add_watch(fd, path.toLocal8Bit().constData(), IN_MODIFY | IN_CLOSE_WRITE);
+    const auto deadline = duoband::Deadline::in(within);
+    int n = count();
+    while (n < atLeast && !deadline.expired()) {
+        pollfd ready{fd, POLLIN, 0};
+        if (duoband::pollUntil(&ready, 1, deadline) > 0) {
+            char events[4096];
+            [[maybe_unused]] auto r = ::read(fd, events, sizeof events);
+        }
+        n = count();
+    }
+    ::close(fd);
+    return n;
+}

@@ -348,6 +348,58 @@ class MainWindowTest : public QObject {
         QVERIFY(f.Comm1().isOpen());
     }
 
+    void startOptions_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QStringList>("ports");
+        QTest::addColumn<QString>("dataDir");
+        QTest::addColumn<bool>("demo");
+        QTest::newRow("none") << QStringList{"duoband"} << true << QStringList{} << "" << false;
+        QTest::newRow("all") << QStringList{"duoband", "--port", "/dev/b",     "--demo",
+                                            "--port",  "/dev/a", "--data-dir", "/tmp/d"}
+                             << true << QStringList{"/dev/b", "/dev/a"} << "/tmp/d" << true;
+        QTest::newRow("unknown") << QStringList{"duoband", "--colour"} << false << QStringList{}
+                                 << "" << false;
+        QTest::newRow("port without path")
+            << QStringList{"duoband", "--port"} << false << QStringList{} << "" << false;
+        QTest::newRow("stray word")
+            << QStringList{"duoband", "COM1"} << false << QStringList{} << "" << false;
+    }
+    void startOptions() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, valid);
+        QString error, help;
+        const auto options = parseStartOptions(arguments, error, help);
+        QCOMPARE(options.has_value(), valid);
+        QCOMPARE(error.isEmpty(), valid);
+        if (!valid) return;
+        QFETCH(QStringList, ports);
+        QFETCH(QString, dataDir);
+        QFETCH(bool, demo);
+        QStringList got;
+        for (const auto& p : options->ports) got << QString::fromStdString(p);
+        QCOMPARE(got, ports);
+        QCOMPARE(options->dataDir, dataDir);
+        QCOMPARE(options->demo, demo);
+    }
+
+    void dataFolderIsBesideTheProgramUnlessAsked() {
+        QCOMPARE(DataFolder::locate({}).dir(), QCoreApplication::applicationDirPath() + "/image");
+        QCOMPARE(DataFolder::locate("/somewhere/else").dir(), QString("/somewhere/else"));
+        QVERIFY(QFile::exists(DataFolder::locate({}).passwordPath()));
+    }
+
+    // --demo: the simulated radio beside the program, selected and opened.
+    void demoRadioIsOnTheList() {
+        DemoRadio demo;
+        QString error;
+        const std::string port = demo.start(error);
+        QVERIFY2(!port.empty(), qPrintable(error));
+        windows = std::make_unique<Windows>(DataFolder(data->dir()), PortOptions{{port}, false});
+        QCOMPARE(windows->Form2->statusPanelText(0), "COM Port:" + QString::fromStdString(port));
+        windows.reset();
+    }
+
   private:
     static void pick(TForm2& f, const QString& port) {
         f.ComboBox1->setCurrentIndex(f.ComboBox1->findText(port));

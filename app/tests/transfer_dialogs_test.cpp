@@ -169,11 +169,8 @@ class TransferDialogsTest : public QObject {
         const int progress = windows->Form5->ProgressBar1->value();
         QVERIFY(progress > 0 && progress < 136);
         windows.reset();  // closes the port after the last bytes went out
-        radio.reset();
-        std::ifstream in(log.toStdString());
-        int exits = 0;
-        for (std::string line; std::getline(in, line);) exits += line.starts_with("EXIT");
-        QCOMPARE(exits, 1);
+        QCOMPARE(logLinesStartingWith(log, "EXIT", 1), 1);
+        QCOMPARE(logLinesStartingWith(log, "HANDSHAKE", 1), 1);
     }
 
   private:
