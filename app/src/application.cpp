@@ -10,6 +10,7 @@
 
 #include "duoband/radio_sim_process.h"
 #include "login_window.h"
+#include "program_end.h"
 #include "small_dialogs.h"
 #include "transfer_dialogs.h"
 
@@ -61,20 +62,15 @@ std::string DemoRadio::start(QString& error) {
 Windows::Windows(const DataFolder& data, PortOptions ports) {
     Form1 = std::make_unique<TForm1>(data);
     Form2 = std::make_unique<TForm2>(std::move(ports));
-    Form3 = std::make_unique<TForm3>(data, Form2.get());
-    Form4 = std::make_unique<TForm4>(data, Form2.get(), Form2.get());
-    Form5 = std::make_unique<TForm5>(*Form2, Form2.get());
-    Form6 = std::make_unique<TForm6>(*Form2, Form2.get());
+    Form3 = new TForm3(data, Form2.get());
+    Form4 = new TForm4(data, Form2.get(), Form2.get());
+    Form5 = new TForm5(*Form2, Form2.get());
+    Form6 = new TForm6(*Form2, Form2.get());
     Form1->setEditor(Form2.get());
-    Form2->setDialogs(Form3.get(), Form4.get(), Form5.get(), Form6.get());
+    Form2->setDialogs(Form3, Form4, Form5, Form6);
 }
 
-// The dialogs are children of the editor: they go first.
 Windows::~Windows() {
-    Form6.reset();
-    Form5.reset();
-    Form4.reset();
-    Form3.reset();
     Form2.reset();
     Form1.reset();
 }
@@ -93,11 +89,10 @@ extern "C" void onTerminationSignal(int) {
 void quitOnTerminationSignals() {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return;
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
-    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [notifier] {
-        notifier->setEnabled(false);
-        // exit(), not quit(): a window that refuses to close (a dialog with
-        // an exchange running) must not keep the program alive.
-        QCoreApplication::exit(0);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] {
+        char bytes[16];
+        [[maybe_unused]] auto taken = ::read(signalPipe[0], bytes, sizeof bytes);
+        endProgram();
     });
     struct sigaction action {};
     action.sa_handler = onTerminationSignal;

@@ -46,17 +46,18 @@ class DemoRadio {
     std::unique_ptr<duoband::sim::SimProcess> process_;
 };
 
-// The six windows, in creation order; destroyed in the reverse order.
+// The six windows, in creation order. The four dialogs are children of the
+// editor and go with it.
 struct Windows {
     Windows(const DataFolder& data, PortOptions ports);
     ~Windows();
 
     std::unique_ptr<TForm1> Form1;
     std::unique_ptr<TForm2> Form2;
-    std::unique_ptr<TForm3> Form3;
-    std::unique_ptr<TForm4> Form4;
-    std::unique_ptr<TForm5> Form5;
-    std::unique_ptr<TForm6> Form6;
+    TForm3* Form3;
+    TForm4* Form4;
+    TForm5* Form5;
+    TForm6* Form6;
 };
 
 // SIGINT and SIGTERM end the program as "Quit" does, so a running exchange

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "jpeg_picture.h"
+#include "program_end.h"
 #include "user_dialogs.h"
 
 namespace {
@@ -156,5 +157,5 @@ void TForm1::Button2Click() {
 // Closing the login window ends the program.
 void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
-    QApplication::quit();
+    endProgram();
 }

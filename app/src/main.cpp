@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
     windows.Form1->show();
     if (!error.isEmpty()) {
         QTextStream(stderr) << error << "\n";
-        QTimer::singleShot(0, windows.Form1.get(), [error] { userDialogs().error(nullptr, error); });
+        QTimer::singleShot(0, windows.Form1.get(),
+                           [error] { userDialogs().error(nullptr, error); });
     }
     return QApplication::exec();
 }

@@ -23,6 +23,7 @@
 #include "pages/general_page.h"
 #include "pages/limit_frequency_page.h"
 #include "port_status.h"
+#include "program_end.h"
 #include "qt_message_pump.h"
 #include "user_dialogs.h"
 
@@ -318,7 +319,7 @@ void TForm2::N14Click() {
 
 // Ends the program at once, without a question and without saving.
 void TForm2::N15Click() {
-    QApplication::quit();
+    endProgram();
 }
 
 void TForm2::showModal(QDialog* dialog) {
@@ -327,5 +328,5 @@ void TForm2::showModal(QDialog* dialog) {
 
 void TForm2::closeEvent(QCloseEvent* event) {
     event->accept();
-    QApplication::quit();
+    endProgram();
 }

@@ -98,8 +98,8 @@ class MainWindowTest : public QObject {
     void startsHiddenWithNoPort() {
         TForm2& f = *windows->Form2;
         const std::vector<QWidget*> all{windows->Form1.get(), &f,
-                                        windows->Form3.get(), windows->Form4.get(),
-                                        windows->Form5.get(), windows->Form6.get()};
+                                        windows->Form3,       windows->Form4,
+                                        windows->Form5,       windows->Form6};
         for (QWidget* w : all) {
             QVERIFY(!w->isVisible());
         }

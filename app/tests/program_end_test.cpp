@@ -1,0 +1,88 @@
+// Every way of ending the program ends the running event loop at once:
+// "Quit", "Quit(Q)", closing the editor or the login window, SIGTERM.
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
+
+#include "app_test_support.h"
+#include "application.h"
+#include "login_window.h"
+#include "main_window.h"
+#include "qt_message_pump.h"
+#include "transfer_dialogs.h"
+
+namespace {
+
+constexpr int kNotEnded = 99;
+
+// Ends the event loop with kNotEnded if nothing else ended it in time; gone
+// with the test case, so it cannot end a later one.
+class Guard {
+  public:
+    explicit Guard(int ms) {
+        timer_.setSingleShot(true);
+        QObject::connect(&timer_, &QTimer::timeout, [] { QCoreApplication::exit(kNotEnded); });
+        timer_.start(ms);
+    }
+
+  private:
+    QTimer timer_;
+};
+
+}  // namespace
+
+class ProgramEndTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { quitOnTerminationSignals(); }
+
+    void endsAtOnce_data() {
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"N4", "N15", "close editor", "close login", "SIGTERM"}) {
+            QTest::newRow(how) << how;
+        }
+    }
+    void endsAtOnce() {
+        QFETCH(QString, how);
+        TestDataFolder data;
+        ScriptedDialogs dialogs;
+        Windows windows(DataFolder(data.dir()), PortOptions{{}, false});
+        windows.Form1->show();
+        const std::map<QString, std::function<void()>> ways{
+            {"N4", [&] { windows.Form2->findChild<QAction*>("N4")->trigger(); }},
+            {"N15", [&] { windows.Form2->findChild<QAction*>("N15")->trigger(); }},
+            {"close editor", [&] { windows.Form2->close(); }},
+            {"close login", [&] { windows.Form1->close(); }},
+            {"SIGTERM", [] { std::raise(SIGTERM); }},
+        };
+        QTimer::singleShot(0, ways.at(how));
+        Guard guard(3000);
+        QCOMPARE(QApplication::exec(), 0);
+    }
+
+    // SIGTERM in the middle of a Read: the exchange stops and sends "EXIT".
+    void terminationSignalStopsARead() {
+        TestDataFolder data;
+        ScriptedDialogs dialogs;
+        QTemporaryDir dir;
+        const QString log = dir.filePath("radio.log");
+        TestRadio radio({"--sample", "--pace", "--log", log.toStdString()});
+        QVERIFY(radio.started());
+        Windows windows(DataFolder(data.dir()), PortOptions{{radio.port()}, false});
+        QTimer::singleShot(0, [&] { windows.Form2->N6Click(); });
+        QTimer::singleShot(50, [&] { windows.Form5->Button1->click(); });
+        QTimer::singleShot(1200, [] { std::raise(SIGTERM); });
+        Guard guard(5000);
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(dialogs.lastText(), QString("Read Error!"));
+        QVERIFY(windows.Form2->pump().abandoned());
+        QCOMPARE(logLinesStartingWith(log, "EXIT", 1), 1);
+    }
+};
+
+QTEST_MAIN(ProgramEndTest)
+#include "program_end_test.moc"
