@@ -1,7 +1,7 @@
 // Makes the README's picture of the main window: starts the simulated radio
 // with its sample configuration, reads it as the Read command does, and
-// saves the window to the PNG file named on the command line. Run it under
-// a display (xvfb-run works).
+// saves the window to the PNG file named on the command line; a second name
+// gets the login window. Run it under a display (xvfb-run works).
 #include <QApplication>
 #include <QTimer>
 
@@ -14,7 +14,7 @@ namespace {
 
 // Nobody is there to answer: messages go to stderr.
 class QuietDialogs final : public UserDialogs {
-public:
+  public:
     void information(QWidget*, const QString& text) override { qInfo("%s", qPrintable(text)); }
     void error(QWidget*, const QString& text) override { qWarning("%s", qPrintable(text)); }
     bool confirm(QWidget*, const QString&) override { return false; }
@@ -26,8 +26,8 @@ public:
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        qWarning("usage: duoband_screenshot OUTPUT.png");
+    if (argc != 2 && argc != 3) {
+        qWarning("usage: duoband_screenshot MAIN.png [LOGIN.png]");
         return 2;
     }
     QuietDialogs quiet;
@@ -39,6 +39,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     Windows windows(DataFolder::locate({}), PortOptions{{radio.port()}, false});
+    if (argc == 3) {
+        windows.Form1->show();
+        windows.Form1->grab().save(QString::fromLocal8Bit(argv[2]));
+        windows.Form1->hide();
+    }
     TForm2& editor = *windows.Form2;
     editor.Comm1().SetReadIntervalTimeout(0);
     editor.setWindowTitle("Quorral Radio Works");
