@@ -3,7 +3,7 @@
 
 #include "duoband/channel_record.h"
 #include "duoband/cli.h"
-#include "page_captions.h"
+#include "duoband/page_captions.h"
 
 namespace duoband::cli {
 namespace {
@@ -77,14 +77,15 @@ void writeTable(std::ostream& out, std::string_view title, const ChannelTable& t
     out << '\n';
 }
 
-void writePage(std::ostream& out, const Page& page) {
+void writePage(std::ostream& out, const PageCaptions& page, const EditorModel& model) {
     out << page.title << '\n';
     std::size_t captionWidth = 0;
-    for (const auto& l : page.lines) captionWidth = std::max(captionWidth, width(l.caption));
-    for (const auto& l : page.lines) {
+    for (const auto& c : page.controls) captionWidth = std::max(captionWidth, width(c.caption));
+    for (const auto& c : page.controls) {
+        const ShownValue value = shownValue(model, c.name);
         out << "  ";
-        pad(out, l.caption, captionWidth);
-        out << "  " << (l.radioBytes ? printable(l.value) : l.value) << '\n';
+        pad(out, c.caption, captionWidth);
+        out << "  " << (value.radioBytes ? printable(value.text) : value.text) << '\n';
     }
     out << '\n';
 }
@@ -95,7 +96,7 @@ std::string settingsSummary(const EditorModel& model) {
     std::ostringstream out;
     writeTable(out, "A/Upper Band channels", model.StringGrid1);
     writeTable(out, "B/Under Band channels", model.StringGrid2);
-    for (const Page& page : settingsPages(model)) writePage(out, page);
+    for (const PageCaptions& page : settingsPageCaptions()) writePage(out, page, model);
     return out.str();
 }
 

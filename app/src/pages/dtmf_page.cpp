@@ -7,27 +7,13 @@
 
 DtmfPage::DtmfPage(duoband::EditorModel& model, QWidget* parent)
     : QWidget(parent), controls_(new pages::SettingsControls(model, this)) {
+    constexpr std::size_t kGroups = 8;  // sy1..sy8 beside sypz1..sypz9
     auto* layout = new QGridLayout(this);
-    controls_->addRows(layout, 0, 0,
-                       {{"sy1", "DTMF1:"},
-                        {"sy2", "DTMF2:"},
-                        {"sy3", "DTMF3:"},
-                        {"sy4", "DTMF4:"},
-                        {"sy5", "DTMF5:"},
-                        {"sy6", "DTMF6:"},
-                        {"sy7", "DTMF7:"},
-                        {"sy8", "DTMF8:"}});
-    controls_->addRows(layout, 1, 0,
-                       {{"sypz1", "Native ID Code"},
-                        {"sypz2", "Master Control ID Code"},
-                        {"sypz3", "Alarm Code"},
-                        {"sypz4", "Identity Display Code"},
-                        {"sypz5", "Revive Code"},
-                        {"sypz6", "Remote Stun Code"},
-                        {"sypz7", "Remote Kill Code"},
-                        {"sypz8", "Monitor Code"},
-                        {"sypz9", "Current State"}});
-    layout->setRowStretch(9, 1);
+    const duoband::PageCaptions page = duoband::dtmfCaptions();
+    const std::span<const duoband::CaptionedControl> all(page.controls);
+    controls_->addRows(layout, 0, 0, all.first(kGroups));
+    controls_->addRows(layout, 1, 0, all.subspan(kGroups));
+    layout->setRowStretch(static_cast<int>(all.size() - kGroups), 1);
     layout->setColumnStretch(4, 1);
     showModel();
 }

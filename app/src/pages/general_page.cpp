@@ -7,25 +7,13 @@
 
 GeneralPage::GeneralPage(duoband::EditorModel& model, QWidget* parent)
     : QWidget(parent), controls_(new pages::SettingsControls(model, this)) {
+    constexpr std::size_t kRowsInFirstColumn = 8;  // gn1..gn8, then gn9..gn15
     auto* layout = new QGridLayout(this);
-    controls_->addRows(layout, 0, 0,
-                       {{"gn1", "Optional Main Band"},
-                        {"gn2", "Volume"},
-                        {"gn3", "FM Frequency"},
-                        {"gn4", "Standby Backlight"},
-                        {"gn5", "Receiving Backlight"},
-                        {"gn6", "Transmit  Backlight"},
-                        {"gn7", "Backlight Mode"},
-                        {"gn8", "Beep"}});
-    controls_->addRows(layout, 1, 0,
-                       {{"gn9", "Vibration Ring Time"},
-                        {"gn10", "Busy Channel Lock"},
-                        {"gn11", "Time Over Timer"},
-                        {"gn12", "Single Signaling choice"},
-                        {"gn13", "DTMF Transmitting Time"},
-                        {"gn14", "Squelch level"},
-                        {"gn15", "Repeater Mode"}});
-    layout->setRowStretch(8, 1);
+    const duoband::PageCaptions page = duoband::generalCaptions();
+    const std::span<const duoband::CaptionedControl> all(page.controls);
+    controls_->addRows(layout, 0, 0, all.first(kRowsInFirstColumn));
+    controls_->addRows(layout, 1, 0, all.subspan(kRowsInFirstColumn));
+    layout->setRowStretch(static_cast<int>(kRowsInFirstColumn), 1);
     layout->setColumnStretch(4, 1);
     showModel();
 }

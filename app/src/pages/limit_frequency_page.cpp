@@ -36,16 +36,13 @@ LimitFrequencyPage::LimitFrequencyPage(duoband::EditorModel& model, PageHost& ho
       host_(host),
       controls_(new pages::SettingsControls(model, this)) {
     auto* layout = new QGridLayout(this);
-    controls_->addRows(layout, 0, 0,
-                       {{"kaiji1", "Boot Information 1:"}, {"kaiji2", "Boot Information 2:"}});
+    constexpr std::size_t kBootLines = 2;  // kaiji1, kaiji2, then xp1..xp5
+    const duoband::PageCaptions page = duoband::limitCaptions();
+    const std::span<const duoband::CaptionedControl> all(page.controls);
+    controls_->addRows(layout, 0, 0, all.first(kBootLines));
     layout->addWidget(makeButton(0), 2, 0);
     layout->addWidget(makeButton(1), 2, 1);
-    controls_->addRows(layout, 0, 3,
-                       {{"xp1", "Limit VHF Band (Low):"},
-                        {"xp2", "Limit VHF Band (High):"},
-                        {"xp3", "Limit UHF Band (Low):"},
-                        {"xp4", "Limit UHF Band (High):"},
-                        {"xp5", "Limit Frequency Band Mode:"}});
+    controls_->addRows(layout, 0, 3, all.subspan(kBootLines));
     layout->addWidget(makeButton(2), 8, 0);
     layout->addWidget(makeButton(3), 8, 1);
     layout->setRowStretch(9, 1);

@@ -46,10 +46,13 @@ QWidget* SettingsControls::add(std::string_view name) {
 }
 
 void SettingsControls::addRows(QGridLayout* layout, int column, int firstRow,
-                               std::initializer_list<CaptionedControl> controls) {
+                               std::span<const duoband::CaptionedControl> controls) {
     int row = firstRow;
-    for (const CaptionedControl& control : controls) {
-        addFormRow(layout, row++, column, QString::fromUtf8(control.caption), add(control.name));
+    for (const duoband::CaptionedControl& control : controls) {
+        addFormRow(
+            layout, row++, column,
+            QString::fromUtf8(control.caption.data(), static_cast<int>(control.caption.size())),
+            add(control.name));
     }
 }
 

@@ -5,11 +5,12 @@
 #pragma once
 
 #include <QObject>
-#include <initializer_list>
+#include <span>
 #include <string_view>
 #include <vector>
 
 #include "duoband/editor_model.h"
+#include "duoband/page_captions.h"
 #include "duoband/settings_editing.h"
 
 class QComboBox;
@@ -20,12 +21,6 @@ namespace pages {
 
 class CommitLineEdit;
 
-// A control and the caption shown beside it.
-struct CaptionedControl {
-    std::string_view name;  // "left3", "gn12", "sypz9"...
-    const char* caption;    // UTF-8
-};
-
 class SettingsControls : public QObject {
     Q_OBJECT
   public:
@@ -35,7 +30,7 @@ class SettingsControls : public QObject {
     QWidget* add(std::string_view name);
     // Adds `controls` as captioned rows of `layout` in `column`, from `firstRow`.
     void addRows(QGridLayout* layout, int column, int firstRow,
-                 std::initializer_list<CaptionedControl> controls);
+                 std::span<const duoband::CaptionedControl> controls);
 
     // Shows the model in every control without running any pick or commit.
     void showModel();
