@@ -108,6 +108,14 @@ TForm2::TForm2(PortOptions ports, QWidget* parent) : QMainWindow(parent) {
     exchange_ = std::make_unique<duoband::ProgrammingExchange>(comm_, *pump_);
     buildCommands();
     buildPages();
+    buildStatusBar();
+    connectComm();
+    buildPortChoice(ports);
+    showModel();
+}
+
+// Two panels, 200 wide: panel 0 the port state, panel 1 four blanks.
+void TForm2::buildStatusBar() {
     StatusBar1 = statusBar();
     StatusBar1->setObjectName("StatusBar1");
     for (auto*& panel : panels_) {
@@ -117,13 +125,16 @@ TForm2::TForm2(PortOptions ports, QWidget* parent) : QMainWindow(parent) {
     }
     panels_[1]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     panels_[1]->setText("    ");
+}
+
+// The radio's line settings (XON/XOFF off); the component's notifications
+// are delivered whenever the event loop runs, nested loops included.
+void TForm2::connectComm() {
     duoband::configureForRadio(comm_);
     commNotifier_ =
         std::make_unique<QSocketNotifier>(comm_.NotificationFd(), QSocketNotifier::Read);
     connect(commNotifier_.get(), &QSocketNotifier::activated, this,
             [this] { comm_.ProcessNotifications(); });
-    buildPortChoice(ports);
-    showModel();
 }
 
 // Lets the last bytes queued (the "EXIT" of an exchange that the end of the
@@ -134,6 +145,9 @@ TForm2::~TForm2() {
         pollfd ready{comm_.NotificationFd(), POLLIN, 0};
         if (duoband::pollUntil(&ready, 1, deadline) > 0) comm_.ProcessNotifications();
     }
+    // The pages hold the model and this window as their host: they go while
+    // both still exist.
+    delete PageControl1;
 }
 
 void TForm2::setDialogs(QDialog* form3, QDialog* form4, QDialog* form5, QDialog* form6) {

@@ -90,6 +90,8 @@ class TForm2 : public QMainWindow, public PageHost {
   private:
     void buildCommands();
     void buildPages();
+    void buildStatusBar();
+    void connectComm();
     void buildPortChoice(const PortOptions& ports);
     void openSelectedPort();
     void setPortPanel(const QString& text, const QString& why);
