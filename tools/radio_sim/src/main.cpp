@@ -22,7 +22,8 @@ using Clock = LineTimer::Clock;
 
 class Server {
   public:
-    explicit Server(Options options) : options_(std::move(options)), timer_(options_.pace) {}
+    Server(Options options, int signals)
+        : options_(std::move(options)), timer_(options_.pace), signals_(signals) {}
     ~Server();
     bool setUp(Memory memory);
     int run();
@@ -39,7 +40,7 @@ class Server {
     std::ofstream log_;
     int master_ = -1;
     int slave_ = -1;
-    int signals_ = -1;
+    int signals_;
     Bytes unsent_;
 };
 
@@ -74,12 +75,6 @@ bool Server::setUp(Memory memory) {
         if (symlink(path, options_.linkPath.c_str()) != 0)
             return std::cerr << "cannot link " << options_.linkPath << "\n", false;
     }
-    sigset_t set;
-    sigemptyset(&set);
-    for (const int s : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&set, s);
-    sigprocmask(SIG_BLOCK, &set, nullptr);
-    signals_ = signalfd(-1, &set, SFD_CLOEXEC);
-    if (signals_ < 0) return false;
     // Announced last: whoever reads the path finds everything in place.
     std::cout << path << std::endl;
     return true;
@@ -140,9 +135,25 @@ int Server::run() {
     }
 }
 
+// The signals that end the radio arrive on a descriptor, so that it always
+// ends through run() and its clean-up. Taken first thing, before any file
+// is made, and whatever the parent ignored or blocked.
+int stopSignals() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int s : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaddset(&set, s);
+        signal(s, SIG_DFL);
+    }
+    if (sigprocmask(SIG_BLOCK, &set, nullptr) != 0) return -1;
+    return signalfd(-1, &set, SFD_CLOEXEC);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    const int signals = stopSignals();
+    if (signals < 0) return std::cerr << "signalfd: " << std::strerror(errno) << "\n", 2;
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     auto parsed = parseOptions(args);
     if (auto* message = std::get_if<std::string>(&parsed)) {
@@ -156,7 +167,7 @@ int main(int argc, char** argv) {
     if (options.sample) memory = sampleMemory();
     if (!options.memoryFile.empty()) memory = loadMemory(options.memoryFile, error);
     if (!memory) return std::cerr << error << "\n", 2;
-    Server server(std::move(options));
+    Server server(std::move(options), signals);
     if (!server.setUp(*memory)) return 2;
     return server.run();
 }

@@ -1,7 +1,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -34,25 +34,54 @@ std::string firstLine(int fd) {
     }
 }
 
+// The child's side of the fork: only async-signal-safe calls, since the
+// parent may run other threads. The radio gets SIGTERM when the thread that
+// started it dies, however it dies; if the parent is already gone, it never
+// starts. A failed exec reports its errno on `failure`.
+[[noreturn]] void becomeRadio(char* const* argv, int out, int failure, pid_t parent) {
+    if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || getppid() != parent) _exit(127);
+    if (dup2(out, STDOUT_FILENO) < 0) _exit(127);
+    if (out == STDOUT_FILENO) fcntl(out, F_SETFD, 0);  // dup2 onto itself keeps O_CLOEXEC
+    execve(argv[0], argv, environ);
+    const int error = errno;
+    [[maybe_unused]] auto n = write(failure, &error, sizeof error);
+    _exit(127);
+}
+
+// The errno of a failed exec, 0 once the exec has closed the pipe.
+int execError(int failure) {
+    int error = 0;
+    ssize_t n;
+    do n = read(failure, &error, sizeof error);
+    while (n < 0 && errno == EINTR);
+    return n == sizeof error ? error : 0;
+}
+
 }  // namespace
 
 bool SimProcess::start(const std::string& program, const std::vector<std::string>& args) {
     stop();
-    int out[2];
-    if (pipe2(out, O_CLOEXEC) != 0) return error_ = std::strerror(errno), false;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
-    const int rc = posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    int out[2], failure[2];
+    if (pipe2(out, O_CLOEXEC) != 0) return error_ = std::strerror(errno), false;
+    if (pipe2(failure, O_CLOEXEC) != 0) {
+        close(out[0]), close(out[1]);
+        return error_ = std::strerror(errno), false;
+    }
+    const pid_t parent = getpid();
+    pid_ = fork();
+    if (pid_ == 0) becomeRadio(argv.data(), out[1], failure[1], parent);
+    const int forkError = errno;
     close(out[1]);
-    if (rc != 0) {
+    close(failure[1]);
+    const int error = pid_ < 0 ? forkError : execError(failure[0]);
+    close(failure[0]);
+    if (error != 0) {
         close(out[0]);
-        pid_ = -1;
-        return error_ = program + ": " + std::strerror(rc), false;
+        stop();
+        return error_ = program + ": " + std::strerror(error), false;
     }
     port_ = firstLine(out[0]);
     close(out[0]);
@@ -64,10 +93,14 @@ bool SimProcess::start(const std::string& program, const std::vector<std::string
 }
 
 void SimProcess::stop() {
-    if (pid_ <= 0) return;
+    if (pid_ <= 0) {
+        pid_ = -1;
+        return;
+    }
     kill(pid_, SIGTERM);
     int status = 0;
-    waitpid(pid_, &status, 0);
+    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    }
     pid_ = -1;
 }
 

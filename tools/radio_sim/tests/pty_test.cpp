@@ -1,6 +1,10 @@
 // The real duoband-radio-sim on its pseudo-terminal, driven byte by byte.
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -158,6 +162,74 @@ TEST(SimProcessStart, ReportsABadCommandLine) {
     EXPECT_FALSE(sim.start(DUOBAND_RADIO_SIM, {"--bogus"}));
     EXPECT_FALSE(sim.running());
     EXPECT_FALSE(sim.error().empty());
+}
+
+TEST(SimProcessStart, ReportsAProgramThatCannotBeRun) {
+    SimProcess sim;
+    EXPECT_FALSE(sim.start("/nonexistent/duoband-radio-sim", {}));
+    EXPECT_FALSE(sim.running());
+    EXPECT_NE(sim.error().find("No such file"), std::string::npos) << sim.error();
+}
+
+// A program that dies without stopping its radio (SIGKILL, a crash) must not
+// leave the radio running. The test process takes the orphaned radio as its
+// own child (subreaper), so it can see how the radio ended.
+class OrphanedRadio : public testing::Test {
+  protected:
+    void SetUp() override { ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0); }
+    void TearDown() override {
+        if (radio > 0 && kill(radio, SIGKILL) == 0) waitpid(radio, nullptr, 0);
+        prctl(PR_SET_CHILD_SUBREAPER, 0);
+        std::filesystem::remove(link);
+    }
+
+    // Forks a parent that starts the radio and reports its pid, then waits to be killed.
+    pid_t startParent() {
+        int report[2];
+        if (pipe2(report, O_CLOEXEC) != 0) return -1;
+        const pid_t parent = fork();
+        if (parent == 0) {
+            SimProcess sim;
+            const pid_t pid = sim.start(DUOBAND_RADIO_SIM, {"--link", link}) ? sim.pid() : -1;
+            if (write(report[1], &pid, sizeof pid) != sizeof pid) _exit(1);
+            for (;;) pause();
+        }
+        close(report[1]);
+        pollfd p{report[0], POLLIN, 0};
+        if (parent > 0 && poll(&p, 1, 5000) == 1 &&
+            read(report[0], &radio, sizeof radio) != sizeof radio)
+            radio = -1;
+        close(report[0]);
+        return parent;
+    }
+
+    // How the radio ended, or nullopt when it is still running after `within`.
+    std::optional<int> radioStatus(std::chrono::milliseconds within) {
+        const int fd = static_cast<int>(syscall(SYS_pidfd_open, radio, 0));
+        pollfd p{fd, POLLIN, 0};
+        const bool ended = fd >= 0 && poll(&p, 1, static_cast<int>(within.count())) == 1;
+        if (fd >= 0) close(fd);
+        int status = 0;
+        if (!ended || waitpid(radio, &status, 0) != radio) return std::nullopt;
+        radio = -1;
+        return status;
+    }
+
+    std::string link = testing::TempDir() + "orphan_link_" + std::to_string(getpid());
+    pid_t radio = -1;
+};
+
+TEST_F(OrphanedRadio, EndsCleanlyWhenItsParentIsKilled) {
+    const pid_t parent = startParent();
+    ASSERT_GT(parent, 0);
+    ASSERT_GT(radio, 0) << "the radio did not start";
+    ASSERT_TRUE(std::filesystem::is_symlink(link));
+    kill(parent, SIGKILL);
+    waitpid(parent, nullptr, 0);
+    const auto status = radioStatus(3000ms);
+    ASSERT_TRUE(status) << "the radio outlived its parent";
+    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << "status " << *status;
+    EXPECT_FALSE(std::filesystem::is_symlink(link)) << "a clean exit removes the link";
 }
 
 }  // namespace

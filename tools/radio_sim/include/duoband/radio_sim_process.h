@@ -18,11 +18,14 @@ class SimProcess {
 
     // Starts `program` with `args` and waits (at most 5 s) for the terminal
     // path it prints. False with `error()` set when it does not come up.
+    // The radio is sent SIGTERM when the calling thread ends, also by a crash
+    // or SIGKILL: start it from a thread that lives as long as it should.
     bool start(const std::string& program, const std::vector<std::string>& args);
     // Ends the radio (SIGTERM) and reaps it; harmless when not running.
     void stop();
 
     bool running() const { return pid_ > 0; }
+    pid_t pid() const { return pid_; }
     const std::string& port() const { return port_; }
     const std::string& error() const { return error_; }
 
