@@ -5,6 +5,12 @@
 
 namespace duoband {
 
+Deadline Deadline::in(std::chrono::milliseconds span) {
+    const auto now = Clock::now();
+    const auto room = std::chrono::floor<std::chrono::milliseconds>(Clock::time_point::max() - now);
+    return span >= room ? never() : Deadline(now + span);
+}
+
 std::chrono::milliseconds Deadline::remaining() const {
     if (isNever()) return std::chrono::milliseconds::max();
     const auto left = at_ - Clock::now();

@@ -33,6 +33,13 @@ TEST(Deadline, PollTimeoutRoundsUpSoAWaitNeverEndsEarly) {
     EXPECT_LE(later.pollTimeout(), 250);
 }
 
+TEST(Deadline, ASpanTooLongForTheClockMeansNever) {
+    // A time-out property of 2^32-1 ms times the chunk size must not wrap into the past.
+    for (const auto span : {std::chrono::milliseconds::max(), std::chrono::milliseconds(1LL << 62)})
+        EXPECT_TRUE(Deadline::in(span).isNever()) << span.count();
+    EXPECT_FALSE(Deadline::in(std::chrono::hours(24 * 365)).isNever());
+}
+
 TEST(Deadline, EarliestPicksTheSoonerOne) {
     const Deadline a = Deadline::in(10ms);
     const Deadline b = Deadline::in(1s);

@@ -14,7 +14,8 @@ class Deadline {
     using Clock = std::chrono::steady_clock;
 
     explicit Deadline(Clock::time_point at) : at_(at) {}
-    static Deadline in(std::chrono::milliseconds span) { return Deadline(Clock::now() + span); }
+    // A span longer than the clock can count is never (no overflow into the past).
+    static Deadline in(std::chrono::milliseconds span);
     static Deadline never() { return Deadline(Clock::time_point::max()); }
 
     bool isNever() const { return at_ == Clock::time_point::max(); }
