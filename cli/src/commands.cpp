@@ -82,11 +82,13 @@ class RadioSession {
   private:
     // Closing the port discards whatever is still queued, "EXIT" included:
     // let the transmit queue empty and the last bytes cross the line first.
+    // The transmit thread posts "queue empty" right after it sets the flag,
+    // so each check follows a notification instead of a clock tick.
     void drainOutput() {
         if (!exchange_) return;
         const Deadline limit = Deadline::in(std::chrono::milliseconds(1000));
-        while (!comm_.SendEmpty() && !limit.expired())
-            pump_.waitUntil(Deadline::earliest(limit, Deadline::in(std::chrono::milliseconds(10))));
+        while (!comm_.SendEmpty() && comm_.WaitForNotifications(limit))
+            comm_.ProcessNotifications();
         pump_.waitUntil(Deadline::in(kLastBytesLineTime));
     }
     static constexpr std::chrono::milliseconds kLastBytesLineTime{20};  // "EXIT" takes 2 ms
