@@ -51,21 +51,24 @@ class PtyPair {
         while (done < bytes.size()) {
             const ssize_t n = ::write(master_, bytes.data() + done, bytes.size() - done);
             if (n > 0) done += static_cast<std::size_t>(n);
-            if (n < 0 && errno == EAGAIN) waitFor(POLLOUT, Deadline::in(2s));
-            if (n < 0 && errno != EAGAIN && errno != EINTR) throw std::runtime_error("pty write");
+            if (n >= 0 || errno == EINTR) continue;
+            if (errno != EAGAIN || !waitFor(POLLOUT, Deadline::in(2s)))
+                throw std::runtime_error("pty write");
         }
     }
     void write(const std::string& text) {
         write(std::vector<std::uint8_t>(text.begin(), text.end()));
     }
 
-    // Reads until `count` bytes came or the deadline passed.
+    // Reads until `count` bytes came, the deadline passed or the line is gone.
     std::vector<std::uint8_t> read(std::size_t count, const Deadline& deadline) {
         std::vector<std::uint8_t> got;
         std::uint8_t buffer[4096];
         while (got.size() < count && waitFor(POLLIN, deadline)) {
             const ssize_t n = ::read(master_, buffer, sizeof buffer);
             if (n > 0) got.insert(got.end(), buffer, buffer + n);
+            // A hung-up line stays readable (EIO): stop rather than spin.
+            if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) break;
         }
         return got;
     }
