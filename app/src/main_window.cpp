@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
+#include <algorithm>
 #include <array>
 
 #include "duoband/deadline.h"
@@ -36,6 +37,7 @@ struct MenuItem {
     const char* caption;
     Handler handler;      // nullptr: the disabled "-------" line
     QKeyCombination key;  // Qt::Key_unknown: none
+    bool duringExchange;  // stays usable while an exchange with the radio runs
 };
 
 struct MenuDef {
@@ -48,20 +50,20 @@ constexpr QKeyCombination kNoKey{Qt::Key_unknown};
 const std::vector<MenuDef>& menuTable() {
     static const std::vector<MenuDef> menus{
         {"File(&F)",
-         {{"N1", "New", &TForm2::N1Click, Qt::CTRL | Qt::Key_N},
-          {"N2", "Open", &TForm2::N2Click, Qt::CTRL | Qt::Key_O},
-          {"N3", "Save", &TForm2::N3Click, Qt::CTRL | Qt::Key_S},
-          {"N4", "Quit", &TForm2::N15Click, Qt::CTRL | Qt::Key_Q}}},
+         {{"N1", "New", &TForm2::N1Click, Qt::CTRL | Qt::Key_N, false},
+          {"N2", "Open", &TForm2::N2Click, Qt::CTRL | Qt::Key_O, false},
+          {"N3", "Save", &TForm2::N3Click, Qt::CTRL | Qt::Key_S, false},
+          {"N4", "Quit", &TForm2::N15Click, Qt::CTRL | Qt::Key_Q, true}}},
         {"Edit(&E)",
-         {{"N6", "Read", &TForm2::N6Click, kNoKey},
-          {"N7", "Write", &TForm2::N7Click, kNoKey},
-          {"N8", "-------", nullptr, kNoKey},
-          {"N9", "A/Upper Band Channel", &TForm2::N9Click, kNoKey},
-          {"N11", "B/Under Band Channel", &TForm2::N11Click, kNoKey},
-          {"N12", "-------", nullptr, kNoKey}}},
+         {{"N6", "Read", &TForm2::N6Click, kNoKey, false},
+          {"N7", "Write", &TForm2::N7Click, kNoKey, false},
+          {"N8", "-------", nullptr, kNoKey, true},
+          {"N9", "A/Upper Band Channel", &TForm2::N9Click, kNoKey, true},
+          {"N11", "B/Under Band Channel", &TForm2::N11Click, kNoKey, true},
+          {"N12", "-------", nullptr, kNoKey, true}}},
         {"Help(&H)",
-         {{"N13", "Note", &TForm2::N13Click, kNoKey},
-          {"N14", "Amend Password", &TForm2::N14Click, kNoKey}}},
+         {{"N13", "Note", &TForm2::N13Click, kNoKey, false},
+          {"N14", "Amend Password", &TForm2::N14Click, kNoKey, false}}},
     };
     return menus;
 }
@@ -168,6 +170,7 @@ void TForm2::buildCommands() {
             action->setEnabled(item.handler != nullptr);
             if (item.key != kNoKey) action->setShortcut(QKeySequence(item.key));
             if (item.handler != nullptr) connect(action, &QAction::triggered, this, item.handler);
+            if (!item.duringExchange) idleOnly_.push_back(action);
         }
     }
     QAction* quit = MainMenu1->addAction("Quit(&Q)");
@@ -183,6 +186,7 @@ void TForm2::buildCommands() {
         QAction* action = ToolBar1->addAction(style()->standardIcon(item.icon), item.caption);
         action->setObjectName(item.name);
         connect(action, &QAction::triggered, this, item.handler);
+        idleOnly_.push_back(action);
     }
 }
 
@@ -261,6 +265,14 @@ QString TForm2::statusPanelText(int panel) const {
 
 bool TForm2::portShownOpen() const {
     return statusPanelText(0) == kPortCaption + ComboBox1->currentText();
+}
+
+void TForm2::exchangeRunning(bool running) {
+    exchangesRunning_ = std::max(0, exchangesRunning_ + (running ? 1 : -1));
+    const bool idle = exchangesRunning_ == 0;
+    for (QAction* action : idleOnly_) action->setEnabled(idle);
+    ComboBox1->setEnabled(idle);
+    for (const EditorPage& page : pages_) page.widget->setEnabled(idle);
 }
 
 QString TForm2::statusPanelToolTip() const {

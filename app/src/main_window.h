@@ -54,6 +54,10 @@ class TForm2 : public QMainWindow, public PageHost {
     duoband::ProgrammingExchange& exchange() override { return *exchange_; }
     // Panel 0 shows the caption followed by the selected port.
     bool portShownOpen() const override;
+    // While any exchange runs (a Read or Write dialog, a page's own button)
+    // the commands that change the model, the port or the files, and every
+    // page, are disabled; Quit and the tab choice stay.
+    void exchangeRunning(bool running) override;
     QtMessagePump& pump() { return *pump_; }
 
     QString statusPanelText(int panel) const;
@@ -108,4 +112,6 @@ class TForm2 : public QMainWindow, public PageHost {
     QDialog* form4_ = nullptr;
     QDialog* form5_ = nullptr;
     QDialog* form6_ = nullptr;
+    std::vector<QAction*> idleOnly_;  // actions disabled while an exchange runs
+    int exchangesRunning_ = 0;
 };

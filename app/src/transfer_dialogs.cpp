@@ -53,6 +53,7 @@ void TransferDialog::Button1Click() {
 
 void TransferDialog::setRunning(bool running) {
     running_ = running;
+    editor_.exchangeRunning(running);
     Button1->setEnabled(!running);
     Button2->setEnabled(!running);
 }

@@ -42,12 +42,12 @@ struct Fixture {
         QTest::keyClick(e, Qt::Key_Backspace);
         QTest::keyClicks(e, text);
     }
-    // Clicks `name` and notes whether the four buttons were disabled while
-    // the exchange waited for the radio.
+    // Clicks `name` and notes whether the four buttons were disabled, and
+    // the host told of the exchange, while it waited for the radio.
     bool clickWatchingButtons(const char* name) {
         bool allDisabled = false;
         QTimer::singleShot(250, &page, [this, &allDisabled] {
-            allDisabled = true;
+            allDisabled = host.exchangesRunning == 1;
             for (const char* b : {"Button1", "Button2", "Button3", "Button4"}) {
                 allDisabled = allDisabled && !button(b)->isEnabled();
             }
@@ -74,6 +74,7 @@ class LimitTransferTest : public QObject {
         QCOMPARE(f.edit("kaiji1")->text(), "");
         QCOMPARE(f.edit("kaiji2")->text(), "HELLO");
         QCOMPARE(f.model.k[10], block);
+        QCOMPARE(f.host.exchangesRunning, 0);
         for (const char* b : {"Button1", "Button2", "Button3", "Button4"}) {
             QVERIFY(f.button(b)->isEnabled());
         }

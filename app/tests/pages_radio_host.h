@@ -66,6 +66,8 @@ class RadioHost final : public PageHost {
 
     bool portShownOpen() const override { return comm_.isOpen(); }
     duoband::ProgrammingExchange& exchange() override { return exchange_; }
+    void exchangeRunning(bool running) override { exchangesRunning += running ? 1 : -1; }
+    int exchangesRunning = 0;
 
     QString savedPath() const { return dir_.filePath("saved.bin"); }
     // The radio's memory as last saved after a stored write.

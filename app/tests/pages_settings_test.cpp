@@ -29,6 +29,7 @@ class ClosedPortHost final : public PageHost {
         ++exchangeRequests;
         return exchange_;
     }
+    void exchangeRunning(bool) override { ++exchangeRequests; }
     int exchangeRequests = 0;
 
   private:

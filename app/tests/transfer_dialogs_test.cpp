@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -32,7 +33,27 @@ struct DuringExchange {
     bool button1Enabled = true;
     bool button2Enabled = true;
     bool closedMidway = false;
+    QStringList editorEnabled;  // the editor's commands and pages that were usable
 };
+
+// The names of the editor's commands, port choice and pages that are usable
+// now: all but "Quit", "Quit(Q)" and the tab choice are refused while an
+// exchange runs.
+QStringList enabledCommands(TForm2& f) {
+    QStringList on;
+    for (const char* name : {"N1", "N2", "N3", "N4", "N6", "N7", "N9", "N11", "N13", "N14", "N15",
+                             "ToolButton1", "ToolButton3", "ToolButton5", "ToolButton7",
+                             "ToolButton9", "ToolButton11", "ToolButton13"}) {
+        if (f.findChild<QAction*>(name)->isEnabled()) on << name;
+    }
+    if (f.ComboBox1->isEnabled()) on << "ComboBox1";
+    for (int page = 0; page < f.PageControl1->count(); ++page) {
+        if (f.PageControl1->widget(page)->isEnabled()) on << QString("page%1").arg(page);
+    }
+    return on;
+}
+
+const QStringList kDuringExchange{"N4", "N9", "N11", "N15"};
 
 // Names the holders in which two models differ, for a readable failure.
 QString differences(const duoband::EditorModel& a, const duoband::EditorModel& b) {
@@ -90,6 +111,8 @@ class TransferDialogsTest : public QObject {
         QVERIFY(!windows->Form5->isVisible());
         QVERIFY(!seen.button1Enabled);
         QVERIFY(!seen.button2Enabled);
+        QCOMPARE(seen.editorEnabled, kDuringExchange);
+        QCOMPARE(enabledCommands(*windows->Form2).size(), 26);
         const duoband::EditorModel sample = duoband::sim::sampleModel();
         QVERIFY2(m.StringGrid1 == sample.StringGrid1 && m.StringGrid2 == sample.StringGrid2 &&
                      m.k == sample.k,
@@ -147,6 +170,32 @@ class TransferDialogsTest : public QObject {
         QCOMPARE(windows->Form6->ProgressBar1->value(), 0);
     }
 
+    // A page's own exchange waits in a nested event loop with the editor
+    // usable: meanwhile its commands refuse to run, so nothing changes the
+    // model, the port or the files under the exchange; all come back after.
+    void commandsWaitWhileAPageExchangeRuns() {
+        startRadio({"--sample"});
+        TForm2& f = *windows->Form2;
+        f.show();
+        f.PageControl1->setCurrentIndex(6);
+        const QStringList before = enabledCommands(f);
+        QCOMPARE(before.size(), 26);
+        QStringList during;
+        QTimer::singleShot(200, &f, [&f, &during] {
+            during = enabledCommands(f);
+            // Each answers through the dialog seam at once if it runs.
+            for (const char* command : {"N1", "N2", "N3", "ToolButton1", "ToolButton3"}) {
+                f.findChild<QAction*>(command)->trigger();
+            }
+        });
+        QTest::mouseClick(f.findChild<QPushButton*>("Button3"), Qt::LeftButton);
+        QCOMPARE(dialogs->lastText(), QString("Read Success!"));
+        QCOMPARE(during, kDuringExchange);
+        QVERIFY(dialogs->questions.isEmpty());
+        QVERIFY(dialogs->fileDialogs.isEmpty());
+        QCOMPARE(enabledCommands(f), before);
+    }
+
     void noPortFailsInTheDialog() {
         windows = std::make_unique<Windows>(DataFolder(data->dir()), PortOptions{{}, false});
         runThroughDialog("N6");
@@ -189,10 +238,11 @@ class TransferDialogsTest : public QObject {
     // presses its first button once the dialog is up.
     DuringExchange runThroughDialog(const char* command) {
         DuringExchange seen;
-        QTimer::singleShot(0, [&seen] {
+        QTimer::singleShot(0, [this, &seen] {
             auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
             if (dialog == nullptr) return;
-            QTimer::singleShot(700, dialog, [dialog, &seen] {
+            QTimer::singleShot(700, dialog, [this, dialog, &seen] {
+                seen.editorEnabled = enabledCommands(*windows->Form2);
                 seen.button1Enabled = dialog->Button1->isEnabled();
                 seen.button2Enabled = dialog->Button2->isEnabled();
                 dialog->close();  // refused while running

@@ -80,10 +80,12 @@ void LimitFrequencyPage::transfer(int button) {
     const ButtonDef& def = kButtons.at(static_cast<std::size_t>(button));
     const QPointer<LimitFrequencyPage> alive(this);
     setExchangeRunning(true);
+    host_.exchangeRunning(true);
     duoband::ProgrammingExchange& exchange = host_.exchange();
     const duoband::ExchangeResult result = def.write ? exchange.writePartial(def.block, model_)
                                                      : exchange.readPartial(def.block, model_);
     if (!alive) return;  // the window closed while the exchange waited
+    host_.exchangeRunning(false);
     setExchangeRunning(false);
     if (!def.write) showModel();
     userDialogs().information(this, pages::fromEntry(result.message));
