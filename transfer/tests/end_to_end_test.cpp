@@ -82,13 +82,67 @@ TEST(FullRead, TheSampleRadioFillsTablesAndPages) {
     EXPECT_EQ(link.exitsSent(), 1);
 }
 
-TEST(FullRead, SplitAnswersAreAccepted) {
+// The sample radio with values that the page tables do not hold: remote
+// state 0x03, a boot message whose first line counts 0 characters, two
+// limits not set and limit mode 0x02.
+std::string oddValuesMemoryFile(const TempFile& file) {
+    sim::Memory memory = sim::sampleMemory();
+    memory[0x02C0] = 0x03;
+    const Bytes bootAndLimits = *fromHex(
+        "00FFFFFFFFFFFFFF0548454C4C4FFFFF"
+        "00CF8500010C8E00FFFFFFFFFFFFFFFF02");
+    std::copy(bootAndLimits.begin(), bootAndLimits.end(), memory.begin() + 0x02D0);
+    sim::saveMemory(memory, file.path());
+    return file.path();
+}
+
+TEST(FullRead, SplitAnswersAndValuesOutsideTheTablesAreAccepted) {
+    TempFile memory("odd.bin");
     RadioLink link;
-    ASSERT_TRUE(link.start({"--sample", "--split-at", "5"}));
+    ASSERT_TRUE(link.start({"--memory", oddValuesMemoryFile(memory), "--split-at", "5"}));
     EditorModel model;
+    model.sypz9.select(2);
+    model.xp5.select(0);
     EXPECT_EQ(link.exchange.fullRead(model).message, kReadSuccess);
     expectSampleChannelsAndBandPages(model);
+    EXPECT_EQ(model.sypz9.text(), "Kill") << "0x03 keeps the previous entry";
+    EXPECT_EQ(model.kaiji1, "");
+    EXPECT_EQ(model.kaiji2, "HELLO");
+    EXPECT_EQ(model.k[10], "00FFFFFFFFFFFFFF0548454C4C4FFFFF");
+    EXPECT_EQ(model.xp, (decltype(model.xp){"", "136", "176", "", ""}));
+    EXPECT_EQ(model.xp5.text(), "OFF") << "mode 0x02 keeps the previous entry";
+    EXPECT_EQ(model.k[11], "00CF8500010C8E00FFFFFFFFFFFFFFFF02");
 }
+
+struct WrongLength {
+    const char* fault;
+    const char* name;
+};
+
+void PrintTo(const WrongLength& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class AnswerOfTheWrongLength : public testing::TestWithParam<WrongLength> {};
+
+// A READ is answered with exactly `length` bytes; one byte less or more is no answer.
+TEST_P(AnswerOfTheWrongLength, IsAReadError) {
+    RadioLink link;
+    ASSERT_TRUE(link.start({"--sample", GetParam().fault, "0"}));
+    EditorModel model;
+    const ExchangeResult r = link.exchange.fullRead(model);
+    EXPECT_EQ(r.message, kReadError);
+    EXPECT_EQ(r.progress, 0);
+    EXPECT_EQ(model, EditorModel());
+    const auto log = waitForExit(link.log.path());
+    EXPECT_EQ(countPrefix(log, "READ"), 1);
+    EXPECT_EQ(countPrefix(log, "EXIT"), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, AnswerOfTheWrongLength,
+                         testing::Values(WrongLength{"--short-at", "Short"},
+                                         WrongLength{"--extra-at", "Extra"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FullRead, SilentRadioLeavesTheModelUnchanged) {
     RadioLink link;
@@ -153,7 +207,9 @@ std::string zeroMemoryFile(const TempFile& file) {
 TEST(FullWrite, StoresEveryRangeAndReadsBackTheSame) {
     TempFile memory("zero.bin"), saved("saved.bin");
     RadioLink link;
-    ASSERT_TRUE(link.start({"--memory", zeroMemoryFile(memory), "--save-memory", saved.path()}));
+    // The answer to the handshake must be dropped, or the first acknowledgement reads "0606".
+    ASSERT_TRUE(link.start({"--memory", zeroMemoryFile(memory), "--save-memory", saved.path(),
+                            "--handshake-reply", "06"}));
     EditorModel model = sim::sampleModel();
     model.sypz9.select(2);  // "Kill"
     ProgressLog progress;
@@ -259,20 +315,48 @@ TEST(PartialTransfers, BootMessageAndLimitsBothWays) {
               model.k[10] + model.k[11]);
 }
 
-TEST(PartialTransfers, ALateAnswerIsAReadError) {
+struct LateRead {
+    const char* name;
+    PartialBlock block;
+    void (*emptied)(EditorModel&);  // the edits a failed read of the block empties
+};
+
+void PrintTo(const LateRead& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ALateAnswer : public testing::TestWithParam<LateRead> {};
+
+// Only the block's own edits are emptied; its block field, the limit mode and
+// the other block stay as they were.
+TEST_P(ALateAnswer, IsAReadError) {
     RadioLink link;
     ASSERT_TRUE(link.start({"--sample", "--late-at", "0", "--late-ms", "600"}));
     EditorModel model;
-    model.kaiji1 = "OLD";
-    const HexText k10 = model.k[10];
-    const ExchangeResult r = link.exchange.readPartial(PartialBlock::BootMessage, model);
+    model.kaiji1 = model.kaiji2 = "OLD";
+    for (int i = 1; i <= 4; ++i) model.xp[static_cast<std::size_t>(i)] = "OLD";
+    model.xp5.select(0);
+    EditorModel expected = model;
+    GetParam().emptied(expected);
+    const ExchangeResult r = link.exchange.readPartial(GetParam().block, model);
     EXPECT_EQ(r.message, kPartialReadError);
     EXPECT_EQ(r.outcome, ExchangeOutcome::RadioFailed);
-    EXPECT_EQ(model.kaiji1, "");
-    EXPECT_EQ(model.k[10], k10);
+    EXPECT_EQ(model, expected);
     const auto log = waitForExit(link.log.path());
     EXPECT_EQ(countPrefix(log, "EXIT"), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(PartialTransfers, ALateAnswer,
+                         testing::Values(LateRead{"BootMessage", PartialBlock::BootMessage,
+                                                  [](EditorModel& m) {
+                                                      m.kaiji1.clear(), m.kaiji2.clear();
+                                                  }},
+                                         LateRead{"Limits", PartialBlock::Limits,
+                                                  [](EditorModel& m) {
+                                                      for (int i = 1; i <= 4; ++i)
+                                                          m.xp[static_cast<std::size_t>(i)].clear();
+                                                  }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PartialTransfers, ANakIsAWriteError) {
     RadioLink link;
