@@ -105,7 +105,8 @@ std::filesystem::path toPath(const QString& name) {
 
 TForm2::TForm2(PortOptions ports, QWidget* parent) : QMainWindow(parent) {
     setObjectName("Form2");
-    resize(1100, 700);
+    // Wide enough for all thirteen columns of a channel table.
+    resize(1200, 720);
     pump_ = std::make_unique<QtMessagePump>(comm_);
     exchange_ = std::make_unique<duoband::ProgrammingExchange>(comm_, *pump_);
     buildCommands();

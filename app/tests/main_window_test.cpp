@@ -11,6 +11,8 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -148,6 +150,22 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.PageControl1->currentIndex(), 2);
         f.findChild<QAction*>("N9")->trigger();
         QCOMPARE(f.PageControl1->currentIndex(), 0);
+    }
+
+    // At its default size the window shows every column of both channel
+    // tables and every tab without scrolling.
+    void defaultSizeShowsEveryColumnAndTab() {
+        TForm2& f = *windows->Form2;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        for (int page : {0, 2}) {
+            f.PageControl1->setCurrentIndex(page);
+            auto* grid = qobject_cast<QAbstractScrollArea*>(
+                f.PageControl1->currentWidget()->findChild<QAbstractItemView*>());
+            QApplication::processEvents();
+            QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
+        }
+        QVERIFY(f.PageControl1->tabBar()->sizeHint().width() <= f.PageControl1->width());
     }
 
     // A menu item and its tool bar button open the same modal dialog.
