@@ -18,11 +18,12 @@ QLineEdit* addField(QFormLayout* form, QLabel* label, QLineEdit::EchoMode echo) 
     return edit;
 }
 
-// "Amend" and "Cancel" under the fields; Cancel closes the dialog.
+// "Amend" and "Cancel" under the fields; Cancel (and Escape) closes the
+// dialog, Enter in a field amends.
 void addButtons(QDialog* dialog, QVBoxLayout* column, QPushButton*& amend, QPushButton*& cancel) {
     amend = new QPushButton("Amend");
     cancel = new QPushButton("Cancel");
-    amend->setAutoDefault(false);
+    amend->setDefault(true);
     cancel->setAutoDefault(false);
     auto* row = new QHBoxLayout;
     row->addStretch(1);

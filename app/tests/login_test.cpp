@@ -222,6 +222,37 @@ class LoginTest : public QObject {
         QCOMPARE(nextStart.windowTitle(), QString("Coast Radio"));
     }
 
+    // Both dialogs work from the keyboard alone: Tab between the fields,
+    // Enter amends, Escape cancels.
+    void dialogsAmendOnEnterAndCancelOnEscape() {
+        TForm3 form3(DataFolder(data->dir()));
+        form3.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form3));
+        form3.Edit1->setFocus();
+        QTest::keyClicks(form3.Edit1, "duoband");
+        QTest::keyClick(form3.Edit1, Qt::Key_Tab);
+        QVERIFY(form3.Edit2->hasFocus());
+        QTest::keyClicks(form3.Edit2, "typed");
+        QTest::keyClick(form3.Edit2, Qt::Key_Return);
+        QCOMPARE(data->bytes("1.bc"), QByteArray("typed\r\n"));
+        QVERIFY(!form3.isVisible());
+
+        TForm4 form4(DataFolder(data->dir()), editor.get());
+        editor->setWindowTitle("Old Name");
+        form4.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form4));
+        form4.Edit1->setFocus();
+        QTest::keyClicks(form4.Edit1, "Keyed Radio");
+        QTest::keyClick(form4.Edit1, Qt::Key_Escape);
+        QVERIFY(!form4.isVisible());
+        QCOMPARE(editor->windowTitle(), QString("Old Name"));
+        form4.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form4));
+        form4.Edit1->setFocus();
+        QTest::keyClick(form4.Edit1, Qt::Key_Return);
+        QCOMPARE(editor->windowTitle(), QString("Keyed Radio"));
+    }
+
   private:
     void submit(bool byEnter) {
         if (byEnter) {
