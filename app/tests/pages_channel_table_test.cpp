@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include "duoband/editor_model.h"
 #include "duoband/option_lists.h"
@@ -249,6 +250,50 @@ class ChannelTablePageTest : public QObject {
         QCOMPARE(f.table().cell(8, 2), "High");
         QVERIFY(!t9->isVisible());
         QVERIFY(f.grid()->hasFocus());
+    }
+
+    // A whole channel from the keyboard alone: focus comes to the grid with
+    // Tab, typing on a frequency or name cell opens its entry, Tab commits
+    // and moves right, Space opens a list and Enter picks.
+    void keyboardAloneFillsAChannel() {
+        Fixture f(Band::B);
+        auto* start = new QLineEdit(&f.page);  // where the focus comes from
+        static_cast<QVBoxLayout*>(f.page.layout())->insertWidget(0, start);
+        QVERIFY(showActive(f.page));
+        QVERIFY(focus(start));
+        const auto focused = [] {
+            QWidget* popup = QApplication::activePopupWidget();
+            return popup != nullptr ? popup->focusWidget() : QApplication::focusWidget();
+        };
+        const auto key = [&focused](Qt::Key k) { QTest::keyClick(focused(), k); };
+        const auto pick = [&](int downs) {
+            key(Qt::Key_Space);
+            for (int i = 0; i < downs; ++i) key(Qt::Key_Down);
+            key(Qt::Key_Return);
+            key(Qt::Key_Tab);
+        };
+        key(Qt::Key_Tab);
+        QVERIFY(f.grid()->hasFocus() || f.entry(1)->hasFocus());
+        QCOMPARE(f.page.cellPointer(), (duoband::CellPointer{1, 1}));
+        QTest::keyClicks(focused(), "438.5");
+        key(Qt::Key_Tab);
+        pick(2);  // Receiving CTCSS: 69.3HZ
+        pick(1);  // Receiving Mode: QT/DQT+Signaling
+        QTest::keyClicks(focused(), "431");
+        key(Qt::Key_Tab);
+        pick(3);   // Transmission CTCSS: 71.9HZ
+        pick(1);   // Launch Signaling: DTMF1
+        pick(17);  // Transmit end Signaling: Identity Code
+        pick(0);   // Power: Low
+        pick(0);   // Wide / Narrow: Narrow
+        pick(1);   // Compandor: ON
+        pick(1);   // Scrambler: ON
+        QTest::keyClicks(focused(), "KEYS");
+        key(Qt::Key_Return);
+        QCOMPARE(rowTexts(f.table(), 1),
+                 (QStringList{"438.50000", "69.3HZ", "QT/DQT+Signaling", "431.00000", "71.9HZ",
+                              "DTMF1", "Identity Code", "Low", "Narrow", "ON", "ON", "KEYS"}));
+        QVERIFY(f.dialogs.messages.isEmpty());
     }
 
     void nameKeepsSevenPrintableCharacters_data() { addBands(); }

@@ -87,6 +87,17 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+// Tabbing into the grid before any cell was chosen lands on channel 1's
+// receive frequency. (The view's own choice of a first cell is column 0,
+// which cannot be selected, so it would choose none and typed keys would
+// go nowhere.)
+void ChannelGrid::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    const bool byKeyboard =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (byKeyboard && !currentIndex().isValid()) setCurrentIndex(model()->index(0, 1));
+}
+
 // --- the page ----------------------------------------------------------------
 
 ChannelTablePage::ChannelTablePage(duoband::EditorModel& model, Band band, QWidget* parent)

@@ -34,6 +34,7 @@ class ChannelGrid : public QTableView {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 class ChannelTablePage : public QWidget {
