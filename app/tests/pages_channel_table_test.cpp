@@ -149,6 +149,24 @@ class ChannelTablePageTest : public QObject {
         QCOMPARE(rowTexts(f.table(), 3), before);
     }
 
+    // An entry that holds nine characters takes no digit or point, even with
+    // its whole text selected, until Backspace has deleted something.
+    void fullEntryRefusesTypingOverItsSelection() {
+        Fixture f(Band::A);
+        QVERIFY(showActive(f.page));
+        f.table().cell(1, 6) = "145.50000";
+        f.click(1, 6);
+        QLineEdit* entry = f.entry(1);
+        entry->selectAll();
+        QTest::keyClicks(entry, "1.");
+        QCOMPARE(entry->text(), "145.50000");
+        QTest::keyClick(entry, Qt::Key_Backspace);
+        QTest::keyClicks(entry, "146.1");
+        QCOMPARE(entry->text(), "146.1");
+        QTest::keyClick(entry, Qt::Key_Return);
+        QCOMPARE(f.table().cell(1, 6), "146.10000");
+    }
+
     void outOfRangeShowsTheBandsMessage_data() {
         QTest::addColumn<Band>("band");
         QTest::addColumn<int>("column");
