@@ -57,39 +57,40 @@ int execError(int failure) {
     return n == sizeof error ? error : 0;
 }
 
+// Forks the radio with its stdout on `out`: the errno of a failed fork or
+// exec, 0 once it runs.
+int spawnRadio(char* const* argv, int out, pid_t& pid) {
+    int failure[2];
+    if (pipe2(failure, O_CLOEXEC) != 0) return errno;
+    const pid_t parent = getpid();
+    pid = fork();
+    if (pid == 0) becomeRadio(argv, out, failure[1], parent);
+    const int forkError = errno;
+    close(failure[1]);
+    const int error = pid < 0 ? forkError : execError(failure[0]);
+    close(failure[0]);
+    return error;
+}
+
 }  // namespace
 
 bool SimProcess::start(const std::string& program, const std::vector<std::string>& args) {
     stop();
+    port_.clear();
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
-    int out[2], failure[2];
+    int out[2];
     if (pipe2(out, O_CLOEXEC) != 0) return error_ = std::strerror(errno), false;
-    if (pipe2(failure, O_CLOEXEC) != 0) {
-        close(out[0]), close(out[1]);
-        return error_ = std::strerror(errno), false;
-    }
-    const pid_t parent = getpid();
-    pid_ = fork();
-    if (pid_ == 0) becomeRadio(argv.data(), out[1], failure[1], parent);
-    const int forkError = errno;
+    const int error = spawnRadio(argv.data(), out[1], pid_);
     close(out[1]);
-    close(failure[1]);
-    const int error = pid_ < 0 ? forkError : execError(failure[0]);
-    close(failure[0]);
-    if (error != 0) {
-        close(out[0]);
-        stop();
-        return error_ = program + ": " + std::strerror(error), false;
-    }
-    port_ = firstLine(out[0]);
+    if (error == 0) port_ = firstLine(out[0]);
     close(out[0]);
-    if (port_.empty()) {
-        stop();
-        return error_ = program + " printed no terminal path", false;
-    }
-    return true;
+    if (error == 0 && !port_.empty()) return true;
+    stop();
+    error_ =
+        error != 0 ? program + ": " + std::strerror(error) : program + " printed no terminal path";
+    return false;
 }
 
 void SimProcess::stop() {
