@@ -2,6 +2,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,6 +18,7 @@ namespace duoband::sim {
 namespace {
 
 constexpr std::chrono::milliseconds kStartTimeout{5000};
+constexpr std::chrono::milliseconds kStopTimeout{1000};  // the radio ends in a few ms
 
 // Reads the child's first line from `fd`, waiting at most kStartTimeout.
 std::string firstLine(int fd) {
@@ -32,6 +34,17 @@ std::string firstLine(int fd) {
         if (c == '\n') return line;
         line += c;
     }
+}
+
+// Waits for the child to end without reaping it; false when it is still
+// running after `within`.
+bool endsWithin(pid_t pid, std::chrono::milliseconds within) {
+    const int fd = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+    if (fd < 0) return false;
+    pollfd p{fd, POLLIN, 0};
+    const bool ended = poll(&p, 1, static_cast<int>(within.count())) == 1;
+    close(fd);
+    return ended;
 }
 
 // The child's side of the fork: only async-signal-safe calls, since the
@@ -94,13 +107,11 @@ bool SimProcess::start(const std::string& program, const std::vector<std::string
 }
 
 void SimProcess::stop() {
-    if (pid_ <= 0) {
-        pid_ = -1;
-        return;
-    }
-    kill(pid_, SIGTERM);
-    int status = 0;
-    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    if (pid_ > 0) {
+        kill(pid_, SIGTERM);
+        if (!endsWithin(pid_, kStopTimeout)) kill(pid_, SIGKILL);
+        while (waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
+        }
     }
     pid_ = -1;
 }

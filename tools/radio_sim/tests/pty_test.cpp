@@ -171,6 +171,18 @@ TEST(SimProcessStart, ReportsAProgramThatCannotBeRun) {
     EXPECT_NE(sim.error().find("No such file"), std::string::npos) << sim.error();
 }
 
+TEST(SimProcessStop, EndsARadioThatDoesNotAnswerSigterm) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.start(DUOBAND_RADIO_SIM, {})) << sim.error();
+    const pid_t pid = sim.pid();
+    kill(pid, SIGSTOP);  // a stopped process leaves SIGTERM pending
+    const auto started = Clock::now();
+    sim.stop();
+    EXPECT_LT(Clock::now() - started, 3s);
+    EXPECT_FALSE(sim.running());
+    EXPECT_NE(kill(pid, 0), 0) << "reaped";
+}
+
 // A program that dies without stopping its radio (SIGKILL, a crash) must not
 // leave the radio running. The test process takes the orphaned radio as its
 // own child (subreaper), so it can see how the radio ended.
