@@ -164,6 +164,8 @@ void TComm::dispatch(const Notification& n) {
 }
 
 void TComm::applyLineSettings() {
+    // A line the driver refuses (a baud rate termios lacks) has no message of
+    // its own among the component's texts; the buffer set-up one is nearest.
     if (!applyLine(link_->port(), line_, openedParity_))
         throw ECommsError(kCannotSetupBuffer, errno);
     link_->timeouts.ignoreNull = line_.IgnoreNullChar;

@@ -28,6 +28,10 @@ constexpr CounterFlag kErrorCounters[] = {
     {&serial_icounter_struct::brk, kBreakCondition},
 };
 
+// Carrier-detect and ring changes are not watched (no kModemStateChange is
+// posted): that takes a thread blocked in TIOCMIWAIT, and the program has no
+// handler for them.
+//
 // Watches the driver's error counters; devices without them (a pseudo
 // terminal) simply never report a line error.
 class LineErrorWatch {

@@ -91,7 +91,9 @@ class ProgrammingExchange {
     ProgrammingExchange& operator=(const ProgrammingExchange&) = delete;
 
     // Walks the 136 steps of the transfer plan; each completed step is
-    // decoded into `model` at once, a failed step ends the read.
+    // decoded into `model` at once, a failed step ends the read. In both full
+    // transfers a hang-up of the line fails the step at once instead of
+    // waiting out its 51 polls.
     ExchangeResult fullRead(EditorModel& model, const Progress& progress = {});
     // Encodes and checks the whole configuration first; only then the
     // handshake and the 136 write frames, each acknowledged by 0x06.
