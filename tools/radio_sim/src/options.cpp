@@ -102,6 +102,8 @@ std::variant<Options, std::string> parseOptions(std::span<const std::string_view
     }
     if (options.sample && !options.memoryFile.empty())
         return "--sample and --memory exclude each other";
+    if (options.faults.contains(Fault::Late) && options.late == Millis{0})
+        return "--late-at needs --late-ms";
     return options;
 }
 

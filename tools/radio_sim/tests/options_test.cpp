@@ -23,7 +23,7 @@ TEST(SimOptions, EveryFaultOptionSetsItsFrame) {
         {"--double-ack-at", Fault::DoubleAck},
         {"--hangup-at", Fault::Hangup}};
     for (const auto& [name, fault] : table) {
-        const auto parsed = parse({name, "17"});
+        const auto parsed = parse({name, "17", "--late-ms", "100"});  // --late-at needs it
         ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << name;
         const auto& faults = std::get<Options>(parsed).faults;
         EXPECT_EQ(faults.size(), 1u) << name;
@@ -57,7 +57,8 @@ TEST(SimOptions, MistakesAreRefusedWithAReason) {
                                                          {"--handshake-reply", "ABC"},
                                                          {"--handshake-reply", "ZZ"},
                                                          {"--log", ""},
-                                                         {"--sample", "--memory", "f"}};
+                                                         {"--sample", "--memory", "f"},
+                                                         {"--late-at", "3"}};
     for (const auto& args : bad) {
         const auto parsed = parse(args);
         ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << args[0];
