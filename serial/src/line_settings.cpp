@@ -47,6 +47,8 @@ std::optional<speed_t> termiosSpeed(std::uint32_t baudRate) {
     return found->second;
 }
 
+// DSR flow and sensitivity, TxContinueOnXoff, the XON/XOFF limits and the
+// parity replacement character have no termios form; they are kept, not applied.
 std::optional<termios> lineTermios(termios t, const TLineSettings& s, TParity parity) {
     const auto speed = termiosSpeed(s.BaudRate);
     if (!speed) return std::nullopt;
