@@ -1,9 +1,11 @@
 #include "duoband/comm.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 
 #include <cerrno>
@@ -19,6 +21,25 @@ namespace duoband {
 namespace {
 
 constexpr auto kThreadEndLimit = std::chrono::milliseconds(10000);
+// How long a closing port lets queued output leave the line (a closing
+// "EXIT" takes about 2 ms at 19200 baud), and how often it looks.
+constexpr auto kDrainLimit = std::chrono::milliseconds(300);
+constexpr int kDrainStepMs = 5;
+
+// Bytes the driver still holds for the line.
+int queuedOutput(int port) {
+    int count = 0;
+    return ::ioctl(port, TIOCOUTQ, &count) == 0 ? count : 0;
+}
+
+// Unix 98 pseudo-terminal slaves (majors 136 to 143). Their close never
+// waits for output, and flushing one drops what the other end has not read.
+bool isPseudoTerminal(int port) {
+    struct stat info {};
+    if (::fstat(port, &info) != 0) return false;
+    const unsigned int major = ::major(info.st_rdev);
+    return major >= 136 && major <= 143;
+}
 
 // Opens the device for this process alone: flock() keeps out other openers
 // that play by the rules (another TComm too), TIOCEXCL every other non-root open().
@@ -109,8 +130,17 @@ void TComm::startThreads() {
 
 void TComm::ClosePort() noexcept {
     if (!isOpen()) return;
+    drainOutput(Deadline::in(kDrainLimit));
     stopThreads();
     link_.reset();  // flushes and closes the device unless a stuck thread still holds it
+}
+
+// Blocks already handed to SendData get a short, bounded time to leave the
+// line before the flush below drops what a stuck adapter still holds.
+void TComm::drainOutput(const Deadline& limit) const noexcept {
+    while (!limit.expired() && (!SendEmpty() || queuedOutput(link_->port()) > 0)) {
+        ::poll(nullptr, 0, kDrainStepMs);
+    }
 }
 
 void TComm::stopThreads() noexcept {
@@ -119,7 +149,7 @@ void TComm::stopThreads() noexcept {
     ::tcflush(link_->port(), TCIFLUSH);
     if (readThread_) readThread_->WaitFor(Deadline::in(kThreadEndLimit));
     readThread_.reset();
-    ::tcflush(link_->port(), TCOFLUSH);
+    if (!isPseudoTerminal(link_->port())) ::tcflush(link_->port(), TCOFLUSH);
     shared_->sendEmpty = true;
     if (writeThread_) writeThread_->WaitFor(Deadline::in(kThreadEndLimit));
     writeThread_.reset();

@@ -209,6 +209,19 @@ TEST_F(CommTest, ClosePortOnAClosedPortDoesNothingAndAClosedPortReopens) {
     EXPECT_TRUE(receive(5));
 }
 
+// A closing command sent just before the port closes still reaches the other
+// end, many times over: the close neither races the transmit thread nor
+// drops what the other end has not read yet.
+TEST_F(CommTest, BytesSentJustBeforeClosingStillLeave) {
+    const std::string exit = "EXIT";
+    for (int i = 0; i < 20; ++i) {
+        comm.OpenPort();
+        ASSERT_TRUE(comm.SendData(exit.data(), static_cast<std::uint16_t>(exit.size())));
+        comm.ClosePort();
+        EXPECT_EQ(pty.read(exit.size(), Deadline::in(1s)), Bytes(exit.begin(), exit.end())) << i;
+    }
+}
+
 TEST_F(CommTest, DestroyingAnOpenComponentClosesItsPort) {
     {
         TComm first;

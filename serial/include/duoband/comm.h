@@ -248,6 +248,7 @@ class TComm {
     void applyTimeouts();
     void startThreads();
     void stopThreads() noexcept;
+    void drainOutput(const Deadline& limit) const noexcept;
     void dispatch(const Notification& n);
 
     std::string commName_ = "COM2";
