@@ -4,10 +4,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "duoband/channel_record.h"
 #include "duoband/editor_model.h"
+#include "duoband/settings_file.h"
 #include "pages/band_setup_page.h"
 #include "pages/channel_table_page.h"
 #include "pages/dtmf_page.h"
@@ -143,6 +145,16 @@ class EndToEndTest : public QObject {
         editor.type("xp4", "480");
         editor.pick("xp5", 0);
         QVERIFY(dialogs.messages.isEmpty());
+
+        // What the pages hold saves and opens unchanged.
+        QTemporaryDir folder;
+        const auto saved =
+            duoband::saveSettingsFile(editor.model, folder.filePath("edited").toStdString());
+        QVERIFY2(saved.ok(), saved.error.c_str());
+        duoband::EditorModel opened;
+        const auto open = duoband::openSettingsFile(saved.path, opened);
+        QVERIFY2(open.ok(), open.error.c_str());
+        QVERIFY(opened == editor.model);
 
         const duoband::ExchangeResult written = host.exchange().fullWrite(editor.model);
         QVERIFY2(written.ok(), written.message.c_str());
