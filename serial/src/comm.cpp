@@ -23,7 +23,7 @@ namespace {
 constexpr auto kThreadEndLimit = std::chrono::milliseconds(10000);
 // How long a closing port lets queued output leave the line (a closing
 // "EXIT" takes about 2 ms at 19200 baud), and how often it looks.
-constexpr auto kDrainLimit = std::chrono::milliseconds(300);
+constexpr auto kDrainLimit = std::chrono::milliseconds(1000);
 constexpr int kDrainStepMs = 5;
 
 // Bytes the driver still holds for the line.
