@@ -2,22 +2,11 @@
 // one band's frequency (VFO) mode, left1..left16 / right1..right16 (no 9).
 #pragma once
 
-#include <QWidget>
+#include "pages/two_column_page.h"
 
-#include "duoband/editor_model.h"
-
-namespace pages {
-class SettingsControls;
-}
-
-class BandSetupPage : public QWidget {
+class BandSetupPage : public TwoColumnSettingsPage {
     Q_OBJECT
   public:
-    BandSetupPage(duoband::EditorModel& model, duoband::Band band, QWidget* parent);
-
-    void showModel();
-    void commitPendingEdit();
-
-  private:
-    pages::SettingsControls* controls_;
+    BandSetupPage(duoband::EditorModel& model, duoband::Band band, QWidget* parent)
+        : TwoColumnSettingsPage(model, duoband::bandSetupCaptions(band), 8, parent) {}
 };

@@ -2,22 +2,12 @@
 // remote-control codes sypz1..sypz8 and the current state sypz9.
 #pragma once
 
-#include <QWidget>
+#include "pages/two_column_page.h"
 
-#include "duoband/editor_model.h"
-
-namespace pages {
-class SettingsControls;
-}
-
-class DtmfPage : public QWidget {
+class DtmfPage : public TwoColumnSettingsPage {
     Q_OBJECT
   public:
-    DtmfPage(duoband::EditorModel& model, QWidget* parent);
-
-    void showModel();
-    void commitPendingEdit();
-
-  private:
-    pages::SettingsControls* controls_;
+    // sy1..sy8 in the first column, beside sypz1..sypz9
+    DtmfPage(duoband::EditorModel& model, QWidget* parent)
+        : TwoColumnSettingsPage(model, duoband::dtmfCaptions(), 8, parent) {}
 };

@@ -1,22 +1,11 @@
 // "Comprehensive Setting": the general settings gn1..gn15.
 #pragma once
 
-#include <QWidget>
+#include "pages/two_column_page.h"
 
-#include "duoband/editor_model.h"
-
-namespace pages {
-class SettingsControls;
-}
-
-class GeneralPage : public QWidget {
+class GeneralPage : public TwoColumnSettingsPage {
     Q_OBJECT
   public:
-    GeneralPage(duoband::EditorModel& model, QWidget* parent);
-
-    void showModel();
-    void commitPendingEdit();
-
-  private:
-    pages::SettingsControls* controls_;
+    GeneralPage(duoband::EditorModel& model, QWidget* parent)
+        : TwoColumnSettingsPage(model, duoband::generalCaptions(), 8, parent) {}
 };
