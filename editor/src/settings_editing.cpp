@@ -199,7 +199,7 @@ constexpr NumberRule kFmRule{1, 0xFFFE, 4, kFmRange, kFmRangeMessage};
 
 enum class TextKind { Number, Digits, Line };
 
-struct TextSpec {
+struct TextEncoding {
     TextKind kind;
     const NumberRule* number;  // TextKind::Number
     int width;                 // bytes of the slice
@@ -217,7 +217,7 @@ rules::Charset dtmfChars(int width) {
     return {&rules::dtmfCharacter, static_cast<std::size_t>(width - 1)};
 }
 
-TextSpec digitSpec(DigitField f, std::string_view refusal) {
+TextEncoding digitEncoding(DigitField f, std::string_view refusal) {
     return {TextKind::Digits,
             nullptr,
             f.width,
@@ -243,53 +243,53 @@ const BandTextField* bandTextField(int number) {
     return f != kBandTexts.end() ? f : nullptr;
 }
 
-std::optional<TextSpec> bandText(SettingsControl c) {
+std::optional<TextEncoding> bandText(SettingsControl c) {
     const BandTextField* f = bandTextField(c.number);
     if (f == nullptr) return std::nullopt;
-    return TextSpec{TextKind::Number, f->rule,  4,        bandBlockFields(c.band),
-                    f->offset,        kAnyText, kFreeKeys};
+    return TextEncoding{TextKind::Number, f->rule,  4,        bandBlockFields(c.band),
+                        f->offset,        kAnyText, kFreeKeys};
 }
 
-std::optional<TextSpec> generalText(SettingsControl c) {
+std::optional<TextEncoding> generalText(SettingsControl c) {
     if (c.number != 3) return std::nullopt;
-    return TextSpec{TextKind::Number, &kFmRule, 2,        singleField(5),
-                    kGeneralFmOffset, kAnyText, kFreeKeys};
+    return TextEncoding{TextKind::Number, &kFmRule, 2,        singleField(5),
+                        kGeneralFmOffset, kAnyText, kFreeKeys};
 }
 
 // The page table bounds the control numbers before these are asked.
-std::optional<TextSpec> dtmfText(SettingsControl c) {
-    return digitSpec(dtmfGroupField(c.number), kDtmfGroupKeyMessage);
+std::optional<TextEncoding> dtmfText(SettingsControl c) {
+    return digitEncoding(dtmfGroupField(c.number), kDtmfGroupKeyMessage);
 }
 
-std::optional<TextSpec> codeText(SettingsControl c) {
+std::optional<TextEncoding> codeText(SettingsControl c) {
     if (c.number == 9) return std::nullopt;  // sypz9 is a list
-    return digitSpec(codeField(c.number), kCodeKeyMessage);
+    return digitEncoding(codeField(c.number), kCodeKeyMessage);
 }
 
-std::optional<TextSpec> bootText(SettingsControl c) {
-    return TextSpec{TextKind::Line,
-                    nullptr,
-                    8,
-                    kBootLimitFields,
-                    8 * (c.number - 1),
-                    kLineText,
-                    {kLineText, {}, KeyAction::Commit}};
+std::optional<TextEncoding> bootText(SettingsControl c) {
+    return TextEncoding{TextKind::Line,
+                        nullptr,
+                        8,
+                        kBootLimitFields,
+                        8 * (c.number - 1),
+                        kLineText,
+                        {kLineText, {}, KeyAction::Commit}};
 }
 
 constexpr int kLimitCount = 4;
 constexpr int kFirstLimitOffset = 16;
 
-std::optional<TextSpec> limitText(SettingsControl c) {
+std::optional<TextEncoding> limitText(SettingsControl c) {
     if (c.number > kLimitCount) return std::nullopt;  // xp5 is a list
     // Enter moves on to the next limit; in the last it only takes the text over.
     const KeyAction enter = c.number < kLimitCount ? KeyAction::FocusNext : KeyAction::Commit;
-    return TextSpec{TextKind::Number,
-                    &kFrequencyRule,
-                    4,
-                    kBootLimitFields,
-                    kFirstLimitOffset + 4 * (c.number - 1),
-                    kAnyText,
-                    {{&rules::frequencyCharacter, rules::kNoLimit}, {}, enter}};
+    return TextEncoding{TextKind::Number,
+                        &kFrequencyRule,
+                        4,
+                        kBootLimitFields,
+                        kFirstLimitOffset + 4 * (c.number - 1),
+                        kAnyText,
+                        {{&rules::frequencyCharacter, rules::kNoLimit}, {}, enter}};
 }
 
 // ---- the pages ---------------------------------------------------------------
@@ -298,7 +298,7 @@ struct PageRules {
     SettingsPage page;
     int first, last;  // control numbers
     std::optional<Slice> (*pickSlice)(SettingsControl, const Choice&);
-    std::optional<TextSpec> (*text)(SettingsControl);
+    std::optional<TextEncoding> (*text)(SettingsControl);
     std::string* (*textMember)(EditorModel&, SettingsControl);
 };
 
@@ -340,7 +340,7 @@ const PageRules* pageOf(SettingsControl c) {
     return rules;
 }
 
-std::optional<TextSpec> textSpec(SettingsControl c) {
+std::optional<TextEncoding> textEncoding(SettingsControl c) {
     const PageRules* rules = pageOf(c);
     return rules != nullptr ? rules->text(c) : std::nullopt;
 }
@@ -383,12 +383,12 @@ Encoded encodeNumber(const NumberRule& rule, std::string_view text) {
     return stored(hexNumber(n.value, rule.hexDigits));
 }
 
-Encoded encode(const TextSpec& spec, const std::string& text) {
-    switch (spec.kind) {
+Encoded encode(const TextEncoding& how, const std::string& text) {
+    switch (how.kind) {
         case TextKind::Number:
-            return encodeNumber(*spec.number, text);
+            return encodeNumber(*how.number, text);
         case TextKind::Digits:
-            return stored(countedDigits(text, spec.width));
+            return stored(countedDigits(text, how.width));
         case TextKind::Line:
             return stored(countedText(text));
     }
@@ -414,7 +414,7 @@ std::optional<SettingsControl> settingsControlNamed(std::string_view name) {
     for (const auto& n : kNames) {
         if (!name.starts_with(n.prefix) || name.size() == n.prefix.size()) continue;
         const SettingsControl c{n.page, parseNumber(name.substr(n.prefix.size())), n.band};
-        if (isChoice(c) || textSpec(c)) return c;
+        if (isChoice(c) || textEncoding(c)) return c;
         return std::nullopt;
     }
     return std::nullopt;
@@ -447,7 +447,7 @@ std::vector<SettingsControl> controlsWhere(bool (*is)(SettingsControl)) {
 }
 
 bool isText(SettingsControl c) {
-    return textSpec(c).has_value();
+    return textEncoding(c).has_value();
 }
 
 }  // namespace
@@ -467,7 +467,7 @@ Choice* choiceOf(EditorModel& model, SettingsControl control) {
 }
 
 std::string* textOf(EditorModel& model, SettingsControl control) {
-    if (!textSpec(control)) return nullptr;
+    if (!textEncoding(control)) return nullptr;
     return pageOf(control)->textMember(model, control);
 }
 
@@ -485,13 +485,13 @@ bool pickChoice(EditorModel& model, SettingsControl control, int entry) {
 
 std::optional<TextCommit> commitText(EditorModel& model, SettingsControl control,
                                      std::string_view text) {
-    const auto spec = textSpec(control);
-    if (!spec) return std::nullopt;
+    const auto how = textEncoding(control);
+    if (!how) return std::nullopt;
     std::string& stored = *pageOf(control)->textMember(model, control);
-    TextCommit result{rules::filterText(text, spec->holds), {}, false};
-    const Encoded e = encode(*spec, result.text);
+    TextCommit result{rules::filterText(text, how->holds), {}, false};
+    const Encoded e = encode(*how, result.text);
     if (e.emptyText) result.text.clear();
-    if (e.hex) result.written = write(model, {spec->fields, spec->offset, *e.hex});
+    if (e.hex) result.written = write(model, {how->fields, how->offset, *e.hex});
     // A text that cannot be stored was reported when it was first taken over.
     const bool reported = !e.hex && stored == result.text;
     if (!reported) result.message = std::string(e.message);
@@ -500,9 +500,9 @@ std::optional<TextCommit> commitText(EditorModel& model, SettingsControl control
 }
 
 SettingsKey settingsKey(SettingsControl control, std::size_t length, char32_t key) {
-    const auto spec = textSpec(control);
-    if (!spec) return {};
-    SettingsKey result{rules::judgeKey(spec->key, length, key), std::nullopt};
+    const auto how = textEncoding(control);
+    if (!how) return {};
+    SettingsKey result{rules::judgeKey(how->key, length, key), std::nullopt};
     if (result.key.action == KeyAction::FocusNext) {
         result.focusTo = SettingsControl{control.page, control.number + 1, control.band};
     }
@@ -510,8 +510,8 @@ SettingsKey settingsKey(SettingsControl control, std::size_t length, char32_t ke
 }
 
 std::string filterPastedText(SettingsControl control, std::u32string_view pasted) {
-    const auto spec = textSpec(control);
-    return rules::filterText(pasted, spec ? spec->holds : kAnyText);
+    const auto how = textEncoding(control);
+    return rules::filterText(pasted, how ? how->holds : kAnyText);
 }
 
 }  // namespace duoband

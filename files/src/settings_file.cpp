@@ -54,8 +54,9 @@ void writeChannelLines(Writer& w, const ChannelTable& table) {
     }
 }
 
-void writeFields(Writer& w, std::span<const FieldSpec> specs, const EditorModel& model, Band band) {
-    for (const FieldSpec& f : specs) {
+void writeFields(Writer& w, std::span<const FieldLayout> fields, const EditorModel& model,
+                 Band band) {
+    for (const FieldLayout& f : fields) {
         switch (f.kind) {
             case FieldKind::Index:
                 w.index(*f.choice(const_cast<EditorModel&>(model), band));
@@ -80,8 +81,8 @@ std::string checkForbidden(const EditorModel& model) {
             }
         }
     }
-    for (const LineSpec& line : settingsLines()) {
-        for (const FieldSpec& f : line.fields) {
+    for (const LineLayout& line : settingsLines()) {
+        for (const FieldLayout& f : line.fields) {
             if (f.kind != FieldKind::Text) continue;
             const std::string& t = *f.text(const_cast<EditorModel&>(model), line.band);
             auto problem = forbiddenProblem(t, f.name);
@@ -103,7 +104,7 @@ SettingsFileResult settingsText(const EditorModel& model, std::string& text) {
     if (!result.ok()) return result;
     Writer w;
     writeChannelLines(w, model.StringGrid1);
-    for (const LineSpec& line : settingsLines()) {
+    for (const LineLayout& line : settingsLines()) {
         if (line.number == kBandBSetupLine) writeChannelLines(w, model.StringGrid2);
         writeFields(w, line.fields, model, line.band);
         w.endLine();
@@ -130,7 +131,7 @@ bool isDecimalInteger(std::string_view s) {
 }
 
 // Checks one field and applies it to `model`; returns an error or "".
-std::string applyField(const FieldSpec& f, std::string_view item, EditorModel& model, Band band,
+std::string applyField(const FieldLayout& f, std::string_view item, EditorModel& model, Band band,
                        int line, int field) {
     switch (f.kind) {
         case FieldKind::Index:
@@ -172,15 +173,15 @@ std::string applyChannelLine(const std::vector<std::string_view>& items, Channel
     return {};
 }
 
-std::string applySettingsLine(const std::vector<std::string_view>& items, const LineSpec& spec,
+std::string applySettingsLine(const std::vector<std::string_view>& items, const LineLayout& line,
                               EditorModel& model) {
-    if (items.size() < spec.fields.size()) {
-        return at(spec.number, static_cast<int>(items.size()) + 1) + "the line has " +
+    if (items.size() < line.fields.size()) {
+        return at(line.number, static_cast<int>(items.size()) + 1) + "the line has " +
                std::to_string(items.size()) + " fields instead of " +
-               std::to_string(spec.fields.size()) + ".";
+               std::to_string(line.fields.size()) + ".";
     }
-    for (std::size_t i = 0; i < spec.fields.size(); ++i) {
-        auto error = applyField(spec.fields[i], items[i], model, spec.band, spec.number,
+    for (std::size_t i = 0; i < line.fields.size(); ++i) {
+        auto error = applyField(line.fields[i], items[i], model, line.band, line.number,
                                 static_cast<int>(i) + 1);
         if (!error.empty()) return error;
     }
@@ -200,10 +201,10 @@ std::string applyLines(const std::vector<std::string_view>& lines, EditorModel& 
                                 model.StringGrid2, row);
         if (!error.empty()) return error;
     }
-    for (const LineSpec& spec : settingsLines()) {
-        const auto split = splitItems(lines[static_cast<std::size_t>(spec.number - 1)], ',', '\0');
-        if (!split.ok) return at(spec.number, 0) + "a quote is never closed.";
-        auto error = applySettingsLine(split.items, spec, model);
+    for (const LineLayout& line : settingsLines()) {
+        const auto split = splitItems(lines[static_cast<std::size_t>(line.number - 1)], ',', '\0');
+        if (!split.ok) return at(line.number, 0) + "a quote is never closed.";
+        auto error = applySettingsLine(split.items, line, model);
         if (!error.empty()) return error;
     }
     return {};

@@ -4,11 +4,11 @@ namespace duoband {
 
 namespace {
 
-FieldSpec index(std::string name, Choice* (*get)(EditorModel&, Band)) {
+FieldLayout index(std::string name, Choice* (*get)(EditorModel&, Band)) {
     return {FieldKind::Index, std::move(name), get, nullptr, 0};
 }
 
-FieldSpec text(std::string name, std::string* (*get)(EditorModel&, Band)) {
+FieldLayout text(std::string name, std::string* (*get)(EditorModel&, Band)) {
     return {FieldKind::Text, std::move(name), nullptr, get, 0};
 }
 
@@ -16,7 +16,7 @@ FieldSpec text(std::string name, std::string* (*get)(EditorModel&, Band)) {
 #define MODEL_CHOICE(member) [](EditorModel& m, Band) -> Choice* { return &m.member; }
 #define MODEL_TEXT(expr) [](EditorModel& m, Band) -> std::string* { return &m.expr; }
 
-LineSpec bandLine(int number, Band band) {
+LineLayout bandLine(int number, Band band) {
     const std::string p = band == Band::A ? "left" : "right";
     return {number,
             band,
@@ -39,7 +39,7 @@ LineSpec bandLine(int number, Band band) {
             }};
 }
 
-LineSpec generalLine() {
+LineLayout generalLine() {
     return {259,
             Band::A,
             {
@@ -61,7 +61,7 @@ LineSpec generalLine() {
             }};
 }
 
-LineSpec bootLimitsLine() {
+LineLayout bootLimitsLine() {
     return {kBootLimitsLine,
             Band::A,
             {
@@ -75,14 +75,14 @@ LineSpec bootLimitsLine() {
             }};
 }
 
-LineSpec blockFieldsLine() {
-    LineSpec line{261, Band::A, {}};
+LineLayout blockFieldsLine() {
+    LineLayout line{261, Band::A, {}};
     for (int n = 1; n <= 15; ++n)
         line.fields.push_back({FieldKind::Block, "k" + std::to_string(n), nullptr, nullptr, n});
     return line;
 }
 
-LineSpec dtmfLine() {
+LineLayout dtmfLine() {
     return {262,
             Band::A,
             {
@@ -108,8 +108,8 @@ LineSpec dtmfLine() {
 
 }  // namespace
 
-const std::vector<LineSpec>& settingsLines() {
-    static const std::vector<LineSpec> lines{
+const std::vector<LineLayout>& settingsLines() {
+    static const std::vector<LineLayout> lines{
         bandLine(129, Band::A), bandLine(kBandBSetupLine, Band::B),
         generalLine(),          bootLimitsLine(),
         blockFieldsLine(),      dtmfLine(),

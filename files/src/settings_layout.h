@@ -17,7 +17,7 @@ inline constexpr int kBootLimitsLine = 260;
 // index: a list's selected index; text: an edit's text; block: k1..k15.
 enum class FieldKind { Index, Text, Block };
 
-struct FieldSpec {
+struct FieldLayout {
     FieldKind kind;
     std::string name;  // the control's name, for messages ("left3", "gn12", "k5")
     Choice* (*choice)(EditorModel&, Band) = nullptr;
@@ -25,13 +25,13 @@ struct FieldSpec {
     int blockField = 0;
 };
 
-struct LineSpec {
+struct LineLayout {
     int number;  // 1-based line of the file
     Band band;   // for the band "Set up" lines
-    std::vector<FieldSpec> fields;
+    std::vector<FieldLayout> fields;
 };
 
 // Lines 129, 258, 259, 260, 261, 262 in file order.
-const std::vector<LineSpec>& settingsLines();
+const std::vector<LineLayout>& settingsLines();
 
 }  // namespace duoband

@@ -34,15 +34,15 @@ ExchangeResult result(bool ok, std::string_view success, std::string_view failur
 
 // What each partial block is: where it lives, which field holds it, how a
 // received copy is shown and what a failed read empties.
-struct PartialSpec {
+struct PartialTransfer {
     TransferStep transfer;
     int field;
     void (*decode)(EditorModel&, std::span<const std::uint8_t>);
     void (*clearEdits)(EditorModel&);
 };
 
-const PartialSpec& partialSpec(PartialBlock block) {
-    static const std::array<PartialSpec, 2> specs{{
+const PartialTransfer& partialTransfer(PartialBlock block) {
+    static const std::array<PartialTransfer, 2> kPartials{{
         {kBootMessageTransfer, 10, decodeBootMessage,
          [](EditorModel& m) { m.kaiji1.clear(), m.kaiji2.clear(); }},
         {kLimitsTransfer, 11, decodeLimits,
@@ -50,7 +50,7 @@ const PartialSpec& partialSpec(PartialBlock block) {
              for (int i = 1; i <= 4; ++i) m.xp[static_cast<std::size_t>(i)].clear();
          }},
     }};
-    return specs[block == PartialBlock::BootMessage ? 0 : 1];
+    return kPartials[block == PartialBlock::BootMessage ? 0 : 1];
 }
 
 }  // namespace
@@ -148,19 +148,19 @@ ExchangeResult ProgrammingExchange::fullWrite(const EditorModel& model, const Pr
 ExchangeResult ProgrammingExchange::readPartial(PartialBlock block, EditorModel& model) {
     if (busy_) return busyResult();
     Running running(*this);
-    const PartialSpec& spec = partialSpec(block);
+    const PartialTransfer& partial = partialTransfer(block);
     openExchange();
     receiveBuffer_.clear();
-    send(readFrame(spec.transfer));
+    send(readFrame(partial.transfer));
     wait(kPartialWait);
     const std::string answer = receiveBuffer_.text();
     send(kExitHex);
-    const bool ok = answer.size() == 2u * spec.transfer.length;
+    const bool ok = answer.size() == 2u * partial.transfer.length;
     if (ok) {
-        spec.decode(model, *fromHex(answer));
-        model.k[spec.field] = answer;
+        partial.decode(model, *fromHex(answer));
+        model.k[partial.field] = answer;
     } else {
-        spec.clearEdits(model);
+        partial.clearEdits(model);
     }
     return result(ok, kPartialReadSuccess, kPartialReadError, 0);
 }
@@ -168,11 +168,11 @@ ExchangeResult ProgrammingExchange::readPartial(PartialBlock block, EditorModel&
 ExchangeResult ProgrammingExchange::writePartial(PartialBlock block, const EditorModel& model) {
     if (busy_) return busyResult();
     Running running(*this);
-    const PartialSpec& spec = partialSpec(block);
-    if (std::string problem = blockFieldProblem(model, spec.field); !problem.empty())
+    const PartialTransfer& partial = partialTransfer(block);
+    if (std::string problem = blockFieldProblem(model, partial.field); !problem.empty())
         return {ExchangeOutcome::Invalid, std::move(problem), 0};
     openExchange();
-    send(writeFrame(spec.transfer, model.k[spec.field]));
+    send(writeFrame(partial.transfer, model.k[partial.field]));
     wait(kPartialWait);
     const bool ok = receiveBuffer_.text() == kAckHex;
     send(kExitHex);

@@ -9,7 +9,7 @@ namespace {
 
 enum class Kind { Handshake, Read, Write, Exit };
 
-struct CommandSpec {
+struct CommandFormat {
     Kind kind;
     std::string_view magic;
     std::string_view logName;
@@ -18,7 +18,7 @@ struct CommandSpec {
 };
 
 // The first letters differ, so at most one command matches a prefix.
-constexpr std::array<CommandSpec, 4> kCommands{{
+constexpr std::array<CommandFormat, 4> kCommands{{
     {Kind::Handshake, "PROM_LIN", "HANDSHAKE", false, false},
     {Kind::Read, "READ", "READ", true, false},
     {Kind::Write, "WRIE", "WRITE", true, true},
@@ -37,11 +37,11 @@ std::uint16_t word(const Bytes& bytes, std::size_t at) {
 
 // Bytes the command at the front of `pending` needs in all; it may be more
 // than `pending` holds yet.
-std::size_t requiredSize(const CommandSpec& spec, const Bytes& pending) {
-    const std::size_t header = spec.magic.size() + kHeaderSize;
-    if (!spec.framed) return spec.magic.size();
-    if (pending.size() < header || !spec.carriesData) return header;
-    return header + word(pending, spec.magic.size() + 2);
+std::size_t requiredSize(const CommandFormat& format, const Bytes& pending) {
+    const std::size_t header = format.magic.size() + kHeaderSize;
+    if (!format.framed) return format.magic.size();
+    if (pending.size() < header || !format.carriesData) return header;
+    return header + word(pending, format.magic.size() + 2);
 }
 
 // How a fault changes the answer to a frame; `store` says whether a write
@@ -70,7 +70,7 @@ constexpr std::array<AnswerFault, 4> kAnswerFaults{{
 }  // namespace
 
 struct Radio::Command {
-    const CommandSpec* spec;
+    const CommandFormat* format;
     Bytes raw;
     std::uint16_t address = 0;
     std::uint16_t length = 0;
@@ -100,22 +100,22 @@ Outcome Radio::receive(std::span<const std::uint8_t> chunk) {
 
 std::optional<Radio::Command> Radio::nextCommand() {
     while (!pending_.empty()) {
-        const auto spec = std::find_if(kCommands.begin(), kCommands.end(), [&](const auto& s) {
+        const auto format = std::find_if(kCommands.begin(), kCommands.end(), [&](const auto& s) {
             return startsLike(pending_, s.magic);
         });
-        if (spec == kCommands.end()) {
+        if (format == kCommands.end()) {
             junk_.push_back(pending_.front());
             pending_.erase(pending_.begin());
             continue;
         }
-        const std::size_t need = requiredSize(*spec, pending_);
+        const std::size_t need = requiredSize(*format, pending_);
         if (pending_.size() < need) return std::nullopt;
-        Command command{&*spec,
+        Command command{&*format,
                         Bytes(pending_.begin(), pending_.begin() + static_cast<long>(need))};
         pending_.erase(pending_.begin(), pending_.begin() + static_cast<long>(need));
-        if (spec->framed) {
-            command.address = word(command.raw, spec->magic.size());
-            command.length = word(command.raw, spec->magic.size() + 2);
+        if (format->framed) {
+            command.address = word(command.raw, format->magic.size());
+            command.length = word(command.raw, format->magic.size() + 2);
         }
         return command;
     }
@@ -129,8 +129,8 @@ void Radio::flushJunk() {
 }
 
 void Radio::handle(const Command& command, std::size_t afterByte, Outcome& out) {
-    if (log_) log_(std::string(command.spec->logName) + " " + toHex(command.raw));
-    switch (command.spec->kind) {
+    if (log_) log_(std::string(command.format->logName) + " " + toHex(command.raw));
+    switch (command.format->kind) {
         case Kind::Handshake:
             frame_ = 0;
             if (!options_.handshakeReply.empty())
@@ -153,7 +153,7 @@ bool Radio::faultAt(Fault fault) const {
 }
 
 Bytes Radio::frameAnswer(const Command& command, bool& store) const {
-    const bool isWrite = command.spec->kind == Kind::Write;
+    const bool isWrite = command.format->kind == Kind::Write;
     Bytes answer;
     if (isWrite) {
         answer = {kAck};
