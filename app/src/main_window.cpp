@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <array>
 
-#include "duoband/deadline.h"
 #include "duoband/port_discovery.h"
 #include "duoband/settings_file.h"
 #include "pages/band_setup_page.h"
@@ -140,14 +139,7 @@ void TForm2::connectComm() {
             [this] { comm_.ProcessNotifications(); });
 }
 
-// Lets the last bytes queued (the "EXIT" of an exchange that the end of the
-// program cut short) leave before the port closes with the component.
 TForm2::~TForm2() {
-    const auto deadline = duoband::Deadline::in(std::chrono::milliseconds(300));
-    while (comm_.isOpen() && !comm_.SendEmpty() && !deadline.expired()) {
-        pollfd ready{comm_.NotificationFd(), POLLIN, 0};
-        if (duoband::pollUntil(&ready, 1, deadline) > 0) comm_.ProcessNotifications();
-    }
     // The pages hold the model and this window as their host: they go while
     // both still exist.
     delete PageControl1;

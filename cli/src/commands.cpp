@@ -53,7 +53,6 @@ class RadioSession {
     RadioSession() = default;
     RadioSession(const RadioSession&) = delete;
     RadioSession& operator=(const RadioSession&) = delete;
-    ~RadioSession() { drainOutput(); }
 
     bool open(const Args& args, Io& io) {
         if (args.has("--trace") && !openTrace(args["--trace"], io)) return false;
@@ -80,19 +79,6 @@ class RadioSession {
     ProgrammingExchange& exchange() { return *exchange_; }
 
   private:
-    // Closing the port discards whatever is still queued, "EXIT" included:
-    // let the transmit queue empty and the last bytes cross the line first.
-    // The transmit thread posts "queue empty" right after it sets the flag,
-    // so each check follows a notification instead of a clock tick.
-    void drainOutput() {
-        if (!exchange_) return;
-        const Deadline limit = Deadline::in(std::chrono::milliseconds(1000));
-        while (!comm_.SendEmpty() && comm_.WaitForNotifications(limit))
-            comm_.ProcessNotifications();
-        pump_.waitUntil(Deadline::in(kLastBytesLineTime));
-    }
-    static constexpr std::chrono::milliseconds kLastBytesLineTime{20};  // "EXIT" takes 2 ms
-
     bool openTrace(const std::string& path, Io& io) {
         trace_.open(path, std::ios::trunc);
         if (!trace_) fail(io, "cannot write the trace file " + path);
