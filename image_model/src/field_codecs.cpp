@@ -24,19 +24,8 @@ std::optional<HexText> frequency_be32(std::string_view mhz) {
     return hexNumber(*units, 8);
 }
 
-std::string frequency_be32Text(std::string_view hex8) {
-    const auto v = parseHexNumber(hex8);
-    return v ? frequencyText(static_cast<std::uint32_t>(*v)) : std::string{};
-}
-
 std::string limitText(std::uint32_t units) {
     return units == kNoFrequency ? std::string{} : shortestDecimal(units, 5);
-}
-
-std::optional<std::uint16_t> fmFrequencyUnits(std::string_view mhz) {
-    const auto v = scaledDecimal(mhz, 1, 0xFFFE);
-    if (!v) return std::nullopt;
-    return static_cast<std::uint16_t>(*v);
 }
 
 std::string fmFrequencyText(std::uint16_t units) {

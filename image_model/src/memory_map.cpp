@@ -47,9 +47,6 @@ constexpr std::array<BlockFieldInfo, 15> kBlockFields{{
 const std::array<TransferStep, kTransferSteps>& transferPlan() {
     return kPlan;
 }
-const std::array<BlockFieldInfo, 15>& blockFieldTable() {
-    return kBlockFields;
-}
 const BlockFieldInfo& blockField(int number) {
     return kBlockFields.at(number - 1);
 }

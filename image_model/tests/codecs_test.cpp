@@ -29,11 +29,11 @@ TEST(FrequencyBe32, RejectsTextThatIsNotANumber) {
 }
 
 TEST(FrequencyBe32, HexToText) {
-    EXPECT_EQ(frequency_be32Text("00DF9260"), "146.52000");
-    EXPECT_EQ(frequency_be32Text("000F4240"), "10.00000");
-    EXPECT_EQ(frequency_be32Text("FFFFFFFF"), "");
-    EXPECT_EQ(frequency_be32Text("00000064"), "0.00100");
-    EXPECT_EQ(frequency_be32Text("80000000"), "21474.83648");
+    EXPECT_EQ(frequencyText(0x00DF9260), "146.52000");
+    EXPECT_EQ(frequencyText(0x000F4240), "10.00000");
+    EXPECT_EQ(frequencyText(0xFFFFFFFF), "");
+    EXPECT_EQ(frequencyText(0x00000064), "0.00100");
+    EXPECT_EQ(frequencyText(0x80000000), "21474.83648");
 }
 
 TEST(Limits, ShortestDecimal) {
@@ -44,10 +44,11 @@ TEST(Limits, ShortestDecimal) {
 }
 
 TEST(FmFrequencyBe16, BothWays) {
-    EXPECT_EQ(fmFrequencyUnits("100.55"), 1005);
-    EXPECT_EQ(fmFrequencyUnits("88.1"), 881);
-    EXPECT_EQ(fmFrequencyUnits("108"), 1080);
-    EXPECT_FALSE(fmFrequencyUnits("1..0"));
+    EXPECT_EQ(scaledDecimal("100.55", 1), 1005u);
+    EXPECT_EQ(scaledDecimal("88.1", 1), 881u);
+    EXPECT_EQ(scaledDecimal("108", 1), 1080u);
+    EXPECT_FALSE(scaledDecimal("1..0", 1));
+    EXPECT_FALSE(scaledDecimal("70000", 1, 0xFFFE));
     EXPECT_EQ(fmFrequencyText(0x03D4), "98.0");
     EXPECT_EQ(fmFrequencyText(0xFFFF), "");
 }

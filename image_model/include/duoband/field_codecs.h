@@ -25,13 +25,11 @@ std::optional<std::uint32_t> frequencyUnits(std::string_view mhz);
 std::string frequencyText(std::uint32_t units);
 // Eight hex digits for a text; "" gives "FFFFFFFF".
 std::optional<HexText> frequency_be32(std::string_view mhz);
-std::string frequency_be32Text(std::string_view hex8);
 // The limits' display: units / 100000 in shortest form (136, 174.5).
 std::string limitText(std::uint32_t units);
 
 // --- fm_frequency_be16: 2 bytes, units of 100 kHz, 0xFFFF = none ------------
-std::optional<std::uint16_t> fmFrequencyUnits(std::string_view mhz);  // "100.55" -> 1005
-std::string fmFrequencyText(std::uint16_t units);                     // 980 -> "98.0"
+std::string fmFrequencyText(std::uint16_t units);  // 980 -> "98.0"
 
 // --- tone_code_be16: CTCSS in 0.1 Hz, DCS 0x8ooo "N" / 0xCooo "I" ------------
 // 0xFFFF and 0x0000 give `noTone` ("OFF" in tables, "0FF" on band pages).

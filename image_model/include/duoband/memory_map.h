@@ -55,7 +55,6 @@ struct BlockFieldInfo {
     std::string_view caption;
 };
 
-const std::array<BlockFieldInfo, 15>& blockFieldTable();
 const BlockFieldInfo& blockField(int number);  // 1..15
 
 }  // namespace duoband
