@@ -79,6 +79,26 @@ TEST(WriteImage, DefaultModelEncodes) {
     EXPECT_EQ(enc.data[kStepBootLimits], model.k[10] + model.k[11]);
 }
 
+// The bytes a read does not keep go back to the radio as 0xFF, never as read.
+TEST(WriteImage, BytesNotKeptAreSentAsFF) {
+    EditorModel model;
+    const std::string zeros(96, '0');
+    const struct {
+        int step;
+        std::size_t keptDigits;
+    } steps[] = {{kStepBandA, 64}, {kStepBandB, 64}, {kStepGeneral, 36}};
+    for (const auto& s : steps) loadReadStep(model, s.step, zeros);
+    loadReadStep(model, kStepCodes, std::string(128, '0'));
+    const ImageEncoding enc = encodeImage(model);
+    ASSERT_TRUE(enc.ok()) << enc.error;
+    for (const auto& s : steps) {
+        EXPECT_EQ(enc.data[static_cast<std::size_t>(s.step)],
+                  std::string(s.keptDigits, '0') + std::string(96 - s.keptDigits, 'F'))
+            << s.step;
+    }
+    EXPECT_EQ(enc.data[kStepCodes], std::string(104, '0') + std::string(24, 'F'));
+}
+
 TEST(WriteImage, RefusesWhatItCannotEncode) {
     EditorModel model;
     model.StringGrid2.cell(3, 17) = "bogus";
