@@ -3,7 +3,7 @@
 
 #include "duoband/channel_record.h"
 #include "duoband/cli.h"
-#include "duoband/page_captions.h"
+#include "duoband/settings_table.h"
 
 namespace duoband::cli {
 namespace {
@@ -38,8 +38,8 @@ void pad(std::ostream& out, std::string_view text, std::size_t to) {
 }
 
 bool programmed(const ChannelTable& table, int row) {
-    for (int col = 1; col < ChannelTable::kColumns; ++col)
-        if (!table.cell(col, row).empty()) return true;
+    for (const ChannelColumn& c : channelColumns())
+        if (c.column != Column::Number && !table.cell(c.column, row).empty()) return true;
     return false;
 }
 
@@ -57,35 +57,42 @@ void writeRow(std::ostream& out, const std::vector<std::string>& cells,
 
 void writeTable(std::ostream& out, std::string_view title, const ChannelTable& table) {
     out << title << '\n';
-    std::vector<std::vector<std::string>> rows{
-        std::vector<std::string>(kChannelColumnTitles.begin(), kChannelColumnTitles.end())};
+    std::vector<std::vector<std::string>> rows(1);
+    for (const ChannelColumn& c : channelColumns()) rows[0].emplace_back(c.title);
     for (int row = 1; row < ChannelTable::kRows; ++row) {
         if (!programmed(table, row)) continue;
-        std::vector<std::string> cells{std::to_string(row)};
-        for (int col = 1; col < ChannelTable::kColumns; ++col)
-            cells.push_back(printable(table.cell(col, row)));
+        std::vector<std::string> cells;
+        for (const ChannelColumn& c : channelColumns())
+            cells.push_back(printable(table.cell(c.column, row)));
         rows.push_back(std::move(cells));
     }
     if (rows.size() == 1) {
         out << "  (no programmed channels)\n\n";
         return;
     }
-    std::vector<std::size_t> widths(kChannelColumnTitles.size(), 0);
+    std::vector<std::size_t> widths(rows[0].size(), 0);
     for (const auto& r : rows)
         for (std::size_t c = 0; c < r.size(); ++c) widths[c] = std::max(widths[c], width(r[c]));
     for (const auto& r : rows) writeRow(out, r, widths);
     out << '\n';
 }
 
-void writePage(std::ostream& out, const PageCaptions& page, const EditorModel& model) {
-    out << page.title << '\n';
+// A choice shows its entry (a program text, UTF-8), a text the radio's bytes.
+std::string shownValue(const EditorModel& model, SettingRef ref) {
+    if (const Choice* choice = choiceOf(model, ref)) return std::string(choice->text());
+    return printable(*textOf(model, ref));
+}
+
+void writePage(std::ostream& out, SettingsPage page, Band band, const EditorModel& model) {
+    out << pageTitle(page, band) << '\n';
+    const std::vector<SettingRef> refs = settingsOnPage(page, band);
     std::size_t captionWidth = 0;
-    for (const auto& c : page.controls) captionWidth = std::max(captionWidth, width(c.caption));
-    for (const auto& c : page.controls) {
-        const ShownValue value = shownValue(model, c.name);
+    for (const SettingRef& ref : refs)
+        captionWidth = std::max(captionWidth, width(setting(ref.id).captionFor(band)));
+    for (const SettingRef& ref : refs) {
         out << "  ";
-        pad(out, c.caption, captionWidth);
-        out << "  " << (value.radioBytes ? printable(value.text) : value.text) << '\n';
+        pad(out, setting(ref.id).captionFor(band), captionWidth);
+        out << "  " << shownValue(model, ref) << '\n';
     }
     out << '\n';
 }
@@ -94,9 +101,11 @@ void writePage(std::ostream& out, const PageCaptions& page, const EditorModel& m
 
 std::string settingsSummary(const EditorModel& model) {
     std::ostringstream out;
-    writeTable(out, "A/Upper Band channels", model.StringGrid1);
-    writeTable(out, "B/Under Band channels", model.StringGrid2);
-    for (const PageCaptions& page : settingsPageCaptions()) writePage(out, page, model);
+    writeTable(out, "A/Upper Band channels", model.channels(Band::A));
+    writeTable(out, "B/Under Band channels", model.channels(Band::B));
+    for (Band band : kBands) writePage(out, SettingsPage::BandSetup, band, model);
+    for (SettingsPage page : {SettingsPage::General, SettingsPage::Dtmf, SettingsPage::Limits})
+        writePage(out, page, Band::A, model);
     return out.str();
 }
 

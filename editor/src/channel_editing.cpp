@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 #include "duoband/decimal.h"
 #include "duoband/field_codecs.h"
@@ -17,48 +18,60 @@ using K = CellEditorKind;
 constexpr std::size_t kFrequencyLength = 9;  // "145.50000"
 constexpr std::size_t kNameLength = kCountedTextMax;
 
+using C = Column;
+
+// In column order, RxFrequency first.
 const std::array<ChannelColumnEditor, 12> kColumnEditors{{
-    {1, 1, K::FrequencyEntry, nullptr, 0, kFrequencyLength},
-    {2, 2, K::Choice, &lists::channelTones, 1, 0},
-    {3, 3, K::Choice, &lists::channelReceivingMode, 1, 0},
-    {4, 5, K::FrequencyEntry, nullptr, 0, kFrequencyLength},
-    {5, 6, K::Choice, &lists::channelTones, 4, 0},
-    {6, 7, K::Choice, &lists::signalling, 4, 0},
-    {7, 8, K::Choice, &lists::signalling, 4, 0},
-    {8, 9, K::Choice, &lists::channelPower, 1, 0},
-    {9, 10, K::Choice, &lists::channelBandwidth, 1, 0},
-    {10, 11, K::Choice, &lists::offOn, 1, 0},
-    {11, 12, K::Choice, &lists::offOn, 1, 0},
-    {12, 13, K::NameEntry, nullptr, 1, kNameLength},
+    {C::RxFrequency, K::FrequencyEntry, nullptr, std::nullopt, kFrequencyLength},
+    {C::RxTone, K::Choice, &lists::channelTones, C::RxFrequency, 0},
+    {C::RxMode, K::Choice, &lists::channelReceivingMode, C::RxFrequency, 0},
+    {C::TxFrequency, K::FrequencyEntry, nullptr, std::nullopt, kFrequencyLength},
+    {C::TxTone, K::Choice, &lists::channelTones, C::TxFrequency, 0},
+    {C::LaunchSignalling, K::Choice, &lists::signalling, C::TxFrequency, 0},
+    {C::EndSignalling, K::Choice, &lists::signalling, C::TxFrequency, 0},
+    {C::Power, K::Choice, &lists::channelPower, C::RxFrequency, 0},
+    {C::Bandwidth, K::Choice, &lists::channelBandwidth, C::RxFrequency, 0},
+    {C::Compandor, K::Choice, &lists::offOn, C::RxFrequency, 0},
+    {C::Scrambler, K::Choice, &lists::offOn, C::RxFrequency, 0},
+    {C::Name, K::NameEntry, nullptr, C::RxFrequency, kNameLength},
 }};
 
 constexpr rules::Charset kFrequencyChars{&rules::frequencyCharacter, kFrequencyLength};
 constexpr rules::Charset kNameChars{&rules::fileTextCharacter, kNameLength};
 
 struct CellText {
-    int column;
+    Column column;
     std::string_view text;
 };
 
 // A frequency column, the columns that belong to it, and what a new
 // frequency puts into them.
 struct FrequencyColumn {
-    int column;
-    std::array<int, 7> dependents;  // 0: unused
-    std::array<CellText, 6> defaults;
+    Column column;
+    std::span<const Column> dependents;
+    std::span<const CellText> defaults;
     std::string_view rangeMessage;
     std::array<EntryAfterCommit, 2> afterRefusal;  // by band
 };
 
+constexpr Column kRxDependents[] = {C::RxTone,    C::RxMode,    C::Power, C::Bandwidth,
+                                    C::Compandor, C::Scrambler, C::Name};
+constexpr CellText kRxDefaults[] = {{C::RxTone, "0FF"},    {C::RxMode, "OFF"},
+                                    {C::Power, "High"},    {C::Bandwidth, "Wide"},
+                                    {C::Compandor, "OFF"}, {C::Scrambler, "OFF"}};
+constexpr Column kTxDependents[] = {C::TxTone, C::LaunchSignalling, C::EndSignalling};
+constexpr CellText kTxDefaults[] = {
+    {C::TxTone, "0FF"}, {C::LaunchSignalling, "OFF"}, {C::EndSignalling, "OFF"}};
+
 const std::array<FrequencyColumn, 2> kFrequencyColumns{{
-    {1,
-     {2, 3, 8, 9, 10, 11, 12},
-     {{{2, "0FF"}, {3, "OFF"}, {8, "High"}, {9, "Wide"}, {10, "OFF"}, {11, "OFF"}}},
+    {C::RxFrequency,
+     kRxDependents,
+     kRxDefaults,
      kReceiveRangeMessage,
      {EntryAfterCommit::Hide, EntryAfterCommit::KeepText}},
-    {4,
-     {5, 6, 7, 0, 0, 0, 0},
-     {{{5, "0FF"}, {6, "OFF"}, {7, "OFF"}, {0, {}}, {0, {}}, {0, {}}}},
+    {C::TxFrequency,
+     kTxDependents,
+     kTxDefaults,
      kTransmitRangeMessage,
      {EntryAfterCommit::Hide, EntryAfterCommit::Hide}},
 }};
@@ -69,10 +82,6 @@ constexpr std::array<std::string_view, 2> kRangeMessageEnding{" ", ""};
 // The channel steps 2.5, 5, 6.25, 10, 12.5, 25 and 50 kHz in 10 Hz units.
 constexpr std::array<std::uint64_t, 7> kChannelSteps{250, 500, 625, 1000, 1250, 2500, 5000};
 constexpr std::uint64_t kSnapStep = 250;
-
-std::size_t bandIndex(Band band) {
-    return band == Band::A ? 0 : 1;
-}
 
 bool isChannelRow(int row) {
     return row >= 1 && row <= ChannelTable::kChannels;
@@ -110,10 +119,10 @@ std::uint64_t snapped(const rules::Number& n) {
 }
 
 // Empties the frequency cell and its dependents; returns those that changed.
-std::vector<int> clearFrequency(ChannelTable& table, const FrequencyColumn& f, int row) {
-    std::vector<int> changed;
-    auto clear = [&](int col) {
-        if (col == 0 || table.cell(col, row).empty()) return;
+std::vector<Column> clearFrequency(ChannelTable& table, const FrequencyColumn& f, int row) {
+    std::vector<Column> changed;
+    auto clear = [&](Column col) {
+        if (table.cell(col, row).empty()) return;
         table.cell(col, row).clear();
         changed.push_back(col);
     };
@@ -123,11 +132,11 @@ std::vector<int> clearFrequency(ChannelTable& table, const FrequencyColumn& f, i
     return changed;
 }
 
-std::vector<int> writeFrequency(ChannelTable& table, const FrequencyColumn& f, int row,
-                                std::string text) {
-    std::vector<int> changed;
-    auto write = [&](int col, std::string_view value) {
-        if (col == 0 || table.cell(col, row) == value) return;
+std::vector<Column> writeFrequency(ChannelTable& table, const FrequencyColumn& f, int row,
+                                   std::string text) {
+    std::vector<Column> changed;
+    auto write = [&](Column col, std::string_view value) {
+        if (table.cell(col, row) == value) return;
         table.cell(col, row) = std::string(value);
         changed.push_back(col);
     };
@@ -147,12 +156,12 @@ std::span<const ChannelColumnEditor> channelColumnEditors() {
     return kColumnEditors;
 }
 
-const ChannelColumnEditor* channelColumnEditor(int column) {
-    if (column < 1 || column > static_cast<int>(kColumnEditors.size())) return nullptr;
-    return &kColumnEditors[static_cast<std::size_t>(column - 1)];
+const ChannelColumnEditor* channelColumnEditor(Column column) {
+    const auto* editor = std::ranges::find(kColumnEditors, column, &ChannelColumnEditor::column);
+    return editor != kColumnEditors.end() ? editor : nullptr;
 }
 
-CellOpening selectChannelCell(const EditorModel& model, Band band, CellPointer& pointer, int col,
+CellOpening selectChannelCell(const EditorModel& model, Band band, CellPointer& pointer, Column col,
                               int row) {
     pointer = {col, row};
     const ChannelColumnEditor* editor = channelColumnEditor(col);
@@ -160,8 +169,8 @@ CellOpening selectChannelCell(const EditorModel& model, Band band, CellPointer& 
     CellOpening opening;
     opening.hideEditors = true;
     if (!isChannelRow(row)) return opening;
-    const ChannelTable& table = model.table(band);
-    if (editor->openOnlyWhen != 0 && table.cell(editor->openOnlyWhen, row).empty()) return opening;
+    const ChannelTable& table = model.channels(band);
+    if (editor->openOnlyWhen && table.cell(*editor->openOnlyWhen, row).empty()) return opening;
     opening.editor = editor;
     if (editor->kind != K::Choice) opening.text = table.cell(col, row);
     return opening;
@@ -181,7 +190,7 @@ FrequencyCommit commitChannelFrequency(EditorModel& model, Band band, CellPointe
                                        ChannelEntry entry, std::string_view text) {
     if (!isChannelRow(at.row) || entry == ChannelEntry::Name) return {};
     const FrequencyColumn& f = frequencyColumn(entry);
-    ChannelTable& table = model.table(band);
+    ChannelTable& table = model.channels(band);
     if (text.empty()) {
         return {FrequencyOutcome::Cleared,
                 {},
@@ -210,19 +219,18 @@ FrequencyCommit commitChannelFrequency(EditorModel& model, Band band, CellPointe
 }
 
 bool commitChannelChoice(EditorModel& model, Band band, CellPointer at, int entry) {
-    const ChannelColumnEditor* editor = channelColumnEditor(at.col);
+    const ChannelColumnEditor* editor = channelColumnEditor(at.column);
     if (editor == nullptr || editor->kind != K::Choice || !isChannelRow(at.row)) return false;
     Choice choice{editor->entries()};
     choice.select(entry);
     if (choice.index < 0) return false;
-    model.table(band).cell(at.col, at.row) = std::string(choice.text());
+    model.channels(band).cell(at.column, at.row) = std::string(choice.text());
     return true;
 }
 
 bool commitChannelName(EditorModel& model, Band band, CellPointer at, std::string_view text) {
     if (!isChannelRow(at.row)) return false;
-    model.table(band).cell(kColumnEditors.back().column, at.row) =
-        rules::filterText(text, kNameChars);
+    model.channels(band).cell(Column::Name, at.row) = rules::filterText(text, kNameChars);
     return true;
 }
 

@@ -15,9 +15,9 @@ namespace {
 
 constexpr std::string_view kForbidden = ",\"'\r\n";
 
-std::string whereInTable(Band band, int row, int col) {
+std::string whereInTable(Band band, int row, Column column) {
     return std::string(band == Band::A ? "Band A" : "Band B") + " channel " + std::to_string(row) +
-           ", column \"" + std::string(kChannelColumnTitles[static_cast<std::size_t>(col)]) + "\"";
+           ", column \"" + std::string(columnTitle(column)) + "\"";
 }
 
 std::string forbiddenProblem(std::string_view text, const std::string& where) {
@@ -48,48 +48,45 @@ class Writer {
 
 void writeChannelLines(Writer& w, const ChannelTable& table) {
     for (int row = 1; row <= ChannelTable::kChannels; ++row) {
-        for (int col = 0; col < ChannelTable::kColumns; ++col) w.cell(table.cell(col, row));
+        for (const ChannelColumn& c : channelColumns()) w.cell(table.cell(c.column, row));
         w.cell("");  // the fourteenth field, outside the table
         w.endLine();
     }
 }
 
-void writeFields(Writer& w, std::span<const FieldLayout> fields, const EditorModel& model,
-                 Band band) {
-    for (const FieldLayout& f : fields) {
-        switch (f.kind) {
-            case FieldKind::Index:
-                w.index(*f.choice(const_cast<EditorModel&>(model), band));
-                break;
-            case FieldKind::Text:
-                w.text(*f.text(const_cast<EditorModel&>(model), band));
-                break;
-            case FieldKind::Block:
-                w.block(model.k[f.blockField]);
-                break;
+void writeFields(Writer& w, const SettingsLine& line, const EditorModel& model) {
+    for (const SettingRef& ref : line.fields) {
+        if (const Choice* choice = choiceOf(model, ref)) {
+            w.index(*choice);
+        } else if (setting(ref.id).encoding == Encoding::HexDigits) {
+            w.block(*textOf(model, ref));
+        } else {
+            w.text(*textOf(model, ref));
         }
     }
 }
 
 std::string checkForbidden(const EditorModel& model) {
     for (Band band : kBands) {
-        const ChannelTable& table = model.table(band);
+        const ChannelTable& table = model.channels(band);
         for (int row = 1; row <= ChannelTable::kChannels; ++row) {
-            for (int col = 0; col < ChannelTable::kColumns; ++col) {
-                auto problem = forbiddenProblem(table.cell(col, row), whereInTable(band, row, col));
+            for (const ChannelColumn& c : channelColumns()) {
+                auto problem =
+                    forbiddenProblem(table.cell(c.column, row), whereInTable(band, row, c.column));
                 if (!problem.empty()) return problem;
             }
         }
     }
-    for (const LineLayout& line : settingsLines()) {
-        for (const FieldLayout& f : line.fields) {
-            if (f.kind != FieldKind::Text) continue;
-            const std::string& t = *f.text(const_cast<EditorModel&>(model), line.band);
-            auto problem = forbiddenProblem(t, f.name);
+    for (const SettingsLine& line : settingsLines()) {
+        for (const SettingRef& ref : line.fields) {
+            const std::string* t = textOf(model, ref);
+            if (t == nullptr) continue;
+            auto problem = forbiddenProblem(*t, describeSetting(ref));
             if (!problem.empty()) return problem;
-            if (line.number == kBootLimitsLine && &f == &line.fields.front() && !t.empty() &&
-                t[0] == '~') {
-                return f.name + " begins with '~', which a settings file cannot carry there.";
+            // A line whose first field begins with '~' would be read as quoted.
+            if (&ref == &line.fields.front() && t->starts_with('~')) {
+                return describeSetting(ref) +
+                       " begins with '~', which a settings file cannot carry there.";
             }
         }
     }
@@ -103,10 +100,12 @@ SettingsFileResult settingsText(const EditorModel& model, std::string& text) {
     result.error = checkForbidden(model);
     if (!result.ok()) return result;
     Writer w;
-    writeChannelLines(w, model.StringGrid1);
-    for (const LineLayout& line : settingsLines()) {
-        if (line.number == kBandBSetupLine) writeChannelLines(w, model.StringGrid2);
-        writeFields(w, line.fields, model, line.band);
+    writeChannelLines(w, model.channels(Band::A));
+    for (const SettingsLine& line : settingsLines()) {
+        // Band B's channels stand between band A's "Set up" line and its own.
+        if (line.number == kBandBFirstChannelLine + ChannelTable::kChannels)
+            writeChannelLines(w, model.channels(Band::B));
+        writeFields(w, line, model);
         w.endLine();
     }
     text = w.take();
@@ -131,49 +130,45 @@ bool isDecimalInteger(std::string_view s) {
 }
 
 // Checks one field and applies it to `model`; returns an error or "".
-std::string applyField(const FieldLayout& f, std::string_view item, EditorModel& model, Band band,
-                       int line, int field) {
-    switch (f.kind) {
-        case FieldKind::Index:
-            if (!isDecimalInteger(item)) {
-                return at(line, field) + "the list index \"" + std::string(item) + "\" of " +
-                       std::string(f.name) + " is not a whole number.";
-            }
-            f.choice(model, band)->select(std::stoi(std::string(item)));
-            return {};
-        case FieldKind::Text:
-            // Save writes each text followed by one blank.
-            if (!item.empty() && item.back() == ' ') item.remove_suffix(1);
-            *f.text(model, band) = std::string(item);
-            return {};
-        case FieldKind::Block: {
-            const int digits = 2 * blockField(f.blockField).bytes;
-            if (static_cast<int>(item.size()) != digits || !isHexText(item)) {
-                return at(line, field) + "block field k" + std::to_string(f.blockField) +
-                       " must be " + std::to_string(digits) + " hex digits, not \"" +
-                       std::string(item) + "\".";
-            }
-            model.k[f.blockField] = std::string(item);
-            return {};
+std::string applyField(SettingRef ref, std::string_view item, EditorModel& model, int line,
+                       int field) {
+    if (Choice* choice = choiceOf(model, ref)) {
+        if (!isDecimalInteger(item)) {
+            return at(line, field) + "the list index \"" + std::string(item) + "\" of " +
+                   describeSetting(ref) + " is not a whole number.";
         }
+        choice->select(std::stoi(std::string(item)));
+        return {};
     }
+    const Setting& s = setting(ref.id);
+    if (s.encoding == Encoding::HexDigits) {
+        const int digits = 2 * s.bytes();
+        if (static_cast<int>(item.size()) != digits || !isHexText(item)) {
+            return at(line, field) + "the block field " + describeSetting(ref) + " must be " +
+                   std::to_string(digits) + " hex digits, not \"" + std::string(item) + "\".";
+        }
+    } else if (!item.empty() && item.back() == ' ') {
+        item.remove_suffix(1);  // Save writes each text followed by one blank.
+    }
+    *textOf(model, ref) = std::string(item);
     return {};
 }
 
 std::string applyChannelLine(const std::vector<std::string_view>& items, ChannelTable& table,
                              int row, int line) {
-    if (items.size() < 14) {
+    constexpr std::size_t kFields = kColumnCount + 1;
+    if (items.size() < kFields) {
         return at(line, static_cast<int>(items.size()) + 1) + "the channel line has " +
-               std::to_string(items.size()) + " fields instead of 14.";
+               std::to_string(items.size()) + " fields instead of " + std::to_string(kFields) + ".";
     }
-    for (int col = 0; col < ChannelTable::kColumns; ++col) {
-        const std::string_view item = items[static_cast<std::size_t>(col)];
-        table.cell(col, row) = item == " " ? std::string() : std::string(item);
+    for (const ChannelColumn& c : channelColumns()) {
+        const std::string_view item = items[static_cast<std::size_t>(c.fileField - 1)];
+        table.cell(c.column, row) = item == " " ? std::string() : std::string(item);
     }
     return {};
 }
 
-std::string applySettingsLine(const std::vector<std::string_view>& items, const LineLayout& line,
+std::string applySettingsLine(const std::vector<std::string_view>& items, const SettingsLine& line,
                               EditorModel& model) {
     if (items.size() < line.fields.size()) {
         return at(line.number, static_cast<int>(items.size()) + 1) + "the line has " +
@@ -181,8 +176,8 @@ std::string applySettingsLine(const std::vector<std::string_view>& items, const 
                std::to_string(line.fields.size()) + ".";
     }
     for (std::size_t i = 0; i < line.fields.size(); ++i) {
-        auto error = applyField(line.fields[i], items[i], model, line.band, line.number,
-                                static_cast<int>(i) + 1);
+        auto error =
+            applyField(line.fields[i], items[i], model, line.number, static_cast<int>(i) + 1);
         if (!error.empty()) return error;
     }
     return {};
@@ -195,13 +190,14 @@ std::string applyLines(const std::vector<std::string_view>& lines, EditorModel& 
         return applyChannelLine(split.items, table, row, static_cast<int>(i) + 1);
     };
     for (int row = 1; row <= ChannelTable::kChannels; ++row) {
-        auto error = channelLine(static_cast<std::size_t>(row - 1), model.StringGrid1, row);
+        auto error = channelLine(static_cast<std::size_t>(kBandAFirstChannelLine + row - 2),
+                                 model.channels(Band::A), row);
         if (error.empty())
             error = channelLine(static_cast<std::size_t>(kBandBFirstChannelLine + row - 2),
-                                model.StringGrid2, row);
+                                model.channels(Band::B), row);
         if (!error.empty()) return error;
     }
-    for (const LineLayout& line : settingsLines()) {
+    for (const SettingsLine& line : settingsLines()) {
         const auto split = splitItems(lines[static_cast<std::size_t>(line.number - 1)], ',', '\0');
         if (!split.ok) return at(line.number, 0) + "a quote is never closed.";
         auto error = applySettingsLine(split.items, line, model);

@@ -11,16 +11,16 @@ namespace duoband {
 namespace {
 
 struct Flag {
-    int column;  // 8..11
+    Column column;
     std::uint8_t bit;
     std::string_view clear, set;
 };
 
 constexpr std::array<Flag, 4> kFlags{{
-    {8, 0x80, "Low", "High"},
-    {9, 0x40, "Narrow", "Wide"},
-    {10, 0x20, "OFF", "ON"},
-    {11, 0x10, "OFF", "ON"},
+    {Column::Power, 0x80, "Low", "High"},
+    {Column::Bandwidth, 0x40, "Narrow", "Wide"},
+    {Column::Compandor, 0x20, "OFF", "ON"},
+    {Column::Scrambler, 0x10, "OFF", "ON"},
 }};
 
 std::uint32_t be(const Bytes& b, std::size_t at, int width) {
@@ -53,17 +53,17 @@ ChannelRow decodeChannelRecord(std::string_view hex48) {
     ChannelRow row;
     const std::uint32_t rx = be(b, 0, 4);
     const std::uint32_t tx = be(b, 7, 4);
-    row[0] = frequencyText(rx);
-    row[1] = toneCell(static_cast<std::uint16_t>(be(b, 4, 2)), rx != kNoFrequency);
-    row[2] = receivingModeCell(b[6], rx != kNoFrequency);
-    row[3] = frequencyText(tx);
-    row[4] = toneCell(static_cast<std::uint16_t>(be(b, 11, 2)), tx != kNoFrequency);
-    row[5] = signallingCell(b[13], tx != kNoFrequency);
-    row[6] = signallingCell(b[14], tx != kNoFrequency);
+    row[Column::RxFrequency] = frequencyText(rx);
+    row[Column::RxTone] = toneCell(static_cast<std::uint16_t>(be(b, 4, 2)), rx != kNoFrequency);
+    row[Column::RxMode] = receivingModeCell(b[6], rx != kNoFrequency);
+    row[Column::TxFrequency] = frequencyText(tx);
+    row[Column::TxTone] = toneCell(static_cast<std::uint16_t>(be(b, 11, 2)), tx != kNoFrequency);
+    row[Column::LaunchSignalling] = signallingCell(b[13], tx != kNoFrequency);
+    row[Column::EndSignalling] = signallingCell(b[14], tx != kNoFrequency);
     for (const Flag& f : kFlags) {
-        row[f.column - 1] = b[15] == 0xFF ? "" : std::string((b[15] & f.bit) ? f.set : f.clear);
+        row[f.column] = b[15] == 0xFF ? "" : std::string((b[15] & f.bit) ? f.set : f.clear);
     }
-    row[11] = countedTextText(std::span<const std::uint8_t>(b).subspan(16, 8));
+    row[Column::Name] = countedTextText(std::span<const std::uint8_t>(b).subspan(16, 8));
     return row;
 }
 
@@ -89,12 +89,12 @@ std::optional<HexText> toneHex(std::string_view text) {
     return code ? std::optional<HexText>(hexNumber(*code, 4)) : std::nullopt;
 }
 
-// The flags byte, or the column (8..11) whose text is not one of its two.
-std::optional<HexText> flagsHex(const ChannelRow& row, int& failedColumn) {
+// The flags byte, or the flag column whose text is not one of its two.
+std::optional<HexText> flagsHex(const ChannelRow& row, std::optional<Column>& failedColumn) {
     std::uint8_t flags = 0;
     bool anyEmpty = false;
     for (const Flag& f : kFlags) {
-        const std::string& text = row[f.column - 1];
+        const std::string& text = row[f.column];
         if (text.empty()) {
             anyEmpty = true;
         } else if (text == f.set) {
@@ -111,31 +111,26 @@ std::optional<HexText> flagsHex(const ChannelRow& row, int& failedColumn) {
 
 RecordEncoding encodeChannelRecord(const ChannelRow& row) {
     RecordEncoding out;
-    auto add = [&](int column, const std::optional<HexText>& part) {
-        if (out.failedColumn != 0) return;
+    auto add = [&](Column column, const std::optional<HexText>& part) {
+        if (out.failedColumn) return;
         if (part) {
             out.hex += *part;
         } else {
             out.failedColumn = column;
         }
     };
-    add(1, frequency_be32(row[0]));
-    add(2, toneHex(row[1]));
-    add(3, receivingModeHex(row[2]));
-    add(4, frequency_be32(row[3]));
-    add(5, toneHex(row[4]));
-    add(6, signallingHex(row[5]));
-    add(7, signallingHex(row[6]));
-    if (out.failedColumn == 0) {
-        int failed = 0;
-        const auto flags = flagsHex(row, failed);
-        if (flags) {
-            out.hex += *flags;
-        } else {
-            out.failedColumn = failed;
-        }
+    add(Column::RxFrequency, frequency_be32(row[Column::RxFrequency]));
+    add(Column::RxTone, toneHex(row[Column::RxTone]));
+    add(Column::RxMode, receivingModeHex(row[Column::RxMode]));
+    add(Column::TxFrequency, frequency_be32(row[Column::TxFrequency]));
+    add(Column::TxTone, toneHex(row[Column::TxTone]));
+    add(Column::LaunchSignalling, signallingHex(row[Column::LaunchSignalling]));
+    add(Column::EndSignalling, signallingHex(row[Column::EndSignalling]));
+    if (!out.failedColumn) {
+        const auto flags = flagsHex(row, out.failedColumn);
+        if (flags) out.hex += *flags;
     }
-    add(12, countedText(row[11]));
+    add(Column::Name, countedText(row[Column::Name]));
     if (!out.ok()) out.hex.clear();
     return out;
 }

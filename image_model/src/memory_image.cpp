@@ -6,33 +6,48 @@
 
 #include "duoband/block_layouts.h"
 #include "duoband/channel_record.h"
+#include "duoband/settings_table.h"
 
 namespace duoband {
 
 namespace {
 
-struct StepFields {
+// A settings step: the region it reads and, after the region's block
+// fields, how many 0xFF bytes a write sends.
+struct SettingsStep {
     int step;
-    std::vector<int> fields;  // block fields in address order
-    int fillBytes;            // 0xFF bytes sent after them
+    Region region;
+    Band band;
+    int fillBytes;
 };
 
-// The settings steps: which block fields they carry, in order.
-const std::array<StepFields, 7> kSettingsSteps{{
-    {kStepBandA, {1, 2}, 16},
-    {kStepBandB, {3, 4}, 16},
-    {kStepGeneral, {5}, 30},
-    {kStepDtmf16, {6, 7, 8}, 0},
-    {kStepDtmf78, {9}, 0},
-    {kStepCodes, {12, 13, 14, 15}, 12},
-    {kStepBootLimits, {10, 11}, 0},
+const std::array<SettingsStep, 7> kSettingsSteps{{
+    {kStepBandA, Region::BandSettings, Band::A, 16},
+    {kStepBandB, Region::BandSettings, Band::B, 16},
+    {kStepGeneral, Region::General, Band::A, 30},
+    {kStepDtmf16, Region::DtmfGroups, Band::A, 0},
+    {kStepDtmf78, Region::DtmfGroups, Band::A, 0},
+    {kStepCodes, Region::Codes, Band::A, 12},
+    {kStepBootLimits, Region::BootAndLimits, Band::A, 0},
 }};
 
-const StepFields* settingsStep(int step) {
+const SettingsStep* settingsStep(int step) {
     for (const auto& s : kSettingsSteps) {
         if (s.step == step) return &s;
     }
     return nullptr;
+}
+
+// The step's block fields in address order: those of its region from the
+// step's memory (the DTMF region is read in two steps).
+std::span<const Block> stepBlocks(const SettingsStep& s) {
+    const auto all = regionBlocks(s.region, s.band);
+    const TransferStep t = transferPlan()[static_cast<std::size_t>(s.step)];
+    std::size_t first = 0;
+    while (first < all.size() && blockExtent(all[first]).address < t.address) ++first;
+    std::size_t last = first;
+    while (last < all.size() && blockExtent(all[last]).address < t.address + t.length) ++last;
+    return all.subspan(first, last - first);
 }
 
 Band channelBand(int step) {
@@ -44,67 +59,39 @@ int firstChannel(int step) {
 
 ChannelRow rowOf(const ChannelTable& table, int row) {
     ChannelRow cells;
-    for (int col = 1; col <= 12; ++col)
-        cells[static_cast<std::size_t>(col - 1)] = table.cell(col, row);
+    for (const ChannelColumn& c : channelColumns())
+        if (c.column != Column::Number) cells[c.column] = table.cell(c.column, row);
     return cells;
 }
 
 void loadChannels(EditorModel& model, int step, std::string_view hex) {
-    ChannelTable& table = model.table(channelBand(step));
+    ChannelTable& table = model.channels(channelBand(step));
     for (int i = 0; i < 2; ++i) {
         const ChannelRow row =
             decodeChannelRecord(hex.substr(static_cast<std::size_t>(48 * i), 48));
-        for (int col = 1; col <= 12; ++col) {
-            table.cell(col, firstChannel(step) + i) = row[static_cast<std::size_t>(col - 1)];
-        }
+        for (const ChannelColumn& c : channelColumns())
+            if (c.column != Column::Number)
+                table.cell(c.column, firstChannel(step) + i) = row[c.column];
     }
 }
 
 // The bytes of the block fields that the reply holds whole.
-int wholeFieldBytes(const StepFields& s, std::size_t replyBytes) {
+int wholeFieldBytes(std::span<const Block> blocks, std::size_t replyBytes) {
     int bytes = 0;
-    for (int n : s.fields) {
-        if (static_cast<std::size_t>(bytes + blockField(n).bytes) > replyBytes) break;
-        bytes += blockField(n).bytes;
+    for (Block block : blocks) {
+        if (static_cast<std::size_t>(bytes + blockExtent(block).bytes) > replyBytes) break;
+        bytes += blockExtent(block).bytes;
     }
     return bytes;
 }
 
-void decodeSettings(EditorModel& model, int step, std::span<const std::uint8_t> bytes) {
-    switch (step) {
-        case kStepBandA:
-            decodeBandBlock(model.left, bytes);
-            break;
-        case kStepBandB:
-            decodeBandBlock(model.right, bytes);
-            break;
-        case kStepGeneral:
-            decodeGeneralBlock(model, bytes);
-            break;
-        case kStepDtmf16:
-            decodeDtmfGroups(model, 1, bytes);
-            break;
-        case kStepDtmf78:
-            decodeDtmfGroups(model, 7, bytes);
-            break;
-        case kStepCodes:
-            decodeCodes(model, bytes);
-            break;
-        case kStepBootLimits:
-            decodeBootMessage(model, bytes.subspan(0, std::min<std::size_t>(16, bytes.size())));
-            if (bytes.size() > 16) decodeLimits(model, bytes.subspan(16));
-            break;
-        default:
-            break;
-    }
-}
-
-void storeFields(EditorModel& model, const StepFields& s, std::string_view hex, int bytes) {
+void storeFields(EditorModel& model, std::span<const Block> blocks, std::string_view hex,
+                 int bytes) {
     int at = 0;
-    for (int n : s.fields) {
-        const int width = blockField(n).bytes;
+    for (Block block : blocks) {
+        const int width = blockExtent(block).bytes;
         if (at + width > bytes) break;
-        model.k[n] = HexText(
+        model.blocks[block] = HexText(
             hex.substr(static_cast<std::size_t>(2 * at), static_cast<std::size_t>(2 * width)));
         at += width;
     }
@@ -124,28 +111,30 @@ void loadReadStep(EditorModel& model, int step, std::string_view replyHex) {
         return;
     }
     if (step == kStepRemoteState) {
-        if (!bytes.empty()) decodeRemoteState(model, bytes[0]);
+        if (!bytes.empty()) decodeRegion(model, Region::RemoteState, Band::A, 0, bytes);
         return;
     }
-    const StepFields* s = settingsStep(step);
+    const SettingsStep* s = settingsStep(step);
     if (s == nullptr) return;
-    const int held = wholeFieldBytes(*s, bytes.size());
-    decodeSettings(model, step,
-                   std::span<const std::uint8_t>(bytes).subspan(0, static_cast<std::size_t>(held)));
-    storeFields(model, *s, replyHex, held);
+    const auto blocks = stepBlocks(*s);
+    const int held = wholeFieldBytes(blocks, bytes.size());
+    const int firstOffset =
+        transferPlan()[static_cast<std::size_t>(step)].address - regionAddress(s->region, s->band);
+    decodeRegion(model, s->region, s->band, firstOffset,
+                 std::span<const std::uint8_t>(bytes).subspan(0, static_cast<std::size_t>(held)));
+    storeFields(model, blocks, replyHex, held);
 }
 
-std::string blockFieldProblem(const EditorModel& model, int n) {
-    const HexText& text = model.k[n];
-    const int digits = 2 * blockField(n).bytes;
-    const std::string name =
-        "k" + std::to_string(n) + " (" + std::string(blockField(n).caption) + ")";
+std::string blockFieldProblem(const EditorModel& model, Block block) {
+    const HexText& text = model.blocks[block];
+    const int digits = 2 * blockExtent(block).bytes;
+    const std::string name = std::string(blockFieldSetting(block).caption);
     if (static_cast<int>(text.size()) != digits) {
-        return "Block field " + name + " holds " + std::to_string(text.size()) +
+        return "The block field " + name + " holds " + std::to_string(text.size()) +
                " characters instead of " + std::to_string(digits) + ".";
     }
     if (!isHexText(text))
-        return "Block field " + name + " holds a character that is not a hex digit.";
+        return "The block field " + name + " holds a character that is not a hex digit.";
     return {};
 }
 
@@ -156,12 +145,12 @@ std::string channelData(const EditorModel& model, int step, std::string& error) 
     std::string data;
     for (int i = 0; i < 2; ++i) {
         const int channel = firstChannel(step) + i;
-        const RecordEncoding enc = encodeChannelRecord(rowOf(model.table(band), channel));
+        const RecordEncoding enc = encodeChannelRecord(rowOf(model.channels(band), channel));
         if (!enc.ok()) {
             error = std::string(band == Band::A ? "Band A" : "Band B") + ", channel " +
                     std::to_string(channel) + ", column \"" +
-                    std::string(kChannelColumnTitles[static_cast<std::size_t>(enc.failedColumn)]) +
-                    "\": the text \"" + model.table(band).cell(enc.failedColumn, channel) +
+                    std::string(columnTitle(*enc.failedColumn)) + "\": the text \"" +
+                    model.channels(band).cell(*enc.failedColumn, channel) +
                     "\" cannot be written to the radio.";
             return {};
         }
@@ -170,12 +159,12 @@ std::string channelData(const EditorModel& model, int step, std::string& error) 
     return data;
 }
 
-std::string settingsData(const EditorModel& model, const StepFields& s, std::string& error) {
+std::string settingsData(const EditorModel& model, const SettingsStep& s, std::string& error) {
     std::string data;
-    for (int n : s.fields) {
-        error = blockFieldProblem(model, n);
+    for (Block block : stepBlocks(s)) {
+        error = blockFieldProblem(model, block);
         if (!error.empty()) return {};
-        data += model.k[n];
+        data += model.blocks[block];
     }
     for (char& c : data) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return data + std::string(static_cast<std::size_t>(2 * s.fillBytes), 'F');
@@ -190,10 +179,10 @@ ImageEncoding encodeImage(const EditorModel& model) {
         if (step < 2 * kChannelStepsPerBand) {
             data = channelData(model, step, out.error);
         } else if (step == kStepRemoteState) {
-            if (model.sypz9.index < 0) {
-                out.error = "The current state (sypz9) has no selection.";
+            if (model.remoteState.index < 0) {
+                out.error = "The current state has no selection.";
             } else {
-                data = hexNumber(static_cast<std::uint64_t>(model.sypz9.index), 2);
+                data = hexNumber(static_cast<std::uint64_t>(model.remoteState.index), 2);
             }
         } else {
             data = settingsData(model, *settingsStep(step), out.error);

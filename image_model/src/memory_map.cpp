@@ -24,31 +24,66 @@ constexpr std::array<TransferStep, kTransferSteps> makePlan() {
 
 constexpr auto kPlan = makePlan();
 
-constexpr std::array<BlockFieldInfo, 15> kBlockFields{{
-    {1, 0x0300, 16, "0X0300--0X030F:"},
-    {2, 0x0310, 16, "0X0310--0X031F:"},
-    {3, 0x0380, 16, "0X0380--0X038F:"},
-    {4, 0x0390, 16, "0X0390--0X039F:"},
-    {5, 0x0200, 18, "0X0200--0X0211:"},
-    {6, 0x0240, 16, "0X0240--0X024F:"},
-    {7, 0x0250, 16, "0X0250--0X025F:"},
-    {8, 0x0260, 16, "0X0260--0X026F:"},
-    {9, 0x0270, 16, "0X0270--0X027F:"},
-    {10, 0x02D0, 16, "0X02D0--0X02DF:"},
-    {11, 0x02E0, 17, "0X02E0--0X02EF:"},  // also holds the mode byte at 0x02F0
-    {12, 0x0280, 16, "0X0280--0X028F:"},
-    {13, 0x0290, 12, "0X0290--0X029B:"},
-    {14, 0x029C, 12, "0X029C--0X02A7:"},
-    {15, 0x02A8, 12, "0X02A8--0X02B3:"},
+// In the order of the Block enumeration.
+constexpr std::array<BlockExtent, kBlockCount> kBlockExtents{{
+    {0x0300, 16},
+    {0x0310, 16},
+    {0x0380, 16},
+    {0x0390, 16},
+    {0x0200, 18},
+    {0x0240, 16},
+    {0x0250, 16},
+    {0x0260, 16},
+    {0x0270, 16},
+    {0x02D0, 16},
+    {0x02E0, 17},
+    {0x0280, 16},
+    {0x0290, 12},
+    {0x029C, 12},
+    {0x02A8, 12},
 }};
+
+using enum Block;
+constexpr std::array<Block, 2> kBandABlocks{BandASettings, BandAExtra};
+constexpr std::array<Block, 2> kBandBBlocks{BandBSettings, BandBExtra};
+constexpr std::array<Block, 1> kGeneralBlocks{General};
+constexpr std::array<Block, 4> kDtmfBlocks{DtmfGroups1And2, DtmfGroups3And4, DtmfGroups5And6,
+                                           DtmfGroups7And8};
+constexpr std::array<Block, 4> kCodeBlocks{NativeAndMasterId, AlarmAndIdentity, ReviveAndRemoteStun,
+                                           RemoteKillAndMonitor};
+constexpr std::array<Block, 2> kBootLimitBlocks{BootMessage, Limits};
 
 }  // namespace
 
 const std::array<TransferStep, kTransferSteps>& transferPlan() {
     return kPlan;
 }
-const BlockFieldInfo& blockField(int number) {
-    return kBlockFields.at(number - 1);
+
+BlockExtent blockExtent(Block block) {
+    return kBlockExtents.at(static_cast<std::size_t>(block));
+}
+
+std::span<const Block> regionBlocks(Region region, Band band) {
+    switch (region) {
+        case Region::BandSettings:
+            return band == Band::A ? std::span<const Block>(kBandABlocks) : kBandBBlocks;
+        case Region::General:
+            return kGeneralBlocks;
+        case Region::DtmfGroups:
+            return kDtmfBlocks;
+        case Region::Codes:
+            return kCodeBlocks;
+        case Region::BootAndLimits:
+            return kBootLimitBlocks;
+        case Region::RemoteState:
+            break;
+    }
+    return {};
+}
+
+std::uint16_t regionAddress(Region region, Band band) {
+    if (region == Region::RemoteState) return kPlan[kStepRemoteState].address;
+    return blockExtent(regionBlocks(region, band).front()).address;
 }
 
 }  // namespace duoband

@@ -1,5 +1,7 @@
 #include "duoband/exchange.h"
 
+#include <algorithm>
+
 #include "duoband/block_layouts.h"
 #include "duoband/memory_image.h"
 
@@ -36,21 +38,25 @@ ExchangeResult result(bool ok, std::string_view success, std::string_view failur
 // received copy is shown and what a failed read empties.
 struct PartialTransfer {
     TransferStep transfer;
-    int field;
-    void (*decode)(EditorModel&, std::span<const std::uint8_t>);
+    Block field;
     void (*clearEdits)(EditorModel&);
 };
 
 const PartialTransfer& partialTransfer(PartialBlock block) {
     static const std::array<PartialTransfer, 2> kPartials{{
-        {kBootMessageTransfer, 10, decodeBootMessage,
-         [](EditorModel& m) { m.kaiji1.clear(), m.kaiji2.clear(); }},
-        {kLimitsTransfer, 11, decodeLimits,
-         [](EditorModel& m) {
-             for (int i = 1; i <= 4; ++i) m.xp[static_cast<std::size_t>(i)].clear();
-         }},
+        {kBootMessageTransfer, Block::BootMessage,
+         [](EditorModel& m) { std::ranges::for_each(m.bootMessage, &std::string::clear); }},
+        {kLimitsTransfer, Block::Limits,
+         [](EditorModel& m) { std::ranges::for_each(m.limits, &std::string::clear); }},
     }};
     return kPartials[block == PartialBlock::BootMessage ? 0 : 1];
+}
+
+// Shows a received block on the page: both lie in the boot message and
+// limits region.
+void decodePartial(EditorModel& model, const PartialTransfer& partial, const Bytes& bytes) {
+    const int offset = partial.transfer.address - regionAddress(Region::BootAndLimits);
+    decodeRegion(model, Region::BootAndLimits, Band::A, offset, bytes);
 }
 
 }  // namespace
@@ -157,8 +163,8 @@ ExchangeResult ProgrammingExchange::readPartial(PartialBlock block, EditorModel&
     send(kExitHex);
     const bool ok = answer.size() == 2u * partial.transfer.length;
     if (ok) {
-        partial.decode(model, *fromHex(answer));
-        model.k[partial.field] = answer;
+        decodePartial(model, partial, *fromHex(answer));
+        model.blocks[partial.field] = answer;
     } else {
         partial.clearEdits(model);
     }
@@ -172,7 +178,7 @@ ExchangeResult ProgrammingExchange::writePartial(PartialBlock block, const Edito
     if (std::string problem = blockFieldProblem(model, partial.field); !problem.empty())
         return {ExchangeOutcome::Invalid, std::move(problem), 0};
     openExchange();
-    send(writeFrame(partial.transfer, model.k[partial.field]));
+    send(writeFrame(partial.transfer, model.blocks[partial.field]));
     wait(kPartialWait);
     const bool ok = receiveBuffer_.text() == kAckHex;
     send(kExitHex);

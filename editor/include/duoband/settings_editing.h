@@ -1,9 +1,9 @@
-// Editing the settings pages: the band "Set up" pages (leftN / rightN), the
-// "Comprehensive Setting" page (gnN), the "DTMF Groups" page (syN, sypzN) and
-// the "Limit Frequency" page (kaijiN, xpN).
+// Editing the settings pages: the band "Set up" pages, "Comprehensive
+// Setting", "DTMF Groups" and "Limit Frequency", setting by setting as the
+// settings table lists them.
 //
 // Every pick and every text taken over is encoded at once into its slice of
-// the block fields k1..k15; a block field never changes its length. Texts
+// the block fields; a block field never changes its length. Texts
 // are taken over on focus loss, on Enter, and before Read, Write, Open, Save
 // and New; the DTMF codes and the boot message lines may also be taken over
 // at every change. Messages come back as data, never shown here.
@@ -17,46 +17,15 @@
 
 #include "duoband/editor_keys.h"
 #include "duoband/editor_model.h"
+#include "duoband/settings_table.h"
 
 namespace duoband {
 
-enum class SettingsPage {
-    Band,     // leftN (band A) / rightN (band B), N = 1..16 without 9
-    General,  // gn1..gn15
-    Dtmf,     // sy1..sy8
-    Codes,    // sypz1..sypz9
-    Boot,     // kaiji1, kaiji2
-    Limits,   // xp1..xp5
-};
-
-struct SettingsControl {
-    SettingsPage page = SettingsPage::General;
-    int number = 0;
-    Band band = Band::A;  // only for SettingsPage::Band
-    bool operator==(const SettingsControl&) const = default;
-};
-
-// By the control's name: "left3", "right16", "gn12", "sy1", "sypz9",
-// "kaiji2", "xp5". nullopt for any other name.
-std::optional<SettingsControl> settingsControlNamed(std::string_view name);
-std::string settingsControlName(SettingsControl control);
-
-// Every list and every text control of the four pages (both bands), page by
-// page in control order: for wiring, and for taking all texts over before
-// Read, Write, Open, Save and New.
-std::vector<SettingsControl> settingsChoiceControls();
-std::vector<SettingsControl> settingsTextControls();
-
-// The model's member behind a control: a list (Choice) or a text. nullptr
-// when the control is of the other kind or does not exist.
-Choice* choiceOf(EditorModel& model, SettingsControl control);
-std::string* textOf(EditorModel& model, SettingsControl control);
-
-// leftNClick, gnNClick, xp5Click (and sypz9, which has no block field):
-// selects `entry` and writes its code into the control's slice. False,
-// changing nothing, for a control that is not a list, an entry outside the
+// Takes a pick on a list: selects `entry` and writes its code into the
+// setting's slice of the block fields (the remote state has none). False,
+// changing nothing, for a setting that is not a list, an entry outside the
 // list, or a block field of the wrong length.
-bool pickChoice(EditorModel& model, SettingsControl control, int entry);
+bool pickChoice(EditorModel& model, SettingRef ref, int entry);
 
 struct TextCommit {
     std::string text;      // what the control shows now (also stored in the model)
@@ -76,26 +45,29 @@ inline constexpr std::string_view kNotANumberMessage =
     "Not a number! Enter MHz as digits with one point";
 inline constexpr std::string_view kFrequencyReachMessage = "Frequency must lie in 0~42949.67294MHZ";
 
-// Takes `text` over as the text of a text control (left3, left15, gn3, syN,
-// sypz1..8, kaijiN, xp1..4): stores it in the model and encodes it into the
-// control's slice. A text that cannot be stored leaves the block field as it
-// was; its message comes once, not again while the text stays the same.
-// Returns nullopt for a control that is not a text.
-std::optional<TextCommit> commitText(EditorModel& model, SettingsControl control,
-                                     std::string_view text);
+// Takes `text` over as the text of a text setting (frequencies, DTMF groups
+// and codes, boot message lines, limits): stores it in the model and
+// encodes it into the setting's slice. A text that cannot be stored leaves
+// the block field as it was; its message comes once, not again while the
+// text stays the same. Returns nullopt for a setting that is not a text.
+std::optional<TextCommit> commitText(EditorModel& model, SettingRef ref, std::string_view text);
+
+// Texts that cannot fail (DTMF groups and codes, boot message lines) are
+// taken over at every change, as the radio's own keypad encoder does.
+bool takenOverAtEveryChange(SettingRef ref);
 
 struct SettingsKey {
     KeyResult key;
-    std::optional<SettingsControl> focusTo;  // with KeyAction::FocusNext
+    std::optional<SettingRef> focusTo;  // with KeyAction::FocusNext
 };
 
-// The key filters (syNKeyPress, sypzNKeyPress, kaijiNKeyPress, xpNKeyPress);
-// Enter in left3, left15 and gn3 takes the text over. `length` is the number
-// of characters the control holds before the key.
-SettingsKey settingsKey(SettingsControl control, std::size_t length, char32_t key);
+// The key filters of the text settings; Enter in a frequency takes the
+// text over, in a limit moves on to the next. `length` is the number of
+// characters the edit holds before the key.
+SettingsKey settingsKey(SettingRef ref, std::size_t length, char32_t key);
 
 // Pasted text cut down to what typing could have produced: DTMF digits up to
-// 7 or 5, boot message characters up to 7. Other controls take it as it is.
-std::string filterPastedText(SettingsControl control, std::u32string_view pasted);
+// 7 or 5, boot message characters up to 7. Other settings take it as it is.
+std::string filterPastedText(SettingRef ref, std::u32string_view pasted);
 
 }  // namespace duoband

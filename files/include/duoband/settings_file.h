@@ -1,15 +1,17 @@
 // The .bc settings file: a snapshot of the editor's controls, 262 lines of
 // comma-terminated fields.
 //
-//   lines    content                         fields
-//   1..128   band A channel rows 1..128      14 (columns 0..12, one empty)
-//   129      band A "Set up" page            15 (left1..left16, no 9)
-//   130..257 band B channel rows 1..128      14
-//   258      band B "Set up" page            15
-//   259      general page gn1..gn15          15
-//   260      kaiji1, kaiji2, xp1..xp4, xp5   7
-//   261      block fields k1..k15            15
-//   262      sypz1..sypz8, sypz9, sy1..sy8   17
+//   lines    content                               fields
+//   1..128   band A channel rows 1..128            14 (the 13 columns, one empty)
+//   129      band A "Set up" page                  15
+//   130..257 band B channel rows 1..128            14
+//   258      band B "Set up" page                  15
+//   259      general settings                      15
+//   260      boot message, limits, limit mode      7
+//   261      the fifteen block fields              15
+//   262      remote codes, remote state, DTMF groups  17
+//
+// Which setting stands in which field is listed in the settings table.
 //
 // Lines are separated by a single CR; the file ends with CR LF. The file is
 // read and written byte for byte (one byte per character).

@@ -1,9 +1,8 @@
 // The whole configuration exactly as the editor holds it, as plain data.
 //
 // The read, the write, the settings file, the command-line tool and the
-// window all work on this one type. Member names are the names of the main
-// window's controls; a band's "Set up" page is a BandPage whose member cN is
-// the control leftN on band A and rightN on band B (there is no control 9).
+// window all work on this one type. What each member means, where it lives
+// in the radio and in the settings file is listed once, in settings_table.h.
 //
 // Texts (cells, edits) hold the radio's bytes, one byte per character; a
 // front end shows bytes above 0x7E as Latin-1.
@@ -15,11 +14,9 @@
 #include <string_view>
 
 #include "duoband/hex_text.h"
+#include "duoband/memory_map.h"
 
 namespace duoband {
-
-enum class Band { A, B };
-inline constexpr std::array<Band, 2> kBands{Band::A, Band::B};
 
 // The fixed entries of a drop-down list.
 using OptionList = std::span<const std::string_view>;
@@ -42,46 +39,112 @@ struct Choice {
     }
 };
 
-// A channel table: 129 rows (row 0 the titles) by 13 columns (column 0 the
-// channel number "1".."128", columns 1..12 the channel's texts).
+// The columns of a channel table, in grid order. `Number` holds the channel
+// number "1".."128"; the others one field of the channel each.
+enum class Column {
+    Number,
+    RxFrequency,
+    RxTone,
+    RxMode,
+    TxFrequency,
+    TxTone,
+    LaunchSignalling,
+    EndSignalling,
+    Power,
+    Bandwidth,
+    Compandor,
+    Scrambler,
+    Name,
+};
+inline constexpr int kColumnCount = 13;
+constexpr int columnIndex(Column column) {
+    return static_cast<int>(column);
+}
+// The column of a grid column index 0..12.
+constexpr Column columnAt(int index) {
+    return static_cast<Column>(index);
+}
+
+// A channel table: 129 rows (row 0 the column titles, rows 1..128 the
+// channels) by the thirteen columns.
 struct ChannelTable {
     static constexpr int kRows = 129;
-    static constexpr int kColumns = 13;
     static constexpr int kChannels = 128;
 
-    std::array<std::array<std::string, kColumns>, kRows> cells;
+    std::array<std::array<std::string, kColumnCount>, kRows> cells;
 
-    // Cells are addressed (column, row) as on the grid.
-    std::string& cell(int col, int row) { return cells.at(row).at(col); }
-    const std::string& cell(int col, int row) const { return cells.at(row).at(col); }
+    std::string& cell(Column column, int row) {
+        return cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+    }
+    const std::string& cell(Column column, int row) const {
+        return cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+    }
     bool operator==(const ChannelTable&) const = default;
 };
 
-// One band's "Set up" page (band A: left1..left16, band B: right1..right16).
-struct BandPage {
-    Choice c1;        // working mode
-    Choice c2;        // channel number "1".."128"
-    std::string c3;   // receiving frequency, MHz
-    Choice c4;        // receiving CTCSS/DCS (tone list with "0FF")
-    Choice c5;        // transmit end signalling
-    Choice c6;        // receiving mode
-    Choice c7;        // transmission CTCSS/DCS
-    Choice c8;        // launch signalling
-    Choice c10;       // power
-    Choice c11;       // bandwidth
-    Choice c12;       // compandor
-    Choice c13;       // scrambler
-    Choice c14;       // difference frequency direction
-    std::string c15;  // transmit offset frequency, MHz
-    Choice c16;       // frequency step
-    bool operator==(const BandPage&) const = default;
+// One band's power-on settings of its frequency (VFO) mode.
+struct BandSettings {
+    Choice workingMode;
+    Choice channel;           // "1".."128"
+    std::string rxFrequency;  // MHz
+    Choice rxTone;            // tone list with "0FF"
+    Choice rxMode;
+    Choice txTone;
+    Choice launchSignalling;
+    Choice endSignalling;
+    Choice power;
+    Choice bandwidth;
+    Choice compandor;
+    Choice scrambler;
+    Choice offsetDirection;  // "OFF", "+", "-"
+    std::string offset;      // transmit offset, MHz
+    Choice step;             // frequency step
+    bool operator==(const BandSettings&) const = default;
 };
 
-// The fifteen hidden block fields k1..k15, addressed by their number.
+// The general settings.
+struct GeneralSettings {
+    Choice mainBand;
+    Choice volume;
+    std::string fmFrequency;  // MHz
+    Choice standbyBacklight;
+    Choice receiveBacklight;
+    Choice transmitBacklight;
+    Choice backlightMode;
+    Choice beep;
+    Choice vibrationRingTime;
+    Choice busyChannelLock;
+    Choice timeOverTimer;
+    Choice toneBurst;  // the single signalling tone
+    Choice dtmfTime;   // DTMF transmitting time
+    Choice squelchLevel;
+    Choice repeaterMode;
+    bool operator==(const GeneralSettings&) const = default;
+};
+
+// The identity and remote-control codes, in memory order.
+enum class RemoteCode {
+    NativeId,
+    MasterId,
+    Alarm,
+    IdentityDisplay,
+    Revive,
+    RemoteStun,
+    RemoteKill,
+    Monitor,
+};
+inline constexpr int kRemoteCodes = 8;
+inline constexpr int kDtmfGroups = 8;
+inline constexpr int kBootMessageLines = 2;
+
+// The four band-edge limits, in memory order.
+enum class Limit { VhfLow, VhfHigh, UhfLow, UhfHigh };
+inline constexpr int kLimits = 4;
+
 struct BlockFields {
-    std::array<HexText, 15> fields;
-    HexText& operator[](int n) { return fields.at(n - 1); }
-    const HexText& operator[](int n) const { return fields.at(n - 1); }
+    std::array<HexText, kBlockCount> fields;
+    HexText& operator[](Block b) { return fields.at(static_cast<std::size_t>(b)); }
+    const HexText& operator[](Block b) const { return fields.at(static_cast<std::size_t>(b)); }
     bool operator==(const BlockFields&) const = default;
 };
 
@@ -89,44 +152,31 @@ struct EditorModel {
     // A model in the state of a freshly created main window.
     EditorModel();
 
-    ChannelTable StringGrid1;  // band A channels
-    ChannelTable StringGrid2;  // band B channels
+    std::array<ChannelTable, 2> channelTables;  // band A, band B
+    std::array<BandSettings, 2> bandSettings;   // band A, band B
+    GeneralSettings general;
+    std::array<std::string, kDtmfGroups> dtmfGroups;    // group 1 first
+    std::array<std::string, kRemoteCodes> remoteCodes;  // by RemoteCode
+    Choice remoteState;                                 // "Normal", "Stun", "Kill"
+    std::array<std::string, kBootMessageLines> bootMessage;
+    std::array<std::string, kLimits> limits;  // by Limit, MHz
+    Choice limitMode;
+    BlockFields blocks;
 
-    BandPage left;   // "A/Upper Band Set up"
-    BandPage right;  // "B/Under Band Set up"
-
-    // "Comprehensive Setting"
-    Choice gn1, gn2;
-    std::string gn3;  // FM frequency, MHz
-    Choice gn4, gn5, gn6, gn7, gn8, gn9, gn10, gn11, gn12, gn13, gn14, gn15;
-
-    // "DTMF Groups": sy1..sy8 and sypz1..sypz8 as index 1..8 (index 0 unused)
-    std::array<std::string, 9> sy;
-    std::array<std::string, 9> sypz;
-    Choice sypz9;  // current state: "Normal", "Stun", "Kill"
-
-    // "Limit Frequency"
-    std::string kaiji1, kaiji2;
-    std::array<std::string, 5> xp;  // xp1..xp4 as index 1..4 (index 0 unused)
-    Choice xp5;
-
-    BlockFields k;
-
-    ChannelTable& table(Band b) { return b == Band::A ? StringGrid1 : StringGrid2; }
-    const ChannelTable& table(Band b) const { return b == Band::A ? StringGrid1 : StringGrid2; }
-    BandPage& band(Band b) { return b == Band::A ? left : right; }
-    const BandPage& band(Band b) const { return b == Band::A ? left : right; }
-    std::string& kaiji(int line) { return line == 1 ? kaiji1 : kaiji2; }
+    ChannelTable& channels(Band b) { return channelTables[bandIndex(b)]; }
+    const ChannelTable& channels(Band b) const { return channelTables[bandIndex(b)]; }
+    BandSettings& band(Band b) { return bandSettings[bandIndex(b)]; }
+    const BandSettings& band(Band b) const { return bandSettings[bandIndex(b)]; }
 
     bool operator==(const EditorModel&) const = default;
 };
 
-// Gives every page the initial values of a freshly created window and sets
-// k1..k11 to their default contents; k12..k15 and the tables' column 0 and
-// titles are left alone (the tables' data cells are emptied).
+// Gives every page the initial values of a freshly created window and every
+// block field its default contents; the tables' channel numbers and titles
+// are left alone (their channel cells are emptied).
 void resetToInitialValues(EditorModel& model);
 
-// The start-up contents of k1..k15.
-HexText defaultBlockField(int n);
+// The start-up contents of a block field.
+HexText defaultBlockField(Block block);
 
 }  // namespace duoband

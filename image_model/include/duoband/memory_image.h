@@ -30,6 +30,6 @@ ImageEncoding encodeImage(const EditorModel& model);
 
 // Checks a block field: its number of digits and that all are hex digits.
 // Returns an error text naming the field, or "" when it is sound.
-std::string blockFieldProblem(const EditorModel& model, int n);
+std::string blockFieldProblem(const EditorModel& model, Block block);
 
 }  // namespace duoband

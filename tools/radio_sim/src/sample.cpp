@@ -95,32 +95,32 @@ HexText tone(std::string_view text) {
 }
 
 // Byte by byte, so a slice may run on from one block field into the next.
-void put(EditorModel& m, std::span<const int> fields, int offset, const HexText& hex) {
+void put(EditorModel& m, std::span<const Block> fields, int offset, const HexText& hex) {
     for (std::size_t i = 0; 2 * i < hex.size(); ++i) {
-        if (!writeBlockSlice(m.k, fields, offset + static_cast<int>(i), hex.substr(2 * i, 2)))
+        if (!writeBlockSlice(m.blocks, fields, offset + static_cast<int>(i), hex.substr(2 * i, 2)))
             throw std::logic_error("sample slice");
     }
 }
 
 void fillChannels(EditorModel& m, Band band, const std::array<Row, 12>& rows) {
     for (std::size_t r = 0; r < rows.size(); ++r)
-        for (int col = 1; col <= 12; ++col)
-            m.table(band).cell(col, static_cast<int>(r) + 1) =
-                rows[r][static_cast<std::size_t>(col - 1)];
+        for (std::size_t i = 0; i < rows[r].size(); ++i)
+            m.channels(band).cell(columnAt(static_cast<int>(i) + 1), static_cast<int>(r) + 1) =
+                rows[r][i];
 }
 
 void fillBandPage(EditorModel& m, const BandSample& s) {
-    const auto fields = bandBlockFields(s.band);
+    const auto fields = regionBlocks(Region::BandSettings, s.band);
     put(m, fields, 0, byte(s.mode) + byte(s.channel - 1) + must(frequency_be32(s.rx)));
-    put(m, fields, kBandRxToneOffset, tone(s.rxTone) + byte(0));
-    put(m, fields, kBandTxToneOffset,
+    put(m, fields, setting(SettingId::RxTone).slice.offset, tone(s.rxTone) + byte(0));
+    put(m, fields, setting(SettingId::TxTone).slice.offset,
         tone(s.txTone) + byte(s.launch) + byte(s.end) + byte(s.power) + byte(s.width) +
             byte(s.compandor) + byte(s.scrambler) + byte(s.direction) +
             must(frequency_be32(s.offset)) + hexNumber(s.step, 4));
 }
 
 void fillGeneral(EditorModel& m) {
-    constexpr std::array<int, 1> general{5};
+    const auto general = regionBlocks(Region::General);
     // band B main, volume 10, FM 98.0, backlights, mode "On", beep on,
     // ring 5, busy lock on, timer 180 s, 1450 Hz burst, DTMF 100 ms,
     // squelch 5, repeater on
@@ -132,20 +132,22 @@ void fillDigits(EditorModel& m) {
                                                      "1234567", "9",    "",    "D0"};
     constexpr std::array<std::string_view, 8> codes{"101",   "999",   "112",   "A1",
                                                     "11111", "22222", "33333", "4"};
-    for (int n = 1; n <= 8; ++n) {
-        const DigitField g = dtmfGroupField(n);
-        put(m, std::array<int, 1>{g.blockField}, g.offset,
-            must(countedDigits(groups[static_cast<std::size_t>(n - 1)], g.width)));
-        const DigitField c = codeField(n);
-        put(m, std::array<int, 1>{c.blockField}, c.offset,
-            must(countedDigits(codes[static_cast<std::size_t>(n - 1)], c.width)));
+    auto putDigits = [&m](SettingId id, std::string_view digits) {
+        const Setting& s = setting(id);
+        put(m, regionBlocks(s.slice.region), s.slice.offset,
+            must(countedDigits(digits, s.slice.width)));
+    };
+    for (int n = 0; n < kDtmfGroups; ++n) {
+        const auto i = static_cast<std::size_t>(n);
+        putDigits(static_cast<SettingId>(static_cast<int>(SettingId::DtmfGroup1) + n), groups[i]);
+        putDigits(static_cast<SettingId>(static_cast<int>(SettingId::NativeIdCode) + n), codes[i]);
     }
 }
 
 void fillBootAndLimits(EditorModel& m) {
-    m.k[10] = must(countedText("DUOBAND")) + must(countedText("SAMPLE"));
-    m.k[11] = must(frequency_be32("136")) + must(frequency_be32("174")) +
-              must(frequency_be32("400")) + must(frequency_be32("480")) + byte(1);
+    m.blocks[Block::BootMessage] = must(countedText("DUOBAND")) + must(countedText("SAMPLE"));
+    m.blocks[Block::Limits] = must(frequency_be32("136")) + must(frequency_be32("174")) +
+                              must(frequency_be32("400")) + must(frequency_be32("480")) + byte(1);
 }
 
 }  // namespace
@@ -158,7 +160,7 @@ EditorModel sampleModel() {
     fillGeneral(m);
     fillDigits(m);
     fillBootAndLimits(m);
-    m.sypz9.select(0);
+    m.remoteState.select(0);
     return m;
 }
 

@@ -98,7 +98,7 @@ class ProgrammingExchange {
     // Encodes and checks the whole configuration first; only then the
     // handshake and the 136 write frames, each acknowledged by 0x06.
     ExchangeResult fullWrite(const EditorModel& model, const Progress& progress = {});
-    // The boot message (k10) or the limits (k11) alone, with the fixed
+    // The boot message or the limits (with the limit mode) alone, with the fixed
     // 500 ms wait for the answer. The caller checks that the port is open.
     ExchangeResult readPartial(PartialBlock block, EditorModel& model);
     ExchangeResult writePartial(PartialBlock block, const EditorModel& model);

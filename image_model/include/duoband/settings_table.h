@@ -1,0 +1,228 @@
+// Every setting of the editor, listed once: its caption, how it is encoded,
+// its list of choices, the model member it reads and writes, where its bytes
+// lie in the radio's memory (a slice of a region and so of its block
+// fields) and where it stands in the settings file. The read's decoders, the
+// pages' encoders, the page layout in the window, the settings file and
+// `duoband-cli show` all walk this one table; adding a setting is adding a
+// row to it. The channel columns have a table of their own below.
+//
+// Captions are the English source texts, UTF-8.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "duoband/editor_model.h"
+
+namespace duoband {
+
+enum class SettingId {
+    // A band's "Set up" page, once per band
+    WorkingMode,
+    Channel,
+    RxFrequency,
+    RxTone,
+    RxMode,
+    TxTone,
+    LaunchSignalling,
+    EndSignalling,
+    Power,
+    Bandwidth,
+    Compandor,
+    Scrambler,
+    OffsetDirection,
+    Offset,
+    Step,
+    // "Comprehensive Setting"
+    MainBand,
+    Volume,
+    FmFrequency,
+    StandbyBacklight,
+    ReceiveBacklight,
+    TransmitBacklight,
+    BacklightMode,
+    Beep,
+    VibrationRingTime,
+    BusyChannelLock,
+    TimeOverTimer,
+    ToneBurst,
+    DtmfTime,
+    SquelchLevel,
+    RepeaterMode,
+    // "DTMF Groups"
+    DtmfGroup1,
+    DtmfGroup2,
+    DtmfGroup3,
+    DtmfGroup4,
+    DtmfGroup5,
+    DtmfGroup6,
+    DtmfGroup7,
+    DtmfGroup8,
+    NativeIdCode,
+    MasterIdCode,
+    AlarmCode,
+    IdentityDisplayCode,
+    ReviveCode,
+    RemoteStunCode,
+    RemoteKillCode,
+    MonitorCode,
+    RemoteState,
+    // "Limit Frequency"
+    BootMessage1,
+    BootMessage2,
+    LimitVhfLow,
+    LimitVhfHigh,
+    LimitUhfLow,
+    LimitUhfHigh,
+    LimitMode,
+    // The block fields, kept in the settings file only
+    BandASettingsBlock,
+    BandAExtraBlock,
+    BandBSettingsBlock,
+    BandBExtraBlock,
+    GeneralBlock,
+    DtmfGroups1And2Block,
+    DtmfGroups3And4Block,
+    DtmfGroups5And6Block,
+    DtmfGroups7And8Block,
+    BootMessageBlock,
+    LimitsBlock,
+    NativeAndMasterIdBlock,
+    AlarmAndIdentityBlock,
+    ReviveAndRemoteStunBlock,
+    RemoteKillAndMonitorBlock,
+};
+
+// The tab pages of the settings, in tab order; BlockFields is not shown.
+enum class SettingsPage { BandSetup, General, Dtmf, Limits, BlockFields };
+
+// How a setting's value is held in the radio and shown in the editor.
+enum class Encoding {
+    // Choices
+    EntryNumber,  // the selected entry's number
+    EntryCode,    // the code the list's code table gives the selected entry
+    Tone,         // the ToneCode of the selected tone text
+    // Texts
+    ReceiveFrequency,  // frequency field; refused outside the accepted ranges
+    Frequency,         // frequency field, MHz with up to five decimals
+    FmFrequency,       // 100 kHz units, 88 to 108 MHz
+    LimitFrequency,    // frequency field, shown in the shortest MHz form
+    DtmfDigits,        // counted digit string
+    CountedText,       // counted text (a boot message line)
+    // The block field itself, as hex digits
+    HexDigits,
+};
+
+// What a read value that is not one of a list's entries does to the choice.
+enum class OtherValues { Unchanged, FirstEntry };
+
+// How a read value selects an entry. Without `codes` the value is the entry
+// number and values 0..maxValue select that entry (an entry that does not
+// exist leaves no selection); with `codes` the entry whose code matches.
+struct ChoiceDecoding {
+    int maxValue = 0;
+    std::span<const std::uint16_t> (*codes)() = nullptr;
+    OtherValues other = OtherValues::Unchanged;
+};
+
+// Where the value lies: `width` bytes at `offset` from the start of the
+// region (of the band's region for band settings).
+struct RegionSlice {
+    Region region = Region::General;
+    int offset = 0;
+    int width = 0;
+};
+
+// The model member behind a setting, both ways; `band` is only used by
+// the band settings.
+template <class T>
+struct MemberAccess {
+    T& (*get)(EditorModel&, Band) = nullptr;
+    const T& (*read)(const EditorModel&, Band) = nullptr;
+};
+
+// The settings file's line (band A's for band settings) and 1-based field.
+struct FilePosition {
+    int line = 0;
+    int field = 0;
+};
+
+struct Setting {
+    SettingId id{};
+    std::string_view name;  // an identifier for widgets and tests: "rxFrequency"
+    SettingsPage page{};
+    std::string_view caption;
+    std::string_view captionBandB = {};  // band B's caption where it differs
+    Encoding encoding{};
+    OptionList (*choices)() = nullptr;  // choice encodings only
+    ChoiceDecoding decoding = {};       // EntryNumber and EntryCode only
+    MemberAccess<Choice> choice = {};
+    MemberAccess<std::string> text = {};
+    RegionSlice slice = {};  // all but the block fields
+    Block block = {};        // the block fields only
+    FilePosition file = {};
+    int initialEntry = -1;              // choices: selected at start-up and by New
+    std::string_view initialText = {};  // texts and block fields: their start-up text
+
+    bool isChoice() const { return choice.get != nullptr; }
+    bool isText() const { return text.get != nullptr; }
+    bool perBand() const { return page == SettingsPage::BandSetup; }
+    std::string_view captionFor(Band band) const {
+        return band == Band::B && !captionBandB.empty() ? captionBandB : caption;
+    }
+    int fileLine(Band band) const;
+    // The memory the value occupies in the radio.
+    std::uint16_t address(Band band) const;
+    int bytes() const;
+};
+
+// Every setting in page order, the block fields last.
+std::span<const Setting> allSettings();
+const Setting& setting(SettingId id);
+
+// A setting as the editor shows it: band settings exist once per band.
+struct SettingRef {
+    SettingId id;
+    Band band = Band::A;
+    bool operator==(const SettingRef&) const = default;
+};
+
+// The settings shown on a page, in page order, with the band given.
+std::vector<SettingRef> settingsOnPage(SettingsPage page, Band band = Band::A);
+// The page's tab title ("A/Upper Band Set up", "Comprehensive Setting"...).
+std::string_view pageTitle(SettingsPage page, Band band = Band::A);
+// The caption without its trailing colon and blanks, with the page it is on:
+// "\"Single Signaling choice\" on \"Comprehensive Setting\"". For messages.
+std::string describeSetting(SettingRef ref);
+// A widget name: the setting's name, with "bandA."/"bandB." before band
+// settings.
+std::string settingObjectName(SettingRef ref);
+std::optional<SettingRef> settingNamed(std::string_view objectName);
+
+// The model's member behind a setting; nullptr when it is of the other kind.
+Choice* choiceOf(EditorModel& model, SettingRef ref);
+const Choice* choiceOf(const EditorModel& model, SettingRef ref);
+std::string* textOf(EditorModel& model, SettingRef ref);
+const std::string* textOf(const EditorModel& model, SettingRef ref);
+
+// The block field row of a block.
+const Setting& blockFieldSetting(Block block);
+
+// ---- the channel columns --------------------------------------------------
+
+struct ChannelColumn {
+    Column column;
+    std::string_view title;    // the grid's column title
+    int fileField;             // 1-based field of a channel line
+    std::string_view csvName;  // the CSV column that carries it
+};
+
+// The thirteen columns in grid order.
+std::span<const ChannelColumn> channelColumns();
+std::string_view columnTitle(Column column);
+
+}  // namespace duoband
