@@ -159,19 +159,19 @@ constexpr bool rowsInIdOrder() {
 static_assert(rowsInIdOrder(), "the rows follow the SettingId order");
 
 constexpr ChannelColumn kColumns[] = {
-    {Column::Number, "Channel", 1, "Channel"},
-    {Column::RxFrequency, "Receiving Frequency", 2, "Frequency"},
-    {Column::RxTone, "Receiving CTCSS", 3, "rToneFreq"},
-    {Column::RxMode, "Receiving Mode", 4, "Receiving Mode"},
-    {Column::TxFrequency, "Transmission Frequency", 5, "Offset"},
-    {Column::TxTone, "Transmission CTCSS", 6, "cToneFreq"},
-    {Column::LaunchSignalling, "Launch Signaling", 7, "Launch Signaling"},
-    {Column::EndSignalling, "Transmit end Signaling", 8, "Transmit end Signaling"},
-    {Column::Power, "Power", 9, "Power"},
-    {Column::Bandwidth, "Wide / Narrow", 10, "Mode"},
-    {Column::Compandor, "Compandor", 11, "Compandor"},
-    {Column::Scrambler, "Scrambler", 12, "Scrambler"},
-    {Column::Name, "Channel Name", 13, "Name"},
+    {Column::Number, "number", "Channel", 1, "Channel"},
+    {Column::RxFrequency, "rxFrequency", "Receiving Frequency", 2, "Frequency"},
+    {Column::RxTone, "rxTone", "Receiving CTCSS", 3, "rToneFreq"},
+    {Column::RxMode, "rxMode", "Receiving Mode", 4, "Receiving Mode"},
+    {Column::TxFrequency, "txFrequency", "Transmission Frequency", 5, "Offset"},
+    {Column::TxTone, "txTone", "Transmission CTCSS", 6, "cToneFreq"},
+    {Column::LaunchSignalling, "launchSignalling", "Launch Signaling", 7, "Launch Signaling"},
+    {Column::EndSignalling, "endSignalling", "Transmit end Signaling", 8, "Transmit end Signaling"},
+    {Column::Power, "power", "Power", 9, "Power"},
+    {Column::Bandwidth, "bandwidth", "Wide / Narrow", 10, "Mode"},
+    {Column::Compandor, "compandor", "Compandor", 11, "Compandor"},
+    {Column::Scrambler, "scrambler", "Scrambler", 12, "Scrambler"},
+    {Column::Name, "name", "Channel Name", 13, "Name"},
 };
 static_assert(std::size(kColumns) == kColumnCount);
 

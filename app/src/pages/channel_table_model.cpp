@@ -15,15 +15,16 @@ int ChannelTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ChannelTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ChannelTable::kColumns;
+    return parent.isValid() ? 0 : duoband::kColumnCount;
 }
 
 QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    const bool fixed = index.column() == 0;
+    const bool fixed = duoband::columnAt(index.column()) == duoband::Column::Number;
     switch (role) {
         case Qt::DisplayRole:
-            return pages::fromModelText(table_.cell(index.column(), gridRow(index)));
+            return pages::fromModelText(
+                table_.cell(duoband::columnAt(index.column()), gridRow(index)));
         case Qt::TextAlignmentRole:
             // Centred from the top; the view wraps at word boundaries.
             return QVariant::fromValue(Qt::Alignment(Qt::AlignHCenter | Qt::AlignTop));
@@ -38,10 +39,11 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= ChannelTable::kColumns) {
+    if (orientation != Qt::Horizontal || section < 0 || section >= duoband::kColumnCount) {
         return {};
     }
-    if (role == Qt::DisplayRole) return pages::fromModelText(table_.cell(section, 0));
+    if (role == Qt::DisplayRole)
+        return pages::fromModelText(table_.cell(duoband::columnAt(section), 0));
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignHCenter | Qt::AlignTop) |
                                    Qt::TextWordWrap);
@@ -50,17 +52,19 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
 }
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
-    // Column 0, the channel numbers, cannot be selected (the arrow keys
-    // skip it); no cell is editable through the view.
-    if (!index.isValid() || index.column() == 0) return Qt::NoItemFlags;
+    // The channel numbers cannot be selected (the arrow keys skip them); no
+    // cell is editable through the view.
+    if (!index.isValid() || duoband::columnAt(index.column()) == duoband::Column::Number)
+        return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
 void ChannelTableModel::rowChanged(int gridRow) {
-    emit dataChanged(cellIndex(0, gridRow), cellIndex(ChannelTable::kColumns - 1, gridRow));
+    emit dataChanged(cellIndex(duoband::Column::Number, gridRow),
+                     cellIndex(duoband::Column::Name, gridRow));
 }
 
 void ChannelTableModel::tableChanged() {
-    emit dataChanged(index(0, 0), index(ChannelTable::kChannels - 1, ChannelTable::kColumns - 1));
-    emit headerDataChanged(Qt::Horizontal, 0, ChannelTable::kColumns - 1);
+    emit dataChanged(index(0, 0), index(ChannelTable::kChannels - 1, duoband::kColumnCount - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, duoband::kColumnCount - 1);
 }

@@ -20,7 +20,9 @@ class ChannelTableModel : public QAbstractTableModel {
 
     // Grid coordinates (column, row 1..128) of a model index and back.
     static int gridRow(const QModelIndex& index) { return index.row() + 1; }
-    QModelIndex cellIndex(int col, int gridRow) const { return index(gridRow - 1, col); }
+    QModelIndex cellIndex(duoband::Column col, int gridRow) const {
+        return index(gridRow - 1, duoband::columnIndex(col));
+    }
 
     // The table changed behind the model's back: one row, or everything.
     void rowChanged(int gridRow);

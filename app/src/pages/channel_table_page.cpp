@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "duoband/settings_table.h"
 #include "pages/channel_table_model.h"
 #include "pages/page_widgets.h"
 #include "user_dialogs.h"
@@ -18,8 +19,8 @@ using duoband::ChannelTable;
 
 namespace {
 
-constexpr std::array<int, ChannelTable::kColumns> kColumnWidths{55,  75, 80, 130, 95, 90, 130,
-                                                                130, 60, 75, 75,  75, 80};
+constexpr std::array<int, duoband::kColumnCount> kColumnWidths{55,  75, 80, 130, 95, 90, 130,
+                                                               130, 60, 75, 75,  75, 80};
 constexpr int kHeaderHeight = 40;
 constexpr int kRowHeight = 30;
 
@@ -33,8 +34,17 @@ bool isPrintable(const QKeyEvent* event) {
 
 duoband::ChannelEntry entryOf(const ChannelColumnEditor& column) {
     if (column.kind == CellEditorKind::NameEntry) return duoband::ChannelEntry::Name;
-    return column.column == 1 ? duoband::ChannelEntry::ReceiveFrequency
-                              : duoband::ChannelEntry::TransmitFrequency;
+    return column.column == duoband::Column::RxFrequency ? duoband::ChannelEntry::ReceiveFrequency
+                                                         : duoband::ChannelEntry::TransmitFrequency;
+}
+
+QString bandPrefix(Band band) {
+    return band == Band::A ? "bandA." : "bandB.";
+}
+
+QString columnName(duoband::Column column) {
+    const std::string_view name = duoband::channelColumns()[static_cast<std::size_t>(column)].name;
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 }  // namespace
@@ -102,11 +112,11 @@ void ChannelGrid::focusInEvent(QFocusEvent* event) {
 
 ChannelTablePage::ChannelTablePage(duoband::EditorModel& model, Band band, QWidget* parent)
     : QWidget(parent), model_(model), band_(band) {
-    tableModel_ = new ChannelTableModel(model_.table(band_), this);
+    tableModel_ = new ChannelTableModel(model_.channels(band_), this);
     grid_ = new ChannelGrid(this);
-    grid_->setObjectName(band_ == Band::A ? "StringGrid1" : "StringGrid2");
+    grid_->setObjectName(bandPrefix(band_) + "channels");
     grid_->setModel(tableModel_);
-    for (int col = 0; col < ChannelTable::kColumns; ++col) {
+    for (int col = 0; col < duoband::kColumnCount; ++col) {
         grid_->setColumnWidth(col, kColumnWidths[static_cast<std::size_t>(col)]);
     }
     auto* layout = new QVBoxLayout(this);
@@ -116,13 +126,14 @@ ChannelTablePage::ChannelTablePage(duoband::EditorModel& model, Band band, QWidg
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid()) {
-                    selectCell(current.column(), ChannelTableModel::gridRow(current));
+                    selectCell(duoband::columnAt(current.column()),
+                               ChannelTableModel::gridRow(current));
                 }
             });
     // A click on the cell already selected opens its editor again.
     connect(grid_, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         if (open_ == nullptr && index == grid_->currentIndex()) {
-            selectCell(index.column(), ChannelTableModel::gridRow(index));
+            selectCell(duoband::columnAt(index.column()), ChannelTableModel::gridRow(index));
         }
     });
     connect(grid_, &ChannelGrid::editorRequested, this, &ChannelTablePage::openEditor);
@@ -145,7 +156,7 @@ void ChannelTablePage::buildEditors() {
 }
 
 QWidget* ChannelTablePage::makeEditor(const ChannelColumnEditor& column) {
-    const QString name = QString(band_ == Band::A ? "t%1" : "p%1").arg(column.control);
+    const QString name = bandPrefix(band_) + columnName(column.column) + "Editor";
     QWidget* parent = grid_->viewport();
     if (column.kind == CellEditorKind::Choice) {
         QComboBox* box = pages::makeChoiceBox(column.entries(), name, parent);
@@ -175,7 +186,7 @@ QWidget* ChannelTablePage::makeEditor(const ChannelColumnEditor& column) {
     return entry;
 }
 
-void ChannelTablePage::selectCell(int col, int row) {
+void ChannelTablePage::selectCell(duoband::Column col, int row) {
     // An entry commits to the cell it was opened on, before the pointer moves.
     commitPendingEdit();
     const duoband::CellOpening opening =
@@ -269,8 +280,8 @@ void ChannelTablePage::commitChoice(const ChannelColumnEditor& column, int entry
 void ChannelTablePage::openEditor(bool moveOnWhenNone) {
     const QModelIndex current = grid_->currentIndex();
     if (!current.isValid()) return;
-    if (open_ == nullptr || open_->column != current.column()) {
-        selectCell(current.column(), ChannelTableModel::gridRow(current));
+    if (open_ == nullptr || duoband::columnIndex(open_->column) != current.column()) {
+        selectCell(duoband::columnAt(current.column()), ChannelTableModel::gridRow(current));
     }
     if (open_ == nullptr) {
         if (moveOnWhenNone) grid_->step(ChannelGrid::Move::Down);
@@ -283,7 +294,7 @@ void ChannelTablePage::openEditor(bool moveOnWhenNone) {
 
 void ChannelTablePage::typeIntoCell(QKeyEvent* event) {
     const ChannelColumnEditor* column =
-        duoband::channelColumnEditor(grid_->currentIndex().column());
+        duoband::channelColumnEditor(duoband::columnAt(grid_->currentIndex().column()));
     if (column == nullptr || column->kind == CellEditorKind::Choice) return;
     openEditor(false);
     if (open_ == column) QApplication::sendEvent(editorOf(column->column), event);

@@ -1,7 +1,6 @@
 // "A/Upper Band Channel" and "B/Under Band Channel": one band's 128 channels
-// in a grid (StringGrid1 / StringGrid2) with the editors t1..t13 / p1..p13
-// (no 4) placed over the selected cell. The grid never edits a cell; every
-// change goes through the channel editing rules.
+// in a grid with one editor per data column placed over the selected cell. The grid never edits a
+// cell; every change goes through the channel editing rules.
 #pragma once
 
 #include <QTableView>
@@ -49,7 +48,7 @@ class ChannelTablePage : public QWidget {
     void commitPendingEdit();
 
     ChannelGrid* grid() const { return grid_; }
-    // The cell selected last (Col/Row on band A, col1/row1 on band B).
+    // The cell selected last.
     duoband::CellPointer cellPointer() const { return pointer_; }
 
   protected:
@@ -58,8 +57,8 @@ class ChannelTablePage : public QWidget {
   private:
     void buildEditors();
     QWidget* makeEditor(const duoband::ChannelColumnEditor& column);
-    // StringGrid1SelectCell / StringGrid2SelectCell
-    void selectCell(int col, int row);
+    // Selecting a cell (by mouse, keys or the program) opens its editor.
+    void selectCell(duoband::Column col, int row);
     void placeOpenEditor();
     void hideEditors();
     void discardEditors();
@@ -69,21 +68,23 @@ class ChannelTablePage : public QWidget {
     void leaveEditor(ChannelGrid::Move move);
     void hideEntry(QWidget* entry);
 
-    // t1Exit/t5Exit/t13Exit and the p twins
+    // Leaving a frequency or name entry
     void commitEntry(const duoband::ChannelColumnEditor& column);
     void entryEnter(const duoband::ChannelColumnEditor& column, bool committed);
-    // t2Click, t3Click, t6Click..t12Click and the p twins
+    // A pick in a choice editor
     void commitChoice(const duoband::ChannelColumnEditor& column, int entry);
 
-    QWidget* editorOf(int column) const { return editors_.at(static_cast<std::size_t>(column)); }
+    QWidget* editorOf(duoband::Column column) const {
+        return editors_.at(static_cast<std::size_t>(column));
+    }
 
     duoband::EditorModel& model_;
     const duoband::Band band_;
     duoband::CellPointer pointer_;
     ChannelTableModel* tableModel_ = nullptr;
     ChannelGrid* grid_ = nullptr;
-    // The editors by the column they edit (index 0 unused).
-    std::array<QWidget*, duoband::ChannelTable::kColumns> editors_{};
+    // The editors by the column they edit (none for the channel number).
+    std::array<QWidget*, duoband::kColumnCount> editors_{};
     const duoband::ChannelColumnEditor* open_ = nullptr;  // the editor shown, if any
     bool lastCommitClean_ = true;                         // the last commit showed no message
     bool lastCommitKept_ = false;                         // the last commit kept the entry open

@@ -1,5 +1,5 @@
-// "DTMF Groups": the eight DTMF code groups sy1..sy8, the identity and
-// remote-control codes sypz1..sypz8 and the current state sypz9.
+// "DTMF Groups": the eight DTMF code groups, the identity and
+// remote-control codes and the radio's remote state.
 #pragma once
 
 #include "pages/two_column_page.h"
@@ -7,7 +7,7 @@
 class DtmfPage : public TwoColumnSettingsPage {
     Q_OBJECT
   public:
-    // sy1..sy8 in the first column, beside sypz1..sypz9
+    // The groups in the first column, beside the codes and the state
     DtmfPage(duoband::EditorModel& model, QWidget* parent)
-        : TwoColumnSettingsPage(model, duoband::dtmfCaptions(), 8, parent) {}
+        : TwoColumnSettingsPage(model, duoband::SettingsPage::Dtmf, duoband::Band::A, 8, parent) {}
 };

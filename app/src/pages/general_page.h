@@ -1,4 +1,4 @@
-// "Comprehensive Setting": the general settings gn1..gn15.
+// "Comprehensive Setting": the general settings.
 #pragma once
 
 #include "pages/two_column_page.h"
@@ -7,5 +7,6 @@ class GeneralPage : public TwoColumnSettingsPage {
     Q_OBJECT
   public:
     GeneralPage(duoband::EditorModel& model, QWidget* parent)
-        : TwoColumnSettingsPage(model, duoband::generalCaptions(), 8, parent) {}
+        : TwoColumnSettingsPage(model, duoband::SettingsPage::General, duoband::Band::A, 8,
+                                parent) {}
 };

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "duoband/settings_table.h"
 #include "pages/page_host.h"
 #include "pages/page_widgets.h"
 #include "pages/settings_controls.h"
@@ -21,11 +22,12 @@ struct ButtonDef {
     bool write;
 };
 
+// In the order of LimitFrequencyPage::Transfer.
 constexpr std::array<ButtonDef, 4> kButtons{{
-    {"Button1", "Read", PartialBlock::BootMessage, false},
-    {"Button2", "Write", PartialBlock::BootMessage, true},
-    {"Button3", "Read", PartialBlock::Limits, false},
-    {"Button4", "Write", PartialBlock::Limits, true},
+    {"readBootMessage", "Read", PartialBlock::BootMessage, false},
+    {"writeBootMessage", "Write", PartialBlock::BootMessage, true},
+    {"readLimits", "Read", PartialBlock::Limits, false},
+    {"writeLimits", "Write", PartialBlock::Limits, true},
 }};
 
 }  // namespace
@@ -36,48 +38,50 @@ LimitFrequencyPage::LimitFrequencyPage(duoband::EditorModel& model, PageHost& ho
       host_(host),
       controls_(new pages::SettingsControls(model, this)) {
     auto* layout = new QGridLayout(this);
-    constexpr std::size_t kBootLines = 2;  // kaiji1, kaiji2, then xp1..xp5
-    const duoband::PageCaptions page = duoband::limitCaptions();
-    const std::span<const duoband::CaptionedControl> all(page.controls);
+    // The boot message lines, then the limits and the limit mode.
+    constexpr std::size_t kBootLines = duoband::kBootMessageLines;
+    const std::vector<duoband::SettingRef> settings =
+        duoband::settingsOnPage(duoband::SettingsPage::Limits);
+    const std::span<const duoband::SettingRef> all(settings);
     controls_->addRows(layout, 0, 0, all.first(kBootLines));
-    layout->addWidget(makeButton(0), 2, 0);
-    layout->addWidget(makeButton(1), 2, 1);
+    layout->addWidget(makeButton(Transfer::ReadBootMessage), 2, 0);
+    layout->addWidget(makeButton(Transfer::WriteBootMessage), 2, 1);
     controls_->addRows(layout, 0, 3, all.subspan(kBootLines));
-    layout->addWidget(makeButton(2), 8, 0);
-    layout->addWidget(makeButton(3), 8, 1);
+    layout->addWidget(makeButton(Transfer::ReadLimits), 8, 0);
+    layout->addWidget(makeButton(Transfer::WriteLimits), 8, 1);
     layout->setRowStretch(9, 1);
     layout->setColumnStretch(2, 1);
     showModel();
 }
 
-QPushButton* LimitFrequencyPage::makeButton(int button) {
-    const ButtonDef& def = kButtons.at(static_cast<std::size_t>(button));
+QPushButton* LimitFrequencyPage::makeButton(Transfer which) {
+    const ButtonDef& def = kButtons.at(static_cast<std::size_t>(which));
     auto* push = new QPushButton(def.caption, this);
     push->setObjectName(def.name);
-    connect(push, &QPushButton::clicked, this, [this, button] { transfer(button); });
-    buttons_.at(static_cast<std::size_t>(button)) = push;
+    connect(push, &QPushButton::clicked, this, [this, which] { transfer(which); });
+    buttons_.at(static_cast<std::size_t>(which)) = push;
     return push;
 }
 
-void LimitFrequencyPage::Button1Click() {
-    transfer(0);
+void LimitFrequencyPage::readBootMessage() {
+    transfer(Transfer::ReadBootMessage);
 }
-void LimitFrequencyPage::Button2Click() {
-    transfer(1);
+void LimitFrequencyPage::writeBootMessage() {
+    transfer(Transfer::WriteBootMessage);
 }
-void LimitFrequencyPage::Button3Click() {
-    transfer(2);
+void LimitFrequencyPage::readLimits() {
+    transfer(Transfer::ReadLimits);
 }
-void LimitFrequencyPage::Button4Click() {
-    transfer(3);
+void LimitFrequencyPage::writeLimits() {
+    transfer(Transfer::WriteLimits);
 }
 
-void LimitFrequencyPage::transfer(int button) {
+void LimitFrequencyPage::transfer(Transfer which) {
     // Without an open port the click is ignored: nothing sent, no message.
     // While another exchange runs, the exchange itself refuses with a message.
     if (!host_.portShownOpen()) return;
     commitPendingEdit();
-    const ButtonDef& def = kButtons.at(static_cast<std::size_t>(button));
+    const ButtonDef& def = kButtons.at(static_cast<std::size_t>(which));
     const QPointer<LimitFrequencyPage> alive(this);
     setExchangeRunning(true);
     host_.exchangeRunning(true);

@@ -1,6 +1,6 @@
-// "Limit Frequency": the two-line boot message (kaiji1, kaiji2), the four
-// band limits and the limit mode (xp1..xp5), and the buttons that read and
-// write these two blocks on their own (Button1..Button4).
+// "Limit Frequency": the two-line boot message, the four band limits and
+// the limit mode, and the buttons that read and write these two blocks on
+// their own.
 #pragma once
 
 #include <QWidget>
@@ -27,14 +27,16 @@ class LimitFrequencyPage : public QWidget {
     // ends (calls nest); the four buttons are disabled meanwhile.
     void setExchangeRunning(bool running);
 
-    void Button1Click();  // read the boot message
-    void Button2Click();  // write the boot message
-    void Button3Click();  // read the limits
-    void Button4Click();  // write the limits
+    void readBootMessage();
+    void writeBootMessage();
+    void readLimits();
+    void writeLimits();
 
   private:
-    void transfer(int button);
-    QPushButton* makeButton(int button);
+    // The page's four transfers, in button order.
+    enum class Transfer { ReadBootMessage, WriteBootMessage, ReadLimits, WriteLimits };
+    void transfer(Transfer which);
+    QPushButton* makeButton(Transfer which);
 
     duoband::EditorModel& model_;
     PageHost& host_;

@@ -1,6 +1,6 @@
-// The controls of the settings pages, made from their names: a drop-down
-// list for a control that holds a choice, a line edit for one that holds a
-// text. Picks and texts go through the settings editing rules, which encode
+// The controls of the settings pages, made from the settings table: a
+// drop-down list for a setting that holds a choice, a line edit for one that
+// holds a text. Picks and texts go through the settings editing rules, which encode
 // them into the block fields and return the messages shown here.
 #pragma once
 
@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "duoband/editor_model.h"
-#include "duoband/page_captions.h"
 #include "duoband/settings_editing.h"
+#include "duoband/settings_table.h"
 
 class QComboBox;
 class QGridLayout;
@@ -26,26 +26,27 @@ class SettingsControls : public QObject {
   public:
     SettingsControls(duoband::EditorModel& model, QWidget* page);
 
-    // Makes the control `name` (objectName `name`) as a child of the page.
-    QWidget* add(std::string_view name);
-    // Adds `controls` as captioned rows of `layout` in `column`, from `firstRow`.
+    // Makes the control of a setting (objectName settingObjectName(ref)) as a
+    // child of the page.
+    QWidget* add(duoband::SettingRef ref);
+    // Adds `settings` as captioned rows of `layout` in `column`, from `firstRow`.
     void addRows(QGridLayout* layout, int column, int firstRow,
-                 std::span<const duoband::CaptionedControl> controls);
+                 std::span<const duoband::SettingRef> settings);
 
     // Shows the model in every control without running any pick or commit.
     void showModel();
 
   private:
     struct Bound {
-        duoband::SettingsControl control;
+        duoband::SettingRef ref;
         QComboBox* box = nullptr;
         CommitLineEdit* edit = nullptr;
     };
-    QComboBox* makeList(const duoband::SettingsControl& control, const duoband::Choice& choice,
+    QComboBox* makeList(duoband::SettingRef ref, const duoband::Choice& choice,
                         const QString& name);
-    CommitLineEdit* makeEdit(const duoband::SettingsControl& control, const QString& name);
-    void pick(const duoband::SettingsControl& control, QComboBox* box, int entry);
-    void takeOver(const duoband::SettingsControl& control, CommitLineEdit* edit);
+    CommitLineEdit* makeEdit(duoband::SettingRef ref, const QString& name);
+    void pick(duoband::SettingRef ref, QComboBox* box, int entry);
+    void takeOver(duoband::SettingRef ref, CommitLineEdit* edit);
 
     duoband::EditorModel& model_;
     QWidget* page_;

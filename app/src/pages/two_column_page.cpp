@@ -8,11 +8,12 @@
 #include "pages/settings_controls.h"
 
 TwoColumnSettingsPage::TwoColumnSettingsPage(duoband::EditorModel& model,
-                                             const duoband::PageCaptions& page,
+                                             duoband::SettingsPage page, duoband::Band band,
                                              std::size_t firstColumnRows, QWidget* parent)
     : QWidget(parent), controls_(new pages::SettingsControls(model, this)) {
     auto* layout = new QGridLayout(this);
-    const std::span<const duoband::CaptionedControl> all(page.controls);
+    const std::vector<duoband::SettingRef> settings = duoband::settingsOnPage(page, band);
+    const std::span<const duoband::SettingRef> all(settings);
     const std::size_t first = std::min(firstColumnRows, all.size());
     controls_->addRows(layout, 0, 0, all.first(first));
     controls_->addRows(layout, 1, 0, all.subspan(first));

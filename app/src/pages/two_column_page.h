@@ -1,13 +1,13 @@
 // A settings page whose captioned controls stand in two columns: the band
 // "Set up" pages, "Comprehensive Setting" and "DTMF Groups". The controls,
-// their captions and their order come from the editor's page tables.
+// their captions and their order come from the settings table.
 #pragma once
 
 #include <QWidget>
 #include <cstddef>
 
 #include "duoband/editor_model.h"
-#include "duoband/page_captions.h"
+#include "duoband/settings_table.h"
 
 namespace pages {
 class SettingsControls;
@@ -16,8 +16,10 @@ class SettingsControls;
 class TwoColumnSettingsPage : public QWidget {
     Q_OBJECT
   public:
-    TwoColumnSettingsPage(duoband::EditorModel& model, const duoband::PageCaptions& page,
-                          std::size_t firstColumnRows, QWidget* parent);
+    // The settings of `page` (of `band`), the first `firstColumnRows` in the
+    // first column.
+    TwoColumnSettingsPage(duoband::EditorModel& model, duoband::SettingsPage page,
+                          duoband::Band band, std::size_t firstColumnRows, QWidget* parent);
 
     // Shows the model in every control without running an edit handler.
     void showModel();

@@ -216,6 +216,7 @@ const Setting& blockFieldSetting(Block block);
 
 struct ChannelColumn {
     Column column;
+    std::string_view name;     // an identifier for widgets and tests: "rxFrequency"
     std::string_view title;    // the grid's column title
     int fileField;             // 1-based field of a channel line
     std::string_view csvName;  // the CSV column that carries it
