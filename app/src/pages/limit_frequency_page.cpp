@@ -59,16 +59,16 @@ QPushButton* LimitFrequencyPage::makeButton(int button) {
     return push;
 }
 
-void LimitFrequencyPage::Button1Click() {
+void LimitFrequencyPage::readBootMessage() {
     transfer(0);
 }
-void LimitFrequencyPage::Button2Click() {
+void LimitFrequencyPage::writeBootMessage() {
     transfer(1);
 }
-void LimitFrequencyPage::Button3Click() {
+void LimitFrequencyPage::readLimits() {
     transfer(2);
 }
-void LimitFrequencyPage::Button4Click() {
+void LimitFrequencyPage::writeLimits() {
     transfer(3);
 }
 

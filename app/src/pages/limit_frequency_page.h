@@ -27,10 +27,10 @@ class LimitFrequencyPage : public QWidget {
     // ends (calls nest); the four buttons are disabled meanwhile.
     void setExchangeRunning(bool running);
 
-    void Button1Click();  // read the boot message
-    void Button2Click();  // write the boot message
-    void Button3Click();  // read the limits
-    void Button4Click();  // write the limits
+    void readBootMessage();
+    void writeBootMessage();
+    void readLimits();
+    void writeLimits();
 
   private:
     void transfer(int button);
