@@ -60,19 +60,19 @@ std::string DemoRadio::start(QString& error) {
 }
 
 Windows::Windows(const DataFolder& data, PortOptions ports) {
-    Form1 = std::make_unique<TForm1>(data);
-    Form2 = std::make_unique<TForm2>(std::move(ports));
-    Form3 = new TForm3(data, Form2.get());
-    Form4 = new TForm4(data, Form2.get(), Form2.get());
-    Form5 = new TForm5(*Form2, Form2.get());
-    Form6 = new TForm6(*Form2, Form2.get());
-    Form1->setEditor(Form2.get());
-    Form2->setDialogs(Form3, Form4, Form5, Form6);
+    loginWindow = std::make_unique<LoginWindow>(data);
+    mainWindow = std::make_unique<MainWindow>(std::move(ports));
+    passwordDialog = new PasswordDialog(data, mainWindow.get());
+    companyNameDialog = new CompanyNameDialog(data, mainWindow.get(), mainWindow.get());
+    readDialog = new ReadDialog(*mainWindow, mainWindow.get());
+    writeDialog = new WriteDialog(*mainWindow, mainWindow.get());
+    loginWindow->setEditor(mainWindow.get());
+    mainWindow->setDialogs(passwordDialog, companyNameDialog, readDialog, writeDialog);
 }
 
 Windows::~Windows() {
-    Form2.reset();
-    Form1.reset();
+    mainWindow.reset();
+    loginWindow.reset();
 }
 
 namespace {

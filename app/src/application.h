@@ -12,11 +12,11 @@
 #include "data_folder.h"
 #include "main_window.h"
 
-class TForm1;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
+class LoginWindow;
+class PasswordDialog;
+class CompanyNameDialog;
+class ReadDialog;
+class WriteDialog;
 
 namespace duoband::sim {
 class SimProcess;
@@ -52,12 +52,12 @@ struct Windows {
     Windows(const DataFolder& data, PortOptions ports);
     ~Windows();
 
-    std::unique_ptr<TForm1> Form1;
-    std::unique_ptr<TForm2> Form2;
-    TForm3* Form3;
-    TForm4* Form4;
-    TForm5* Form5;
-    TForm6* Form6;
+    std::unique_ptr<LoginWindow> loginWindow;
+    std::unique_ptr<MainWindow> mainWindow;
+    PasswordDialog* passwordDialog;
+    CompanyNameDialog* companyNameDialog;
+    ReadDialog* readDialog;
+    WriteDialog* writeDialog;
 };
 
 // SIGINT and SIGTERM end the program as "Quit" does, so a running exchange

@@ -63,54 +63,55 @@ QImage loadJpegPicture(const QString& path, QString& error) {
     return toImage(*picture);
 }
 
-TForm1::TForm1(DataFolder data, QWidget* parent) : QWidget(parent), data_(std::move(data)) {
-    setObjectName("Form1");
+LoginWindow::LoginWindow(DataFolder data, QWidget* parent)
+    : QWidget(parent), data_(std::move(data)) {
+    setObjectName("loginWindow");
     setWindowTitle("Quorral");
     setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     resize(480, 300);
 
-    Image1 = new PictureBox(this);
-    Image1->setPicture(builtInPicture());
-    Label1 = new QLabel("Password :", Image1);
-    Label1->setStyleSheet("color: white; font-weight: bold;");
-    Edit1 = new QLineEdit(Image1);
-    Edit1->setEchoMode(QLineEdit::Password);
-    Button1 = new QPushButton("Login ", Image1);
-    Button2 = new QPushButton("Replace Background", Image1);
+    background = new PictureBox(this);
+    background->setPicture(builtInPicture());
+    passwordLabel = new QLabel("Password :", background);
+    passwordLabel->setStyleSheet("color: white; font-weight: bold;");
+    passwordEdit = new QLineEdit(background);
+    passwordEdit->setEchoMode(QLineEdit::Password);
+    loginButton = new QPushButton("Login ", background);
+    replaceBackgroundButton = new QPushButton("Replace Background", background);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(Label1);
-    row->addWidget(Edit1, 1);
-    row->addWidget(Button1);
-    auto* column = new QVBoxLayout(Image1);
+    row->addWidget(passwordLabel);
+    row->addWidget(passwordEdit, 1);
+    row->addWidget(loginButton);
+    auto* column = new QVBoxLayout(background);
     column->addStretch(1);
     column->addLayout(row);
-    column->addWidget(Button2, 0, Qt::AlignRight);
+    column->addWidget(replaceBackgroundButton, 0, Qt::AlignRight);
     auto* whole = new QVBoxLayout(this);
     whole->setContentsMargins(0, 0, 0, 0);
-    whole->addWidget(Image1);
+    whole->addWidget(background);
 
-    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-    connect(Edit1, &QLineEdit::returnPressed, this, &TForm1::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(loginButton, &QPushButton::clicked, this, &LoginWindow::login);
+    connect(passwordEdit, &QLineEdit::returnPressed, this, &LoginWindow::login);
+    connect(replaceBackgroundButton, &QPushButton::clicked, this, &LoginWindow::replaceBackground);
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void LoginWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) FormShow();
+    if (!event->spontaneous()) showBackgroundAndCaption();
 }
 
 // A picture that cannot be loaded ends the showing step: the caption is not
 // read and stays "Quorral".
-void TForm1::FormShow() {
+void LoginWindow::showBackgroundAndCaption() {
     QString error;
     const QImage picture = loadJpegPicture(data_.backgroundPath(), error);
     if (picture.isNull()) {
         userDialogs().error(this, error);
         return;
     }
-    Image1->setPicture(picture);
+    background->setPicture(picture);
     QString company;
     error = readFirstLine(data_.companyPath(), company);
     if (!error.isEmpty()) {
@@ -120,15 +121,15 @@ void TForm1::FormShow() {
     setWindowTitle(company);
 }
 
-void TForm1::Button1Click() {
+void LoginWindow::login() {
     QString password;
     const QString error = readFirstLine(data_.passwordPath(), password);
     if (!error.isEmpty()) {
         userDialogs().error(this, error);
         return;
     }
-    if (Edit1->text() != password) {
-        Edit1->clear();
+    if (passwordEdit->text() != password) {
+        passwordEdit->clear();
         userDialogs().information(this, "Password Error!");
         return;
     }
@@ -140,7 +141,7 @@ void TForm1::Button1Click() {
 
 // The chosen picture is shown at once and copied over image/1.jpg; a file
 // that does not decode is neither shown nor copied.
-void TForm1::Button2Click() {
+void LoginWindow::replaceBackground() {
     const QString chosen = userDialogs().openFileName(this, "Open", "*.jpg");
     if (chosen.isEmpty()) return;
     QString error;
@@ -149,13 +150,13 @@ void TForm1::Button2Click() {
         userDialogs().error(this, error);
         return;
     }
-    Image1->setPicture(picture);
+    background->setPicture(picture);
     error = copyWholeFile(chosen, data_.backgroundPath());
     if (!error.isEmpty()) userDialogs().error(this, error);
 }
 
 // Closing the login window ends the program.
-void TForm1::closeEvent(QCloseEvent* event) {
+void LoginWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     endProgram();
 }

@@ -1,4 +1,4 @@
-// TForm1: the login window, the first window of the program and the only one
+// The login window, the first window of the program and the only one
 // shown at start. A background picture, the company name as caption, the
 // password field; a right password hides it and shows the editor.
 #pragma once
@@ -12,7 +12,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// Image1: shows its picture stretched over its whole area.
+// Shows its picture stretched over its whole area.
 class PictureBox : public QWidget {
   public:
     explicit PictureBox(QWidget* parent) : QWidget(parent) {}
@@ -29,24 +29,24 @@ class PictureBox : public QWidget {
 // The background decoded with libjpeg; a null image and `error` on failure.
 QImage loadJpegPicture(const QString& path, QString& error);
 
-class TForm1 : public QWidget {
+class LoginWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit TForm1(DataFolder data, QWidget* parent = nullptr);
+    explicit LoginWindow(DataFolder data, QWidget* parent = nullptr);
 
     // The window shown after a right password; it gets this window's caption.
     void setEditor(QWidget* editor) { editor_ = editor; }
 
-    PictureBox* Image1;
-    QLabel* Label1;  // "Password :"
-    QLineEdit* Edit1;
-    QPushButton* Button1;  // "Login "
-    QPushButton* Button2;  // "Replace Background"
+    PictureBox* background;
+    QLabel* passwordLabel;  // "Password :"
+    QLineEdit* passwordEdit;
+    QPushButton* loginButton;              // "Login "
+    QPushButton* replaceBackgroundButton;  // "Replace Background"
 
-    void Button1Click();
-    void Button2Click();
-    void FormShow();
+    void login();
+    void replaceBackground();
+    void showBackgroundAndCaption();
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -29,10 +29,10 @@ int main(int argc, char** argv) {
         if (!port.empty()) ports.asked.insert(ports.asked.begin(), port);
     }
     Windows windows(DataFolder::locate(options->dataDir), std::move(ports));
-    windows.Form1->show();
+    windows.loginWindow->show();
     if (!error.isEmpty()) {
         QTextStream(stderr) << error << "\n";
-        QTimer::singleShot(0, windows.Form1.get(),
+        QTimer::singleShot(0, windows.loginWindow.get(),
                            [error] { userDialogs().error(nullptr, error); });
     }
     return QApplication::exec();

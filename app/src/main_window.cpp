@@ -29,7 +29,7 @@
 
 namespace {
 
-using Handler = void (TForm2::*)();
+using Handler = void (MainWindow::*)();
 
 struct MenuItem {
     const char* name;
@@ -49,20 +49,22 @@ constexpr QKeyCombination kNoKey{Qt::Key_unknown};
 const std::vector<MenuDef>& menuTable() {
     static const std::vector<MenuDef> menus{
         {"File(&F)",
-         {{"N1", "New", &TForm2::N1Click, Qt::CTRL | Qt::Key_N, false},
-          {"N2", "Open", &TForm2::N2Click, Qt::CTRL | Qt::Key_O, false},
-          {"N3", "Save", &TForm2::N3Click, Qt::CTRL | Qt::Key_S, false},
-          {"N4", "Quit", &TForm2::N15Click, Qt::CTRL | Qt::Key_Q, true}}},
+         {{"newAction", "New", &MainWindow::newConfiguration, Qt::CTRL | Qt::Key_N, false},
+          {"openAction", "Open", &MainWindow::openFile, Qt::CTRL | Qt::Key_O, false},
+          {"saveAction", "Save", &MainWindow::saveFile, Qt::CTRL | Qt::Key_S, false},
+          {"fileQuitAction", "Quit", &MainWindow::quit, Qt::CTRL | Qt::Key_Q, true}}},
         {"Edit(&E)",
-         {{"N6", "Read", &TForm2::N6Click, kNoKey, false},
-          {"N7", "Write", &TForm2::N7Click, kNoKey, false},
-          {"N8", "-------", nullptr, kNoKey, true},
-          {"N9", "A/Upper Band Channel", &TForm2::N9Click, kNoKey, true},
-          {"N11", "B/Under Band Channel", &TForm2::N11Click, kNoKey, true},
-          {"N12", "-------", nullptr, kNoKey, true}}},
+         {{"readAction", "Read", &MainWindow::readRadio, kNoKey, false},
+          {"writeAction", "Write", &MainWindow::writeRadio, kNoKey, false},
+          {"editSeparator1", "-------", nullptr, kNoKey, true},
+          {"bandAChannelsAction", "A/Upper Band Channel", &MainWindow::showBandAChannels, kNoKey,
+           true},
+          {"bandBChannelsAction", "B/Under Band Channel", &MainWindow::showBandBChannels, kNoKey,
+           true},
+          {"editSeparator2", "-------", nullptr, kNoKey, true}}},
         {"Help(&H)",
-         {{"N13", "Note", &TForm2::N13Click, kNoKey, false},
-          {"N14", "Amend Password", &TForm2::N14Click, kNoKey, false}}},
+         {{"companyNameAction", "Note", &MainWindow::editCompanyName, kNoKey, false},
+          {"amendPasswordAction", "Amend Password", &MainWindow::amendPassword, kNoKey, false}}},
     };
     return menus;
 }
@@ -74,16 +76,15 @@ struct ToolItem {
     Handler handler;
 };
 
-// ToolButton3 and ToolButton5 (Open, Save) run N2Click and N3Click, like
-// every button runs its menu item's handler.
+// Every button runs its menu item's handler.
 constexpr std::array<ToolItem, 7> kToolButtons{{
-    {"ToolButton1", "  New  ", QStyle::SP_FileIcon, &TForm2::N1Click},
-    {"ToolButton3", "  Open  ", QStyle::SP_DialogOpenButton, &TForm2::N2Click},
-    {"ToolButton5", "  Save   ", QStyle::SP_DialogSaveButton, &TForm2::N3Click},
-    {"ToolButton7", "Read", QStyle::SP_ArrowDown, &TForm2::N6Click},
-    {"ToolButton9", "Write", QStyle::SP_ArrowUp, &TForm2::N7Click},
-    {"ToolButton11", "Note", QStyle::SP_FileDialogDetailedView, &TForm2::N13Click},
-    {"ToolButton13", "Password", QStyle::SP_DialogApplyButton, &TForm2::N14Click},
+    {"newButton", "  New  ", QStyle::SP_FileIcon, &MainWindow::newConfiguration},
+    {"openButton", "  Open  ", QStyle::SP_DialogOpenButton, &MainWindow::openFile},
+    {"saveButton", "  Save   ", QStyle::SP_DialogSaveButton, &MainWindow::saveFile},
+    {"readButton", "Read", QStyle::SP_ArrowDown, &MainWindow::readRadio},
+    {"writeButton", "Write", QStyle::SP_ArrowUp, &MainWindow::writeRadio},
+    {"companyNameButton", "Note", QStyle::SP_FileDialogDetailedView, &MainWindow::editCompanyName},
+    {"passwordButton", "Password", QStyle::SP_DialogApplyButton, &MainWindow::amendPassword},
 }};
 
 constexpr std::array<const char*, 7> kTabTitles{
@@ -102,8 +103,8 @@ std::filesystem::path toPath(const QString& name) {
 
 }  // namespace
 
-TForm2::TForm2(PortOptions ports, QWidget* parent) : QMainWindow(parent) {
-    setObjectName("Form2");
+MainWindow::MainWindow(PortOptions ports, QWidget* parent) : QMainWindow(parent) {
+    setObjectName("mainWindow");
     // Wide enough for all thirteen columns of a channel table.
     resize(1200, 720);
     pump_ = std::make_unique<QtMessagePump>(comm_);
@@ -117,13 +118,12 @@ TForm2::TForm2(PortOptions ports, QWidget* parent) : QMainWindow(parent) {
 }
 
 // Two panels, 200 wide: panel 0 the port state, panel 1 four blanks.
-void TForm2::buildStatusBar() {
-    StatusBar1 = statusBar();
-    StatusBar1->setObjectName("StatusBar1");
+void MainWindow::buildStatusBar() {
+    statusBar()->setObjectName("statusBar");
     for (auto*& panel : panels_) {
-        panel = new QLabel(StatusBar1);
+        panel = new QLabel(statusBar());
         panel->setFixedWidth(200);
-        StatusBar1->addWidget(panel);
+        statusBar()->addWidget(panel);
     }
     panels_[1]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     panels_[1]->setText("    ");
@@ -131,7 +131,7 @@ void TForm2::buildStatusBar() {
 
 // The radio's line settings (XON/XOFF off); the component's notifications
 // are delivered whenever the event loop runs, nested loops included.
-void TForm2::connectComm() {
+void MainWindow::connectComm() {
     duoband::configureForRadio(comm_);
     commNotifier_ =
         std::make_unique<QSocketNotifier>(comm_.NotificationFd(), QSocketNotifier::Read);
@@ -139,24 +139,24 @@ void TForm2::connectComm() {
             [this] { comm_.ProcessNotifications(); });
 }
 
-TForm2::~TForm2() {
+MainWindow::~MainWindow() {
     // The pages hold the model and this window as their host: they go while
     // both still exist.
-    delete PageControl1;
+    delete pageTabs;
 }
 
-void TForm2::setDialogs(QDialog* form3, QDialog* form4, QDialog* form5, QDialog* form6) {
-    form3_ = form3;
-    form4_ = form4;
-    form5_ = form5;
-    form6_ = form6;
+void MainWindow::setDialogs(QDialog* password, QDialog* companyName, QDialog* read,
+                            QDialog* write) {
+    passwordDialog_ = password;
+    companyNameDialog_ = companyName;
+    readDialog_ = read;
+    writeDialog_ = write;
 }
 
-void TForm2::buildCommands() {
-    MainMenu1 = menuBar();
-    MainMenu1->setObjectName("MainMenu1");
+void MainWindow::buildCommands() {
+    menuBar()->setObjectName("menuBar");
     for (const MenuDef& def : menuTable()) {
-        QMenu* menu = MainMenu1->addMenu(def.title);
+        QMenu* menu = menuBar()->addMenu(def.title);
         for (const MenuItem& item : def.items) {
             QAction* action = menu->addAction(item.caption);
             action->setObjectName(item.name);
@@ -166,26 +166,26 @@ void TForm2::buildCommands() {
             if (!item.duringExchange) idleOnly_.push_back(action);
         }
     }
-    QAction* quit = MainMenu1->addAction("Quit(&Q)");
-    quit->setObjectName("N15");
-    connect(quit, &QAction::triggered, this, &TForm2::N15Click);
+    QAction* quitAction = menuBar()->addAction("Quit(&Q)");
+    quitAction->setObjectName("quitAction");
+    connect(quitAction, &QAction::triggered, this, &MainWindow::quit);
 
-    ToolBar1 = addToolBar("ToolBar1");
-    ToolBar1->setObjectName("ToolBar1");
-    ToolBar1->setMovable(false);
-    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolBar = addToolBar("Tool Bar");
+    toolBar->setObjectName("toolBar");
+    toolBar->setMovable(false);
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     for (const ToolItem& item : kToolButtons) {
-        if (&item != kToolButtons.data()) ToolBar1->addSeparator();
-        QAction* action = ToolBar1->addAction(style()->standardIcon(item.icon), item.caption);
+        if (&item != kToolButtons.data()) toolBar->addSeparator();
+        QAction* action = toolBar->addAction(style()->standardIcon(item.icon), item.caption);
         action->setObjectName(item.name);
         connect(action, &QAction::triggered, this, item.handler);
         idleOnly_.push_back(action);
     }
 }
 
-void TForm2::buildPages() {
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName("PageControl1");
+void MainWindow::buildPages() {
+    pageTabs = new QTabWidget(this);
+    pageTabs->setObjectName("pageTabs");
     using duoband::Band;
     pages_ = {makePage<ChannelTablePage>(model_, Band::A),
               makePage<BandSetupPage>(model_, Band::A),
@@ -195,44 +195,44 @@ void TForm2::buildPages() {
               makePage<DtmfPage>(model_),
               makePage<LimitFrequencyPage>(model_, static_cast<PageHost&>(*this))};
     for (std::size_t i = 0; i < pages_.size(); ++i) {
-        PageControl1->addTab(pages_[i].widget, kTabTitles[i]);
+        pageTabs->addTab(pages_[i].widget, kTabTitles[i]);
     }
-    PageControl1->setCurrentIndex(0);
-    setCentralWidget(PageControl1);
+    pageTabs->setCurrentIndex(0);
+    setCentralWidget(pageTabs);
 }
 
-void TForm2::buildPortChoice(const PortOptions& ports) {
-    Label1 = new QLabel(kPortCaption);
-    ComboBox1 = new QComboBox;
-    ComboBox1->setObjectName("ComboBox1");
-    ComboBox1->setMinimumContentsLength(14);
-    ToolBar1->addSeparator();
-    ToolBar1->addWidget(Label1);
-    ToolBar1->addWidget(ComboBox1);
+void MainWindow::buildPortChoice(const PortOptions& ports) {
+    portLabel = new QLabel(kPortCaption);
+    portList = new QComboBox;
+    portList->setObjectName("portList");
+    portList->setMinimumContentsLength(14);
+    toolBar->addSeparator();
+    toolBar->addWidget(portLabel);
+    toolBar->addWidget(portList);
     const auto list = mergePortList(
         ports.listMachinePorts ? duoband::listSerialPorts() : std::vector<std::string>{},
         ports.asked);
-    for (const std::string& port : list) ComboBox1->addItem(QString::fromStdString(port));
-    connect(ComboBox1, &QComboBox::activated, this, &TForm2::ComboBox1Click);
+    for (const std::string& port : list) portList->addItem(QString::fromStdString(port));
+    connect(portList, &QComboBox::activated, this, &MainWindow::choosePort);
     if (list.empty()) {
         setPortPanel(kNoPort, "No serial port was found.");
         return;
     }
     const int asked =
-        ports.asked.empty() ? -1 : ComboBox1->findText(QString::fromStdString(ports.asked.front()));
-    ComboBox1->setCurrentIndex(asked >= 0 ? asked : 0);
+        ports.asked.empty() ? -1 : portList->findText(QString::fromStdString(ports.asked.front()));
+    portList->setCurrentIndex(asked >= 0 ? asked : 0);
     openSelectedPort();
 }
 
 // Picking a port closes the one the panel shows as open (the same one too)
 // and opens the pick.
-void TForm2::ComboBox1Click() {
+void MainWindow::choosePort() {
     if (panelShowsOpenPort(statusPanelText(0))) comm_.ClosePort();
     openSelectedPort();
 }
 
-void TForm2::openSelectedPort() {
-    const QString port = ComboBox1->currentText();
+void MainWindow::openSelectedPort() {
+    const QString port = portList->currentText();
     comm_.SetCommName(port.toStdString());
     try {
         comm_.OpenPort();
@@ -246,48 +246,48 @@ void TForm2::openSelectedPort() {
     }
 }
 
-void TForm2::setPortPanel(const QString& text, const QString& why) {
+void MainWindow::setPortPanel(const QString& text, const QString& why) {
     panels_[0]->setText(text);
     panels_[0]->setToolTip(why);
     panels_[0]->setStatusTip(why);
 }
 
-QString TForm2::statusPanelText(int panel) const {
+QString MainWindow::statusPanelText(int panel) const {
     return panels_[panel]->text();
 }
 
-bool TForm2::portShownOpen() const {
-    return statusPanelText(0) == kPortCaption + ComboBox1->currentText();
+bool MainWindow::portShownOpen() const {
+    return statusPanelText(0) == kPortCaption + portList->currentText();
 }
 
-void TForm2::exchangeRunning(bool running) {
+void MainWindow::exchangeRunning(bool running) {
     exchangesRunning_ = std::max(0, exchangesRunning_ + (running ? 1 : -1));
     const bool idle = exchangesRunning_ == 0;
     for (QAction* action : idleOnly_) action->setEnabled(idle);
-    ComboBox1->setEnabled(idle);
+    portList->setEnabled(idle);
     for (const EditorPage& page : pages_) page.widget->setEnabled(idle);
 }
 
-QString TForm2::statusPanelToolTip() const {
+QString MainWindow::statusPanelToolTip() const {
     return panels_[0]->toolTip();
 }
 
-void TForm2::showModel() {
+void MainWindow::showModel() {
     for (const EditorPage& page : pages_) page.showModel();
 }
 
-void TForm2::commitPendingEdits() {
+void MainWindow::commitPendingEdits() {
     for (const EditorPage& page : pages_) page.commitPendingEdit();
 }
 
-void TForm2::N1Click() {
+void MainWindow::newConfiguration() {
     commitPendingEdits();
     if (!userDialogs().confirm(this, "Do you want to New?")) return;
     duoband::resetToInitialValues(model_);
     showModel();
 }
 
-void TForm2::N2Click() {
+void MainWindow::openFile() {
     commitPendingEdits();
     const QString name = userDialogs().openFileName(this, "Open", "*.bc");
     if (name.isEmpty()) return;
@@ -299,7 +299,7 @@ void TForm2::N2Click() {
     showModel();
 }
 
-void TForm2::N3Click() {
+void MainWindow::saveFile() {
     commitPendingEdits();
     const QString name = userDialogs().saveFileName(this, "Save", "*.bc");
     if (name.isEmpty()) return;
@@ -312,40 +312,40 @@ void TForm2::N3Click() {
 }
 
 // Read may change the model even when it fails part-way: show it either way.
-void TForm2::N6Click() {
+void MainWindow::readRadio() {
     commitPendingEdits();
-    showModal(form5_);
+    showModal(readDialog_);
     showModel();
 }
 
-void TForm2::N7Click() {
+void MainWindow::writeRadio() {
     commitPendingEdits();
-    showModal(form6_);
+    showModal(writeDialog_);
 }
 
-void TForm2::N9Click() {
-    PageControl1->setCurrentIndex(0);
+void MainWindow::showBandAChannels() {
+    pageTabs->setCurrentIndex(0);
 }
-void TForm2::N11Click() {
-    PageControl1->setCurrentIndex(2);
+void MainWindow::showBandBChannels() {
+    pageTabs->setCurrentIndex(2);
 }
-void TForm2::N13Click() {
-    showModal(form4_);
+void MainWindow::editCompanyName() {
+    showModal(companyNameDialog_);
 }
-void TForm2::N14Click() {
-    showModal(form3_);
+void MainWindow::amendPassword() {
+    showModal(passwordDialog_);
 }
 
 // Ends the program at once, without a question and without saving.
-void TForm2::N15Click() {
+void MainWindow::quit() {
     endProgram();
 }
 
-void TForm2::showModal(QDialog* dialog) {
+void MainWindow::showModal(QDialog* dialog) {
     if (dialog != nullptr) dialog->exec();
 }
 
-void TForm2::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     endProgram();
 }

@@ -1,4 +1,4 @@
-// TForm2: the editor. It holds the working configuration for the whole run
+// The main window: the editor. It holds the working configuration for the whole run
 // (the editor model shown by the seven pages), owns the serial port `Comm1`,
 // and offers every command through its menus and tool bar.
 #pragma once
@@ -30,22 +30,22 @@ struct PortOptions {
     bool listMachinePorts = true;    // the ports the kernel lists
 };
 
-// One page of PageControl1 and the two things the window asks of it.
+// One page of the tabs and the two things the window asks of it.
 struct EditorPage {
     QWidget* widget = nullptr;
     std::function<void()> showModel;          // show the model, no edit handler runs
     std::function<void()> commitPendingEdit;  // take over a focused edit's text
 };
 
-class TForm2 : public QMainWindow, public PageHost {
+class MainWindow : public QMainWindow, public PageHost {
     Q_OBJECT
 
   public:
-    explicit TForm2(PortOptions ports, QWidget* parent = nullptr);
-    ~TForm2() override;
+    explicit MainWindow(PortOptions ports, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The dialogs created after the editor: Amend Password, Note, Read, Write.
-    void setDialogs(QDialog* form3, QDialog* form4, QDialog* form5, QDialog* form6);
+    void setDialogs(QDialog* password, QDialog* companyName, QDialog* read, QDialog* write);
 
     duoband::EditorModel& model() { return model_; }
     duoband::TComm& Comm1() { return comm_; }
@@ -69,24 +69,22 @@ class TForm2 : public QMainWindow, public PageHost {
     void commitPendingEdits();
 
     // Commands (menu items; the tool bar buttons run the same handlers).
-    void N1Click();   // New
-    void N2Click();   // Open
-    void N3Click();   // Save
-    void N6Click();   // Read
-    void N7Click();   // Write
-    void N9Click();   // A/Upper Band Channel
-    void N11Click();  // B/Under Band Channel
-    void N13Click();  // Note
-    void N14Click();  // Amend Password
-    void N15Click();  // Quit(Q), and Quit
-    void ComboBox1Click();
+    void newConfiguration();
+    void openFile();
+    void saveFile();
+    void readRadio();
+    void writeRadio();
+    void showBandAChannels();  // A/Upper Band Channel
+    void showBandBChannels();  // B/Under Band Channel
+    void editCompanyName();    // Note
+    void amendPassword();
+    void quit();  // Quit(Q), and Quit
+    void choosePort();
 
-    QMenuBar* MainMenu1;
-    QToolBar* ToolBar1;
-    QLabel* Label1;  // "COM Port:"
-    QComboBox* ComboBox1;
-    QTabWidget* PageControl1;
-    QStatusBar* StatusBar1;
+    QToolBar* toolBar;
+    QLabel* portLabel;  // "COM Port:"
+    QComboBox* portList;
+    QTabWidget* pageTabs;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -108,10 +106,10 @@ class TForm2 : public QMainWindow, public PageHost {
     std::unique_ptr<duoband::ProgrammingExchange> exchange_;
     std::vector<EditorPage> pages_;
     QLabel* panels_[2] = {nullptr, nullptr};
-    QDialog* form3_ = nullptr;
-    QDialog* form4_ = nullptr;
-    QDialog* form5_ = nullptr;
-    QDialog* form6_ = nullptr;
+    QDialog* passwordDialog_ = nullptr;
+    QDialog* companyNameDialog_ = nullptr;
+    QDialog* readDialog_ = nullptr;
+    QDialog* writeDialog_ = nullptr;
     std::vector<QAction*> idleOnly_;  // actions disabled while an exchange runs
     int exchangesRunning_ = 0;
 };

@@ -1,12 +1,12 @@
 // What status panel 0 says about the serial port, and the port list shown
-// in ComboBox1.
+// in the port choice.
 #pragma once
 
 #include <QString>
 #include <string>
 #include <vector>
 
-inline const QString kPortCaption = "COM Port:";  // Label1
+inline const QString kPortCaption = "COM Port:";  // the port label
 inline const QString kPortUsed = "The port is used!";
 inline const QString kNoPort = "No port!";
 

@@ -41,33 +41,34 @@ void makeDialogFrame(QDialog* dialog, const QString& caption) {
 
 }  // namespace
 
-TForm3::TForm3(DataFolder data, QWidget* parent) : QDialog(parent), data_(std::move(data)) {
-    setObjectName("Form3");
+PasswordDialog::PasswordDialog(DataFolder data, QWidget* parent)
+    : QDialog(parent), data_(std::move(data)) {
+    setObjectName("passwordDialog");
     makeDialogFrame(this, "Amend Password");
     auto* column = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     column->addLayout(form);
-    Label1 = new QLabel("Old password:");
-    Label2 = new QLabel("New Password:");
-    Edit1 = addField(form, Label1, QLineEdit::Password);
-    Edit2 = addField(form, Label2, QLineEdit::Password);
-    addButtons(this, column, Button1, Button2);
-    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    oldPasswordLabel = new QLabel("Old password:");
+    newPasswordLabel = new QLabel("New Password:");
+    oldPasswordEdit = addField(form, oldPasswordLabel, QLineEdit::Password);
+    newPasswordEdit = addField(form, newPasswordLabel, QLineEdit::Password);
+    addButtons(this, column, amendButton, cancelButton);
+    connect(amendButton, &QPushButton::clicked, this, &PasswordDialog::amend);
 }
 
 // The new password may be empty; it is stored as typed, with mode 0600.
-void TForm3::Button1Click() {
+void PasswordDialog::amend() {
     QString stored;
     QString error = readFirstLine(data_.passwordPath(), stored);
     if (!error.isEmpty()) {
         userDialogs().error(this, error);
         return;
     }
-    if (Edit1->text() != stored) {
+    if (oldPasswordEdit->text() != stored) {
         userDialogs().information(this, "Password error!");
         return;
     }
-    error = writeSingleLine(data_.passwordPath(), Edit2->text(), true);
+    error = writeSingleLine(data_.passwordPath(), newPasswordEdit->text(), true);
     if (!error.isEmpty()) {
         userDialogs().error(this, error);
         return;
@@ -75,21 +76,21 @@ void TForm3::Button1Click() {
     accept();
 }
 
-TForm4::TForm4(DataFolder data, QWidget* captionOwner, QWidget* parent)
+CompanyNameDialog::CompanyNameDialog(DataFolder data, QWidget* captionOwner, QWidget* parent)
     : QDialog(parent), data_(std::move(data)), captionOwner_(captionOwner) {
-    setObjectName("Form4");
+    setObjectName("companyNameDialog");
     makeDialogFrame(this, "Note");
     auto* column = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     column->addLayout(form);
-    Label1 = new QLabel(" Company Name:");
-    Edit1 = addField(form, Label1, QLineEdit::Normal);
-    addButtons(this, column, Button1, Button2);
-    connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
+    companyNameLabel = new QLabel(" Company Name:");
+    companyNameEdit = addField(form, companyNameLabel, QLineEdit::Normal);
+    addButtons(this, column, amendButton, cancelButton);
+    connect(amendButton, &QPushButton::clicked, this, &CompanyNameDialog::amend);
 }
 
-void TForm4::Button1Click() {
-    const QString name = Edit1->text();
+void CompanyNameDialog::amend() {
+    const QString name = companyNameEdit->text();
     if (name.isEmpty()) {
         userDialogs().information(this, "No Empty!");
         return;

@@ -1,5 +1,5 @@
-// The two small dialogs of the editor: TForm3 "Amend Password" changes the
-// password in image/1.bc, TForm4 "Note" the company name in image/2.bc.
+// The two small dialogs of the editor: "Amend Password" changes the
+// password in image/1.bc, "Note" the company name in image/2.bc.
 // Both live for the whole run, so their fields keep what was typed.
 #pragma once
 
@@ -11,38 +11,38 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TForm3 : public QDialog {
+class PasswordDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit TForm3(DataFolder data, QWidget* parent = nullptr);
+    explicit PasswordDialog(DataFolder data, QWidget* parent = nullptr);
 
-    QLabel* Label1;  // "Old password:"
-    QLabel* Label2;  // "New Password:"
-    QLineEdit* Edit1;
-    QLineEdit* Edit2;
-    QPushButton* Button1;  // "Amend"
-    QPushButton* Button2;  // "Cancel"
+    QLabel* oldPasswordLabel;  // "Old password:"
+    QLabel* newPasswordLabel;  // "New Password:"
+    QLineEdit* oldPasswordEdit;
+    QLineEdit* newPasswordEdit;
+    QPushButton* amendButton;   // "Amend"
+    QPushButton* cancelButton;  // "Cancel"
 
-    void Button1Click();
+    void amend();
 
   private:
     DataFolder data_;
 };
 
-class TForm4 : public QDialog {
+class CompanyNameDialog : public QDialog {
     Q_OBJECT
 
   public:
     // `captionOwner` is the main window, whose caption becomes the new name.
-    TForm4(DataFolder data, QWidget* captionOwner, QWidget* parent = nullptr);
+    CompanyNameDialog(DataFolder data, QWidget* captionOwner, QWidget* parent = nullptr);
 
-    QLabel* Label1;  // " Company Name:"
-    QLineEdit* Edit1;
-    QPushButton* Button1;  // "Amend"
-    QPushButton* Button2;  // "Cancel"
+    QLabel* companyNameLabel;  // " Company Name:"
+    QLineEdit* companyNameEdit;
+    QPushButton* amendButton;   // "Amend"
+    QPushButton* cancelButton;  // "Cancel"
 
-    void Button1Click();
+    void amend();
 
   private:
     DataFolder data_;

@@ -1,4 +1,4 @@
-// TForm5 "Read" and TForm6 "Write": the modal dialogs that run the full read
+// "Read" and "Write": the modal dialogs that run the full read
 // and the full write with their progress (0..136). While an exchange runs
 // both buttons are disabled and the dialog cannot be closed, so no second
 // exchange can start; the result message follows, then the dialog closes.
@@ -10,23 +10,23 @@
 
 class QProgressBar;
 class QPushButton;
-class TForm2;
+class MainWindow;
 
 class TransferDialog : public QDialog {
     Q_OBJECT
 
   public:
-    QProgressBar* ProgressBar1;
-    QPushButton* Button1;  // "Read" / "Write"
-    QPushButton* Button2;  // "Cancel"
+    QProgressBar* progressBar;
+    QPushButton* startButton;   // "Read" / "Write"
+    QPushButton* cancelButton;  // "Cancel"
 
-    void Button1Click();
+    void startTransfer();
     bool running() const { return running_; }
 
   protected:
-    TransferDialog(const QString& caption, TForm2& editor, QWidget* parent);
+    TransferDialog(const QString& caption, MainWindow& editor, QWidget* parent);
     // The exchange itself, reporting the steps done through `progress`.
-    virtual duoband::ExchangeResult run(TForm2& editor,
+    virtual duoband::ExchangeResult run(MainWindow& editor,
                                         const duoband::ProgrammingExchange::Progress& progress) = 0;
 
     void showEvent(QShowEvent* event) override;
@@ -36,28 +36,28 @@ class TransferDialog : public QDialog {
   private:
     void setRunning(bool running);
 
-    TForm2& editor_;
+    MainWindow& editor_;
     bool running_ = false;
 };
 
-class TForm5 final : public TransferDialog {
+class ReadDialog final : public TransferDialog {
     Q_OBJECT
 
   public:
-    explicit TForm5(TForm2& editor, QWidget* parent = nullptr);
+    explicit ReadDialog(MainWindow& editor, QWidget* parent = nullptr);
 
   protected:
-    duoband::ExchangeResult run(TForm2& editor,
+    duoband::ExchangeResult run(MainWindow& editor,
                                 const duoband::ProgrammingExchange::Progress& progress) override;
 };
 
-class TForm6 final : public TransferDialog {
+class WriteDialog final : public TransferDialog {
     Q_OBJECT
 
   public:
-    explicit TForm6(TForm2& editor, QWidget* parent = nullptr);
+    explicit WriteDialog(MainWindow& editor, QWidget* parent = nullptr);
 
   protected:
-    duoband::ExchangeResult run(TForm2& editor,
+    duoband::ExchangeResult run(MainWindow& editor,
                                 const duoband::ProgrammingExchange::Progress& progress) override;
 };

@@ -1,5 +1,5 @@
-// The login window TForm1 and the two small dialogs TForm3 "Amend Password"
-// and TForm4 "Note", on their own data folder.
+// The login window and the two small dialogs "Amend Password" and "Note",
+// on their own data folder.
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,26 +34,26 @@ class LoginTest : public QObject {
         data = std::make_unique<TestDataFolder>();
         dialogs = std::make_unique<ScriptedDialogs>();
         editor = std::make_unique<QWidget>();
-        form1 = std::make_unique<TForm1>(DataFolder(data->dir()));
-        form1->setEditor(editor.get());
+        window = std::make_unique<LoginWindow>(DataFolder(data->dir()));
+        window->setEditor(editor.get());
     }
     void cleanup() {
-        form1.reset();
+        window.reset();
         editor.reset();
         dialogs.reset();
         data.reset();
     }
 
     void showsCaptionAndPictureFromTheDataFolder() {
-        QCOMPARE(form1->windowTitle(), QString("Quorral"));
-        QCOMPARE(form1->Label1->text(), QString("Password :"));
-        QCOMPARE(form1->Button1->text(), QString("Login "));
-        QCOMPARE(form1->Button2->text(), QString("Replace Background"));
-        QCOMPARE(form1->Edit1->echoMode(), QLineEdit::Password);
+        QCOMPARE(window->windowTitle(), QString("Quorral"));
+        QCOMPARE(window->passwordLabel->text(), QString("Password :"));
+        QCOMPARE(window->loginButton->text(), QString("Login "));
+        QCOMPARE(window->replaceBackgroundButton->text(), QString("Replace Background"));
+        QCOMPARE(window->passwordEdit->echoMode(), QLineEdit::Password);
         data->write("2.bc", "Harbour Radio\r\nsecond line\r\n");
-        form1->show();
-        QCOMPARE(form1->windowTitle(), QString("Harbour Radio"));
-        QCOMPARE(form1->Image1->picture().size(), QSize(480, 300));  // the default 1.jpg
+        window->show();
+        QCOMPARE(window->windowTitle(), QString("Harbour Radio"));
+        QCOMPARE(window->background->picture().size(), QSize(480, 300));  // the default 1.jpg
         QVERIFY(dialogs->messages.empty());
     }
 
@@ -65,12 +65,12 @@ class LoginTest : public QObject {
     void rightPasswordLogsIn() {
         QFETCH(bool, byEnter);
         data->write("1.bc", "s3cret \r\n");
-        form1->show();
-        QTest::keyClicks(form1->Edit1, "s3cret ");
+        window->show();
+        QTest::keyClicks(window->passwordEdit, "s3cret ");
         submit(byEnter);
-        QVERIFY(!form1->isVisible());
+        QVERIFY(!window->isVisible());
         QVERIFY(editor->isVisible());
-        QCOMPARE(editor->windowTitle(), form1->windowTitle());
+        QCOMPARE(editor->windowTitle(), window->windowTitle());
         QVERIFY(dialogs->messages.empty());
     }
 
@@ -86,12 +86,12 @@ class LoginTest : public QObject {
         QFETCH(bool, byEnter);
         QFETCH(QString, typed);
         data->write("1.bc", "s3cret \r\n");
-        form1->show();
-        QTest::keyClicks(form1->Edit1, typed);
+        window->show();
+        QTest::keyClicks(window->passwordEdit, typed);
         submit(byEnter);
-        QVERIFY(form1->isVisible());
+        QVERIFY(window->isVisible());
         QVERIFY(!editor->isVisible());
-        QVERIFY(form1->Edit1->text().isEmpty());
+        QVERIFY(window->passwordEdit->text().isEmpty());
         QCOMPARE(dialogs->lastText(), QString("Password Error!"));
     }
 
@@ -103,9 +103,9 @@ class LoginTest : public QObject {
     void missingOrEmptyPasswordFileStopsTheLogin() {
         QFETCH(bool, remove);
         remove ? data->remove("1.bc") : data->write("1.bc", "");
-        form1->show();
+        window->show();
         submit(false);
-        QVERIFY(form1->isVisible());
+        QVERIFY(window->isVisible());
         QCOMPARE(dialogs->lastKind(), QString("error"));
         QVERIFY(dialogs->lastText().contains("1.bc"));
     }
@@ -122,8 +122,8 @@ class LoginTest : public QObject {
         QFETCH(QByteArray, picture);
         QFETCH(bool, remove);
         remove ? data->remove("1.jpg") : data->write("1.jpg", picture);
-        form1->show();
-        QCOMPARE(form1->windowTitle(), QString("Quorral"));
+        window->show();
+        QCOMPARE(window->windowTitle(), QString("Quorral"));
         QCOMPARE(dialogs->messages.size(), std::size_t(1));
         QCOMPARE(dialogs->lastKind(), QString("error"));
         QVERIFY(dialogs->lastText().contains("1.jpg"));
@@ -131,93 +131,93 @@ class LoginTest : public QObject {
 
     void missingCompanyFileKeepsTheCaption() {
         data->remove("2.bc");
-        form1->show();
-        QCOMPARE(form1->windowTitle(), QString("Quorral"));
+        window->show();
+        QCOMPARE(window->windowTitle(), QString("Quorral"));
         QVERIFY(dialogs->lastText().contains("2.bc"));
     }
 
     void replaceBackgroundShowsAndCopiesTheChoice() {
-        form1->show();
+        window->show();
         const QString chosen = data->path("chosen.jpg");
         data->write("chosen.jpg", smallJpeg(250));
         dialogs->fileNames.push_back(chosen);
-        form1->Button2Click();
+        window->replaceBackground();
         QCOMPARE(dialogs->fileDialogs, QStringList{"Open|*.jpg"});
-        QCOMPARE(form1->Image1->picture().size(), QSize(4, 2));
-        QVERIFY(qRed(form1->Image1->picture().pixel(0, 0)) > 200);
+        QCOMPARE(window->background->picture().size(), QSize(4, 2));
+        QVERIFY(qRed(window->background->picture().pixel(0, 0)) > 200);
         QCOMPARE(data->bytes("1.jpg"), data->bytes("chosen.jpg"));
         QVERIFY(dialogs->messages.empty());
     }
 
     void replaceBackgroundRefusesWhatDoesNotDecode() {
-        form1->show();
+        window->show();
         const QByteArray before = data->bytes("1.jpg");
         data->write("bad.jpg", "not a picture");
         dialogs->fileNames.push_back(data->path("bad.jpg"));
-        form1->Button2Click();
+        window->replaceBackground();
         QCOMPARE(dialogs->lastKind(), QString("error"));
         QCOMPARE(data->bytes("1.jpg"), before);
-        QCOMPARE(form1->Image1->picture().size(), QSize(480, 300));
+        QCOMPARE(window->background->picture().size(), QSize(480, 300));
     }
 
     void replaceBackgroundCancelledDoesNothing() {
-        form1->show();
+        window->show();
         const QByteArray before = data->bytes("1.jpg");
-        form1->Button2Click();
+        window->replaceBackground();
         QCOMPARE(data->bytes("1.jpg"), before);
         QVERIFY(dialogs->messages.empty());
     }
 
     void amendPasswordNeedsTheOldOne() {
-        TForm3 form3(DataFolder(data->dir()));
-        QCOMPARE(form3.windowTitle(), QString("Amend Password"));
-        QCOMPARE(form3.Label1->text(), QString("Old password:"));
-        QCOMPARE(form3.Label2->text(), QString("New Password:"));
-        QCOMPARE(form3.Edit2->echoMode(), QLineEdit::Password);
+        PasswordDialog passwordDialog(DataFolder(data->dir()));
+        QCOMPARE(passwordDialog.windowTitle(), QString("Amend Password"));
+        QCOMPARE(passwordDialog.oldPasswordLabel->text(), QString("Old password:"));
+        QCOMPARE(passwordDialog.newPasswordLabel->text(), QString("New Password:"));
+        QCOMPARE(passwordDialog.newPasswordEdit->echoMode(), QLineEdit::Password);
         const QByteArray before = data->bytes("1.bc");
-        form3.Edit1->setText("wrong");
-        form3.Edit2->setText("new one");
-        form3.Button1Click();
+        passwordDialog.oldPasswordEdit->setText("wrong");
+        passwordDialog.newPasswordEdit->setText("new one");
+        passwordDialog.amend();
         QCOMPARE(dialogs->lastText(), QString("Password error!"));
         QCOMPARE(data->bytes("1.bc"), before);
-        QCOMPARE(form3.result(), 0);
+        QCOMPARE(passwordDialog.result(), 0);
     }
 
     void amendPasswordWritesExactlyTheNewOne() {
-        TForm3 form3(DataFolder(data->dir()));
-        form3.Edit1->setText("duoband");
-        form3.Edit2->setText("n3w Pass ");
-        form3.Button1Click();
+        PasswordDialog passwordDialog(DataFolder(data->dir()));
+        passwordDialog.oldPasswordEdit->setText("duoband");
+        passwordDialog.newPasswordEdit->setText("n3w Pass ");
+        passwordDialog.amend();
         QVERIFY(dialogs->messages.empty());
-        QCOMPARE(form3.result(), int(QDialog::Accepted));
+        QCOMPARE(passwordDialog.result(), int(QDialog::Accepted));
         QCOMPARE(data->bytes("1.bc"), QByteArray("n3w Pass \r\n"));
         const auto perms = std::filesystem::status(data->path("1.bc").toStdString()).permissions();
         QCOMPARE(int(perms & std::filesystem::perms::all), 0600);
         // and the login takes it
-        form1->show();
-        form1->Edit1->setText("n3w Pass ");
-        form1->Button1Click();
+        window->show();
+        window->passwordEdit->setText("n3w Pass ");
+        window->login();
         QVERIFY(editor->isVisible());
     }
 
     void noteRefusesAnEmptyName() {
-        TForm4 form4(DataFolder(data->dir()), editor.get());
-        QCOMPARE(form4.windowTitle(), QString("Note"));
-        QCOMPARE(form4.Label1->text(), QString(" Company Name:"));
+        CompanyNameDialog companyNameDialog(DataFolder(data->dir()), editor.get());
+        QCOMPARE(companyNameDialog.windowTitle(), QString("Note"));
+        QCOMPARE(companyNameDialog.companyNameLabel->text(), QString(" Company Name:"));
         const QByteArray before = data->bytes("2.bc");
-        form4.Button1Click();
+        companyNameDialog.amend();
         QCOMPARE(dialogs->lastText(), QString("No Empty!"));
         QCOMPARE(data->bytes("2.bc"), before);
     }
 
     void noteChangesTheCaptionAtOnceAndAtTheNextStart() {
-        TForm4 form4(DataFolder(data->dir()), editor.get());
+        CompanyNameDialog companyNameDialog(DataFolder(data->dir()), editor.get());
         editor->setWindowTitle("Old Name");
-        form4.Edit1->setText("Coast Radio");
-        form4.Button1Click();
+        companyNameDialog.companyNameEdit->setText("Coast Radio");
+        companyNameDialog.amend();
         QCOMPARE(editor->windowTitle(), QString("Coast Radio"));
         QCOMPARE(data->bytes("2.bc"), QByteArray("Coast Radio\r\n"));
-        TForm1 nextStart{DataFolder(data->dir())};
+        LoginWindow nextStart{DataFolder(data->dir())};
         nextStart.show();
         QCOMPARE(nextStart.windowTitle(), QString("Coast Radio"));
     }
@@ -225,47 +225,47 @@ class LoginTest : public QObject {
     // Both dialogs work from the keyboard alone: Tab between the fields,
     // Enter amends, Escape cancels.
     void dialogsAmendOnEnterAndCancelOnEscape() {
-        TForm3 form3(DataFolder(data->dir()));
-        form3.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form3));
-        form3.Edit1->setFocus();
-        QTest::keyClicks(form3.Edit1, "duoband");
-        QTest::keyClick(form3.Edit1, Qt::Key_Tab);
-        QVERIFY(form3.Edit2->hasFocus());
-        QTest::keyClicks(form3.Edit2, "typed");
-        QTest::keyClick(form3.Edit2, Qt::Key_Return);
+        PasswordDialog passwordDialog(DataFolder(data->dir()));
+        passwordDialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&passwordDialog));
+        passwordDialog.oldPasswordEdit->setFocus();
+        QTest::keyClicks(passwordDialog.oldPasswordEdit, "duoband");
+        QTest::keyClick(passwordDialog.oldPasswordEdit, Qt::Key_Tab);
+        QVERIFY(passwordDialog.newPasswordEdit->hasFocus());
+        QTest::keyClicks(passwordDialog.newPasswordEdit, "typed");
+        QTest::keyClick(passwordDialog.newPasswordEdit, Qt::Key_Return);
         QCOMPARE(data->bytes("1.bc"), QByteArray("typed\r\n"));
-        QVERIFY(!form3.isVisible());
+        QVERIFY(!passwordDialog.isVisible());
 
-        TForm4 form4(DataFolder(data->dir()), editor.get());
+        CompanyNameDialog companyNameDialog(DataFolder(data->dir()), editor.get());
         editor->setWindowTitle("Old Name");
-        form4.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form4));
-        form4.Edit1->setFocus();
-        QTest::keyClicks(form4.Edit1, "Keyed Radio");
-        QTest::keyClick(form4.Edit1, Qt::Key_Escape);
-        QVERIFY(!form4.isVisible());
+        companyNameDialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&companyNameDialog));
+        companyNameDialog.companyNameEdit->setFocus();
+        QTest::keyClicks(companyNameDialog.companyNameEdit, "Keyed Radio");
+        QTest::keyClick(companyNameDialog.companyNameEdit, Qt::Key_Escape);
+        QVERIFY(!companyNameDialog.isVisible());
         QCOMPARE(editor->windowTitle(), QString("Old Name"));
-        form4.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form4));
-        form4.Edit1->setFocus();
-        QTest::keyClick(form4.Edit1, Qt::Key_Return);
+        companyNameDialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&companyNameDialog));
+        companyNameDialog.companyNameEdit->setFocus();
+        QTest::keyClick(companyNameDialog.companyNameEdit, Qt::Key_Return);
         QCOMPARE(editor->windowTitle(), QString("Keyed Radio"));
     }
 
   private:
     void submit(bool byEnter) {
         if (byEnter) {
-            QTest::keyClick(form1->Edit1, Qt::Key_Return);
+            QTest::keyClick(window->passwordEdit, Qt::Key_Return);
         } else {
-            QTest::mouseClick(form1->Button1, Qt::LeftButton);
+            QTest::mouseClick(window->loginButton, Qt::LeftButton);
         }
     }
 
     std::unique_ptr<TestDataFolder> data;
     std::unique_ptr<ScriptedDialogs> dialogs;
     std::unique_ptr<QWidget> editor;
-    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<LoginWindow> window;
 };
 
 QTEST_MAIN(LoginTest)

@@ -1,6 +1,6 @@
-// The editor TForm2 in its windows: start-up without a port, the command
-// set, New, Open and Save through the dialog seam, and the port choice on
-// real pseudo-terminals.
+// The main window, the editor, among the other windows: start-up without a
+// port, the command set, New, Open and Save through the dialog seam, and the
+// port choice on real pseudo-terminals.
 #include <pty.h>
 #include <unistd.h>
 
@@ -98,25 +98,25 @@ class MainWindowTest : public QObject {
     }
 
     void startsHiddenWithNoPort() {
-        TForm2& f = *windows->Form2;
-        const std::vector<QWidget*> all{windows->Form1.get(), &f,
-                                        windows->Form3,       windows->Form4,
-                                        windows->Form5,       windows->Form6};
+        MainWindow& f = *windows->mainWindow;
+        const std::vector<QWidget*> all{windows->loginWindow.get(), &f,
+                                        windows->passwordDialog,    windows->companyNameDialog,
+                                        windows->readDialog,        windows->writeDialog};
         for (QWidget* w : all) {
             QVERIFY(!w->isVisible());
         }
         QCOMPARE(f.statusPanelText(0), QString("No port!"));
         QCOMPARE(f.statusPanelText(1), QString("    "));
-        QCOMPARE(f.ComboBox1->count(), 0);
+        QCOMPARE(f.portList->count(), 0);
         QVERIFY(!f.portShownOpen());
         QVERIFY(f.model() == duoband::EditorModel());
     }
 
     void offersTheCommandSet() {
-        TForm2& f = *windows->Form2;
-        QCOMPARE(actionTexts(f.MainMenu1->actions()),
+        MainWindow& f = *windows->mainWindow;
+        QCOMPARE(actionTexts(f.menuBar()->actions()),
                  (QStringList{"File(F)", "Edit(E)", "Help(H)", "Quit(Q)"}));
-        const QList<QAction*> menus = f.MainMenu1->actions();
+        const QList<QAction*> menus = f.menuBar()->actions();
         QCOMPARE(actionTexts(menus[0]->menu()->actions()),
                  (QStringList{"New", "Open", "Save", "Quit"}));
         QCOMPARE(actionTexts(menus[1]->menu()->actions()),
@@ -125,69 +125,70 @@ class MainWindowTest : public QObject {
         QVERIFY(!menus[1]->menu()->actions()[2]->isEnabled());
         QCOMPARE(actionTexts(menus[2]->menu()->actions()), (QStringList{"Note", "Amend Password"}));
         QStringList buttons;
-        for (QAction* a : f.ToolBar1->actions()) {
-            if (a->objectName().startsWith("ToolButton")) {
+        for (QAction* a : f.toolBar->actions()) {
+            if (a->objectName().endsWith("Button")) {
                 buttons << a->text();
                 QVERIFY(!a->icon().isNull());
             }
         }
         QCOMPARE(buttons, (QStringList{"  New  ", "  Open  ", "  Save   ", "Read", "Write", "Note",
                                        "Password"}));
-        const std::pair<const char*, QKeySequence> keys[] = {{"N1", QKeySequence("Ctrl+N")},
-                                                             {"N2", QKeySequence("Ctrl+O")},
-                                                             {"N3", QKeySequence("Ctrl+S")},
-                                                             {"N4", QKeySequence("Ctrl+Q")}};
+        const std::pair<const char*, QKeySequence> keys[] = {
+            {"newAction", QKeySequence("Ctrl+N")},
+            {"openAction", QKeySequence("Ctrl+O")},
+            {"saveAction", QKeySequence("Ctrl+S")},
+            {"fileQuitAction", QKeySequence("Ctrl+Q")}};
         for (const auto& [name, key] : keys) {
             QCOMPARE(f.findChild<QAction*>(name)->shortcut(), key);
         }
         QStringList tabs;
-        for (int i = 0; i < f.PageControl1->count(); ++i) tabs << f.PageControl1->tabText(i);
+        for (int i = 0; i < f.pageTabs->count(); ++i) tabs << f.pageTabs->tabText(i);
         QCOMPARE(tabs, (QStringList{"A/Upper Band Channel", "A/Upper Band Set up",
                                     "B/Under Band Channel", "B/Under Band Set up",
                                     "Comprehensive Setting", "DTMF Groups", "Limit Frequency"}));
-        QCOMPARE(f.PageControl1->currentIndex(), 0);
-        f.findChild<QAction*>("N11")->trigger();
-        QCOMPARE(f.PageControl1->currentIndex(), 2);
-        f.findChild<QAction*>("N9")->trigger();
-        QCOMPARE(f.PageControl1->currentIndex(), 0);
+        QCOMPARE(f.pageTabs->currentIndex(), 0);
+        f.findChild<QAction*>("bandBChannelsAction")->trigger();
+        QCOMPARE(f.pageTabs->currentIndex(), 2);
+        f.findChild<QAction*>("bandAChannelsAction")->trigger();
+        QCOMPARE(f.pageTabs->currentIndex(), 0);
     }
 
     // At its default size the window shows every column of both channel
     // tables and every tab without scrolling.
     void defaultSizeShowsEveryColumnAndTab() {
-        TForm2& f = *windows->Form2;
+        MainWindow& f = *windows->mainWindow;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         for (int page : {0, 2}) {
-            f.PageControl1->setCurrentIndex(page);
+            f.pageTabs->setCurrentIndex(page);
             auto* grid = qobject_cast<QAbstractScrollArea*>(
-                f.PageControl1->currentWidget()->findChild<QAbstractItemView*>());
+                f.pageTabs->currentWidget()->findChild<QAbstractItemView*>());
             QApplication::processEvents();
             QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
         }
-        QVERIFY(f.PageControl1->tabBar()->sizeHint().width() <= f.PageControl1->width());
+        QVERIFY(f.pageTabs->tabBar()->sizeHint().width() <= f.pageTabs->width());
     }
 
     // A menu item and its tool bar button open the same modal dialog.
     void menuAndToolBarOpenTheSameDialog_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("dialog");
-        QTest::newRow("Note") << "N13"
-                              << "Form4";
-        QTest::newRow("tool bar Note") << "ToolButton11"
-                                       << "Form4";
-        QTest::newRow("Amend Password") << "N14"
-                                        << "Form3";
-        QTest::newRow("tool bar Password") << "ToolButton13"
-                                           << "Form3";
-        QTest::newRow("Read") << "N6"
-                              << "Form5";
-        QTest::newRow("tool bar Read") << "ToolButton7"
-                                       << "Form5";
-        QTest::newRow("Write") << "N7"
-                               << "Form6";
-        QTest::newRow("tool bar Write") << "ToolButton9"
-                                        << "Form6";
+        QTest::newRow("Note") << "companyNameAction"
+                              << "companyNameDialog";
+        QTest::newRow("tool bar Note") << "companyNameButton"
+                                       << "companyNameDialog";
+        QTest::newRow("Amend Password") << "amendPasswordAction"
+                                        << "passwordDialog";
+        QTest::newRow("tool bar Password") << "passwordButton"
+                                           << "passwordDialog";
+        QTest::newRow("Read") << "readAction"
+                              << "readDialog";
+        QTest::newRow("tool bar Read") << "readButton"
+                                       << "readDialog";
+        QTest::newRow("Write") << "writeAction"
+                               << "writeDialog";
+        QTest::newRow("tool bar Write") << "writeButton"
+                                        << "writeDialog";
     }
     void menuAndToolBarOpenTheSameDialog() {
         QFETCH(QString, command);
@@ -198,32 +199,32 @@ class MainWindowTest : public QObject {
             shown = modal != nullptr ? modal->objectName() : QString("none");
             if (auto* d = qobject_cast<QDialog*>(modal)) d->reject();
         });
-        windows->Form2->findChild<QAction*>(command)->trigger();
+        windows->mainWindow->findChild<QAction*>(command)->trigger();
         QCOMPARE(shown, dialog);
     }
 
     void newAnsweredNoChangesNothing() {
-        duoband::EditorModel& m = windows->Form2->model();
+        duoband::EditorModel& m = windows->mainWindow->model();
         editModel(m);
-        windows->Form2->showModel();
+        windows->mainWindow->showModel();
         const duoband::EditorModel before = m;
         dialogs->confirmations.push_back(false);
-        windows->Form2->findChild<QAction*>("ToolButton1")->trigger();
+        windows->mainWindow->findChild<QAction*>("newButton")->trigger();
         QCOMPARE(dialogs->questions, QStringList{"Do you want to New?"});
         QVERIFY(m == before);
     }
 
     // Yes restores every default, k12..k15 included; row numbers and titles stay.
     void newAnsweredYesRestoresTheDefaults() {
-        duoband::EditorModel& m = windows->Form2->model();
+        duoband::EditorModel& m = windows->mainWindow->model();
         editModel(m);
-        windows->Form2->showModel();
+        windows->mainWindow->showModel();
         dialogs->confirmations.push_back(true);
-        windows->Form2->findChild<QAction*>("N1")->trigger();
+        windows->mainWindow->findChild<QAction*>("newAction")->trigger();
         QVERIFY(m == duoband::EditorModel());
         QCOMPARE(m.k[12], duoband::defaultBlockField(12));
         QCOMPARE(m.gn13.text(), std::string_view("50MS"));
-        auto* grid = windows->Form2->findChild<QAbstractItemView*>("StringGrid1");
+        auto* grid = windows->mainWindow->findChild<QAbstractItemView*>("StringGrid1");
         QVERIFY(grid != nullptr);
         QCOMPARE(grid->model()->data(grid->model()->index(2, 0)).toString(), QString("3"));
         QCOMPARE(grid->model()->data(grid->model()->index(2, 12)).toString(), QString());
@@ -232,22 +233,22 @@ class MainWindowTest : public QObject {
     }
 
     void saveThenOpenRoundTrips() {
-        TForm2& f = *windows->Form2;
+        MainWindow& f = *windows->mainWindow;
         editModel(f.model());
         f.showModel();
         const duoband::EditorModel saved = f.model();
         const QString name = data->path("config");
         dialogs->fileNames.push_back(name);
-        f.findChild<QAction*>("ToolButton5")->trigger();
+        f.findChild<QAction*>("saveButton")->trigger();
         QCOMPARE(dialogs->fileDialogs, QStringList{"Save|*.bc"});
         QCOMPARE(dialogs->lastText(), QString("保存成功!"));
         QVERIFY(QFile::exists(name + ".bc"));
 
         dialogs->confirmations.push_back(true);
-        f.N1Click();
+        f.newConfiguration();
         QVERIFY(f.model() == duoband::EditorModel());
         dialogs->fileNames.push_back(name + ".bc");
-        f.findChild<QAction*>("ToolButton3")->trigger();
+        f.findChild<QAction*>("openButton")->trigger();
         QCOMPARE(dialogs->fileDialogs.back(), QString("Open|*.bc"));
         QVERIFY(f.model() == saved);
         // the pages show what was opened
@@ -257,18 +258,18 @@ class MainWindowTest : public QObject {
 
     // A file that does not hold a whole configuration is refused as a whole.
     void malformedFileIsRefused() {
-        TForm2& f = *windows->Form2;
+        MainWindow& f = *windows->mainWindow;
         editModel(f.model());
         const duoband::EditorModel before = f.model();
         const QString name = data->path("broken.bc");
         dialogs->fileNames.push_back(data->path("good"));
-        f.N3Click();
+        f.saveFile();
         QString text = readFile(data->path("good.bc"));
         text.replace("HARBOUR", "HARBOUR,EXTRA,,,");  // too many fields on line 3
         text.replace(text.indexOf("\r") - 2, 1, "x");
         data->write("broken.bc", text.toLatin1().left(text.size() / 2));  // and cut short
         dialogs->fileNames.push_back(name);
-        f.N2Click();
+        f.openFile();
         QCOMPARE(dialogs->lastKind(), QString("error"));
         QVERIFY2(dialogs->lastText().contains("line", Qt::CaseInsensitive),
                  qPrintable(dialogs->lastText()));
@@ -276,33 +277,33 @@ class MainWindowTest : public QObject {
     }
 
     void missingFileAndUnwritableFolderAreReported() {
-        TForm2& f = *windows->Form2;
+        MainWindow& f = *windows->mainWindow;
         dialogs->fileNames.push_back(data->path("nowhere.bc"));
-        f.N2Click();
+        f.openFile();
         QCOMPARE(dialogs->lastKind(), QString("error"));
         QVERIFY(f.model() == duoband::EditorModel());
         dialogs->fileNames.push_back(data->path("no/such/folder/x"));
-        f.N3Click();
+        f.saveFile();
         QCOMPARE(dialogs->lastKind(), QString("error"));
         QCOMPARE(dialogs->messages.size(), std::size_t(2));
     }
 
     void cancelledFileDialogsDoNothing() {
-        TForm2& f = *windows->Form2;
+        MainWindow& f = *windows->mainWindow;
         editModel(f.model());
         const duoband::EditorModel before = f.model();
-        f.N2Click();
-        f.N3Click();
+        f.openFile();
+        f.saveFile();
         QVERIFY(f.model() == before);
         QVERIFY(dialogs->messages.empty());
     }
 
     // A typed text that still has the focus goes into what is saved.
     void focusedEditIsCommittedBeforeSave() {
-        TForm2& f = *windows->Form2;
+        MainWindow& f = *windows->mainWindow;
         f.show();
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        f.PageControl1->setCurrentIndex(4);
+        f.pageTabs->setCurrentIndex(4);
         auto* edit = f.findChild<QLineEdit*>("gn3");
         edit->setFocus();
         QVERIFY(edit->hasFocus());
@@ -310,21 +311,21 @@ class MainWindowTest : public QObject {
         QVERIFY(f.model().gn3.empty());
         const std::string k5 = f.model().k[5];
         dialogs->fileNames.push_back(data->path("typed"));
-        f.N3Click();
+        f.saveFile();
         QVERIFY(QString::fromStdString(f.model().gn3).startsWith("100.5"));
         QVERIFY(f.model().k[5] != k5);
         QVERIFY(readFile(data->path("typed.bc")).contains("100.5"));
     }
 
     void loginShowsTheEditorWithTheCompanyName() {
-        windows->Form1->show();
-        windows->Form1->Edit1->setText("duoband");
-        windows->Form1->Button1Click();
-        QVERIFY(windows->Form2->isVisible());
-        QCOMPARE(windows->Form2->windowTitle(), QString("Quorral Radio Works"));
-        windows->Form4->Edit1->setText("Bay Radio");
-        windows->Form4->Button1Click();
-        QCOMPARE(windows->Form2->windowTitle(), QString("Bay Radio"));
+        windows->loginWindow->show();
+        windows->loginWindow->passwordEdit->setText("duoband");
+        windows->loginWindow->login();
+        QVERIFY(windows->mainWindow->isVisible());
+        QCOMPARE(windows->mainWindow->windowTitle(), QString("Quorral Radio Works"));
+        windows->companyNameDialog->companyNameEdit->setText("Bay Radio");
+        windows->companyNameDialog->amend();
+        QCOMPARE(windows->mainWindow->windowTitle(), QString("Bay Radio"));
     }
 
     void portChoiceOpensClosesAndExplains() {
@@ -337,17 +338,17 @@ class MainWindowTest : public QObject {
         const std::string missing = "/dev/duoband-no-such-port";
         windows = std::make_unique<Windows>(DataFolder(data->dir()),
                                             PortOptions{{pty.path(), missing, busy.path()}, false});
-        TForm2& f = *windows->Form2;
+        MainWindow& f = *windows->mainWindow;
         const QString ptyName = QString::fromStdString(pty.path());
-        QCOMPARE(f.ComboBox1->count(), 3);
-        QCOMPARE(f.ComboBox1->itemText(0), QString::fromStdString(missing));  // sorted as text
-        QCOMPARE(f.ComboBox1->currentText(), ptyName);                        // the first asked
+        QCOMPARE(f.portList->count(), 3);
+        QCOMPARE(f.portList->itemText(0), QString::fromStdString(missing));  // sorted as text
+        QCOMPARE(f.portList->currentText(), ptyName);                        // the first asked
         QCOMPARE(f.statusPanelText(0), "COM Port:" + ptyName);
         QVERIFY(f.Comm1().isOpen());
         QVERIFY(f.portShownOpen());
 
         // Picking the open port again closes it first, so it opens again.
-        f.ComboBox1Click();
+        f.choosePort();
         QCOMPARE(f.statusPanelText(0), "COM Port:" + ptyName);
 
         pick(f, QString::fromStdString(missing));
@@ -414,14 +415,15 @@ class MainWindowTest : public QObject {
         const std::string port = demo.start(error);
         QVERIFY2(!port.empty(), qPrintable(error));
         windows = std::make_unique<Windows>(DataFolder(data->dir()), PortOptions{{port}, false});
-        QCOMPARE(windows->Form2->statusPanelText(0), "COM Port:" + QString::fromStdString(port));
+        QCOMPARE(windows->mainWindow->statusPanelText(0),
+                 "COM Port:" + QString::fromStdString(port));
         windows.reset();
     }
 
   private:
-    static void pick(TForm2& f, const QString& port) {
-        f.ComboBox1->setCurrentIndex(f.ComboBox1->findText(port));
-        f.ComboBox1Click();
+    static void pick(MainWindow& f, const QString& port) {
+        f.portList->setCurrentIndex(f.portList->findText(port));
+        f.choosePort();
     }
 
     std::unique_ptr<TestDataFolder> data;

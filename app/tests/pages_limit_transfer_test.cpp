@@ -124,7 +124,7 @@ class LimitTransferTest : public QObject {
         Fixture f;
         QVERIFY(f.host.start(memoryWith(kLimitsAddress, bytesOf("00CF8500")), {}));
         QVERIFY(showActive(f.page));
-        QTimer::singleShot(200, &f.page, [&f] { f.page.Button2Click(); });
+        QTimer::singleShot(200, &f.page, [&f] { f.page.writeBootMessage(); });
         QTest::mouseClick(f.button("Button3"), Qt::LeftButton);
         QCOMPARE(f.dialogs.messages,
                  (QStringList{QString::fromUtf8(duoband::kExchangeBusy), "Read Success!"}));

@@ -42,7 +42,7 @@ class ProgramEndTest : public QObject {
 
     void endsAtOnce_data() {
         QTest::addColumn<QString>("how");
-        for (const char* how : {"N4", "N15", "close editor", "close login", "SIGTERM"}) {
+        for (const char* how : {"Quit", "Quit(Q)", "close editor", "close login", "SIGTERM"}) {
             QTest::newRow(how) << how;
         }
     }
@@ -51,12 +51,12 @@ class ProgramEndTest : public QObject {
         TestDataFolder data;
         ScriptedDialogs dialogs;
         Windows windows(DataFolder(data.dir()), PortOptions{{}, false});
-        windows.Form1->show();
+        windows.loginWindow->show();
         const std::map<QString, std::function<void()>> ways{
-            {"N4", [&] { windows.Form2->findChild<QAction*>("N4")->trigger(); }},
-            {"N15", [&] { windows.Form2->findChild<QAction*>("N15")->trigger(); }},
-            {"close editor", [&] { windows.Form2->close(); }},
-            {"close login", [&] { windows.Form1->close(); }},
+            {"Quit", [&] { windows.mainWindow->findChild<QAction*>("fileQuitAction")->trigger(); }},
+            {"Quit(Q)", [&] { windows.mainWindow->findChild<QAction*>("quitAction")->trigger(); }},
+            {"close editor", [&] { windows.mainWindow->close(); }},
+            {"close login", [&] { windows.loginWindow->close(); }},
             {"SIGTERM", [] { std::raise(SIGTERM); }},
         };
         QTimer::singleShot(0, ways.at(how));
@@ -73,13 +73,13 @@ class ProgramEndTest : public QObject {
         TestRadio radio({"--sample", "--pace", "--log", log.toStdString()});
         QVERIFY(radio.started());
         Windows windows(DataFolder(data.dir()), PortOptions{{radio.port()}, false});
-        QTimer::singleShot(0, [&] { windows.Form2->N6Click(); });
-        QTimer::singleShot(50, [&] { windows.Form5->Button1->click(); });
+        QTimer::singleShot(0, [&] { windows.mainWindow->readRadio(); });
+        QTimer::singleShot(50, [&] { windows.readDialog->startButton->click(); });
         QTimer::singleShot(1200, [] { std::raise(SIGTERM); });
         Guard guard(5000);
         QCOMPARE(QApplication::exec(), 0);
         QCOMPARE(dialogs.lastText(), QString("Read Error!"));
-        QVERIFY(windows.Form2->pump().abandoned());
+        QVERIFY(windows.mainWindow->pump().abandoned());
         QCOMPARE(logLinesStartingWith(log, "EXIT", 1), 1);
     }
 };

@@ -1,5 +1,5 @@
-// Read (TForm5) and Write (TForm6) through the editor's commands, against
-// the simulated radio on a pseudo-terminal, with the Qt message pump.
+// The Read and Write dialogs through the editor's commands, against the
+// simulated radio on a pseudo-terminal, with the Qt message pump.
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
@@ -30,8 +30,8 @@ std::vector<std::uint8_t> fileBytes(const QString& path) {
 
 // What the dialog showed while its exchange ran.
 struct DuringExchange {
-    bool button1Enabled = true;
-    bool button2Enabled = true;
+    bool startEnabled = true;
+    bool cancelEnabled = true;
     bool closedMidway = false;
     QStringList editorEnabled;  // the editor's commands and pages that were usable
 };
@@ -39,21 +39,24 @@ struct DuringExchange {
 // The names of the editor's commands, port choice and pages that are usable
 // now: all but "Quit", "Quit(Q)" and the tab choice are refused while an
 // exchange runs.
-QStringList enabledCommands(TForm2& f) {
+QStringList enabledCommands(MainWindow& f) {
     QStringList on;
-    for (const char* name : {"N1", "N2", "N3", "N4", "N6", "N7", "N9", "N11", "N13", "N14", "N15",
-                             "ToolButton1", "ToolButton3", "ToolButton5", "ToolButton7",
-                             "ToolButton9", "ToolButton11", "ToolButton13"}) {
+    for (const char* name :
+         {"newAction", "openAction", "saveAction", "fileQuitAction", "readAction", "writeAction",
+          "bandAChannelsAction", "bandBChannelsAction", "companyNameAction", "amendPasswordAction",
+          "quitAction", "newButton", "openButton", "saveButton", "readButton", "writeButton",
+          "companyNameButton", "passwordButton"}) {
         if (f.findChild<QAction*>(name)->isEnabled()) on << name;
     }
-    if (f.ComboBox1->isEnabled()) on << "ComboBox1";
-    for (int page = 0; page < f.PageControl1->count(); ++page) {
-        if (f.PageControl1->widget(page)->isEnabled()) on << QString("page%1").arg(page);
+    if (f.portList->isEnabled()) on << "portList";
+    for (int page = 0; page < f.pageTabs->count(); ++page) {
+        if (f.pageTabs->widget(page)->isEnabled()) on << QString("page%1").arg(page);
     }
     return on;
 }
 
-const QStringList kDuringExchange{"N4", "N9", "N11", "N15"};
+const QStringList kDuringExchange{"fileQuitAction", "bandAChannelsAction", "bandBChannelsAction",
+                                  "quitAction"};
 
 // Names the holders in which two models differ, for a readable failure.
 QString differences(const duoband::EditorModel& a, const duoband::EditorModel& b) {
@@ -104,15 +107,15 @@ class TransferDialogsTest : public QObject {
 
     void readFillsTheGridsAndPages() {
         startRadio({"--sample"});
-        duoband::EditorModel& m = windows->Form2->model();
-        const DuringExchange seen = runThroughDialog("N6");
+        duoband::EditorModel& m = windows->mainWindow->model();
+        const DuringExchange seen = runThroughDialog("readAction");
         QCOMPARE(dialogs->lastText(), QString("Read success!"));
-        QCOMPARE(windows->Form5->ProgressBar1->value(), 136);
-        QVERIFY(!windows->Form5->isVisible());
-        QVERIFY(!seen.button1Enabled);
-        QVERIFY(!seen.button2Enabled);
+        QCOMPARE(windows->readDialog->progressBar->value(), 136);
+        QVERIFY(!windows->readDialog->isVisible());
+        QVERIFY(!seen.startEnabled);
+        QVERIFY(!seen.cancelEnabled);
         QCOMPARE(seen.editorEnabled, kDuringExchange);
-        QCOMPARE(enabledCommands(*windows->Form2).size(), 26);
+        QCOMPARE(enabledCommands(*windows->mainWindow).size(), 26);
         const duoband::EditorModel sample = duoband::sim::sampleModel();
         QVERIFY2(m.StringGrid1 == sample.StringGrid1 && m.StringGrid2 == sample.StringGrid2 &&
                      m.k == sample.k,
@@ -124,7 +127,7 @@ class TransferDialogsTest : public QObject {
         QCOMPARE(m.kaiji1, std::string("DUOBAND"));
         QCOMPARE(m.xp[1], std::string("136"));
         // the pages show what was read
-        TForm2& f = *windows->Form2;
+        MainWindow& f = *windows->mainWindow;
         auto* grid = f.findChild<QAbstractItemView*>("StringGrid1");
         QCOMPARE(grid->model()->data(grid->model()->index(6, 12)).toString(), QString("SITE"));
         QCOMPARE(f.findChild<QLineEdit*>("left3")->text(), QString("146.52000"));
@@ -135,12 +138,12 @@ class TransferDialogsTest : public QObject {
 
     void silentRadioLeavesTheModelAlone() {
         startRadio({"--sample", "--silent-at", "0"});
-        const duoband::EditorModel before = windows->Form2->model();
-        runThroughDialog("ToolButton7");
+        const duoband::EditorModel before = windows->mainWindow->model();
+        runThroughDialog("readButton");
         QCOMPARE(dialogs->lastText(), QString("Read Error!"));
-        QCOMPARE(windows->Form5->ProgressBar1->value(), 0);
-        QVERIFY(windows->Form2->model() == before);
-        QVERIFY(windows->Form5->Button1->isEnabled());
+        QCOMPARE(windows->readDialog->progressBar->value(), 0);
+        QVERIFY(windows->mainWindow->model() == before);
+        QVERIFY(windows->readDialog->startButton->isEnabled());
     }
 
     // Writing the sample configuration to a radio never programmed leaves it
@@ -149,11 +152,11 @@ class TransferDialogsTest : public QObject {
         QTemporaryDir dir;
         const QString memory = dir.filePath("memory.bin");
         startRadio({"--save-memory", memory.toStdString()});
-        windows->Form2->model() = duoband::sim::sampleModel();
-        const DuringExchange seen = runThroughDialog("N7");
+        windows->mainWindow->model() = duoband::sim::sampleModel();
+        const DuringExchange seen = runThroughDialog("writeAction");
         QCOMPARE(dialogs->lastText(), QString("Write success!"));
-        QCOMPARE(windows->Form6->ProgressBar1->value(), 136);
-        QVERIFY(!seen.button1Enabled);
+        QCOMPARE(windows->writeDialog->progressBar->value(), 136);
+        QVERIFY(!seen.startEnabled);
         const auto expected = duoband::sim::sampleMemory();
         const auto written = fileBytes(memory);
         QCOMPARE(written.size(), expected.size());
@@ -164,10 +167,10 @@ class TransferDialogsTest : public QObject {
     // is sent, with a message that names it.
     void unencodableConfigurationIsNotWritten() {
         startRadio({});
-        windows->Form2->model().StringGrid2.cell(1, 7) = "14x.000";
-        runThroughDialog("N7");
+        windows->mainWindow->model().StringGrid2.cell(1, 7) = "14x.000";
+        runThroughDialog("writeAction");
         QCOMPARE(dialogs->lastKind(), QString("error"));
-        QCOMPARE(windows->Form6->ProgressBar1->value(), 0);
+        QCOMPARE(windows->writeDialog->progressBar->value(), 0);
     }
 
     // A page's own exchange waits in a nested event loop with the editor
@@ -175,16 +178,17 @@ class TransferDialogsTest : public QObject {
     // model, the port or the files under the exchange; all come back after.
     void commandsWaitWhileAPageExchangeRuns() {
         startRadio({"--sample"});
-        TForm2& f = *windows->Form2;
+        MainWindow& f = *windows->mainWindow;
         f.show();
-        f.PageControl1->setCurrentIndex(6);
+        f.pageTabs->setCurrentIndex(6);
         const QStringList before = enabledCommands(f);
         QCOMPARE(before.size(), 26);
         QStringList during;
         QTimer::singleShot(200, &f, [&f, &during] {
             during = enabledCommands(f);
             // Each answers through the dialog seam at once if it runs.
-            for (const char* command : {"N1", "N2", "N3", "ToolButton1", "ToolButton3"}) {
+            for (const char* command :
+                 {"newAction", "openAction", "saveAction", "newButton", "openButton"}) {
                 f.findChild<QAction*>(command)->trigger();
             }
         });
@@ -198,7 +202,7 @@ class TransferDialogsTest : public QObject {
 
     void noPortFailsInTheDialog() {
         windows = std::make_unique<Windows>(DataFolder(data->dir()), PortOptions{{}, false});
-        runThroughDialog("N6");
+        runThroughDialog("readAction");
         QCOMPARE(dialogs->lastText(), QString("Read Error!"));
     }
 
@@ -211,11 +215,11 @@ class TransferDialogsTest : public QObject {
         QTimer::singleShot(900, [] { QCoreApplication::exit(0); });
         QElapsedTimer clock;
         clock.start();
-        runThroughDialog("N6");
+        runThroughDialog("readAction");
         QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(dialogs->lastText(), QString("Read Error!"));
-        QVERIFY(windows->Form2->pump().abandoned());
-        const int progress = windows->Form5->ProgressBar1->value();
+        QVERIFY(windows->mainWindow->pump().abandoned());
+        const int progress = windows->readDialog->progressBar->value();
         QVERIFY(progress > 0 && progress < 136);
         windows.reset();  // closes the port after the last bytes went out
         QCOMPARE(logLinesStartingWith(log, "EXIT", 1), 1);
@@ -228,10 +232,10 @@ class TransferDialogsTest : public QObject {
         QVERIFY2(radio->started(), qPrintable(radio->error()));
         windows =
             std::make_unique<Windows>(DataFolder(data->dir()), PortOptions{{radio->port()}, false});
-        QVERIFY(windows->Form2->portShownOpen());
+        QVERIFY(windows->mainWindow->portShownOpen());
         // Answers arrive at once: deliver them without the 100 ms line-silence
         // gathering, so a whole read takes a few seconds.
-        windows->Form2->Comm1().SetReadIntervalTimeout(0);
+        windows->mainWindow->Comm1().SetReadIntervalTimeout(0);
     }
 
     // Runs a menu or tool bar command that shows a transfer dialog and
@@ -242,15 +246,15 @@ class TransferDialogsTest : public QObject {
             auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
             if (dialog == nullptr) return;
             QTimer::singleShot(700, dialog, [this, dialog, &seen] {
-                seen.editorEnabled = enabledCommands(*windows->Form2);
-                seen.button1Enabled = dialog->Button1->isEnabled();
-                seen.button2Enabled = dialog->Button2->isEnabled();
+                seen.editorEnabled = enabledCommands(*windows->mainWindow);
+                seen.startEnabled = dialog->startButton->isEnabled();
+                seen.cancelEnabled = dialog->cancelButton->isEnabled();
                 dialog->close();  // refused while running
                 seen.closedMidway = !dialog->isVisible();
             });
-            QTest::mouseClick(dialog->Button1, Qt::LeftButton);
+            QTest::mouseClick(dialog->startButton, Qt::LeftButton);
         });
-        windows->Form2->findChild<QAction*>(command)->trigger();
+        windows->mainWindow->findChild<QAction*>(command)->trigger();
         return seen;
     }
 

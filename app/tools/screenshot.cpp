@@ -39,9 +39,9 @@ bool save(QWidget* widget, const QString& path) {
 }
 
 // Selects cell (col, row) of the grid on `page` as a click would.
-void selectCell(TForm2& editor, int page, int col, int row) {
-    editor.PageControl1->setCurrentIndex(page);
-    auto* grid = editor.PageControl1->currentWidget()->findChild<QAbstractItemView*>();
+void selectCell(MainWindow& editor, int page, int col, int row) {
+    editor.pageTabs->setCurrentIndex(page);
+    auto* grid = editor.pageTabs->currentWidget()->findChild<QAbstractItemView*>();
     grid->setFocus();
     grid->setCurrentIndex(grid->model()->index(row - 1, col));
 }
@@ -49,27 +49,29 @@ void selectCell(TForm2& editor, int page, int col, int row) {
 // Every page of the editor, then the dialogs; the Read dialog is grabbed
 // while its read runs.
 bool saveEvery(Windows& windows, const QString& dir) {
-    TForm2& editor = *windows.Form2;
+    MainWindow& editor = *windows.mainWindow;
     bool ok = true;
-    for (int page = 0; page < editor.PageControl1->count(); ++page) {
-        editor.PageControl1->setCurrentIndex(page);
+    for (int page = 0; page < editor.pageTabs->count(); ++page) {
+        editor.pageTabs->setCurrentIndex(page);
         ok = save(&editor, QString("%1/page-%2.png").arg(dir).arg(page)) && ok;
     }
     selectCell(editor, 0, 1, 3);
     ok = save(&editor, dir + "/grid-entry.png") && ok;
     selectCell(editor, 2, 2, 1);
     ok = save(&editor, dir + "/grid-choice.png") && ok;
-    for (auto [dialog, name] : {std::pair<QDialog*, const char*>{windows.Form3, "form3"},
-                                {windows.Form4, "form4"},
-                                {windows.Form6, "form6"}}) {
+    for (auto [dialog, name] :
+         {std::pair<QDialog*, const char*>{windows.passwordDialog, "password-dialog"},
+          {windows.companyNameDialog, "company-name-dialog"},
+          {windows.writeDialog, "write-dialog"}}) {
         dialog->show();
         ok = save(dialog, QString("%1/%2.png").arg(dir, name)) && ok;
         dialog->hide();
     }
-    windows.Form5->show();
-    QTimer::singleShot(1500, windows.Form5,
-                       [&] { ok = save(windows.Form5, dir + "/form5-reading.png") && ok; });
-    windows.Form5->Button1Click();
+    windows.readDialog->show();
+    QTimer::singleShot(1500, windows.readDialog, [&] {
+        ok = save(windows.readDialog, dir + "/read-dialog-reading.png") && ok;
+    });
+    windows.readDialog->startTransfer();
     return ok;
 }
 
@@ -94,11 +96,11 @@ int main(int argc, char** argv) {
     const QString loginPath =
         every ? QString::fromLocal8Bit(argv[2]) + "/login.png" : QString::fromLocal8Bit(argv[2]);
     if (argc == 3) {
-        windows.Form1->show();
-        windows.Form1->grab().save(loginPath);
-        windows.Form1->hide();
+        windows.loginWindow->show();
+        windows.loginWindow->grab().save(loginPath);
+        windows.loginWindow->hide();
     }
-    TForm2& editor = *windows.Form2;
+    MainWindow& editor = *windows.mainWindow;
     editor.Comm1().SetReadIntervalTimeout(0);
     editor.setWindowTitle("Quorral Radio Works");
     editor.show();

@@ -9,7 +9,7 @@
 class PageHost {
   public:
     virtual ~PageHost() = default;
-    // Status panel 0 equals "COM Port:" followed by the text of ComboBox1.
+    // Status panel 0 equals "COM Port:" followed by the selected port.
     virtual bool portShownOpen() const = 0;
     // The exchange through Comm1, waiting with the window's message pump.
     virtual duoband::ProgrammingExchange& exchange() = 0;
