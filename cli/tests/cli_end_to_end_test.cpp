@@ -138,7 +138,7 @@ TEST(CliEndToEnd, FailedExchangesExitWithOne) {
 TEST(CliEndToEnd, PartialTransfersThroughSettingsFiles) {
     TempFile file("partial.bc"), out("partial_out.bc"), memory("partial.bin");
     EditorModel model;
-    model.k[11] = "00CF8500010C8E00FFFFFFFFFFFFFFFF00";
+    model.blocks[Block::Limits] = "00CF8500010C8E00FFFFFFFFFFFFFFFF00";
     ASSERT_TRUE(saveSettingsFile(model, file.path()).ok());
     Radio sample({"--sample", "--save-memory", memory.path()});
     const Ran boot =
@@ -147,8 +147,9 @@ TEST(CliEndToEnd, PartialTransfersThroughSettingsFiles) {
     EXPECT_EQ(boot.out, "Read Success!\n");
     EditorModel back;
     ASSERT_TRUE(openSettingsFile(out.path(), back).ok());
-    EXPECT_EQ(back.kaiji1, "DUOBAND");
-    EXPECT_EQ(back.k[11], model.k[11]) << "the rest of the file is kept";
+    EXPECT_EQ(back.bootMessage[0], "DUOBAND");
+    EXPECT_EQ(back.blocks[Block::Limits], model.blocks[Block::Limits])
+        << "the rest of the file is kept";
 
     const Ran limits = cli({"write-limits", "--port", sample.port(), "--in", out.path()});
     EXPECT_EQ(limits.status, 0) << limits.err;
@@ -156,7 +157,8 @@ TEST(CliEndToEnd, PartialTransfersThroughSettingsFiles) {
     std::string error;
     const auto written = sim::loadMemory(memory.path(), error);
     ASSERT_TRUE(written) << error;
-    EXPECT_EQ(toHex(std::span<const std::uint8_t>(written->data() + 0x02E0, 17)), model.k[11]);
+    EXPECT_EQ(toHex(std::span<const std::uint8_t>(written->data() + 0x02E0, 17)),
+              model.blocks[Block::Limits]);
 }
 
 }  // namespace

@@ -107,7 +107,7 @@ std::vector<std::string> linesOf(const std::string& text) {
 
 TEST(CliShow, ChannelsInAlignedColumnsThenThePages) {
     EditorModel model = sampleAsRead();
-    model.StringGrid2.cell(12, 3) = "\xC4XE";  // a Latin-1 byte in a name
+    model.channels(Band::B).cell(Column::Name, 3) = "\xC4XE";  // a Latin-1 byte in a name
     TempFile file("show.bc");
     ASSERT_TRUE(saveSettingsFile(model, file.path()).ok());
     const Ran r = runCli({"show", file.path()});

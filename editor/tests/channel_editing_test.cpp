@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "duoband/option_lists.h"
+#include "duoband/settings_table.h"
 
 namespace duoband {
 namespace {
@@ -15,25 +17,34 @@ constexpr int kRow = 7;
 
 struct Entry {
     ChannelEntry entry;
-    int column;
-    std::vector<int> dependents;
-    std::vector<int> untouched;  // the other frequency's columns
-    std::vector<std::pair<int, std::string_view>> defaults;
+    Column column;
+    std::vector<Column> dependents;
+    std::vector<Column> untouched;  // the other frequency's columns
+    std::vector<std::pair<Column, std::string_view>> defaults;
     std::string_view rangeMessage;
 };
 
-const Entry kReceive{ChannelEntry::ReceiveFrequency,
-                     1,
-                     {2, 3, 8, 9, 10, 11, 12},
-                     {4, 5, 6, 7},
-                     {{2, "0FF"}, {3, "OFF"}, {8, "High"}, {9, "Wide"}, {10, "OFF"}, {11, "OFF"}},
-                     kReceiveRangeMessage};
-const Entry kTransmit{ChannelEntry::TransmitFrequency,
-                      4,
-                      {5, 6, 7},
-                      {1, 2, 3, 8, 9, 10, 11, 12},
-                      {{5, "0FF"}, {6, "OFF"}, {7, "OFF"}},
-                      kTransmitRangeMessage};
+const Entry kReceive{
+    ChannelEntry::ReceiveFrequency,
+    Column::RxFrequency,
+    {Column::RxTone, Column::RxMode, Column::Power, Column::Bandwidth, Column::Compandor,
+     Column::Scrambler, Column::Name},
+    {Column::TxFrequency, Column::TxTone, Column::LaunchSignalling, Column::EndSignalling},
+    {{Column::RxTone, "0FF"},
+     {Column::RxMode, "OFF"},
+     {Column::Power, "High"},
+     {Column::Bandwidth, "Wide"},
+     {Column::Compandor, "OFF"},
+     {Column::Scrambler, "OFF"}},
+    kReceiveRangeMessage};
+const Entry kTransmit{
+    ChannelEntry::TransmitFrequency,
+    Column::TxFrequency,
+    {Column::TxTone, Column::LaunchSignalling, Column::EndSignalling},
+    {Column::RxFrequency, Column::RxTone, Column::RxMode, Column::Power, Column::Bandwidth,
+     Column::Compandor, Column::Scrambler, Column::Name},
+    {{Column::TxTone, "0FF"}, {Column::LaunchSignalling, "OFF"}, {Column::EndSignalling, "OFF"}},
+    kTransmitRangeMessage};
 
 // Every combination of band and frequency entry.
 struct Case {
@@ -45,7 +56,7 @@ const std::vector<Case> kAllEntries{
 
 std::string label(const Case& c) {
     return std::string(c.band == Band::A ? "band A " : "band B ") +
-           (c.entry->column == 1 ? "receive" : "transmit");
+           (c.entry->column == Column::RxFrequency ? "receive" : "transmit");
 }
 
 Band otherBand(Band b) {
@@ -57,7 +68,7 @@ EditorModel modelWithFilledRow() {
     EditorModel m;
     for (Band band : kBands) {
         for (int col = 1; col <= 12; ++col)
-            m.table(band).cell(col, kRow) = "x" + std::to_string(col);
+            m.channels(band).cell(columnAt(col), kRow) = "x" + std::to_string(col);
     }
     return m;
 }
@@ -91,7 +102,7 @@ TEST(ChannelFrequency, AcceptedTextsAreNormalisedAndSnapped) {
             EXPECT_EQ(r.outcome, FrequencyOutcome::Written);
             EXPECT_EQ(r.message, "");
             EXPECT_EQ(r.entry, EntryAfterCommit::Hide);
-            EXPECT_EQ(m.table(c.band).cell(c.entry->column, kRow), cell);
+            EXPECT_EQ(m.channels(c.band).cell(c.entry->column, kRow), cell);
         }
     }
 }
@@ -103,18 +114,18 @@ TEST(ChannelFrequency, NewFrequencyWritesTheDefaultsAndNothingElse) {
         const EditorModel before = m;
         const FrequencyCommit r = commit(m, c, "145.5");
         ASSERT_EQ(r.outcome, FrequencyOutcome::Written);
-        std::vector<int> expectedChanged{c.entry->column};
+        std::vector<Column> expectedChanged{c.entry->column};
         for (const auto& [col, text] : c.entry->defaults) {
-            EXPECT_EQ(m.table(c.band).cell(col, kRow), text);
+            EXPECT_EQ(m.channels(c.band).cell(col, kRow), text);
             expectedChanged.push_back(col);
         }
         std::ranges::sort(expectedChanged);
         EXPECT_EQ(r.changedColumns, expectedChanged);
-        for (int col : c.entry->untouched) {
-            EXPECT_EQ(m.table(c.band).cell(col, kRow), before.table(c.band).cell(col, kRow));
+        for (Column col : c.entry->untouched) {
+            EXPECT_EQ(m.channels(c.band).cell(col, kRow), before.channels(c.band).cell(col, kRow));
         }
-        EXPECT_EQ(m.table(c.band).cell(12, kRow), "x12");  // the name survives
-        EXPECT_EQ(m.table(otherBand(c.band)), before.table(otherBand(c.band)));
+        EXPECT_EQ(m.channels(c.band).cell(Column::Name, kRow), "x12");  // the name survives
+        EXPECT_EQ(m.channels(otherBand(c.band)), before.channels(otherBand(c.band)));
     }
 }
 
@@ -123,7 +134,7 @@ TEST(ChannelFrequency, SameTextWritesNothing) {
         for (std::string_view typed : {"145.5", "145.50000", "0145.5"}) {
             SCOPED_TRACE(label(c) + " " + std::string(typed));
             EditorModel m = modelWithFilledRow();
-            m.table(c.band).cell(c.entry->column, kRow) = "145.50000";
+            m.channels(c.band).cell(c.entry->column, kRow) = "145.50000";
             const EditorModel before = m;
             const FrequencyCommit r = commit(m, c, typed);
             EXPECT_EQ(r.outcome, FrequencyOutcome::Unchanged);
@@ -146,12 +157,14 @@ TEST(ChannelFrequency, OutOfRangeShowsTheBandsMessageAndClears) {
             EXPECT_EQ(r.outcome, FrequencyOutcome::Refused);
             EXPECT_EQ(r.message, rangeMessage(c));
             // Only band B's receive entry keeps the typed text after the message.
-            const bool keeps = c.band == Band::B && c.entry->column == 1;
+            const bool keeps = c.band == Band::B && c.entry->column == Column::RxFrequency;
             EXPECT_EQ(r.entry, keeps ? EntryAfterCommit::KeepText : EntryAfterCommit::Hide);
-            EXPECT_EQ(m.table(c.band).cell(c.entry->column, kRow), "");
-            for (int col : c.entry->dependents) EXPECT_EQ(m.table(c.band).cell(col, kRow), "");
-            for (int col : c.entry->untouched) {
-                EXPECT_EQ(m.table(c.band).cell(col, kRow), before.table(c.band).cell(col, kRow));
+            EXPECT_EQ(m.channels(c.band).cell(c.entry->column, kRow), "");
+            for (Column col : c.entry->dependents)
+                EXPECT_EQ(m.channels(c.band).cell(col, kRow), "");
+            for (Column col : c.entry->untouched) {
+                EXPECT_EQ(m.channels(c.band).cell(col, kRow),
+                          before.channels(c.band).cell(col, kRow));
             }
         }
     }
@@ -160,7 +173,8 @@ TEST(ChannelFrequency, OutOfRangeShowsTheBandsMessageAndClears) {
 TEST(ChannelFrequency, MessageTextsAreExact) {
     EditorModel m;
     auto message = [&](Band band, ChannelEntry entry) {
-        const int col = entry == ChannelEntry::ReceiveFrequency ? 1 : 4;
+        const Column col =
+            entry == ChannelEntry::ReceiveFrequency ? Column::RxFrequency : Column::TxFrequency;
         return commitChannelFrequency(m, band, {col, 1}, entry, "300").message;
     };
     EXPECT_EQ(message(Band::A, ChannelEntry::ReceiveFrequency),
@@ -197,13 +211,13 @@ TEST(ChannelFrequency, EmptyEntryClearsTheCellAndItsDependents) {
         EXPECT_EQ(r.outcome, FrequencyOutcome::Cleared);
         EXPECT_EQ(r.message, "");
         EXPECT_EQ(r.entry, EntryAfterCommit::KeepText);
-        std::vector<int> cleared{c.entry->column};
+        std::vector<Column> cleared{c.entry->column};
         cleared.insert(cleared.end(), c.entry->dependents.begin(), c.entry->dependents.end());
         std::ranges::sort(cleared);
         EXPECT_EQ(r.changedColumns, cleared);
-        for (int col : cleared) EXPECT_EQ(m.table(c.band).cell(col, kRow), "");
-        for (int col : c.entry->untouched) {
-            EXPECT_EQ(m.table(c.band).cell(col, kRow), before.table(c.band).cell(col, kRow));
+        for (Column col : cleared) EXPECT_EQ(m.channels(c.band).cell(col, kRow), "");
+        for (Column col : c.entry->untouched) {
+            EXPECT_EQ(m.channels(c.band).cell(col, kRow), before.channels(c.band).cell(col, kRow));
         }
     }
 }
@@ -212,8 +226,8 @@ TEST(ChannelFrequency, PointerOutsideTheChannelsDoesNothing) {
     for (int row : {0, -1, 129}) {
         EditorModel m;
         const EditorModel before = m;
-        const FrequencyCommit r =
-            commitChannelFrequency(m, Band::A, {1, row}, ChannelEntry::ReceiveFrequency, "145.5");
+        const FrequencyCommit r = commitChannelFrequency(m, Band::A, {Column::RxFrequency, row},
+                                                         ChannelEntry::ReceiveFrequency, "145.5");
         EXPECT_EQ(r.outcome, FrequencyOutcome::NoCell);
         EXPECT_EQ(m, before);
     }
@@ -221,39 +235,48 @@ TEST(ChannelFrequency, PointerOutsideTheChannelsDoesNothing) {
 
 TEST(ChannelCellSelection, EachColumnOpensItsEditorOnlyWhenItsConditionHolds) {
     struct Expect {
-        int column;
-        int control;
+        Column column;
         CellEditorKind kind;
-        int condition;
+        std::optional<Column> condition;
     };
     using K = CellEditorKind;
+    constexpr auto rx = Column::RxFrequency;
+    constexpr auto tx = Column::TxFrequency;
     const std::vector<Expect> table{
-        {1, 1, K::FrequencyEntry, 0}, {2, 2, K::Choice, 1},   {3, 3, K::Choice, 1},
-        {4, 5, K::FrequencyEntry, 0}, {5, 6, K::Choice, 4},   {6, 7, K::Choice, 4},
-        {7, 8, K::Choice, 4},         {8, 9, K::Choice, 1},   {9, 10, K::Choice, 1},
-        {10, 11, K::Choice, 1},       {11, 12, K::Choice, 1}, {12, 13, K::NameEntry, 1},
+        {Column::RxFrequency, K::FrequencyEntry, std::nullopt},
+        {Column::RxTone, K::Choice, rx},
+        {Column::RxMode, K::Choice, rx},
+        {Column::TxFrequency, K::FrequencyEntry, std::nullopt},
+        {Column::TxTone, K::Choice, tx},
+        {Column::LaunchSignalling, K::Choice, tx},
+        {Column::EndSignalling, K::Choice, tx},
+        {Column::Power, K::Choice, rx},
+        {Column::Bandwidth, K::Choice, rx},
+        {Column::Compandor, K::Choice, rx},
+        {Column::Scrambler, K::Choice, rx},
+        {Column::Name, K::NameEntry, rx},
     };
     for (Band band : kBands) {
         for (const Expect& e : table) {
-            SCOPED_TRACE("column " + std::to_string(e.column));
+            SCOPED_TRACE(std::string(columnTitle(e.column)));
             EditorModel m;
             CellPointer pointer;
             const CellOpening closed = selectChannelCell(m, band, pointer, e.column, kRow);
             EXPECT_EQ(pointer, (CellPointer{e.column, kRow}));
             EXPECT_TRUE(closed.hideEditors);
-            EXPECT_EQ(closed.editor == nullptr, e.condition != 0);
+            EXPECT_EQ(closed.editor == nullptr, e.condition.has_value());
 
-            m.table(band).cell(1, kRow) = "145.50000";
-            m.table(band).cell(4, kRow) = "146.00000";
-            m.table(band).cell(12, kRow) = "NAME";
+            m.channels(band).cell(Column::RxFrequency, kRow) = "145.50000";
+            m.channels(band).cell(Column::TxFrequency, kRow) = "146.00000";
+            m.channels(band).cell(Column::Name, kRow) = "NAME";
             const CellOpening open = selectChannelCell(m, band, pointer, e.column, kRow);
             ASSERT_NE(open.editor, nullptr);
-            EXPECT_EQ(open.editor->control, e.control);
+            EXPECT_EQ(open.editor->column, e.column);
             EXPECT_EQ(open.editor->kind, e.kind);
             EXPECT_EQ(open.editor->openOnlyWhen, e.condition);
             EXPECT_EQ(open.entry, 0);
             if (e.kind != K::Choice) {
-                EXPECT_EQ(open.text, m.table(band).cell(e.column, kRow));
+                EXPECT_EQ(open.text, m.channels(band).cell(e.column, kRow));
             }
         }
     }
@@ -261,58 +284,63 @@ TEST(ChannelCellSelection, EachColumnOpensItsEditorOnlyWhenItsConditionHolds) {
 
 TEST(ChannelCellSelection, TransmitFrequencyAloneOpensOnlyItsOwnColumns) {
     EditorModel m;
-    m.StringGrid2.cell(4, kRow) = "146.00000";
+    m.channels(Band::B).cell(Column::TxFrequency, kRow) = "146.00000";
     CellPointer pointer;
     for (int col = 1; col <= 12; ++col) {
-        const bool opens = selectChannelCell(m, Band::B, pointer, col, kRow).editor != nullptr;
-        EXPECT_EQ(opens, col == 1 || (col >= 4 && col <= 7)) << "column " << col;
+        const bool opens =
+            selectChannelCell(m, Band::B, pointer, columnAt(col), kRow).editor != nullptr;
+        // the receive frequency, and the transmit frequency with its tone and signalling
+        EXPECT_EQ(opens, col == columnIndex(Column::RxFrequency) ||
+                             (col >= columnIndex(Column::TxFrequency) &&
+                              col <= columnIndex(Column::EndSignalling)))
+            << "column " << col;
     }
 }
 
 TEST(ChannelCellSelection, ChannelNumberColumnKeepsTheEditors) {
     EditorModel m;
-    CellPointer pointer{3, 3};
-    const CellOpening r = selectChannelCell(m, Band::A, pointer, 0, 5);
+    CellPointer pointer{Column::RxMode, 3};
+    const CellOpening r = selectChannelCell(m, Band::A, pointer, Column::Number, 5);
     EXPECT_FALSE(r.hideEditors);
     EXPECT_EQ(r.editor, nullptr);
-    EXPECT_EQ(pointer, (CellPointer{0, 5}));
+    EXPECT_EQ(pointer, (CellPointer{Column::Number, 5}));
 }
 
 TEST(ChannelCellSelection, ChoiceListsAndEntryLimits) {
-    EXPECT_EQ(channelColumnEditor(2)->entries().size(), 206u);
-    EXPECT_EQ(channelColumnEditor(2)->entries()[0], "OFF");
-    EXPECT_EQ(channelColumnEditor(6)->entries().size(), 18u);
-    EXPECT_EQ(channelColumnEditor(3)->entries()[0], "QT/DQT");
-    EXPECT_EQ(channelColumnEditor(8)->entries()[0], "Low");
-    EXPECT_EQ(channelColumnEditor(9)->entries()[0], "Narrow");
-    EXPECT_EQ(channelColumnEditor(1)->maxLength, 9u);
-    EXPECT_EQ(channelColumnEditor(12)->maxLength, 7u);
-    EXPECT_EQ(channelColumnEditor(0), nullptr);
-    EXPECT_EQ(channelColumnEditor(13), nullptr);
+    EXPECT_EQ(channelColumnEditor(Column::RxTone)->entries().size(), 206u);
+    EXPECT_EQ(channelColumnEditor(Column::RxTone)->entries()[0], "OFF");
+    EXPECT_EQ(channelColumnEditor(Column::LaunchSignalling)->entries().size(), 18u);
+    EXPECT_EQ(channelColumnEditor(Column::RxMode)->entries()[0], "QT/DQT");
+    EXPECT_EQ(channelColumnEditor(Column::Power)->entries()[0], "Low");
+    EXPECT_EQ(channelColumnEditor(Column::Bandwidth)->entries()[0], "Narrow");
+    EXPECT_EQ(channelColumnEditor(Column::RxFrequency)->maxLength, 9u);
+    EXPECT_EQ(channelColumnEditor(Column::Name)->maxLength, 7u);
+    EXPECT_EQ(channelColumnEditor(Column::Number), nullptr);
+    EXPECT_EQ(channelColumnEditor(columnAt(kColumnCount)), nullptr);
 }
 
 TEST(ChannelChoice, PickLandsInThePointersCellOnly) {
     struct Pick {
-        int column;
+        Column column;
         int entry;
         std::string_view text;
     };
-    const std::vector<Pick> picks{{2, 9, "88.5HZ"},
-                                  {2, 40, "D023N"},
-                                  {5, 205, "D754I"},
-                                  {3, 1, "QT/DQT+Signaling"},
-                                  {6, 17, "Identity Code"},
-                                  {7, 0, "OFF"},
-                                  {8, 1, "High"},
-                                  {9, 0, "Narrow"},
-                                  {10, 1, "ON"},
-                                  {11, 1, "ON"}};
+    const std::vector<Pick> picks{{Column::RxTone, 9, "88.5HZ"},
+                                  {Column::RxTone, 40, "D023N"},
+                                  {Column::TxTone, 205, "D754I"},
+                                  {Column::RxMode, 1, "QT/DQT+Signaling"},
+                                  {Column::LaunchSignalling, 17, "Identity Code"},
+                                  {Column::EndSignalling, 0, "OFF"},
+                                  {Column::Power, 1, "High"},
+                                  {Column::Bandwidth, 0, "Narrow"},
+                                  {Column::Compandor, 1, "ON"},
+                                  {Column::Scrambler, 1, "ON"}};
     for (Band band : kBands) {
         for (const Pick& p : picks) {
-            SCOPED_TRACE("column " + std::to_string(p.column));
+            SCOPED_TRACE(std::string(columnTitle(p.column)));
             EditorModel m = modelWithFilledRow();
             EditorModel expected = m;
-            expected.table(band).cell(p.column, kRow) = std::string(p.text);
+            expected.channels(band).cell(p.column, kRow) = std::string(p.text);
             EXPECT_TRUE(commitChannelChoice(m, band, {p.column, kRow}, p.entry));
             EXPECT_EQ(m, expected);
         }
@@ -322,11 +350,12 @@ TEST(ChannelChoice, PickLandsInThePointersCellOnly) {
 TEST(ChannelChoice, RefusesWhatIsNoPick) {
     EditorModel m = modelWithFilledRow();
     const EditorModel before = m;
-    EXPECT_FALSE(commitChannelChoice(m, Band::A, {2, kRow}, 206));
-    EXPECT_FALSE(commitChannelChoice(m, Band::A, {2, kRow}, -1));
-    EXPECT_FALSE(commitChannelChoice(m, Band::A, {1, kRow}, 0));   // an entry column
-    EXPECT_FALSE(commitChannelChoice(m, Band::A, {12, kRow}, 0));  // the name
-    EXPECT_FALSE(commitChannelChoice(m, Band::A, {2, 0}, 0));      // the title row
+    EXPECT_FALSE(commitChannelChoice(m, Band::A, {Column::RxTone, kRow}, 206));
+    EXPECT_FALSE(commitChannelChoice(m, Band::A, {Column::RxTone, kRow}, -1));
+    EXPECT_FALSE(
+        commitChannelChoice(m, Band::A, {Column::RxFrequency, kRow}, 0));    // an entry column
+    EXPECT_FALSE(commitChannelChoice(m, Band::A, {Column::Name, kRow}, 0));  // the name
+    EXPECT_FALSE(commitChannelChoice(m, Band::A, {Column::RxTone, 0}, 0));   // the title row
     EXPECT_EQ(m, before);
 }
 
@@ -337,8 +366,8 @@ TEST(ChannelName, CommitWritesTheTextAlsoWhenEmpty) {
         for (const auto& [typed, stored] : cases) {
             EditorModel m = modelWithFilledRow();
             EditorModel expected = m;
-            expected.table(band).cell(12, kRow) = std::string(stored);
-            EXPECT_TRUE(commitChannelName(m, band, {12, kRow}, typed));
+            expected.channels(band).cell(Column::Name, kRow) = std::string(stored);
+            EXPECT_TRUE(commitChannelName(m, band, {Column::Name, kRow}, typed));
             EXPECT_EQ(m, expected) << typed;
         }
     }

@@ -14,10 +14,16 @@ namespace {
 
 // Block fields filled with a pattern that no handler writes, so that any
 // character written outside a slice shows.
+std::vector<Block> allBlocks() {
+    std::vector<Block> blocks;
+    for (int i = 0; i < kBlockCount; ++i) blocks.push_back(static_cast<Block>(i));
+    return blocks;
+}
+
 EditorModel patternedModel() {
     EditorModel m;
-    for (int n = 1; n <= 15; ++n) {
-        for (char& c : m.k[n]) c = '5';
+    for (Block b : allBlocks()) {
+        for (char& c : m.blocks[b]) c = '5';
     }
     return m;
 }
@@ -27,15 +33,22 @@ HexText withSlice(HexText field, int first, std::string_view code) {
     return field.replace(static_cast<std::size_t>(first - 1), code.size(), code);
 }
 
-SettingsControl control(std::string_view name) {
-    const auto c = settingsControlNamed(name);
-    EXPECT_TRUE(c.has_value()) << name;
-    return c.value_or(SettingsControl{});
+// The setting `n` rows after `first` in the table (DTMF group n, limit n...).
+SettingRef nth(SettingId first, int n) {
+    return {static_cast<SettingId>(static_cast<int>(first) + n)};
+}
+
+std::string nameOf(SettingRef ref) {
+    return settingObjectName(ref);
+}
+
+std::string_view blockName(Block b) {
+    return blockFieldSetting(b).caption;
 }
 
 // Block fields compared one by one first, so that a failure names the field.
 void expectSameModel(const EditorModel& m, const EditorModel& expected) {
-    for (int n = 1; n <= 15; ++n) EXPECT_EQ(m.k[n], expected.k[n]) << "k" << n;
+    for (Block b : allBlocks()) EXPECT_EQ(m.blocks[b], expected.blocks[b]) << blockName(b);
     EXPECT_TRUE(m == expected);
 }
 
@@ -46,64 +59,76 @@ int entryOf(OptionList list, std::string_view text) {
     return -1;
 }
 
-// Band controls by their number; the table holds band A's fields (1, 2) and
-// is run for band B with 3, 4.
-std::string bandName(Band band, int number) {
-    return (band == Band::A ? "left" : "right") + std::to_string(number);
+// The block field holding half 0 (settings) or 1 (extra) of a band's block;
+// the table below is run for both bands.
+Block bandField(Band band, int half) {
+    return regionBlocks(Region::BandSettings, band)[static_cast<std::size_t>(half)];
 }
 
-int bandField(Band band, int half) {
-    return bandBlockFields(band)[static_cast<std::size_t>(half)];
+// The block field and the first character (counted from 1) of a setting's
+// slice.
+struct FieldSlice {
+    Block block;
+    int first;
+};
+FieldSlice fieldSliceOf(SettingRef ref) {
+    const RegionSlice slice = setting(ref.id).slice;
+    int offset = slice.offset;
+    for (Block b : regionBlocks(slice.region, ref.band)) {
+        if (offset < blockExtent(b).bytes) return {b, 2 * offset + 1};
+        offset -= blockExtent(b).bytes;
+    }
+    ADD_FAILURE() << nameOf(ref) << " lies in no block field";
+    return {Block::General, 1};
 }
 
 TEST(BandPagePick, EachPickWritesOnlyItsCharacters) {
     struct Pick {
-        int number;
+        SettingId id;
         std::string_view entry;  // the entry's text
-        int half;                // 0: k1/k3, 1: k2/k4
+        int half;                // 0: the band's settings field, 1: its extra field
         int first;               // first character in that field
         std::string_view code;
     };
     const std::vector<Pick> picks{
-        {1, "Frequency Mode", 0, 1, "00"},
-        {1, "Channel Mode", 0, 1, "01"},
-        {2, "1", 0, 3, "00"},
-        {2, "128", 0, 3, "7F"},
-        {4, "D023N", 0, 13, "8023"},
-        {4, "D023I", 0, 13, "C023"},
-        {4, "0FF", 0, 13, "FFFF"},
-        {4, "88.5HZ", 0, 13, "0375"},
-        {4, "250.3HZ", 0, 13, "09C7"},
-        {6, "QT/DQT", 0, 17, "00"},
-        {6, "QT/DQT+ Signaling", 0, 17, "01"},
-        {7, "D754I", 0, 21, "C754"},
-        {7, "67.0HZ", 0, 21, "029E"},
-        {8, "Identity Code", 0, 25, "11"},
-        {5, "Identity Code", 0, 27, "11"},
-        {5, "DTMF3", 0, 27, "03"},
-        {10, "Low", 0, 29, "00"},
-        {10, "High", 0, 29, "01"},
-        {11, "Narrow Band", 0, 31, "00"},
-        {11, "Wide Band", 0, 31, "01"},
-        {12, "ON", 1, 1, "01"},
-        {13, "ON", 1, 3, "01"},
-        {14, "-", 1, 5, "02"},
-        {14, "+", 1, 5, "01"},
-        {16, "6.25K", 1, 15, "0271"},
-        {16, "2.5K", 1, 15, "00FA"},
-        {16, "50K", 1, 15, "1388"},
+        {SettingId::WorkingMode, "Frequency Mode", 0, 1, "00"},
+        {SettingId::WorkingMode, "Channel Mode", 0, 1, "01"},
+        {SettingId::Channel, "1", 0, 3, "00"},
+        {SettingId::Channel, "128", 0, 3, "7F"},
+        {SettingId::RxTone, "D023N", 0, 13, "8023"},
+        {SettingId::RxTone, "D023I", 0, 13, "C023"},
+        {SettingId::RxTone, "0FF", 0, 13, "FFFF"},
+        {SettingId::RxTone, "88.5HZ", 0, 13, "0375"},
+        {SettingId::RxTone, "250.3HZ", 0, 13, "09C7"},
+        {SettingId::RxMode, "QT/DQT", 0, 17, "00"},
+        {SettingId::RxMode, "QT/DQT+ Signaling", 0, 17, "01"},
+        {SettingId::TxTone, "D754I", 0, 21, "C754"},
+        {SettingId::TxTone, "67.0HZ", 0, 21, "029E"},
+        {SettingId::LaunchSignalling, "Identity Code", 0, 25, "11"},
+        {SettingId::EndSignalling, "Identity Code", 0, 27, "11"},
+        {SettingId::EndSignalling, "DTMF3", 0, 27, "03"},
+        {SettingId::Power, "Low", 0, 29, "00"},
+        {SettingId::Power, "High", 0, 29, "01"},
+        {SettingId::Bandwidth, "Narrow Band", 0, 31, "00"},
+        {SettingId::Bandwidth, "Wide Band", 0, 31, "01"},
+        {SettingId::Compandor, "ON", 1, 1, "01"},
+        {SettingId::Scrambler, "ON", 1, 3, "01"},
+        {SettingId::OffsetDirection, "-", 1, 5, "02"},
+        {SettingId::OffsetDirection, "+", 1, 5, "01"},
+        {SettingId::Step, "6.25K", 1, 15, "0271"},
+        {SettingId::Step, "2.5K", 1, 15, "00FA"},
+        {SettingId::Step, "50K", 1, 15, "1388"},
     };
     for (Band band : kBands) {
         for (const Pick& p : picks) {
-            const std::string name = bandName(band, p.number);
-            SCOPED_TRACE(name + " " + std::string(p.entry));
+            const SettingRef c{p.id, band};
+            SCOPED_TRACE(nameOf(c) + " " + std::string(p.entry));
             EditorModel m = patternedModel();
-            const SettingsControl c = control(name);
             const int entry = entryOf(choiceOf(m, c)->entries, p.entry);
             ASSERT_GE(entry, 0);
             EditorModel expected = m;
-            expected.k[bandField(band, p.half)] =
-                withSlice(m.k[bandField(band, p.half)], p.first, p.code);
+            expected.blocks[bandField(band, p.half)] =
+                withSlice(m.blocks[bandField(band, p.half)], p.first, p.code);
             choiceOf(expected, c)->select(entry);
             EXPECT_TRUE(pickChoice(m, c, entry));
             expectSameModel(m, expected);
@@ -114,33 +139,32 @@ TEST(BandPagePick, EachPickWritesOnlyItsCharacters) {
 TEST(BandPagePick, NoPickReachesOffset9OrOffsets25To31) {
     for (Band band : kBands) {
         EditorModel m = patternedModel();
-        const HexText first = m.k[bandField(band, 0)];
-        const HexText second = m.k[bandField(band, 1)];
-        for (int number = 1; number <= 16; ++number) {
-            const auto c = settingsControlNamed(bandName(band, number));
-            if (!c || choiceOf(m, *c) == nullptr) continue;
-            for (int entry = 0; entry < choiceOf(m, *c)->count(); ++entry) {
-                ASSERT_TRUE(pickChoice(m, *c, entry));
+        const HexText first = m.blocks[bandField(band, 0)];
+        const HexText second = m.blocks[bandField(band, 1)];
+        for (const SettingRef& c : settingsOnPage(SettingsPage::BandSetup, band)) {
+            if (choiceOf(m, c) == nullptr) continue;
+            for (int entry = 0; entry < choiceOf(m, c)->count(); ++entry) {
+                ASSERT_TRUE(pickChoice(m, c, entry));
             }
         }
-        EXPECT_EQ(m.k[bandField(band, 0)].size(), 32u);
-        EXPECT_EQ(m.k[bandField(band, 1)].size(), 32u);
-        EXPECT_EQ(m.k[bandField(band, 0)].substr(18, 2), first.substr(18, 2));
-        EXPECT_EQ(m.k[bandField(band, 1)].substr(18), second.substr(18));
+        EXPECT_EQ(m.blocks[bandField(band, 0)].size(), 32u);
+        EXPECT_EQ(m.blocks[bandField(band, 1)].size(), 32u);
+        EXPECT_EQ(m.blocks[bandField(band, 0)].substr(18, 2), first.substr(18, 2));
+        EXPECT_EQ(m.blocks[bandField(band, 1)].substr(18), second.substr(18));
     }
 }
 
 TEST(BandPagePick, RefusesWhatIsNoPick) {
     EditorModel m = patternedModel();
     const EditorModel before = m;
-    EXPECT_FALSE(pickChoice(m, control("left2"), 128));
-    EXPECT_FALSE(pickChoice(m, control("left2"), -1));
-    EXPECT_FALSE(pickChoice(m, control("left3"), 0));  // a text
-    m.k[2] = "00";                                     // a field of the wrong length
+    EXPECT_FALSE(pickChoice(m, {SettingId::Channel, Band::A}, 128));
+    EXPECT_FALSE(pickChoice(m, {SettingId::Channel, Band::A}, -1));
+    EXPECT_FALSE(pickChoice(m, {SettingId::RxFrequency, Band::A}, 0));  // a text
+    m.blocks[Block::BandAExtra] = "00";  // a field of the wrong length
     EditorModel broken = m;
-    EXPECT_FALSE(pickChoice(m, control("left12"), 1));
+    EXPECT_FALSE(pickChoice(m, {SettingId::Compandor, Band::A}, 1));
     expectSameModel(m, broken);  // neither the field nor the selection changed
-    m.k[2] = before.k[2];
+    m.blocks[Block::BandAExtra] = before.blocks[Block::BandAExtra];
     expectSameModel(m, before);
 }
 
@@ -151,16 +175,16 @@ struct TextCase {
     std::string_view shown;  // the control's text afterwards
 };
 
-void runTextCases(const std::vector<std::string>& names, int field, int first,
-                  const std::vector<TextCase>& cases, const std::vector<int>& fieldsOf = {}) {
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        const int k = fieldsOf.empty() ? field : fieldsOf[i];
+void runTextCases(const std::vector<SettingRef>& refs, Block field, int first,
+                  const std::vector<TextCase>& cases, const std::vector<Block>& fieldsOf = {}) {
+    for (std::size_t i = 0; i < refs.size(); ++i) {
+        const Block k = fieldsOf.empty() ? field : fieldsOf[i];
         for (const TextCase& t : cases) {
-            SCOPED_TRACE(names[i] + " '" + std::string(t.typed) + "'");
+            const SettingRef c = refs[i];
+            SCOPED_TRACE(nameOf(c) + " '" + std::string(t.typed) + "'");
             EditorModel m = patternedModel();
-            const SettingsControl c = control(names[i]);
             EditorModel expected = m;
-            if (!t.code.empty()) expected.k[k] = withSlice(m.k[k], first, t.code);
+            if (!t.code.empty()) expected.blocks[k] = withSlice(m.blocks[k], first, t.code);
             *textOf(expected, c) = std::string(t.shown);
             const auto r = commitText(m, c, t.typed);
             ASSERT_TRUE(r.has_value());
@@ -194,15 +218,16 @@ TEST(BandPageText, ReceiveFrequencyIsRangeChecked) {
         {"1.2.3", "", nan, "1.2.3"},
         {"abc", "", nan, "abc"},
     };
-    runTextCases({"left3"}, 1, 5, cases);
-    runTextCases({"right3"}, 3, 5, cases);
+    runTextCases({{SettingId::RxFrequency, Band::A}}, Block::BandASettings, 5, cases);
+    runTextCases({{SettingId::RxFrequency, Band::B}}, Block::BandBSettings, 5, cases);
 }
 
 TEST(BandPageText, MessageIsTheSameOnBothPages) {
     EXPECT_EQ(kBandReceiveRangeMessage, "Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ ");
-    for (std::string_view name : {"left3", "right3"}) {
+    for (Band band : kBands) {
         EditorModel m;
-        EXPECT_EQ(commitText(m, control(name), "1")->message, kBandReceiveRangeMessage);
+        EXPECT_EQ(commitText(m, {SettingId::RxFrequency, band}, "1")->message,
+                  kBandReceiveRangeMessage);
     }
 }
 
@@ -219,15 +244,16 @@ TEST(BandPageText, OffsetHasNoRangeButMustFit) {
         {"-1", "", reach, "-1"},
         {"..", "", kNotANumberMessage, ".."},
     };
-    runTextCases({"left15"}, 2, 7, cases);
-    runTextCases({"right15"}, 4, 7, cases);
+    runTextCases({{SettingId::Offset, Band::A}}, Block::BandAExtra, 7, cases);
+    runTextCases({{SettingId::Offset, Band::B}}, Block::BandBExtra, 7, cases);
 }
 
 TEST(SettingsText, AReportIsNotRepeatedForTheSameText) {
-    for (std::string_view name : {"left3", "right15", "gn3", "xp2"}) {
-        SCOPED_TRACE(name);
+    for (const SettingRef c :
+         {SettingRef{SettingId::RxFrequency, Band::A}, SettingRef{SettingId::Offset, Band::B},
+          SettingRef{SettingId::FmFrequency}, SettingRef{SettingId::LimitVhfHigh}}) {
+        SCOPED_TRACE(nameOf(c));
         EditorModel m = patternedModel();
-        const SettingsControl c = control(name);
         EXPECT_EQ(commitText(m, c, "1.2.3")->message, kNotANumberMessage);
         EXPECT_EQ(commitText(m, c, "1.2.3")->message, "");  // Enter, then focus loss
         EXPECT_EQ(commitText(m, c, "1..2")->message, kNotANumberMessage);
@@ -239,30 +265,38 @@ TEST(SettingsText, AReportIsNotRepeatedForTheSameText) {
 
 TEST(GeneralPage, PicksWriteTheirIndexOrCode) {
     struct Pick {
-        std::string_view name;
+        SettingId id;
         std::string_view entry;
         int first;
         std::string_view code;
     };
     const std::vector<Pick> picks{
-        {"gn1", "B/Under Band", 1, "01"}, {"gn1", "A/upper Band ", 1, "00"},
-        {"gn2", "20", 3, "14"},           {"gn4", "Purple", 9, "03"},
-        {"gn5", "Orange", 11, "01"},      {"gn6", "OFF", 13, "00"},
-        {"gn7", "On", 15, "01"},          {"gn8", "OFF", 17, "00"},
-        {"gn9", "9", 19, "09"},           {"gn10", "ON", 21, "01"},
-        {"gn11", "600", 23, "14"},        {"gn12", "1000HZ", 25, "03E8"},
-        {"gn12", "2100HZ", 25, "0834"},   {"gn13", "50MS", 29, "0032"},
-        {"gn13", "200MS", 29, "00C8"},    {"gn14", "9", 33, "09"},
-        {"gn15", "ON", 35, "01"},
+        {SettingId::MainBand, "B/Under Band", 1, "01"},
+        {SettingId::MainBand, "A/upper Band ", 1, "00"},
+        {SettingId::Volume, "20", 3, "14"},
+        {SettingId::StandbyBacklight, "Purple", 9, "03"},
+        {SettingId::ReceiveBacklight, "Orange", 11, "01"},
+        {SettingId::TransmitBacklight, "OFF", 13, "00"},
+        {SettingId::BacklightMode, "On", 15, "01"},
+        {SettingId::Beep, "OFF", 17, "00"},
+        {SettingId::VibrationRingTime, "9", 19, "09"},
+        {SettingId::BusyChannelLock, "ON", 21, "01"},
+        {SettingId::TimeOverTimer, "600", 23, "14"},
+        {SettingId::ToneBurst, "1000HZ", 25, "03E8"},
+        {SettingId::ToneBurst, "2100HZ", 25, "0834"},
+        {SettingId::DtmfTime, "50MS", 29, "0032"},
+        {SettingId::DtmfTime, "200MS", 29, "00C8"},
+        {SettingId::SquelchLevel, "9", 33, "09"},
+        {SettingId::RepeaterMode, "ON", 35, "01"},
     };
     for (const Pick& p : picks) {
-        SCOPED_TRACE(std::string(p.name) + " " + std::string(p.entry));
+        const SettingRef c{p.id};
+        SCOPED_TRACE(nameOf(c) + " " + std::string(p.entry));
         EditorModel m = patternedModel();
-        const SettingsControl c = control(p.name);
         const int entry = entryOf(choiceOf(m, c)->entries, p.entry);
         ASSERT_GE(entry, 0);
         EditorModel expected = m;
-        expected.k[5] = withSlice(m.k[5], p.first, p.code);
+        expected.blocks[Block::General] = withSlice(m.blocks[Block::General], p.first, p.code);
         choiceOf(expected, c)->select(entry);
         EXPECT_TRUE(pickChoice(m, c, entry));
         expectSameModel(m, expected);
@@ -286,7 +320,7 @@ TEST(GeneralPage, FmFrequencyIsExactAndRangeChecked) {
         {"-100", "FFFF", fm, ""},
         {"1.2.3", "", kNotANumberMessage, "1.2.3"},
     };
-    runTextCases({"gn3"}, 5, 5, cases);
+    runTextCases({{SettingId::FmFrequency}}, Block::General, 5, cases);
 }
 
 TEST(DtmfPage, EncoderRewritesOnlyItsField) {
@@ -299,27 +333,32 @@ TEST(DtmfPage, EncoderRewritesOnlyItsField) {
         {"12a#x89012", "0701020C08090A01", "", "12#8901"},  // pasted: filtered and cut
     };
     for (int g = 1; g <= 8; ++g) {
-        const DigitField f = dtmfGroupField(g);
-        runTextCases({"sy" + std::to_string(g)}, f.blockField, 2 * f.offset + 1, longCases);
+        const SettingRef group = nth(SettingId::DtmfGroup1, g - 1);
+        const FieldSlice f = fieldSliceOf(group);
+        runTextCases({group}, f.block, f.first, longCases);
     }
+    // the native and the master control ID codes share one field
     for (int code = 1; code <= 2; ++code) {
-        runTextCases({"sypz" + std::to_string(code)}, 12, 16 * (code - 1) + 1, longCases);
+        runTextCases({nth(SettingId::NativeIdCode, code - 1)}, Block::NativeAndMasterId,
+                     16 * (code - 1) + 1, longCases);
     }
     const std::vector<TextCase> shortCases{
         {"D", "0100FFFFFFFF", "", "D"},           {"C", "010FFFFFFFFF", "", "C"},
         {"12345", "050102030405", "", "12345"},   {"", "00FFFFFFFFFF", "", ""},
         {"1234567", "050102030405", "", "12345"},
     };
+    // alarm, identity display, revive, remote stun, remote kill, monitor
     for (int code = 3; code <= 8; ++code) {
-        const DigitField f = codeField(code);
-        runTextCases({"sypz" + std::to_string(code)}, f.blockField, 2 * f.offset + 1, shortCases);
+        const SettingRef c = nth(SettingId::NativeIdCode, code - 1);
+        const FieldSlice f = fieldSliceOf(c);
+        runTextCases({c}, f.block, f.first, shortCases);
     }
 }
 
 TEST(DtmfPage, KeyFilterWithItsMessagesAndLimits) {
     using A = KeyAction;
     struct Key {
-        std::string_view name;
+        SettingId id;
         std::size_t length;
         char32_t key;
         A action;
@@ -328,20 +367,30 @@ TEST(DtmfPage, KeyFilterWithItsMessagesAndLimits) {
     const std::string_view group = kDtmfGroupKeyMessage;
     const std::string_view code = kCodeKeyMessage;
     const std::vector<Key> keys{
-        {"sy1", 0, '1', A::Accept, ""},   {"sy8", 6, '#', A::Accept, ""},
-        {"sy1", 0, 'C', A::Accept, ""},   {"sy1", 0, 'D', A::Accept, ""},
-        {"sy1", 0, '*', A::Accept, ""},   {"sy1", 0, 'a', A::Drop, group},
-        {"sy1", 0, 'E', A::Drop, group},  {"sy1", 7, '1', A::Drop, ""},
-        {"sy1", 7, 'x', A::Drop, ""},     {"sy1", 7, 8, A::Accept, ""},
-        {"sy1", 3, 13, A::Commit, ""},    {"sypz1", 6, '1', A::Accept, ""},
-        {"sypz2", 7, '1', A::Drop, ""},   {"sypz1", 0, 'a', A::Drop, code},
-        {"sypz3", 4, '1', A::Accept, ""}, {"sypz3", 5, '1', A::Drop, ""},
-        {"sypz8", 5, 8, A::Accept, ""},   {"sypz8", 0, ' ', A::Drop, code},
+        {SettingId::DtmfGroup1, 0, '1', A::Accept, ""},
+        {SettingId::DtmfGroup8, 6, '#', A::Accept, ""},
+        {SettingId::DtmfGroup1, 0, 'C', A::Accept, ""},
+        {SettingId::DtmfGroup1, 0, 'D', A::Accept, ""},
+        {SettingId::DtmfGroup1, 0, '*', A::Accept, ""},
+        {SettingId::DtmfGroup1, 0, 'a', A::Drop, group},
+        {SettingId::DtmfGroup1, 0, 'E', A::Drop, group},
+        {SettingId::DtmfGroup1, 7, '1', A::Drop, ""},
+        {SettingId::DtmfGroup1, 7, 'x', A::Drop, ""},
+        {SettingId::DtmfGroup1, 7, 8, A::Accept, ""},
+        {SettingId::DtmfGroup1, 3, 13, A::Commit, ""},
+        {SettingId::NativeIdCode, 6, '1', A::Accept, ""},
+        {SettingId::MasterIdCode, 7, '1', A::Drop, ""},
+        {SettingId::NativeIdCode, 0, 'a', A::Drop, code},
+        {SettingId::AlarmCode, 4, '1', A::Accept, ""},
+        {SettingId::AlarmCode, 5, '1', A::Drop, ""},
+        {SettingId::MonitorCode, 5, 8, A::Accept, ""},
+        {SettingId::MonitorCode, 0, ' ', A::Drop, code},
     };
     for (const Key& k : keys) {
-        const SettingsKey r = settingsKey(control(k.name), k.length, k.key);
-        EXPECT_EQ(r.key.action, k.action) << k.name << " " << static_cast<std::uint32_t>(k.key);
-        EXPECT_EQ(r.key.message, k.message) << k.name << " " << static_cast<std::uint32_t>(k.key);
+        const SettingsKey r = settingsKey({k.id}, k.length, k.key);
+        const std::string name = nameOf({k.id});
+        EXPECT_EQ(r.key.action, k.action) << name << " " << static_cast<std::uint32_t>(k.key);
+        EXPECT_EQ(r.key.message, k.message) << name << " " << static_cast<std::uint32_t>(k.key);
         EXPECT_FALSE(r.focusTo.has_value());
     }
     EXPECT_EQ(code,
@@ -351,16 +400,16 @@ TEST(DtmfPage, KeyFilterWithItsMessagesAndLimits) {
 }
 
 TEST(DtmfPage, PasteIsFilteredAndCutToTheLimit) {
-    EXPECT_EQ(filterPastedText(control("sy1"), U"1a2b3 #*D\u4E2D90"), "123#*D9");
-    EXPECT_EQ(filterPastedText(control("sypz3"), U"1234567"), "12345");
-    EXPECT_EQ(filterPastedText(control("sypz2"), U"1234567"), "1234567");
+    EXPECT_EQ(filterPastedText({SettingId::DtmfGroup1}, U"1a2b3 #*D\u4E2D90"), "123#*D9");
+    EXPECT_EQ(filterPastedText({SettingId::AlarmCode}, U"1234567"), "12345");
+    EXPECT_EQ(filterPastedText({SettingId::MasterIdCode}, U"1234567"), "1234567");
 }
 
 TEST(DtmfPage, RemoteStateIsOnlySelected) {
     EditorModel m = patternedModel();
     EditorModel expected = m;
-    expected.sypz9.select(2);
-    EXPECT_TRUE(pickChoice(m, control("sypz9"), 2));
+    expected.remoteState.select(2);
+    EXPECT_TRUE(pickChoice(m, {SettingId::RemoteState}, 2));
     expectSameModel(m, expected);
 }
 
@@ -373,8 +422,8 @@ TEST(BootPage, LinesAreCountedTexts) {
         {"ABCDEFGHIJ", "0741424344454647", "", "ABCDEFG"},  // pasted: cut to 7
         {"A,B", "024142FFFFFFFFFF", "", "AB"},
     };
-    runTextCases({"kaiji1"}, 10, 1, cases);
-    runTextCases({"kaiji2"}, 10, 17, cases);
+    runTextCases({{SettingId::BootMessage1}}, Block::BootMessage, 1, cases);
+    runTextCases({{SettingId::BootMessage2}}, Block::BootMessage, 17, cases);
 }
 
 TEST(BootPage, KeysAndPaste) {
@@ -385,14 +434,14 @@ TEST(BootPage, KeysAndPaste) {
         {{0, '"'}, A::Drop},   {{0, 0xE9}, A::Drop},  {{3, 13}, A::Commit},
     };
     for (const auto& [key, action] : keys) {
-        for (std::string_view name : {"kaiji1", "kaiji2"}) {
-            const SettingsKey r = settingsKey(control(name), key.first, key.second);
+        for (SettingId line : {SettingId::BootMessage1, SettingId::BootMessage2}) {
+            const SettingsKey r = settingsKey({line}, key.first, key.second);
             EXPECT_EQ(r.key.action, action)
-                << name << " " << static_cast<std::uint32_t>(key.second);
+                << nameOf({line}) << " " << static_cast<std::uint32_t>(key.second);
             EXPECT_EQ(r.key.message, "");
         }
     }
-    EXPECT_EQ(filterPastedText(control("kaiji1"), U"A,B\"C'D\u00E9\nEFGHI"), "ABCDEFG");
+    EXPECT_EQ(filterPastedText({SettingId::BootMessage1}, U"A,B\"C'D\u00E9\nEFGHI"), "ABCDEFG");
 }
 
 TEST(LimitPage, LimitsAreExactWithoutRangeCheck) {
@@ -407,7 +456,7 @@ TEST(LimitPage, LimitsAreExactWithoutRangeCheck) {
         {"50000", "", kFrequencyReachMessage, "50000"},
     };
     for (int n = 1; n <= 4; ++n) {
-        runTextCases({"xp" + std::to_string(n)}, 11, 8 * (n - 1) + 1, cases);
+        runTextCases({nth(SettingId::LimitVhfLow, n - 1)}, Block::Limits, 8 * (n - 1) + 1, cases);
     }
 }
 
@@ -415,9 +464,10 @@ TEST(LimitPage, ModeWritesTheLastByte) {
     for (int entry : {0, 1}) {
         EditorModel m = patternedModel();
         EditorModel expected = m;
-        expected.k[11] = withSlice(m.k[11], 33, entry == 0 ? "00" : "01");
-        expected.xp5.select(entry);
-        EXPECT_TRUE(pickChoice(m, control("xp5"), entry));
+        expected.blocks[Block::Limits] =
+            withSlice(m.blocks[Block::Limits], 33, entry == 0 ? "00" : "01");
+        expected.limitMode.select(entry);
+        EXPECT_TRUE(pickChoice(m, {SettingId::LimitMode}, entry));
         expectSameModel(m, expected);
     }
 }
@@ -425,102 +475,131 @@ TEST(LimitPage, ModeWritesTheLastByte) {
 TEST(LimitPage, EnterMovesToTheNextLimit) {
     using A = KeyAction;
     for (int n = 1; n <= 3; ++n) {
-        const SettingsKey r = settingsKey(control("xp" + std::to_string(n)), 3, kKeyEnter);
+        const SettingsKey r = settingsKey(nth(SettingId::LimitVhfLow, n - 1), 3, kKeyEnter);
         EXPECT_EQ(r.key.action, A::FocusNext);
-        EXPECT_EQ(r.focusTo, control("xp" + std::to_string(n + 1)));
+        EXPECT_EQ(r.focusTo, nth(SettingId::LimitVhfLow, n));
     }
-    EXPECT_EQ(settingsKey(control("xp4"), 3, kKeyEnter).key.action, A::Commit);
-    EXPECT_FALSE(settingsKey(control("xp4"), 3, kKeyEnter).focusTo.has_value());
+    EXPECT_EQ(settingsKey({SettingId::LimitUhfHigh}, 3, kKeyEnter).key.action, A::Commit);
+    EXPECT_FALSE(settingsKey({SettingId::LimitUhfHigh}, 3, kKeyEnter).focusTo.has_value());
     for (char32_t ok : {U'0', U'9', U'.', char32_t{8}}) {
-        EXPECT_EQ(settingsKey(control("xp1"), 20, ok).key.action, A::Accept);
+        EXPECT_EQ(settingsKey({SettingId::LimitVhfLow}, 20, ok).key.action, A::Accept);
     }
     for (char32_t bad : {U'a', U'-', U' ', U','}) {
-        EXPECT_EQ(settingsKey(control("xp2"), 0, bad).key.action, A::Drop);
+        EXPECT_EQ(settingsKey({SettingId::LimitVhfHigh}, 0, bad).key.action, A::Drop);
     }
     // Pasted limits reach the commit, which reports what is not a number.
-    EXPECT_EQ(filterPastedText(control("xp1"), U"1a"), "1a");
+    EXPECT_EQ(filterPastedText({SettingId::LimitVhfLow}, U"1a"), "1a");
 }
 
 TEST(FreeTexts, EnterTakesTheTextOver) {
-    for (std::string_view name : {"left3", "left15", "right3", "right15", "gn3"}) {
-        EXPECT_EQ(settingsKey(control(name), 0, kKeyEnter).key.action, KeyAction::Commit);
-        EXPECT_EQ(settingsKey(control(name), 50, 'x').key.action, KeyAction::Accept);
+    for (const SettingRef c :
+         {SettingRef{SettingId::RxFrequency, Band::A}, SettingRef{SettingId::Offset, Band::A},
+          SettingRef{SettingId::RxFrequency, Band::B}, SettingRef{SettingId::Offset, Band::B},
+          SettingRef{SettingId::FmFrequency}}) {
+        EXPECT_EQ(settingsKey(c, 0, kKeyEnter).key.action, KeyAction::Commit) << nameOf(c);
+        EXPECT_EQ(settingsKey(c, 50, 'x').key.action, KeyAction::Accept) << nameOf(c);
     }
 }
 
-TEST(ControlNames, NamesMapToControlsAndBack) {
-    const std::vector<std::pair<std::string_view, SettingsControl>> known{
-        {"left1", {SettingsPage::Band, 1, Band::A}},
-        {"right16", {SettingsPage::Band, 16, Band::B}},
-        {"left3", {SettingsPage::Band, 3, Band::A}},
-        {"gn3", {SettingsPage::General, 3, Band::A}},
-        {"gn15", {SettingsPage::General, 15, Band::A}},
-        {"sy8", {SettingsPage::Dtmf, 8, Band::A}},
-        {"sypz9", {SettingsPage::Codes, 9, Band::A}},
-        {"kaiji2", {SettingsPage::Boot, 2, Band::A}},
-        {"xp5", {SettingsPage::Limits, 5, Band::A}},
+TEST(SettingNames, NamesMapToSettingsAndBack) {
+    const std::vector<std::pair<std::string_view, SettingRef>> known{
+        {"bandA.workingMode", {SettingId::WorkingMode, Band::A}},
+        {"bandB.step", {SettingId::Step, Band::B}},
+        {"bandA.rxFrequency", {SettingId::RxFrequency, Band::A}},
+        {"fmFrequency", {SettingId::FmFrequency}},
+        {"repeaterMode", {SettingId::RepeaterMode}},
+        {"dtmfGroup8", {SettingId::DtmfGroup8}},
+        {"remoteState", {SettingId::RemoteState}},
+        {"bootMessage2", {SettingId::BootMessage2}},
+        {"limitMode", {SettingId::LimitMode}},
     };
-    for (const auto& [name, c] : known) {
-        EXPECT_EQ(settingsControlNamed(name), c) << name;
-        EXPECT_EQ(settingsControlName(c), name);
+    for (const auto& [name, ref] : known) {
+        EXPECT_EQ(settingNamed(name), ref) << name;
+        EXPECT_EQ(settingObjectName(ref), name);
     }
-    for (std::string_view bad : {"left9", "left17", "left0", "right", "gn16", "sy9", "sypz10",
-                                 "kaiji3", "xp6", "xp+1", "left03x", "t1", ""}) {
-        EXPECT_FALSE(settingsControlNamed(bad).has_value()) << bad;
+    for (std::string_view bad :
+         {"bandA.", "bandC.step", "step", "bandA.mainBand", "bandB.", "dtmfGroup9", "dtmfGroup0",
+          "limitMode2", "left1", "gn3", "sypz9", "xp5", ""}) {
+        EXPECT_FALSE(settingNamed(bad).has_value()) << bad;
     }
 }
 
-TEST(ControlNames, EveryControlIsAListOrATextOfTheModel) {
+TEST(SettingNames, EverySettingIsAListOrATextOfTheModel) {
     EditorModel m;
-    EXPECT_EQ(textOf(m, control("left3")), &m.left.c3);
-    EXPECT_EQ(textOf(m, control("right15")), &m.right.c15);
-    EXPECT_EQ(textOf(m, control("gn3")), &m.gn3);
-    EXPECT_EQ(textOf(m, control("sy4")), &m.sy[4]);
-    EXPECT_EQ(textOf(m, control("sypz8")), &m.sypz[8]);
-    EXPECT_EQ(textOf(m, control("kaiji2")), &m.kaiji2);
-    EXPECT_EQ(textOf(m, control("xp4")), &m.xp[4]);
-    EXPECT_EQ(choiceOf(m, control("right4")), &m.right.c4);
-    EXPECT_EQ(choiceOf(m, control("left5")), &m.left.c5);
-    EXPECT_EQ(choiceOf(m, control("gn13")), &m.gn13);
-    EXPECT_EQ(choiceOf(m, control("sypz9")), &m.sypz9);
-    EXPECT_EQ(choiceOf(m, control("xp5")), &m.xp5);
-    EXPECT_EQ(choiceOf(m, control("left3")), nullptr);
-    EXPECT_EQ(textOf(m, control("left4")), nullptr);
-    EXPECT_FALSE(commitText(m, control("gn4"), "1").has_value());
+    EXPECT_EQ(textOf(m, {SettingId::RxFrequency, Band::A}), &m.band(Band::A).rxFrequency);
+    EXPECT_EQ(textOf(m, {SettingId::Offset, Band::B}), &m.band(Band::B).offset);
+    EXPECT_EQ(textOf(m, {SettingId::FmFrequency}), &m.general.fmFrequency);
+    EXPECT_EQ(textOf(m, {SettingId::DtmfGroup4}), &m.dtmfGroups[3]);
+    EXPECT_EQ(textOf(m, {SettingId::MonitorCode}), &m.remoteCodes[7]);
+    EXPECT_EQ(textOf(m, {SettingId::BootMessage2}), &m.bootMessage[1]);
+    EXPECT_EQ(textOf(m, {SettingId::LimitUhfHigh}), &m.limits[3]);
+    EXPECT_EQ(choiceOf(m, {SettingId::RxTone, Band::B}), &m.band(Band::B).rxTone);
+    EXPECT_EQ(choiceOf(m, {SettingId::EndSignalling, Band::A}), &m.band(Band::A).endSignalling);
+    EXPECT_EQ(choiceOf(m, {SettingId::DtmfTime}), &m.general.dtmfTime);
+    EXPECT_EQ(choiceOf(m, {SettingId::RemoteState}), &m.remoteState);
+    EXPECT_EQ(choiceOf(m, {SettingId::LimitMode}), &m.limitMode);
+    EXPECT_EQ(choiceOf(m, {SettingId::RxFrequency, Band::A}), nullptr);
+    EXPECT_EQ(textOf(m, {SettingId::RxTone, Band::A}), nullptr);
+    EXPECT_FALSE(commitText(m, {SettingId::StandbyBacklight}, "1").has_value());
 }
 
-TEST(ControlNames, ListsOfAllControls) {
+// The settings the pages show: band A's and band B's, then the other pages.
+std::vector<SettingRef> shownSettings() {
+    std::vector<SettingRef> refs;
+    for (const auto& [page, band] :
+         {std::pair{SettingsPage::BandSetup, Band::A}, std::pair{SettingsPage::BandSetup, Band::B},
+          std::pair{SettingsPage::General, Band::A}, std::pair{SettingsPage::Dtmf, Band::A},
+          std::pair{SettingsPage::Limits, Band::A}}) {
+        const auto more = settingsOnPage(page, band);
+        refs.insert(refs.end(), more.begin(), more.end());
+    }
+    return refs;
+}
+
+TEST(SettingNames, ListsOfAllSettings) {
+    const EditorModel m;
     std::vector<std::string> choices;
-    for (const auto& c : settingsChoiceControls()) choices.push_back(settingsControlName(c));
     std::vector<std::string> texts;
-    for (const auto& c : settingsTextControls()) texts.push_back(settingsControlName(c));
+    for (const SettingRef& c : shownSettings()) {
+        if (choiceOf(m, c) != nullptr) choices.push_back(nameOf(c));
+        if (textOf(m, c) != nullptr) texts.push_back(nameOf(c));
+    }
     EXPECT_EQ(choices.size(), 2u * 13u + 14u + 1u + 1u);
-    EXPECT_EQ(texts, (std::vector<std::string>{
-                         "left3",  "left15", "right3", "right15", "gn3",   "sy1",   "sy2",
-                         "sy3",    "sy4",    "sy5",    "sy6",     "sy7",   "sy8",   "sypz1",
-                         "sypz2",  "sypz3",  "sypz4",  "sypz5",   "sypz6", "sypz7", "sypz8",
-                         "kaiji1", "kaiji2", "xp1",    "xp2",     "xp3",   "xp4"}));
-    EXPECT_NE(std::ranges::find(choices, "right16"), choices.end());
-    EXPECT_NE(std::ranges::find(choices, "sypz9"), choices.end());
-    EXPECT_EQ(std::ranges::find(choices, "left9"), choices.end());
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{
+                  "bandA.rxFrequency",   "bandA.offset", "bandB.rxFrequency", "bandB.offset",
+                  "fmFrequency",         "dtmfGroup1",   "dtmfGroup2",        "dtmfGroup3",
+                  "dtmfGroup4",          "dtmfGroup5",   "dtmfGroup6",        "dtmfGroup7",
+                  "dtmfGroup8",          "nativeIdCode", "masterIdCode",      "alarmCode",
+                  "identityDisplayCode", "reviveCode",   "remoteStunCode",    "remoteKillCode",
+                  "monitorCode",         "bootMessage1", "bootMessage2",      "limitVhfLow",
+                  "limitVhfHigh",        "limitUhfLow",  "limitUhfHigh"}));
+    EXPECT_NE(std::ranges::find(choices, "bandB.step"), choices.end());
+    EXPECT_NE(std::ranges::find(choices, "remoteState"), choices.end());
+    EXPECT_EQ(std::ranges::find(choices, "bandA.rxFrequency"), choices.end());
 }
 
 // Whatever is picked or typed, every block field keeps its length.
-TEST(AllControls, FieldsNeverChangeLength) {
+TEST(AllSettings, FieldsNeverChangeLength) {
     EditorModel m;
-    for (const auto& c : settingsChoiceControls()) {
+    const std::vector<SettingRef> shown = shownSettings();
+    for (const SettingRef& c : shown) {
+        if (choiceOf(m, c) == nullptr) continue;
         for (int entry = 0; entry < choiceOf(m, c)->count(); ++entry) {
-            EXPECT_TRUE(pickChoice(m, c, entry)) << settingsControlName(c) << " " << entry;
+            EXPECT_TRUE(pickChoice(m, c, entry)) << nameOf(c) << " " << entry;
         }
     }
-    for (const auto& c : settingsTextControls()) {
+    for (const SettingRef& c : shown) {
+        if (textOf(m, c) == nullptr) continue;
         for (std::string_view text :
              {"", "1", "145.5", "99999999999", "1.2.3", "ABCD#*0123456789", "-3", "A,B\"C'D"}) {
             ASSERT_TRUE(commitText(m, c, text).has_value());
         }
     }
     const EditorModel fresh;
-    for (int n = 1; n <= 15; ++n) EXPECT_EQ(m.k[n].size(), fresh.k[n].size()) << "k" << n;
+    for (Block b : allBlocks()) {
+        EXPECT_EQ(m.blocks[b].size(), fresh.blocks[b].size()) << blockName(b);
+    }
 }
 
 }  // namespace

@@ -37,36 +37,38 @@ std::string textOf(const EditorModel& m) {
 EditorModel everythingChanged() {
     EditorModel m;
     for (Band b : kBands) {
-        ChannelTable& t = m.table(b);
-        t.cell(1, 1) = "146.52000";
-        t.cell(2, 1) = "D023N";
-        t.cell(12, 1) = "A B C";
-        t.cell(4, 128) = "446.00625";
-        t.cell(12, 128) = std::string("\xE9t\xE9");
-        BandPage& p = m.band(b);
-        for (Choice* c : {&p.c1, &p.c2, &p.c4, &p.c5, &p.c6, &p.c7, &p.c8, &p.c10, &p.c11, &p.c12,
-                          &p.c13, &p.c14, &p.c16}) {
+        ChannelTable& t = m.channels(b);
+        t.cell(Column::RxFrequency, 1) = "146.52000";
+        t.cell(Column::RxTone, 1) = "D023N";
+        t.cell(Column::Name, 1) = "A B C";
+        t.cell(Column::TxFrequency, 128) = "446.00625";
+        t.cell(Column::Name, 128) = std::string("\xE9t\xE9");
+        BandSettings& p = m.band(b);
+        for (Choice* c : {&p.workingMode, &p.channel, &p.rxTone, &p.endSignalling, &p.rxMode,
+                          &p.txTone, &p.launchSignalling, &p.power, &p.bandwidth, &p.compandor,
+                          &p.scrambler, &p.offsetDirection, &p.step}) {
             c->select(c->index == 1 ? 0 : 1);
         }
-        p.c3 = "145.5";
-        p.c15 = "0.6";
+        p.rxFrequency = "145.5";
+        p.offset = "0.6";
     }
-    for (Choice* c : {&m.gn1, &m.gn2, &m.gn4, &m.gn5, &m.gn6, &m.gn7, &m.gn8, &m.gn9, &m.gn10,
-                      &m.gn11, &m.gn12, &m.gn13, &m.gn14, &m.gn15, &m.sypz9, &m.xp5}) {
+    GeneralSettings& g = m.general;
+    for (Choice* c : {&g.mainBand, &g.volume, &g.standbyBacklight, &g.receiveBacklight,
+                      &g.transmitBacklight, &g.backlightMode, &g.beep, &g.vibrationRingTime,
+                      &g.busyChannelLock, &g.timeOverTimer, &g.toneBurst, &g.dtmfTime,
+                      &g.squelchLevel, &g.repeaterMode, &m.remoteState, &m.limitMode}) {
         c->select(c->index == 1 ? 0 : 1);
     }
-    m.gn3 = "100.5";
+    g.fmFrequency = "100.5";
     for (int i = 1; i <= 8; ++i) {
-        m.sy[static_cast<std::size_t>(i)] = std::to_string(i) + "*#";
-        m.sypz[static_cast<std::size_t>(i)] = "A" + std::to_string(i);
+        m.dtmfGroups[static_cast<std::size_t>(i - 1)] = std::to_string(i) + "*#";
+        m.remoteCodes[static_cast<std::size_t>(i - 1)] = "A" + std::to_string(i);
     }
-    m.kaiji1 = "HI THERE";
-    m.kaiji2 = " X ";
-    for (int i = 1; i <= 4; ++i) m.xp[static_cast<std::size_t>(i)] = std::to_string(130 + i);
-    for (int n = 1; n <= 15; ++n) {
-        std::string& k = m.k[n];
-        k[0] = k[0] == 'A' ? 'B' : 'A';
-    }
+    m.bootMessage[0] = "HI THERE";
+    m.bootMessage[1] = " X ";
+    for (int i = 1; i <= 4; ++i)
+        m.limits[static_cast<std::size_t>(i - 1)] = std::to_string(130 + i);
+    for (HexText& k : m.blocks.fields) k[0] = k[0] == 'A' ? 'B' : 'A';
     return m;
 }
 
@@ -123,7 +125,7 @@ TEST(SettingsFile, IndexOutsideTheListSelectsNothing) {
     for (const auto& l : lines) text += l + "\r";
     EditorModel m;
     ASSERT_TRUE(applySettingsText(text, m).ok());
-    EXPECT_EQ(m.gn1.index, -1);
+    EXPECT_EQ(m.general.mainBand.index, -1);
 }
 
 struct Malformed {
@@ -140,7 +142,11 @@ TEST(SettingsFile, MalformedFilesAreRefusedAndChangeNothing) {
         {"few setting fields", 259, "0,15,", "Line 259, field 3"},
         {"index not a number", 129, "0,x, ,0,0,0,0,0,1,1,0,0,0,10 ,5,", "Line 129, field 2"},
         {"block field too short", 261, "", "Line 261, field 1"},
-        {"block field not hex", 261, "", "k3"},
+        {"bad index names the setting", 259, "0,15, ,1,2,3,0,1,2,0,4,x,0,3,0,",
+         "Line 259, field 12: the list index \"x\" of \"Single Signaling choice\" on "
+         "\"Comprehensive Setting\" is not a whole number."},
+        {"block field not hex", 261, "",
+         "the block field \"0X0380--0X038F\" on \"Block fields\" must be 32 hex digits"},
         {"quote never closed", 7, "7,\"abc, , ,", "never closed"},
     };
     const EditorModel original = everythingChanged();
@@ -168,17 +174,18 @@ TEST(SettingsFile, MalformedFilesAreRefusedAndChangeNothing) {
 
 TEST(SettingsFile, SaveRefusesCharactersTheFormatCannotCarry) {
     EditorModel m;
-    m.StringGrid2.cell(12, 9) = "A,B";
+    m.channels(Band::B).cell(Column::Name, 9) = "A,B";
     std::string text;
     auto r = settingsText(m, text);
     EXPECT_NE(r.error.find("Band B channel 9, column \"Channel Name\""), std::string::npos)
         << r.error;
     m = EditorModel();
-    m.kaiji2 = "say \"hi\"";
+    m.bootMessage[1] = "say \"hi\"";
     r = settingsText(m, text);
-    EXPECT_NE(r.error.find("kaiji2"), std::string::npos);
+    EXPECT_NE(r.error.find("\"Boot Information 2\" on \"Limit Frequency\""), std::string::npos)
+        << r.error;
     m = EditorModel();
-    m.kaiji1 = "~ok";
+    m.bootMessage[0] = "~ok";
     EXPECT_FALSE(settingsText(m, text).ok());
 }
 
@@ -212,7 +219,7 @@ TEST_F(SettingsFileOnDisk, FailedSaveKeepsTheOldFile) {
     ASSERT_TRUE(saveSettingsFile(EditorModel(), target).ok());
     const auto before = fs::file_size(target);
     EditorModel bad;
-    bad.StringGrid1.cell(12, 1) = "a'b";
+    bad.channels(Band::A).cell(Column::Name, 1) = "a'b";
     EXPECT_FALSE(saveSettingsFile(bad, target).ok());
     EXPECT_EQ(fs::file_size(target), before);
     const fs::path asDirectory = dir_ / "dir.bc";

@@ -11,23 +11,25 @@ Bytes bytesOf(std::string_view hex) {
 }
 
 Bytes defaultBandBlock() {
-    return bytesOf(defaultBlockField(1) + defaultBlockField(2));
+    return bytesOf(defaultBlockField(Block::BandASettings) + defaultBlockField(Block::BandAExtra));
 }
 
 TEST(BandBlock, DefaultBlockShowsTheInitialPage) {
-    BandPage page = EditorModel().left;
-    const BandPage before = page;
-    decodeBandBlock(page, defaultBandBlock());
-    EXPECT_EQ(page.c1.index, 0);
-    EXPECT_EQ(page.c3, "");
-    EXPECT_EQ(page.c4.text(), "0FF");
-    EXPECT_EQ(page.c16.text(), "25K");
-    EXPECT_EQ(page.c15, "10.00000");
-    EXPECT_EQ(page.c10.text(), before.c10.text());
+    EditorModel model;
+    const BandSettings before = model.band(Band::A);
+    decodeRegion(model, Region::BandSettings, Band::A, 0, defaultBandBlock());
+    const BandSettings& page = model.band(Band::A);
+    EXPECT_EQ(page.workingMode.index, 0);
+    EXPECT_EQ(page.rxFrequency, "");
+    EXPECT_EQ(page.rxTone.text(), "0FF");
+    EXPECT_EQ(page.step.text(), "25K");
+    EXPECT_EQ(page.offset, "10.00000");
+    EXPECT_EQ(page.power.text(), before.power.text());
 }
 
 TEST(BandBlock, SelectionRules) {
-    BandPage page = EditorModel().right;
+    EditorModel model;
+    BandSettings& page = model.band(Band::B);
     Bytes block = defaultBandBlock();
     block[0] = 0x05;  // above 3: entry 0
     block[1] = 0x80;  // above 127: channel 1
@@ -36,17 +38,17 @@ TEST(BandBlock, SelectionRules) {
     block[18] = 0x02;
     block[23] = 0x02;  // step 0x0271, "6.25K"
     block[24] = 0x71;
-    page.c6.select(1);
-    decodeBandBlock(page, block);
-    EXPECT_EQ(page.c1.text(), "Frequency Mode");
-    EXPECT_EQ(page.c2.text(), "1");
-    EXPECT_EQ(page.c6.index, 1);
-    EXPECT_EQ(page.c8.text(), "Identity Code");
-    EXPECT_EQ(page.c14.text(), "-");
-    EXPECT_EQ(page.c16.text(), "6.25K");
+    page.rxMode.select(1);
+    decodeRegion(model, Region::BandSettings, Band::B, 0, block);
+    EXPECT_EQ(page.workingMode.text(), "Frequency Mode");
+    EXPECT_EQ(page.channel.text(), "1");
+    EXPECT_EQ(page.rxMode.index, 1);
+    EXPECT_EQ(page.launchSignalling.text(), "Identity Code");
+    EXPECT_EQ(page.offsetDirection.text(), "-");
+    EXPECT_EQ(page.step.text(), "6.25K");
     block[0] = 0x02;  // an entry that does not exist: no selection
-    decodeBandBlock(page, block);
-    EXPECT_EQ(page.c1.index, -1);
+    decodeRegion(model, Region::BandSettings, Band::B, 0, block);
+    EXPECT_EQ(page.workingMode.index, -1);
 }
 
 TEST(BandBlock, ToneSearch) {
@@ -55,79 +57,89 @@ TEST(BandBlock, ToneSearch) {
     EXPECT_EQ(toneEntry(0x029E), 1);
     EXPECT_EQ(toneEntry(0xC754), 205);
     EXPECT_EQ(toneEntry(0x0640), -1);  // 160.0HZ is not in the list
-    BandPage page = EditorModel().left;
+    EditorModel model;
     Bytes block = defaultBandBlock();
     block[6] = 0x06;
     block[7] = 0x40;
-    decodeBandBlock(page, block);
-    EXPECT_EQ(page.c4.index, -1);
+    decodeRegion(model, Region::BandSettings, Band::A, 0, block);
+    EXPECT_EQ(model.band(Band::A).rxTone.index, -1);
 }
 
 TEST(GeneralBlock, DecodesTheDefaultBlockAndItsRules) {
     EditorModel model;
-    Bytes block = bytesOf(defaultBlockField(5));
-    decodeGeneralBlock(model, block);
-    EXPECT_EQ(model.gn2.text(), "15");
-    EXPECT_EQ(model.gn3, "");
-    EXPECT_EQ(model.gn12.text(), "1750HZ");
-    EXPECT_EQ(model.gn13.text(), "50MS");
+    Bytes block = bytesOf(defaultBlockField(Block::General));
+    decodeRegion(model, Region::General, Band::A, 0, block);
+    EXPECT_EQ(model.general.volume.text(), "15");
+    EXPECT_EQ(model.general.fmFrequency, "");
+    EXPECT_EQ(model.general.toneBurst.text(), "1750HZ");
+    EXPECT_EQ(model.general.dtmfTime.text(), "50MS");
     block[0] = 0x01;
     block[2] = 0x03;
     block[3] = 0xD4;
     block[4] = 0x05;  // accepted but beyond the list: no selection
     block[10] = 0x04;
     block[1] = 0x30;  // volume out of range: unchanged
-    decodeGeneralBlock(model, block);
-    EXPECT_EQ(model.gn1.text(), "B/Under Band");
-    EXPECT_EQ(model.gn3, "98.0");
-    EXPECT_EQ(model.gn4.index, -1);
-    EXPECT_EQ(model.gn10.index, -1);
-    EXPECT_EQ(model.gn2.text(), "15");
+    decodeRegion(model, Region::General, Band::A, 0, block);
+    EXPECT_EQ(model.general.mainBand.text(), "B/Under Band");
+    EXPECT_EQ(model.general.fmFrequency, "98.0");
+    EXPECT_EQ(model.general.standbyBacklight.index, -1);
+    EXPECT_EQ(model.general.busyChannelLock.index, -1);
+    EXPECT_EQ(model.general.volume.text(), "15");
 }
 
 TEST(DtmfAndCodes, Decode) {
     EditorModel model;
-    decodeDtmfGroups(model, 7, bytesOf("03010203FFFFFFFF00FFFFFFFFFFFFFF"));
-    EXPECT_EQ(model.sy[7], "123");
-    EXPECT_EQ(model.sy[8], "");
+    // groups 7 and 8 arrive on their own, at offset 0x30 of the groups
+    decodeRegion(model, Region::DtmfGroups, Band::A, 0x30,
+                 bytesOf("03010203FFFFFFFF00FFFFFFFFFFFFFF"));
+    EXPECT_EQ(model.dtmfGroups[6], "123");
+    EXPECT_EQ(model.dtmfGroups[7], "");
     Bytes codes = bytesOf(std::string("0301020CFFFFFFFF") + "00FFFFFFFFFFFFFF" + "0100FFFFFFFF" +
                           std::string(72, 'F'));
-    decodeCodes(model, codes);
-    EXPECT_EQ(model.sypz[1], "12#");
-    EXPECT_EQ(model.sypz[3], "D");
-    EXPECT_EQ(model.sypz[4], "FFFFFFFFFF");
+    decodeRegion(model, Region::Codes, Band::A, 0, codes);
+    EXPECT_EQ(model.remoteCodes[0], "12#");
+    EXPECT_EQ(model.remoteCodes[2], "D");
+    EXPECT_EQ(model.remoteCodes[3], "FFFFFFFFFF");
 }
 
 TEST(RemoteStateAndLimits, Decode) {
     EditorModel model;
-    decodeRemoteState(model, 0x02);
-    EXPECT_EQ(model.sypz9.text(), "Kill");
-    decodeRemoteState(model, 0x03);
-    EXPECT_EQ(model.sypz9.text(), "Kill");
-    decodeLimits(model, bytesOf("00CF8500010C8E00FFFFFFFFFFFFFFFF01"));
-    EXPECT_EQ(model.xp[1], "136");
-    EXPECT_EQ(model.xp[2], "176");
-    EXPECT_EQ(model.xp[3], "");
-    EXPECT_EQ(model.xp5.text(), "ON");
-    model.xp5.select(0);
-    decodeLimits(model, bytesOf("00CF8500010C8E00FFFFFFFFFFFFFFFF02"));
-    EXPECT_EQ(model.xp5.text(), "OFF");
-    decodeBootMessage(model, bytesOf("00FFFFFFFFFFFFFF0548454C4C4FFFFF"));
-    EXPECT_EQ(model.kaiji1, "");
-    EXPECT_EQ(model.kaiji2, "HELLO");
+    const Bytes kill{0x02};
+    decodeRegion(model, Region::RemoteState, Band::A, 0, kill);
+    EXPECT_EQ(model.remoteState.text(), "Kill");
+    const Bytes beyond{0x03};
+    decodeRegion(model, Region::RemoteState, Band::A, 0, beyond);
+    EXPECT_EQ(model.remoteState.text(), "Kill");
+    // the limits and the limit mode follow the boot message, at offset 16
+    decodeRegion(model, Region::BootAndLimits, Band::A, 16,
+                 bytesOf("00CF8500010C8E00FFFFFFFFFFFFFFFF01"));
+    EXPECT_EQ(model.limits[0], "136");
+    EXPECT_EQ(model.limits[1], "176");
+    EXPECT_EQ(model.limits[2], "");
+    EXPECT_EQ(model.limitMode.text(), "ON");
+    model.limitMode.select(0);
+    decodeRegion(model, Region::BootAndLimits, Band::A, 16,
+                 bytesOf("00CF8500010C8E00FFFFFFFFFFFFFFFF02"));
+    EXPECT_EQ(model.limitMode.text(), "OFF");
+    decodeRegion(model, Region::BootAndLimits, Band::A, 0,
+                 bytesOf("00FFFFFFFFFFFFFF0548454C4C4FFFFF"));
+    EXPECT_EQ(model.bootMessage[0], "");
+    EXPECT_EQ(model.bootMessage[1], "HELLO");
 }
 
 TEST(BlockSlice, WritesOnlyItsCharactersAndKeepsWidth) {
     EditorModel model;
-    ASSERT_TRUE(writeBlockSlice(model.k, bandBlockFields(Band::B), 18, "02"));
-    EXPECT_EQ(model.k[4], "000002000F424009C4FFFFFFFFFFFFFF");
-    EXPECT_EQ(model.k[3], defaultBlockField(3));
-    ASSERT_TRUE(writeBlockSlice(model.k, bandBlockFields(Band::A), 2, "00CF8500"));
-    EXPECT_EQ(model.k[1], "000000CF8500FFFF00FFFFFF00000101");
-    EXPECT_FALSE(writeBlockSlice(model.k, bandBlockFields(Band::A), 15, "0000"));  // crosses fields
-    model.k[2] = "00";
-    EXPECT_FALSE(writeBlockSlice(model.k, bandBlockFields(Band::A), 16, "01"));
-    EXPECT_EQ(model.k[2], "00");
+    const auto bandA = regionBlocks(Region::BandSettings, Band::A);
+    const auto bandB = regionBlocks(Region::BandSettings, Band::B);
+    ASSERT_TRUE(writeBlockSlice(model.blocks, bandB, 18, "02"));
+    EXPECT_EQ(model.blocks[Block::BandBExtra], "000002000F424009C4FFFFFFFFFFFFFF");
+    EXPECT_EQ(model.blocks[Block::BandBSettings], defaultBlockField(Block::BandBSettings));
+    ASSERT_TRUE(writeBlockSlice(model.blocks, bandA, 2, "00CF8500"));
+    EXPECT_EQ(model.blocks[Block::BandASettings], "000000CF8500FFFF00FFFFFF00000101");
+    EXPECT_FALSE(writeBlockSlice(model.blocks, bandA, 15, "0000"));  // crosses fields
+    model.blocks[Block::BandAExtra] = "00";
+    EXPECT_FALSE(writeBlockSlice(model.blocks, bandA, 16, "01"));
+    EXPECT_EQ(model.blocks[Block::BandAExtra], "00");
 }
 
 }  // namespace

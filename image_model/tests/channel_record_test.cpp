@@ -11,7 +11,7 @@ constexpr const char* kHello = "00DF9260FFFF0000DF9260FFFF0000C00548454C4C4FFFFF
 
 TEST(ChannelRecord, AllFFDecodesToEmptyRow) {
     const ChannelRow row = decodeChannelRecord(std::string(48, 'F'));
-    for (const auto& cell : row) EXPECT_EQ(cell, "");
+    for (const auto& cell : row.texts) EXPECT_EQ(cell, "");
 }
 
 TEST(ChannelRecord, HelloRecordDecodesAndEncodesBack) {
@@ -29,51 +29,56 @@ TEST(ChannelRecord, EmptyRowEncodesToTheEmptyRecord) {
 
 TEST(ChannelRecord, FlagsZeroRoundTrips) {
     const ChannelRow row = decodeChannelRecord("00DF9260FFFF00FFFFFFFFFFFFFFFF0000FFFFFFFFFFFFFF");
-    EXPECT_EQ(row[7], "Low");
-    EXPECT_EQ(row[8], "Narrow");
-    EXPECT_EQ(row[9], "OFF");
-    EXPECT_EQ(row[10], "OFF");
+    EXPECT_EQ(row[Column::Power], "Low");
+    EXPECT_EQ(row[Column::Bandwidth], "Narrow");
+    EXPECT_EQ(row[Column::Compandor], "OFF");
+    EXPECT_EQ(row[Column::Scrambler], "OFF");
     EXPECT_EQ(encodeChannelRecord(row).hex.substr(30, 2), "00");
 }
 
 TEST(ChannelRecord, DecodingRules) {
     // receive tone 0x0000 with a frequency shows OFF and is written as FFFF
     ChannelRow row = decodeChannelRecord("00DF92600000FFFFFFFFFFFFFFFFFFFF00FFFFFFFFFFFFFF");
-    EXPECT_EQ(row[1], "OFF");
+    EXPECT_EQ(row[Column::RxTone], "OFF");
     EXPECT_EQ(encodeChannelRecord(row).hex.substr(8, 4), "FFFF");
     // receiving mode 0x01 shows even without a receive frequency
     row = decodeChannelRecord("FFFFFFFFFFFF01FFFFFFFFFFFFFFFFFF00FFFFFFFFFFFFFF");
-    EXPECT_EQ(row[2], "QT/DQT+Signaling");
+    EXPECT_EQ(row[Column::RxMode], "QT/DQT+Signaling");
     // signalling 0x11, DCS tones
     row = decodeChannelRecord("FFFFFFFFC023FF00DF92608754111100FFFFFFFFFFFFFFFF");
-    EXPECT_EQ(row[1], "D023I");
-    EXPECT_EQ(row[4], "D754N");
-    EXPECT_EQ(row[5], "Identity Code");
-    EXPECT_EQ(row[6], "Identity Code");
+    EXPECT_EQ(row[Column::RxTone], "D023I");
+    EXPECT_EQ(row[Column::TxTone], "D754N");
+    EXPECT_EQ(row[Column::LaunchSignalling], "Identity Code");
+    EXPECT_EQ(row[Column::EndSignalling], "Identity Code");
 }
 
 TEST(ChannelRecord, EmptyFlagColumnLosesTheOtherFlags) {
     ChannelRow row{};
-    row[0] = "146.52000";
-    row[8] = "Wide";
-    row[9] = "ON";
-    row[10] = "ON";
+    row[Column::RxFrequency] = "146.52000";
+    row[Column::Bandwidth] = "Wide";
+    row[Column::Compandor] = "ON";
+    row[Column::Scrambler] = "ON";
     EXPECT_EQ(encodeChannelRecord(row).hex.substr(30, 2), "FF");
 }
 
 TEST(ChannelRecord, TextWithoutEncodingNamesItsColumn) {
     const struct {
-        int column;
+        Column column;
         const char* text;
-    } cases[] = {{1, "abc"},   {2, "77HZX"},  {3, "QT"},       {4, "1.2.3"},
-                 {6, "DTMF9"}, {8, "Medium"}, {12, "EIGHTCHR"}};
+    } cases[] = {{Column::RxFrequency, "abc"},
+                 {Column::RxTone, "77HZX"},
+                 {Column::RxMode, "QT"},
+                 {Column::TxFrequency, "1.2.3"},
+                 {Column::LaunchSignalling, "DTMF9"},
+                 {Column::Power, "Medium"},
+                 {Column::Name, "EIGHTCHR"}};
     for (const auto& c : cases) {
         ChannelRow row{};
-        row[7] = "High";
-        row[8] = "Wide";
-        row[9] = "OFF";
-        row[10] = "OFF";
-        row[static_cast<std::size_t>(c.column - 1)] = c.text;
+        row[Column::Power] = "High";
+        row[Column::Bandwidth] = "Wide";
+        row[Column::Compandor] = "OFF";
+        row[Column::Scrambler] = "OFF";
+        row[c.column] = c.text;
         const RecordEncoding enc = encodeChannelRecord(row);
         EXPECT_EQ(enc.failedColumn, c.column) << c.text;
         EXPECT_TRUE(enc.hex.empty());
@@ -103,20 +108,22 @@ TEST(ChannelRecord, EditorRowsSurviveBothDirections) {
     };
     for (int i = 0; i < 256; ++i) {
         ChannelRow row{};
-        row[0] = frequencyText(static_cast<std::uint32_t>(13600000 + 250 * next(16000)));
-        row[1] = std::string(tones[next(tones.size())]);
-        row[2] = std::string(lists::channelReceivingMode()[next(2)]);
-        row[3] = frequencyText(static_cast<std::uint32_t>(40000000 + 625 * next(14000)));
-        row[4] = std::string(tones[next(tones.size())]);
-        row[5] = std::string(signalling[next(signalling.size())]);
-        row[6] = std::string(signalling[next(signalling.size())]);
-        row[7] = std::string(lists::channelPower()[next(2)]);
-        row[8] = std::string(lists::channelBandwidth()[next(2)]);
-        row[9] = std::string(lists::offOn()[next(2)]);
-        row[10] = std::string(lists::offOn()[next(2)]);
-        row[11] = std::string("CH") + std::to_string(i);
+        row[Column::RxFrequency] =
+            frequencyText(static_cast<std::uint32_t>(13600000 + 250 * next(16000)));
+        row[Column::RxTone] = std::string(tones[next(tones.size())]);
+        row[Column::RxMode] = std::string(lists::channelReceivingMode()[next(2)]);
+        row[Column::TxFrequency] =
+            frequencyText(static_cast<std::uint32_t>(40000000 + 625 * next(14000)));
+        row[Column::TxTone] = std::string(tones[next(tones.size())]);
+        row[Column::LaunchSignalling] = std::string(signalling[next(signalling.size())]);
+        row[Column::EndSignalling] = std::string(signalling[next(signalling.size())]);
+        row[Column::Power] = std::string(lists::channelPower()[next(2)]);
+        row[Column::Bandwidth] = std::string(lists::channelBandwidth()[next(2)]);
+        row[Column::Compandor] = std::string(lists::offOn()[next(2)]);
+        row[Column::Scrambler] = std::string(lists::offOn()[next(2)]);
+        row[Column::Name] = std::string("CH") + std::to_string(i);
         const RecordEncoding enc = encodeChannelRecord(row);
-        ASSERT_TRUE(enc.ok()) << enc.failedColumn;
+        ASSERT_TRUE(enc.ok()) << columnIndex(enc.failedColumn.value_or(Column::Number));
         EXPECT_EQ(decodeChannelRecord(enc.hex), row);
         EXPECT_EQ(encodeChannelRecord(decodeChannelRecord(enc.hex)).hex, enc.hex);
     }

@@ -31,33 +31,33 @@ TEST(ReadStep, ChannelStepFillsTwoRows) {
     EditorModel model;
     const std::string hello = "00DF9260FFFF0000DF9260FFFF0000C00548454C4C4FFFFF";
     loadReadStep(model, 64, hello + std::string(48, 'F'));
-    EXPECT_EQ(model.StringGrid2.cell(1, 1), "146.52000");
-    EXPECT_EQ(model.StringGrid2.cell(12, 1), "HELLO");
-    EXPECT_EQ(model.StringGrid2.cell(1, 2), "");
-    EXPECT_EQ(model.StringGrid1.cell(1, 1), "");
+    EXPECT_EQ(model.channels(Band::B).cell(Column::RxFrequency, 1), "146.52000");
+    EXPECT_EQ(model.channels(Band::B).cell(Column::Name, 1), "HELLO");
+    EXPECT_EQ(model.channels(Band::B).cell(Column::RxFrequency, 2), "");
+    EXPECT_EQ(model.channels(Band::A).cell(Column::RxFrequency, 1), "");
 }
 
 TEST(ReadStep, SettingsStepsStoreTheirFields) {
     EditorModel model;
     const std::string block = "0105" + std::string(60, 'F') + std::string(32, '0');
     loadReadStep(model, kStepBandA, block);
-    EXPECT_EQ(model.k[1], block.substr(0, 32));
-    EXPECT_EQ(model.k[2], block.substr(32, 32));
-    EXPECT_EQ(model.left.c1.text(), "Channel Mode");
-    EXPECT_EQ(model.left.c2.text(), "6");
+    EXPECT_EQ(model.blocks[Block::BandASettings], block.substr(0, 32));
+    EXPECT_EQ(model.blocks[Block::BandAExtra], block.substr(32, 32));
+    EXPECT_EQ(model.band(Band::A).workingMode.text(), "Channel Mode");
+    EXPECT_EQ(model.band(Band::A).channel.text(), "6");
     const std::string codes = std::string(32, '1') + std::string(24, '2') + std::string(24, '3') +
                               std::string(24, '4') + std::string(24, 'F');
     loadReadStep(model, kStepCodes, codes);
-    EXPECT_EQ(model.k[15], std::string(24, '4'));
+    EXPECT_EQ(model.blocks[Block::RemoteKillAndMonitor], std::string(24, '4'));
 }
 
 TEST(ReadStep, ShortReplyStoresOnlyWholeFields) {
     EditorModel model;
-    const HexText k15 = model.k[15];
+    const HexText remoteKillAndMonitor = model.blocks[Block::RemoteKillAndMonitor];
     loadReadStep(model, kStepCodes, "03010203FFFFFFFF" + std::string(80, 'F'));
-    EXPECT_EQ(model.k[12].substr(0, 16), "03010203FFFFFFFF");
-    EXPECT_EQ(model.k[15], k15);
-    EXPECT_EQ(model.sypz[1], "123");
+    EXPECT_EQ(model.blocks[Block::NativeAndMasterId].substr(0, 16), "03010203FFFFFFFF");
+    EXPECT_EQ(model.blocks[Block::RemoteKillAndMonitor], remoteKillAndMonitor);
+    EXPECT_EQ(model.remoteCodes[0], "123");
 }
 
 TEST(WriteImage, DefaultModelEncodes) {
@@ -71,12 +71,16 @@ TEST(WriteImage, DefaultModelEncodes) {
     }
     const std::string emptyRecord = std::string(32, 'F') + "00" + std::string(14, 'F');
     EXPECT_EQ(enc.data[0], emptyRecord + emptyRecord);
-    EXPECT_EQ(enc.data[kStepBandA], model.k[1] + model.k[2] + std::string(32, 'F'));
-    EXPECT_EQ(enc.data[kStepGeneral], model.k[5] + std::string(60, 'F'));
+    EXPECT_EQ(enc.data[kStepBandA], model.blocks[Block::BandASettings] +
+                                        model.blocks[Block::BandAExtra] + std::string(32, 'F'));
+    EXPECT_EQ(enc.data[kStepGeneral], model.blocks[Block::General] + std::string(60, 'F'));
     EXPECT_EQ(enc.data[kStepCodes],
-              model.k[12] + model.k[13] + model.k[14] + model.k[15] + std::string(24, 'F'));
+              model.blocks[Block::NativeAndMasterId] + model.blocks[Block::AlarmAndIdentity] +
+                  model.blocks[Block::ReviveAndRemoteStun] +
+                  model.blocks[Block::RemoteKillAndMonitor] + std::string(24, 'F'));
     EXPECT_EQ(enc.data[kStepRemoteState], "00");
-    EXPECT_EQ(enc.data[kStepBootLimits], model.k[10] + model.k[11]);
+    EXPECT_EQ(enc.data[kStepBootLimits],
+              model.blocks[Block::BootMessage] + model.blocks[Block::Limits]);
 }
 
 // The bytes a read does not keep go back to the radio as 0xFF, never as read.
@@ -101,19 +105,19 @@ TEST(WriteImage, BytesNotKeptAreSentAsFF) {
 
 TEST(WriteImage, RefusesWhatItCannotEncode) {
     EditorModel model;
-    model.StringGrid2.cell(3, 17) = "bogus";
+    model.channels(Band::B).cell(Column::RxMode, 17) = "bogus";
     EXPECT_EQ(encodeImage(model).error,
               "Band B, channel 17, column \"Receiving Mode\": the text \"bogus\" cannot be written "
               "to the radio.");
     model = EditorModel();
-    model.k[7] = "00FF";
-    EXPECT_NE(encodeImage(model).error.find("k7"), std::string::npos);
+    model.blocks[Block::DtmfGroups3And4] = "00FF";
+    EXPECT_NE(encodeImage(model).error.find("0X0250--0X025F"), std::string::npos);
     model = EditorModel();
-    model.k[11][3] = 'X';
-    EXPECT_NE(encodeImage(model).error.find("k11"), std::string::npos);
+    model.blocks[Block::Limits][3] = 'X';
+    EXPECT_NE(encodeImage(model).error.find("0X02E0--0X02EF"), std::string::npos);
     model = EditorModel();
-    model.sypz9.select(-1);
-    EXPECT_NE(encodeImage(model).error.find("sypz9"), std::string::npos);
+    model.remoteState.select(-1);
+    EXPECT_EQ(encodeImage(model).error, "The current state has no selection.");
 }
 
 TEST(WriteImage, ReadThenWriteGivesBackTheBytes) {

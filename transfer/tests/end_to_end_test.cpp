@@ -8,6 +8,7 @@
 #include "duoband/exchange.h"
 #include "duoband/memory_image.h"
 #include "duoband/radio_sim_sample.h"
+#include "duoband/settings_table.h"
 #include "sim_harness.h"
 
 namespace duoband {
@@ -34,16 +35,19 @@ struct ProgressLog {
 
 void expectSampleChannelsAndBandPages(const EditorModel& m) {
     const EditorModel sample = sim::sampleModel();
-    testing_support::expectSameTable(m.StringGrid1, sample.StringGrid1, "StringGrid1");
-    testing_support::expectSameTable(m.StringGrid2, sample.StringGrid2, "StringGrid2");
-    for (int n : {1, 2, 3, 4}) EXPECT_EQ(m.k[n], sample.k[n]) << "k" << n;
-    EXPECT_EQ(m.left.c1.text(), "Channel Mode");
-    EXPECT_EQ(m.left.c2.text(), "3");
-    EXPECT_EQ(m.left.c3, "146.52000");
-    EXPECT_EQ(m.left.c4.text(), "88.5HZ");
-    EXPECT_EQ(m.right.c3, "439.10000");
-    EXPECT_EQ(m.right.c7.text(), "D023I");
-    EXPECT_EQ(m.right.c15, "5.00000");
+    testing_support::expectSameTable(m.channels(Band::A), sample.channels(Band::A), "band A");
+    testing_support::expectSameTable(m.channels(Band::B), sample.channels(Band::B), "band B");
+    for (Block b :
+         {Block::BandASettings, Block::BandAExtra, Block::BandBSettings, Block::BandBExtra}) {
+        EXPECT_EQ(m.blocks[b], sample.blocks[b]) << blockFieldSetting(b).caption;
+    }
+    EXPECT_EQ(m.band(Band::A).workingMode.text(), "Channel Mode");
+    EXPECT_EQ(m.band(Band::A).channel.text(), "3");
+    EXPECT_EQ(m.band(Band::A).rxFrequency, "146.52000");
+    EXPECT_EQ(m.band(Band::A).rxTone.text(), "88.5HZ");
+    EXPECT_EQ(m.band(Band::B).rxFrequency, "439.10000");
+    EXPECT_EQ(m.band(Band::B).txTone.text(), "D023I");
+    EXPECT_EQ(m.band(Band::B).offset, "5.00000");
 }
 
 TEST(FullRead, TheSampleRadioFillsTablesAndPages) {
@@ -58,19 +62,19 @@ TEST(FullRead, TheSampleRadioFillsTablesAndPages) {
     EXPECT_EQ(progress.values, progress.expectedUpTo(kTransferSteps));
 
     expectSampleChannelsAndBandPages(model);
-    EXPECT_EQ(model.StringGrid1.cell(12, 7), "SITE");
-    EXPECT_EQ(model.StringGrid2.cell(2, 4), "D047N");
-    EXPECT_EQ(model.StringGrid1.cell(1, 13), "") << "channel 13 is empty";
-    EXPECT_EQ(model.k, sim::sampleModel().k);
-    EXPECT_EQ(model.gn1.text(), "B/Under Band");
-    EXPECT_EQ(model.gn3, "98.0");
-    EXPECT_EQ(model.gn12.text(), "1450HZ");
-    EXPECT_EQ(model.sy[5], "1234567");
-    EXPECT_EQ(model.sypz[4], "A1");
-    EXPECT_EQ(model.sypz9.text(), "Normal");
-    EXPECT_EQ(model.kaiji1, "DUOBAND");
-    EXPECT_EQ(model.xp[1], "136");
-    EXPECT_EQ(model.xp5.text(), "ON");
+    EXPECT_EQ(model.channels(Band::A).cell(Column::Name, 7), "SITE");
+    EXPECT_EQ(model.channels(Band::B).cell(Column::RxTone, 4), "D047N");
+    EXPECT_EQ(model.channels(Band::A).cell(Column::RxFrequency, 13), "") << "channel 13 is empty";
+    EXPECT_EQ(model.blocks, sim::sampleModel().blocks);
+    EXPECT_EQ(model.general.mainBand.text(), "B/Under Band");
+    EXPECT_EQ(model.general.fmFrequency, "98.0");
+    EXPECT_EQ(model.general.toneBurst.text(), "1450HZ");
+    EXPECT_EQ(model.dtmfGroups[4], "1234567");
+    EXPECT_EQ(model.remoteCodes[3], "A1");
+    EXPECT_EQ(model.remoteState.text(), "Normal");
+    EXPECT_EQ(model.bootMessage[0], "DUOBAND");
+    EXPECT_EQ(model.limits[0], "136");
+    EXPECT_EQ(model.limitMode.text(), "ON");
 
     const auto log = waitForExit(link.log.path());
     ASSERT_EQ(log.size(), 2u + kTransferSteps);
@@ -101,17 +105,17 @@ TEST(FullRead, SplitAnswersAndValuesOutsideTheTablesAreAccepted) {
     RadioLink link;
     ASSERT_TRUE(link.start({"--memory", oddValuesMemoryFile(memory), "--split-at", "5"}));
     EditorModel model;
-    model.sypz9.select(2);
-    model.xp5.select(0);
+    model.remoteState.select(2);
+    model.limitMode.select(0);
     EXPECT_EQ(link.exchange.fullRead(model).message, kReadSuccess);
     expectSampleChannelsAndBandPages(model);
-    EXPECT_EQ(model.sypz9.text(), "Kill") << "0x03 keeps the previous entry";
-    EXPECT_EQ(model.kaiji1, "");
-    EXPECT_EQ(model.kaiji2, "HELLO");
-    EXPECT_EQ(model.k[10], "00FFFFFFFFFFFFFF0548454C4C4FFFFF");
-    EXPECT_EQ(model.xp, (decltype(model.xp){"", "136", "176", "", ""}));
-    EXPECT_EQ(model.xp5.text(), "OFF") << "mode 0x02 keeps the previous entry";
-    EXPECT_EQ(model.k[11], "00CF8500010C8E00FFFFFFFFFFFFFFFF02");
+    EXPECT_EQ(model.remoteState.text(), "Kill") << "0x03 keeps the previous entry";
+    EXPECT_EQ(model.bootMessage[0], "");
+    EXPECT_EQ(model.bootMessage[1], "HELLO");
+    EXPECT_EQ(model.blocks[Block::BootMessage], "00FFFFFFFFFFFFFF0548454C4C4FFFFF");
+    EXPECT_EQ(model.limits, (decltype(model.limits){"136", "176", "", ""}));
+    EXPECT_EQ(model.limitMode.text(), "OFF") << "mode 0x02 keeps the previous entry";
+    EXPECT_EQ(model.blocks[Block::Limits], "00CF8500010C8E00FFFFFFFFFFFFFFFF02");
 }
 
 struct WrongLength {
@@ -169,13 +173,17 @@ TEST(FullRead, SilentAtTheGeneralSettingsKeepsEverythingAfter) {
     EXPECT_EQ(r.message, kReadError);
     EXPECT_EQ(r.progress, 130);
     expectSampleChannelsAndBandPages(model);
-    for (int n = 5; n <= 15; ++n) EXPECT_EQ(model.k[n], before.k[n]) << "k" << n;
-    EXPECT_EQ(model.gn1, before.gn1);
-    EXPECT_EQ(model.sy, before.sy);
-    EXPECT_EQ(model.sypz, before.sypz);
-    EXPECT_EQ(model.sypz9, before.sypz9);
-    EXPECT_EQ(model.kaiji1, before.kaiji1);
-    EXPECT_EQ(model.xp, before.xp);
+    // every block field after the band settings
+    for (int n = static_cast<int>(Block::General); n < kBlockCount; ++n) {
+        const Block b = static_cast<Block>(n);
+        EXPECT_EQ(model.blocks[b], before.blocks[b]) << blockFieldSetting(b).caption;
+    }
+    EXPECT_EQ(model.general.mainBand, before.general.mainBand);
+    EXPECT_EQ(model.dtmfGroups, before.dtmfGroups);
+    EXPECT_EQ(model.remoteCodes, before.remoteCodes);
+    EXPECT_EQ(model.remoteState, before.remoteState);
+    EXPECT_EQ(model.bootMessage[0], before.bootMessage[0]);
+    EXPECT_EQ(model.limits, before.limits);
     const auto log = waitForExit(link.log.path());
     EXPECT_EQ(countPrefix(log, "READ"), 131);
     EXPECT_EQ(countPrefix(log, "EXIT"), 1);
@@ -190,8 +198,9 @@ TEST(FullRead, AHangUpEndsTheReadWithoutWaitingItOut) {
     EXPECT_EQ(r.message, kReadError);
     EXPECT_EQ(r.progress, 3);
     EXPECT_LT(std::chrono::steady_clock::now() - started, 1000ms);
-    EXPECT_EQ(model.StringGrid1.cell(12, 6), "FARM") << "steps before the hang-up stay loaded";
-    EXPECT_EQ(model.StringGrid1.cell(12, 7), "");
+    EXPECT_EQ(model.channels(Band::A).cell(Column::Name, 6), "FARM")
+        << "steps before the hang-up stay loaded";
+    EXPECT_EQ(model.channels(Band::A).cell(Column::Name, 7), "");
     // The radio has left the line, so only the sending side can show it.
     EXPECT_EQ(link.exitsSent(), 1);
     EXPECT_EQ(link.sent.back(), kExitHex);
@@ -211,7 +220,7 @@ TEST(FullWrite, StoresEveryRangeAndReadsBackTheSame) {
     ASSERT_TRUE(link.start({"--memory", zeroMemoryFile(memory), "--save-memory", saved.path(),
                             "--handshake-reply", "06"}));
     EditorModel model = sim::sampleModel();
-    model.sypz9.select(2);  // "Kill"
+    model.remoteState.select(2);  // "Kill"
     ProgressLog progress;
     const ExchangeResult r = link.exchange.fullWrite(model, progress.callback());
     EXPECT_EQ(r.message, kWriteSuccess);
@@ -250,10 +259,10 @@ TEST(FullWrite, StoresEveryRangeAndReadsBackTheSame) {
 
     EditorModel back;
     EXPECT_EQ(link.exchange.fullRead(back).message, kReadSuccess);
-    testing_support::expectSameTable(back.StringGrid1, model.StringGrid1, "StringGrid1");
-    testing_support::expectSameTable(back.StringGrid2, model.StringGrid2, "StringGrid2");
-    EXPECT_EQ(back.k, model.k);
-    EXPECT_EQ(back.sypz9.text(), "Kill");
+    testing_support::expectSameTable(back.channels(Band::A), model.channels(Band::A), "band A");
+    testing_support::expectSameTable(back.channels(Band::B), model.channels(Band::B), "band B");
+    EXPECT_EQ(back.blocks, model.blocks);
+    EXPECT_EQ(back.remoteState.text(), "Kill");
 }
 
 TEST(FullWrite, ANakStopsTheWriteAtItsStep) {
@@ -290,16 +299,16 @@ TEST(PartialTransfers, BootMessageAndLimitsBothWays) {
     EditorModel model;
     EXPECT_EQ(link.exchange.readPartial(PartialBlock::BootMessage, model).message,
               kPartialReadSuccess);
-    EXPECT_EQ(model.kaiji1, "DUOBAND");
-    EXPECT_EQ(model.kaiji2, "SAMPLE");
-    EXPECT_EQ(model.k[10], sim::sampleModel().k[10]);
+    EXPECT_EQ(model.bootMessage[0], "DUOBAND");
+    EXPECT_EQ(model.bootMessage[1], "SAMPLE");
+    EXPECT_EQ(model.blocks[Block::BootMessage], sim::sampleModel().blocks[Block::BootMessage]);
     EXPECT_EQ(link.exchange.readPartial(PartialBlock::Limits, model).message, kPartialReadSuccess);
-    EXPECT_EQ(model.xp[2], "174");
-    EXPECT_EQ(model.xp5.text(), "ON");
-    EXPECT_EQ(model.k[11], sim::sampleModel().k[11]);
+    EXPECT_EQ(model.limits[1], "174");
+    EXPECT_EQ(model.limitMode.text(), "ON");
+    EXPECT_EQ(model.blocks[Block::Limits], sim::sampleModel().blocks[Block::Limits]);
 
-    model.k[10] = "0548454C4C4FFFFF00FFFFFFFFFFFFFF";
-    model.k[11] = "00CF8500010C8E00FFFFFFFFFFFFFFFF00";
+    model.blocks[Block::BootMessage] = "0548454C4C4FFFFF00FFFFFFFFFFFFFF";
+    model.blocks[Block::Limits] = "00CF8500010C8E00FFFFFFFFFFFFFFFF00";
     EXPECT_EQ(link.exchange.writePartial(PartialBlock::BootMessage, model).message,
               kPartialWriteSuccess);
     EXPECT_EQ(link.exchange.writePartial(PartialBlock::Limits, model).message,
@@ -312,7 +321,7 @@ TEST(PartialTransfers, BootMessageAndLimitsBothWays) {
     const auto m = sim::loadMemory(saved.path(), error);
     ASSERT_TRUE(m) << error;
     EXPECT_EQ(toHex(std::span<const std::uint8_t>(m->data() + 0x02D0, 33)),
-              model.k[10] + model.k[11]);
+              model.blocks[Block::BootMessage] + model.blocks[Block::Limits]);
 }
 
 struct LateRead {
@@ -333,9 +342,9 @@ TEST_P(ALateAnswer, IsAReadError) {
     RadioLink link;
     ASSERT_TRUE(link.start({"--sample", "--late-at", "0", "--late-ms", "600"}));
     EditorModel model;
-    model.kaiji1 = model.kaiji2 = "OLD";
-    for (int i = 1; i <= 4; ++i) model.xp[static_cast<std::size_t>(i)] = "OLD";
-    model.xp5.select(0);
+    model.bootMessage[0] = model.bootMessage[1] = "OLD";
+    for (std::string& limit : model.limits) limit = "OLD";
+    model.limitMode.select(0);
     EditorModel expected = model;
     GetParam().emptied(expected);
     const ExchangeResult r = link.exchange.readPartial(GetParam().block, model);
@@ -349,12 +358,13 @@ TEST_P(ALateAnswer, IsAReadError) {
 INSTANTIATE_TEST_SUITE_P(PartialTransfers, ALateAnswer,
                          testing::Values(LateRead{"BootMessage", PartialBlock::BootMessage,
                                                   [](EditorModel& m) {
-                                                      m.kaiji1.clear(), m.kaiji2.clear();
+                                                      m.bootMessage[0].clear(),
+                                                          m.bootMessage[1].clear();
                                                   }},
                                          LateRead{"Limits", PartialBlock::Limits,
                                                   [](EditorModel& m) {
-                                                      for (int i = 1; i <= 4; ++i)
-                                                          m.xp[static_cast<std::size_t>(i)].clear();
+                                                      for (std::string& limit : m.limits)
+                                                          limit.clear();
                                                   }}),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -31,7 +31,7 @@ TEST_P(WriteRefused, BeforeTheHandshake) {
         sent.push_back(toHex(b));
     };
     EditorModel model;
-    model.StringGrid1.cell(1, 1) = "145.50000";
+    model.channels(Band::A).cell(Column::RxFrequency, 1) = "145.50000";
     GetParam().spoil(model);
     int progressCalls = 0;
     const ExchangeResult r = exchange.fullWrite(model, [&](int) { ++progressCalls; });
@@ -45,13 +45,21 @@ TEST_P(WriteRefused, BeforeTheHandshake) {
 INSTANTIATE_TEST_SUITE_P(
     Configurations, WriteRefused,
     testing::Values(
-        BadConfiguration{"FrequencyNotANumber",
-                         [](EditorModel& m) { m.StringGrid2.cell(1, 77) = "14x.5"; }, "channel 77"},
+        BadConfiguration{
+            "FrequencyNotANumber",
+            [](EditorModel& m) { m.channels(Band::B).cell(Column::RxFrequency, 77) = "14x.5"; },
+            "channel 77"},
         BadConfiguration{"UnknownReceivingMode",
-                         [](EditorModel& m) { m.StringGrid1.cell(3, 1) = "QT"; }, "Receiving Mode"},
-        BadConfiguration{"BlockFieldTooShort", [](EditorModel& m) { m.k[5].pop_back(); }, "k5"},
-        BadConfiguration{"BlockFieldNotHex", [](EditorModel& m) { m.k[13][4] = 'G'; }, "k13"},
-        BadConfiguration{"NoRemoteState", [](EditorModel& m) { m.sypz9.select(-1); }, "sypz9"}),
+                         [](EditorModel& m) { m.channels(Band::A).cell(Column::RxMode, 1) = "QT"; },
+                         "Receiving Mode"},
+        BadConfiguration{"BlockFieldTooShort",
+                         [](EditorModel& m) { m.blocks[Block::General].pop_back(); },
+                         "0X0200--0X0211"},
+        BadConfiguration{"BlockFieldNotHex",
+                         [](EditorModel& m) { m.blocks[Block::AlarmAndIdentity][4] = 'G'; },
+                         "0X0290--0X029B"},
+        BadConfiguration{"NoRemoteState", [](EditorModel& m) { m.remoteState.select(-1); },
+                         "current state"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PartialWriteRefused, ABlockFieldThatIsNotHex) {
@@ -61,10 +69,10 @@ TEST(PartialWriteRefused, ABlockFieldThatIsNotHex) {
     int sends = 0;
     exchange.onTrace = [&](TraceDirection, std::span<const std::uint8_t>) { ++sends; };
     EditorModel model;
-    model.k[11] = "XY" + model.k[11].substr(2);
+    model.blocks[Block::Limits] = "XY" + model.blocks[Block::Limits].substr(2);
     const ExchangeResult r = exchange.writePartial(PartialBlock::Limits, model);
     EXPECT_EQ(r.outcome, ExchangeOutcome::Invalid);
-    EXPECT_NE(r.message.find("k11"), std::string::npos);
+    EXPECT_NE(r.message.find("0X02E0--0X02EF"), std::string::npos);
     EXPECT_EQ(sends, 0);
 }
 
@@ -105,7 +113,7 @@ TEST(ExchangeGuard, ASecondExchangeIsRefusedWhileOneRuns) {
     EditorModel model;
     const ExchangeResult r = exchange.readPartial(PartialBlock::BootMessage, model);
     EXPECT_EQ(r.message, kPartialReadSuccess);
-    EXPECT_EQ(model.kaiji1, "DUOBAND");
+    EXPECT_EQ(model.bootMessage[0], "DUOBAND");
     ASSERT_EQ(pump.nested.size(), 4u);
     for (const auto& n : pump.nested) {
         EXPECT_EQ(n.outcome, ExchangeOutcome::Busy);

@@ -19,6 +19,7 @@
 #include "duoband/exchange.h"
 #include "duoband/radio_sim.h"
 #include "duoband/radio_sim_process.h"
+#include "duoband/settings_table.h"
 
 namespace duoband::testing_support {
 
@@ -79,9 +80,9 @@ inline long countPrefix(const std::vector<std::string>& lines, std::string_view 
 inline void expectSameTable(const ChannelTable& got, const ChannelTable& want,
                             std::string_view name) {
     for (int row = 0; row < ChannelTable::kRows; ++row)
-        for (int col = 0; col < ChannelTable::kColumns; ++col)
-            EXPECT_EQ(got.cell(col, row), want.cell(col, row))
-                << name << " row " << row << " column " << col;
+        for (const ChannelColumn& c : channelColumns())
+            EXPECT_EQ(got.cell(c.column, row), want.cell(c.column, row))
+                << name << " row " << row << " column \"" << c.title << "\"";
 }
 
 // The radio, its log, and an opened TComm with an exchange on it. The

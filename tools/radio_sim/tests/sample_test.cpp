@@ -37,15 +37,15 @@ TEST(SampleRadio, ReadingTheMemoryBackGivesTheSample) {
         const auto& step = transferPlan()[static_cast<std::size_t>(s)];
         loadReadStep(read, s, slice(m, step.address, step.length));
     }
-    EXPECT_EQ(read.StringGrid1, sample.StringGrid1);
-    EXPECT_EQ(read.StringGrid2, sample.StringGrid2);
-    EXPECT_EQ(read.k, sample.k);
-    EXPECT_EQ(read.left.c3, "146.52000");
-    EXPECT_EQ(read.right.c15, "5.00000");
-    EXPECT_EQ(read.sy[3], "*0#");
-    EXPECT_EQ(read.sypz[1], "101");
-    EXPECT_EQ(read.kaiji2, "SAMPLE");
-    EXPECT_EQ(read.xp[4], "480");
+    EXPECT_EQ(read.channels(Band::A), sample.channels(Band::A));
+    EXPECT_EQ(read.channels(Band::B), sample.channels(Band::B));
+    EXPECT_EQ(read.blocks, sample.blocks);
+    EXPECT_EQ(read.band(Band::A).rxFrequency, "146.52000");
+    EXPECT_EQ(read.band(Band::B).offset, "5.00000");
+    EXPECT_EQ(read.dtmfGroups[2], "*0#");
+    EXPECT_EQ(read.remoteCodes[0], "101");
+    EXPECT_EQ(read.bootMessage[1], "SAMPLE");
+    EXPECT_EQ(read.limits[3], "480");
 }
 
 }  // namespace
