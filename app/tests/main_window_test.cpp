@@ -23,12 +23,24 @@
 #include "app_test_support.h"
 #include "application.h"
 #include "duoband/option_lists.h"
+#include "duoband/settings_table.h"
 #include "login_window.h"
 #include "main_window.h"
 #include "small_dialogs.h"
 #include "transfer_dialogs.h"
 
+using duoband::Band;
+using duoband::Block;
+using duoband::Column;
+using duoband::SettingId;
+using duoband::SettingRef;
+
 namespace {
+
+// The widget name of a setting's control: "fmFrequency", "bootMessage1"...
+QString nameOf(SettingRef ref) {
+    return QString::fromStdString(duoband::settingObjectName(ref));
+}
 
 // A pseudo-terminal whose terminal side stands in for a serial port.
 class Pty {
@@ -57,20 +69,20 @@ QStringList actionTexts(const QList<QAction*>& actions) {
 
 // Some edits on every kind of holder of the model.
 void editModel(duoband::EditorModel& m) {
-    m.StringGrid1.cell(1, 3) = "145.50000";
-    m.StringGrid1.cell(12, 3) = "HARBOUR";
-    m.StringGrid2.cell(1, 128) = "439.12500";
-    m.left.c10.select(0);
-    m.right.c15 = "5";
-    m.gn13.select(3);
-    m.gn3 = "100.5";
-    m.sy[2] = "1234";
-    m.sypz[1] = "555";
-    m.sypz9.select(2);
-    m.kaiji1 = "HELLO";
-    m.xp[3] = "400";
-    m.k[5] = "000FFFFF010203000102000406D600320301";
-    m.k[12] = "01FFFFFFFFFFFFFF00FFFFFFFFFFFFFF";
+    m.channels(Band::A).cell(Column::RxFrequency, 3) = "145.50000";
+    m.channels(Band::A).cell(Column::Name, 3) = "HARBOUR";
+    m.channels(Band::B).cell(Column::RxFrequency, 128) = "439.12500";
+    m.band(Band::A).power.select(0);
+    m.band(Band::B).offset = "5";
+    m.general.dtmfTime.select(3);
+    m.general.fmFrequency = "100.5";
+    m.dtmfGroups[1] = "1234";
+    m.remoteCodes[0] = "555";
+    m.remoteState.select(2);
+    m.bootMessage[0] = "HELLO";
+    m.limits[2] = "400";
+    m.blocks[Block::General] = "000FFFFF010203000102000406D600320301";
+    m.blocks[Block::NativeAndMasterId] = "01FFFFFFFFFFFFFF00FFFFFFFFFFFFFF";
 }
 
 QString readFile(const QString& path) {
@@ -214,7 +226,8 @@ class MainWindowTest : public QObject {
         QVERIFY(m == before);
     }
 
-    // Yes restores every default, k12..k15 included; row numbers and titles stay.
+    // Yes restores every default, the identity and remote code block fields
+    // included; row numbers and titles stay.
     void newAnsweredYesRestoresTheDefaults() {
         duoband::EditorModel& m = windows->mainWindow->model();
         editModel(m);
@@ -222,12 +235,19 @@ class MainWindowTest : public QObject {
         dialogs->confirmations.push_back(true);
         windows->mainWindow->findChild<QAction*>("newAction")->trigger();
         QVERIFY(m == duoband::EditorModel());
-        QCOMPARE(m.k[12], duoband::defaultBlockField(12));
-        QCOMPARE(m.gn13.text(), std::string_view("50MS"));
-        auto* grid = windows->mainWindow->findChild<QAbstractItemView*>("StringGrid1");
+        QCOMPARE(m.blocks[Block::NativeAndMasterId],
+                 duoband::defaultBlockField(Block::NativeAndMasterId));
+        QCOMPARE(m.general.dtmfTime.text(), std::string_view("50MS"));
+        auto* grid = windows->mainWindow->findChild<QAbstractItemView*>("bandA.channels");
         QVERIFY(grid != nullptr);
-        QCOMPARE(grid->model()->data(grid->model()->index(2, 0)).toString(), QString("3"));
-        QCOMPARE(grid->model()->data(grid->model()->index(2, 12)).toString(), QString());
+        QCOMPARE(grid->model()
+                     ->data(grid->model()->index(2, duoband::columnIndex(Column::Number)))
+                     .toString(),
+                 QString("3"));
+        QCOMPARE(grid->model()
+                     ->data(grid->model()->index(2, duoband::columnIndex(Column::Name)))
+                     .toString(),
+                 QString());
         QCOMPARE(grid->model()->headerData(1, Qt::Horizontal).toString(),
                  QString("Receiving Frequency"));
     }
@@ -252,8 +272,9 @@ class MainWindowTest : public QObject {
         QCOMPARE(dialogs->fileDialogs.back(), QString("Open|*.bc"));
         QVERIFY(f.model() == saved);
         // the pages show what was opened
-        QCOMPARE(f.findChild<QComboBox*>("gn13")->currentIndex(), 3);
-        QCOMPARE(f.findChild<QLineEdit*>("kaiji1")->text(), QString("HELLO"));
+        QCOMPARE(f.findChild<QComboBox*>(nameOf({SettingId::DtmfTime}))->currentIndex(), 3);
+        QCOMPARE(f.findChild<QLineEdit*>(nameOf({SettingId::BootMessage1}))->text(),
+                 QString("HELLO"));
     }
 
     // A file that does not hold a whole configuration is refused as a whole.
@@ -304,16 +325,16 @@ class MainWindowTest : public QObject {
         f.show();
         QVERIFY(QTest::qWaitForWindowActive(&f));
         f.pageTabs->setCurrentIndex(4);
-        auto* edit = f.findChild<QLineEdit*>("gn3");
+        auto* edit = f.findChild<QLineEdit*>(nameOf({SettingId::FmFrequency}));
         edit->setFocus();
         QVERIFY(edit->hasFocus());
         QTest::keyClicks(edit, "100.5");
-        QVERIFY(f.model().gn3.empty());
-        const std::string k5 = f.model().k[5];
+        QVERIFY(f.model().general.fmFrequency.empty());
+        const std::string general = f.model().blocks[Block::General];
         dialogs->fileNames.push_back(data->path("typed"));
         f.saveFile();
-        QVERIFY(QString::fromStdString(f.model().gn3).startsWith("100.5"));
-        QVERIFY(f.model().k[5] != k5);
+        QVERIFY(QString::fromStdString(f.model().general.fmFrequency).startsWith("100.5"));
+        QVERIFY(f.model().blocks[Block::General] != general);
         QVERIFY(readFile(data->path("typed.bc")).contains("100.5"));
     }
 

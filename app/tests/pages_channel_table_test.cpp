@@ -9,29 +9,38 @@
 
 #include "duoband/editor_model.h"
 #include "duoband/option_lists.h"
+#include "duoband/settings_table.h"
 #include "pages/channel_table_page.h"
 #include "pages_test_support.h"
 
 using duoband::Band;
 using duoband::ChannelTable;
+using duoband::Column;
 
 Q_DECLARE_METATYPE(duoband::Band)
+Q_DECLARE_METATYPE(duoband::Column)
 
 namespace {
 
 const QStringList kReceiveDefaults{"0FF", "OFF", "High", "Wide", "OFF", "OFF"};
-constexpr int kReceiveDefaultColumns[] = {2, 3, 8, 9, 10, 11};
+constexpr Column kReceiveDefaultColumns[] = {Column::RxTone,    Column::RxMode,
+                                             Column::Power,     Column::Bandwidth,
+                                             Column::Compandor, Column::Scrambler};
 
-// The editors of a grid: t1..t13 on band A, p1..p13 on band B (no 4).
-QString editorName(Band band, int number) {
-    return QString(band == Band::A ? "t%1" : "p%1").arg(number);
+// The editor a grid opens over a cell of `column`: "bandA.rxFrequencyEditor",
+// "bandB.nameEditor"... (none for the channel number).
+QString editorName(Band band, Column column) {
+    const std::string_view name =
+        duoband::channelColumns()[static_cast<std::size_t>(duoband::columnIndex(column))].name;
+    return QString(band == Band::A ? "bandA." : "bandB.") +
+           QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) + "Editor";
 }
 
 // Every column of `row`, for comparing whole rows.
 QStringList rowTexts(const ChannelTable& table, int row) {
     QStringList texts;
-    for (int col = 1; col < ChannelTable::kColumns; ++col) {
-        texts << QString::fromStdString(table.cell(col, row));
+    for (int col = 1; col < duoband::kColumnCount; ++col) {
+        texts << QString::fromStdString(table.cell(duoband::columnAt(col), row));
     }
     return texts;
 }
@@ -49,22 +58,24 @@ class ChannelTablePageTest : public QObject {
         ChannelTablePage page;
         RecordingDialogs dialogs;
 
-        ChannelTable& table() { return model.table(band); }
+        ChannelTable& table() { return model.channels(band); }
         ChannelGrid* grid() { return page.grid(); }
-        QLineEdit* entry(int number) { return control<QLineEdit>(&page, editorName(band, number)); }
-        QComboBox* choice(int number) {
-            return control<QComboBox>(&page, editorName(band, number));
+        QLineEdit* entry(Column column) {
+            return control<QLineEdit>(&page, editorName(band, column));
+        }
+        QComboBox* choice(Column column) {
+            return control<QComboBox>(&page, editorName(band, column));
         }
 
         // A mouse click on cell (col, row) of the grid, as a user selects it.
-        void click(int col, int row) {
-            const QModelIndex index = grid()->model()->index(row - 1, col);
+        void click(Column col, int row) {
+            const QModelIndex index = grid()->model()->index(row - 1, duoband::columnIndex(col));
             grid()->scrollTo(index);
             QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {},
                               grid()->visualRect(index).center());
         }
         // Selects the cell and types `text` into its entry, then `key`.
-        void type(int col, int row, const QString& text, Qt::Key key = Qt::Key_Return) {
+        void type(Column col, int row, const QString& text, Qt::Key key = Qt::Key_Return) {
             click(col, row);
             QWidget* focused = QApplication::focusWidget();
             QVERIFY(focused != nullptr);
@@ -75,8 +86,11 @@ class ChannelTablePageTest : public QObject {
         }
         int visibleEditors() {
             int visible = 0;
-            for (int number : {1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13}) {
-                visible += page.findChild<QWidget*>(editorName(band, number))->isVisible() ? 1 : 0;
+            for (int col = 1; col < duoband::kColumnCount; ++col) {
+                visible +=
+                    page.findChild<QWidget*>(editorName(band, duoband::columnAt(col)))->isVisible()
+                        ? 1
+                        : 0;
             }
             return visible;
         }
@@ -94,7 +108,7 @@ class ChannelTablePageTest : public QObject {
         QFETCH(Band, band);
         Fixture f(band);
         ChannelGrid* grid = f.grid();
-        QCOMPARE(grid->objectName(), band == Band::A ? "StringGrid1" : "StringGrid2");
+        QCOMPARE(grid->objectName(), band == Band::A ? "bandA.channels" : "bandB.channels");
         QCOMPARE(grid->model()->rowCount(), 128);
         QCOMPARE(grid->model()->columnCount(), 13);
         const int widths[] = {55, 75, 80, 130, 95, 90, 130, 130, 60, 75, 75, 75, 80};
@@ -103,7 +117,8 @@ class ChannelTablePageTest : public QObject {
         QCOMPARE(grid->rowHeight(0), 30);
         QCOMPARE(grid->model()->headerData(12, Qt::Horizontal).toString(), "Channel Name");
         QCOMPARE(grid->model()->headerData(4, Qt::Horizontal).toString(), "Transmission Frequency");
-        QCOMPARE(grid->model()->index(127, 0).data().toString(), "128");
+        QCOMPARE(grid->model()->index(127, duoband::columnIndex(Column::Number)).data().toString(),
+                 "128");
         QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
     }
 
@@ -112,22 +127,27 @@ class ChannelTablePageTest : public QObject {
         QFETCH(Band, band);
         Fixture f(band);
         QVERIFY(showActive(f.page));
-        f.table().cell(12, 5) = "KEEP";
-        f.table().cell(4, 5) = "440.00000";
-        f.type(1, 5, "145.5");
-        QCOMPARE(f.table().cell(1, 5), "145.50000");
+        f.table().cell(Column::Name, 5) = "KEEP";
+        f.table().cell(Column::TxFrequency, 5) = "440.00000";
+        f.type(Column::RxFrequency, 5, "145.5");
+        QCOMPARE(f.table().cell(Column::RxFrequency, 5), "145.50000");
         for (int i = 0; i < 6; ++i) {
             QCOMPARE(QString::fromStdString(f.table().cell(kReceiveDefaultColumns[i], 5)),
                      kReceiveDefaults[i]);
         }
-        QCOMPARE(f.table().cell(12, 5), "KEEP");
-        QCOMPARE(f.table().cell(4, 5), "440.00000");
+        QCOMPARE(f.table().cell(Column::Name, 5), "KEEP");
+        QCOMPARE(f.table().cell(Column::TxFrequency, 5), "440.00000");
         QVERIFY(f.dialogs.messages.isEmpty());
         // Enter moved on to the next channel, whose entry is open and empty.
-        QCOMPARE(f.page.cellPointer(), (duoband::CellPointer{1, 6}));
-        QVERIFY(f.entry(1)->isVisible());
-        QCOMPARE(f.entry(1)->text(), "");
-        QCOMPARE(f.grid()->model()->index(4, 1).data().toString(), "145.50000");
+        QCOMPARE(f.page.cellPointer(), (duoband::CellPointer{Column::RxFrequency, 6}));
+        QVERIFY(f.entry(Column::RxFrequency)->isVisible());
+        QCOMPARE(f.entry(Column::RxFrequency)->text(), "");
+        QCOMPARE(f.grid()
+                     ->model()
+                     ->index(4, duoband::columnIndex(Column::RxFrequency))
+                     .data()
+                     .toString(),
+                 "145.50000");
     }
 
     void sameFrequencyWritesNothing_data() { addBands(); }
@@ -135,12 +155,12 @@ class ChannelTablePageTest : public QObject {
         QFETCH(Band, band);
         Fixture f(band);
         QVERIFY(showActive(f.page));
-        f.table().cell(1, 3) = "145.50000";
-        f.table().cell(2, 3) = "67.0HZ";
-        f.table().cell(8, 3) = "Low";
+        f.table().cell(Column::RxFrequency, 3) = "145.50000";
+        f.table().cell(Column::RxTone, 3) = "67.0HZ";
+        f.table().cell(Column::Power, 3) = "Low";
         const QStringList before = rowTexts(f.table(), 3);
-        f.click(1, 3);
-        QLineEdit* entry = f.entry(1);
+        f.click(Column::RxFrequency, 3);
+        QLineEdit* entry = f.entry(Column::RxFrequency);
         QCOMPARE(entry->text(), "145.50000");
         entry->selectAll();
         QTest::keyClick(entry, Qt::Key_Backspace);
@@ -154,9 +174,9 @@ class ChannelTablePageTest : public QObject {
     void fullEntryRefusesTypingOverItsSelection() {
         Fixture f(Band::A);
         QVERIFY(showActive(f.page));
-        f.table().cell(1, 6) = "145.50000";
-        f.click(1, 6);
-        QLineEdit* entry = f.entry(1);
+        f.table().cell(Column::RxFrequency, 6) = "145.50000";
+        f.click(Column::RxFrequency, 6);
+        QLineEdit* entry = f.entry(Column::RxFrequency);
         entry->selectAll();
         QTest::keyClicks(entry, "1.");
         QCOMPARE(entry->text(), "145.50000");
@@ -164,28 +184,30 @@ class ChannelTablePageTest : public QObject {
         QTest::keyClicks(entry, "146.1");
         QCOMPARE(entry->text(), "146.1");
         QTest::keyClick(entry, Qt::Key_Return);
-        QCOMPARE(f.table().cell(1, 6), "146.10000");
+        QCOMPARE(f.table().cell(Column::RxFrequency, 6), "146.10000");
     }
 
     void outOfRangeShowsTheBandsMessage_data() {
         QTest::addColumn<Band>("band");
-        QTest::addColumn<int>("column");
+        QTest::addColumn<Column>("column");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("entryStays");
         QTest::newRow("A receive")
-            << Band::A << 1 << "Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ " << false;
+            << Band::A << Column::RxFrequency
+            << "Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ " << false;
         QTest::newRow("A transmit")
-            << Band::A << 4 << "Transmission Frequency in 136~176MHZ 220~250MHZ 400~490MHZ "
-            << false;
+            << Band::A << Column::TxFrequency
+            << "Transmission Frequency in 136~176MHZ 220~250MHZ 400~490MHZ " << false;
         QTest::newRow("B receive")
-            << Band::B << 1 << "Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ" << true;
+            << Band::B << Column::RxFrequency
+            << "Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ" << true;
         QTest::newRow("B transmit")
-            << Band::B << 4 << "Transmission Frequency in 136~176MHZ 220~250MHZ 400~490MHZ"
-            << false;
+            << Band::B << Column::TxFrequency
+            << "Transmission Frequency in 136~176MHZ 220~250MHZ 400~490MHZ" << false;
     }
     void outOfRangeShowsTheBandsMessage() {
         QFETCH(Band, band);
-        QFETCH(int, column);
+        QFETCH(Column, column);
         QFETCH(QString, message);
         QFETCH(bool, entryStays);
         Fixture f(band);
@@ -194,19 +216,26 @@ class ChannelTablePageTest : public QObject {
         const std::array<std::string, 13> filled{
             "",      "145.50000", "67.0HZ", "QT/DQT", "146.00000", "D023N", "DTMF1",
             "DTMF2", "High",      "Wide",   "ON",     "ON",        "NAME"};
-        for (int col = 1; col < 13; ++col) t.cell(col, 7) = filled[static_cast<std::size_t>(col)];
+        for (int col = 1; col < 13; ++col) {
+            t.cell(duoband::columnAt(col), 7) = filled[static_cast<std::size_t>(col)];
+        }
         f.type(column, 7, "300");
         QCOMPARE(f.dialogs.messages, QStringList{message});
-        const bool receive = column == 1;
-        const std::vector<int> cleared =
-            receive ? std::vector<int>{1, 2, 3, 8, 9, 10, 11, 12} : std::vector<int>{4, 5, 6, 7};
+        const bool receive = column == Column::RxFrequency;
+        const std::vector<Column> cleared =
+            receive ? std::vector<Column>{Column::RxFrequency, Column::RxTone,    Column::RxMode,
+                                          Column::Power,       Column::Bandwidth, Column::Compandor,
+                                          Column::Scrambler,   Column::Name}
+                    : std::vector<Column>{Column::TxFrequency, Column::TxTone,
+                                          Column::LaunchSignalling, Column::EndSignalling};
         for (int col = 1; col < 13; ++col) {
-            const bool isCleared = std::find(cleared.begin(), cleared.end(), col) != cleared.end();
-            QCOMPARE(t.cell(col, 7), isCleared ? std::string() : filled[std::size_t(col)]);
+            const bool isCleared =
+                std::find(cleared.begin(), cleared.end(), duoband::columnAt(col)) != cleared.end();
+            QCOMPARE(t.cell(duoband::columnAt(col), 7),
+                     isCleared ? std::string() : filled[std::size_t(col)]);
         }
-        const int number = receive ? 1 : 5;
-        QCOMPARE(f.entry(number)->isVisible(), entryStays);
-        if (entryStays) QCOMPARE(f.entry(number)->text(), "300");
+        QCOMPARE(f.entry(column)->isVisible(), entryStays);
+        if (entryStays) QCOMPARE(f.entry(column)->text(), "300");
         // The selection stays on the refused cell.
         QCOMPARE(f.page.cellPointer(), (duoband::CellPointer{column, 7}));
     }
@@ -216,18 +245,19 @@ class ChannelTablePageTest : public QObject {
         QFETCH(Band, band);
         Fixture f(band);
         QVERIFY(showActive(f.page));
-        f.click(1, 9);  // opens the receive entry
+        f.click(Column::RxFrequency, 9);  // opens the receive entry
         QCOMPARE(f.visibleEditors(), 1);
-        f.click(2, 9);  // CTCSS of a row without receive frequency
+        f.click(Column::RxTone, 9);  // CTCSS of a row without receive frequency
         QCOMPARE(f.visibleEditors(), 0);
-        QCOMPARE(f.page.cellPointer(), (duoband::CellPointer{2, 9}));
-        f.click(12, 9);
+        QCOMPARE(f.page.cellPointer(), (duoband::CellPointer{Column::RxTone, 9}));
+        f.click(Column::Name, 9);
         QCOMPARE(f.visibleEditors(), 0);
-        f.table().cell(4, 9) = "440.00000";  // a transmit frequency opens its columns
-        f.click(5, 9);
-        QVERIFY(f.choice(6)->isVisible());
+        f.table().cell(Column::TxFrequency, 9) =
+            "440.00000";  // a transmit frequency opens its columns
+        f.click(Column::TxTone, 9);
+        QVERIFY(f.choice(Column::TxTone)->isVisible());
         QCOMPARE(f.visibleEditors(), 1);
-        QVERIFY(f.table().cell(2, 9).empty());
+        QVERIFY(f.table().cell(Column::RxTone, 9).empty());
     }
 
     void pickedToneLandsInItsCell_data() { addBands(); }
@@ -235,38 +265,40 @@ class ChannelTablePageTest : public QObject {
         QFETCH(Band, band);
         Fixture f(band);
         QVERIFY(showActive(f.page));
-        f.table().cell(1, 11) = "145.50000";
-        f.table().cell(2, 11) = "D754I";
+        f.table().cell(Column::RxFrequency, 11) = "145.50000";
+        f.table().cell(Column::RxTone, 11) = "D754I";
         const QStringList before = rowTexts(f.table(), 11);
-        f.click(2, 11);
-        QComboBox* t2 = f.choice(2);
-        QVERIFY(t2->isVisible());
-        QCOMPARE(t2->currentIndex(), 0);  // opens on entry 0 whatever the cell holds
-        QCOMPARE(t2->currentText(), "OFF");
-        QCOMPARE(t2->count(), 206);
-        t2->setCurrentIndex(40);
-        emit t2->activated(40);
-        QCOMPARE(f.table().cell(2, 11), "D023N");
+        f.click(Column::RxTone, 11);
+        QComboBox* rxTone = f.choice(Column::RxTone);
+        QVERIFY(rxTone->isVisible());
+        QCOMPARE(rxTone->currentIndex(), 0);  // opens on entry 0 whatever the cell holds
+        QCOMPARE(rxTone->currentText(), "OFF");
+        QCOMPARE(rxTone->count(), 206);
+        rxTone->setCurrentIndex(40);
+        emit rxTone->activated(40);
+        QCOMPARE(f.table().cell(Column::RxTone, 11), "D023N");
         QStringList expected = before;
         expected[1] = "D023N";
         QCOMPARE(rowTexts(f.table(), 11), expected);
-        QVERIFY(!t2->isVisible());
-        QCOMPARE(f.grid()->model()->index(10, 2).data().toString(), "D023N");
+        QVERIFY(!rxTone->isVisible());
+        QCOMPARE(
+            f.grid()->model()->index(10, duoband::columnIndex(Column::RxTone)).data().toString(),
+            "D023N");
     }
 
     void keyboardOpensAndPicksAChoice() {
         Fixture f(Band::A);
         QVERIFY(showActive(f.page));
-        f.table().cell(1, 2) = "145.50000";
-        f.click(8, 2);  // Power
+        f.table().cell(Column::RxFrequency, 2) = "145.50000";
+        f.click(Column::Power, 2);  // Power
         QVERIFY(focus(f.grid()));
         QTest::keyClick(f.grid(), Qt::Key_F2);
-        QComboBox* t9 = f.choice(9);
-        QVERIFY(QTest::qWaitFor([t9] { return t9->view()->isVisible(); }, 1000));
-        QTest::keyClick(t9->view(), Qt::Key_Down);
-        QTest::keyClick(t9->view(), Qt::Key_Return);
-        QCOMPARE(f.table().cell(8, 2), "High");
-        QVERIFY(!t9->isVisible());
+        QComboBox* power = f.choice(Column::Power);
+        QVERIFY(QTest::qWaitFor([power] { return power->view()->isVisible(); }, 1000));
+        QTest::keyClick(power->view(), Qt::Key_Down);
+        QTest::keyClick(power->view(), Qt::Key_Return);
+        QCOMPARE(f.table().cell(Column::Power, 2), "High");
+        QVERIFY(!power->isVisible());
         QVERIFY(f.grid()->hasFocus());
     }
 
@@ -291,8 +323,8 @@ class ChannelTablePageTest : public QObject {
             key(Qt::Key_Tab);
         };
         key(Qt::Key_Tab);
-        QVERIFY(f.grid()->hasFocus() || f.entry(1)->hasFocus());
-        QCOMPARE(f.page.cellPointer(), (duoband::CellPointer{1, 1}));
+        QVERIFY(f.grid()->hasFocus() || f.entry(Column::RxFrequency)->hasFocus());
+        QCOMPARE(f.page.cellPointer(), (duoband::CellPointer{Column::RxFrequency, 1}));
         QTest::keyClicks(focused(), "438.5");
         key(Qt::Key_Tab);
         pick(2);  // Receiving CTCSS: 69.3HZ
@@ -319,56 +351,57 @@ class ChannelTablePageTest : public QObject {
         QFETCH(Band, band);
         Fixture f(band);
         QVERIFY(showActive(f.page));
-        f.table().cell(1, 4) = "145.50000";
-        f.type(12, 4, "ABCDEFGH");
-        QCOMPARE(f.table().cell(12, 4), "ABCDEFG");
+        f.table().cell(Column::RxFrequency, 4) = "145.50000";
+        f.type(Column::Name, 4, "ABCDEFGH");
+        QCOMPARE(f.table().cell(Column::Name, 4), "ABCDEFG");
         // Pasted text is filtered like typed text and cut to seven.
-        f.click(12, 4);
-        QLineEdit* t13 = f.entry(13);
-        t13->clear();
-        t13->insert(
+        f.click(Column::Name, 4);
+        QLineEdit* name = f.entry(Column::Name);
+        name->clear();
+        name->insert(
             QString::fromUtf8("a,b\"c'd\xC3\xA9"
                               "efghij"));
-        QCOMPARE(t13->text(), "abcdefg");
-        QTest::keyClick(t13, Qt::Key_Return);
-        QCOMPARE(f.table().cell(12, 4), "abcdefg");
+        QCOMPARE(name->text(), "abcdefg");
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(f.table().cell(Column::Name, 4), "abcdefg");
     }
 
     void clickElsewhereCommitsToTheOpenedCell() {
         Fixture f(Band::B);
         QVERIFY(showActive(f.page));
-        f.click(4, 20);
-        QTest::keyClicks(f.entry(5), "430.0125");
-        f.click(1, 30);  // another cell: the transmit entry commits to row 20
-        QCOMPARE(f.table().cell(4, 20), "430.01250");
-        QCOMPARE(f.table().cell(5, 20), "0FF");
-        QCOMPARE(f.table().cell(6, 20), "OFF");
-        QCOMPARE(f.table().cell(7, 20), "OFF");
-        QVERIFY(f.table().cell(4, 30).empty());
-        QCOMPARE(f.page.cellPointer(), (duoband::CellPointer{1, 30}));
-        QVERIFY(f.entry(1)->isVisible());
-        QVERIFY(!f.entry(5)->isVisible());
+        f.click(Column::TxFrequency, 20);
+        QTest::keyClicks(f.entry(Column::TxFrequency), "430.0125");
+        f.click(Column::RxFrequency, 30);  // another cell: the transmit entry commits to row 20
+        QCOMPARE(f.table().cell(Column::TxFrequency, 20), "430.01250");
+        QCOMPARE(f.table().cell(Column::TxTone, 20), "0FF");
+        QCOMPARE(f.table().cell(Column::LaunchSignalling, 20), "OFF");
+        QCOMPARE(f.table().cell(Column::EndSignalling, 20), "OFF");
+        QVERIFY(f.table().cell(Column::TxFrequency, 30).empty());
+        QCOMPARE(f.page.cellPointer(), (duoband::CellPointer{Column::RxFrequency, 30}));
+        QVERIFY(f.entry(Column::RxFrequency)->isVisible());
+        QVERIFY(!f.entry(Column::TxFrequency)->isVisible());
     }
 
     void tabCommitsAndMovesRight() {
         Fixture f(Band::A);
         QVERIFY(showActive(f.page));
-        f.type(1, 1, "146.0201", Qt::Key_Tab);
-        QCOMPARE(f.table().cell(1, 1), "146.02250");  // snapped up to the 2.5 kHz grid
-        QCOMPARE(f.page.cellPointer(), (duoband::CellPointer{2, 1}));
-        QVERIFY(f.choice(2)->isVisible());
+        f.type(Column::RxFrequency, 1, "146.0201", Qt::Key_Tab);
+        QCOMPARE(f.table().cell(Column::RxFrequency, 1),
+                 "146.02250");  // snapped up to the 2.5 kHz grid
+        QCOMPARE(f.page.cellPointer(), (duoband::CellPointer{Column::RxTone, 1}));
+        QVERIFY(f.choice(Column::RxTone)->isVisible());
         QTest::keyClick(f.grid(), Qt::Key_Right);
-        QCOMPARE(f.page.cellPointer(), (duoband::CellPointer{3, 1}));
-        QVERIFY(f.choice(3)->isVisible());
-        QVERIFY(!f.choice(2)->isVisible());
+        QCOMPARE(f.page.cellPointer(), (duoband::CellPointer{Column::RxMode, 1}));
+        QVERIFY(f.choice(Column::RxMode)->isVisible());
+        QVERIFY(!f.choice(Column::RxTone)->isVisible());
     }
 
     void escapeCancelsTheEntry() {
         Fixture f(Band::A);
         QVERIFY(showActive(f.page));
-        f.type(1, 2, "150", Qt::Key_Escape);
-        QVERIFY(f.table().cell(1, 2).empty());
-        QVERIFY(!f.entry(1)->isVisible());
+        f.type(Column::RxFrequency, 2, "150", Qt::Key_Escape);
+        QVERIFY(f.table().cell(Column::RxFrequency, 2).empty());
+        QVERIFY(!f.entry(Column::RxFrequency)->isVisible());
         QVERIFY(f.grid()->hasFocus());
         QVERIFY(f.dialogs.messages.isEmpty());
     }
@@ -376,13 +409,13 @@ class ChannelTablePageTest : public QObject {
     void notAFrequencyKeepsTheRow() {
         Fixture f(Band::A);
         QVERIFY(showActive(f.page));
-        f.table().cell(1, 8) = "150.00000";
-        f.table().cell(2, 8) = "67.0HZ";
+        f.table().cell(Column::RxFrequency, 8) = "150.00000";
+        f.table().cell(Column::RxTone, 8) = "67.0HZ";
         const QStringList before = rowTexts(f.table(), 8);
-        f.click(1, 8);
-        f.entry(1)->clear();
-        QTest::keyClicks(f.entry(1), "1.2.3");
-        QTest::keyClick(f.entry(1), Qt::Key_Return);
+        f.click(Column::RxFrequency, 8);
+        f.entry(Column::RxFrequency)->clear();
+        QTest::keyClicks(f.entry(Column::RxFrequency), "1.2.3");
+        QTest::keyClick(f.entry(Column::RxFrequency), Qt::Key_Return);
         QCOMPARE(f.dialogs.messages.size(), 1);
         QCOMPARE(rowTexts(f.table(), 8), before);
     }
@@ -390,34 +423,40 @@ class ChannelTablePageTest : public QObject {
     void gridNeverEditsACellByItself() {
         Fixture f(Band::A);
         QVERIFY(showActive(f.page));
-        f.table().cell(1, 3) = "145.50000";
-        f.click(3, 3);
+        f.table().cell(Column::RxFrequency, 3) = "145.50000";
+        f.click(Column::RxMode, 3);
         QVERIFY(focus(f.grid()));
         QTest::keyClicks(f.grid(), "xyz");
-        QVERIFY(f.table().cell(3, 3).empty());
-        QCOMPARE(f.page.cellPointer(), (duoband::CellPointer{3, 3}));
+        QVERIFY(f.table().cell(Column::RxMode, 3).empty());
+        QCOMPARE(f.page.cellPointer(), (duoband::CellPointer{Column::RxMode, 3}));
     }
 
     void showModelHidesEditorsWithoutCommitting() {
         Fixture f(Band::A);
         QVERIFY(showActive(f.page));
-        f.click(1, 12);
-        QTest::keyClicks(f.entry(1), "150");
-        f.model.StringGrid1.cell(1, 12) = "160.00000";  // a read replaced the table
+        f.click(Column::RxFrequency, 12);
+        QTest::keyClicks(f.entry(Column::RxFrequency), "150");
+        f.model.channels(Band::A).cell(Column::RxFrequency, 12) =
+            "160.00000";  // a read replaced the table
         f.page.showModel();
         QCOMPARE(f.visibleEditors(), 0);
         QVERIFY(focus(f.grid()));
-        QCOMPARE(f.table().cell(1, 12), "160.00000");
-        QCOMPARE(f.grid()->model()->index(11, 1).data().toString(), "160.00000");
+        QCOMPARE(f.table().cell(Column::RxFrequency, 12), "160.00000");
+        QCOMPARE(f.grid()
+                     ->model()
+                     ->index(11, duoband::columnIndex(Column::RxFrequency))
+                     .data()
+                     .toString(),
+                 "160.00000");
     }
 
     void commitPendingEditTakesTheTypedText() {
         Fixture f(Band::B);
         QVERIFY(showActive(f.page));
-        f.click(1, 1);
-        QTest::keyClicks(f.entry(1), "440");
+        f.click(Column::RxFrequency, 1);
+        QTest::keyClicks(f.entry(Column::RxFrequency), "440");
         f.page.commitPendingEdit();
-        QCOMPARE(f.table().cell(1, 1), "440.00000");
+        QCOMPARE(f.table().cell(Column::RxFrequency, 1), "440.00000");
     }
 };
 

@@ -10,6 +10,7 @@
 #include "duoband/channel_record.h"
 #include "duoband/editor_model.h"
 #include "duoband/settings_file.h"
+#include "duoband/settings_table.h"
 #include "pages/band_setup_page.h"
 #include "pages/channel_table_page.h"
 #include "pages/dtmf_page.h"
@@ -20,6 +21,9 @@
 
 using duoband::Band;
 using duoband::ChannelTable;
+using duoband::Column;
+using duoband::SettingId;
+using duoband::SettingRef;
 
 namespace {
 
@@ -40,21 +44,21 @@ struct Editor {
     }
 
     ChannelTablePage* grid(Band band) { return grids[band == Band::A ? 0 : 1]; }
-    void click(Band band, int col, int row) {
+    void click(Band band, Column col, int row) {
         ChannelGrid* g = grid(band)->grid();
         tabs.setCurrentWidget(grid(band));
-        const QModelIndex index = g->model()->index(row - 1, col);
+        const QModelIndex index = g->model()->index(row - 1, duoband::columnIndex(col));
         g->scrollTo(index);
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(index).center());
     }
-    void typeInCell(Band band, int col, int row, const QString& text) {
+    void typeInCell(Band band, Column col, int row, const QString& text) {
         click(band, col, row);
         QWidget* entry = QApplication::focusWidget();
         QVERIFY(qobject_cast<QLineEdit*>(entry) != nullptr);
         QTest::keyClicks(entry, text);
         QTest::keyClick(entry, Qt::Key_Return);
     }
-    void pickInCell(Band band, int col, int row, int entry) {
+    void pickInCell(Band band, Column col, int row, int entry) {
         click(band, col, row);
         QComboBox* box = nullptr;
         for (QComboBox* b : grid(band)->findChildren<QComboBox*>()) {
@@ -64,12 +68,13 @@ struct Editor {
         box->setCurrentIndex(entry);
         emit box->activated(entry);
     }
+    // The control of a setting, by its widget name.
     template <typename T>
-    T* find(const char* name) {
-        return control<T>(&tabs, name);
+    T* find(SettingRef ref) {
+        return control<T>(&tabs, QString::fromStdString(duoband::settingObjectName(ref)));
     }
-    void type(const char* name, const QString& text) {
-        auto* edit = find<QLineEdit>(name);
+    void type(SettingRef ref, const QString& text) {
+        auto* edit = find<QLineEdit>(ref);
         tabs.setCurrentWidget(edit->parentWidget());
         QVERIFY(focus(edit));
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
@@ -77,8 +82,8 @@ struct Editor {
         QTest::keyClicks(edit, text);
         QTest::keyClick(edit, Qt::Key_Return);
     }
-    void pick(const char* name, int entry) {
-        auto* box = find<QComboBox>(name);
+    void pick(SettingRef ref, int entry) {
+        auto* box = find<QComboBox>(ref);
         box->setCurrentIndex(entry);
         emit box->activated(entry);
     }
@@ -88,11 +93,11 @@ struct Editor {
     ChannelTablePage* grids[2];
 };
 
-// Columns 1..12 of a table row, as the write encodes them.
+// The columns RxFrequency..Name of a table row, as the write encodes them.
 duoband::RecordEncoding encodedRow(const ChannelTable& table, int row) {
     duoband::ChannelRow texts;
-    for (int col = 1; col < ChannelTable::kColumns; ++col) {
-        texts[std::size_t(col - 1)] = table.cell(col, row);
+    for (int col = 1; col < duoband::kColumnCount; ++col) {
+        texts[duoband::columnAt(col)] = table.cell(duoband::columnAt(col), row);
     }
     return duoband::encodeChannelRecord(texts);
 }
@@ -115,35 +120,35 @@ class EndToEndTest : public QObject {
             const QString mhz = band == Band::A ? "145.%1" : "435.%1";
             for (int row = 1; row <= kEditedChannels; ++row) {
                 const QString frequency = mhz.arg(row * 25, 3, 10, QChar('0'));
-                editor.typeInCell(band, 1, row, frequency);
-                editor.typeInCell(band, 4, row, frequency);
-                editor.pickInCell(band, 2, row, row);       // CTCSS tones
-                editor.pickInCell(band, 5, row, 40 + row);  // DCS codes
-                editor.pickInCell(band, 3, row, row % 2);
-                editor.pickInCell(band, 6, row, row);
-                editor.pickInCell(band, 8, row, row % 2);
-                editor.pickInCell(band, 10, row, 1);
-                editor.typeInCell(band, 12, row, QString("CH%1").arg(row));
+                editor.typeInCell(band, Column::RxFrequency, row, frequency);
+                editor.typeInCell(band, Column::TxFrequency, row, frequency);
+                editor.pickInCell(band, Column::RxTone, row, row);       // CTCSS tones
+                editor.pickInCell(band, Column::TxTone, row, 40 + row);  // DCS codes
+                editor.pickInCell(band, Column::RxMode, row, row % 2);
+                editor.pickInCell(band, Column::LaunchSignalling, row, row);
+                editor.pickInCell(band, Column::Power, row, row % 2);
+                editor.pickInCell(band, Column::Compandor, row, 1);
+                editor.typeInCell(band, Column::Name, row, QString("CH%1").arg(row));
             }
         }
-        QCOMPARE(editor.model.StringGrid1.cell(1, 1), "145.02500");
-        QCOMPARE(editor.model.StringGrid1.cell(2, 1), "67.0HZ");
+        QCOMPARE(editor.model.channels(Band::A).cell(Column::RxFrequency, 1), "145.02500");
+        QCOMPARE(editor.model.channels(Band::A).cell(Column::RxTone, 1), "67.0HZ");
 
-        editor.type("left3", "146.52");
-        editor.pick("left4", 40);
-        editor.pick("right16", 2);
-        editor.type("right15", "0.6");
-        editor.pick("right14", 2);
-        editor.type("gn3", "100.5");
-        editor.pick("gn12", 0);
-        editor.pick("gn1", 1);
-        editor.type("sy1", "12#");
-        editor.type("sypz3", "D");
-        editor.type("sypz1", "1234567");
-        editor.pick("sypz9", 1);
-        editor.type("kaiji1", "HELLO");
-        editor.type("xp4", "480");
-        editor.pick("xp5", 0);
+        editor.type({SettingId::RxFrequency, Band::A}, "146.52");
+        editor.pick({SettingId::RxTone, Band::A}, 40);
+        editor.pick({SettingId::Step, Band::B}, 2);
+        editor.type({SettingId::Offset, Band::B}, "0.6");
+        editor.pick({SettingId::OffsetDirection, Band::B}, 2);
+        editor.type({SettingId::FmFrequency}, "100.5");
+        editor.pick({SettingId::ToneBurst}, 0);
+        editor.pick({SettingId::MainBand}, 1);
+        editor.type({SettingId::DtmfGroup1}, "12#");
+        editor.type({SettingId::AlarmCode}, "D");
+        editor.type({SettingId::NativeIdCode}, "1234567");
+        editor.pick({SettingId::RemoteState}, 1);
+        editor.type({SettingId::BootMessage1}, "HELLO");
+        editor.type({SettingId::LimitUhfHigh}, "480");
+        editor.pick({SettingId::LimitMode}, 0);
         QVERIFY(dialogs.messages.isEmpty());
 
         // What the pages hold saves and opens unchanged.
@@ -174,41 +179,48 @@ class EndToEndTest : public QObject {
         duoband::EditorModel fresh;
         const duoband::ExchangeResult read = host.exchange().fullRead(fresh);
         QVERIFY2(read.ok(), read.message.c_str());
-        QCOMPARE(fresh.k, editor.model.k);
+        QCOMPARE(fresh.blocks, editor.model.blocks);
         for (Band band : duoband::kBands) {
             for (int row = 1; row <= ChannelTable::kChannels; ++row) {
-                const auto shown = encodedRow(editor.model.table(band), row);
-                const auto readBack = encodedRow(fresh.table(band), row);
+                const auto shown = encodedRow(editor.model.channels(band), row);
+                const auto readBack = encodedRow(fresh.channels(band), row);
                 QVERIFY(shown.ok());
                 QCOMPARE(readBack.hex, shown.hex);
             }
-            const duoband::BandPage& a = editor.model.band(band);
-            const duoband::BandPage& b = fresh.band(band);
+            using duoband::BandSettings;
+            const BandSettings& a = editor.model.band(band);
+            const BandSettings& b = fresh.band(band);
             for (auto member :
-                 {&duoband::BandPage::c1, &duoband::BandPage::c2, &duoband::BandPage::c4,
-                  &duoband::BandPage::c5, &duoband::BandPage::c6, &duoband::BandPage::c7,
-                  &duoband::BandPage::c8, &duoband::BandPage::c10, &duoband::BandPage::c11,
-                  &duoband::BandPage::c12, &duoband::BandPage::c13, &duoband::BandPage::c14,
-                  &duoband::BandPage::c16}) {
+                 {&BandSettings::workingMode, &BandSettings::channel, &BandSettings::rxTone,
+                  &BandSettings::endSignalling, &BandSettings::rxMode, &BandSettings::txTone,
+                  &BandSettings::launchSignalling, &BandSettings::power, &BandSettings::bandwidth,
+                  &BandSettings::compandor, &BandSettings::scrambler,
+                  &BandSettings::offsetDirection, &BandSettings::step}) {
                 QCOMPARE((b.*member).index, (a.*member).index);
             }
         }
-        QCOMPARE(fresh.gn1.index, 1);
-        QCOMPARE(fresh.gn12.index, 0);
-        QCOMPARE(fresh.sy[1], "12#");
-        QCOMPARE(fresh.sypz[1], "1234567");
-        QCOMPARE(fresh.sypz9.index, 1);
-        QCOMPARE(fresh.kaiji1, "HELLO");
-        QCOMPARE(fresh.xp5.index, 0);
+        QCOMPARE(fresh.general.mainBand.index, 1);
+        QCOMPARE(fresh.general.toneBurst.index, 0);
+        QCOMPARE(fresh.dtmfGroups[0], "12#");
+        QCOMPARE(fresh.remoteCodes[0], "1234567");
+        QCOMPARE(fresh.remoteState.index, 1);
+        QCOMPARE(fresh.bootMessage[0], "HELLO");
+        QCOMPARE(fresh.limitMode.index, 0);
 
         // A fresh editor shows what was read.
         Editor again(host);
         again.model = fresh;
         for (auto* page : again.tabs.findChildren<BandSetupPage*>()) page->showModel();
         again.grid(Band::B)->showModel();
-        QCOMPARE(again.find<QComboBox>("left4")->currentText(), "D023N");
-        QCOMPARE(again.find<QComboBox>("right16")->currentText(), "6.25K");
-        QCOMPARE(again.grid(Band::B)->grid()->model()->index(9, 12).data().toString(), "CH10");
+        QCOMPARE(again.find<QComboBox>({SettingId::RxTone, Band::A})->currentText(), "D023N");
+        QCOMPARE(again.find<QComboBox>({SettingId::Step, Band::B})->currentText(), "6.25K");
+        QCOMPARE(again.grid(Band::B)
+                     ->grid()
+                     ->model()
+                     ->index(9, duoband::columnIndex(Column::Name))
+                     .data()
+                     .toString(),
+                 "CH10");
     }
 };
 

@@ -16,10 +16,15 @@
 #include "duoband/comm.h"
 #include "duoband/editor_model.h"
 #include "duoband/exchange.h"
+#include "duoband/settings_table.h"
 #include "pages/limit_frequency_page.h"
 #include "pages/page_host.h"
 #include "pages_radio_host.h"
 #include "pages_test_support.h"
+
+using duoband::Block;
+using duoband::SettingId;
+using duoband::SettingRef;
 
 namespace {
 
@@ -33,10 +38,16 @@ struct Fixture {
     LimitFrequencyPage page;
     RecordingDialogs dialogs;
 
-    QLineEdit* edit(const char* name) { return control<QLineEdit>(&page, name); }
+    // The control of a setting, by its widget name.
+    template <typename T>
+    T* find(SettingId id) {
+        return control<T>(&page,
+                          QString::fromStdString(duoband::settingObjectName(SettingRef{id})));
+    }
+    QLineEdit* edit(SettingId id) { return find<QLineEdit>(id); }
     QPushButton* button(const char* name) { return control<QPushButton>(&page, name); }
-    void type(const char* name, const QString& text) {
-        QLineEdit* e = edit(name);
+    void type(SettingId id, const QString& text) {
+        QLineEdit* e = edit(id);
         QVERIFY(focus(e));
         QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(e, Qt::Key_Backspace);
@@ -48,7 +59,8 @@ struct Fixture {
         bool allDisabled = false;
         QTimer::singleShot(250, &page, [this, &allDisabled] {
             allDisabled = host.exchangesRunning == 1;
-            for (const char* b : {"Button1", "Button2", "Button3", "Button4"}) {
+            for (const char* b :
+                 {"readBootMessage", "writeBootMessage", "readLimits", "writeLimits"}) {
                 allDisabled = allDisabled && !button(b)->isEnabled();
             }
         });
@@ -68,14 +80,14 @@ class LimitTransferTest : public QObject {
         const char* block = "00FFFFFFFFFFFFFF0548454C4C4FFFFF";
         QVERIFY(f.host.start(memoryWith(kBootAddress, bytesOf(block)), {}));
         QVERIFY(showActive(f.page));
-        f.type("kaiji1", "OLD");
-        QVERIFY(f.clickWatchingButtons("Button1"));
+        f.type(SettingId::BootMessage1, "OLD");
+        QVERIFY(f.clickWatchingButtons("readBootMessage"));
         QCOMPARE(f.dialogs.messages, QStringList{"Read Success!"});
-        QCOMPARE(f.edit("kaiji1")->text(), "");
-        QCOMPARE(f.edit("kaiji2")->text(), "HELLO");
-        QCOMPARE(f.model.k[10], block);
+        QCOMPARE(f.edit(SettingId::BootMessage1)->text(), "");
+        QCOMPARE(f.edit(SettingId::BootMessage2)->text(), "HELLO");
+        QCOMPARE(f.model.blocks[Block::BootMessage], block);
         QCOMPARE(f.host.exchangesRunning, 0);
-        for (const char* b : {"Button1", "Button2", "Button3", "Button4"}) {
+        for (const char* b : {"readBootMessage", "writeBootMessage", "readLimits", "writeLimits"}) {
             QVERIFY(f.button(b)->isEnabled());
         }
     }
@@ -85,32 +97,33 @@ class LimitTransferTest : public QObject {
         const char* block = "00CF8500010C8E00FFFFFFFFFFFFFFFF01";
         QVERIFY(f.host.start(memoryWith(kLimitsAddress, bytesOf(block)), {}));
         QVERIFY(showActive(f.page));
-        auto* xp5 = control<QComboBox>(&f.page, "xp5");
-        xp5->setCurrentIndex(0);
-        emit xp5->activated(0);
-        f.type("xp3", "440");
-        QTest::mouseClick(f.button("Button3"), Qt::LeftButton);
+        auto* limitMode = f.find<QComboBox>(SettingId::LimitMode);
+        limitMode->setCurrentIndex(0);
+        emit limitMode->activated(0);
+        f.type(SettingId::LimitUhfLow, "440");
+        QTest::mouseClick(f.button("readLimits"), Qt::LeftButton);
         QCOMPARE(f.dialogs.messages, QStringList{"Read Success!"});
-        QCOMPARE(f.edit("xp1")->text(), "136");
-        QCOMPARE(f.edit("xp2")->text(), "176");
-        QCOMPARE(f.edit("xp3")->text(), "");
-        QCOMPARE(f.edit("xp4")->text(), "");
-        QCOMPARE(xp5->currentText(), "ON");
-        QCOMPARE(f.model.k[11], block);
+        QCOMPARE(f.edit(SettingId::LimitVhfLow)->text(), "136");
+        QCOMPARE(f.edit(SettingId::LimitVhfHigh)->text(), "176");
+        QCOMPARE(f.edit(SettingId::LimitUhfLow)->text(), "");
+        QCOMPARE(f.edit(SettingId::LimitUhfHigh)->text(), "");
+        QCOMPARE(limitMode->currentText(), "ON");
+        QCOMPARE(f.model.blocks[Block::Limits], block);
     }
 
     void writeBootMessageAndLimits() {
         Fixture f;
         QVERIFY(f.host.start(memoryWith(0, {}), {}));
         QVERIFY(showActive(f.page));
-        f.type("kaiji1", "ABC");
-        f.type("xp4", "480");
-        QVERIFY(f.clickWatchingButtons("Button2"));  // leaving xp4 for the button commits it
+        f.type(SettingId::BootMessage1, "ABC");
+        f.type(SettingId::LimitUhfHigh, "480");
+        QVERIFY(f.clickWatchingButtons(
+            "writeBootMessage"));  // leaving the limit for the button commits it
         QCOMPARE(f.dialogs.messages, QStringList{"Write Success!"});
         QVERIFY(QTest::qWaitFor([&f] { return !f.host.saved(kBootAddress, 16).isEmpty(); }, 2000));
         QCOMPARE(f.host.saved(kBootAddress, 16).toHex().toUpper(),
                  "03414243FFFFFFFF00FFFFFFFFFFFFFF");
-        QTest::mouseClick(f.button("Button4"), Qt::LeftButton);
+        QTest::mouseClick(f.button("writeLimits"), Qt::LeftButton);
         QCOMPARE(f.dialogs.messages.last(), "Write Success!");
         QVERIFY(QTest::qWaitFor(
             [&f] {
@@ -125,11 +138,11 @@ class LimitTransferTest : public QObject {
         QVERIFY(f.host.start(memoryWith(kLimitsAddress, bytesOf("00CF8500")), {}));
         QVERIFY(showActive(f.page));
         QTimer::singleShot(200, &f.page, [&f] { f.page.writeBootMessage(); });
-        QTest::mouseClick(f.button("Button3"), Qt::LeftButton);
+        QTest::mouseClick(f.button("readLimits"), Qt::LeftButton);
         QCOMPARE(f.dialogs.messages,
                  (QStringList{QString::fromUtf8(duoband::kExchangeBusy), "Read Success!"}));
-        QCOMPARE(f.edit("xp1")->text(), "136");
-        QVERIFY(f.button("Button2")->isEnabled());
+        QCOMPARE(f.edit(SettingId::LimitVhfLow)->text(), "136");
+        QVERIFY(f.button("writeBootMessage")->isEnabled());
     }
 
     void lateAnswerIsAReadError() {
@@ -137,15 +150,15 @@ class LimitTransferTest : public QObject {
         QVERIFY(f.host.start(memoryWith(kBootAddress, bytesOf("0548454C4C4FFFFF")),
                              {"--late-at", "0", "--late-ms", "600"}));
         QVERIFY(showActive(f.page));
-        f.type("kaiji1", "KEEP");
-        f.type("kaiji2", "ME");
-        QVERIFY(focus(f.button("Button3")));
-        const std::string k10 = f.model.k[10];
-        QTest::mouseClick(f.button("Button1"), Qt::LeftButton);
+        f.type(SettingId::BootMessage1, "KEEP");
+        f.type(SettingId::BootMessage2, "ME");
+        QVERIFY(focus(f.button("readLimits")));
+        const std::string bootField = f.model.blocks[Block::BootMessage];
+        QTest::mouseClick(f.button("readBootMessage"), Qt::LeftButton);
         QCOMPARE(f.dialogs.messages, QStringList{"Read Error!"});
-        QCOMPARE(f.edit("kaiji1")->text(), "");
-        QCOMPARE(f.edit("kaiji2")->text(), "");
-        QCOMPARE(f.model.k[10], k10);
+        QCOMPARE(f.edit(SettingId::BootMessage1)->text(), "");
+        QCOMPARE(f.edit(SettingId::BootMessage2)->text(), "");
+        QCOMPARE(f.model.blocks[Block::BootMessage], bootField);
     }
 
     void lateLimitsLeaveTheModeAndTheField() {
@@ -153,14 +166,14 @@ class LimitTransferTest : public QObject {
         QVERIFY(f.host.start(memoryWith(kLimitsAddress, bytesOf("00CF8500")),
                              {"--late-at", "0", "--late-ms", "600"}));
         QVERIFY(showActive(f.page));
-        f.type("xp1", "150");
-        QVERIFY(focus(f.button("Button3")));
-        const std::string k11 = f.model.k[11];
-        QTest::mouseClick(f.button("Button3"), Qt::LeftButton);
+        f.type(SettingId::LimitVhfLow, "150");
+        QVERIFY(focus(f.button("readLimits")));
+        const std::string limitsField = f.model.blocks[Block::Limits];
+        QTest::mouseClick(f.button("readLimits"), Qt::LeftButton);
         QCOMPARE(f.dialogs.messages, QStringList{"Read Error!"});
-        QCOMPARE(f.edit("xp1")->text(), "");
-        QCOMPARE(control<QComboBox>(&f.page, "xp5")->currentText(), "ON");
-        QCOMPARE(f.model.k[11], k11);
+        QCOMPARE(f.edit(SettingId::LimitVhfLow)->text(), "");
+        QCOMPARE(f.find<QComboBox>(SettingId::LimitMode)->currentText(), "ON");
+        QCOMPARE(f.model.blocks[Block::Limits], limitsField);
     }
 };
 

@@ -6,10 +6,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <array>
+#include <vector>
 
 #include "duoband/editor_model.h"
 #include "duoband/message_pump.h"
 #include "duoband/settings_editing.h"
+#include "duoband/settings_table.h"
 #include "pages/band_setup_page.h"
 #include "pages/dtmf_page.h"
 #include "pages/general_page.h"
@@ -18,8 +21,19 @@
 #include "pages_test_support.h"
 
 using duoband::Band;
+using duoband::Block;
+using duoband::SettingId;
+using duoband::SettingRef;
+
+Q_DECLARE_METATYPE(duoband::Block)
+Q_DECLARE_METATYPE(duoband::SettingRef)
 
 namespace {
+
+// The widget name of a setting's control: "bandA.rxFrequency", "toneBurst"...
+QString nameOf(SettingRef ref) {
+    return QString::fromStdString(duoband::settingObjectName(ref));
+}
 
 // A window whose port is shown closed: the page must not touch the exchange.
 class ClosedPortHost final : public PageHost {
@@ -63,18 +77,23 @@ struct Pages {
         dtmf->showModel();
         limits->showModel();
     }
-    // Characters first..last (from 1) of block field kN.
-    QString slice(int n, int first, int last) const {
+    // Characters first..last (from 1) of a block field.
+    QString slice(Block block, int first, int last) const {
         return QString::fromStdString(
-            model.k[n].substr(std::size_t(first - 1), std::size_t(last - first + 1)));
+            model.blocks[block].substr(std::size_t(first - 1), std::size_t(last - first + 1)));
     }
     template <typename T>
     T* find(const QString& name) {
         return control<T>(&window, name);
     }
-    // Replaces the text of edit `name` by typing, then leaves it by `how`.
-    void type(const QString& name, const QString& text, bool byEnter) {
-        QLineEdit* edit = find<QLineEdit>(name);
+    // The control of a setting.
+    template <typename T>
+    T* find(SettingRef ref) {
+        return find<T>(nameOf(ref));
+    }
+    // Replaces the text of a setting's edit by typing, then leaves it by `how`.
+    void type(SettingRef ref, const QString& text, bool byEnter) {
+        QLineEdit* edit = find<QLineEdit>(ref);
         QVERIFY(focus(edit));
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(edit, Qt::Key_Backspace);
@@ -85,8 +104,8 @@ struct Pages {
             QVERIFY(focus(elsewhere));
         }
     }
-    void pick(const QString& name, int entry) {
-        QComboBox* box = find<QComboBox>(name);
+    void pick(SettingRef ref, int entry) {
+        QComboBox* box = find<QComboBox>(ref);
         box->setCurrentIndex(entry);
         emit box->activated(entry);
     }
@@ -103,9 +122,24 @@ struct Pages {
     QLineEdit* elsewhere;
 };
 
-// The block field a band page control writes: k1/k2 on band A, k3/k4 on B.
-int bandField(const QString& name, int firstOrSecond) {
-    return (name.startsWith("left") ? 0 : 2) + firstOrSecond;
+// The block fields a band page control writes: its settings and its extra
+// settings.
+Block settingsBlock(Band band) {
+    return band == Band::A ? Block::BandASettings : Block::BandBSettings;
+}
+Block extraBlock(Band band) {
+    return band == Band::A ? Block::BandAExtra : Block::BandBExtra;
+}
+
+// A data row named for the setting and what the row does with it.
+QTestData& settingRow(SettingRef ref, const char* what) {
+    return QTest::newRow(qPrintable(nameOf(ref) + " " + what));
+}
+
+constexpr std::array<Block, duoband::kBlockCount> allBlocks() {
+    std::array<Block, duoband::kBlockCount> blocks{};
+    for (int i = 0; i < duoband::kBlockCount; ++i) blocks[std::size_t(i)] = Block(i);
+    return blocks;
 }
 
 }  // namespace
@@ -115,166 +149,168 @@ class SettingsPagesTest : public QObject {
 
   private slots:
     void pickInEachKindOfList_data() {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<SettingRef>("ref");
         QTest::addColumn<int>("entry");
-        QTest::addColumn<int>("field");
+        QTest::addColumn<Block>("field");
         QTest::addColumn<int>("first");
         QTest::addColumn<QString>("code");
-        for (const QString side : {"left", "right"}) {
-            const int k1 = bandField(side, 1);
-            const int k2 = bandField(side, 2);
-            auto row = [&](const char* what) -> QTestData& {
-                return QTest::newRow(qPrintable(side + " " + what));
+        for (const Band band : {Band::A, Band::B}) {
+            const Block settings = settingsBlock(band);
+            const Block extra = extraBlock(band);
+            auto row = [&](SettingId id, const char* what) -> QTestData& {
+                const SettingRef ref{id, band};
+                return settingRow(ref, what) << ref;
             };
-            row("1 channel mode") << side + "1" << 1 << k1 << 1 << "01";
-            row("2 channel 128") << side + "2" << 127 << k1 << 3 << "7F";
-            row("4 D023N") << side + "4" << 40 << k1 << 13 << "8023";
-            row("4 D023I") << side + "4" << 123 << k1 << 13 << "C023";
-            row("7 88.5HZ") << side + "7" << 9 << k1 << 21 << "0375";
-            row("7 0FF") << side + "7" << 0 << k1 << 21 << "FFFF";
-            row("8 identity code") << side + "8" << 17 << k1 << 25 << "11";
-            row("5 identity code") << side + "5" << 17 << k1 << 27 << "11";
-            row("6 signaling") << side + "6" << 1 << k1 << 17 << "01";
-            row("10 low") << side + "10" << 0 << k1 << 29 << "00";
-            row("11 narrow") << side + "11" << 0 << k1 << 31 << "00";
-            row("12 on") << side + "12" << 1 << k2 << 1 << "01";
-            row("13 on") << side + "13" << 1 << k2 << 3 << "01";
-            row("14 minus") << side + "14" << 2 << k2 << 5 << "02";
-            row("16 6.25K") << side + "16" << 2 << k2 << 15 << "0271";
+            row(SettingId::WorkingMode, "channel mode") << 1 << settings << 1 << "01";
+            row(SettingId::Channel, "channel 128") << 127 << settings << 3 << "7F";
+            row(SettingId::RxTone, "D023N") << 40 << settings << 13 << "8023";
+            row(SettingId::RxTone, "D023I") << 123 << settings << 13 << "C023";
+            row(SettingId::TxTone, "88.5HZ") << 9 << settings << 21 << "0375";
+            row(SettingId::TxTone, "0FF") << 0 << settings << 21 << "FFFF";
+            row(SettingId::LaunchSignalling, "identity code") << 17 << settings << 25 << "11";
+            row(SettingId::EndSignalling, "identity code") << 17 << settings << 27 << "11";
+            row(SettingId::RxMode, "signaling") << 1 << settings << 17 << "01";
+            row(SettingId::Power, "low") << 0 << settings << 29 << "00";
+            row(SettingId::Bandwidth, "narrow") << 0 << settings << 31 << "00";
+            row(SettingId::Compandor, "on") << 1 << extra << 1 << "01";
+            row(SettingId::Scrambler, "on") << 1 << extra << 3 << "01";
+            row(SettingId::OffsetDirection, "minus") << 2 << extra << 5 << "02";
+            row(SettingId::Step, "6.25K") << 2 << extra << 15 << "0271";
         }
-        QTest::newRow("gn1 band B") << "gn1" << 1 << 5 << 1 << "01";
-        QTest::newRow("gn2 volume 20") << "gn2" << 20 << 5 << 3 << "14";
-        QTest::newRow("gn9 9") << "gn9" << 9 << 5 << 19 << "09";
-        QTest::newRow("gn11 600") << "gn11" << 20 << 5 << 23 << "14";
-        QTest::newRow("gn12 1000HZ") << "gn12" << 0 << 5 << 25 << "03E8";
-        QTest::newRow("gn13 200MS") << "gn13" << 3 << 5 << 29 << "00C8";
-        QTest::newRow("gn15 on") << "gn15" << 1 << 5 << 35 << "01";
-        QTest::newRow("xp5 OFF") << "xp5" << 0 << 11 << 33 << "00";
+        auto row = [](SettingId id, const char* what) -> QTestData& {
+            const SettingRef ref{id};
+            return settingRow(ref, what) << ref;
+        };
+        row(SettingId::MainBand, "band B") << 1 << Block::General << 1 << "01";
+        row(SettingId::Volume, "20") << 20 << Block::General << 3 << "14";
+        row(SettingId::VibrationRingTime, "9") << 9 << Block::General << 19 << "09";
+        row(SettingId::TimeOverTimer, "600") << 20 << Block::General << 23 << "14";
+        row(SettingId::ToneBurst, "1000HZ") << 0 << Block::General << 25 << "03E8";
+        row(SettingId::DtmfTime, "200MS") << 3 << Block::General << 29 << "00C8";
+        row(SettingId::RepeaterMode, "on") << 1 << Block::General << 35 << "01";
+        row(SettingId::LimitMode, "OFF") << 0 << Block::Limits << 33 << "00";
     }
     void pickInEachKindOfList() {
-        QFETCH(QString, name);
+        QFETCH(SettingRef, ref);
         QFETCH(int, entry);
-        QFETCH(int, field);
+        QFETCH(Block, field);
         QFETCH(int, first);
         QFETCH(QString, code);
         Pages p;
-        const duoband::BlockFields before = p.model.k;
-        p.pick(name, entry);
+        const duoband::BlockFields before = p.model.blocks;
+        p.pick(ref, entry);
         std::string expected = before[field];
         expected.replace(std::size_t(first - 1), std::size_t(code.size()), code.toStdString());
-        QCOMPARE(p.model.k[field], expected);
-        for (int n = 1; n <= 15; ++n) {
-            if (n != field) QCOMPARE(p.model.k[n], before[n]);
+        QCOMPARE(p.model.blocks[field], expected);
+        for (const Block block : allBlocks()) {
+            if (block != field) QCOMPARE(p.model.blocks[block], before[block]);
         }
-        QCOMPARE(p.find<QComboBox>(name)->currentIndex(), entry);
+        QCOMPARE(p.find<QComboBox>(ref)->currentIndex(), entry);
         QVERIFY(p.dialogs.messages.isEmpty());
     }
 
     void currentStateHasNoBlockField() {
         Pages p;
-        const duoband::BlockFields before = p.model.k;
-        p.pick("sypz9", 2);
-        QCOMPARE(p.model.sypz9.index, 2);
-        QCOMPARE(p.model.k, before);
+        const duoband::BlockFields before = p.model.blocks;
+        p.pick(SettingRef{SettingId::RemoteState}, 2);
+        QCOMPARE(p.model.remoteState.index, 2);
+        QCOMPARE(p.model.blocks, before);
     }
 
     void typedValueInEachKindOfText_data() {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<SettingRef>("ref");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("byEnter");
-        QTest::addColumn<int>("field");
+        QTest::addColumn<Block>("field");
         QTest::addColumn<int>("first");
         QTest::addColumn<QString>("code");
-        QTest::newRow("left3 136") << "left3"
-                                   << "136" << true << 1 << 5 << "00CF8500";
-        QTest::newRow("right3 176") << "right3"
-                                    << "176" << false << 3 << 5 << "010C8E00";
-        QTest::newRow("left3 150.05") << "left3"
-                                      << "150.05" << false << 1 << 5 << "00E4F548";
-        QTest::newRow("right3 empty") << "right3"
-                                      << "" << true << 3 << 5 << "FFFFFFFF";
-        QTest::newRow("left15 0.6") << "left15"
-                                    << "0.6" << false << 2 << 7 << "0000EA60";
-        QTest::newRow("right15 empty") << "right15"
-                                       << "" << true << 4 << 7 << "FFFFFFFF";
-        QTest::newRow("gn3 100.55") << "gn3"
-                                    << "100.55" << true << 5 << 5 << "03ED";
-        QTest::newRow("gn3 88") << "gn3"
-                                << "88" << false << 5 << 5 << "0370";
-        QTest::newRow("gn3 108") << "gn3"
-                                 << "108" << true << 5 << 5 << "0438";
-        QTest::newRow("sy1 12#") << "sy1"
-                                 << "12#" << false << 6 << 1 << "0301020CFFFFFFFF";
-        QTest::newRow("sy2 C") << "sy2"
-                               << "C" << true << 6 << 17 << "010FFFFFFFFFFFFF";
-        QTest::newRow("sy8 7 digits") << "sy8"
-                                      << "1234567" << false << 9 << 17
-                                      << "07010203040506"
-                                         "07";
-        QTest::newRow("sypz3 D") << "sypz3"
-                                 << "D" << false << 13 << 1 << "0100FFFFFFFF";
-        QTest::newRow("sypz2 *0") << "sypz2"
-                                  << "*0" << true << 12 << 17 << "020B0AFFFFFFFFFF";
-        QTest::newRow("sypz8 5") << "sypz8"
-                                 << "5" << false << 15 << 13 << "0105FFFFFFFF";
-        QTest::newRow("kaiji1 ABC") << "kaiji1"
-                                    << "ABC" << false << 10 << 1 << "03414243FFFFFFFF";
-        QTest::newRow("kaiji2 empty") << "kaiji2"
-                                      << "" << true << 10 << 17 << "00FFFFFFFFFFFFFF";
-        QTest::newRow("xp1 136") << "xp1"
-                                 << "136" << false << 11 << 1 << "00CF8500";
-        QTest::newRow("xp4 480") << "xp4"
-                                 << "480" << true << 11 << 25 << "02DC6C00";
+        auto row = [](SettingRef ref, const char* what) -> QTestData& {
+            return settingRow(ref, what) << ref;
+        };
+        const SettingRef rxFrequencyA{SettingId::RxFrequency, Band::A};
+        const SettingRef rxFrequencyB{SettingId::RxFrequency, Band::B};
+        const SettingRef fm{SettingId::FmFrequency};
+        row(rxFrequencyA, "136") << "136" << true << Block::BandASettings << 5 << "00CF8500";
+        row(rxFrequencyB, "176") << "176" << false << Block::BandBSettings << 5 << "010C8E00";
+        row(rxFrequencyA, "150.05") << "150.05" << false << Block::BandASettings << 5 << "00E4F548";
+        row(rxFrequencyB, "empty") << "" << true << Block::BandBSettings << 5 << "FFFFFFFF";
+        row({SettingId::Offset, Band::A}, "0.6")
+            << "0.6" << false << Block::BandAExtra << 7 << "0000EA60";
+        row({SettingId::Offset, Band::B}, "empty")
+            << "" << true << Block::BandBExtra << 7 << "FFFFFFFF";
+        row(fm, "100.55") << "100.55" << true << Block::General << 5 << "03ED";
+        row(fm, "88") << "88" << false << Block::General << 5 << "0370";
+        row(fm, "108") << "108" << true << Block::General << 5 << "0438";
+        row({SettingId::DtmfGroup1}, "12#")
+            << "12#" << false << Block::DtmfGroups1And2 << 1 << "0301020CFFFFFFFF";
+        row({SettingId::DtmfGroup2}, "C")
+            << "C" << true << Block::DtmfGroups1And2 << 17 << "010FFFFFFFFFFFFF";
+        row({SettingId::DtmfGroup8}, "7 digits")
+            << "1234567" << false << Block::DtmfGroups7And8 << 17 << "0701020304050607";
+        row({SettingId::AlarmCode}, "D")
+            << "D" << false << Block::AlarmAndIdentity << 1 << "0100FFFFFFFF";
+        row({SettingId::MasterIdCode}, "*0")
+            << "*0" << true << Block::NativeAndMasterId << 17 << "020B0AFFFFFFFFFF";
+        row({SettingId::MonitorCode}, "5")
+            << "5" << false << Block::RemoteKillAndMonitor << 13 << "0105FFFFFFFF";
+        row({SettingId::BootMessage1}, "ABC")
+            << "ABC" << false << Block::BootMessage << 1 << "03414243FFFFFFFF";
+        row({SettingId::BootMessage2}, "empty")
+            << "" << true << Block::BootMessage << 17 << "00FFFFFFFFFFFFFF";
+        row({SettingId::LimitVhfLow}, "136") << "136" << false << Block::Limits << 1 << "00CF8500";
+        row({SettingId::LimitUhfHigh}, "480") << "480" << true << Block::Limits << 25 << "02DC6C00";
     }
     void typedValueInEachKindOfText() {
-        QFETCH(QString, name);
+        QFETCH(SettingRef, ref);
         QFETCH(QString, text);
         QFETCH(bool, byEnter);
-        QFETCH(int, field);
+        QFETCH(Block, field);
         QFETCH(int, first);
         QFETCH(QString, code);
         Pages p;
         QVERIFY(showActive(p.window));
         // Start from a text and a field that differ from the result.
-        const auto which = duoband::settingsControlNamed(name.toStdString());
-        QVERIFY(which.has_value());
-        *duoband::textOf(p.model, *which) = "1";
+        QVERIFY(duoband::textOf(p.model, ref) != nullptr);
+        *duoband::textOf(p.model, ref) = "1";
         p.showModel();
-        p.model.k[field].replace(std::size_t(first - 1), std::size_t(code.size()),
-                                 std::string(std::size_t(code.size()), '0'));
-        const duoband::BlockFields before = p.model.k;
-        p.type(name, text, byEnter);
+        p.model.blocks[field].replace(std::size_t(first - 1), std::size_t(code.size()),
+                                      std::string(std::size_t(code.size()), '0'));
+        const duoband::BlockFields before = p.model.blocks;
+        p.type(ref, text, byEnter);
         std::string expected = before[field];
         expected.replace(std::size_t(first - 1), std::size_t(code.size()), code.toStdString());
-        QCOMPARE(p.model.k[field], expected);
-        for (int n = 1; n <= 15; ++n) {
-            if (n != field) QCOMPARE(p.model.k[n], before[n]);
+        QCOMPARE(p.model.blocks[field], expected);
+        for (const Block block : allBlocks()) {
+            if (block != field) QCOMPARE(p.model.blocks[block], before[block]);
         }
-        QCOMPARE(p.find<QLineEdit>(name)->text(), text);
+        QCOMPARE(p.find<QLineEdit>(ref)->text(), text);
         QVERIFY(p.dialogs.messages.isEmpty());
     }
 
     void outOfRangeReceiveFrequencyStoresNoFrequency_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("field");
+        QTest::addColumn<SettingRef>("ref");
+        QTest::addColumn<Block>("field");
         QTest::addColumn<bool>("byEnter");
-        QTest::newRow("left3") << "left3" << 1 << true;
-        QTest::newRow("right3") << "right3" << 3 << false;
+        for (const SettingRef ref : {SettingRef{SettingId::RxFrequency, Band::A},
+                                     SettingRef{SettingId::RxFrequency, Band::B}}) {
+            QTest::newRow(qPrintable(nameOf(ref)))
+                << ref << settingsBlock(ref.band) << (ref.band == Band::A);
+        }
     }
     void outOfRangeReceiveFrequencyStoresNoFrequency() {
-        QFETCH(QString, name);
-        QFETCH(int, field);
+        QFETCH(SettingRef, ref);
+        QFETCH(Block, field);
         QFETCH(bool, byEnter);
         Pages p;
         QVERIFY(showActive(p.window));
-        p.type(name, "145", true);
+        p.type(ref, "145", true);
         QCOMPARE(p.slice(field, 5, 12), "00DD40A0");
-        p.type(name, "176.00001", byEnter);
+        p.type(ref, "176.00001", byEnter);
         QCOMPARE(p.dialogs.messages,
                  QStringList{"Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ "});
         QCOMPARE(p.slice(field, 5, 12), "FFFFFFFF");
-        QCOMPARE(p.find<QLineEdit>(name)->text(), "");
-        QCOMPARE(p.model.k[field].size(), 32u);
+        QCOMPARE(p.find<QLineEdit>(ref)->text(), "");
+        QCOMPARE(p.model.blocks[field].size(), 32u);
     }
 
     void fmFrequencyOutOfRange_data() {
@@ -286,165 +322,177 @@ class SettingsPagesTest : public QObject {
         QFETCH(QString, text);
         Pages p;
         QVERIFY(showActive(p.window));
-        p.type("gn3", "100", true);
-        QCOMPARE(p.slice(5, 5, 8), "03E8");
-        p.type("gn3", text, false);
+        const SettingRef fm{SettingId::FmFrequency};
+        p.type(fm, "100", true);
+        QCOMPARE(p.slice(Block::General, 5, 8), "03E8");
+        p.type(fm, text, false);
         QCOMPARE(p.dialogs.messages, QStringList{"FM Frequency 88~108MHz"});
-        QCOMPARE(p.slice(5, 5, 8), "FFFF");
-        QCOMPARE(p.find<QLineEdit>("gn3")->text(), "");
+        QCOMPARE(p.slice(Block::General, 5, 8), "FFFF");
+        QCOMPARE(p.find<QLineEdit>(fm)->text(), "");
     }
 
     void notANumberIsReportedOnceAndChangesNothing_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("left3") << "left3";
-        QTest::newRow("right15") << "right15";
-        QTest::newRow("gn3") << "gn3";
-        QTest::newRow("xp2") << "xp2";
+        QTest::addColumn<SettingRef>("ref");
+        for (const SettingRef ref :
+             {SettingRef{SettingId::RxFrequency, Band::A}, SettingRef{SettingId::Offset, Band::B},
+              SettingRef{SettingId::FmFrequency}, SettingRef{SettingId::LimitVhfHigh}}) {
+            QTest::newRow(qPrintable(nameOf(ref))) << ref;
+        }
     }
     void notANumberIsReportedOnceAndChangesNothing() {
-        QFETCH(QString, name);
+        QFETCH(SettingRef, ref);
         Pages p;
         QVERIFY(showActive(p.window));
-        const duoband::BlockFields before = p.model.k;
-        p.type(name, "1.2.3", true);
+        const duoband::BlockFields before = p.model.blocks;
+        p.type(ref, "1.2.3", true);
         QCOMPARE(p.dialogs.messages.size(), 1);
         QVERIFY(focus(p.elsewhere));  // leaving the same text again: no second report
-        QVERIFY(focus(p.find<QLineEdit>(name)));
+        QVERIFY(focus(p.find<QLineEdit>(ref)));
         QVERIFY(focus(p.elsewhere));
         QCOMPARE(p.dialogs.messages.size(), 1);
-        QCOMPARE(p.model.k, before);
+        QCOMPARE(p.model.blocks, before);
     }
 
     void dtmfKeyFilters() {
         Pages p;
         QVERIFY(showActive(p.window));
-        QLineEdit* sy1 = p.find<QLineEdit>("sy1");
-        QVERIFY(focus(sy1));
-        QTest::keyClicks(sy1, "1a");
-        QCOMPARE(sy1->text(), "1");
+        QLineEdit* group1 = p.find<QLineEdit>(SettingRef{SettingId::DtmfGroup1});
+        QVERIFY(focus(group1));
+        QTest::keyClicks(group1, "1a");
+        QCOMPARE(group1->text(), "1");
         QCOMPARE(p.dialogs.messages, QStringList{"DTMF:1,2,3,4,5,6,7,8,9,0,*,#,A,B,D"});
-        QTest::keyClicks(sy1, "2345678");  // the eighth character goes silently
-        QCOMPARE(sy1->text(), "1234567");
+        QTest::keyClicks(group1, "2345678");  // the eighth character goes silently
+        QCOMPARE(group1->text(), "1234567");
         QCOMPARE(p.dialogs.messages.size(), 1);
-        QTest::keyClick(sy1, Qt::Key_Backspace);
-        QCOMPARE(sy1->text(), "123456");
-        QCOMPARE(p.slice(6, 1, 16), "06010203040506FF");
+        QTest::keyClick(group1, Qt::Key_Backspace);
+        QCOMPARE(group1->text(), "123456");
+        QCOMPARE(p.slice(Block::DtmfGroups1And2, 1, 16), "06010203040506FF");
 
-        QLineEdit* sypz4 = p.find<QLineEdit>("sypz4");
-        QVERIFY(focus(sypz4));
-        QTest::keyClicks(sypz4, "x123456");
-        QCOMPARE(sypz4->text(), "12345");
+        QLineEdit* identity = p.find<QLineEdit>(SettingRef{SettingId::IdentityDisplayCode});
+        QVERIFY(focus(identity));
+        QTest::keyClicks(identity, "x123456");
+        QCOMPARE(identity->text(), "12345");
         QCOMPARE(p.dialogs.messages.last(),
                  QString::fromUtf8("输入以下字符:1,2,3,4,5,6,7,8,9,0,*,#,A,B,D"));
-        QCOMPARE(p.slice(13, 13, 24), "050102030405");
+        QCOMPARE(p.slice(Block::AlarmAndIdentity, 13, 24), "050102030405");
     }
 
     void pastedTextIsFilteredAndCut() {
         Pages p;
         QVERIFY(showActive(p.window));
-        QLineEdit* sy3 = p.find<QLineEdit>("sy3");
-        QVERIFY(focus(sy3));
-        sy3->insert("12ab#9999999");
-        QCOMPARE(sy3->text(), "12#9999");
-        QCOMPARE(p.slice(7, 1, 16), "0701020C09090909");
-        QLineEdit* sypz5 = p.find<QLineEdit>("sypz5");
-        QVERIFY(focus(sypz5));
-        sypz5->insert("d-D-1-2-3-4");
-        QCOMPARE(sypz5->text(), "D1234");
-        QLineEdit* kaiji2 = p.find<QLineEdit>("kaiji2");
-        QVERIFY(focus(kaiji2));
-        kaiji2->insert(QString::fromUtf8("Hé\tllo-World"));
-        QCOMPARE(kaiji2->text(), "Hllo-Wo");
-        QCOMPARE(p.slice(10, 17, 32), "07486C6C6F2D576F");
+        QLineEdit* group3 = p.find<QLineEdit>(SettingRef{SettingId::DtmfGroup3});
+        QVERIFY(focus(group3));
+        group3->insert("12ab#9999999");
+        QCOMPARE(group3->text(), "12#9999");
+        QCOMPARE(p.slice(Block::DtmfGroups3And4, 1, 16), "0701020C09090909");
+        QLineEdit* revive = p.find<QLineEdit>(SettingRef{SettingId::ReviveCode});
+        QVERIFY(focus(revive));
+        revive->insert("d-D-1-2-3-4");
+        QCOMPARE(revive->text(), "D1234");
+        QLineEdit* bootLine2 = p.find<QLineEdit>(SettingRef{SettingId::BootMessage2});
+        QVERIFY(focus(bootLine2));
+        bootLine2->insert(QString::fromUtf8("Hé\tllo-World"));
+        QCOMPARE(bootLine2->text(), "Hllo-Wo");
+        QCOMPARE(p.slice(Block::BootMessage, 17, 32), "07486C6C6F2D576F");
     }
 
     void enterInALimitMovesToTheNext() {
         Pages p;
         QVERIFY(showActive(p.window));
-        p.type("xp1", "136", true);
-        QVERIFY(p.find<QLineEdit>("xp2")->hasFocus());
-        QCOMPARE(p.slice(11, 1, 8), "00CF8500");
-        QTest::keyClicks(p.find<QLineEdit>("xp2"), "174");
-        QTest::keyClick(p.find<QLineEdit>("xp2"), Qt::Key_Return);
-        QVERIFY(p.find<QLineEdit>("xp3")->hasFocus());
-        QCOMPARE(p.slice(11, 9, 16), "010980C0");
+        const SettingRef vhfHigh{SettingId::LimitVhfHigh};
+        p.type(SettingRef{SettingId::LimitVhfLow}, "136", true);
+        QVERIFY(p.find<QLineEdit>(vhfHigh)->hasFocus());
+        QCOMPARE(p.slice(Block::Limits, 1, 8), "00CF8500");
+        QTest::keyClicks(p.find<QLineEdit>(vhfHigh), "174");
+        QTest::keyClick(p.find<QLineEdit>(vhfHigh), Qt::Key_Return);
+        QVERIFY(p.find<QLineEdit>(SettingRef{SettingId::LimitUhfLow})->hasFocus());
+        QCOMPARE(p.slice(Block::Limits, 9, 16), "010980C0");
     }
 
     void commitPendingEditTakesTheFocusedText() {
         Pages p;
         QVERIFY(showActive(p.window));
-        QLineEdit* gn3 = p.find<QLineEdit>("gn3");
-        QVERIFY(focus(gn3));
-        QTest::keyClicks(gn3, "99.9");
-        QCOMPARE(p.slice(5, 5, 8), "FFFF");
+        QLineEdit* fm = p.find<QLineEdit>(SettingRef{SettingId::FmFrequency});
+        QVERIFY(focus(fm));
+        QTest::keyClicks(fm, "99.9");
+        QCOMPARE(p.slice(Block::General, 5, 8), "FFFF");
         p.bandA->commitPendingEdit();  // not on this page: nothing
-        QCOMPARE(p.slice(5, 5, 8), "FFFF");
+        QCOMPARE(p.slice(Block::General, 5, 8), "FFFF");
         p.general->commitPendingEdit();
-        QCOMPARE(p.slice(5, 5, 8), "03E7");
+        QCOMPARE(p.slice(Block::General, 5, 8), "03E7");
     }
 
     void showModelRunsNoHandler() {
         Pages p;
         QVERIFY(showActive(p.window));
-        p.model.left.c4.select(40);
-        p.model.right.c3 = "999";
-        p.model.gn13.select(3);
-        p.model.sy[5] = "ABC";
-        p.model.xp[2] = "146.525";
-        p.model.kaiji1 = "HELLO";
-        const duoband::BlockFields before = p.model.k;
+        p.model.band(Band::A).rxTone.select(40);
+        p.model.band(Band::B).rxFrequency = "999";
+        p.model.general.dtmfTime.select(3);
+        p.model.dtmfGroups[4] = "ABC";
+        p.model.limits[1] = "146.525";
+        p.model.bootMessage[0] = "HELLO";
+        const duoband::BlockFields before = p.model.blocks;
         p.showModel();
-        QCOMPARE(p.find<QComboBox>("left4")->currentText(), "D023N");
-        QCOMPARE(p.find<QLineEdit>("right3")->text(), "999");
-        QCOMPARE(p.find<QComboBox>("gn13")->currentText(), "200MS");
-        QCOMPARE(p.find<QLineEdit>("sy5")->text(), "ABC");
-        QCOMPARE(p.find<QLineEdit>("xp2")->text(), "146.525");
-        QCOMPARE(p.find<QLineEdit>("kaiji1")->text(), "HELLO");
+        const SettingRef rxFrequencyB{SettingId::RxFrequency, Band::B};
+        QCOMPARE(p.find<QComboBox>(SettingRef{SettingId::RxTone, Band::A})->currentText(), "D023N");
+        QCOMPARE(p.find<QLineEdit>(rxFrequencyB)->text(), "999");
+        QCOMPARE(p.find<QComboBox>(SettingRef{SettingId::DtmfTime})->currentText(), "200MS");
+        QCOMPARE(p.find<QLineEdit>(SettingRef{SettingId::DtmfGroup5})->text(), "ABC");
+        QCOMPARE(p.find<QLineEdit>(SettingRef{SettingId::LimitVhfHigh})->text(), "146.525");
+        QCOMPARE(p.find<QLineEdit>(SettingRef{SettingId::BootMessage1})->text(), "HELLO");
         // Leaving a shown text unchanged takes nothing over.
-        QVERIFY(focus(p.find<QLineEdit>("right3")));
+        QVERIFY(focus(p.find<QLineEdit>(rxFrequencyB)));
         QVERIFY(focus(p.elsewhere));
-        QCOMPARE(p.model.k, before);
+        QCOMPARE(p.model.blocks, before);
         QVERIFY(p.dialogs.messages.isEmpty());
     }
 
     void captionsAndEntries() {
         Pages p;
-        auto captionOf = [&p](const QString& name) {
-            QWidget* target = p.find<QWidget>(name);
+        auto captionOf = [&p](SettingRef ref) {
+            QWidget* target = p.find<QWidget>(ref);
             for (QLabel* label : p.window.findChildren<QLabel*>()) {
                 if (label->buddy() == target) return label->text();
             }
             return QString();
         };
-        QCOMPARE(captionOf("left1"), "Working Mode :");
-        QCOMPARE(captionOf("right1"), "Working Mode:");
-        QCOMPARE(captionOf("left3"), "Receiving Frequency: ");
-        QCOMPARE(captionOf("right15"), "Transmit Offset Frequency(MHZ):");
-        QCOMPARE(captionOf("gn6"), "Transmit  Backlight");
-        QCOMPARE(captionOf("sy8"), "DTMF8:");
-        QCOMPARE(captionOf("sypz2"), "Master Control ID Code");
-        QCOMPARE(captionOf("kaiji2"), "Boot Information 2:");
-        QCOMPARE(captionOf("xp5"), "Limit Frequency Band Mode:");
-        QCOMPARE(p.find<QComboBox>("right6")->itemText(1), "QT/DQT+ Signaling");
-        QCOMPARE(p.find<QComboBox>("left4")->itemText(0), "0FF");
-        QCOMPARE(p.find<QComboBox>("left16")->currentText(), "25K");
-        QCOMPARE(p.find<QComboBox>("gn9")->itemText(0), QString::fromUtf8("关"));
-        QCOMPARE(p.find<QComboBox>("gn1")->itemText(0), "A/upper Band ");
-        QCOMPARE(p.find<QComboBox>("gn13")->count(), 4);
-        for (const char* name : {"Button1", "Button3"}) {
+        QCOMPARE(captionOf({SettingId::WorkingMode, Band::A}), "Working Mode :");
+        QCOMPARE(captionOf({SettingId::WorkingMode, Band::B}), "Working Mode:");
+        QCOMPARE(captionOf({SettingId::RxFrequency, Band::A}), "Receiving Frequency: ");
+        QCOMPARE(captionOf({SettingId::Offset, Band::B}), "Transmit Offset Frequency(MHZ):");
+        QCOMPARE(captionOf({SettingId::TransmitBacklight}), "Transmit  Backlight");
+        QCOMPARE(captionOf({SettingId::DtmfGroup8}), "DTMF8:");
+        QCOMPARE(captionOf({SettingId::MasterIdCode}), "Master Control ID Code");
+        QCOMPARE(captionOf({SettingId::BootMessage2}), "Boot Information 2:");
+        QCOMPARE(captionOf({SettingId::LimitMode}), "Limit Frequency Band Mode:");
+        QCOMPARE(p.find<QComboBox>(SettingRef{SettingId::RxMode, Band::B})->itemText(1),
+                 "QT/DQT+ Signaling");
+        QCOMPARE(p.find<QComboBox>(SettingRef{SettingId::RxTone, Band::A})->itemText(0), "0FF");
+        QCOMPARE(p.find<QComboBox>(SettingRef{SettingId::Step, Band::A})->currentText(), "25K");
+        QCOMPARE(p.find<QComboBox>(SettingRef{SettingId::VibrationRingTime})->itemText(0),
+                 QString::fromUtf8("关"));
+        QCOMPARE(p.find<QComboBox>(SettingRef{SettingId::MainBand})->itemText(0), "A/upper Band ");
+        QCOMPARE(p.find<QComboBox>(SettingRef{SettingId::DtmfTime})->count(), 4);
+        for (const char* name : {"readBootMessage", "readLimits"}) {
             QCOMPARE(p.find<QPushButton>(name)->text(), "Read");
         }
-        for (const char* name : {"Button2", "Button4"}) {
+        for (const char* name : {"writeBootMessage", "writeLimits"}) {
             QCOMPARE(p.find<QPushButton>(name)->text(), "Write");
         }
-        QVERIFY(p.window.findChild<QWidget*>("left9") == nullptr);
+        // A band page holds the controls of its settings and no others.
+        const std::vector<SettingRef> bandSettings =
+            duoband::settingsOnPage(duoband::SettingsPage::BandSetup, Band::A);
+        QCOMPARE(
+            p.bandA->findChildren<QComboBox*>().size() + p.bandA->findChildren<QLineEdit*>().size(),
+            qsizetype(bandSettings.size()));
     }
 
     void buttonsDoNothingWithoutAnOpenPort() {
         Pages p;
         QVERIFY(showActive(p.window));
         const duoband::EditorModel before = p.model;
-        for (const char* name : {"Button1", "Button2", "Button3", "Button4"}) {
+        for (const char* name :
+             {"readBootMessage", "writeBootMessage", "readLimits", "writeLimits"}) {
             QTest::mouseClick(p.find<QPushButton>(name), Qt::LeftButton);
         }
         QCOMPARE(p.host.exchangeRequests, 0);
@@ -457,9 +505,9 @@ class SettingsPagesTest : public QObject {
         p.limits->setExchangeRunning(true);
         p.limits->setExchangeRunning(true);
         p.limits->setExchangeRunning(false);
-        QVERIFY(!p.find<QPushButton>("Button3")->isEnabled());
+        QVERIFY(!p.find<QPushButton>("readLimits")->isEnabled());
         p.limits->setExchangeRunning(false);
-        QVERIFY(p.find<QPushButton>("Button3")->isEnabled());
+        QVERIFY(p.find<QPushButton>("readLimits")->isEnabled());
     }
 };
 

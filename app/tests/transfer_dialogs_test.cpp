@@ -17,11 +17,27 @@
 #include "app_test_support.h"
 #include "application.h"
 #include "duoband/radio_sim_sample.h"
+#include "duoband/settings_table.h"
 #include "main_window.h"
 #include "qt_message_pump.h"
 #include "transfer_dialogs.h"
 
+using duoband::Band;
+using duoband::Block;
+using duoband::Column;
+using duoband::SettingId;
+using duoband::SettingRef;
+
 namespace {
+
+// The widget name of a setting's control: "bandA.rxFrequency", "mainBand"...
+QString nameOf(SettingRef ref) {
+    return QString::fromStdString(duoband::settingObjectName(ref));
+}
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 std::vector<std::uint8_t> fileBytes(const QString& path) {
     std::ifstream in(path.toStdString(), std::ios::binary);
@@ -62,26 +78,33 @@ const QStringList kDuringExchange{"fileQuitAction", "bandAChannelsAction", "band
 QString differences(const duoband::EditorModel& a, const duoband::EditorModel& b) {
     QStringList out;
     for (int row = 0; row < duoband::ChannelTable::kRows; ++row) {
-        for (int col = 0; col < duoband::ChannelTable::kColumns; ++col) {
+        for (const duoband::ChannelColumn& column : duoband::channelColumns()) {
+            const Column col = column.column;
             for (auto band : duoband::kBands) {
-                if (a.table(band).cell(col, row) != b.table(band).cell(col, row)) {
-                    out << QString("grid %1 (%2,%3): '%4' / '%5'")
-                               .arg(band == duoband::Band::A ? 1 : 2)
-                               .arg(col)
+                if (a.channels(band).cell(col, row) != b.channels(band).cell(col, row)) {
+                    out << QString("band %1 channels (%2,%3): '%4' / '%5'")
+                               .arg(band == Band::A ? "A" : "B")
+                               .arg(fromView(column.name))
                                .arg(row)
-                               .arg(QString::fromStdString(a.table(band).cell(col, row)),
-                                    QString::fromStdString(b.table(band).cell(col, row)));
+                               .arg(QString::fromStdString(a.channels(band).cell(col, row)),
+                                    QString::fromStdString(b.channels(band).cell(col, row)));
                 }
             }
         }
     }
-    for (int n = 1; n <= 15; ++n) {
-        if (a.k[n] != b.k[n]) out << QString("k%1").arg(n);
+    for (int n = 0; n < duoband::kBlockCount; ++n) {
+        const Block block = static_cast<Block>(n);
+        if (a.blocks[block] != b.blocks[block]) {
+            out << fromView(duoband::blockFieldSetting(block).name);
+        }
     }
-    if (!(a.left == b.left)) out << "left";
-    if (!(a.right == b.right)) out << "right";
-    if (a.sy != b.sy || a.sypz != b.sypz || !(a.sypz9 == b.sypz9)) out << "DTMF page";
-    if (a.kaiji1 != b.kaiji1 || a.kaiji2 != b.kaiji2 || a.xp != b.xp || !(a.xp5 == b.xp5)) {
+    if (!(a.band(Band::A) == b.band(Band::A))) out << "band A settings";
+    if (!(a.band(Band::B) == b.band(Band::B))) out << "band B settings";
+    if (a.dtmfGroups != b.dtmfGroups || a.remoteCodes != b.remoteCodes ||
+        !(a.remoteState == b.remoteState)) {
+        out << "DTMF page";
+    }
+    if (a.bootMessage != b.bootMessage || a.limits != b.limits || !(a.limitMode == b.limitMode)) {
         out << "limit page";
     }
     if (!(a == b) && out.isEmpty()) out << "general page";
@@ -117,23 +140,30 @@ class TransferDialogsTest : public QObject {
         QCOMPARE(seen.editorEnabled, kDuringExchange);
         QCOMPARE(enabledCommands(*windows->mainWindow).size(), 26);
         const duoband::EditorModel sample = duoband::sim::sampleModel();
-        QVERIFY2(m.StringGrid1 == sample.StringGrid1 && m.StringGrid2 == sample.StringGrid2 &&
-                     m.k == sample.k,
+        QVERIFY2(m.channels(Band::A) == sample.channels(Band::A) &&
+                     m.channels(Band::B) == sample.channels(Band::B) && m.blocks == sample.blocks,
                  qPrintable(differences(m, sample)));
-        QCOMPARE(m.left.c3, std::string("146.52000"));
-        QCOMPARE(m.gn1.text(), std::string_view("B/Under Band"));
-        QCOMPARE(m.sy[5], std::string("1234567"));
-        QCOMPARE(m.sypz[4], std::string("A1"));
-        QCOMPARE(m.kaiji1, std::string("DUOBAND"));
-        QCOMPARE(m.xp[1], std::string("136"));
+        QCOMPARE(m.band(Band::A).rxFrequency, std::string("146.52000"));
+        QCOMPARE(m.general.mainBand.text(), std::string_view("B/Under Band"));
+        QCOMPARE(m.dtmfGroups[4], std::string("1234567"));
+        QCOMPARE(m.remoteCodes[3], std::string("A1"));
+        QCOMPARE(m.bootMessage[0], std::string("DUOBAND"));
+        QCOMPARE(m.limits[0], std::string("136"));
         // the pages show what was read
         MainWindow& f = *windows->mainWindow;
-        auto* grid = f.findChild<QAbstractItemView*>("StringGrid1");
-        QCOMPARE(grid->model()->data(grid->model()->index(6, 12)).toString(), QString("SITE"));
-        QCOMPARE(f.findChild<QLineEdit*>("left3")->text(), QString("146.52000"));
-        QCOMPARE(f.findChild<QComboBox*>("gn1")->currentIndex(), m.gn1.index);
-        QCOMPARE(f.findChild<QLineEdit*>("sypz4")->text(), QString("A1"));
-        QCOMPARE(f.findChild<QLineEdit*>("kaiji1")->text(), QString("DUOBAND"));
+        auto* grid = f.findChild<QAbstractItemView*>("bandA.channels");
+        QCOMPARE(grid->model()
+                     ->data(grid->model()->index(6, duoband::columnIndex(Column::Name)))
+                     .toString(),
+                 QString("SITE"));
+        QCOMPARE(f.findChild<QLineEdit*>(nameOf({SettingId::RxFrequency, Band::A}))->text(),
+                 QString("146.52000"));
+        QCOMPARE(f.findChild<QComboBox*>(nameOf({SettingId::MainBand}))->currentIndex(),
+                 m.general.mainBand.index);
+        QCOMPARE(f.findChild<QLineEdit*>(nameOf({SettingId::IdentityDisplayCode}))->text(),
+                 QString("A1"));
+        QCOMPARE(f.findChild<QLineEdit*>(nameOf({SettingId::BootMessage1}))->text(),
+                 QString("DUOBAND"));
     }
 
     void silentRadioLeavesTheModelAlone() {
@@ -167,7 +197,7 @@ class TransferDialogsTest : public QObject {
     // is sent, with a message that names it.
     void unencodableConfigurationIsNotWritten() {
         startRadio({});
-        windows->mainWindow->model().StringGrid2.cell(1, 7) = "14x.000";
+        windows->mainWindow->model().channels(Band::B).cell(Column::RxFrequency, 7) = "14x.000";
         runThroughDialog("writeAction");
         QCOMPARE(dialogs->lastKind(), QString("error"));
         QCOMPARE(windows->writeDialog->progressBar->value(), 0);
@@ -192,7 +222,7 @@ class TransferDialogsTest : public QObject {
                 f.findChild<QAction*>(command)->trigger();
             }
         });
-        QTest::mouseClick(f.findChild<QPushButton*>("Button3"), Qt::LeftButton);
+        QTest::mouseClick(f.findChild<QPushButton*>("readLimits"), Qt::LeftButton);
         QCOMPARE(dialogs->lastText(), QString("Read Success!"));
         QCOMPARE(during, kDuringExchange);
         QVERIFY(dialogs->questions.isEmpty());
