@@ -17,6 +17,7 @@
 
 #include "duoband/port_discovery.h"
 #include "duoband/settings_file.h"
+#include "duoband/settings_table.h"
 #include "pages/band_setup_page.h"
 #include "pages/channel_table_page.h"
 #include "pages/dtmf_page.h"
@@ -87,9 +88,9 @@ constexpr std::array<ToolItem, 7> kToolButtons{{
     {"passwordButton", "Password", QStyle::SP_DialogApplyButton, &MainWindow::amendPassword},
 }};
 
-constexpr std::array<const char*, 7> kTabTitles{
-    "A/Upper Band Channel",  "A/Upper Band Set up", "B/Under Band Channel", "B/Under Band Set up",
-    "Comprehensive Setting", "DTMF Groups",         "Limit Frequency"};
+QString tabTitle(std::string_view title) {
+    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+}
 
 template <class Page, class... Args>
 EditorPage makePage(Args&&... args) {
@@ -194,8 +195,17 @@ void MainWindow::buildPages() {
               makePage<GeneralPage>(model_),
               makePage<DtmfPage>(model_),
               makePage<LimitFrequencyPage>(model_, static_cast<PageHost&>(*this))};
+    using duoband::SettingsPage;
+    const std::array<std::string_view, 7> titles{
+        duoband::channelPageTitle(Band::A),
+        duoband::pageTitle(SettingsPage::BandSetup, Band::A),
+        duoband::channelPageTitle(Band::B),
+        duoband::pageTitle(SettingsPage::BandSetup, Band::B),
+        duoband::pageTitle(SettingsPage::General),
+        duoband::pageTitle(SettingsPage::Dtmf),
+        duoband::pageTitle(SettingsPage::Limits)};
     for (std::size_t i = 0; i < pages_.size(); ++i) {
-        pageTabs->addTab(pages_[i].widget, kTabTitles[i]);
+        pageTabs->addTab(pages_[i].widget, tabTitle(titles.at(i)));
     }
     pageTabs->setCurrentIndex(0);
     setCentralWidget(pageTabs);

@@ -230,6 +230,10 @@ std::string_view pageTitle(SettingsPage page, Band band) {
     return {};
 }
 
+std::string_view channelPageTitle(Band band) {
+    return band == Band::A ? "A/Upper Band Channel" : "B/Under Band Channel";
+}
+
 std::string describeSetting(SettingRef ref) {
     const Setting& s = setting(ref.id);
     return "\"" + std::string(withoutTrailingColon(s.captionFor(ref.band))) + "\" on \"" +

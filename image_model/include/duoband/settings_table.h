@@ -195,6 +195,8 @@ struct SettingRef {
 std::vector<SettingRef> settingsOnPage(SettingsPage page, Band band = Band::A);
 // The page's tab title ("A/Upper Band Set up", "Comprehensive Setting"...).
 std::string_view pageTitle(SettingsPage page, Band band = Band::A);
+// The tab title of a band's channel table ("A/Upper Band Channel").
+std::string_view channelPageTitle(Band band);
 // The caption without its trailing colon and blanks, with the page it is on:
 // "\"Single Signaling choice\" on \"Comprehensive Setting\"". For messages.
 std::string describeSetting(SettingRef ref);
