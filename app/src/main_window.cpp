@@ -134,9 +134,9 @@ void TForm2::buildStatusBar() {
 void TForm2::connectComm() {
     duoband::configureForRadio(comm_);
     commNotifier_ =
-        std::make_unique<QSocketNotifier>(comm_.NotificationFd(), QSocketNotifier::Read);
+        std::make_unique<QSocketNotifier>(comm_.notificationFd(), QSocketNotifier::Read);
     connect(commNotifier_.get(), &QSocketNotifier::activated, this,
-            [this] { comm_.ProcessNotifications(); });
+            [this] { comm_.processNotifications(); });
 }
 
 TForm2::~TForm2() {
@@ -227,18 +227,18 @@ void TForm2::buildPortChoice(const PortOptions& ports) {
 // Picking a port closes the one the panel shows as open (the same one too)
 // and opens the pick.
 void TForm2::ComboBox1Click() {
-    if (panelShowsOpenPort(statusPanelText(0))) comm_.ClosePort();
+    if (panelShowsOpenPort(statusPanelText(0))) comm_.close();
     openSelectedPort();
 }
 
 void TForm2::openSelectedPort() {
     const QString port = ComboBox1->currentText();
-    comm_.SetCommName(port.toStdString());
+    comm_.setPath(port.toStdString());
     try {
-        comm_.OpenPort();
+        comm_.open();
         setPortPanel(portPanelText(port, true), {});
-    } catch (const duoband::ECommsError& e) {
-        const int error = comm_.LastOpenError();
+    } catch (const duoband::SerialPortError& e) {
+        const int error = comm_.lastOpenError();
         setPortPanel(portPanelText(port, false),
                      error != 0 ? QString::fromStdString(
                                       duoband::explainOpenError(error, port.toStdString()))

@@ -1,5 +1,5 @@
 // TForm2: the editor. It holds the working configuration for the whole run
-// (the editor model shown by the seven pages), owns the serial port `Comm1`,
+// (the editor model shown by the seven pages), owns the serial port,
 // and offers every command through its menus and tool bar.
 #pragma once
 
@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "duoband/comm.h"
 #include "duoband/editor_model.h"
 #include "duoband/exchange.h"
+#include "duoband/serial_port.h"
 #include "pages/page_host.h"
 
 class QAction;
@@ -48,7 +48,7 @@ class TForm2 : public QMainWindow, public PageHost {
     void setDialogs(QDialog* form3, QDialog* form4, QDialog* form5, QDialog* form6);
 
     duoband::EditorModel& model() { return model_; }
-    duoband::TComm& Comm1() { return comm_; }
+    duoband::SerialPort& serialPort() { return comm_; }
     // Every exchange with the radio runs through this one object, which
     // refuses a second exchange while one runs.
     duoband::ProgrammingExchange& exchange() override { return *exchange_; }
@@ -102,7 +102,7 @@ class TForm2 : public QMainWindow, public PageHost {
     void showModal(QDialog* dialog);
 
     duoband::EditorModel model_;
-    duoband::TComm comm_;
+    duoband::SerialPort comm_;
     std::unique_ptr<QSocketNotifier> commNotifier_;
     std::unique_ptr<QtMessagePump> pump_;
     std::unique_ptr<duoband::ProgrammingExchange> exchange_;

@@ -231,7 +231,7 @@ class TransferDialogsTest : public QObject {
         QVERIFY(windows->Form2->portShownOpen());
         // Answers arrive at once: deliver them without the 100 ms line-silence
         // gathering, so a whole read takes a few seconds.
-        windows->Form2->Comm1().SetReadIntervalTimeout(0);
+        windows->Form2->serialPort().setReadIntervalMs(0);
     }
 
     // Runs a menu or tool bar command that shows a transfer dialog and

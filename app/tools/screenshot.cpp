@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
         windows.Form1->hide();
     }
     TForm2& editor = *windows.Form2;
-    editor.Comm1().SetReadIntervalTimeout(0);
+    editor.serialPort().setReadIntervalMs(0);
     editor.setWindowTitle("Quorral Radio Works");
     editor.show();
     int status = 1;
