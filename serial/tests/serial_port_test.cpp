@@ -134,6 +134,11 @@ struct SplitCase {
     std::size_t chunks;
 };
 
+void PrintTo(const SplitCase& c, std::ostream* os) {
+    *os << "interval " << c.interval << " ms, pause " << c.pause.count() << " ms, " << c.chunks
+        << " chunk(s)";
+}
+
 class BurstSplit : public SerialPortTest, public ::testing::WithParamInterface<SplitCase> {};
 
 TEST_P(BurstSplit, APauseLongerThanTheIntervalSplitsAReply) {
@@ -150,7 +155,11 @@ TEST_P(BurstSplit, APauseLongerThanTheIntervalSplitsAReply) {
 
 INSTANTIATE_TEST_SUITE_P(Pauses, BurstSplit,
                          ::testing::Values(SplitCase{100, 300ms, 2}, SplitCase{300, 20ms, 1},
-                                           SplitCase{0, 100ms, 2}));
+                                           SplitCase{0, 100ms, 2}),
+                         [](const auto& info) {
+                             return "interval" + std::to_string(info.param.interval) + "ms_pause" +
+                                    std::to_string(info.param.pause.count()) + "ms";
+                         });
 
 TEST_F(SerialPortTest, AChunkHoldsAtMost2048Bytes) {
     port.open();
@@ -236,6 +245,10 @@ struct OpenFailure {
     const char* message;
     int error;
 };
+
+void PrintTo(const OpenFailure& c, std::ostream* os) {
+    *os << c.what << ": " << c.message << " (errno " << c.error << ")";
+}
 
 class OpenFailures : public ::testing::TestWithParam<OpenFailure> {};
 
@@ -356,6 +369,10 @@ struct LineCase {
     tcflag_t mask;
     tcflag_t expected;
 };
+
+void PrintTo(const LineCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class LineSettingsTable : public ::testing::TestWithParam<LineCase> {};
 
