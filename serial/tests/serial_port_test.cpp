@@ -247,7 +247,7 @@ struct OpenFailure {
 };
 
 void PrintTo(const OpenFailure& c, std::ostream* os) {
-    *os << c.what << ": " << c.message << " (errno " << c.error << ")";
+    *os << c.what << ", errno " << c.error;
 }
 
 class OpenFailures : public ::testing::TestWithParam<OpenFailure> {};
