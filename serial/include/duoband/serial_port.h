@@ -88,9 +88,9 @@ struct LineSettings {
     bool dsrFlowControl = false;
     DtrControl dtrControl = DtrControl::On;
     bool dsrSensitivity = false;
-    bool keepSendingAfterXoff = true;
-    bool xonXoffOutput = true;
-    bool xonXoffInput = true;
+    bool keepSendingAfterXoff = true;  // after this end asked for a pause with XOFF
+    bool xonXoffOutput = true;         // the other end's XOFF/XON pause and resume sending
+    bool xonXoffInput = true;          // this end sends XOFF/XON as its input fills and empties
     bool replaceParityErrors = false;
     bool dropNulBytes = false;
     RtsControl rtsControl = RtsControl::On;
@@ -101,7 +101,7 @@ struct LineSettings {
     StopBits stopBits = StopBits::One;
     char xonChar = 0x11;
     char xoffChar = 0x13;
-    char parityErrorChar = 0x00;
+    char parityErrorChar = 0x00;  // stands for a byte with a parity error
     bool operator==(const LineSettings&) const = default;
 };
 
