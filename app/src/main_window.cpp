@@ -108,12 +108,12 @@ MainWindow::MainWindow(PortOptions ports, QWidget* parent) : QMainWindow(parent)
     setObjectName("mainWindow");
     // Wide enough for all thirteen columns of a channel table.
     resize(1200, 720);
-    pump_ = std::make_unique<QtMessagePump>(comm_);
-    exchange_ = std::make_unique<duoband::ProgrammingExchange>(comm_, *pump_);
+    pump_ = std::make_unique<QtMessagePump>(port_);
+    exchange_ = std::make_unique<duoband::ProgrammingExchange>(port_, *pump_);
     buildCommands();
     buildPages();
     buildStatusBar();
-    connectComm();
+    connectSerialPort();
     buildPortChoice(ports);
     showModel();
 }
@@ -132,12 +132,12 @@ void MainWindow::buildStatusBar() {
 
 // The radio's line settings (XON/XOFF off); the component's notifications
 // are delivered whenever the event loop runs, nested loops included.
-void MainWindow::connectComm() {
-    duoband::configureForRadio(comm_);
-    commNotifier_ =
-        std::make_unique<QSocketNotifier>(comm_.NotificationFd(), QSocketNotifier::Read);
-    connect(commNotifier_.get(), &QSocketNotifier::activated, this,
-            [this] { comm_.ProcessNotifications(); });
+void MainWindow::connectSerialPort() {
+    duoband::configureForRadio(port_);
+    portNotifier_ =
+        std::make_unique<QSocketNotifier>(port_.notificationFd(), QSocketNotifier::Read);
+    connect(portNotifier_.get(), &QSocketNotifier::activated, this,
+            [this] { port_.processNotifications(); });
 }
 
 MainWindow::~MainWindow() {
@@ -237,18 +237,18 @@ void MainWindow::buildPortChoice(const PortOptions& ports) {
 // Picking a port closes the one the panel shows as open (the same one too)
 // and opens the pick.
 void MainWindow::choosePort() {
-    if (panelShowsOpenPort(statusPanelText(0))) comm_.ClosePort();
+    if (panelShowsOpenPort(statusPanelText(0))) port_.close();
     openSelectedPort();
 }
 
 void MainWindow::openSelectedPort() {
     const QString port = portList->currentText();
-    comm_.SetCommName(port.toStdString());
+    port_.setPath(port.toStdString());
     try {
-        comm_.OpenPort();
+        port_.open();
         setPortPanel(portPanelText(port, true), {});
-    } catch (const duoband::ECommsError& e) {
-        const int error = comm_.LastOpenError();
+    } catch (const duoband::SerialPortError& e) {
+        const int error = port_.lastOpenError();
         setPortPanel(portPanelText(port, false),
                      error != 0 ? QString::fromStdString(
                                       duoband::explainOpenError(error, port.toStdString()))

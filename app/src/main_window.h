@@ -1,5 +1,5 @@
 // The main window: the editor. It holds the working configuration for the whole run
-// (the editor model shown by the seven pages), owns the serial port `Comm1`,
+// (the editor model shown by the seven pages), owns the serial port,
 // and offers every command through its menus and tool bar.
 #pragma once
 
@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "duoband/comm.h"
 #include "duoband/editor_model.h"
 #include "duoband/exchange.h"
+#include "duoband/serial_port.h"
 #include "pages/page_host.h"
 
 class QAction;
@@ -48,7 +48,7 @@ class MainWindow : public QMainWindow, public PageHost {
     void setDialogs(QDialog* password, QDialog* companyName, QDialog* read, QDialog* write);
 
     duoband::EditorModel& model() { return model_; }
-    duoband::TComm& Comm1() { return comm_; }
+    duoband::SerialPort& serialPort() { return port_; }
     // Every exchange with the radio runs through this one object, which
     // refuses a second exchange while one runs.
     duoband::ProgrammingExchange& exchange() override { return *exchange_; }
@@ -93,15 +93,15 @@ class MainWindow : public QMainWindow, public PageHost {
     void buildCommands();
     void buildPages();
     void buildStatusBar();
-    void connectComm();
+    void connectSerialPort();
     void buildPortChoice(const PortOptions& ports);
     void openSelectedPort();
     void setPortPanel(const QString& text, const QString& why);
     void showModal(QDialog* dialog);
 
     duoband::EditorModel model_;
-    duoband::TComm comm_;
-    std::unique_ptr<QSocketNotifier> commNotifier_;
+    duoband::SerialPort port_;
+    std::unique_ptr<QSocketNotifier> portNotifier_;
     std::unique_ptr<QtMessagePump> pump_;
     std::unique_ptr<duoband::ProgrammingExchange> exchange_;
     std::vector<EditorPage> pages_;

@@ -21,5 +21,5 @@ void QtMessagePump::waitUntil(const duoband::Deadline& deadline) {
         timer.start(deadline.pollTimeout());
         if (loop.exec() != kDeadlineReached) abandoned_ = true;
     }
-    if (abandoned_) comm_.ProcessNotifications();
+    if (abandoned_) port_.processNotifications();
 }

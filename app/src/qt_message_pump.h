@@ -8,7 +8,7 @@
 
 class QtMessagePump final : public duoband::MessagePump {
   public:
-    explicit QtMessagePump(duoband::TComm& comm) : comm_(comm) {}
+    explicit QtMessagePump(duoband::SerialPort& port) : port_(port) {}
 
     void waitUntil(const duoband::Deadline& deadline) override;
 
@@ -18,6 +18,6 @@ class QtMessagePump final : public duoband::MessagePump {
     bool abandoned() const { return abandoned_; }
 
   private:
-    duoband::TComm& comm_;
+    duoband::SerialPort& port_;
     bool abandoned_ = false;
 };

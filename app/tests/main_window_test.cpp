@@ -353,9 +353,9 @@ class MainWindowTest : public QObject {
         Pty pty;
         Pty busy;
         QVERIFY(!pty.path().empty());
-        duoband::TComm other;
-        other.SetCommName(busy.path());
-        other.OpenPort();
+        duoband::SerialPort other;
+        other.setPath(busy.path());
+        other.open();
         const std::string missing = "/dev/duoband-no-such-port";
         windows = std::make_unique<Windows>(DataFolder(data->dir()),
                                             PortOptions{{pty.path(), missing, busy.path()}, false});
@@ -365,7 +365,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.portList->itemText(0), QString::fromStdString(missing));  // sorted as text
         QCOMPARE(f.portList->currentText(), ptyName);                        // the first asked
         QCOMPARE(f.statusPanelText(0), "COM Port:" + ptyName);
-        QVERIFY(f.Comm1().isOpen());
+        QVERIFY(f.serialPort().isOpen());
         QVERIFY(f.portShownOpen());
 
         // Picking the open port again closes it first, so it opens again.
@@ -375,7 +375,7 @@ class MainWindowTest : public QObject {
         pick(f, QString::fromStdString(missing));
         QCOMPARE(f.statusPanelText(0), QString("COM Port:The port is used!"));
         QVERIFY(f.statusPanelToolTip().contains("does not exist"));
-        QVERIFY(!f.Comm1().isOpen());
+        QVERIFY(!f.serialPort().isOpen());
         QVERIFY(!f.portShownOpen());
 
         pick(f, QString::fromStdString(busy.path()));
@@ -385,7 +385,7 @@ class MainWindowTest : public QObject {
         pick(f, ptyName);
         QCOMPARE(f.statusPanelText(0), "COM Port:" + ptyName);
         QVERIFY(f.statusPanelToolTip().isEmpty());
-        QVERIFY(f.Comm1().isOpen());
+        QVERIFY(f.serialPort().isOpen());
     }
 
     void startOptions_data() {

@@ -13,9 +13,9 @@
 #include <QTimer>
 #include <memory>
 
-#include "duoband/comm.h"
 #include "duoband/editor_model.h"
 #include "duoband/exchange.h"
+#include "duoband/serial_port.h"
 #include "duoband/settings_table.h"
 #include "pages/limit_frequency_page.h"
 #include "pages/page_host.h"

@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "duoband/comm.h"
 #include "duoband/exchange.h"
+#include "duoband/serial_port.h"
 #include "pages/page_host.h"
 #include "qt_message_pump.h"
 
@@ -24,7 +24,7 @@ class RadioHost final : public PageHost {
   public:
     ~RadioHost() override {
         notifier_.reset();
-        comm_.ClosePort();
+        comm_.close();
         if (sim_.state() != QProcess::NotRunning) {
             sim_.terminate();
             sim_.waitForFinished(3000);
@@ -47,18 +47,18 @@ class RadioHost final : public PageHost {
         duoband::configureForRadio(comm_);
         // A shorter delivery delay than the radio line needs keeps full
         // transfers in the tests short; the protocol is unchanged.
-        if (fastDelivery) comm_.SetReadIntervalTimeout(10);
-        comm_.SetCommName(port.toStdString());
+        if (fastDelivery) comm_.setReadIntervalMs(10);
+        comm_.setPath(port.toStdString());
         try {
-            comm_.OpenPort();
+            comm_.open();
         } catch (const std::exception& e) {
             qWarning("cannot open %s: %s", qPrintable(port), e.what());
             return false;
         }
         notifier_ =
-            std::make_unique<QSocketNotifier>(comm_.NotificationFd(), QSocketNotifier::Read);
+            std::make_unique<QSocketNotifier>(comm_.notificationFd(), QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated,
-                         [this] { comm_.ProcessNotifications(); });
+                         [this] { comm_.processNotifications(); });
         return true;
     }
 
@@ -80,7 +80,7 @@ class RadioHost final : public PageHost {
   private:
     QTemporaryDir dir_;
     QProcess sim_;
-    duoband::TComm comm_;
+    duoband::SerialPort comm_;
     std::unique_ptr<QSocketNotifier> notifier_;
     QtMessagePump pump_{comm_};
     duoband::ProgrammingExchange exchange_{comm_, pump_};

@@ -47,7 +47,7 @@ class ClosedPortHost final : public PageHost {
     int exchangeRequests = 0;
 
   private:
-    duoband::TComm comm_;
+    duoband::SerialPort comm_;
     duoband::HeadlessPump pump_{comm_};
     duoband::ProgrammingExchange exchange_{comm_, pump_};
 };

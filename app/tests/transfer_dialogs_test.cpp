@@ -265,7 +265,7 @@ class TransferDialogsTest : public QObject {
         QVERIFY(windows->mainWindow->portShownOpen());
         // Answers arrive at once: deliver them without the 100 ms line-silence
         // gathering, so a whole read takes a few seconds.
-        windows->mainWindow->Comm1().SetReadIntervalTimeout(0);
+        windows->mainWindow->serialPort().setReadIntervalMs(0);
     }
 
     // Runs a menu or tool bar command that shows a transfer dialog and

@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
         windows.loginWindow->hide();
     }
     MainWindow& editor = *windows.mainWindow;
-    editor.Comm1().SetReadIntervalTimeout(0);
+    editor.serialPort().setReadIntervalMs(0);
     editor.setWindowTitle("Quorral Radio Works");
     editor.show();
     int status = 1;

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "duoband/cli.h"
-#include "duoband/comm.h"
 #include "duoband/exchange.h"
 #include "duoband/message_pump.h"
 #include "duoband/port_discovery.h"
+#include "duoband/serial_port.h"
 #include "duoband/settings_file.h"
 
 namespace duoband::cli {
@@ -57,18 +57,18 @@ class RadioSession {
     bool open(const Args& args, Io& io) {
         if (args.has("--trace") && !openTrace(args["--trace"], io)) return false;
         const std::string& device = args["--port"];
-        configureForRadio(comm_);
-        comm_.SetCommName(device);
+        configureForRadio(port_);
+        port_.setPath(device);
         try {
-            comm_.OpenPort();
-        } catch (const ECommsError& e) {
+            port_.open();
+        } catch (const SerialPortError& e) {
             fail(io,
                  "cannot open " + device + ": " +
-                     (comm_.LastOpenError() != 0 ? explainOpenError(comm_.LastOpenError(), device)
+                     (port_.lastOpenError() != 0 ? explainOpenError(port_.lastOpenError(), device)
                                                  : std::string(e.what())));
             return false;
         }
-        exchange_ = std::make_unique<ProgrammingExchange>(comm_, pump_);
+        exchange_ = std::make_unique<ProgrammingExchange>(port_, pump_);
         if (trace_.is_open())
             exchange_->onTrace = [this](TraceDirection d, auto bytes) {
                 trace_ << timeStamp() << (d == TraceDirection::Sent ? " TX " : " RX ")
@@ -86,8 +86,8 @@ class RadioSession {
     }
 
     std::ofstream trace_;
-    TComm comm_;
-    HeadlessPump pump_{comm_};
+    SerialPort port_;
+    HeadlessPump pump_{port_};
     std::unique_ptr<ProgrammingExchange> exchange_;  // goes before the port it uses
 };
 

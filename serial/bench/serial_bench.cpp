@@ -1,5 +1,5 @@
 // Measures, on a pseudo terminal: how long a 48-byte reply takes from the
-// radio's side to OnReceiveData with ReadIntervalTimeout 100 and 0, and how
+// radio's side to onReceive with readIntervalMs 100 and 0, and how
 // much CPU the receive and transmit threads use while the line is idle.
 #include <pty.h>
 #include <sys/resource.h>
@@ -11,8 +11,8 @@
 #include <thread>
 #include <vector>
 
-#include "duoband/comm.h"
 #include "duoband/deadline.h"
+#include "duoband/serial_port.h"
 
 using namespace duoband;
 using namespace std::chrono_literals;
@@ -29,25 +29,25 @@ double cpuSeconds() {
 
 // Waits on the notification descriptor (the headless loop) until `done`.
 template <class Done>
-void pump(TComm& comm, Done done, const Deadline& deadline) {
+void pump(SerialPort& port, Done done, const Deadline& deadline) {
     while (!done() && !deadline.expired()) {
-        pollfd fd{comm.NotificationFd(), POLLIN, 0};
-        if (pollUntil(&fd, 1, deadline) > 0) comm.ProcessNotifications();
+        pollfd fd{port.notificationFd(), POLLIN, 0};
+        if (pollUntil(&fd, 1, deadline) > 0) port.processNotifications();
     }
 }
 
 double medianLatencyMs(int master, const char* slave, std::uint32_t interval) {
-    TComm comm;
-    configureForRadio(comm);
-    comm.SetCommName(slave);
-    comm.SetReadIntervalTimeout(interval);
+    SerialPort port;
+    configureForRadio(port);
+    port.setPath(slave);
+    port.setReadIntervalMs(interval);
     std::size_t got = 0;
     Clock::time_point arrived;
-    comm.OnReceiveData = [&](TComm*, const std::uint8_t*, std::uint16_t length) {
+    port.onReceive = [&](SerialPort*, const std::uint8_t*, std::uint16_t length) {
         got += length;
         arrived = Clock::now();
     };
-    comm.OpenPort();
+    port.open();
     const std::vector<std::uint8_t> reply(48, 0xA5);
     std::vector<double> samples;
     for (int run = 0; run < 9; ++run) {
@@ -55,7 +55,7 @@ double medianLatencyMs(int master, const char* slave, std::uint32_t interval) {
         const auto sent = Clock::now();
         if (::write(master, reply.data(), reply.size()) != 48) return -1;
         pump(
-            comm, [&] { return got >= 48; }, Deadline::in(2s));
+            port, [&] { return got >= 48; }, Deadline::in(2s));
         samples.push_back(std::chrono::duration<double, std::milli>(arrived - sent).count());
         std::this_thread::sleep_for(20ms);
     }
@@ -71,20 +71,20 @@ int main() {
     char name[256] = {};
     if (::openpty(&master, &slave, name, nullptr, nullptr) != 0) return 1;
     for (const std::uint32_t interval : {100u, 0u}) {
-        std::printf("48-byte reply, ReadIntervalTimeout %3u: median delivery %.2f ms\n", interval,
+        std::printf("48-byte reply, readIntervalMs %3u: median delivery %.2f ms\n", interval,
                     medianLatencyMs(master, name, interval));
     }
-    TComm comm;
-    configureForRadio(comm);
-    comm.SetCommName(name);
-    comm.OpenPort();
+    SerialPort port;
+    configureForRadio(port);
+    port.setPath(name);
+    port.open();
     const double before = cpuSeconds();
     pump(
-        comm, [] { return false; }, Deadline::in(10s));
+        port, [] { return false; }, Deadline::in(10s));
     const double used = cpuSeconds() - before;
     std::printf("idle 10 s with the port open: %.3f ms CPU (both threads and the waiting loop)\n",
                 used * 1000);
-    comm.ClosePort();
+    port.close();
     ::close(master);
     ::close(slave);
     return 0;

@@ -1,6 +1,6 @@
 // A thread that its owner can wait for with a deadline. If the deadline
 // passes the thread is let go (detached); its body must then own everything
-// it touches (shared_ptr captures), which the comm threads do.
+// it touches (shared_ptr captures), which the port threads do.
 #pragma once
 
 #include <condition_variable>

@@ -22,10 +22,10 @@ constexpr std::pair<std::uint32_t, speed_t> kSpeeds[] = {
     {3500000, B3500000}, {4000000, B4000000},
 };
 
-// Indexed by the ordinal of TByteSize.
+// Indexed by the ordinal of DataBits.
 constexpr tcflag_t kDataBits[] = {CS5, CS6, CS7, CS8};
 
-// Indexed by the ordinal of TParity: none, odd, even, mark, space.
+// Indexed by the ordinal of Parity: none, odd, even, mark, space.
 constexpr tcflag_t kParityBits[] = {0, PARENB | PARODD, PARENB, PARENB | CMSPAR | PARODD,
                                     PARENB | CMSPAR};
 
@@ -47,23 +47,23 @@ std::optional<speed_t> termiosSpeed(std::uint32_t baudRate) {
     return found->second;
 }
 
-// DSR flow and sensitivity, TxContinueOnXoff, the XON/XOFF limits and the
+// DSR flow and sensitivity, keepSendingAfterXoff, the XON/XOFF limits and the
 // parity replacement character have no termios form; they are kept, not applied.
-std::optional<termios> lineTermios(termios t, const TLineSettings& s, TParity parity) {
-    const auto speed = termiosSpeed(s.BaudRate);
+std::optional<termios> lineTermios(termios t, const LineSettings& s, Parity parity) {
+    const auto speed = termiosSpeed(s.baudRate);
     if (!speed) return std::nullopt;
     ::cfmakeraw(&t);  // no echo, no canonical input, no signals, no output processing, no CR/LF
     t.c_iflag &= ~(INPCK | IXON | IXOFF | IXANY);
-    t.c_iflag |= flagIf(s.ParityCheck, INPCK) | flagIf(s.Outx_XonXoffFlow, IXON) |
-                 flagIf(s.Inx_XonXoffFlow, IXOFF);
+    t.c_iflag |= flagIf(s.parityCheck, INPCK) | flagIf(s.xonXoffOutput, IXON) |
+                 flagIf(s.xonXoffInput, IXOFF);
     t.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS | HUPCL);
-    t.c_cflag |= CLOCAL | CREAD | kDataBits[static_cast<int>(s.ByteSize)] |
+    t.c_cflag |= CLOCAL | CREAD | kDataBits[static_cast<int>(s.dataBits)] |
                  kParityBits[static_cast<int>(parity)];
     // termios knows no 1.5 stop bits; two is the nearest that still frames the byte.
-    t.c_cflag |= flagIf(s.StopBits != TStopBits::_1, CSTOPB);
-    t.c_cflag |= flagIf(s.Outx_CtsFlow || s.RtsControl == TRtsControl::RtsHandshake, CRTSCTS);
-    t.c_cc[VSTART] = static_cast<cc_t>(s.XonChar);
-    t.c_cc[VSTOP] = static_cast<cc_t>(s.XoffChar);
+    t.c_cflag |= flagIf(s.stopBits != StopBits::One, CSTOPB);
+    t.c_cflag |= flagIf(s.ctsFlowControl || s.rtsControl == RtsControl::Handshake, CRTSCTS);
+    t.c_cc[VSTART] = static_cast<cc_t>(s.xonChar);
+    t.c_cc[VSTOP] = static_cast<cc_t>(s.xoffChar);
     t.c_cc[VMIN] = 1;
     t.c_cc[VTIME] = 0;
     ::cfsetispeed(&t, *speed);
@@ -71,7 +71,7 @@ std::optional<termios> lineTermios(termios t, const TLineSettings& s, TParity pa
     return t;
 }
 
-bool applyLine(int port, const TLineSettings& settings, TParity parity) {
+bool applyLine(int port, const LineSettings& settings, Parity parity) {
     termios current{};
     if (::tcgetattr(port, &current) != 0) return false;
     const auto wanted = lineTermios(current, settings, parity);
@@ -81,10 +81,10 @@ bool applyLine(int port, const TLineSettings& settings, TParity parity) {
     }
     if (::tcsetattr(port, TCSANOW, &*wanted) != 0) return false;
     // Handshake and toggle modes have no termios form for DTR; they keep the line on.
-    setModemLine(port, TIOCM_DTR, settings.DtrControl != TDtrControl::DtrDisable);
-    // With RtsHandshake the driver drives RTS itself (CRTSCTS above).
-    if (settings.RtsControl != TRtsControl::RtsHandshake) {
-        setModemLine(port, TIOCM_RTS, settings.RtsControl != TRtsControl::RtsDisable);
+    setModemLine(port, TIOCM_DTR, settings.dtrControl != DtrControl::Off);
+    // With RtsControl::Handshake the driver drives RTS itself (CRTSCTS above).
+    if (settings.rtsControl != RtsControl::Handshake) {
+        setModemLine(port, TIOCM_RTS, settings.rtsControl != RtsControl::Off);
     }
     return true;
 }

@@ -1,11 +1,11 @@
-// Translation of the component's line settings into termios.
+// Translation of the port's line settings into termios.
 #pragma once
 
 #include <termios.h>
 
 #include <optional>
 
-#include "duoband/comm.h"
+#include "duoband/serial_port.h"
 
 namespace duoband {
 
@@ -14,9 +14,9 @@ std::optional<speed_t> termiosSpeed(std::uint32_t baudRate);
 
 // `current` turned into a raw line with these settings and this parity; nullopt
 // when the baud rate has no termios equivalent.
-std::optional<termios> lineTermios(termios current, const TLineSettings& settings, TParity parity);
+std::optional<termios> lineTermios(termios current, const LineSettings& settings, Parity parity);
 
 // Sets the line on an open tty, then DTR and RTS; false with errno on failure.
-bool applyLine(int port, const TLineSettings& settings, TParity parity);
+bool applyLine(int port, const LineSettings& settings, Parity parity);
 
 }  // namespace duoband

@@ -1,4 +1,4 @@
-// A real pseudo-terminal pair for the serial tests: TComm opens the slave by
+// A real pseudo-terminal pair for the serial tests: SerialPort opens the slave by
 // its path, the test plays the radio on the master.
 #pragma once
 
@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "duoband/comm.h"
 #include "duoband/deadline.h"
+#include "duoband/serial_port.h"
 
 namespace duoband::testing {
 
@@ -84,20 +84,21 @@ class PtyPair {
     std::string path_;
 };
 
-// The owner's loop: waits on the notification descriptor and lets TComm raise
+// The owner's loop: waits on the notification descriptor and lets SerialPort raise
 // its events here, until `done` holds or the deadline passes.
-inline bool pumpUntil(TComm& comm, const std::function<bool()>& done, const Deadline& deadline) {
+inline bool pumpUntil(SerialPort& port, const std::function<bool()>& done,
+                      const Deadline& deadline) {
     while (!done()) {
-        if (!comm.WaitForNotifications(deadline)) return done();
-        comm.ProcessNotifications();
+        if (!port.waitForNotifications(deadline)) return done();
+        port.processNotifications();
     }
     return true;
 }
 
 // Lets the events of the next `span` happen (for checking that nothing more comes).
-inline void pumpFor(TComm& comm, std::chrono::milliseconds span) {
+inline void pumpFor(SerialPort& port, std::chrono::milliseconds span) {
     pumpUntil(
-        comm, [] { return false; }, Deadline::in(span));
+        port, [] { return false; }, Deadline::in(span));
 }
 
 }  // namespace duoband::testing

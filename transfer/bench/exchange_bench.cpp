@@ -77,17 +77,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", radio.error().c_str());
         return 2;
     }
-    TComm comm;
-    configureForRadio(comm);
-    comm.SetCommName(radio.port());
-    comm.OpenPort();
-    HeadlessPump pump(comm);
-    ProgrammingExchange exchange(comm, pump);
+    SerialPort port;
+    configureForRadio(port);
+    port.setPath(radio.port());
+    port.open();
+    HeadlessPump pump(port);
+    ProgrammingExchange exchange(port, pump);
 
     EditorModel model;
     const Run read = measure([&] { return exchange.fullRead(model); });
     const Run write = measure([&] { return exchange.fullWrite(sim::sampleModel()); });
-    comm.ClosePort();
+    port.close();
     radio.stop();
 
     report("full read", read, protocolMs(false));

@@ -61,33 +61,32 @@ void decodePartial(EditorModel& model, const PartialTransfer& partial, const Byt
 
 }  // namespace
 
-ProgrammingExchange::ProgrammingExchange(TComm& comm, MessagePump& pump)
-    : comm_(comm),
+ProgrammingExchange::ProgrammingExchange(SerialPort& port, MessagePump& pump)
+    : port_(port),
       pump_(pump),
-      previousReceive_(std::move(comm.OnReceiveData)),
-      previousHangup_(std::move(comm.OnRequestHangup)) {
-    comm_.OnReceiveData = [this](TComm* sender, const std::uint8_t* buffer, std::uint16_t length) {
-        Comm1ReceiveData(sender, buffer, length);
+      previousReceive_(std::move(port.onReceive)),
+      previousHangup_(std::move(port.onHangup)) {
+    port_.onReceive = [this](SerialPort* from, const std::uint8_t* data, std::uint16_t size) {
+        receiveChunk(from, data, size);
     };
-    comm_.OnRequestHangup = [this](TComm*) { lineLost_ = true; };
+    port_.onHangup = [this](SerialPort*) { lineLost_ = true; };
 }
 
 ProgrammingExchange::~ProgrammingExchange() {
-    comm_.OnReceiveData = std::move(previousReceive_);
-    comm_.OnRequestHangup = std::move(previousHangup_);
+    port_.onReceive = std::move(previousReceive_);
+    port_.onHangup = std::move(previousHangup_);
 }
 
-void ProgrammingExchange::Comm1ReceiveData(TComm*, const std::uint8_t* Buffer,
-                                           std::uint16_t BufferLength) {
-    receiveBuffer_.append(Buffer, BufferLength);
-    if (onTrace) onTrace(TraceDirection::Received, {Buffer, BufferLength});
+void ProgrammingExchange::receiveChunk(SerialPort*, const std::uint8_t* data, std::uint16_t size) {
+    receiveBuffer_.append(data, size);
+    if (onTrace) onTrace(TraceDirection::Received, {data, size});
 }
 
 void ProgrammingExchange::send(std::string_view hex) {
     // Every frame is composed from checked hex digits, so this always converts.
     const Bytes bytes = fromHex(hex).value_or(Bytes{});
     if (onTrace) onTrace(TraceDirection::Sent, bytes);
-    comm_.SendData(bytes.data(), static_cast<std::uint16_t>(bytes.size()));
+    port_.send(bytes.data(), static_cast<std::uint16_t>(bytes.size()));
 }
 
 void ProgrammingExchange::wait(std::chrono::milliseconds span) {

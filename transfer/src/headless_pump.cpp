@@ -4,14 +4,14 @@ namespace duoband {
 
 void HeadlessPump::waitUntil(const Deadline& deadline) {
     while (!deadline.expired()) {
-        pollfd p{comm_.NotificationFd(), POLLIN, 0};
+        pollfd p{port_.notificationFd(), POLLIN, 0};
         const int ready = pollUntil(&p, 1, deadline);
         if (ready < 0) {
             // The descriptor cannot be watched: still keep the time.
             pollUntil(nullptr, 0, deadline);
             return;
         }
-        if (ready > 0) comm_.ProcessNotifications();
+        if (ready > 0) port_.processNotifications();
     }
 }
 

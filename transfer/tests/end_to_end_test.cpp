@@ -1,4 +1,4 @@
-// The exchange against the simulated radio: TComm, a pseudo-terminal and
+// The exchange against the simulated radio: SerialPort, a pseudo-terminal and
 // the real duoband-radio-sim.
 #include <gtest/gtest.h>
 

@@ -23,9 +23,9 @@ class WriteRefused : public testing::TestWithParam<BadConfiguration> {};
 
 // The port stays closed: whatever the exchange tried to send shows in the trace.
 TEST_P(WriteRefused, BeforeTheHandshake) {
-    TComm comm;
-    HeadlessPump pump(comm);
-    ProgrammingExchange exchange(comm, pump);
+    SerialPort port;
+    HeadlessPump pump(port);
+    ProgrammingExchange exchange(port, pump);
     std::vector<std::string> sent;
     exchange.onTrace = [&](TraceDirection, std::span<const std::uint8_t> b) {
         sent.push_back(toHex(b));
@@ -63,9 +63,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PartialWriteRefused, ABlockFieldThatIsNotHex) {
-    TComm comm;
-    HeadlessPump pump(comm);
-    ProgrammingExchange exchange(comm, pump);
+    SerialPort port;
+    HeadlessPump pump(port);
+    ProgrammingExchange exchange(port, pump);
     int sends = 0;
     exchange.onTrace = [&](TraceDirection, std::span<const std::uint8_t>) { ++sends; };
     EditorModel model;
@@ -104,7 +104,7 @@ TEST(ExchangeGuard, ASecondExchangeIsRefusedWhileOneRuns) {
     RadioLink link;
     ASSERT_TRUE(link.start({"--sample"}));
     ImpatientPump pump(link.pump);
-    ProgrammingExchange exchange(link.comm, pump);
+    ProgrammingExchange exchange(link.port, pump);
     pump.exchange = &exchange;
     std::vector<std::string> sent;
     exchange.onTrace = [&](TraceDirection d, std::span<const std::uint8_t> b) {

@@ -1,4 +1,4 @@
-// The simulated radio on its pseudo-terminal, reached through TComm, for
+// The simulated radio on its pseudo-terminal, reached through SerialPort, for
 // the end-to-end tests of the exchange and of the command-line tool.
 #pragma once
 
@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "duoband/comm.h"
 #include "duoband/deadline.h"
 #include "duoband/exchange.h"
 #include "duoband/radio_sim.h"
 #include "duoband/radio_sim_process.h"
+#include "duoband/serial_port.h"
 #include "duoband/settings_table.h"
 
 namespace duoband::testing_support {
@@ -85,7 +85,7 @@ inline void expectSameTable(const ChannelTable& got, const ChannelTable& want,
                 << name << " row " << row << " column \"" << c.title << "\"";
 }
 
-// The radio, its log, and an opened TComm with an exchange on it. The
+// The radio, its log, and an opened SerialPort with an exchange on it. The
 // tests shorten the port's read interval so that a full transfer takes a
 // few seconds instead of twenty; the protocol itself is unchanged.
 class RadioLink {
@@ -95,10 +95,10 @@ class RadioLink {
     bool start(std::vector<std::string> args) {
         args.insert(args.end(), {"--log", log.path()});
         if (!sim.start(DUOBAND_RADIO_SIM, args)) return ADD_FAILURE() << sim.error(), false;
-        configureForRadio(comm);
-        comm.SetReadIntervalTimeout(kTestReadInterval);
-        comm.SetCommName(sim.port());
-        comm.OpenPort();
+        configureForRadio(port);
+        port.setReadIntervalMs(kTestReadInterval);
+        port.setPath(sim.port());
+        port.open();
         exchange.onTrace = [this](TraceDirection d, std::span<const std::uint8_t> bytes) {
             if (d == TraceDirection::Sent) sent.push_back(toHex(bytes));
         };
@@ -108,9 +108,9 @@ class RadioLink {
 
     TempFile log{"radio.log"};
     sim::SimProcess sim;
-    TComm comm;
-    HeadlessPump pump{comm};
-    ProgrammingExchange exchange{comm, pump};
+    SerialPort port;
+    HeadlessPump pump{port};
+    ProgrammingExchange exchange{port, pump};
     std::vector<std::string> sent;  // every frame as sent, in hex
 };
 

@@ -11,7 +11,7 @@ class PageHost {
     virtual ~PageHost() = default;
     // Status panel 0 equals "COM Port:" followed by the selected port.
     virtual bool portShownOpen() const = 0;
-    // The exchange through Comm1, waiting with the window's message pump.
+    // The exchange through the serial port, waiting with the window's message pump.
     virtual duoband::ProgrammingExchange& exchange() = 0;
     // A page's exchange starts (true) or has ended (false); calls nest. The
     // exchange waits in a nested event loop, so the window refuses the

@@ -16,7 +16,7 @@ std::vector<std::string> listSerialPorts(const std::filesystem::path& sysfsRoot 
                                          const std::filesystem::path& devRoot = "/dev");
 
 // One sentence that tells a user why `device` could not be opened, from the
-// errno that TComm::LastOpenError() kept: permission (naming the group that
+// errno that SerialPort::lastOpenError() kept: permission (naming the group that
 // owns the device, typically "dialout"), in use, missing, not a serial port.
 std::string explainOpenError(int error, const std::string& device);
 

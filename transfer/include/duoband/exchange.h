@@ -2,7 +2,7 @@
 // frames each followed by the radio's answer, and the closing "EXIT"; the
 // full read, the full write and the boot message and limit transfers.
 //
-// All of it runs on the thread that owns the TComm; answers reach the
+// All of it runs on the thread that owns the SerialPort; answers reach the
 // ReceiveBuffer only while the MessagePump waits.
 #pragma once
 
@@ -12,11 +12,11 @@
 #include <string>
 #include <string_view>
 
-#include "duoband/comm.h"
 #include "duoband/editor_model.h"
 #include "duoband/hex_text.h"
 #include "duoband/memory_map.h"
 #include "duoband/message_pump.h"
+#include "duoband/serial_port.h"
 
 namespace duoband {
 
@@ -83,9 +83,9 @@ class ProgrammingExchange {
     static constexpr std::chrono::milliseconds kHandshakeWait{500};
     static constexpr std::chrono::milliseconds kPartialWait{500};
 
-    // Takes over the component's OnReceiveData and OnRequestHangup for its
+    // Takes over the port's onReceive and onHangup for its
     // lifetime (the previous handlers come back when it is destroyed).
-    ProgrammingExchange(TComm& comm, MessagePump& pump);
+    ProgrammingExchange(SerialPort& port, MessagePump& pump);
     ~ProgrammingExchange();
     ProgrammingExchange(const ProgrammingExchange&) = delete;
     ProgrammingExchange& operator=(const ProgrammingExchange&) = delete;
@@ -109,8 +109,8 @@ class ProgrammingExchange {
     // Every byte sent and received, as it goes out or comes in.
     Trace onTrace;
 
-    // OnReceiveData: appends the chunk to the receive buffer.
-    void Comm1ReceiveData(TComm* Sender, const std::uint8_t* Buffer, std::uint16_t BufferLength);
+    // onReceive: appends the chunk to the receive buffer.
+    void receiveChunk(SerialPort* port, const std::uint8_t* data, std::uint16_t size);
 
   private:
     class Running;
@@ -119,11 +119,11 @@ class ProgrammingExchange {
     void openExchange();
     bool pollForAnswer(const std::function<bool()>& complete);
 
-    TComm& comm_;
+    SerialPort& port_;
     MessagePump& pump_;
     ReceiveBuffer receiveBuffer_;
-    TReceiveDataEvent previousReceive_;
-    TNotifyEvent previousHangup_;
+    ReceiveHandler previousReceive_;
+    PortHandler previousHangup_;
     bool busy_ = false;
     bool lineLost_ = false;
 };

@@ -1,10 +1,10 @@
 // The timed wait of an exchange: the exchange runs on the thread that owns
-// the serial component and must keep delivering its notifications (that is
+// the serial port and must keep delivering its notifications (that is
 // how received bytes reach the receive buffer) while it waits.
 #pragma once
 
-#include "duoband/comm.h"
 #include "duoband/deadline.h"
+#include "duoband/serial_port.h"
 
 namespace duoband {
 
@@ -17,14 +17,14 @@ class MessagePump {
 };
 
 // The pump of a program without a window: sleeps in poll() on the
-// component's notification descriptor until the deadline.
+// port's notification descriptor until the deadline.
 class HeadlessPump : public MessagePump {
   public:
-    explicit HeadlessPump(TComm& comm) : comm_(comm) {}
+    explicit HeadlessPump(SerialPort& port) : port_(port) {}
     void waitUntil(const Deadline& deadline) override;
 
   private:
-    TComm& comm_;
+    SerialPort& port_;
 };
 
 }  // namespace duoband

@@ -1,4 +1,4 @@
-#include "comm_link.h"
+#include "port_link.h"
 
 #include <sys/eventfd.h>
 #include <sys/ioctl.h>
@@ -8,30 +8,30 @@
 
 namespace duoband {
 
-CommLink::CommLink(UniqueFd device, std::shared_ptr<CommShared> owner)
+PortLink::PortLink(UniqueFd device, std::shared_ptr<PortShared> owner)
     : shared(std::move(owner)),
       port_(std::move(device)),
       closeEvent_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
     if (!closeEvent_) {
         const int error = errno;
         ::ioctl(port_.get(), TIOCNXCL);
-        throw ECommsError(kCannotCreateEvent, error);
+        throw SerialPortError(kCannotCreateEvent, error);
     }
 }
 
-CommLink::~CommLink() {
+PortLink::~PortLink() {
     // Unsent output would make close() wait for a stuck adapter to drain it.
     ::tcflush(port_.get(), TCIOFLUSH);
     ::ioctl(port_.get(), TIOCNXCL);
 }
 
-void CommLink::signalClose() {
+void PortLink::signalClose() {
     const std::uint64_t one = 1;
     [[maybe_unused]] auto r = ::write(closeEvent_.get(), &one, sizeof one);
 }
 
-void CommLink::postHangup() {
-    if (!hungUp_.exchange(true)) post(Notification{kRequestHangup, {}, 0});
+void PortLink::postHangup() {
+    if (!hungUp_.exchange(true)) post(Notification{kHangup, {}, 0});
 }
 
 }  // namespace duoband

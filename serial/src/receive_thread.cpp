@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "comm_threads.h"
+#include "port_threads.h"
 
 namespace duoband {
 
@@ -39,7 +39,7 @@ class LineErrorWatch {
     explicit LineErrorWatch(int port) : port_(port) {
         if (::ioctl(port_, TIOCGICOUNT, &last_) == 0) available_ = true;
     }
-    void check(CommLink& link) {
+    void check(PortLink& link) {
         if (!available_) return;
         serial_icounter_struct now{};
         if (::ioctl(port_, TIOCGICOUNT, &now) != 0) return;
@@ -57,7 +57,7 @@ class LineErrorWatch {
 enum class ReadOutcome { Gathered, Retry, Gone };
 
 // The bytes of one burst, delivered as one chunk once the line has been
-// quiet for ReadIntervalTimeout (or the total read time-out is used up,
+// quiet for readIntervalMs (or the total read time-out is used up,
 // or the chunk is full).
 class Burst {
   public:
@@ -75,7 +75,7 @@ class Burst {
     bool dueNow(const ReceiveTimeouts& timeouts) const {
         return full() || timeouts.interval.load() == 0;
     }
-    void deliver(CommLink& link) {
+    void deliver(PortLink& link) {
         if (empty()) return;
         link.post(Notification{kDataReceived, std::move(bytes_), 0});
         bytes_ = {};
@@ -94,7 +94,7 @@ class Burst {
     Deadline totalBy_ = Deadline::never();
 };
 
-ReadOutcome readInto(CommLink& link, Burst& burst) {
+ReadOutcome readInto(PortLink& link, Burst& burst) {
     std::array<std::uint8_t, kChunkMax> buffer;
     const ssize_t count = ::read(link.port(), buffer.data(), burst.room());
     if (count < 0 && (errno == EINTR || errno == EAGAIN)) return ReadOutcome::Retry;
@@ -108,7 +108,7 @@ ReadOutcome readInto(CommLink& link, Burst& burst) {
 
 constexpr short kLineGone = POLLHUP | POLLERR | POLLNVAL;
 
-void receive(CommLink& link) {
+void receive(PortLink& link) {
     Burst burst;
     LineErrorWatch errors(link.port());
     for (;;) {
@@ -145,9 +145,9 @@ std::uint32_t lineErrorFlags(const serial_icounter_struct& before,
     return flags;
 }
 
-TReadThread::TReadThread(std::shared_ptr<CommLink> link) : thread_([link] { Execute(*link); }) {}
+ReceiveThread::ReceiveThread(std::shared_ptr<PortLink> link) : thread_([link] { run(*link); }) {}
 
-void TReadThread::Execute(CommLink& link) {
+void ReceiveThread::run(PortLink& link) {
     try {
         receive(link);
     } catch (const std::exception&) {

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <vector>
 
-#include "comm_threads.h"
+#include "port_threads.h"
 
 namespace duoband {
 
@@ -14,7 +14,7 @@ constexpr short kLineGone = POLLHUP | POLLERR | POLLNVAL;
 enum class Wait { Ready, Closing, Failed };
 
 // Blocks until the port takes more bytes or the close event arrives.
-Wait waitWritable(CommLink& link) {
+Wait waitWritable(PortLink& link) {
     pollfd fds[] = {{link.closeEvent(), POLLIN, 0}, {link.port(), POLLOUT, 0}};
     if (pollUntil(fds, 2, Deadline::never()) < 0) return Wait::Failed;
     if (fds[0].revents != 0) return Wait::Closing;
@@ -22,7 +22,7 @@ Wait waitWritable(CommLink& link) {
 }
 
 // Writes the whole block; false when the thread must end.
-bool writeBlock(CommLink& link, const std::vector<std::uint8_t>& block) {
+bool writeBlock(PortLink& link, const std::vector<std::uint8_t>& block) {
     std::size_t done = 0;
     while (done < block.size()) {
         const ssize_t count = ::write(link.port(), block.data() + done, block.size() - done);
@@ -42,7 +42,7 @@ bool writeBlock(CommLink& link, const std::vector<std::uint8_t>& block) {
 }
 
 // Waits for the next block or the close event; false when the thread must end.
-bool waitForBlock(CommLink& link) {
+bool waitForBlock(PortLink& link) {
     pollfd fds[] = {{link.closeEvent(), POLLIN, 0}, {link.blocks.fd(), POLLIN, 0}};
     if (pollUntil(fds, 2, Deadline::never()) < 0) {
         link.postHangup();
@@ -51,17 +51,17 @@ bool waitForBlock(CommLink& link) {
     return fds[0].revents == 0;
 }
 
-bool closing(const CommLink& link) {
+bool closing(const PortLink& link) {
     pollfd fd{link.closeEvent(), POLLIN, 0};
     return ::poll(&fd, 1, 0) > 0;
 }
 
-void transmit(CommLink& link) {
+void transmit(PortLink& link) {
     bool announceEmpty = true;
     for (;;) {
         auto block = link.blocks.popOr([&] { link.shared->sendEmpty = true; });
         if (!block) {
-            if (announceEmpty) link.post(Notification{kSendDataEmpty, {}, 0});
+            if (announceEmpty) link.post(Notification{kSendQueueEmpty, {}, 0});
             announceEmpty = false;
             if (!waitForBlock(link)) return;
             continue;
@@ -73,15 +73,15 @@ void transmit(CommLink& link) {
 
 }  // namespace
 
-TWriteThread::TWriteThread(std::shared_ptr<CommLink> link) : thread_([link] { Execute(*link); }) {}
+TransmitThread::TransmitThread(std::shared_ptr<PortLink> link) : thread_([link] { run(*link); }) {}
 
-void TWriteThread::Execute(CommLink& link) {
+void TransmitThread::run(PortLink& link) {
     try {
         transmit(link);
     } catch (const std::exception&) {
         link.postHangup();
     }
-    // From here on SendData refuses blocks: nobody would write them.
+    // From here on send() refuses blocks: nobody would write them.
     link.blocks.shut();
     link.shared->sendEmpty = true;
 }

@@ -1,6 +1,6 @@
-// State that TComm shares with its receive and transmit threads. Each thread
+// State that SerialPort shares with its receive and transmit threads. Each thread
 // holds a shared_ptr, so a thread that outlives the bounded wait of
-// ClosePort never touches freed memory.
+// close() never touches freed memory.
 #pragma once
 
 #include <atomic>
@@ -8,13 +8,13 @@
 #include <memory>
 #include <vector>
 
-#include "duoband/comm.h"
+#include "duoband/serial_port.h"
 #include "unique_fd.h"
 
 namespace duoband {
 
-// Lives as long as the component: the notification queue and the send-empty flag.
-struct CommShared {
+// Lives as long as the SerialPort: the notification queue and the send-empty flag.
+struct PortShared {
     NotificationQueue queue;
     std::atomic<bool> sendEmpty{true};
 };
@@ -28,14 +28,14 @@ struct ReceiveTimeouts {
 };
 
 // One opening of the device.
-struct CommLink {
-    CommLink(UniqueFd device, std::shared_ptr<CommShared> owner);
-    ~CommLink();  // drops unsent output and releases the device
-    CommLink(const CommLink&) = delete;
-    CommLink& operator=(const CommLink&) = delete;
+struct PortLink {
+    PortLink(UniqueFd device, std::shared_ptr<PortShared> owner);
+    ~PortLink();  // drops unsent output and releases the device
+    PortLink(const PortLink&) = delete;
+    PortLink& operator=(const PortLink&) = delete;
 
     int port() const { return port_.get(); }
-    // Readable once ClosePort wants both threads to end (a manual-reset event).
+    // Readable once close() wants both threads to end (a manual-reset event).
     int closeEvent() const { return closeEvent_.get(); }
     void signalClose();
 
@@ -43,7 +43,7 @@ struct CommLink {
     // The line is gone; both threads may see it, the owner hears it once.
     void postHangup();
 
-    std::shared_ptr<CommShared> shared;
+    std::shared_ptr<PortShared> shared;
     ReceiveTimeouts timeouts;
     WakeQueue<std::vector<std::uint8_t>> blocks;  // waiting for the transmit thread
 

@@ -1,4 +1,4 @@
-#include "duoband/comm.h"
+#include "duoband/serial_port.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -9,8 +9,8 @@
 #include <numeric>
 #include <thread>
 
-#include "comm_threads.h"
 #include "line_settings.h"
+#include "port_threads.h"
 #include "pty_pair.h"
 
 namespace duoband {
@@ -39,19 +39,18 @@ speed_t speedOf(int fd) {
     return ::cfgetospeed(&t);
 }
 
-class CommTest : public ::testing::Test {
+class SerialPortTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        configureForRadio(comm);
-        comm.SetCommName(pty.path());
-        comm.OnReceiveData = [this](TComm* sender, const std::uint8_t* buffer,
-                                    std::uint16_t length) {
-            EXPECT_EQ(sender, &comm);
+        configureForRadio(port);
+        port.setPath(pty.path());
+        port.onReceive = [this](SerialPort* from, const std::uint8_t* data, std::uint16_t size) {
+            EXPECT_EQ(from, &port);
             EXPECT_EQ(std::this_thread::get_id(), owner);
-            chunks.emplace_back(buffer, buffer + length);
+            chunks.emplace_back(data, data + size);
         };
-        comm.OnRequestHangup = [this](TComm*) { ++hangups; };
-        comm.OnSendDataEmpty = [this](TComm*) { ++empties; };
+        port.onHangup = [this](SerialPort*) { ++hangups; };
+        port.onSendQueueEmpty = [this](SerialPort*) { ++empties; };
     }
 
     Bytes received() const {
@@ -61,66 +60,66 @@ class CommTest : public ::testing::Test {
     }
     bool receive(std::size_t count) {
         return pumpUntil(
-            comm, [&] { return received().size() >= count; }, Deadline::in(3s));
+            port, [&] { return received().size() >= count; }, Deadline::in(3s));
     }
 
     PtyPair pty;
-    TComm comm;
+    SerialPort port;
     std::thread::id owner = std::this_thread::get_id();
     std::vector<Bytes> chunks;
     int hangups = 0;
     int empties = 0;
 };
 
-TEST(TCommDefaults, PublishedPropertiesStartWithTheComponentDefaults) {
-    const TComm c;
+TEST(SerialPortDefaults, SettingsStartWithTheirDefaults) {
+    const SerialPort c;
     EXPECT_FALSE(c.isOpen());
-    EXPECT_TRUE(c.SendEmpty());
-    EXPECT_EQ(c.CommName(), "COM2");
-    EXPECT_EQ(c.BaudRate(), 9600u);
-    EXPECT_FALSE(c.ParityCheck());
-    EXPECT_FALSE(c.Outx_CtsFlow());
-    EXPECT_FALSE(c.Outx_DsrFlow());
-    EXPECT_EQ(c.DtrControl(), TDtrControl::DtrEnable);
-    EXPECT_FALSE(c.DsrSensitivity());
-    EXPECT_TRUE(c.TxContinueOnXoff());
-    EXPECT_TRUE(c.Outx_XonXoffFlow());
-    EXPECT_TRUE(c.Inx_XonXoffFlow());
-    EXPECT_FALSE(c.ReplaceWhenParityError());
-    EXPECT_FALSE(c.IgnoreNullChar());
-    EXPECT_EQ(c.RtsControl(), TRtsControl::RtsEnable);
-    EXPECT_EQ(c.XonLimit(), 500);
-    EXPECT_EQ(c.XoffLimit(), 500);
-    EXPECT_EQ(c.ByteSize(), TByteSize::_8);
-    EXPECT_EQ(c.Parity(), TParity::None);
-    EXPECT_EQ(c.StopBits(), TStopBits::_1);
-    EXPECT_EQ(c.XonChar(), 0x11);
-    EXPECT_EQ(c.XoffChar(), 0x13);
-    EXPECT_EQ(c.ReplacedChar(), 0x00);
-    EXPECT_EQ(c.ReadIntervalTimeout(), 100u);
-    EXPECT_EQ(c.ReadTotalTimeoutMultiplier(), 0u);
-    EXPECT_EQ(c.ReadTotalTimeoutConstant(), 0u);
-    EXPECT_EQ(c.WriteTotalTimeoutMultiplier(), 0u);
-    EXPECT_EQ(c.WriteTotalTimeoutConstant(), 0u);
+    EXPECT_TRUE(c.sendQueueEmpty());
+    EXPECT_EQ(c.path(), "COM2");
+    EXPECT_EQ(c.baudRate(), 9600u);
+    EXPECT_FALSE(c.parityCheck());
+    EXPECT_FALSE(c.ctsFlowControl());
+    EXPECT_FALSE(c.dsrFlowControl());
+    EXPECT_EQ(c.dtrControl(), DtrControl::On);
+    EXPECT_FALSE(c.dsrSensitivity());
+    EXPECT_TRUE(c.keepSendingAfterXoff());
+    EXPECT_TRUE(c.xonXoffOutput());
+    EXPECT_TRUE(c.xonXoffInput());
+    EXPECT_FALSE(c.replaceParityErrors());
+    EXPECT_FALSE(c.dropNulBytes());
+    EXPECT_EQ(c.rtsControl(), RtsControl::On);
+    EXPECT_EQ(c.xonLimit(), 500);
+    EXPECT_EQ(c.xoffLimit(), 500);
+    EXPECT_EQ(c.dataBits(), DataBits::Eight);
+    EXPECT_EQ(c.parity(), Parity::None);
+    EXPECT_EQ(c.stopBits(), StopBits::One);
+    EXPECT_EQ(c.xonChar(), 0x11);
+    EXPECT_EQ(c.xoffChar(), 0x13);
+    EXPECT_EQ(c.parityErrorChar(), 0x00);
+    EXPECT_EQ(c.readIntervalMs(), 100u);
+    EXPECT_EQ(c.readTotalMultiplierMs(), 0u);
+    EXPECT_EQ(c.readTotalConstantMs(), 0u);
+    EXPECT_EQ(c.writeTotalMultiplierMs(), 0u);
+    EXPECT_EQ(c.writeTotalConstantMs(), 0u);
 }
 
-TEST_F(CommTest, SentBlocksArriveWholeAndInOrderThenTheQueueReportsEmpty) {
-    comm.OpenPort();
+TEST_F(SerialPortTest, SentBlocksArriveWholeAndInOrderThenTheQueueReportsEmpty) {
+    port.open();
     Bytes expected;
     for (std::size_t i = 0; i < 400; ++i) {
         const std::size_t size = (i % 50 == 0) ? 20000 + i : 1 + i % 13;
         const Bytes block = pattern(size, i);
-        ASSERT_TRUE(comm.SendData(block.data(), static_cast<std::uint16_t>(block.size())));
+        ASSERT_TRUE(port.send(block.data(), static_cast<std::uint16_t>(block.size())));
         expected.insert(expected.end(), block.begin(), block.end());
     }
     EXPECT_EQ(pty.read(expected.size(), Deadline::in(5s)), expected);
     EXPECT_TRUE(pumpUntil(
-        comm, [&] { return empties > 0 && comm.SendEmpty(); }, Deadline::in(2s)));
+        port, [&] { return empties > 0 && port.sendQueueEmpty(); }, Deadline::in(2s)));
 }
 
-TEST_F(CommTest, ReceivedBytesReachOnReceiveDataOnTheOwnersThreadInOrder) {
-    comm.SetReadIntervalTimeout(20);
-    comm.OpenPort();
+TEST_F(SerialPortTest, ReceivedBytesReachOnReceiveOnTheOwnersThreadInOrder) {
+    port.setReadIntervalMs(20);
+    port.open();
     const Bytes sent = pattern(1500, 3);
     for (std::size_t at = 0; at < sent.size(); at += 100) {
         pty.write(Bytes(sent.begin() + at, sent.begin() + at + 100));
@@ -135,26 +134,35 @@ struct SplitCase {
     std::size_t chunks;
 };
 
-class BurstSplit : public CommTest, public ::testing::WithParamInterface<SplitCase> {};
+void PrintTo(const SplitCase& c, std::ostream* os) {
+    *os << "interval " << c.interval << " ms, pause " << c.pause.count() << " ms, " << c.chunks
+        << " chunk(s)";
+}
+
+class BurstSplit : public SerialPortTest, public ::testing::WithParamInterface<SplitCase> {};
 
 TEST_P(BurstSplit, APauseLongerThanTheIntervalSplitsAReply) {
-    comm.SetReadIntervalTimeout(GetParam().interval);
-    comm.OpenPort();
+    port.setReadIntervalMs(GetParam().interval);
+    port.open();
     pty.write(pattern(24, 0));
     std::this_thread::sleep_for(GetParam().pause);
     pty.write(pattern(24, 24));
     ASSERT_TRUE(receive(48));
-    pumpFor(comm, std::chrono::milliseconds(GetParam().interval) + 50ms);
+    pumpFor(port, std::chrono::milliseconds(GetParam().interval) + 50ms);
     EXPECT_EQ(chunks.size(), GetParam().chunks);
     EXPECT_EQ(received(), pattern(48, 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(Pauses, BurstSplit,
                          ::testing::Values(SplitCase{100, 300ms, 2}, SplitCase{300, 20ms, 1},
-                                           SplitCase{0, 100ms, 2}));
+                                           SplitCase{0, 100ms, 2}),
+                         [](const auto& info) {
+                             return "interval" + std::to_string(info.param.interval) + "ms_pause" +
+                                    std::to_string(info.param.pause.count()) + "ms";
+                         });
 
-TEST_F(CommTest, AChunkHoldsAtMost2048Bytes) {
-    comm.OpenPort();
+TEST_F(SerialPortTest, AChunkHoldsAtMost2048Bytes) {
+    port.open();
     const Bytes sent = pattern(5000, 1);
     pty.write(sent);
     ASSERT_TRUE(receive(sent.size()));
@@ -163,48 +171,48 @@ TEST_F(CommTest, AChunkHoldsAtMost2048Bytes) {
     for (const auto& chunk : chunks) EXPECT_LE(chunk.size(), 2048u);
 }
 
-TEST_F(CommTest, IgnoreNullCharDropsNulBytes) {
-    comm.SetIgnoreNullChar(true);
-    comm.OpenPort();
+TEST_F(SerialPortTest, DropNulBytesRemovesThemFromTheInput) {
+    port.setDropNulBytes(true);
+    port.open();
     pty.write(Bytes{'a', 0, 'b', 0, 0, 'c'});
     ASSERT_TRUE(receive(3));
-    pumpFor(comm, 150ms);
+    pumpFor(port, 150ms);
     EXPECT_EQ(received(), (Bytes{'a', 'b', 'c'}));
 }
 
-TEST_F(CommTest, SendDataRefusesAnEmptyBlockAndAClosedPort) {
+TEST_F(SerialPortTest, SendRefusesAnEmptyBlockAndAClosedPort) {
     const std::uint8_t byte = 0x55;
-    EXPECT_FALSE(comm.SendData(&byte, 1));
-    comm.OpenPort();
-    EXPECT_FALSE(comm.SendData(&byte, 0));
-    comm.ClosePort();
-    EXPECT_FALSE(comm.SendData(&byte, 1));
+    EXPECT_FALSE(port.send(&byte, 1));
+    port.open();
+    EXPECT_FALSE(port.send(&byte, 0));
+    port.close();
+    EXPECT_FALSE(port.send(&byte, 1));
     EXPECT_TRUE(pty.read(1, Deadline::in(100ms)).empty());
 }
 
-TEST_F(CommTest, ASecondOpenPortRaisesAndLeavesTheFirstOpeningWorking) {
-    comm.OpenPort();
+TEST_F(SerialPortTest, ASecondOpenRaisesAndLeavesTheFirstOpeningWorking) {
+    port.open();
     try {
-        comm.OpenPort();
+        port.open();
         FAIL() << "no error";
-    } catch (const ECommsError& e) {
+    } catch (const SerialPortError& e) {
         EXPECT_STREQ(e.what(), "This serial port already opened");
     }
-    ASSERT_TRUE(comm.isOpen());
-    ASSERT_TRUE(comm.SendData("PROM_LIN", 8));
+    ASSERT_TRUE(port.isOpen());
+    ASSERT_TRUE(port.send("PROM_LIN", 8));
     EXPECT_EQ(pty.read(8, Deadline::in(2s)), (Bytes{'P', 'R', 'O', 'M', '_', 'L', 'I', 'N'}));
     pty.write("ok");
     EXPECT_TRUE(receive(2));
 }
 
-TEST_F(CommTest, ClosePortOnAClosedPortDoesNothingAndAClosedPortReopens) {
-    comm.ClosePort();
-    EXPECT_FALSE(comm.isOpen());
-    comm.OpenPort();
-    comm.ClosePort();
-    comm.ClosePort();
-    EXPECT_FALSE(comm.isOpen());
-    comm.OpenPort();
+TEST_F(SerialPortTest, CloseOnAClosedPortDoesNothingAndAClosedPortReopens) {
+    port.close();
+    EXPECT_FALSE(port.isOpen());
+    port.open();
+    port.close();
+    port.close();
+    EXPECT_FALSE(port.isOpen());
+    port.open();
     pty.write("again");
     EXPECT_TRUE(receive(5));
 }
@@ -212,23 +220,23 @@ TEST_F(CommTest, ClosePortOnAClosedPortDoesNothingAndAClosedPortReopens) {
 // A closing command sent just before the port closes still reaches the other
 // end, many times over: the close neither races the transmit thread nor
 // drops what the other end has not read yet.
-TEST_F(CommTest, BytesSentJustBeforeClosingStillLeave) {
+TEST_F(SerialPortTest, BytesSentJustBeforeClosingStillLeave) {
     const std::string exit = "EXIT";
     for (int i = 0; i < 20; ++i) {
-        comm.OpenPort();
-        ASSERT_TRUE(comm.SendData(exit.data(), static_cast<std::uint16_t>(exit.size())));
-        comm.ClosePort();
+        port.open();
+        ASSERT_TRUE(port.send(exit.data(), static_cast<std::uint16_t>(exit.size())));
+        port.close();
         EXPECT_EQ(pty.read(exit.size(), Deadline::in(1s)), Bytes(exit.begin(), exit.end())) << i;
     }
 }
 
-TEST_F(CommTest, DestroyingAnOpenComponentClosesItsPort) {
+TEST_F(SerialPortTest, DestroyingAnOpenPortClosesIt) {
     {
-        TComm first;
-        first.SetCommName(pty.path());
-        first.OpenPort();
+        SerialPort first;
+        first.setPath(pty.path());
+        first.open();
     }
-    EXPECT_NO_THROW(comm.OpenPort());
+    EXPECT_NO_THROW(port.open());
 }
 
 struct OpenFailure {
@@ -238,25 +246,29 @@ struct OpenFailure {
     int error;
 };
 
+void PrintTo(const OpenFailure& c, std::ostream* os) {
+    *os << c.what << ", errno " << c.error;
+}
+
 class OpenFailures : public ::testing::TestWithParam<OpenFailure> {};
 
 TEST_P(OpenFailures, GiveTheirMessageKeepTheErrnoAndLeaveThePortClosed) {
     PtyPair pty;
-    TComm holder;  // the device "in use" case opens it here first
-    holder.SetCommName(pty.path());
-    holder.OpenPort();
-    TComm comm;
-    comm.SetCommName(GetParam().device(pty));
+    SerialPort holder;  // the device "in use" case opens it here first
+    holder.setPath(pty.path());
+    holder.open();
+    SerialPort port;
+    port.setPath(GetParam().device(pty));
     try {
-        comm.OpenPort();
-        FAIL() << "opened " << comm.CommName();
-    } catch (const ECommsError& e) {
+        port.open();
+        FAIL() << "opened " << port.path();
+    } catch (const SerialPortError& e) {
         EXPECT_STREQ(e.what(), GetParam().message);
         EXPECT_EQ(e.systemError(), GetParam().error);
     }
-    EXPECT_FALSE(comm.isOpen());
-    EXPECT_EQ(comm.LastOpenError(), GetParam().error);
-    EXPECT_FALSE(comm.SendData("x", 1));
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(port.lastOpenError(), GetParam().error);
+    EXPECT_FALSE(port.send("x", 1));
 }
 
 std::string regularFile(const PtyPair&) {
@@ -283,56 +295,56 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
-TEST_F(CommTest, AnUnpluggedLinePostsHangupOnceAndClosesPromptly) {
-    comm.OpenPort();
+TEST_F(SerialPortTest, AnUnpluggedLinePostsHangupOnceAndClosesPromptly) {
+    port.open();
     pty.write("last");
     ASSERT_TRUE(receive(4));
     pty.closeMaster();
     ASSERT_TRUE(pumpUntil(
-        comm, [&] { return hangups > 0; }, Deadline::in(2s)));
-    pumpFor(comm, 200ms);
+        port, [&] { return hangups > 0; }, Deadline::in(2s)));
+    pumpFor(port, 200ms);
     EXPECT_EQ(hangups, 1);
     const auto start = std::chrono::steady_clock::now();
-    comm.ClosePort();
+    port.close();
     EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
-    EXPECT_FALSE(comm.isOpen());
+    EXPECT_FALSE(port.isOpen());
 }
 
-TEST_F(CommTest, BaudRateAppliesAtOnceParityAndCommNameAtTheNextOpening) {
-    comm.OpenPort();
+TEST_F(SerialPortTest, BaudRateAppliesAtOnceParityAndPathAtTheNextOpening) {
+    port.open();
     EXPECT_EQ(speedOf(pty.slave()), B19200);
-    comm.SetBaudRate(38400);
+    port.setBaudRate(38400);
     EXPECT_EQ(speedOf(pty.slave()), B38400);
 
     // (A pseudo terminal clears PARENB; PARODD shows the parity that was set.)
     PtyPair other;
-    comm.SetParity(TParity::Odd);
-    comm.SetCommName(other.path());
-    comm.SetBaudRate(57600);  // re-applies the line, but with the parity of this opening
+    port.setParity(Parity::Odd);
+    port.setPath(other.path());
+    port.setBaudRate(57600);  // re-applies the line, but with the parity of this opening
     EXPECT_EQ(speedOf(pty.slave()), B57600);
     EXPECT_EQ(lineOf(pty.slave()).c_cflag & PARODD, 0u);
     pty.write("still");
     EXPECT_TRUE(receive(5));
 
-    comm.ClosePort();
-    comm.OpenPort();
+    port.close();
+    port.open();
     EXPECT_EQ(lineOf(other.slave()).c_cflag & (PARODD | CMSPAR), tcflag_t{PARODD});
     EXPECT_EQ(speedOf(other.slave()), B57600);
 }
 
-TEST_F(CommTest, AnUnsupportedBaudRateIsReportedNotIgnored) {
-    comm.SetBaudRate(12345);
-    EXPECT_THROW(comm.OpenPort(), ECommsError);
-    EXPECT_FALSE(comm.isOpen());
-    comm.SetBaudRate(19200);
-    comm.OpenPort();
-    EXPECT_THROW(comm.SetBaudRate(12345), ECommsError);
+TEST_F(SerialPortTest, AnUnsupportedBaudRateIsReportedNotIgnored) {
+    port.setBaudRate(12345);
+    EXPECT_THROW(port.open(), SerialPortError);
+    EXPECT_FALSE(port.isOpen());
+    port.setBaudRate(19200);
+    port.open();
+    EXPECT_THROW(port.setBaudRate(12345), SerialPortError);
     EXPECT_EQ(speedOf(pty.slave()), B19200);
 }
 
-TEST_F(CommTest, OpeningMakesTheLineRaw) {
+TEST_F(SerialPortTest, OpeningMakesTheLineRaw) {
     pty.write("x");  // pending input must be flushed by the opening
-    comm.OpenPort();
+    port.open();
     const termios t = lineOf(pty.slave());
     EXPECT_EQ(t.c_lflag & (ECHO | ICANON | ISIG | IEXTEN), 0u);
     EXPECT_EQ(t.c_oflag & OPOST, 0u);
@@ -352,27 +364,31 @@ struct TCflags {
 
 struct LineCase {
     const char* what;
-    std::function<void(TComm&)> set;
+    std::function<void(SerialPort&)> set;
     tcflag_t TCflags::*field;
     tcflag_t mask;
     tcflag_t expected;
 };
 
-class LineSettings : public ::testing::TestWithParam<LineCase> {};
+void PrintTo(const LineCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
-TEST_P(LineSettings, BecomeTermiosFlagsThatReachTheDevice) {
+class LineSettingsTable : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(LineSettingsTable, BecomeTermiosFlagsThatReachTheDevice) {
     const LineCase& c = GetParam();
     PtyPair pty;
-    TComm comm;
-    comm.SetCommName(pty.path());
-    c.set(comm);
-    const auto built = lineTermios(termios{}, comm.LineSettings(), comm.Parity());
+    SerialPort port;
+    port.setPath(pty.path());
+    c.set(port);
+    const auto built = lineTermios(termios{}, port.lineSettings(), port.parity());
     ASSERT_TRUE(built.has_value());
     const TCflags words{built->c_cflag, built->c_iflag};
     EXPECT_EQ(words.*c.field & c.mask, c.expected);
 
     // A pseudo terminal forces CS8 and clears PARENB; every other flag must arrive.
-    comm.OpenPort();
+    port.open();
     const termios t = lineOf(pty.slave());
     const TCflags device{t.c_cflag, t.c_iflag};
     const tcflag_t kept = c.field == &TCflags::c ? ~tcflag_t{CSIZE | PARENB} : ~tcflag_t{0};
@@ -380,41 +396,45 @@ TEST_P(LineSettings, BecomeTermiosFlagsThatReachTheDevice) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, LineSettings,
+    Table, LineSettingsTable,
     ::testing::Values(
-        LineCase{"default", [](TComm&) {}, &TCflags::c, CSIZE | PARENB | CSTOPB | CRTSCTS, CS8},
-        LineCase{"bits5", [](TComm& c) { c.SetByteSize(TByteSize::_5); }, &TCflags::c, CSIZE, CS5},
-        LineCase{"bits7", [](TComm& c) { c.SetByteSize(TByteSize::_7); }, &TCflags::c, CSIZE, CS7},
-        LineCase{"even", [](TComm& c) { c.SetParity(TParity::Even); }, &TCflags::c,
+        LineCase{"default", [](SerialPort&) {}, &TCflags::c, CSIZE | PARENB | CSTOPB | CRTSCTS,
+                 CS8},
+        LineCase{"bits5", [](SerialPort& c) { c.setDataBits(DataBits::Five); }, &TCflags::c, CSIZE,
+                 CS5},
+        LineCase{"bits7", [](SerialPort& c) { c.setDataBits(DataBits::Seven); }, &TCflags::c, CSIZE,
+                 CS7},
+        LineCase{"even", [](SerialPort& c) { c.setParity(Parity::Even); }, &TCflags::c,
                  PARENB | PARODD | CMSPAR, PARENB},
-        LineCase{"odd", [](TComm& c) { c.SetParity(TParity::Odd); }, &TCflags::c,
+        LineCase{"odd", [](SerialPort& c) { c.setParity(Parity::Odd); }, &TCflags::c,
                  PARENB | PARODD | CMSPAR, PARENB | PARODD},
-        LineCase{"mark", [](TComm& c) { c.SetParity(TParity::Mark); }, &TCflags::c,
+        LineCase{"mark", [](SerialPort& c) { c.setParity(Parity::Mark); }, &TCflags::c,
                  PARENB | PARODD | CMSPAR, PARENB | PARODD | CMSPAR},
-        LineCase{"space", [](TComm& c) { c.SetParity(TParity::Space); }, &TCflags::c,
+        LineCase{"space", [](SerialPort& c) { c.setParity(Parity::Space); }, &TCflags::c,
                  PARENB | PARODD | CMSPAR, PARENB | CMSPAR},
-        LineCase{"stop1_5", [](TComm& c) { c.SetStopBits(TStopBits::_1_5); }, &TCflags::c, CSTOPB,
+        LineCase{"stop1_5", [](SerialPort& c) { c.setStopBits(StopBits::OneAndHalf); }, &TCflags::c,
+                 CSTOPB, CSTOPB},
+        LineCase{"stop2", [](SerialPort& c) { c.setStopBits(StopBits::Two); }, &TCflags::c, CSTOPB,
                  CSTOPB},
-        LineCase{"stop2", [](TComm& c) { c.SetStopBits(TStopBits::_2); }, &TCflags::c, CSTOPB,
-                 CSTOPB},
-        LineCase{"cts", [](TComm& c) { c.SetOutx_CtsFlow(true); }, &TCflags::c, CRTSCTS, CRTSCTS},
-        LineCase{"rtsHandshake", [](TComm& c) { c.SetRtsControl(TRtsControl::RtsHandshake); },
+        LineCase{"cts", [](SerialPort& c) { c.setCtsFlowControl(true); }, &TCflags::c, CRTSCTS,
+                 CRTSCTS},
+        LineCase{"rtsHandshake", [](SerialPort& c) { c.setRtsControl(RtsControl::Handshake); },
                  &TCflags::c, CRTSCTS, CRTSCTS},
-        LineCase{"xonxoffDefault", [](TComm&) {}, &TCflags::i, IXON | IXOFF, IXON | IXOFF},
-        LineCase{"xonOnly", [](TComm& c) { c.SetInx_XonXoffFlow(false); }, &TCflags::i,
+        LineCase{"xonxoffDefault", [](SerialPort&) {}, &TCflags::i, IXON | IXOFF, IXON | IXOFF},
+        LineCase{"xonOnly", [](SerialPort& c) { c.setXonXoffInput(false); }, &TCflags::i,
                  IXON | IXOFF, IXON},
-        LineCase{"xoffOnly", [](TComm& c) { c.SetOutx_XonXoffFlow(false); }, &TCflags::i,
+        LineCase{"xoffOnly", [](SerialPort& c) { c.setXonXoffOutput(false); }, &TCflags::i,
                  IXON | IXOFF, IXOFF},
-        LineCase{"parityCheck", [](TComm& c) { c.SetParityCheck(true); }, &TCflags::i, INPCK,
+        LineCase{"parityCheck", [](SerialPort& c) { c.setParityCheck(true); }, &TCflags::i, INPCK,
                  INPCK}),
     [](const auto& info) { return std::string(info.param.what); });
 
-TEST_F(CommTest, XonAndXoffCharactersReachTheDevice) {
-    comm.SetXonChar('Q');
-    comm.SetXoffChar('S');
-    comm.OpenPort();
+TEST_F(SerialPortTest, XonAndXoffCharactersReachTheDevice) {
+    port.setXonChar('Q');
+    port.setXoffChar('S');
+    port.open();
     EXPECT_EQ(lineOf(pty.slave()).c_cc[VSTART], 'Q');
-    comm.SetXoffChar('T');  // a line setting: re-applied while open
+    port.setXoffChar('T');  // a line setting: re-applied while open
     EXPECT_EQ(lineOf(pty.slave()).c_cc[VSTOP], 'T');
 }
 

@@ -1,4 +1,4 @@
-#include "duoband/comm.h"
+#include "duoband/serial_port.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -12,9 +12,9 @@
 #include <chrono>
 #include <system_error>
 
-#include "comm_link.h"
-#include "comm_threads.h"
 #include "line_settings.h"
+#include "port_link.h"
+#include "port_threads.h"
 
 namespace duoband {
 
@@ -42,70 +42,71 @@ bool isPseudoTerminal(int port) {
 }
 
 // Opens the device for this process alone: flock() keeps out other openers
-// that play by the rules (another TComm too), TIOCEXCL every other non-root open().
+// that play by the rules (another SerialPort too), TIOCEXCL every other non-root open().
 UniqueFd openExclusive(const std::string& name) {
     UniqueFd port(::open(name.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
-    if (!port) throw ECommsError(kErrorOpening, errno);
+    if (!port) throw SerialPortError(kErrorOpening, errno);
     struct stat info {};
     if (::fstat(port.get(), &info) != 0 || !S_ISCHR(info.st_mode) || !::isatty(port.get())) {
-        throw ECommsError(kNotCommHandle, ENOTTY);
+        throw SerialPortError(kNotASerialPort, ENOTTY);
     }
     if (::flock(port.get(), LOCK_EX | LOCK_NB) != 0) {
-        throw ECommsError(kErrorOpening, errno == EWOULDBLOCK ? EBUSY : errno);
+        throw SerialPortError(kErrorOpening, errno == EWOULDBLOCK ? EBUSY : errno);
     }
     ::ioctl(port.get(), TIOCEXCL);
     return port;
 }
 
 template <class... Args>
-void fire(const std::function<void(TComm*, Args...)>& event, TComm* sender, Args... args) {
+void fire(const std::function<void(SerialPort*, Args...)>& event, SerialPort* sender,
+          Args... args) {
     // A copy, so a handler may replace the event it runs in.
     if (auto handler = event) handler(sender, args...);
 }
 
 struct Route {
     std::uint32_t code;
-    void (*raise)(TComm& comm, const Notification& n);
+    void (*raise)(SerialPort& port, const Notification& n);
 };
 
 constexpr Route kRoutes[] = {
     {kDataReceived,
-     [](TComm& c, const Notification& n) {
-         fire<const std::uint8_t*, std::uint16_t>(c.OnReceiveData, &c, n.chunk.data(),
+     [](SerialPort& c, const Notification& n) {
+         fire<const std::uint8_t*, std::uint16_t>(c.onReceive, &c, n.chunk.data(),
                                                   static_cast<std::uint16_t>(n.chunk.size()));
      }},
     {kLineError,
-     [](TComm& c, const Notification& n) { fire<std::uint32_t>(c.OnReceiveError, &c, n.value); }},
-    {kRequestHangup, [](TComm& c, const Notification&) { fire<>(c.OnRequestHangup, &c); }},
+     [](SerialPort& c, const Notification& n) { fire<std::uint32_t>(c.onLineError, &c, n.value); }},
+    {kHangup, [](SerialPort& c, const Notification&) { fire<>(c.onHangup, &c); }},
     {kModemStateChange,
-     [](TComm& c, const Notification& n) {
-         fire<std::uint32_t>(c.OnModemStateChange, &c, n.value);
+     [](SerialPort& c, const Notification& n) {
+         fire<std::uint32_t>(c.onModemStateChange, &c, n.value);
      }},
-    {kSendDataEmpty, [](TComm& c, const Notification&) { fire<>(c.OnSendDataEmpty, &c); }},
+    {kSendQueueEmpty, [](SerialPort& c, const Notification&) { fire<>(c.onSendQueueEmpty, &c); }},
 };
 
 }  // namespace
 
-TComm::TComm() : shared_(std::make_shared<CommShared>()) {}
+SerialPort::SerialPort() : shared_(std::make_shared<PortShared>()) {}
 
-TComm::~TComm() {
-    ClosePort();
+SerialPort::~SerialPort() {
+    close();
 }
 
-void TComm::OpenPort() {
-    if (isOpen()) throw ECommsError(kAlreadyOpened);
+void SerialPort::open() {
+    if (isOpen()) throw SerialPortError(kAlreadyOpened);
     try {
-        UniqueFd port = openExclusive(commName_);
+        UniqueFd port = openExclusive(path_);
         ::tcflush(port.get(), TCIOFLUSH);
         shared_->sendEmpty = true;
-        auto link = std::make_shared<CommLink>(std::move(port), shared_);
+        auto link = std::make_shared<PortLink>(std::move(port), shared_);
         link_ = std::move(link);
         applyTimeouts();
-        openedParity_ = line_.Parity;
+        openedParity_ = line_.parity;
         applyLineSettings();
         startThreads();
         lastOpenError_ = 0;
-    } catch (const ECommsError& error) {
+    } catch (const SerialPortError& error) {
         stopThreads();
         link_.reset();
         lastOpenError_ = error.systemError();
@@ -113,69 +114,69 @@ void TComm::OpenPort() {
     }
 }
 
-void TComm::startThreads() {
+void SerialPort::startThreads() {
     // Thread priorities stay at the default: raising them needs privileges a
     // desktop user lacks, and both threads sleep in poll() anyway.
     try {
-        readThread_ = std::make_unique<TReadThread>(link_);
+        receiveThread_ = std::make_unique<ReceiveThread>(link_);
     } catch (const std::system_error& error) {
-        throw ECommsError(kCannotCreateReadThread, error.code().value());
+        throw SerialPortError(kCannotCreateReceiveThread, error.code().value());
     }
     try {
-        writeThread_ = std::make_unique<TWriteThread>(link_);
+        transmitThread_ = std::make_unique<TransmitThread>(link_);
     } catch (const std::system_error& error) {
-        throw ECommsError(kCannotCreateWriteThread, error.code().value());
+        throw SerialPortError(kCannotCreateTransmitThread, error.code().value());
     }
 }
 
-void TComm::ClosePort() noexcept {
+void SerialPort::close() noexcept {
     if (!isOpen()) return;
     drainOutput(Deadline::in(kDrainLimit));
     stopThreads();
     link_.reset();  // flushes and closes the device unless a stuck thread still holds it
 }
 
-// Blocks already handed to SendData get a short, bounded time to leave the
+// Blocks already handed to send() get a short, bounded time to leave the
 // line before the flush below drops what a stuck adapter still holds.
-void TComm::drainOutput(const Deadline& limit) const noexcept {
-    while (!limit.expired() && (!SendEmpty() || queuedOutput(link_->port()) > 0)) {
+void SerialPort::drainOutput(const Deadline& limit) const noexcept {
+    while (!limit.expired() && (!sendQueueEmpty() || queuedOutput(link_->port()) > 0)) {
         ::poll(nullptr, 0, kDrainStepMs);
     }
 }
 
-void TComm::stopThreads() noexcept {
+void SerialPort::stopThreads() noexcept {
     if (!link_) return;
     link_->signalClose();
     ::tcflush(link_->port(), TCIFLUSH);
-    if (readThread_) readThread_->WaitFor(Deadline::in(kThreadEndLimit));
-    readThread_.reset();
+    if (receiveThread_) receiveThread_->waitFor(Deadline::in(kThreadEndLimit));
+    receiveThread_.reset();
     if (!isPseudoTerminal(link_->port())) ::tcflush(link_->port(), TCOFLUSH);
     shared_->sendEmpty = true;
-    if (writeThread_) writeThread_->WaitFor(Deadline::in(kThreadEndLimit));
-    writeThread_.reset();
+    if (transmitThread_) transmitThread_->waitFor(Deadline::in(kThreadEndLimit));
+    transmitThread_.reset();
 }
 
-bool TComm::SendData(const void* DataPtr, std::uint16_t DataSize) {
-    if (!isOpen() || DataSize == 0 || DataPtr == nullptr) return false;
-    const auto* bytes = static_cast<const std::uint8_t*>(DataPtr);
-    return link_->blocks.push(std::vector<std::uint8_t>(bytes, bytes + DataSize),
+bool SerialPort::send(const void* data, std::uint16_t size) {
+    if (!isOpen() || size == 0 || data == nullptr) return false;
+    const auto* bytes = static_cast<const std::uint8_t*>(data);
+    return link_->blocks.push(std::vector<std::uint8_t>(bytes, bytes + size),
                               [&] { shared_->sendEmpty = false; });
 }
 
-bool TComm::SendEmpty() const {
+bool SerialPort::sendQueueEmpty() const {
     return shared_->sendEmpty.load();
 }
 
-int TComm::NotificationFd() const {
+int SerialPort::notificationFd() const {
     return shared_->queue.fd();
 }
 
-bool TComm::WaitForNotifications(const Deadline& deadline) const {
-    pollfd fd{NotificationFd(), POLLIN, 0};
+bool SerialPort::waitForNotifications(const Deadline& deadline) const {
+    pollfd fd{notificationFd(), POLLIN, 0};
     return pollUntil(&fd, 1, deadline) > 0;
 }
 
-std::size_t TComm::ProcessNotifications() {
+std::size_t SerialPort::processNotifications() {
     // Only what waits now, so a steady stream of chunks cannot hold the caller forever.
     const std::size_t waiting = shared_->queue.size();
     std::size_t handled = 0;
@@ -187,34 +188,34 @@ std::size_t TComm::ProcessNotifications() {
     return handled;
 }
 
-void TComm::dispatch(const Notification& n) {
+void SerialPort::dispatch(const Notification& n) {
     for (const Route& route : kRoutes) {
         if (route.code == n.code) route.raise(*this, n);
     }
 }
 
-void TComm::applyLineSettings() {
+void SerialPort::applyLineSettings() {
     // A line the driver refuses (a baud rate termios lacks) has no message of
-    // its own among the component's texts; the buffer set-up one is nearest.
+    // its own among the port's messages; the buffer set-up one is nearest.
     if (!applyLine(link_->port(), line_, openedParity_))
-        throw ECommsError(kCannotSetupBuffer, errno);
-    link_->timeouts.ignoreNull = line_.IgnoreNullChar;
+        throw SerialPortError(kCannotSetupBuffer, errno);
+    link_->timeouts.ignoreNull = line_.dropNulBytes;
 }
 
-void TComm::applyTimeouts() {
+void SerialPort::applyTimeouts() {
     // The write time-outs are kept but have no effect: a timed-out write would
-    // only be retried with the rest of the block, and ClosePort can always
+    // only be retried with the rest of the block, and close() can always
     // interrupt a write that waits.
-    link_->timeouts.interval = timeouts_.ReadIntervalTimeout;
-    link_->timeouts.totalMultiplier = timeouts_.ReadTotalTimeoutMultiplier;
-    link_->timeouts.totalConstant = timeouts_.ReadTotalTimeoutConstant;
+    link_->timeouts.interval = timeouts_.readIntervalMs;
+    link_->timeouts.totalMultiplier = timeouts_.readTotalMultiplierMs;
+    link_->timeouts.totalConstant = timeouts_.readTotalConstantMs;
 }
 
-void configureForRadio(TComm& comm) {
-    comm.SetBaudRate(19200);
-    comm.SetReadIntervalTimeout(100);
-    comm.SetOutx_XonXoffFlow(false);
-    comm.SetInx_XonXoffFlow(false);
+void configureForRadio(SerialPort& port) {
+    port.setBaudRate(19200);
+    port.setReadIntervalMs(100);
+    port.setXonXoffOutput(false);
+    port.setXonXoffInput(false);
 }
 
 }  // namespace duoband
