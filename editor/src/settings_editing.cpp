@@ -47,7 +47,17 @@ rules::Charset dtmfChars(int width) {
     return {&rules::dtmfCharacter, static_cast<std::size_t>(width - 1)};
 }
 
-constexpr int kLastLimitOffset = 28;
+// The setting after `id` in the table, where Enter in a limit moves on to.
+std::optional<SettingId> nextSetting(SettingId id) {
+    const auto next = static_cast<std::size_t>(id) + 1;
+    if (next >= allSettings().size()) return std::nullopt;
+    return allSettings()[next].id;
+}
+
+bool nextIsLimit(SettingId id) {
+    const auto next = nextSetting(id);
+    return next && setting(*next).encoding == Encoding::LimitFrequency;
+}
 
 TextRules textRules(const Setting& s) {
     switch (s.encoding) {
@@ -61,8 +71,7 @@ TextRules textRules(const Setting& s) {
             return {kLineText, {kLineText, {}, KeyAction::Commit}};
         case Encoding::LimitFrequency: {
             // Enter moves on to the next limit; in the last it only takes the text over.
-            const KeyAction enter =
-                s.slice.offset < kLastLimitOffset ? KeyAction::FocusNext : KeyAction::Commit;
+            const KeyAction enter = nextIsLimit(s.id) ? KeyAction::FocusNext : KeyAction::Commit;
             return {kAnyText, {{&rules::frequencyCharacter, rules::kNoLimit}, {}, enter}};
         }
         default:
@@ -177,7 +186,7 @@ SettingsKey settingsKey(SettingRef ref, std::size_t length, char32_t key) {
     if (!isEditedText(ref)) return {};
     SettingsKey result{rules::judgeKey(textRules(setting(ref.id)).key, length, key), std::nullopt};
     if (result.key.action == KeyAction::FocusNext) {
-        result.focusTo = SettingRef{static_cast<SettingId>(static_cast<int>(ref.id) + 1), ref.band};
+        result.focusTo = SettingRef{*nextSetting(ref.id), ref.band};
     }
     return result;
 }

@@ -146,7 +146,7 @@ TEST(SettingsFile, MalformedFilesAreRefusedAndChangeNothing) {
          "Line 259, field 12: the list index \"x\" of \"Single Signaling choice\" on "
          "\"Comprehensive Setting\" is not a whole number."},
         {"block field not hex", 261, "",
-         "the block field \"0X0380--0X038F\" on \"Block fields\" must be 32 hex digits"},
+         "the block field \"0X0380--0X038F\" must be 32 hex digits"},
         {"quote never closed", 7, "7,\"abc, , ,", "never closed"},
     };
     const EditorModel original = everythingChanged();

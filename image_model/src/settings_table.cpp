@@ -819,6 +819,9 @@ std::string_view channelPageTitle(Band band) {
 
 std::string describeSetting(SettingRef ref) {
     const Setting& s = setting(ref.id);
+    // A block field is on no page: its memory range says which it is.
+    if (s.encoding == Encoding::HexDigits)
+        return "\"" + std::string(withoutTrailingColon(s.caption)) + "\"";
     return "\"" + std::string(withoutTrailingColon(s.captionFor(ref.band))) + "\" on \"" +
            std::string(pageTitle(s.page, ref.band)) + "\"";
 }
