@@ -146,6 +146,14 @@ std::vector<Column> writeFrequency(ChannelTable& table, const FrequencyColumn& f
     return changed;
 }
 
+// Whether writing the defaults would change a setting the row already holds.
+bool defaultsReplaceSettings(const ChannelTable& table, const FrequencyColumn& f, int row) {
+    return std::ranges::any_of(f.defaults, [&](const CellText& d) {
+        const std::string& held = table.cell(d.column, row);
+        return !held.empty() && held != d.text;
+    });
+}
+
 const FrequencyColumn& frequencyColumn(ChannelEntry entry) {
     return kFrequencyColumns[entry == ChannelEntry::ReceiveFrequency ? 0 : 1];
 }
@@ -212,10 +220,20 @@ FrequencyCommit commitChannelFrequency(EditorModel& model, Band band, CellPointe
     }
     if (s == table.cell(f.column, at.row))
         return {FrequencyOutcome::Unchanged, {}, EntryAfterCommit::Hide, {}};
+    const bool replaced = defaultsReplaceSettings(table, f, at.row);
     return {FrequencyOutcome::Written,
             {},
             EntryAfterCommit::Hide,
-            writeFrequency(table, f, at.row, fixedDecimal(snapped(n), 5))};
+            writeFrequency(table, f, at.row, fixedDecimal(snapped(n), 5)),
+            replaced};
+}
+
+std::optional<std::string_view> channelColumnDefault(Column column) {
+    for (const FrequencyColumn& f : kFrequencyColumns) {
+        const auto d = std::ranges::find(f.defaults, column, &CellText::column);
+        if (d != f.defaults.end()) return d->text;
+    }
+    return std::nullopt;
 }
 
 bool commitChannelChoice(EditorModel& model, Band band, CellPointer at, int entry) {

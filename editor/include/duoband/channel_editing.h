@@ -86,6 +86,8 @@ struct FrequencyCommit {
     std::string message;  // shown modally when not empty
     EntryAfterCommit entry = EntryAfterCommit::Hide;
     std::vector<Column> changedColumns;  // of the pointer's row, ascending
+    // A new frequency put its defaults over settings the row held.
+    bool settingsReplaced = false;
 };
 
 // The range messages, without the blank that band A adds.
@@ -100,6 +102,10 @@ inline constexpr std::string_view kNotAFrequencyMessage =
 // frequency of the pointer's row.
 FrequencyCommit commitChannelFrequency(EditorModel& model, Band band, CellPointer at,
                                        ChannelEntry entry, std::string_view text);
+
+// The text a new frequency writes into `column` of its row ("0FF" for the
+// tones, which no pick can give), or nothing for a column it leaves alone.
+std::optional<std::string_view> channelColumnDefault(Column column);
 
 // A pick in a choice editor: writes entry `entry` of the pointer's column's
 // list into the pointer's cell. False, writing nothing, when the pointer names

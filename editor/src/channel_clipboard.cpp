@@ -1,0 +1,211 @@
+#include "duoband/channel_clipboard.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "duoband/settings_table.h"
+
+namespace duoband {
+
+namespace {
+
+std::vector<std::string_view> split(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    for (;;) {
+        const std::size_t end = text.find(separator);
+        parts.push_back(text.substr(0, end));
+        if (end == std::string_view::npos) return parts;
+        text.remove_prefix(end + 1);
+    }
+}
+
+// The lines of a pasted block; "\r\n" ends a line too, and the line break
+// after the last row is not a row of its own.
+std::vector<std::string_view> pastedLines(std::string_view text) {
+    if (!text.empty() && text.back() == '\n') text.remove_suffix(1);
+    std::vector<std::string_view> lines = split(text, '\n');
+    for (std::string_view& line : lines) {
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    }
+    return lines;
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        return lower(x) == lower(y);
+    });
+}
+
+// Spreadsheets often hold a tone without its unit: "67.0" for "67.0HZ".
+bool entryMatches(std::string_view entry, std::string_view text) {
+    if (sameIgnoringCase(entry, text)) return true;
+    return entry.ends_with("HZ") && sameIgnoringCase(entry.substr(0, entry.size() - 2), text);
+}
+
+std::optional<int> entryMatching(OptionList entries, std::string_view text) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entryMatches(entries[i], text)) return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+using Refusal = std::optional<std::string>;
+
+Refusal pasteFrequency(EditorModel& model, Band band, CellPointer at, std::string_view text) {
+    ChannelTable& table = model.channels(band);
+    const auto before = table.cells.at(static_cast<std::size_t>(at.row));
+    const ChannelEntry entry = at.column == Column::RxFrequency ? ChannelEntry::ReceiveFrequency
+                                                                : ChannelEntry::TransmitFrequency;
+    const FrequencyCommit commit = commitChannelFrequency(model, band, at, entry, text);
+    if (commit.outcome != FrequencyOutcome::Refused &&
+        commit.outcome != FrequencyOutcome::NotAFrequency) {
+        return std::nullopt;
+    }
+    // A refused paste keeps the row as it was, whatever typing would clear.
+    table.cells.at(static_cast<std::size_t>(at.row)) = before;
+    return std::string(trimmed(commit.message));
+}
+
+Refusal pasteChoice(EditorModel& model, Band band, const ChannelColumnEditor& editor,
+                    CellPointer at, std::string_view text) {
+    const std::optional<int> entry = entryMatching(editor.entries(), trimmed(text));
+    if (!entry) {
+        // A new frequency's default is a value of its own ("0FF"), no pick.
+        if (channelColumnDefault(at.column) != trimmed(text)) {
+            return std::string("not one of the column's choices");
+        }
+        model.channels(band).cell(at.column, at.row) = std::string(trimmed(text));
+        return std::nullopt;
+    }
+    commitChannelChoice(model, band, at, *entry);
+    return std::nullopt;
+}
+
+// Refuses the cells whose editor would not open, as a click on them opens none.
+Refusal editorClosed(const EditorModel& model, Band band, CellPointer at) {
+    CellPointer pointer;
+    if (selectChannelCell(model, band, pointer, at.column, at.row).editor != nullptr) {
+        return std::nullopt;
+    }
+    const std::optional<Column> needed = channelColumnEditor(at.column)->openOnlyWhen;
+    return "the channel has no " + std::string(columnTitle(needed.value_or(at.column)));
+}
+
+// Commits one pasted cell; nullopt when it was taken, else why not.
+// `skipped` is set for an empty choice cell, which keeps its value.
+Refusal pasteCell(EditorModel& model, Band band, CellPointer at, std::string_view text,
+                  bool& skipped) {
+    const ChannelColumnEditor* editor = channelColumnEditor(at.column);
+    skipped = editor->kind == CellEditorKind::Choice && trimmed(text).empty();
+    if (skipped) return std::nullopt;
+    if (Refusal closed = editorClosed(model, band, at)) return closed;
+    switch (editor->kind) {
+        case CellEditorKind::FrequencyEntry:
+            return pasteFrequency(model, band, at, text);
+        case CellEditorKind::NameEntry:
+            commitChannelName(model, band, at, text);
+            return std::nullopt;
+        case CellEditorKind::Choice:
+            return pasteChoice(model, band, *editor, at, text);
+    }
+    return std::nullopt;
+}
+
+std::string_view bandName(Band band) {
+    return band == Band::A ? "Band A" : "Band B";
+}
+
+}  // namespace
+
+std::string copyCells(const ChannelTable& table, const std::vector<int>& rows,
+                      const std::vector<Column>& columns) {
+    std::string text;
+    for (int row : rows) {
+        bool first = true;
+        for (Column column : columns) {
+            if (column == Column::Number) continue;
+            if (!first) text += '\t';
+            text += table.cell(column, row);
+            first = false;
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+PasteReport pasteCells(EditorModel& model, Band band, CellPointer start, std::string_view text) {
+    PasteReport report;
+    const int firstColumn = std::max(columnIndex(start.column), columnIndex(kFirstDataColumn));
+    const std::vector<std::string_view> lines = pastedLines(text);
+    report.lastRow = start.row;
+    report.lastColumn = columnAt(firstColumn);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int row = start.row + static_cast<int>(i);
+        if (row > ChannelTable::kChannels) {
+            report.rowsLeftOut = static_cast<int>(lines.size() - i);
+            break;
+        }
+        const std::vector<std::string_view> fields = split(lines[i], '\t');
+        for (std::size_t j = 0; j < fields.size(); ++j) {
+            const int column = firstColumn + static_cast<int>(j);
+            if (column >= kColumnCount) {
+                report.columnsLeftOut += static_cast<int>(fields.size() - j);
+                break;
+            }
+            const CellPointer at{columnAt(column), row};
+            bool skipped = false;
+            if (Refusal why = pasteCell(model, band, at, fields[j], skipped)) {
+                report.refused.push_back({row, at.column, std::string(fields[j]), *why});
+            } else if (!skipped) {
+                ++report.cellsApplied;
+            }
+            report.lastColumn = std::max(report.lastColumn, at.column);
+        }
+        report.lastRow = row;
+    }
+    return report;
+}
+
+int clearCells(EditorModel& model, Band band, const std::vector<CellPointer>& cells) {
+    int changed = 0;
+    for (const CellPointer& at : cells) {
+        const ChannelColumnEditor* editor = channelColumnEditor(at.column);
+        if (editor == nullptr || at.row < 1 || at.row > ChannelTable::kChannels) continue;
+        if (editor->kind == CellEditorKind::FrequencyEntry) {
+            const ChannelEntry entry = at.column == Column::RxFrequency
+                                           ? ChannelEntry::ReceiveFrequency
+                                           : ChannelEntry::TransmitFrequency;
+            changed += static_cast<int>(
+                commitChannelFrequency(model, band, at, entry, {}).changedColumns.size());
+        } else if (editor->kind == CellEditorKind::NameEntry &&
+                   !model.channels(band).cell(Column::Name, at.row).empty()) {
+            commitChannelName(model, band, at, {});
+            ++changed;
+        }
+    }
+    return changed;
+}
+
+std::string describeRefusals(Band band, const std::vector<RefusedCell>& refused,
+                             std::size_t shown) {
+    std::string text;
+    for (std::size_t i = 0; i < refused.size() && i < shown; ++i) {
+        const RefusedCell& cell = refused[i];
+        text += std::string(bandName(band)) + " channel " + std::to_string(cell.row) + ", " +
+                std::string(columnTitle(cell.column)) + ": \"" + cell.text + "\" - " + cell.why +
+                "\n";
+    }
+    if (refused.size() > shown) {
+        text += "and " + std::to_string(refused.size() - shown) + " more\n";
+    }
+    return text;
+}
+
+}  // namespace duoband
