@@ -5,19 +5,23 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSocketNotifier>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <algorithm>
 #include <array>
 
 #include "duoband/port_discovery.h"
 #include "duoband/settings_file.h"
 #include "duoband/settings_table.h"
+#include "edit_history.h"
 #include "pages/band_setup_page.h"
 #include "pages/channel_table_page.h"
 #include "pages/dtmf_page.h"
@@ -26,18 +30,23 @@
 #include "port_status.h"
 #include "program_end.h"
 #include "qt_message_pump.h"
+#include "transfer_dialogs.h"
 #include "user_dialogs.h"
 
 namespace {
 
-using Handler = void (MainWindow::*)();
+// A command's handler; a member whose result (Save's bool) the menu ignores.
+using Handler = std::function<void(MainWindow&)>;
+using Availability = bool (MainWindow::*)() const;
 
 struct MenuItem {
     const char* name;
-    const char* caption;
-    Handler handler;      // nullptr: the disabled "-------" line
-    QKeyCombination key;  // Qt::Key_unknown: none
-    bool duringExchange;  // stays usable while an exchange with the radio runs
+    const char* caption;                                     // nullptr: a separator line
+    Handler handler;                                         // nullptr: the disabled "-------" line
+    QKeyCombination key = QKeyCombination(Qt::Key_unknown);  // Key_unknown: none
+    bool duringExchange = false;  // stays usable while an exchange with the radio runs
+    Availability available = nullptr;
+    QKeyCombination alternateKey = QKeyCombination(Qt::Key_unknown);
 };
 
 struct MenuDef {
@@ -48,24 +57,45 @@ struct MenuDef {
 constexpr QKeyCombination kNoKey{Qt::Key_unknown};
 
 const std::vector<MenuDef>& menuTable() {
+    using W = MainWindow;
     static const std::vector<MenuDef> menus{
         {"File(&F)",
-         {{"newAction", "New", &MainWindow::newConfiguration, Qt::CTRL | Qt::Key_N, false},
-          {"openAction", "Open", &MainWindow::openFile, Qt::CTRL | Qt::Key_O, false},
-          {"saveAction", "Save", &MainWindow::saveFile, Qt::CTRL | Qt::Key_S, false},
-          {"fileQuitAction", "Quit", &MainWindow::quit, Qt::CTRL | Qt::Key_Q, true}}},
+         {{"newAction", "New", &W::newConfiguration, Qt::CTRL | Qt::Key_N},
+          {"openAction", "Open", &W::openFile, Qt::CTRL | Qt::Key_O},
+          {"saveAction", "Save", &W::saveFile, Qt::CTRL | Qt::Key_S},
+          {"saveAsAction", "Save As...", &W::saveFileAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+          {"fileQuitAction", "Quit", &W::quit, Qt::CTRL | Qt::Key_Q, true}}},
         {"Edit(&E)",
-         {{"readAction", "Read", &MainWindow::readRadio, kNoKey, false},
-          {"writeAction", "Write", &MainWindow::writeRadio, kNoKey, false},
+         {{"readAction", "Read", &W::readRadio},
+          {"writeAction", "Write", &W::writeRadio},
           {"editSeparator1", "-------", nullptr, kNoKey, true},
-          {"bandAChannelsAction", "A/Upper Band Channel", &MainWindow::showBandAChannels, kNoKey,
-           true},
-          {"bandBChannelsAction", "B/Under Band Channel", &MainWindow::showBandBChannels, kNoKey,
-           true},
-          {"editSeparator2", "-------", nullptr, kNoKey, true}}},
+          {"bandAChannelsAction", "A/Upper Band Channel", &W::showBandAChannels, kNoKey, true},
+          {"bandBChannelsAction", "B/Under Band Channel", &W::showBandBChannels, kNoKey, true},
+          {"editSeparator2", "-------", nullptr, kNoKey, true},
+          {"undoAction", "Undo", &W::undo, Qt::CTRL | Qt::Key_Z, false, &W::canUndo},
+          {"redoAction", "Redo", &W::redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z, false, &W::canRedo,
+           Qt::CTRL | Qt::Key_Y},
+          {"clipboardSeparator", nullptr, nullptr},
+          {"cutAction", "Cut", &W::cutCells, Qt::CTRL | Qt::Key_X, false, &W::channelPageShown},
+          {"copyAction", "Copy", &W::copyCells, Qt::CTRL | Qt::Key_C, false, &W::channelPageShown},
+          {"pasteAction", "Paste", &W::pasteCells, Qt::CTRL | Qt::Key_V, false,
+           &W::channelPageShown},
+          {"deleteAction", "Delete", &W::deleteCells, QKeyCombination(Qt::Key_Delete), false,
+           &W::channelPageShown},
+          {"channelsSeparator", nullptr, nullptr},
+          {"insertChannelsAction", "Insert empty channel", &W::insertChannels,
+           QKeyCombination(Qt::Key_Insert), false, &W::channelPageShown},
+          {"deleteChannelsAction", "Delete channels", &W::deleteChannels, Qt::CTRL | Qt::Key_Delete,
+           false, &W::channelPageShown},
+          {"moveChannelsUpAction", "Move up", &W::moveChannelsUp, Qt::CTRL | Qt::SHIFT | Qt::Key_Up,
+           false, &W::channelPageShown},
+          {"moveChannelsDownAction", "Move down", &W::moveChannelsDown,
+           Qt::CTRL | Qt::SHIFT | Qt::Key_Down, false, &W::channelPageShown},
+          {"clearChannelsAction", "Clear channels", &W::clearChannels, kNoKey, false,
+           &W::channelPageShown}}},
         {"Help(&H)",
-         {{"companyNameAction", "Note", &MainWindow::editCompanyName, kNoKey, false},
-          {"amendPasswordAction", "Amend Password", &MainWindow::amendPassword, kNoKey, false}}},
+         {{"companyNameAction", "Note", &W::editCompanyName},
+          {"amendPasswordAction", "Amend Password", &W::amendPassword}}},
     };
     return menus;
 }
@@ -78,7 +108,7 @@ struct ToolItem {
 };
 
 // Every button runs its menu item's handler.
-constexpr std::array<ToolItem, 7> kToolButtons{{
+const std::array<ToolItem, 7> kToolButtons{{
     {"newButton", "  New  ", QStyle::SP_FileIcon, &MainWindow::newConfiguration},
     {"openButton", "  Open  ", QStyle::SP_DialogOpenButton, &MainWindow::openFile},
     {"saveButton", "  Save   ", QStyle::SP_DialogSaveButton, &MainWindow::saveFile},
@@ -88,13 +118,29 @@ constexpr std::array<ToolItem, 7> kToolButtons{{
     {"passwordButton", "Password", QStyle::SP_DialogApplyButton, &MainWindow::amendPassword},
 }};
 
+// The undo and redo commands also stand on the tool bar, under a fixed caption.
+struct ToolCommand {
+    const char* actionName;
+    const char* caption;
+    QStyle::StandardPixmap icon;
+};
+constexpr std::array<ToolCommand, 2> kToolCommands{{
+    {"undoAction", "Undo", QStyle::SP_ArrowBack},
+    {"redoAction", "Redo", QStyle::SP_ArrowForward},
+}};
+
 QString tabTitle(std::string_view title) {
     return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
 }
 
+// Every change a page makes is recorded as an undo step of the window.
 template <class Page, class... Args>
-EditorPage makePage(Args&&... args) {
+EditorPage makePage(MainWindow* window, Args&&... args) {
     auto* page = new Page(std::forward<Args>(args)..., nullptr);
+    QObject::connect(page, &Page::edited, window,
+                     [window](const QString& step, const QString& mergeKey) {
+                         window->recordEdit(step, mergeKey);
+                     });
     return {page, [page] { page->showModel(); }, [page] { page->commitPendingEdit(); }};
 }
 
@@ -110,12 +156,18 @@ MainWindow::MainWindow(PortOptions ports, QWidget* parent) : QMainWindow(parent)
     resize(1200, 720);
     pump_ = std::make_unique<QtMessagePump>(port_);
     exchange_ = std::make_unique<duoband::ProgrammingExchange>(port_, *pump_);
+    history_ = new EditHistory(
+        model_, [this] { showModel(); }, this);
     buildCommands();
     buildPages();
     buildStatusBar();
     connectSerialPort();
     buildPortChoice(ports);
     showModel();
+    connect(history_, &EditHistory::modifiedChanged, this, &MainWindow::setWindowModified);
+    connect(&history_->stack(), &QUndoStack::indexChanged, this, &MainWindow::updateCommandStates);
+    connect(pageTabs, &QTabWidget::currentChanged, this, &MainWindow::updateCommandStates);
+    updateCommandStates();
 }
 
 // Two panels, 200 wide: panel 0 the port state, panel 1 four blanks.
@@ -128,6 +180,12 @@ void MainWindow::buildStatusBar() {
     }
     panels_[1]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     panels_[1]->setText("    ");
+    messageLabel_ = new QLabel(statusBar());
+    messageLabel_->setObjectName("statusMessage");
+    statusBar()->addWidget(messageLabel_, 1);
+    messageTimer_ = new QTimer(this);
+    messageTimer_->setSingleShot(true);
+    connect(messageTimer_, &QTimer::timeout, messageLabel_, &QLabel::clear);
 }
 
 // The radio's line settings (XON/XOFF off); the component's notifications
@@ -142,7 +200,11 @@ void MainWindow::connectSerialPort() {
 
 MainWindow::~MainWindow() {
     // The pages hold the model and this window as their host: they go while
-    // both still exist.
+    // both still exist, and no signal of theirs or of the history reaches
+    // this window while it is taken apart.
+    pageTabs->disconnect(this);
+    history_->disconnect(this);
+    history_->stack().disconnect(this);
     delete pageTabs;
 }
 
@@ -159,12 +221,21 @@ void MainWindow::buildCommands() {
     for (const MenuDef& def : menuTable()) {
         QMenu* menu = menuBar()->addMenu(def.title);
         for (const MenuItem& item : def.items) {
-            QAction* action = menu->addAction(item.caption);
+            QAction* action =
+                item.caption != nullptr ? menu->addAction(item.caption) : menu->addSeparator();
             action->setObjectName(item.name);
-            action->setEnabled(item.handler != nullptr);
-            if (item.key != kNoKey) action->setShortcut(QKeySequence(item.key));
-            if (item.handler != nullptr) connect(action, &QAction::triggered, this, item.handler);
-            if (!item.duringExchange) idleOnly_.push_back(action);
+            if (item.caption == nullptr) continue;
+            QList<QKeySequence> keys;
+            for (QKeyCombination key : {item.key, item.alternateKey}) {
+                if (key != kNoKey) keys << QKeySequence(key);
+            }
+            action->setShortcuts(keys);
+            if (item.handler) {
+                connect(action, &QAction::triggered, this, [this, &item] { item.handler(*this); });
+                commands_.push_back({action, item.duringExchange, item.available});
+            } else {
+                action->setEnabled(false);  // the "-------" lines
+            }
         }
     }
     QAction* quitAction = menuBar()->addAction("Quit(&Q)");
@@ -179,22 +250,52 @@ void MainWindow::buildCommands() {
         if (&item != kToolButtons.data()) toolBar->addSeparator();
         QAction* action = toolBar->addAction(style()->standardIcon(item.icon), item.caption);
         action->setObjectName(item.name);
-        connect(action, &QAction::triggered, this, item.handler);
-        idleOnly_.push_back(action);
+        connect(action, &QAction::triggered, this, [this, &item] { item.handler(*this); });
+        commands_.push_back({action, false, nullptr});
     }
+    for (const ToolCommand& command : kToolCommands) {
+        auto* action = menuBar()->findChild<QAction*>(command.actionName);
+        action->setIcon(style()->standardIcon(command.icon));
+        action->setIconText(command.caption);
+        toolBar->addSeparator();
+        toolBar->addAction(action);
+    }
+    // The undo and redo commands name the step they would take back.
+    connect(&history_->stack(), &QUndoStack::undoTextChanged, this, [this](const QString& step) {
+        findChild<QAction*>("undoAction")
+            ->setText(step.isEmpty() ? tr("Undo") : tr("Undo %1").arg(step));
+    });
+    connect(&history_->stack(), &QUndoStack::redoTextChanged, this, [this](const QString& step) {
+        findChild<QAction*>("redoAction")
+            ->setText(step.isEmpty() ? tr("Redo") : tr("Redo %1").arg(step));
+    });
 }
 
 void MainWindow::buildPages() {
     pageTabs = new QTabWidget(this);
     pageTabs->setObjectName("pageTabs");
     using duoband::Band;
-    pages_ = {makePage<ChannelTablePage>(model_, Band::A),
-              makePage<BandSetupPage>(model_, Band::A),
-              makePage<ChannelTablePage>(model_, Band::B),
-              makePage<BandSetupPage>(model_, Band::B),
-              makePage<GeneralPage>(model_),
-              makePage<DtmfPage>(model_),
-              makePage<LimitFrequencyPage>(model_, static_cast<PageHost&>(*this))};
+    pages_ = {makePage<ChannelTablePage>(this, model_, Band::A),
+              makePage<BandSetupPage>(this, model_, Band::A),
+              makePage<ChannelTablePage>(this, model_, Band::B),
+              makePage<BandSetupPage>(this, model_, Band::B),
+              makePage<GeneralPage>(this, model_),
+              makePage<DtmfPage>(this, model_),
+              makePage<LimitFrequencyPage>(this, model_, static_cast<PageHost&>(*this))};
+    const auto actions = [this](std::initializer_list<const char*> names) {
+        QList<QAction*> list;
+        for (const char* name : names) list << menuBar()->findChild<QAction*>(name);
+        return list;
+    };
+    for (const EditorPage& page : pages_) {
+        auto* channels = qobject_cast<ChannelTablePage*>(page.widget);
+        if (channels == nullptr) continue;
+        connect(channels, &ChannelTablePage::statusMessage, this, &MainWindow::showStatusMessage);
+        channels->setContextActions(
+            actions({"cutAction", "copyAction", "pasteAction", "deleteAction"}),
+            actions({"insertChannelsAction", "deleteChannelsAction", "moveChannelsUpAction",
+                     "moveChannelsDownAction", "clearChannelsAction"}));
+    }
     using duoband::SettingsPage;
     const std::array<std::string_view, 7> titles{
         duoband::channelPageTitle(Band::A),
@@ -273,9 +374,32 @@ bool MainWindow::portShownOpen() const {
 void MainWindow::exchangeRunning(bool running) {
     exchangesRunning_ = std::max(0, exchangesRunning_ + (running ? 1 : -1));
     const bool idle = exchangesRunning_ == 0;
-    for (QAction* action : idleOnly_) action->setEnabled(idle);
+    updateCommandStates();
     portList->setEnabled(idle);
     for (const EditorPage& page : pages_) page.widget->setEnabled(idle);
+}
+
+// While an exchange runs only the commands that change neither the model,
+// the port nor the files stay usable.
+void MainWindow::updateCommandStates() {
+    const bool idle = exchangesRunning_ == 0;
+    for (const Command& command : commands_) {
+        const bool usable = idle || command.duringExchange;
+        command.action->setEnabled(usable &&
+                                   (command.available == nullptr || (this->*command.available)()));
+    }
+}
+
+bool MainWindow::canUndo() const {
+    return history_->stack().canUndo();
+}
+
+bool MainWindow::canRedo() const {
+    return history_->stack().canRedo();
+}
+
+ChannelTablePage* MainWindow::currentChannelPage() const {
+    return qobject_cast<ChannelTablePage*>(pageTabs->currentWidget());
 }
 
 QString MainWindow::statusPanelToolTip() const {
@@ -290,47 +414,180 @@ void MainWindow::commitPendingEdits() {
     for (const EditorPage& page : pages_) page.commitPendingEdit();
 }
 
+void MainWindow::recordEdit(const QString& step, const QString& mergeKey) {
+    history_->record(step, mergeKey);
+}
+
+bool MainWindow::hasUnsavedChanges() const {
+    // Mid-exchange the model is half read: only what was recorded counts.
+    return exchangesRunning_ > 0 ? !history_->stack().isClean() : history_->isModified();
+}
+
+bool MainWindow::settleUnsavedChanges() {
+    if (exchangesRunning_ == 0) {
+        commitPendingEdits();
+        history_->record(tr("Edit"));
+    }
+    if (!hasUnsavedChanges()) return true;
+    switch (userDialogs().askToSave(this, QString("Save changes to %1?").arg(documentName()))) {
+        case UserDialogs::SaveAnswer::Save:
+            return saveFile();
+        case UserDialogs::SaveAnswer::Discard:
+            return true;
+        case UserDialogs::SaveAnswer::Cancel:
+            return false;
+    }
+    return false;
+}
+
+void MainWindow::markClean(const QString& fileName) {
+    fileName_ = fileName;
+    history_->markClean();
+    updateCaption();
+}
+
+QString MainWindow::documentName() const {
+    return fileName_.isEmpty() ? tr("untitled") : QFileInfo(fileName_).fileName();
+}
+
+void MainWindow::updateCaption() {
+    setWindowTitle(QString("%1 — %2[*]").arg(companyName_, documentName()));
+    setWindowModified(hasUnsavedChanges());
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowTitleChange || windowTitle().contains("[*]")) return;
+    companyName_ = windowTitle();
+    updateCaption();
+}
+
+// With unsaved changes New asks only whether to save them.
 void MainWindow::newConfiguration() {
     commitPendingEdits();
-    if (!userDialogs().confirm(this, "Do you want to New?")) return;
+    history_->record(tr("Edit"));
+    if (hasUnsavedChanges() ? !settleUnsavedChanges()
+                            : !userDialogs().confirm(this, "Do you want to New?")) {
+        return;
+    }
     duoband::resetToInitialValues(model_);
     showModel();
+    history_->record(tr("New"));
+    markClean({});
 }
 
 void MainWindow::openFile() {
-    commitPendingEdits();
+    if (!settleUnsavedChanges()) return;
     const QString name = userDialogs().openFileName(this, "Open", "*.bc");
     if (name.isEmpty()) return;
     const auto result = duoband::openSettingsFile(toPath(name), model_);
-    if (!result.ok()) {
-        userDialogs().error(this, QString::fromStdString(result.error));
-        return;
-    }
     showModel();
-}
-
-void MainWindow::saveFile() {
-    commitPendingEdits();
-    const QString name = userDialogs().saveFileName(this, "Save", "*.bc");
-    if (name.isEmpty()) return;
-    const auto result = duoband::saveSettingsFile(model_, toPath(name));
+    history_->record(tr("Open %1").arg(QFileInfo(name).fileName()));
     if (!result.ok()) {
         userDialogs().error(this, QString::fromStdString(result.error));
         return;
     }
-    userDialogs().information(this, "保存成功!");
+    markClean(name);
 }
 
-// Read may change the model even when it fails part-way: show it either way.
+bool MainWindow::saveFile() {
+    if (fileName_.isEmpty()) return saveFileAs();
+    return saveTo(fileName_);
+}
+
+bool MainWindow::saveFileAs() {
+    const QString name = userDialogs().saveFileName(this, "Save", "*.bc");
+    return !name.isEmpty() && saveTo(name);
+}
+
+// Mid-exchange (Quit while reading) the last recorded state is saved, never
+// a half-read model.
+bool MainWindow::saveTo(const QString& name) {
+    if (exchangesRunning_ == 0) {
+        commitPendingEdits();
+        history_->record(tr("Edit"));
+    }
+    const auto result = duoband::saveSettingsFile(history_->recordedModel(), toPath(name));
+    if (!result.ok()) {
+        userDialogs().error(this, QString::fromStdString(result.error));
+        return false;
+    }
+    if (exchangesRunning_ == 0) markClean(name);
+    userDialogs().information(this, "保存成功!");
+    return true;
+}
+
+// Read may change the model even when it fails part-way: show it either
+// way; it is one step that Undo takes back.
 void MainWindow::readRadio() {
-    commitPendingEdits();
+    if (!settleUnsavedChanges()) return;
     showModal(readDialog_);
     showModel();
+    history_->record(tr("Read"));
+    const auto* read = qobject_cast<TransferDialog*>(readDialog_);
+    if (read != nullptr && read->succeeded()) markClean(fileName_);
 }
 
 void MainWindow::writeRadio() {
     commitPendingEdits();
+    history_->record(tr("Edit"));
     showModal(writeDialog_);
+    const auto* write = qobject_cast<TransferDialog*>(writeDialog_);
+    if (write != nullptr && write->succeeded()) markClean(fileName_);
+}
+
+void MainWindow::undo() {
+    commitPendingEdits();
+    history_->stack().undo();
+}
+
+void MainWindow::redo() {
+    commitPendingEdits();
+    history_->stack().redo();
+}
+
+void MainWindow::onChannelPage(void (ChannelTablePage::*command)()) {
+    if (ChannelTablePage* page = currentChannelPage()) (page->*command)();
+}
+
+void MainWindow::cutCells() {
+    onChannelPage(&ChannelTablePage::cutSelection);
+}
+void MainWindow::copyCells() {
+    onChannelPage(&ChannelTablePage::copySelection);
+}
+void MainWindow::pasteCells() {
+    onChannelPage(&ChannelTablePage::pasteAtCurrentCell);
+}
+void MainWindow::deleteCells() {
+    onChannelPage(&ChannelTablePage::clearSelection);
+}
+void MainWindow::insertChannels() {
+    onChannelPage(&ChannelTablePage::insertChannels);
+}
+void MainWindow::deleteChannels() {
+    onChannelPage(&ChannelTablePage::deleteChannels);
+}
+void MainWindow::moveChannelsUp() {
+    if (ChannelTablePage* page = currentChannelPage())
+        page->moveChannels(duoband::MoveDirection::Up);
+}
+void MainWindow::moveChannelsDown() {
+    if (ChannelTablePage* page = currentChannelPage()) {
+        page->moveChannels(duoband::MoveDirection::Down);
+    }
+}
+void MainWindow::clearChannels() {
+    onChannelPage(&ChannelTablePage::clearChannels);
+}
+
+void MainWindow::showStatusMessage(const QString& text) {
+    messageLabel_->setText(text);
+    messageTimer_->start(std::chrono::seconds(15));
+}
+
+QString MainWindow::statusMessage() const {
+    return messageLabel_->text();
 }
 
 void MainWindow::showBandAChannels() {
@@ -346,9 +603,9 @@ void MainWindow::amendPassword() {
     showModal(passwordDialog_);
 }
 
-// Ends the program at once, without a question and without saving.
+// Ends the program, after asking about unsaved changes.
 void MainWindow::quit() {
-    endProgram();
+    if (settleUnsavedChanges()) endProgram();
 }
 
 void MainWindow::showModal(QDialog* dialog) {
@@ -356,6 +613,10 @@ void MainWindow::showModal(QDialog* dialog) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     endProgram();
 }

@@ -21,8 +21,11 @@ class QLabel;
 class QMenu;
 class QSocketNotifier;
 class QTabWidget;
+class QTimer;
 class QToolBar;
 class QtMessagePump;
+class ChannelTablePage;
+class EditHistory;
 
 // Which serial ports the editor lists.
 struct PortOptions {
@@ -68,10 +71,23 @@ class MainWindow : public QMainWindow, public PageHost {
     // Takes over the text of an edit that still has the focus.
     void commitPendingEdits();
 
+    // Every change recorded so far, for undo and redo.
+    EditHistory& history() { return *history_; }
+    // Records the model's change since the last step as step `step`.
+    void recordEdit(const QString& step, const QString& mergeKey = {});
+    // The configuration differs from its last clean point (New, Open, Save,
+    // a full Read or Write).
+    bool hasUnsavedChanges() const;
+    // The settings file last opened or saved; empty before the first.
+    QString fileName() const { return fileName_; }
+
     // Commands (menu items; the tool bar buttons run the same handlers).
     void newConfiguration();
     void openFile();
-    void saveFile();
+    // Save writes the file last opened or saved, Save As asks for a name;
+    // false when nothing was saved.
+    bool saveFile();
+    bool saveFileAs();
     void readRadio();
     void writeRadio();
     void showBandAChannels();  // A/Upper Band Channel
@@ -80,6 +96,26 @@ class MainWindow : public QMainWindow, public PageHost {
     void amendPassword();
     void quit();  // Quit(Q), and Quit
     void choosePort();
+    void undo();
+    void redo();
+    // The clipboard and whole channels, on the channel grid shown.
+    void cutCells();
+    void copyCells();
+    void pasteCells();
+    void deleteCells();
+    void insertChannels();
+    void deleteChannels();
+    void moveChannelsUp();
+    void moveChannelsDown();
+    void clearChannels();
+    // Remarks that need no answer ("Channel 12: ... Ctrl+Z restores them").
+    void showStatusMessage(const QString& text);
+    QString statusMessage() const;
+    // When the commands can be used.
+    bool canUndo() const;
+    bool canRedo() const;
+    bool channelPageShown() const { return currentChannelPage() != nullptr; }
+    ChannelTablePage* currentChannelPage() const;
 
     QToolBar* toolBar;
     QLabel* portLabel;  // "COM Port:"
@@ -88,6 +124,9 @@ class MainWindow : public QMainWindow, public PageHost {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The login window and Note set the caption to the company name; the
+    // window adds the file name and the modified mark to it.
+    void changeEvent(QEvent* event) override;
 
   private:
     void buildCommands();
@@ -98,6 +137,16 @@ class MainWindow : public QMainWindow, public PageHost {
     void openSelectedPort();
     void setPortPanel(const QString& text, const QString& why);
     void showModal(QDialog* dialog);
+    // Asks to save unsaved changes; false when the user cancelled (or the
+    // save failed), so the command that asked must not go on.
+    bool settleUnsavedChanges();
+    bool saveTo(const QString& name);
+    // After New, Open, Save and a full Read or Write.
+    void markClean(const QString& fileName);
+    void updateCaption();
+    QString documentName() const;
+    void updateCommandStates();
+    void onChannelPage(void (ChannelTablePage::*command)());
 
     duoband::EditorModel model_;
     duoband::SerialPort port_;
@@ -110,6 +159,17 @@ class MainWindow : public QMainWindow, public PageHost {
     QDialog* companyNameDialog_ = nullptr;
     QDialog* readDialog_ = nullptr;
     QDialog* writeDialog_ = nullptr;
-    std::vector<QAction*> idleOnly_;  // actions disabled while an exchange runs
+    // Each command and when it can be used.
+    struct Command {
+        QAction* action;
+        bool duringExchange;                    // also while an exchange runs
+        bool (MainWindow::*available)() const;  // nullptr: whenever idle
+    };
+    std::vector<Command> commands_;
     int exchangesRunning_ = 0;
+    EditHistory* history_ = nullptr;
+    QString fileName_;
+    QString companyName_;
+    QLabel* messageLabel_ = nullptr;
+    QTimer* messageTimer_ = nullptr;
 };

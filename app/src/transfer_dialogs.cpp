@@ -34,13 +34,17 @@ TransferDialog::TransferDialog(const QString& caption, MainWindow& editor, QWidg
 // Every showing starts from an empty progress bar.
 void TransferDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) progressBar->setValue(0);
+    if (!event->spontaneous()) {
+        progressBar->setValue(0);
+        succeeded_ = false;
+    }
 }
 
 void TransferDialog::startTransfer() {
     if (running_) return;
     setRunning(true);
     const auto result = run(editor_, [this](int steps) { progressBar->setValue(steps); });
+    succeeded_ = result.outcome == duoband::ExchangeOutcome::Success;
     const QString message = QString::fromStdString(result.message);
     if (result.outcome == duoband::ExchangeOutcome::Invalid) {
         userDialogs().error(this, message);

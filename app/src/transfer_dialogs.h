@@ -22,6 +22,8 @@ class TransferDialog : public QDialog {
 
     void startTransfer();
     bool running() const { return running_; }
+    // The last exchange this dialog ran succeeded.
+    bool succeeded() const { return succeeded_; }
 
   protected:
     TransferDialog(const QString& caption, MainWindow& editor, QWidget* parent);
@@ -38,6 +40,7 @@ class TransferDialog : public QDialog {
 
     MainWindow& editor_;
     bool running_ = false;
+    bool succeeded_ = false;
 };
 
 class ReadDialog final : public TransferDialog {

@@ -17,6 +17,18 @@ class QtUserDialogs final : public UserDialogs {
         return QMessageBox::question(parent, QString(), text, QMessageBox::Yes | QMessageBox::No) ==
                QMessageBox::Yes;
     }
+    SaveAnswer askToSave(QWidget* parent, const QString& text) override {
+        switch (QMessageBox::question(
+            parent, QString(), text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+            QMessageBox::Save)) {
+            case QMessageBox::Save:
+                return SaveAnswer::Save;
+            case QMessageBox::Discard:
+                return SaveAnswer::Discard;
+            default:
+                return SaveAnswer::Cancel;
+        }
+    }
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override {
         return QFileDialog::getOpenFileName(parent, title, QString(), filter);
     }

@@ -16,6 +16,9 @@ class UserDialogs {
     virtual void error(QWidget* parent, const QString& text) = 0;
     // A Yes/No question; true only for Yes.
     virtual bool confirm(QWidget* parent, const QString& text) = 0;
+    // The question before unsaved changes would go.
+    enum class SaveAnswer { Save, Discard, Cancel };
+    virtual SaveAnswer askToSave(QWidget* parent, const QString& text) = 0;
     // A file name, or an empty string when the dialog is cancelled.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;

@@ -40,6 +40,10 @@ class ScriptedDialogs final : public UserDialogs {
         questions.push_back(text);
         return takeFront(confirmations, false);
     }
+    SaveAnswer askToSave(QWidget*, const QString& text) override {
+        questions.push_back(text);
+        return takeFront(saveAnswers, SaveAnswer::Cancel);
+    }
     QString openFileName(QWidget*, const QString& title, const QString& filter) override {
         fileDialogs.push_back(title + "|" + filter);
         return takeFront(fileNames, QString());
@@ -57,6 +61,7 @@ class ScriptedDialogs final : public UserDialogs {
     QStringList questions;
     QStringList fileDialogs;  // "title|filter" of each file dialog shown
     std::deque<bool> confirmations;
+    std::deque<SaveAnswer> saveAnswers;
     std::deque<QString> fileNames;
 
   private:

@@ -24,6 +24,7 @@
 #include "application.h"
 #include "duoband/option_lists.h"
 #include "duoband/settings_table.h"
+#include "edit_history.h"
 #include "login_window.h"
 #include "main_window.h"
 #include "small_dialogs.h"
@@ -130,10 +131,12 @@ class MainWindowTest : public QObject {
                  (QStringList{"File(F)", "Edit(E)", "Help(H)", "Quit(Q)"}));
         const QList<QAction*> menus = f.menuBar()->actions();
         QCOMPARE(actionTexts(menus[0]->menu()->actions()),
-                 (QStringList{"New", "Open", "Save", "Quit"}));
+                 (QStringList{"New", "Open", "Save", "Save As...", "Quit"}));
         QCOMPARE(actionTexts(menus[1]->menu()->actions()),
                  (QStringList{"Read", "Write", "-------", "A/Upper Band Channel",
-                              "B/Under Band Channel", "-------"}));
+                              "B/Under Band Channel", "-------", "Undo", "Redo", "|", "Cut", "Copy",
+                              "Paste", "Delete", "|", "Insert empty channel", "Delete channels",
+                              "Move up", "Move down", "Clear channels"}));
         QVERIFY(!menus[1]->menu()->actions()[2]->isEnabled());
         QCOMPARE(actionTexts(menus[2]->menu()->actions()), (QStringList{"Note", "Amend Password"}));
         QStringList buttons;
@@ -149,7 +152,10 @@ class MainWindowTest : public QObject {
             {"newAction", QKeySequence("Ctrl+N")},
             {"openAction", QKeySequence("Ctrl+O")},
             {"saveAction", QKeySequence("Ctrl+S")},
-            {"fileQuitAction", QKeySequence("Ctrl+Q")}};
+            {"fileQuitAction", QKeySequence("Ctrl+Q")},
+            {"undoAction", QKeySequence("Ctrl+Z")},
+            {"redoAction", QKeySequence("Ctrl+Shift+Z")},
+            {"moveChannelsUpAction", QKeySequence("Ctrl+Shift+Up")}};
         for (const auto& [name, key] : keys) {
             QCOMPARE(f.findChild<QAction*>(name)->shortcut(), key);
         }
@@ -219,6 +225,7 @@ class MainWindowTest : public QObject {
         duoband::EditorModel& m = windows->mainWindow->model();
         editModel(m);
         windows->mainWindow->showModel();
+        windows->mainWindow->history().markClean();  // as if saved: New asks its own question
         const duoband::EditorModel before = m;
         dialogs->confirmations.push_back(false);
         windows->mainWindow->findChild<QAction*>("newButton")->trigger();
@@ -232,6 +239,7 @@ class MainWindowTest : public QObject {
         duoband::EditorModel& m = windows->mainWindow->model();
         editModel(m);
         windows->mainWindow->showModel();
+        windows->mainWindow->history().markClean();  // as if saved: New asks its own question
         dialogs->confirmations.push_back(true);
         windows->mainWindow->findChild<QAction*>("newAction")->trigger();
         QVERIFY(m == duoband::EditorModel());
@@ -343,10 +351,10 @@ class MainWindowTest : public QObject {
         windows->loginWindow->passwordEdit->setText("duoband");
         windows->loginWindow->login();
         QVERIFY(windows->mainWindow->isVisible());
-        QCOMPARE(windows->mainWindow->windowTitle(), QString("Quorral Radio Works"));
+        QCOMPARE(windows->mainWindow->windowTitle(), QString("Quorral Radio Works — untitled[*]"));
         windows->companyNameDialog->companyNameEdit->setText("Bay Radio");
         windows->companyNameDialog->amend();
-        QCOMPARE(windows->mainWindow->windowTitle(), QString("Bay Radio"));
+        QCOMPARE(windows->mainWindow->windowTitle(), QString("Bay Radio — untitled[*]"));
     }
 
     void portChoiceOpensClosesAndExplains() {

@@ -18,6 +18,9 @@ class RecordingDialogs final : public UserDialogs {
     void information(QWidget*, const QString& text) override { messages << text; }
     void error(QWidget*, const QString& text) override { messages << text; }
     bool confirm(QWidget*, const QString& text) override { return messages << text, true; }
+    SaveAnswer askToSave(QWidget*, const QString& text) override {
+        return messages << text, SaveAnswer::Discard;
+    }
     QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
 

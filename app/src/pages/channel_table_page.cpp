@@ -1,11 +1,15 @@
 #include "pages/channel_table_page.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <numeric>
 
 #include "duoband/settings_table.h"
 #include "pages/channel_table_model.h"
@@ -42,6 +46,21 @@ QString bandPrefix(Band band) {
     return band == Band::A ? "bandA." : "bandB.";
 }
 
+QString cellStep(duoband::Column column, int row) {
+    return QObject::tr("Edit %1 of channel %2")
+        .arg(pages::fromEntry(duoband::columnTitle(column)))
+        .arg(row);
+}
+
+// Text with a tab or a line break is a block of cells, not one entry's text.
+bool isCellBlock(const QString& text) {
+    return text.contains('\t') || text.contains('\n');
+}
+
+QString channelsText(std::size_t count) {
+    return count == 1 ? QObject::tr("1 channel") : QObject::tr("%1 channels").arg(count);
+}
+
 QString columnName(duoband::Column column) {
     const std::string_view name = duoband::channelColumns()[static_cast<std::size_t>(column)].name;
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
@@ -53,7 +72,8 @@ QString columnName(duoband::Column column) {
 
 ChannelGrid::ChannelGrid(QWidget* parent) : QTableView(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Cells, ranges and, through the channel numbers, whole channels.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setTabKeyNavigation(true);
     setWordWrap(true);
@@ -73,6 +93,30 @@ void ChannelGrid::step(Move move) {
     const QModelIndex next =
         moveCursor(kActions.at(static_cast<std::size_t>(move)), Qt::NoModifier);
     if (next.isValid()) setCurrentIndex(next);
+}
+
+// The channel numbers head the rows: a click selects the channel, Shift
+// extends the selection to it, Ctrl adds or removes it.
+void ChannelGrid::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (!index.isValid() || duoband::columnAt(index.column()) != duoband::Column::Number ||
+        event->button() != Qt::LeftButton) {
+        QTableView::mousePressEvent(event);
+        return;
+    }
+    const int row = index.row();
+    const bool extend = event->modifiers().testFlag(Qt::ShiftModifier) && anchorRow_ >= 0;
+    const bool toggle = event->modifiers().testFlag(Qt::ControlModifier);
+    const int first = extend ? std::min(anchorRow_, row) : row;
+    const int last = extend ? std::max(anchorRow_, row) : row;
+    if (!extend) anchorRow_ = row;
+    const QItemSelection rows(model()->index(first, 1),
+                              model()->index(last, duoband::kColumnCount - 1));
+    const bool deselect = toggle && selectionModel()->isSelected(model()->index(row, 1));
+    selectionModel()->setCurrentIndex(model()->index(row, 1), QItemSelectionModel::NoUpdate);
+    selectionModel()->select(rows, !toggle    ? QItemSelectionModel::ClearAndSelect
+                                   : deselect ? QItemSelectionModel::Deselect
+                                              : QItemSelectionModel::Select);
 }
 
 void ChannelGrid::keyPressEvent(QKeyEvent* event) {
@@ -119,6 +163,7 @@ ChannelTablePage::ChannelTablePage(duoband::EditorModel& model, Band band, QWidg
     for (int col = 0; col < duoband::kColumnCount; ++col) {
         grid_->setColumnWidth(col, kColumnWidths[static_cast<std::size_t>(col)]);
     }
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
@@ -136,6 +181,8 @@ ChannelTablePage::ChannelTablePage(duoband::EditorModel& model, Band band, QWidg
             selectCell(duoband::columnAt(index.column()), ChannelTableModel::gridRow(index));
         }
     });
+    connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ChannelTablePage::selectionChanged);
     connect(grid_, &ChannelGrid::editorRequested, this, &ChannelTablePage::openEditor);
     connect(grid_, &ChannelGrid::typedOnCell, this, &ChannelTablePage::typeIntoCell);
     connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
@@ -245,6 +292,7 @@ void ChannelTablePage::commitEntry(const ChannelColumnEditor& column) {
     const duoband::ChannelEntry which = entryOf(column);
     duoband::EntryAfterCommit after = duoband::EntryAfterCommit::Hide;
     std::string message;
+    bool replacedSettings = false;
     if (which == duoband::ChannelEntry::Name) {
         duoband::commitChannelName(model_, band_, pointer_, text);
     } else {
@@ -252,8 +300,15 @@ void ChannelTablePage::commitEntry(const ChannelColumnEditor& column) {
             duoband::commitChannelFrequency(model_, band_, pointer_, which, text);
         after = result.entry;
         message = std::move(result.message);
+        replacedSettings = result.settingsReplaced;
     }
     tableModel_->rowChanged(pointer_.row);
+    emit edited(cellStep(column.column, pointer_.row), {});
+    if (replacedSettings) {
+        emit statusMessage(tr("Channel %1: tone, power and flags set to their defaults — "
+                              "Ctrl+Z restores them")
+                               .arg(pointer_.row));
+    }
     lastCommitClean_ = message.empty();
     lastCommitKept_ = after == duoband::EntryAfterCommit::KeepText;
     if (!message.empty()) userDialogs().information(this, pages::fromModelText(message));
@@ -274,6 +329,7 @@ void ChannelTablePage::entryEnter(const ChannelColumnEditor& column, bool commit
 void ChannelTablePage::commitChoice(const ChannelColumnEditor& column, int entry) {
     duoband::commitChannelChoice(model_, band_, pointer_, entry);
     tableModel_->rowChanged(pointer_.row);
+    emit edited(cellStep(column.column, pointer_.row), {});
     hideEntry(editorOf(column.column));
 }
 
@@ -306,6 +362,9 @@ void ChannelTablePage::leaveEditor(ChannelGrid::Move move) {
 }
 
 bool ChannelTablePage::eventFilter(QObject* watched, QEvent* event) {
+    // A block of cells pasted into an entry is pasted into the grid: left
+    // unaccepted, the key goes to the window's Paste.
+    if (pasteWanted(event)) return true;
     if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool isEntry = qobject_cast<pages::CommitLineEdit*>(watched) != nullptr;
@@ -345,4 +404,185 @@ void ChannelTablePage::showModel() {
 
 void ChannelTablePage::commitPendingEdit() {
     pages::commitFocusedEdit(this);
+}
+
+// --- selections, the clipboard and whole channels -----------------------------
+
+bool ChannelTablePage::pasteWanted(QEvent* event) const {
+    if (event->type() != QEvent::ShortcutOverride) return false;
+    return static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste) &&
+           isCellBlock(QGuiApplication::clipboard()->text());
+}
+
+void ChannelTablePage::selectionChanged() {
+    if (grid_->selectionModel()->selectedIndexes().size() <= 1) return;
+    commitPendingEdit();
+    hideEditors();
+}
+
+std::vector<duoband::CellPointer> ChannelTablePage::selectedCells() const {
+    std::vector<duoband::CellPointer> cells;
+    for (const QModelIndex& index : grid_->selectionModel()->selectedIndexes()) {
+        cells.push_back({duoband::columnAt(index.column()), ChannelTableModel::gridRow(index)});
+    }
+    const QModelIndex current = grid_->currentIndex();
+    if (cells.empty() && current.isValid()) {
+        cells.push_back({duoband::columnAt(current.column()), ChannelTableModel::gridRow(current)});
+    }
+    std::ranges::sort(cells, [](const duoband::CellPointer& a, const duoband::CellPointer& b) {
+        return std::pair(a.row, a.column) < std::pair(b.row, b.column);
+    });
+    return cells;
+}
+
+std::vector<int> ChannelTablePage::selectedRows() const {
+    std::vector<int> rows;
+    for (const duoband::CellPointer& cell : selectedCells()) rows.push_back(cell.row);
+    const auto [first, last] = std::ranges::unique(rows);
+    rows.erase(first, last);
+    return rows;
+}
+
+void ChannelTablePage::copySelection() {
+    commitPendingEdit();
+    const std::vector<duoband::CellPointer> cells = selectedCells();
+    std::vector<duoband::Column> columns;
+    for (const duoband::CellPointer& cell : cells) columns.push_back(cell.column);
+    std::ranges::sort(columns);
+    const auto [first, last] = std::ranges::unique(columns);
+    columns.erase(first, last);
+    const std::string text = duoband::copyCells(model_.channels(band_), selectedRows(), columns);
+    QGuiApplication::clipboard()->setText(pages::fromModelText(text));
+}
+
+void ChannelTablePage::cutSelection() {
+    copySelection();
+    const int changed = duoband::clearCells(model_, band_, selectedCells());
+    if (changed > 0) rowsChanged({}, tr("Cut %1 cells").arg(changed));
+}
+
+void ChannelTablePage::clearSelection() {
+    commitPendingEdit();
+    const int changed = duoband::clearCells(model_, band_, selectedCells());
+    if (changed > 0) rowsChanged({}, tr("Delete %1 cells").arg(changed));
+}
+
+void ChannelTablePage::pasteAtCurrentCell() {
+    const QModelIndex current = grid_->currentIndex();
+    if (!current.isValid()) return;
+    commitPendingEdit();
+    hideEditors();
+    const duoband::CellPointer start{duoband::columnAt(current.column()),
+                                     ChannelTableModel::gridRow(current)};
+    const duoband::PasteReport report = duoband::pasteCells(
+        model_, band_, start, pages::toModelText(QGuiApplication::clipboard()->text()));
+    tableModel_->tableChanged();
+    showSelection(blockSelection(start.row, report.lastRow,
+                                 std::max(start.column, duoband::kFirstDataColumn),
+                                 report.lastColumn));
+    emit edited(tr("Paste %1 cells").arg(report.cellsApplied), {});
+    reportPaste(report);
+}
+
+void ChannelTablePage::reportPaste(const duoband::PasteReport& report) {
+    QStringList lines;
+    if (!report.refused.empty()) {
+        lines << tr("%1 cells were not pasted:").arg(report.refused.size())
+              << pages::fromModelText(duoband::describeRefusals(band_, report.refused)).trimmed();
+    }
+    if (report.rowsLeftOut > 0) {
+        lines << tr("The paste stopped at channel %1; %2 rows were left out.")
+                     .arg(duoband::ChannelTable::kChannels)
+                     .arg(report.rowsLeftOut);
+    }
+    if (report.columnsLeftOut > 0) {
+        lines << tr("%1 cells beyond the Name column were left out.").arg(report.columnsLeftOut);
+    }
+    if (!lines.isEmpty()) userDialogs().information(this, lines.join('\n'));
+    grid_->setFocus(Qt::OtherFocusReason);
+}
+
+void ChannelTablePage::insertChannels() {
+    commitPendingEdit();
+    const std::vector<int> rows = selectedRows();
+    if (rows.empty()) return;
+    const int count = static_cast<int>(rows.size());
+    const std::vector<int> dropped =
+        duoband::channelsDroppedByInsert(model_.channels(band_), count);
+    if (!dropped.empty() &&
+        !userDialogs().confirm(
+            this, tr("Channel %1 is not empty and will be dropped. Insert?").arg(dropped.back()))) {
+        return;
+    }
+    duoband::insertEmptyChannels(model_.channels(band_), rows.front(), count);
+    std::vector<int> inserted(rows.size());
+    std::iota(inserted.begin(), inserted.end(), rows.front());
+    rowsChanged(inserted, tr("Insert %1").arg(channelsText(rows.size())));
+}
+
+void ChannelTablePage::deleteChannels() {
+    commitPendingEdit();
+    const std::vector<int> rows = selectedRows();
+    if (rows.empty()) return;
+    duoband::deleteChannels(model_.channels(band_), rows);
+    rowsChanged({rows.front()}, tr("Delete %1").arg(channelsText(rows.size())));
+}
+
+void ChannelTablePage::moveChannels(duoband::MoveDirection direction) {
+    commitPendingEdit();
+    const std::vector<int> moved =
+        duoband::moveChannels(model_.channels(band_), selectedRows(), direction);
+    if (moved.empty()) return;
+    rowsChanged(moved, direction == duoband::MoveDirection::Up ? tr("Move channels up")
+                                                               : tr("Move channels down"));
+}
+
+void ChannelTablePage::clearChannels() {
+    commitPendingEdit();
+    const std::vector<int> rows = selectedRows();
+    if (rows.empty()) return;
+    duoband::clearChannels(model_.channels(band_), rows);
+    rowsChanged(rows, tr("Clear %1").arg(channelsText(rows.size())));
+}
+
+void ChannelTablePage::rowsChanged(const std::vector<int>& rows, const QString& step) {
+    hideEditors();
+    tableModel_->tableChanged();
+    QItemSelection cells;
+    for (int row : rows) {
+        cells.merge(blockSelection(row, row, duoband::Column::RxFrequency, duoband::Column::Name),
+                    QItemSelectionModel::Select);
+    }
+    if (!cells.isEmpty()) showSelection(cells);
+    grid_->setFocus(Qt::OtherFocusReason);
+    emit edited(step, {});
+}
+
+QItemSelection ChannelTablePage::blockSelection(int firstRow, int lastRow, duoband::Column first,
+                                                duoband::Column last) const {
+    return {tableModel_->cellIndex(first, firstRow), tableModel_->cellIndex(last, lastRow)};
+}
+
+// Selects `cells` and makes the first current, without opening an editor.
+void ChannelTablePage::showSelection(const QItemSelection& cells) {
+    QItemSelectionModel* selection = grid_->selectionModel();
+    const QModelIndex first = cells.first().topLeft();
+    {
+        const QSignalBlocker blocker(selection);
+        selection->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+        selection->select(cells, QItemSelectionModel::ClearAndSelect);
+    }
+    pointer_ = {duoband::columnAt(first.column()), ChannelTableModel::gridRow(first)};
+    grid_->scrollTo(first);
+    grid_->viewport()->update();
+}
+
+void ChannelTablePage::setContextActions(const QList<QAction*>& cellActions,
+                                         const QList<QAction*>& rowActions) {
+    grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    grid_->addActions(cellActions);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    grid_->addAction(separator);
+    grid_->addActions(rowActions);
 }

@@ -3,11 +3,14 @@
 // cell; every change goes through the channel editing rules.
 #pragma once
 
+#include <QItemSelection>
 #include <QTableView>
 #include <QWidget>
 #include <array>
 
+#include "duoband/channel_clipboard.h"
 #include "duoband/channel_editing.h"
+#include "duoband/channel_rows.h"
 #include "duoband/editor_model.h"
 
 class ChannelTableModel;
@@ -32,8 +35,12 @@ class ChannelGrid : public QTableView {
     void typedOnCell(QKeyEvent* event);
 
   protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+
+  private:
+    int anchorRow_ = -1;  // the channel number clicked last without Shift
 };
 
 class ChannelTablePage : public QWidget {
@@ -51,6 +58,30 @@ class ChannelTablePage : public QWidget {
     // The cell selected last.
     duoband::CellPointer cellPointer() const { return pointer_; }
 
+    // The clipboard: the selected cells as tab-separated lines (never the
+    // channel numbers); a paste at the current cell through the typing rules.
+    void copySelection();
+    void cutSelection();
+    void pasteAtCurrentCell();
+    // Delete: empties the selected frequency and name cells.
+    void clearSelection();
+
+    // The channels of the selected rows (or the current one).
+    void insertChannels();
+    void deleteChannels();
+    void moveChannels(duoband::MoveDirection direction);
+    void clearChannels();
+    // The context menus of the cells and of the row header.
+    void setContextActions(const QList<QAction*>& cellActions, const QList<QAction*>& rowActions);
+    // The rows with a selected cell, or the current row; ascending.
+    std::vector<int> selectedRows() const;
+
+  signals:
+    // After every change of the table: the undo step's name.
+    void edited(const QString& step, const QString& mergeKey);
+    // A remark for the status bar.
+    void statusMessage(const QString& text);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -67,6 +98,16 @@ class ChannelTablePage : public QWidget {
     // Leaves the open editor (which commits an entry) and moves the selection.
     void leaveEditor(ChannelGrid::Move move);
     void hideEntry(QWidget* entry);
+    // Several cells selected: no editor is open.
+    void selectionChanged();
+    std::vector<duoband::CellPointer> selectedCells() const;
+    // Shows the table again, selects `rows` and records the step.
+    void rowsChanged(const std::vector<int>& rows, const QString& step);
+    QItemSelection blockSelection(int firstRow, int lastRow, duoband::Column first,
+                                  duoband::Column last) const;
+    void showSelection(const QItemSelection& cells);
+    void reportPaste(const duoband::PasteReport& report);
+    bool pasteWanted(QEvent* event) const;
 
     // Leaving a frequency or name entry
     void commitEntry(const duoband::ChannelColumnEditor& column);

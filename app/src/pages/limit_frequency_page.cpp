@@ -18,16 +18,17 @@ namespace {
 struct ButtonDef {
     const char* name;
     const char* caption;
+    const char* step;  // the undo step of a read
     PartialBlock block;
     bool write;
 };
 
 // In the order of LimitFrequencyPage::Transfer.
 constexpr std::array<ButtonDef, 4> kButtons{{
-    {"readBootMessage", "Read", PartialBlock::BootMessage, false},
-    {"writeBootMessage", "Write", PartialBlock::BootMessage, true},
-    {"readLimits", "Read", PartialBlock::Limits, false},
-    {"writeLimits", "Write", PartialBlock::Limits, true},
+    {"readBootMessage", "Read", "Read Boot Message", PartialBlock::BootMessage, false},
+    {"writeBootMessage", "Write", "", PartialBlock::BootMessage, true},
+    {"readLimits", "Read", "Read Limits", PartialBlock::Limits, false},
+    {"writeLimits", "Write", "", PartialBlock::Limits, true},
 }};
 
 }  // namespace
@@ -51,6 +52,7 @@ LimitFrequencyPage::LimitFrequencyPage(duoband::EditorModel& model, PageHost& ho
     layout->addWidget(makeButton(Transfer::WriteLimits), 8, 1);
     layout->setRowStretch(9, 1);
     layout->setColumnStretch(2, 1);
+    connect(controls_, &pages::SettingsControls::edited, this, &LimitFrequencyPage::edited);
     showModel();
 }
 
@@ -91,7 +93,10 @@ void LimitFrequencyPage::transfer(Transfer which) {
     if (!alive) return;  // the window closed while the exchange waited
     host_.exchangeRunning(false);
     setExchangeRunning(false);
-    if (!def.write) showModel();
+    if (!def.write) {
+        showModel();
+        emit edited(QString::fromLatin1(def.step), {});
+    }
     userDialogs().information(this, pages::fromEntry(result.message));
 }
 

@@ -32,6 +32,9 @@ class LimitFrequencyPage : public QWidget {
     void readLimits();
     void writeLimits();
 
+  signals:
+    void edited(const QString& step, const QString& mergeKey);
+
   private:
     // The page's four transfers, in button order.
     enum class Transfer { ReadBootMessage, WriteBootMessage, ReadLimits, WriteLimits };

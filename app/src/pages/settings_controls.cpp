@@ -75,6 +75,7 @@ void SettingsControls::pick(SettingRef ref, QComboBox* box, int entry) {
     duoband::pickChoice(model_, ref, entry);
     // A refused pick leaves the model as it was: show what it holds.
     showChoice(box, *duoband::choiceOf(model_, ref));
+    reportEdit(ref);
 }
 
 void SettingsControls::takeOver(SettingRef ref, CommitLineEdit* edit) {
@@ -82,7 +83,14 @@ void SettingsControls::takeOver(SettingRef ref, CommitLineEdit* edit) {
         duoband::commitText(model_, ref, edit->modelText());
     if (!result) return;
     edit->showText(fromModelText(result->text));
+    reportEdit(ref);
     showMessage(edit, result->message);
+}
+
+void SettingsControls::reportEdit(SettingRef ref) {
+    QString caption = fromUtf8(duoband::setting(ref.id).captionFor(ref.band)).trimmed();
+    if (caption.endsWith(':')) caption.chop(1);
+    emit edited(tr("Change %1").arg(caption.trimmed()), fromUtf8(duoband::settingObjectName(ref)));
 }
 
 void SettingsControls::showModel() {

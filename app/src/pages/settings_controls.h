@@ -36,6 +36,11 @@ class SettingsControls : public QObject {
     // Shows the model in every control without running any pick or commit.
     void showModel();
 
+  signals:
+    // After every pick and commit: the undo step's name, and the key under
+    // which consecutive changes of one control become one step.
+    void edited(const QString& step, const QString& mergeKey);
+
   private:
     struct Bound {
         duoband::SettingRef ref;
@@ -47,6 +52,7 @@ class SettingsControls : public QObject {
     CommitLineEdit* makeEdit(duoband::SettingRef ref, const QString& name);
     void pick(duoband::SettingRef ref, QComboBox* box, int entry);
     void takeOver(duoband::SettingRef ref, CommitLineEdit* edit);
+    void reportEdit(duoband::SettingRef ref);
 
     duoband::EditorModel& model_;
     QWidget* page_;

@@ -19,6 +19,7 @@ TwoColumnSettingsPage::TwoColumnSettingsPage(duoband::EditorModel& model,
     controls_->addRows(layout, 1, 0, all.subspan(first));
     layout->setRowStretch(static_cast<int>(std::max(first, all.size() - first)), 1);
     layout->setColumnStretch(4, 1);
+    connect(controls_, &pages::SettingsControls::edited, this, &TwoColumnSettingsPage::edited);
     showModel();
 }
 

@@ -26,6 +26,9 @@ class TwoColumnSettingsPage : public QWidget {
     // Takes over the text of a focused edit, as leaving it would.
     void commitPendingEdit();
 
+  signals:
+    void edited(const QString& step, const QString& mergeKey);
+
   private:
     pages::SettingsControls* controls_;
 };
