@@ -451,7 +451,8 @@ QString MainWindow::documentName() const {
 }
 
 void MainWindow::updateCaption() {
-    setWindowTitle(QString("%1 — %2[*]").arg(companyName_, documentName()));
+    const QString file = documentName() + "[*]";
+    setWindowTitle(companyName_.isEmpty() ? file : companyName_ + " — " + file);
     setWindowModified(hasUnsavedChanges());
 }
 

@@ -39,12 +39,9 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    // The rows are headed by their channel numbers.
-    if (orientation == Qt::Vertical) {
-        if (role != Qt::DisplayRole || section < 0 || section >= ChannelTable::kChannels) return {};
-        return pages::fromModelText(table_.cell(duoband::Column::Number, section + 1));
+    if (orientation != Qt::Horizontal || section < 0 || section >= duoband::kColumnCount) {
+        return {};
     }
-    if (section < 0 || section >= duoband::kColumnCount) return {};
     if (role == Qt::DisplayRole)
         return pages::fromModelText(table_.cell(duoband::columnAt(section), 0));
     if (role == Qt::TextAlignmentRole) {
