@@ -27,6 +27,7 @@
 #include "pages/dtmf_page.h"
 #include "pages/general_page.h"
 #include "pages/limit_frequency_page.h"
+#include "pages/page_widgets.h"
 #include "port_status.h"
 #include "program_end.h"
 #include "qt_message_pump.h"
@@ -317,6 +318,7 @@ void MainWindow::buildPortChoice(const PortOptions& ports) {
     portList = new QComboBox;
     portList->setObjectName("portList");
     portList->setMinimumContentsLength(14);
+    pages::guardClosedList(portList, pages::ClosedListIgnores::WheelAndKeys);
     toolBar->addSeparator();
     toolBar->addWidget(portLabel);
     toolBar->addWidget(portList);

@@ -59,8 +59,6 @@ std::optional<int> entryMatching(OptionList entries, std::string_view text) {
 using Refusal = std::optional<std::string>;
 
 Refusal pasteFrequency(EditorModel& model, Band band, CellPointer at, std::string_view text) {
-    ChannelTable& table = model.channels(band);
-    const auto before = table.cells.at(static_cast<std::size_t>(at.row));
     const ChannelEntry entry = at.column == Column::RxFrequency ? ChannelEntry::ReceiveFrequency
                                                                 : ChannelEntry::TransmitFrequency;
     const FrequencyCommit commit = commitChannelFrequency(model, band, at, entry, text);
@@ -68,8 +66,6 @@ Refusal pasteFrequency(EditorModel& model, Band band, CellPointer at, std::strin
         commit.outcome != FrequencyOutcome::NotAFrequency) {
         return std::nullopt;
     }
-    // A refused paste keeps the row as it was, whatever typing would clear.
-    table.cells.at(static_cast<std::size_t>(at.row)) = before;
     return std::string(trimmed(commit.message));
 }
 

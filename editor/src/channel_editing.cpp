@@ -51,7 +51,6 @@ struct FrequencyColumn {
     std::span<const Column> dependents;
     std::span<const CellText> defaults;
     std::string_view rangeMessage;
-    std::array<EntryAfterCommit, 2> afterRefusal;  // by band
 };
 
 constexpr Column kRxDependents[] = {C::RxTone,    C::RxMode,    C::Power, C::Bandwidth,
@@ -67,13 +66,11 @@ const std::array<FrequencyColumn, 2> kFrequencyColumns{{
     {C::RxFrequency,
      kRxDependents,
      kRxDefaults,
-     kReceiveRangeMessage,
-     {EntryAfterCommit::Hide, EntryAfterCommit::KeepText}},
+     kReceiveRangeMessage},
     {C::TxFrequency,
      kTxDependents,
      kTxDefaults,
-     kTransmitRangeMessage,
-     {EntryAfterCommit::Hide, EntryAfterCommit::Hide}},
+     kTransmitRangeMessage},
 }};
 
 // Band A's messages end in a blank, band B's do not.
@@ -180,7 +177,13 @@ CellOpening selectChannelCell(const EditorModel& model, Band band, CellPointer& 
     const ChannelTable& table = model.channels(band);
     if (editor->openOnlyWhen && table.cell(*editor->openOnlyWhen, row).empty()) return opening;
     opening.editor = editor;
-    if (editor->kind != K::Choice) opening.text = table.cell(col, row);
+    if (editor->kind != K::Choice) {
+        opening.text = table.cell(col, row);
+        return opening;
+    }
+    const OptionList entries = editor->entries();
+    const auto held = std::ranges::find(entries, std::string_view(table.cell(col, row)));
+    if (held != entries.end()) opening.entry = static_cast<int>(held - entries.begin());
     return opening;
 }
 
@@ -210,13 +213,16 @@ FrequencyCommit commitChannelFrequency(EditorModel& model, Band band, CellPointe
     if (n.status == rules::NumberStatus::Empty || n.status == rules::NumberStatus::NotANumber) {
         return {FrequencyOutcome::NotAFrequency,
                 std::string(kNotAFrequencyMessage),
-                EntryAfterCommit::Hide,
+                EntryAfterCommit::KeepText,
                 {}};
     }
+    // A refused text stays in the entry for correction and costs the row
+    // nothing: a typo must not empty a channel.
     if (n.status == rules::NumberStatus::OutOfReach || !accepted(n)) {
         return {FrequencyOutcome::Refused,
                 std::string(f.rangeMessage) + std::string(kRangeMessageEnding[bandIndex(band)]),
-                f.afterRefusal[bandIndex(band)], clearFrequency(table, f, at.row)};
+                EntryAfterCommit::KeepText,
+                {}};
     }
     if (s == table.cell(f.column, at.row))
         return {FrequencyOutcome::Unchanged, {}, EntryAfterCommit::Hide, {}};

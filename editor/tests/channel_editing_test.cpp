@@ -145,7 +145,7 @@ TEST(ChannelFrequency, SameTextWritesNothing) {
     }
 }
 
-TEST(ChannelFrequency, OutOfRangeShowsTheBandsMessageAndClears) {
+TEST(ChannelFrequency, OutOfRangeShowsTheBandsMessageAndKeepsTheRow) {
     for (const Case& c : kAllEntries) {
         for (std::string_view typed :
              {"176.00001", "135.99999", "300", "1", "490.00001", "219.99999", "250.00001", "0",
@@ -156,16 +156,8 @@ TEST(ChannelFrequency, OutOfRangeShowsTheBandsMessageAndClears) {
             const FrequencyCommit r = commit(m, c, typed);
             EXPECT_EQ(r.outcome, FrequencyOutcome::Refused);
             EXPECT_EQ(r.message, rangeMessage(c));
-            // Only band B's receive entry keeps the typed text after the message.
-            const bool keeps = c.band == Band::B && c.entry->column == Column::RxFrequency;
-            EXPECT_EQ(r.entry, keeps ? EntryAfterCommit::KeepText : EntryAfterCommit::Hide);
-            EXPECT_EQ(m.channels(c.band).cell(c.entry->column, kRow), "");
-            for (Column col : c.entry->dependents)
-                EXPECT_EQ(m.channels(c.band).cell(col, kRow), "");
-            for (Column col : c.entry->untouched) {
-                EXPECT_EQ(m.channels(c.band).cell(col, kRow),
-                          before.channels(c.band).cell(col, kRow));
-            }
+            EXPECT_EQ(r.entry, EntryAfterCommit::KeepText);
+            EXPECT_EQ(m, before);
         }
     }
 }
@@ -274,10 +266,16 @@ TEST(ChannelCellSelection, EachColumnOpensItsEditorOnlyWhenItsConditionHolds) {
             EXPECT_EQ(open.editor->column, e.column);
             EXPECT_EQ(open.editor->kind, e.kind);
             EXPECT_EQ(open.editor->openOnlyWhen, e.condition);
-            EXPECT_EQ(open.entry, 0);
             if (e.kind != K::Choice) {
                 EXPECT_EQ(open.text, m.channels(band).cell(e.column, kRow));
+                continue;
             }
+            // A choice opens on what the cell holds, never on an entry of its own.
+            EXPECT_EQ(open.entry, -1);
+            const OptionList entries = open.editor->entries();
+            m.channels(band).cell(e.column, kRow) = std::string(entries.back());
+            EXPECT_EQ(selectChannelCell(m, band, pointer, e.column, kRow).entry,
+                      static_cast<int>(entries.size()) - 1);
         }
     }
 }

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <numeric>
@@ -211,6 +212,9 @@ QWidget* ChannelTablePage::makeEditor(const ChannelColumnEditor& column) {
         box->view()->setMinimumWidth(box->sizeHint().width());
         connect(box, &QComboBox::activated, this,
                 [this, &column](int entry) { commitChoice(column, entry); });
+        // The list closed without a pick (Escape, a click beside it): the
+        // editor goes too. A pick has hidden it by the time this runs.
+        box->view()->installEventFilter(this);
         return box;
     }
     auto* entry = new pages::CommitLineEdit(name, parent);
@@ -250,6 +254,8 @@ void ChannelTablePage::selectCell(duoband::Column col, int row) {
     } else {
         pages::showChoice(static_cast<QComboBox*>(editor),
                           duoband::Choice{open_->entries(), opening.entry});
+        openedEntry_ = opening.entry;
+        choiceTyped_.clear();
         placeOpenEditor();
         editor->show();
     }
@@ -263,9 +269,18 @@ void ChannelTablePage::placeOpenEditor() {
     editor->setGeometry(cell.left(), cell.top(), cell.width() + 2, height);
 }
 
+// An editor that had the focus gives it to the grid before it goes, also
+// while a message box holds the focus: otherwise Qt would pass the focus
+// along the chain when the box closes, to the port list.
+void ChannelTablePage::keepFocusOffHidden(QWidget* editor) {
+    if (editor->hasFocus() || window()->focusWidget() == editor) {
+        grid_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
 void ChannelTablePage::hideEditors() {
     for (QWidget* editor : editors_) {
-        if (editor != nullptr && editor->hasFocus()) grid_->setFocus(Qt::OtherFocusReason);
+        if (editor != nullptr) keepFocusOffHidden(editor);
     }
     for (QWidget* editor : editors_) {
         if (editor != nullptr) editor->hide();
@@ -281,7 +296,7 @@ void ChannelTablePage::discardEditors() {
 }
 
 void ChannelTablePage::hideEntry(QWidget* entry) {
-    if (entry->hasFocus()) grid_->setFocus(Qt::OtherFocusReason);
+    keepFocusOffHidden(entry);
     entry->hide();
     if (open_ != nullptr && editorOf(open_->column) == entry) open_ = nullptr;
 }
@@ -311,11 +326,31 @@ void ChannelTablePage::commitEntry(const ChannelColumnEditor& column) {
     }
     lastCommitClean_ = message.empty();
     lastCommitKept_ = after == duoband::EntryAfterCommit::KeepText;
-    if (!message.empty()) userDialogs().information(this, pages::fromModelText(message));
+    if (!message.empty()) {
+        userDialogs().information(this, pages::fromModelText(message));
+        // Once the commit that refused is over (it may run while the
+        // selection moves on), the entry reopens on its cell for correction.
+        const duoband::CellPointer cell = pointer_;
+        const QString refused = entry->text();
+        QTimer::singleShot(0, this, [this, cell, refused] { reopenEntry(cell, refused); });
+    }
     if (after == duoband::EntryAfterCommit::Hide) {
         entry->showText({});
         hideEntry(entry);
     }
+}
+
+void ChannelTablePage::reopenEntry(duoband::CellPointer cell, const QString& text) {
+    if (!isVisible()) return;
+    const QModelIndex index = tableModel_->cellIndex(cell.column, cell.row);
+    if (grid_->currentIndex() != index || open_ == nullptr) {
+        grid_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    }
+    auto* entry = qobject_cast<pages::CommitLineEdit*>(editorOf(cell.column));
+    if (entry == nullptr || !entry->isVisible()) return;
+    entry->setText(text);  // the refused text, to be corrected
+    entry->selectAll();
+    entry->setFocus(Qt::OtherFocusReason);
 }
 
 void ChannelTablePage::entryEnter(const ChannelColumnEditor& column, bool committed) {
@@ -365,9 +400,27 @@ bool ChannelTablePage::eventFilter(QObject* watched, QEvent* event) {
     // A block of cells pasted into an entry is pasted into the grid: left
     // unaccepted, the key goes to the window's Paste.
     if (pasteWanted(event)) return true;
+    auto* box = qobject_cast<QComboBox*>(watched);
+    const bool isEditor = box != nullptr || qobject_cast<pages::CommitLineEdit*>(watched);
+    if (!isEditor) {  // the list of a choice editor
+        if (event->type() == QEvent::Hide) {
+            QTimer::singleShot(0, this, [this] { closeChoiceWithoutPick(); });
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+    // Focus gone elsewhere (not to its own list): the choice editor goes.
+    if (event->type() == QEvent::FocusOut && box != nullptr) {
+        QTimer::singleShot(0, this, [this, box] {
+            if (!box->hasFocus() && !box->view()->isVisible() &&
+                QApplication::activePopupWidget() == nullptr) {
+                hideEntry(box);
+            }
+        });
+    }
     if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool isEntry = qobject_cast<pages::CommitLineEdit*>(watched) != nullptr;
+    if (box != nullptr && choiceKey(box, key)) return true;
     switch (key->key()) {
         case Qt::Key_Tab:
             leaveEditor(ChannelGrid::Move::Next);
@@ -395,6 +448,43 @@ bool ChannelTablePage::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// A closed choice editor: typed text selects the first entry it begins
+// (without writing it); Tab, Backtab and Enter write a changed selection as
+// a pick does. True when the key was used up here.
+bool ChannelTablePage::choiceKey(QComboBox* box, const QKeyEvent* key) {
+    if (open_ == nullptr || editorOf(open_->column) != box) return false;
+    const QString text = key->text();
+    if (text.size() == 1 && text.at(0).isPrint() && text != " " &&
+        !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        choiceTyped_ += text;
+        const int found = box->findText(choiceTyped_, Qt::MatchStartsWith);
+        if (found >= 0) {
+            const QSignalBlocker quiet(box);
+            box->setCurrentIndex(found);
+        }
+        return true;
+    }
+    const bool leaving = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!leaving && !enter) return false;
+    const bool changed = box->currentIndex() >= 0 && box->currentIndex() != openedEntry_;
+    if (changed) commitChoice(*open_, box->currentIndex());
+    if (enter && !changed) box->showPopup();
+    return enter;
+}
+
+void ChannelTablePage::closeChoiceWithoutPick() {
+    if (open_ == nullptr || open_->kind != CellEditorKind::Choice) return;
+    auto* box = static_cast<QComboBox*>(editorOf(open_->column));
+    if (!box->view()->isVisible()) hideEntry(box);
+}
+
+// Switching tabs closes the editors; a focused entry has committed.
+void ChannelTablePage::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    hideEditors();
 }
 
 void ChannelTablePage::showModel() {

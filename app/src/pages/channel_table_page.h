@@ -14,6 +14,7 @@
 #include "duoband/editor_model.h"
 
 class ChannelTableModel;
+class QComboBox;
 
 namespace pages {
 class CommitLineEdit;
@@ -84,6 +85,7 @@ class ChannelTablePage : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     void buildEditors();
@@ -98,6 +100,11 @@ class ChannelTablePage : public QWidget {
     // Leaves the open editor (which commits an entry) and moves the selection.
     void leaveEditor(ChannelGrid::Move move);
     void hideEntry(QWidget* entry);
+    void keepFocusOffHidden(QWidget* editor);
+    bool choiceKey(QComboBox* box, const QKeyEvent* key);
+    void closeChoiceWithoutPick();
+    // Shows `text` selected in the entry of `cell`, selecting the cell again.
+    void reopenEntry(duoband::CellPointer cell, const QString& text);
     // Several cells selected: no editor is open.
     void selectionChanged();
     std::vector<duoband::CellPointer> selectedCells() const;
@@ -129,4 +136,6 @@ class ChannelTablePage : public QWidget {
     const duoband::ChannelColumnEditor* open_ = nullptr;  // the editor shown, if any
     bool lastCommitClean_ = true;                         // the last commit showed no message
     bool lastCommitKept_ = false;                         // the last commit kept the entry open
+    int openedEntry_ = -1;  // the entry the open choice editor showed when it opened
+    QString choiceTyped_;   // typed into the open choice editor
 };

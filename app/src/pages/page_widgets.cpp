@@ -1,5 +1,6 @@
 #include "pages/page_widgets.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -25,11 +26,62 @@ QString fromEntry(std::string_view entry) {
     return QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()));
 }
 
+namespace {
+
+class ClosedListGuard final : public QObject {
+  public:
+    ClosedListGuard(ClosedListIgnores ignores, QObject* parent)
+        : QObject(parent), ignores_(ignores) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Wheel && event->type() != QEvent::KeyPress) return false;
+        // (view() makes the list on first use, which sends the box events.)
+        if (static_cast<QComboBox*>(watched)->view()->isVisible()) return false;
+        // Ignored, the wheel goes on to the page under the list.
+        if (event->type() == QEvent::Wheel) {
+            event->ignore();
+            return true;
+        }
+        if (ignores_ == ClosedListIgnores::WheelAndKeys && event->type() == QEvent::KeyPress) {
+            return changesClosedList(static_cast<QKeyEvent*>(event));
+        }
+        return false;
+    }
+
+  private:
+    static bool changesClosedList(const QKeyEvent* key) {
+        if (key->modifiers() & Qt::AltModifier) return false;  // Alt+Down opens it
+        switch (key->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+            case Qt::Key_Home:
+            case Qt::Key_End:
+                return true;
+            default:
+                return key->text().size() == 1 && key->text().at(0).isPrint() &&
+                       key->text() != " ";  // Space opens it
+        }
+    }
+
+    ClosedListIgnores ignores_;
+};
+
+}  // namespace
+
+void guardClosedList(QComboBox* box, ClosedListIgnores ignores) {
+    box->setFocusPolicy(Qt::StrongFocus);  // no focus by the wheel either
+    box->installEventFilter(new ClosedListGuard(ignores, box));
+}
+
 QComboBox* makeChoiceBox(duoband::OptionList entries, const QString& name, QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
     box->setEditable(false);
     for (std::string_view entry : entries) box->addItem(fromEntry(entry));
+    guardClosedList(box, ClosedListIgnores::Wheel);
     return box;
 }
 

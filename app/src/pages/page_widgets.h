@@ -24,8 +24,16 @@ std::string toModelText(const QString& text);
 // List entries are UTF-8 in the source ("关").
 QString fromEntry(std::string_view entry);
 
-// A drop-down list with the entries of `entries`, choose-only.
+// A drop-down list with the entries of `entries`, choose-only. Closed, it
+// ignores the mouse wheel (which scrolls the page instead): only a pick
+// from the opened list or the keyboard changes it.
 QComboBox* makeChoiceBox(duoband::OptionList entries, const QString& name, QWidget* parent);
+
+// Which input a closed list ignores.
+enum class ClosedListIgnores { Wheel, WheelAndKeys };
+// Keeps a closed list from changing by the wheel (and by arrow and letter
+// keys): the port list changes only by an explicit pick.
+void guardClosedList(QComboBox* box, ClosedListIgnores ignores);
 // Shows `choice` without running any pick handler.
 void showChoice(QComboBox* box, const duoband::Choice& choice);
 

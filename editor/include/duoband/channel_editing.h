@@ -46,7 +46,7 @@ struct CellOpening {
     bool hideEditors = false;                     // hide all twelve editors first
     const ChannelColumnEditor* editor = nullptr;  // the one to show; nullptr: none
     std::string text;                             // an entry's text (the cell's)
-    int entry = 0;                                // a choice opens on entry 0
+    int entry = -1;  // a choice opens on the cell's entry; -1: none ("0FF" is no pick)
 };
 
 // Selecting a cell: records it in `pointer` and says which editor opens
@@ -69,7 +69,7 @@ std::string filterChannelName(std::u32string_view pasted);
 enum class FrequencyOutcome {
     NoCell,         // the pointer names no channel row: nothing happened
     Cleared,        // empty entry: the cell and its dependent columns emptied
-    Refused,        // outside the accepted ranges: cleared, `message` tells why
+    Refused,        // outside the accepted ranges: nothing changed, `message` tells why
     NotAFrequency,  // not a number: nothing changed, `message` tells why
     Unchanged,      // equal to the cell: nothing written
     Written,        // the frequency (snapped) and the row's defaults written
