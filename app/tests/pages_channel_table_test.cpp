@@ -169,18 +169,18 @@ class ChannelTablePageTest : public QObject {
         QCOMPARE(rowTexts(f.table(), 3), before);
     }
 
-    // An entry that holds nine characters takes no digit or point, even with
-    // its whole text selected, until Backspace has deleted something.
-    void fullEntryRefusesTypingOverItsSelection() {
+    // A full entry takes no more characters, but typing over its selected
+    // text replaces the selection.
+    void fullEntryTakesTypingOverItsSelection() {
         Fixture f(Band::A);
         QVERIFY(showActive(f.page));
         f.table().cell(Column::RxFrequency, 6) = "145.50000";
         f.click(Column::RxFrequency, 6);
         QLineEdit* entry = f.entry(Column::RxFrequency);
-        entry->selectAll();
-        QTest::keyClicks(entry, "1.");
+        entry->end(false);
+        QTest::keyClicks(entry, "1");
         QCOMPARE(entry->text(), "145.50000");
-        QTest::keyClick(entry, Qt::Key_Backspace);
+        entry->selectAll();
         QTest::keyClicks(entry, "146.1");
         QCOMPARE(entry->text(), "146.1");
         QTest::keyClick(entry, Qt::Key_Return);

@@ -2,6 +2,8 @@
 
 #include <sys/eventfd.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 
 #include <cerrno>
@@ -19,9 +21,18 @@ PortLink::PortLink(UniqueFd device, std::shared_ptr<PortShared> owner)
     }
 }
 
+bool isPseudoTerminal(int port) {
+    struct stat info {};
+    if (::fstat(port, &info) != 0) return false;
+    const unsigned int major = ::major(info.st_rdev);
+    return major >= 136 && major <= 143;
+}
+
 PortLink::~PortLink() {
     // Unsent output would make close() wait for a stuck adapter to drain it.
-    ::tcflush(port_.get(), TCIOFLUSH);
+    // A pseudo-terminal's close never waits, and flushing its output would
+    // drop the last bytes (the final EXIT) that the other end has not read.
+    ::tcflush(port_.get(), isPseudoTerminal(port_.get()) ? TCIFLUSH : TCIOFLUSH);
     ::ioctl(port_.get(), TIOCNXCL);
 }
 

@@ -13,6 +13,10 @@
 
 namespace duoband {
 
+// Unix 98 pseudo-terminal slaves (majors 136 to 143). Their close never
+// waits for output, and flushing one drops what the other end has not read.
+bool isPseudoTerminal(int port);
+
 // Lives as long as the SerialPort: the notification queue and the send-empty flag.
 struct PortShared {
     NotificationQueue queue;

@@ -32,15 +32,6 @@ int queuedOutput(int port) {
     return ::ioctl(port, TIOCOUTQ, &count) == 0 ? count : 0;
 }
 
-// Unix 98 pseudo-terminal slaves (majors 136 to 143). Their close never
-// waits for output, and flushing one drops what the other end has not read.
-bool isPseudoTerminal(int port) {
-    struct stat info {};
-    if (::fstat(port, &info) != 0) return false;
-    const unsigned int major = ::major(info.st_rdev);
-    return major >= 136 && major <= 143;
-}
-
 // Opens the device for this process alone: flock() keeps out other openers
 // that play by the rules (another SerialPort too), TIOCEXCL every other non-root open().
 UniqueFd openExclusive(const std::string& name) {

@@ -348,7 +348,9 @@ void ChannelTablePage::reopenEntry(duoband::CellPointer cell, const QString& tex
     }
     auto* entry = qobject_cast<pages::CommitLineEdit*>(editorOf(cell.column));
     if (entry == nullptr || !entry->isVisible()) return;
-    entry->setText(text);  // the refused text, to be corrected
+    // The refused text, to be corrected; leaving it unchanged drops it (the
+    // message was said once) and leaves the row as it is.
+    entry->showText(text);
     entry->selectAll();
     entry->setFocus(Qt::OtherFocusReason);
 }

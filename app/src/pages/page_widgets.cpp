@@ -134,11 +134,20 @@ CommitLineEdit::KeyDecision judge(const CommitLineEdit::KeyFilter& filter, std::
     return {};
 }
 
+// A typed character replaces the selection: a length limit counts what the
+// edit holds without it.
+std::size_t lengthBeforeKey(const QLineEdit& edit, char32_t key) {
+    const bool replacesSelection =
+        key != 0 && key != duoband::kKeyBackspace && key != duoband::kKeyEnter;
+    const qsizetype selected = replacesSelection ? edit.selectedText().size() : 0;
+    return static_cast<std::size_t>(edit.text().size() - selected);
+}
+
 }  // namespace
 
 void CommitLineEdit::keyPressEvent(QKeyEvent* event) {
-    const KeyDecision decision =
-        judge(keyFilter_, static_cast<std::size_t>(text().size()), typedCharacter(event));
+    const char32_t key = typedCharacter(event);
+    const KeyDecision decision = judge(keyFilter_, lengthBeforeKey(*this, key), key);
     const duoband::KeyResult& verdict = decision.key;
     switch (verdict.action) {
         case duoband::KeyAction::Accept:
