@@ -44,10 +44,12 @@ std::string byIdLink(udev_device* device) {
 }
 
 // A tty has no driver of its own; the nearest ancestor that has one is the
-// serial chip's (pl2303 for /dev/ttyUSB0, cdc_acm for /dev/ttyACM0).
+// serial chip's (pl2303 for /dev/ttyUSB0, cdc_acm for /dev/ttyACM0). The
+// serial core's own layer ("serial-base", driver "port") says nothing.
 std::string driverOf(udev_device* device) {
     for (udev_device* d = device; d; d = udev_device_get_parent(d)) {
-        if (const char* driver = udev_device_get_driver(d)) return driver;
+        const char* driver = udev_device_get_driver(d);
+        if (driver && text(udev_device_get_subsystem(d)) != "serial-base") return driver;
     }
     return {};
 }
