@@ -35,7 +35,14 @@ std::string permissionDenied(const std::string& device) {
     return explanation.empty() ? "Permission denied for " + device + "." : explanation;
 }
 
+// Names the programs that hold the port when the doctor can see them.
 std::string inUse(const std::string& device) {
+    const PortDiagnosis diagnosis = diagnosePort(device);
+    for (const auto& finding : diagnosis.findings) {
+        if (finding.problem != PortProblem::HeldByProcess) continue;
+        const PortAdvice advice = adviceFor(finding, diagnosis);
+        return advice.problem + " Fix: " + advice.fix;
+    }
     return device + " is in use by another program.";
 }
 

@@ -72,6 +72,8 @@ TEST(PortDoctor, AProcessHoldingThePortIsNamedWithTheCommandThatEndsIt) {
     EXPECT_EQ(
         explainPortProblem(pty.path()),
         pty.path() + " is open in another program: sleep (pid " + pid + "). Fix: kill " + pid);
+    EXPECT_EQ(explainOpenError(EBUSY, pty.path()), explainPortProblem(pty.path()))
+        << "a refused opening names the holder too";
 }
 
 TEST(PortDoctor, AMissingPathOrADeviceThatIsNoSerialPortIsSaidSo) {
