@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -61,15 +62,17 @@ bool userListedIn(gid_t gid) {
 // uaccess rule for the user at the seat) count as they do for open().
 std::optional<PortFinding> permissionProblem(const std::string& path, const struct stat& info) {
     if (::faccessat(AT_FDCWD, path.c_str(), R_OK | W_OK, AT_EACCESS) == 0) return std::nullopt;
-    const bool groupGrants = (info.st_mode & kGroupReadWrite) == kGroupReadWrite;
     // Group root is no advice to give: joining it is being root.
-    if (groupGrants && info.st_gid != 0 && !processHasGroup(info.st_gid)) {
+    const bool groupGrants =
+        (info.st_mode & kGroupReadWrite) == kGroupReadWrite && info.st_gid != 0;
+    if (groupGrants && !processHasGroup(info.st_gid)) {
         const auto problem =
             userListedIn(info.st_gid) ? PortProblem::GroupNeedsNewLogin : PortProblem::NotInGroup;
         return PortFinding{problem, groupName(info.st_gid)};
     }
     const bool othersGrant = (info.st_mode & kOthersReadWrite) == kOthersReadWrite;
-    if (info.st_uid == 0 && !othersGrant) return PortFinding{PortProblem::RootOnly, {}};
+    if (info.st_uid == 0 && !groupGrants && !othersGrant)
+        return PortFinding{PortProblem::RootOnly, {}};
     return PortFinding{PortProblem::PermissionDenied, {}};
 }
 
@@ -187,7 +190,12 @@ PortDiagnosis diagnosePort(const std::string& path, Opening opening) {
     struct stat info {};
     diagnosis.exists = ::stat(path.c_str(), &info) == 0;
     if (!diagnosis.exists) {
-        diagnosis.findings.push_back({PortProblem::NoSuchDevice, {}});
+        const int error = errno;
+        const bool missing = error == ENOENT || error == ENOTDIR;
+        diagnosis.findings.push_back(
+            missing
+                ? PortFinding{PortProblem::NoSuchDevice, {}}
+                : PortFinding{PortProblem::OpenFailed, path + ": " + std::strerror(error) + "."});
         return diagnosis;
     }
     diagnosis.device = describePortDevice(path);
