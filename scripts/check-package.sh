@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks a duoband .deb: the files it must hold, the dependencies
-# dpkg-shlibdeps found, that every program unpacked from it reports the
-# package's version (without a display), and lintian's verdict when lintian
-# is installed (errors fail, warnings are listed).
+# dpkg-shlibdeps found; unpacked into a scratch root, that every program
+# reports the package's version (without a display) and that the window
+# program finds its shared data; and lintian's verdict when lintian is
+# installed (errors fail, warnings are listed).
 #   scripts/check-package.sh PACKAGE.deb [EXPECTED_VERSION]
 set -euo pipefail
 deb="${1:?which .deb}"
@@ -44,6 +45,22 @@ for program in duoband duoband-cli duoband-radio-sim; do
         true
     [[ "$said" == "$program $version" ]] || complain "$program --version says \"$said\""
 done
+
+# Installed, the program finds its shared data and seeds the user's data
+# folder from it at start.
+home="$root/home"
+mkdir -p "$home"
+env -u XDG_DATA_HOME HOME="$home" QT_QPA_PLATFORM=offscreen "$root/usr/bin/duoband" \
+    >/dev/null 2>&1 &
+started=$!
+for _ in $(seq 100); do
+    [[ -s "$home/.local/share/duoband/image/1.bc" ]] && break
+    sleep 0.1
+done
+kill "$started" 2>/dev/null || true
+wait "$started" 2>/dev/null || true
+[[ -s "$home/.local/share/duoband/image/1.bc" ]] ||
+    complain "the unpacked duoband did not take its data from /usr/share/duoband/image"
 
 if command -v lintian >/dev/null; then
     lintian --fail-on error --no-tag-display-limit "$deb" || complain "lintian found errors"
