@@ -63,7 +63,7 @@ wait "$started" 2>/dev/null || true
     complain "the unpacked duoband did not take its data from /usr/share/duoband/image"
 
 if command -v lintian >/dev/null; then
-    lintian --fail-on error --no-tag-display-limit "$deb" || complain "lintian found errors"
+    lintian --fail-on error --tag-display-limit 0 "$deb" || complain "lintian found errors"
 else
     echo "lintian is not installed: the package was not linted"
 fi

@@ -19,7 +19,8 @@ std::optional<int> answerWithoutWindow(int argc, char** argv) {
     QString error;
     QString help;
     if (parseStartOptions(arguments, error, help) || !error.isEmpty()) return std::nullopt;
-    QTextStream(stdout) << help;
+    // Without an application object the parser cannot know the program's name.
+    QTextStream(stdout) << help.replace("<executable_name>", QApplication::applicationName());
     return 0;
 }
 
