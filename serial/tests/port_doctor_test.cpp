@@ -91,6 +91,8 @@ TEST(PortDoctor, AMissingPathOrADeviceThatIsNoSerialPortIsSaidSo) {
     EXPECT_EQ(std::ranges::count(problems(unopened), PortProblem::NotASerialPort), 0);
 }
 
+constexpr uid_t kNobody = 65534;
+
 // Files with crafted owners and modes, judged by a child process that runs
 // as the user "nobody", who is in no group that matters.
 class AsAnotherUser : public ::testing::Test {
@@ -114,15 +116,15 @@ class AsAnotherUser : public ::testing::Test {
         return path;
     }
 
-    // What explainOpenError says to nobody after a refused opening.
-    std::string explainedToNobody(const std::string& path) {
+    // What explainOpenError says to nobody, in a session with the one group
+    // `sessionGroup`, after a refused opening.
+    std::string explainedToNobody(const std::string& path, gid_t sessionGroup = kNobody) {
         int pipe[2];
         if (::pipe(pipe) != 0) return "no pipe";
         const pid_t child = ::fork();
         if (child == 0) {
-            constexpr uid_t kNobody = 65534;
-            const bool dropped =
-                ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+            const bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(sessionGroup) == 0 &&
+                                 ::setuid(kNobody) == 0;
             const std::string said = dropped ? explainOpenError(EACCES, path) : "still root";
             (void)!::write(pipe[1], said.data(), said.size());
             ::_exit(0);
@@ -158,6 +160,17 @@ TEST_F(AsAnotherUser, PermissionNamesTheGroupToJoinOrSaysOnlyRootMayOpen) {
         << "the doctor finds nothing in the way";
 }
 
+TEST_F(AsAnotherUser, AGroupTheUserJoinedAfterTheSessionBeganNeedsANewLogin) {
+    const group* own = ::getgrgid(kNobody);  // nobody's group in the user database
+    if (!own) GTEST_SKIP() << "the user nobody has no group of its own here";
+    const std::string name = own->gr_name;
+    constexpr gid_t kAnotherGroup = 1;
+    EXPECT_EQ(explainedToNobody(device("ttyUSB3", kNobody, 0660), kAnotherGroup),
+              "Permission denied: you joined the group \"" + name +
+                  "\" after this session began. Fix: newgrp " + name +
+                  "   (in this terminal; or log out and in again)");
+}
+
 TEST(PortAdvice, TheFixFitsWhatTheMachineHasAndWhoHoldsThePort) {
     PortDiagnosis diagnosis;
     diagnosis.path = "/dev/ttyUSB0";
@@ -172,9 +185,6 @@ TEST(PortAdvice, TheFixFitsWhatTheMachineHasAndWhoHoldsThePort) {
          true,
          "sudo udevadm trigger --action=add /dev/ttyUSB0"},
         {{PortProblem::HeldByProcess, {}}, false, "sudo kill 101 202"},
-        {{PortProblem::GroupNeedsNewLogin, "dialout"},
-         false,
-         "newgrp dialout   (in this terminal; or log out and in again)"},
     };
     for (const auto& c : cases) {
         diagnosis.rulesInstalled = c.rulesInstalled;
