@@ -24,7 +24,7 @@ expected=(
     ./usr/share/man/man1/duoband.1.gz ./usr/share/man/man1/duoband-cli.1.gz
     ./usr/share/man/man1/duoband-radio-sim.1.gz
     ./usr/share/doc/duoband/copyright ./usr/share/doc/duoband/changelog.gz
-    ./usr/share/doc/duoband/README.md
+    ./usr/share/doc/duoband/README.md ./usr/share/metainfo/duoband.metainfo.xml
 )
 for path in "${expected[@]}"; do
     grep -qxF "$path" <<<"$contents" || complain "lacks $path"
