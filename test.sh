@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds into build/ and runs every test.
-#   ./test.sh                 normal build, warnings are errors
+#   ./test.sh                 normal build, warnings are errors, then the
+#                             Debian package is made and checked
 #   ./test.sh --sanitize address,undefined   (build-asan/)
 #   ./test.sh --sanitize thread              (build-tsan/)
 set -euo pipefail
@@ -14,3 +15,10 @@ cmake -S . -B "$build" -DDUOBAND_WERROR=ON -DDUOBAND_SANITIZE="$sanitize" >/dev/
 cmake --build "$build" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)" "$@"
+
+# The Debian package, made and checked by the ordinary build only.
+if [[ -z "$sanitize" ]]; then
+    cmake --build "$build" --target package >/dev/null
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+    scripts/check-package.sh "$build/duoband_${version}_$(dpkg --print-architecture).deb" "$version"
+fi

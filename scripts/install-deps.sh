@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages duoband needs, only those that are missing.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev libjpeg62-turbo-dev libgtest-dev xvfb xauth)
+# libudev-dev: port enumeration and details; help2man, dpkg-dev and file:
+# the man pages and the Debian package (lintian is used when present).
+packages=(cmake g++ make pkg-config qt6-base-dev libjpeg62-turbo-dev libgtest-dev libudev-dev
+          xvfb xauth help2man dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

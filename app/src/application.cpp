@@ -9,6 +9,7 @@
 #include <csignal>
 
 #include "duoband/radio_sim_process.h"
+#include "duoband/version.h"
 #include "login_window.h"
 #include "program_end.h"
 #include "small_dialogs.h"
@@ -19,6 +20,7 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
     QCommandLineParser parser;
     parser.setApplicationDescription("Programs a dual-band handheld radio over a serial port.");
     const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption port(
         "port", "Adds PATH to the port list; the first one given is opened at start.", "PATH");
     const QCommandLineOption demo(
@@ -32,6 +34,10 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
     }
     if (parser.isSet(helpOption)) {
         help = parser.helpText();
+        return std::nullopt;
+    }
+    if (parser.isSet(versionOption)) {
+        help = QString::fromStdString(duoband::versionLine("duoband")) + "\n";
         return std::nullopt;
     }
     if (!parser.positionalArguments().isEmpty()) {

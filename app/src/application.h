@@ -29,7 +29,8 @@ struct StartOptions {
 };
 
 // Parses the program's arguments (argv[0] first). On a usage error: nullopt
-// and `error` says what; `--help` gives nullopt and the help text in `help`.
+// and `error` says what; `--help` and `--version` give nullopt and their
+// text in `help`.
 std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QString& error,
                                               QString& help);
 

@@ -8,9 +8,28 @@
 #include "login_window.h"
 #include "user_dialogs.h"
 
+namespace {
+
+// --help and --version answer before the window toolkit starts, so that
+// they work without a display (the man page is made from them). Anything
+// else waits for QApplication, which takes out its own options first.
+std::optional<int> answerWithoutWindow(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    QString error;
+    QString help;
+    if (parseStartOptions(arguments, error, help) || !error.isEmpty()) return std::nullopt;
+    // Without an application object the parser cannot know the program's name.
+    QTextStream(stdout) << help.replace("<executable_name>", QApplication::applicationName());
+    return 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
     QApplication::setApplicationName("duoband");
+    if (const auto status = answerWithoutWindow(argc, argv)) return *status;
+    QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // the windows end the program themselves
 
     QString error;

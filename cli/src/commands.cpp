@@ -8,12 +8,14 @@
 #include <optional>
 #include <vector>
 
+#include "doctor.h"
 #include "duoband/cli.h"
 #include "duoband/exchange.h"
 #include "duoband/message_pump.h"
 #include "duoband/port_discovery.h"
 #include "duoband/serial_port.h"
 #include "duoband/settings_file.h"
+#include "duoband/version.h"
 
 namespace duoband::cli {
 namespace {
@@ -138,7 +140,8 @@ int save(const EditorModel& model, const std::string& path, Io& io) {
 
 // --- commands -------------------------------------------------------------
 
-int portsCommand(const Args&, Io& io) {
+int portsCommand(const Args& args, Io& io) {
+    if (args.has("--verbose")) return describePorts(io);
     const auto ports = listSerialPorts();
     for (const auto& p : ports) io.out << p << '\n';
     if (ports.empty()) io.err << "No port!\n";
@@ -194,11 +197,32 @@ struct Command {
     std::vector<std::string_view> optional;
     bool takesFile;
     int (*run)(const Args&, Io&);
+    std::vector<std::string_view> flags = {};  // options without a value
+    bool fileOptional = false;
 };
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> table{
-        {"ports", "ports", "Lists the serial ports, one per line.", {}, {}, false, portsCommand},
+        {"ports",
+         "ports [--verbose]",
+         "Lists the serial ports, one per line; --verbose adds what the port doctor sees of\n"
+         "each (without opening any).",
+         {},
+         {},
+         false,
+         portsCommand,
+         {"--verbose"}},
+        {"doctor",
+         "doctor [PORT]",
+         "Says of each serial port (or of PORT alone, which it opens once) its stable name,\n"
+         "driver and USB device, whether you may open it, and if not why and the command\n"
+         "that fixes it. Exit status: 0 nothing is in the way, 1 a problem was found.",
+         {},
+         {},
+         true,
+         [](const Args& a, Io& io) { return doctor(a.file, io); },
+         {},
+         true},
         {"read",
          "read --port DEV --out FILE [--trace FILE]",
          "Reads the whole radio and saves it as a settings file. Nothing is written when the\n"
@@ -266,7 +290,8 @@ void toolHelp(std::ostream& out) {
     out << "\n--trace FILE records every byte sent and received, in hex, with a time stamp.\n"
            "Exit status: 0 success, 1 the exchange with the radio failed, 2 a usage, file or\n"
            "port error.\n"
-           "Run \"duoband-cli COMMAND --help\" for a command's description.\n";
+           "Run \"duoband-cli COMMAND --help\" for a command's description, and\n"
+           "\"duoband-cli --version\" for the version.\n";
 }
 
 void commandHelp(const Command& c, std::ostream& out) {
@@ -288,6 +313,10 @@ int runCommand(const Command& c, std::span<const std::string_view> args, Io& io)
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view a = args[i];
         if (a == "--help") return commandHelp(c, io.out), kOk;
+        if (std::ranges::find(c.flags, a) != c.flags.end()) {
+            parsed.options[std::string(a)] = "";
+            continue;
+        }
         if (a.starts_with("--")) {
             if (!allowed(a)) return usageError(c, "unknown option " + std::string(a), io);
             if (i + 1 == args.size() || args[i + 1].empty())
@@ -301,7 +330,8 @@ int runCommand(const Command& c, std::span<const std::string_view> args, Io& io)
     }
     for (const auto& r : c.required)
         if (!parsed.has(r)) return usageError(c, "missing " + std::string(r), io);
-    if (c.takesFile && parsed.file.empty()) return usageError(c, "missing FILE", io);
+    if (c.takesFile && !c.fileOptional && parsed.file.empty())
+        return usageError(c, "missing FILE", io);
     return c.run(parsed, io);
 }
 
@@ -310,6 +340,7 @@ int runCommand(const Command& c, std::span<const std::string_view> args, Io& io)
 int run(std::span<const std::string_view> args, Io& io) {
     if (args.empty()) return toolHelp(io.err), kUsageError;
     if (args[0] == "--help" || args[0] == "help") return toolHelp(io.out), kOk;
+    if (args[0] == "--version") return io.out << versionLine("duoband-cli") << '\n', kOk;
     const auto c = std::ranges::find(commands(), args[0], &Command::name);
     if (c == commands().end()) {
         fail(io, "unknown command " + std::string(args[0]));

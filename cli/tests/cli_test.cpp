@@ -9,24 +9,13 @@
 #include "duoband/memory_image.h"
 #include "duoband/radio_sim_sample.h"
 #include "duoband/settings_file.h"
+#include "run_cli.h"
 #include "sim_harness.h"
 
 namespace duoband::cli {
 namespace {
 
 using testing_support::TempFile;
-
-struct Ran {
-    int status;
-    std::string out, err;
-};
-
-Ran runCli(std::vector<std::string_view> args) {
-    std::ostringstream out, err;
-    Io io{out, err};
-    const int status = run(args, io);
-    return {status, out.str(), err.str()};
-}
 
 TEST(CliHelp, ForTheToolAndEveryCommand) {
     const Ran tool = runCli({"--help"});

@@ -1,13 +1,13 @@
 #include "duoband/port_discovery.h"
 
-#include <grp.h>
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <system_error>
+
+#include "duoband/port_doctor.h"
+#include "port_filter.h"
 
 namespace duoband {
 
@@ -15,36 +15,34 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kLegacyPrefix = "ttyS";
-
-bool unknownUart(const fs::path& entry) {
+std::string uartType(const fs::path& entry) {
     std::ifstream typeFile(entry / "type");
-    int type = -1;
-    return static_cast<bool>(typeFile >> type) && type == 0;
+    std::string type;
+    typeFile >> type;
+    return type;
 }
 
 bool isSerialPort(const fs::path& entry) {
     std::error_code ec;
-    if (!fs::exists(entry / "device", ec)) return false;
-    const std::string name = entry.filename().string();
-    return !(name.starts_with(kLegacyPrefix) && unknownUart(entry));
+    return isListedPort(entry.filename().string(), fs::exists(entry / "device", ec),
+                        uartType(entry));
 }
 
-std::string groupOf(const std::string& device) {
-    struct stat info {};
-    if (::stat(device.c_str(), &info) != 0) return {};
-    const group* owner = ::getgrgid(info.st_gid);
-    return owner ? owner->gr_name : std::to_string(info.st_gid);
-}
-
+// The doctor looks at what stands in the way: the group to join, a new
+// login, a device only root may open.
 std::string permissionDenied(const std::string& device) {
-    const std::string group = groupOf(device);
-    if (group.empty()) return "Permission denied for " + device + ".";
-    return "Permission denied for " + device + ": it belongs to the group \"" + group +
-           "\"; add your user to it (sudo usermod -aG " + group + " $USER) and log in again.";
+    const std::string explanation = explainPortProblem(device);
+    return explanation.empty() ? "Permission denied for " + device + "." : explanation;
 }
 
+// Names the programs that hold the port when the doctor can see them.
 std::string inUse(const std::string& device) {
+    const PortDiagnosis diagnosis = diagnosePort(device);
+    for (const auto& finding : diagnosis.findings) {
+        if (finding.problem != PortProblem::HeldByProcess) continue;
+        const PortAdvice advice = adviceFor(finding, diagnosis);
+        return advice.problem + " Fix: " + advice.fix;
+    }
     return device + " is in use by another program.";
 }
 
