@@ -19,12 +19,14 @@ fs::path toPath(const QString& path) {
     return fs::path(QFile::encodeName(path).toStdString());
 }
 
-// Copies the installed defaults into a fresh user folder; the password file
-// keeps mode 0600 there.
-void seedUserFolder(const QString& dir) {
+// Copies the installed defaults the user folder lacks (a new folder, or one
+// emptied by hand); files already there are the user's own and stay. The
+// password file keeps mode 0600 there.
+void fillUserFolder(const QString& dir) {
     const QString installed = QCoreApplication::applicationDirPath() + "/../share/duoband/image";
     QDir().mkpath(dir);
     for (const char* name : {"1.bc", "2.bc", "1.jpg"}) {
+        if (QFile::exists(dir + "/" + name)) continue;
         std::string bytes;
         if (!duoband::readWholeFile(toPath(installed + "/" + name), bytes).ok()) continue;
         const bool isPassword = QString(name) == "1.bc";
@@ -41,7 +43,7 @@ DataFolder DataFolder::locate(const QString& requested) {
     if (QDir(beside).exists()) return DataFolder(beside);
     const QString user =
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/image";
-    if (!QDir(user).exists()) seedUserFolder(user);
+    fillUserFolder(user);
     return DataFolder(user);
 }
 

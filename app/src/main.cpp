@@ -6,6 +6,7 @@
 
 #include "application.h"
 #include "login_window.h"
+#include "program_end.h"
 #include "user_dialogs.h"
 
 namespace {
@@ -54,5 +55,5 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, windows.loginWindow.get(),
                            [error] { userDialogs().error(nullptr, error); });
     }
-    return QApplication::exec();
+    return runUntilEnd();
 }

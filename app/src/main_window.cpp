@@ -149,6 +149,10 @@ std::filesystem::path toPath(const QString& name) {
     return std::filesystem::path(QFile::encodeName(name).toStdString());
 }
 
+QString fromPath(const std::filesystem::path& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path.string()));
+}
+
 }  // namespace
 
 MainWindow::MainWindow(PortOptions ports, QWidget* parent) : QMainWindow(parent) {
@@ -361,8 +365,7 @@ void MainWindow::openSelectedPort() {
 
 void MainWindow::setPortPanel(const QString& text, const QString& why) {
     panels_[0]->setText(text);
-    panels_[0]->setToolTip(why);
-    panels_[0]->setStatusTip(why);
+    panels_[0]->setToolTip(why);  // no status tip: it would blank the bar on hover
 }
 
 QString MainWindow::statusPanelText(int panel) const {
@@ -498,9 +501,18 @@ bool MainWindow::saveFile() {
     return saveTo(fileName_);
 }
 
+// The dialog confirms replacing the name it returns; when the program still
+// adds ".bc" to it, the name written is confirmed here.
 bool MainWindow::saveFileAs() {
     const QString name = userDialogs().saveFileName(this, "Save", "*.bc");
-    return !name.isEmpty() && saveTo(name);
+    if (name.isEmpty()) return false;
+    const QString target = fromPath(duoband::settingsFilePath(toPath(name)));
+    if (target != name && QFileInfo::exists(target) &&
+        !userDialogs().confirm(
+            this, tr("%1 already exists. Replace it?").arg(QFileInfo(target).fileName()))) {
+        return false;
+    }
+    return saveTo(target);
 }
 
 // Mid-exchange (Quit while reading) the last recorded state is saved, never
@@ -515,7 +527,7 @@ bool MainWindow::saveTo(const QString& name) {
         userDialogs().error(this, QString::fromStdString(result.error));
         return false;
     }
-    if (exchangesRunning_ == 0) markClean(name);
+    if (exchangesRunning_ == 0) markClean(fromPath(result.path));
     userDialogs().information(this, "保存成功!");
     return true;
 }

@@ -7,6 +7,19 @@
 // exit() rather than quit(): quit() first asks every window to close, and
 // the Read and Write dialogs refuse while an exchange runs. exit() ends every
 // event loop, so a running exchange stops (see QtMessagePump::abandoned).
+inline bool& programEndRequested() {
+    static bool requested = false;
+    return requested;
+}
+
+// Also before the main event loop runs (a start-up message box open): the
+// request is kept, and runUntilEnd() does not start the loop at all.
 inline void endProgram() {
+    programEndRequested() = true;
     QCoreApplication::exit(0);
+}
+
+// The main event loop, unless the program was asked to end during start-up.
+inline int runUntilEnd() {
+    return programEndRequested() ? 0 : QCoreApplication::exec();
 }

@@ -32,9 +32,14 @@ class QtUserDialogs final : public UserDialogs {
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override {
         return QFileDialog::getOpenFileName(parent, title, QString(), filter);
     }
+    // The filter's extension ("*.bc") is added before the dialog asks about
+    // replacing a file, so it asks about the name that will be written.
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override {
-        return QFileDialog::getSaveFileName(parent, title, QString(), filter, nullptr,
-                                            QFileDialog::DontConfirmOverwrite);
+        QFileDialog dialog(parent, title, QString(), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QString(filter).remove("*."));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        return dialog.selectedFiles().first();
     }
 };
 

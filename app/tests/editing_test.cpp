@@ -305,6 +305,22 @@ class EditingTest : public QObject {
         QVERIFY(!window().isWindowModified());
     }
 
+    // "radio" chosen over an existing radio.bc: the name written is asked
+    // about; "radio.bc" itself was asked about by the file dialog.
+    void saveAsAsksBeforeReplacingTheNameItWrites() {
+        data->write("radio.bc", "kept");
+        dialogs->fileNames = {data->path("radio"), data->path("radio"), data->path("radio.bc")};
+        dialogs->confirmations = {false, true};
+        QVERIFY(!window().saveFileAs());
+        QCOMPARE(dialogs->questions, QStringList{"radio.bc already exists. Replace it?"});
+        QCOMPARE(data->bytes("radio.bc"), QByteArray("kept"));
+        QVERIFY(window().saveFileAs());
+        QVERIFY(data->bytes("radio.bc") != QByteArray("kept"));
+        QVERIFY(window().saveFileAs());
+        QCOMPARE(dialogs->questions.size(), 2);
+        QCOMPARE(window().fileName(), data->path("radio.bc"));
+    }
+
     void modifiedMarkFollowsSaveEditAndUndo() {
         window().setWindowTitle("Quorral Radio Works");  // as the login does
         dialogs->fileNames.push_back(data->path("radio.bc"));

@@ -11,6 +11,7 @@
 #include "application.h"
 #include "login_window.h"
 #include "main_window.h"
+#include "program_end.h"
 #include "qt_message_pump.h"
 #include "transfer_dialogs.h"
 
@@ -62,6 +63,24 @@ class ProgramEndTest : public QObject {
         QTimer::singleShot(0, ways.at(how));
         Guard guard(3000);
         QCOMPARE(QApplication::exec(), 0);
+    }
+
+    // SIGTERM while a start-up message box is open (the picture is
+    // missing): the box closes and the program never enters its event loop.
+    void terminationSignalDuringAStartUpMessageEnds() {
+        TestDataFolder data;
+        data.remove("1.jpg");
+        programEndRequested() = false;
+        bool boxShown = false;
+        QTimer::singleShot(0, [&] {
+            boxShown = QApplication::activeModalWidget() != nullptr;
+            std::raise(SIGTERM);
+        });
+        Windows windows(DataFolder(data.dir()), PortOptions{{}, false});
+        windows.loginWindow->show();  // the error box waits in here
+        QVERIFY(boxShown);
+        Guard guard(3000);
+        QCOMPARE(runUntilEnd(), 0);
     }
 
     // SIGTERM in the middle of a Read: the exchange stops and sends "EXIT".

@@ -226,12 +226,17 @@ SettingsFileResult applySettingsText(std::string_view text, EditorModel& model) 
     return result;
 }
 
+std::filesystem::path settingsFilePath(const std::filesystem::path& chosen) {
+    std::filesystem::path target = chosen;
+    if (!chosen.filename().string().ends_with(".bc")) target += ".bc";
+    return target;
+}
+
 SettingsFileResult saveSettingsFile(const EditorModel& model, const std::filesystem::path& chosen) {
     std::string text;
     SettingsFileResult result = settingsText(model, text);
     if (!result.ok()) return result;
-    std::filesystem::path target = chosen;
-    if (!chosen.filename().string().ends_with(".bc")) target += ".bc";
+    const std::filesystem::path target = settingsFilePath(chosen);
     result = writeFileAtomically(target, text);
     result.path = target;
     return result;

@@ -39,7 +39,11 @@ SettingsFileResult settingsText(const EditorModel& model, std::string& text);
 // was and the error names the line and field.
 SettingsFileResult applySettingsText(std::string_view text, EditorModel& model);
 
-// Save: appends ".bc" unless the name already ends in it; writes a temporary
+// The file a save to `chosen` writes: ".bc" appended unless the name
+// already ends in it.
+std::filesystem::path settingsFilePath(const std::filesystem::path& chosen);
+
+// Save: to settingsFilePath(chosen); writes a temporary
 // file beside the target and renames it over the target, so a failed save
 // never destroys the old file.
 SettingsFileResult saveSettingsFile(const EditorModel& model, const std::filesystem::path& chosen);
