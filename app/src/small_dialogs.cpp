@@ -68,7 +68,7 @@ void PasswordDialog::amend() {
         return;
     }
     if (oldPasswordEdit->text() != stored) {
-        userDialogs().information(this, "Password error!");
+        userDialogs().warning(this, "Password error!");
         return;
     }
     error = writeSingleLine(data_.passwordPath(), newPasswordEdit->text(), true);
@@ -107,7 +107,7 @@ void CompanyNameDialog::showEvent(QShowEvent* event) {
 void CompanyNameDialog::amend() {
     const QString name = companyNameEdit->text();
     if (name.isEmpty()) {
-        userDialogs().information(this, "No Empty!");
+        userDialogs().warning(this, "No Empty!");
         return;
     }
     const QString error = writeSingleLine(data_.companyPath(), name, false);

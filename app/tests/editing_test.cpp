@@ -228,6 +228,7 @@ class EditingTest : public QObject {
         QCOMPARE(model().channels(Band::A).cell(Column::RxTone, 1), "67.0HZ");
         const QString message = dialogs->lastText();
         QVERIFY(message.startsWith("4 cells were not pasted:"));
+        QCOMPARE(dialogs->lastKind(), QString("warning"));
         QVERIFY(message.contains("Band A channel 4, Receiving Frequency: \"300\""));
         QVERIFY(
             message.contains("Band A channel 4, Channel Name: \"CH4\" - the channel has no "

@@ -327,7 +327,7 @@ void ChannelTablePage::commitEntry(const ChannelColumnEditor& column) {
     lastCommitClean_ = message.empty();
     lastCommitKept_ = after == duoband::EntryAfterCommit::KeepText;
     if (!message.empty()) {
-        userDialogs().information(this, pages::fromModelText(message));
+        userDialogs().warning(this, pages::fromModelText(message));
         // Once the commit that refused is over (it may run while the
         // selection moves on), the entry reopens on its cell for correction.
         const duoband::CellPointer cell = pointer_;
@@ -590,7 +590,7 @@ void ChannelTablePage::reportPaste(const duoband::PasteReport& report) {
     if (report.columnsLeftOut > 0) {
         lines << tr("%1 cells beyond the Name column were left out.").arg(report.columnsLeftOut);
     }
-    if (!lines.isEmpty()) userDialogs().information(this, lines.join('\n'));
+    if (!lines.isEmpty()) userDialogs().warning(this, lines.join('\n'));
     grid_->setFocus(Qt::OtherFocusReason);
 }
 

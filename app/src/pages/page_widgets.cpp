@@ -161,7 +161,7 @@ void CommitLineEdit::keyPressEvent(QKeyEvent* event) {
         case duoband::KeyAction::Drop:
             event->accept();
             if (!verdict.message.empty()) {
-                userDialogs().information(this, fromEntry(verdict.message));
+                userDialogs().warning(this, fromEntry(verdict.message));
             }
             return;
         case duoband::KeyAction::Commit:
