@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "duoband/editor_model.h"
 
@@ -30,6 +31,10 @@ struct SettingsFileResult {
     std::filesystem::path path;  // the file actually written (Save)
     bool ok() const { return error.empty(); }
 };
+
+// Every cell and text the file cannot carry, each named with what it holds
+// ("Band A channel 3, column \"Name\" holds ','"); empty when all fit.
+std::vector<std::string> textsSettingsFileCannotCarry(const EditorModel& model);
 
 // The whole file text; an error (nothing produced) when a cell or text holds
 // a character the format cannot carry (',', '"', '\'').
