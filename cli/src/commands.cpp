@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -31,18 +32,25 @@ void fail(Io& io, std::string_view message) {
     io.err << "duoband-cli: " << message << '\n';
 }
 
+// One radio on the console. A progress bar on a terminal is ended before
+// anything else is printed, so a result never lands on the bar's line.
 JobOutput consoleOutput(Io& io) {
-    JobOutput output{[&io](const std::string& l) { io.out << l << '\n'; },
-                     [&io](const std::string& l) { fail(io, l); },
+    auto barOpen = std::make_shared<bool>(false);
+    auto endBar = [&io, barOpen] {
+        if (*barOpen) io.err << '\n';
+        *barOpen = false;
+    };
+    JobOutput output{[&io, endBar](const std::string& l) { endBar(), io.out << l << '\n'; },
+                     [&io, endBar](const std::string& l) { endBar(), fail(io, l); },
                      {}};
     if (io.progressBar) {
-        output.progress = [&io](int done) {
+        output.progress = [&io, barOpen](int done) {
             constexpr int kWidth = 40;
             const int filled = done * kWidth / kTransferSteps;
             io.err << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
                    << std::string(static_cast<std::size_t>(kWidth - filled), ' ') << "] " << done
                    << '/' << kTransferSteps << std::flush;
-            if (done == kTransferSteps) io.err << '\n';
+            *barOpen = true;
         };
     }
     return output;
@@ -100,14 +108,12 @@ std::optional<Loaded> load(const std::string& path, Io& io) {
     return loaded;
 }
 
-// Saves a configuration that no read produced byte for byte: its image is
-// what a write would send.
-int save(const EditorModel& model, const std::string& path, Io& io) {
+// Saves a configuration that no full read produced byte for byte: its image
+// is what a write would send.
+int save(const EditorModel& model, const std::string& path, const std::string& port, Io& io) {
     const ImageEncoding encoding = encodeImage(model);
-    const ConfigurationSave s = saveConfiguration(
-        model,
-        {{timeText(std::chrono::system_clock::now()), programVersion(), ""}, imageOf(encoding)},
-        path);
+    const ImageHeader header{timeText(std::chrono::system_clock::now()), programVersion(), port};
+    const ConfigurationSave s = saveConfiguration(model, {header, imageOf(encoding)}, path);
     if (s.asImage() && !encoding.ok()) return fail(io, path + ": " + encoding.error), kUsageError;
     for (const std::string& why : s.uncarried) fail(io, path + " cannot carry it: " + why);
     if (!s.result.ok()) return fail(io, path + ": " + s.result.error), kUsageError;
@@ -208,7 +214,7 @@ int readPartialCommand(PartialBlock block, const Args& args, Io& io) {
     RadioSession radio;
     if (auto status = openPartial(radio, args, io)) return *status;
     const int status = report(radio.exchange().readPartial(block, loaded->model), io);
-    return status == kOk ? save(loaded->model, args["--out"], io) : status;
+    return status == kOk ? save(loaded->model, args["--out"], args["--port"], io) : status;
 }
 
 int writePartialCommand(PartialBlock block, const Args& args, Io& io) {

@@ -114,7 +114,9 @@ void verify(RadioSession& radio, const WriteInput& input, JobOutput& output, Job
     const VerifyResult v =
         verifyWrite(radio.exchange(), input.image, input.compared, progressOf(output));
     for (const std::string& note : v.report.notes) warn(output, "note: " + note);
-    for (const std::string& line : v.lines()) say(output, report, line);
+    const std::vector<std::string> lines = v.lines();
+    for (const std::string& line : lines) say(output, report, line);
+    report.message = lines.front();  // the summary names the first difference
     if (v.readBack.outcome == ExchangeOutcome::Cancelled) {
         takeOutcome(v.readBack, report);
     } else if (!v.ok()) {

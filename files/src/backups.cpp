@@ -1,7 +1,5 @@
 #include "duoband/backups.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -40,15 +38,7 @@ fs::path userDataFolder() {
 }
 
 std::string stamp(system_clock::time_point when) {
-    const std::time_t t = system_clock::to_time_t(when);
-    const auto ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(when.time_since_epoch()).count() %
-        1000;
-    std::tm local{};
-    localtime_r(&t, &local);
-    std::ostringstream out;
-    out << std::put_time(&local, "%Y%m%d-%H%M%S") << '-' << std::setw(3) << std::setfill('0') << ms;
-    return out.str();
+    return timeText(when, "%Y%m%d-%H%M%S", '-');
 }
 
 std::optional<system_clock::time_point> parseStamp(std::string_view text) {

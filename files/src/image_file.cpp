@@ -118,7 +118,8 @@ std::string programVersion() {
     return "duoband " DUOBAND_VERSION;
 }
 
-std::string timeText(std::chrono::system_clock::time_point when) {
+std::string timeText(std::chrono::system_clock::time_point when, const char* format,
+                     char beforeMilliseconds) {
     const std::time_t t = std::chrono::system_clock::to_time_t(when);
     const auto ms =
         std::chrono::duration_cast<std::chrono::milliseconds>(when.time_since_epoch()).count() %
@@ -126,7 +127,7 @@ std::string timeText(std::chrono::system_clock::time_point when) {
     std::tm local{};
     localtime_r(&t, &local);
     std::ostringstream out;
-    out << std::put_time(&local, "%Y-%m-%d %H:%M:%S") << '.' << std::setw(3) << std::setfill('0')
+    out << std::put_time(&local, format) << beforeMilliseconds << std::setw(3) << std::setfill('0')
         << ms;
     return out.str();
 }

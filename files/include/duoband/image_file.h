@@ -41,8 +41,10 @@ struct ImageFile {
 
 // "duoband 0.1.0".
 std::string programVersion();
-// A time as the header writes it: local time with milliseconds.
-std::string timeText(std::chrono::system_clock::time_point when);
+// A local time with milliseconds, by default as the header writes it
+// ("2026-12-07 14:03:12.345").
+std::string timeText(std::chrono::system_clock::time_point when,
+                     const char* format = "%Y-%m-%d %H:%M:%S", char beforeMilliseconds = '.');
 
 std::string imageText(const ImageFile& file);
 // Checks the whole text; on any fault `file` is left as it was and the error
