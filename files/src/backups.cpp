@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <ctime>
-#include <iomanip>
-#include <sstream>
 
 namespace duoband {
 
@@ -41,17 +38,19 @@ std::string stamp(system_clock::time_point when) {
     return timeText(when, "%Y%m%d-%H%M%S", '-');
 }
 
-std::optional<system_clock::time_point> parseStamp(std::string_view text) {
-    std::tm local{};
-    std::istringstream in{std::string(text.substr(0, 15))};
-    in >> std::get_time(&local, "%Y%m%d-%H%M%S");
-    const std::string_view ms = text.substr(16, 3);
-    if (in.fail() || text[15] != '-' ||
-        !std::all_of(ms.begin(), ms.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    local.tm_isdst = -1;
-    const std::time_t t = std::mktime(&local);
-    return system_clock::from_time_t(t) + std::chrono::milliseconds(std::stoi(std::string(ms)));
+// "YYYYMMDD-HHMMSS-mmm" as "YYYY-MM-DD HH:MM:SS.mmm"; nullopt when it is not
+// one. Only the text changes: a name is never turned back into a clock time.
+std::optional<std::string> parseStamp(std::string_view stamp) {
+    constexpr std::string_view kShape = "dddddddd-dddddd-ddd";
+    for (std::size_t i = 0; i < kShape.size(); ++i) {
+        const bool digit = stamp[i] >= '0' && stamp[i] <= '9';
+        if (kShape[i] == 'd' ? !digit : stamp[i] != kShape[i]) return std::nullopt;
+    }
+    const auto part = [&](std::size_t at, std::size_t n) {
+        return std::string(stamp.substr(at, n));
+    };
+    return part(0, 4) + "-" + part(4, 2) + "-" + part(6, 2) + " " + part(9, 2) + ":" + part(11, 2) +
+           ":" + part(13, 2) + "." + part(16, 3);
 }
 
 std::string portComponent(std::string_view port) {

@@ -117,11 +117,11 @@ TEST(Backups, NamesSayWhenWhatAndWhere) {
     ASSERT_TRUE(parsed);
     EXPECT_EQ(parsed->kind, BackupKind::BeforeWrite);
     EXPECT_EQ(parsed->port, "ttyUSB0");
-    EXPECT_EQ(std::chrono::floor<std::chrono::milliseconds>(parsed->when),
-              std::chrono::floor<std::chrono::milliseconds>(when));
+    EXPECT_EQ(parsed->when, timeText(when));
     for (const char* other :
          {"radio.img", "20261207-140312-345-read-.img", "20261207-140312-345-copied-tty.img",
-          "20261207-1403-read-tty.img", "20261207-140312-345-read-tty.bc"})
+          "20261207-1403-read-tty.img", "20261207-140312-345-read-tty.bc",
+          "2026120X-140312-345-read-tty.img"})
         EXPECT_FALSE(parseBackupName(other)) << other;
 }
 

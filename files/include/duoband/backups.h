@@ -35,7 +35,7 @@ std::string_view backupKindName(BackupKind kind);  // "read", "written", "before
 
 struct Backup {
     std::filesystem::path file;
-    std::chrono::system_clock::time_point when;  // to the millisecond
+    std::string when;  // local time, as an image header writes it: "2026-12-07 14:03:12.345"
     BackupKind kind = BackupKind::Read;
     std::string port;  // as in the name
 };
