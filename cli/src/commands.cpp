@@ -65,6 +65,7 @@ JobOptions jobOptions(const Args& args) {
     o.backupFolder = args.has("--backup-dir") ? std::filesystem::path(args["--backup-dir"])
                                               : backupFolder(locateDataFolder());
     if (args.has("--trace")) o.tracePath = args["--trace"];
+    o.tracePerPort = args.all("--port").size() > 1;
     return o;
 }
 
@@ -342,7 +343,8 @@ void toolHelp(std::ostream& out) {
            "Reads, writes and inspects radios, settings files (.bc) and images (.img).\n\n"
            "Commands:\n";
     for (const auto& c : commands()) out << "  " << c.usage << '\n';
-    out << "\n--trace FILE records every byte sent and received, in hex, with a time stamp.\n"
+    out << "\n--trace FILE records every byte sent and received, in hex, with a time stamp\n"
+           "(with several ports, one FILE.<port name> each).\n"
            "--fast takes each answer as soon as it is complete (see the README).\n"
            "Backups go to backups/ in the data folder unless --backup-dir DIR says otherwise.\n"
            "Exit status: 0 everything done; 1 a radio failed, was cancelled or differed on\n"

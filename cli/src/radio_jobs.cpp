@@ -1,7 +1,5 @@
 #include "radio_jobs.h"
 
-#include <unistd.h>
-
 #include <chrono>
 #include <iomanip>
 #include <mutex>
@@ -125,21 +123,23 @@ void verify(RadioSession& radio, const WriteInput& input, JobOutput& output, Job
     }
 }
 
-class Stopwatch {
-  public:
-    explicit Stopwatch(JobReport& report) : report_(report) {}
-    ~Stopwatch() { report_.seconds = std::chrono::duration<double>(Clock::now() - start_).count(); }
-    Stopwatch(const Stopwatch&) = delete;
-    Stopwatch& operator=(const Stopwatch&) = delete;
-
-  private:
-    JobReport& report_;
-    Clock::time_point start_ = Clock::now();
-};
+// A job's report for `port`, with the seconds `body` took.
+template <class Body>
+JobReport timed(const std::string& port, Body&& body) {
+    JobReport report;
+    report.port = port;
+    const Clock::time_point start = Clock::now();
+    body(report);
+    report.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    return report;
+}
 
 // Opens the port for a job; false (the job failed) when it cannot.
 bool openFor(RadioSession& radio, const JobOptions& options, JobOutput& output, JobReport& report) {
-    const std::string problem = radio.open(report.port, options.tracePath);
+    const std::string trace = options.tracePerPort && !options.tracePath.empty()
+                                  ? options.tracePath + "." + portName(report.port)
+                                  : options.tracePath;
+    const std::string problem = radio.open(report.port, trace);
     if (!problem.empty()) {
         report.message = problem;
         warn(output, problem);
@@ -182,39 +182,35 @@ std::string RadioSession::open(const std::string& device, const std::string& tra
 
 JobReport readJob(const std::string& port, const std::filesystem::path& out, bool asImage,
                   const JobOptions& options, JobOutput& output) {
-    JobReport report;
-    report.port = port;
-    Stopwatch stopwatch(report);
-    RadioSession radio;
-    if (!openFor(radio, options, output, report)) return report;
-    EditorModel model;  // as in a freshly started editor
-    RadioImage image;
-    const ExchangeResult r = radio.exchange().fullRead(model, progressOf(output), &image);
-    takeOutcome(r, report);
-    say(output, report, r.message);
-    if (!r.ok()) return report;
-    keepBackup(BackupKind::Read, port, image, options, output, report);
-    if (!saveRead(model, image, port, out, asImage, output, report)) {
-        report.result = "failed";
-        report.status = kUsageError;
-    }
-    return report;
+    return timed(port, [&](JobReport& report) {
+        RadioSession radio;
+        if (!openFor(radio, options, output, report)) return;
+        EditorModel model;  // as in a freshly started editor
+        RadioImage image;
+        const ExchangeResult r = radio.exchange().fullRead(model, progressOf(output), &image);
+        takeOutcome(r, report);
+        say(output, report, r.message);
+        if (!r.ok()) return;
+        keepBackup(BackupKind::Read, port, image, options, output, report);
+        if (!saveRead(model, image, port, out, asImage, output, report)) {
+            report.result = "failed";
+            report.status = kUsageError;
+        }
+    });
 }
 
 JobReport writeJob(const std::string& port, const WriteInput& input, const JobOptions& options,
                    JobOutput& output) {
-    JobReport report;
-    report.port = port;
-    Stopwatch stopwatch(report);
-    RadioSession radio;
-    if (!openFor(radio, options, output, report)) return report;
-    if (options.backupFirst && !backUpFirst(radio, port, options, output, report)) return report;
-    keepBackup(BackupKind::Written, port, input.image, options, output, report);
-    const ExchangeResult r = radio.exchange().writeImage(input.image, progressOf(output));
-    takeOutcome(r, report);
-    say(output, report, r.message);
-    if (r.ok() && options.verify) verify(radio, input, output, report);
-    return report;
+    return timed(port, [&](JobReport& report) {
+        RadioSession radio;
+        if (!openFor(radio, options, output, report)) return;
+        if (options.backupFirst && !backUpFirst(radio, port, options, output, report)) return;
+        keepBackup(BackupKind::Written, port, input.image, options, output, report);
+        const ExchangeResult r = radio.exchange().writeImage(input.image, progressOf(output));
+        takeOutcome(r, report);
+        say(output, report, r.message);
+        if (r.ok() && options.verify) verify(radio, input, output, report);
+    });
 }
 
 namespace {

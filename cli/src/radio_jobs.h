@@ -45,7 +45,8 @@ struct JobOptions {
     bool backupFirst = false;
     bool keepBackups = true;
     std::filesystem::path backupFolder;
-    std::string tracePath;  // empty: no trace
+    std::string tracePath;      // empty: no trace
+    bool tracePerPort = false;  // each radio its own trace, tracePath + "." + port name
 };
 
 // What a write sends: a configuration's bytes, or an image's exactly.

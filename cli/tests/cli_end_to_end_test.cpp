@@ -300,10 +300,13 @@ TEST(CliFleet, ThreeRadiosAndAMissingPortTheOthersSucceed) {
     EXPECT_EQ(listBackups(folder / "backups").size(), 3u) << "one per radio reached";
 
     const Ran read = cli({"read", "--out-dir", folder.path(), "--port", good1.port(), "--port",
-                          good2.port(), "--fast", "--no-backup"});
+                          good2.port(), "--fast", "--no-backup", "--trace", folder / "trace"});
     EXPECT_EQ(read.status, 0) << read.err;
-    for (const Radio* r : {&good1, &good2})
-        EXPECT_TRUE(fs::exists(folder / (fs::path(r->port()).filename().string() + ".img")));
+    for (const Radio* r : {&good1, &good2}) {
+        const std::string name = fs::path(r->port()).filename().string();
+        EXPECT_TRUE(fs::exists(folder / (name + ".img")));
+        EXPECT_FALSE(fileLines(folder / ("trace." + name)).empty()) << "a trace of its own";
+    }
 }
 
 TEST(CliStop, SigintEndsAfterTheCurrentFrameWithOneExit) {
