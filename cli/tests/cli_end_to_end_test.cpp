@@ -162,9 +162,10 @@ TEST(CliEndToEnd, PartialTransfersThroughSettingsFiles) {
     EXPECT_EQ(back.blocks[Block::Limits], model.blocks[Block::Limits])
         << "the rest of the file is kept";
 
-    const Ran limits = cli({"write-limits", "--port", sample.port(), "--in", out.path()});
+    const Ran limits =
+        cli({"write-limits", "--port", sample.port(), "--in", out.path(), "--verify"});
     EXPECT_EQ(limits.status, 0) << limits.err;
-    EXPECT_EQ(limits.out, "Write Success!\n");
+    EXPECT_EQ(limits.out, "Write Success!\nVerify success!\n");
     std::string error;
     const auto written = sim::loadMemory(memory.path(), error);
     ASSERT_TRUE(written) << error;
