@@ -124,6 +124,18 @@ BackupResult saveBackup(const fs::path& folder, BackupKind kind, std::string_vie
     return {file, {}};
 }
 
+std::vector<std::string> channelNames(const RadioImage& image, std::size_t most) {
+    EditorModel model;
+    decodeImage(image, model);
+    std::vector<std::string> names;
+    for (Band band : kBands)
+        for (int row = 1; row <= ChannelTable::kChannels && names.size() < most; ++row)
+            if (const std::string& name = model.channels(band).cell(Column::Name, row);
+                !name.empty())
+                names.push_back(name);
+    return names;
+}
+
 std::vector<Backup> listBackups(const fs::path& folder) {
     std::vector<Backup> backups;
     std::error_code ec;

@@ -149,6 +149,16 @@ TEST(Backups, TheNewestTwoHundredAreKeptAndNothingElseIsTouched) {
     EXPECT_TRUE(back.image == image.image);
 }
 
+TEST(Backups, AreToldApartByTheirFirstChannelNames) {
+    EditorModel model;
+    model.channels(Band::A).cell(Column::Name, 5) = "CALL";
+    model.channels(Band::B).cell(Column::Name, 1) = "RPT";
+    model.channels(Band::B).cell(Column::Name, 2) = "SIMPLEX";
+    const RadioImage image = imageOf(encodeImage(model));
+    EXPECT_EQ(channelNames(image), (std::vector<std::string>{"CALL", "RPT", "SIMPLEX"}));
+    EXPECT_EQ(channelNames(image, 1), std::vector<std::string>{"CALL"});
+}
+
 TEST(Backups, TwoInOneMillisecondBothStay) {
     TempFolder folder("same_ms");
     const auto when = system_clock::now();

@@ -59,6 +59,10 @@ BackupResult saveBackup(
     const ImageFile& image,
     std::chrono::system_clock::time_point when = std::chrono::system_clock::now());
 
+// The first `most` channel names an image holds (band A, then band B), for
+// telling backups apart in a list.
+std::vector<std::string> channelNames(const RadioImage& image, std::size_t most = 3);
+
 // The backups in `folder`, newest first; other files are ignored.
 std::vector<Backup> listBackups(const std::filesystem::path& folder);
 // Removes the oldest backups beyond `keep`; nothing else.
