@@ -159,12 +159,8 @@ SettingsFileResult saveImageFile(const ImageFile& file, const std::filesystem::p
 }
 
 SettingsFileResult openImageFile(const std::filesystem::path& path, ImageFile& file) {
-    std::string bytes;
-    SettingsFileResult result = readWholeFile(path, bytes);
-    if (!result.ok()) return result;
-    result = applyImageText(bytes, file);
-    result.path = path;
-    return result;
+    return applyWholeFile(path,
+                          [&](std::string_view bytes) { return applyImageText(bytes, file); });
 }
 
 std::filesystem::path imagePathFor(const std::filesystem::path& settingsPath) {

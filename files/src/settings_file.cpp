@@ -240,12 +240,8 @@ SettingsFileResult saveSettingsFile(const EditorModel& model, const std::filesys
 }
 
 SettingsFileResult openSettingsFile(const std::filesystem::path& path, EditorModel& model) {
-    std::string bytes;
-    SettingsFileResult result = readWholeFile(path, bytes);
-    if (!result.ok()) return result;
-    result = applySettingsText(bytes, model);
-    result.path = path;
-    return result;
+    return applyWholeFile(path,
+                          [&](std::string_view bytes) { return applySettingsText(bytes, model); });
 }
 
 }  // namespace duoband

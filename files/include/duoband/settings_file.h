@@ -18,6 +18,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,5 +62,9 @@ SettingsFileResult writeFileAtomically(
                                    std::filesystem::perms::group_read |
                                    std::filesystem::perms::others_read);
 SettingsFileResult readWholeFile(const std::filesystem::path& path, std::string& bytes);
+// Reads the whole file and hands its bytes to `apply`; the result names the path.
+SettingsFileResult applyWholeFile(
+    const std::filesystem::path& path,
+    const std::function<SettingsFileResult(std::string_view bytes)>& apply);
 
 }  // namespace duoband
