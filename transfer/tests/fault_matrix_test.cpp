@@ -79,7 +79,7 @@ std::vector<MatrixCase> matrix() {
         {"Silent", {"--silent-at"}, false},
         {"Short", {"--short-at"}, false},
         {"Extra", {"--extra-at"}, false},
-        {"Late", {"--late-ms", "1200", "--late-at"}, false},
+        {"Late", {"--late-ms", "3000", "--late-at"}, false},  // well past 51 polls, however loaded
         {"Hangup", {"--hangup-at"}, false},
         {"Nak", {"--nak-at"}, true},
         {"DoubleAck", {"--double-ack-at"}, true},
