@@ -1,5 +1,5 @@
 // Every fault of the simulated radio at the first, a middle and the last
-// frame, with the protocol's own pace and with the fast link: the transfer
+// frame, at the protocol's own pace and with the fast link: the transfer
 // fails at that frame, says so, sends "EXIT" once and keeps no wrong byte.
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ namespace {
 
 using testing_support::RadioLink;
 
-enum class Link { Paced, Fast };
+enum class Link { Default, Fast };  // the protocol's own pace, or the fast link
 
 struct FaultCase {
     const char* name;
@@ -27,7 +27,7 @@ struct MatrixCase {
 };
 
 void PrintTo(const MatrixCase& c, std::ostream* os) {
-    *os << c.fault.name << "At" << c.frame << (c.link == Link::Fast ? "Fast" : "Paced");
+    *os << c.fault.name << "At" << c.frame << (c.link == Link::Fast ? "Fast" : "Default");
 }
 
 RadioImage sampleImage() {
@@ -87,7 +87,7 @@ std::vector<MatrixCase> matrix() {
     std::vector<MatrixCase> cases;
     for (const FaultCase& f : faults)
         for (int frame : {0, 67, kTransferSteps - 1})
-            for (Link link : {Link::Paced, Link::Fast}) cases.push_back({f, frame, link});
+            for (Link link : {Link::Default, Link::Fast}) cases.push_back({f, frame, link});
     return cases;
 }
 
@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(BothLinks, AFault, testing::ValuesIn(matrix()), [](cons
 // A split answer is still the whole answer: both links take it, byte-exact.
 TEST(FastLink, TakesASplitAnswerWholeAndSendsTheSameBytes) {
     std::vector<std::vector<std::string>> sent;
-    for (Link mode : {Link::Paced, Link::Fast}) {
+    for (Link mode : {Link::Default, Link::Fast}) {
         RadioLink link;
         ASSERT_TRUE(link.start({"--sample", "--split-at", "135"}));
         link.exchange.setFastLink(mode == Link::Fast);
