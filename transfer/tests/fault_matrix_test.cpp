@@ -113,5 +113,17 @@ TEST(FastLink, TakesASplitAnswerWholeAndSendsTheSameBytes) {
     EXPECT_EQ(sent[0], sent[1]) << "the fast link sends what the paced one does";
 }
 
+// Nothing follows the last answer to show up a byte that comes after it: the
+// fast link still waits the port's usual 100 ms gathering for it.
+TEST(FastLink, AStrayByteAfterTheLastAnswerStillFailsIt) {
+    RadioLink link;
+    ASSERT_TRUE(link.start({"--sample", "--stray-at", "135"}));
+    link.exchange.setFastLink(true);
+    EditorModel model;
+    const ExchangeResult r = link.exchange.fullRead(model);
+    EXPECT_EQ(r.message, kReadError);
+    EXPECT_EQ(r.progress, 135);
+}
+
 }  // namespace
 }  // namespace duoband

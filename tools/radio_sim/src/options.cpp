@@ -9,7 +9,7 @@
 namespace duoband::sim {
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Fault>, 9> kFaultOptions{{
+constexpr std::array<std::pair<std::string_view, Fault>, 10> kFaultOptions{{
     {"--silent-at", Fault::Silent},
     {"--short-at", Fault::Short},
     {"--extra-at", Fault::Extra},
@@ -19,6 +19,7 @@ constexpr std::array<std::pair<std::string_view, Fault>, 9> kFaultOptions{{
     {"--double-ack-at", Fault::DoubleAck},
     {"--hangup-at", Fault::Hangup},
     {"--corrupt-at", Fault::Corrupt},
+    {"--stray-at", Fault::Stray},
 }};
 
 std::optional<int> number(std::string_view text) {
@@ -82,6 +83,7 @@ std::string usage() {
            "Faults, by frame number (0 is the first frame after the handshake):\n"
            "  --silent-at N  --short-at N  --extra-at N  --split-at N  --nak-at N\n"
            "  --double-ack-at N  --hangup-at N  --late-at N --late-ms MS\n"
+           "  --stray-at N   one byte 0x00 30 ms after the answer to frame N\n"
            "  --corrupt-at N [--corrupt-offset K]  acknowledge write frame N but store\n"
            "                 its data byte K (default 0) with its lowest bit flipped\n";
 }

@@ -198,6 +198,7 @@ void Radio::answerFrame(const Command& command, std::size_t afterByte, Outcome& 
     } else if (!answer.empty()) {
         out.answers.push_back({afterByte, delay, std::move(answer)});
     }
+    if (faultAt(Fault::Stray)) out.answers.push_back({afterByte, delay + kStrayGap, {0x00}});
 }
 
 }  // namespace duoband::sim

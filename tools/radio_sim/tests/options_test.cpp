@@ -22,7 +22,8 @@ TEST(SimOptions, EveryFaultOptionSetsItsFrame) {
         {"--nak-at", Fault::Nak},
         {"--double-ack-at", Fault::DoubleAck},
         {"--hangup-at", Fault::Hangup},
-        {"--corrupt-at", Fault::Corrupt}};
+        {"--corrupt-at", Fault::Corrupt},
+        {"--stray-at", Fault::Stray}};
     for (const auto& [name, fault] : table) {
         const auto parsed = parse({name, "17", "--late-ms", "100"});  // --late-at needs it
         ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << name;

@@ -43,8 +43,10 @@ enum class Fault {
     DoubleAck,  // a write is acknowledged 0x06 0x06
     Hangup,     // the radio closes its side of the line instead of answering
     Corrupt,    // a write is acknowledged but one byte is stored changed
+    Stray,      // one byte 0x00 more, kStrayGap after the answer
 };
 inline constexpr Millis kSplitGap{150};
+inline constexpr Millis kStrayGap{30};
 
 struct Options {
     std::map<Fault, int> faults;  // fault -> frame number it starts at
