@@ -5,6 +5,7 @@
 
 #include "duoband/exchange.h"
 #include "duoband/radio_sim_sample.h"
+#include "duoband/write_verify.h"
 #include "sim_harness.h"
 
 namespace duoband {
@@ -96,6 +97,42 @@ INSTANTIATE_TEST_SUITE_P(BothLinks, AFault, testing::ValuesIn(matrix()), [](cons
     PrintTo(info.param, &name);
     return name.str();
 });
+
+struct CorruptCase {
+    int frame;
+    Link link;
+};
+
+void PrintTo(const CorruptCase& c, std::ostream* os) {
+    *os << "CorruptAt" << c.frame << (c.link == Link::Fast ? "Fast" : "Default");
+}
+
+class ACorruptWrite : public testing::TestWithParam<CorruptCase> {};
+
+// The radio acknowledges every frame, so only reading it back shows the fault.
+TEST_P(ACorruptWrite, IsFoundByVerifyInBothLinkModes) {
+    RadioLink link;
+    ASSERT_TRUE(link.start({"--corrupt-at", std::to_string(GetParam().frame)}));
+    link.exchange.setFastLink(GetParam().link == Link::Fast);
+    const RadioImage sent = sampleImage();
+    EXPECT_TRUE(link.exchange.writeImage(sent).ok());
+    const VerifyResult v = verifyWrite(link.exchange, sent, Compared::EveryByte);
+    EXPECT_TRUE(v.readBack.ok());
+    EXPECT_EQ(v.report.differences.size(), 1u);
+    EXPECT_FALSE(v.ok());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLinks, ACorruptWrite,
+                         testing::Values(CorruptCase{0, Link::Default}, CorruptCase{0, Link::Fast},
+                                         CorruptCase{67, Link::Default},
+                                         CorruptCase{67, Link::Fast},
+                                         CorruptCase{135, Link::Default},
+                                         CorruptCase{135, Link::Fast}),
+                         [](const auto& info) {
+                             std::ostringstream name;
+                             PrintTo(info.param, &name);
+                             return name.str();
+                         });
 
 // A split answer is still the whole answer: both links take it, byte-exact.
 TEST(FastLink, TakesASplitAnswerWholeAndSendsTheSameBytes) {
