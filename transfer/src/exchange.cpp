@@ -42,20 +42,16 @@ ExchangeResult fullResult(int done, bool cancelled, std::string_view success,
     return result(done == kTransferSteps, success, failure, done);
 }
 
-// What each partial block is: where it lives, which field holds it, how a
-// received copy is shown and what a failed read empties.
+// What each partial block is: where it lives and which field holds it.
 struct PartialTransfer {
     TransferStep transfer;
     Block field;
-    void (*clearEdits)(EditorModel&);
 };
 
 const PartialTransfer& partialTransfer(PartialBlock block) {
     static const std::array<PartialTransfer, 2> kPartials{{
-        {kBootMessageTransfer, Block::BootMessage,
-         [](EditorModel& m) { std::ranges::for_each(m.bootMessage, &std::string::clear); }},
-        {kLimitsTransfer, Block::Limits,
-         [](EditorModel& m) { std::ranges::for_each(m.limits, &std::string::clear); }},
+        {kBootMessageTransfer, Block::BootMessage},
+        {kLimitsTransfer, Block::Limits},
     }};
     return kPartials[block == PartialBlock::BootMessage ? 0 : 1];
 }
@@ -221,11 +217,11 @@ ExchangeResult ProgrammingExchange::readPartial(PartialBlock block, EditorModel&
     const PartialTransfer& partial = partialTransfer(block);
     Bytes answer;
     ExchangeResult r = readBlock(block, answer);
+    // A failed read changes nothing: the page keeps showing what a write
+    // would send (the failure message says the read failed).
     if (r.ok()) {
         decodePartial(model, partial, answer);
         model.blocks[partial.field] = toHex(answer);
-    } else if (r.outcome == ExchangeOutcome::RadioFailed) {
-        partial.clearEdits(model);
     }
     return r;
 }
