@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace {
 
@@ -40,7 +41,13 @@ class QtUserDialogs final : public UserDialogs {
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override {
         QFileDialog dialog(parent, title, QString(), filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QString(filter).remove("*."));
+        const auto suffixOf = [](const QString& chosen) {
+            static const QRegularExpression pattern(R"(\*\.(\w+))");
+            return pattern.match(chosen).captured(1);
+        };
+        dialog.setDefaultSuffix(suffixOf(filter));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&](const QString& chosen) { dialog.setDefaultSuffix(suffixOf(chosen)); });
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
         return dialog.selectedFiles().first();
     }

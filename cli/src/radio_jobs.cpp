@@ -51,14 +51,10 @@ void takeOutcome(const ExchangeResult& r, JobReport& report) {
     }
 }
 
-ImageFile imageFile(const RadioImage& image, const std::string& port) {
-    return {{timeText(std::chrono::system_clock::now()), programVersion(), port}, image};
-}
-
 void keepBackup(BackupKind kind, const std::string& port, const RadioImage& image,
                 const JobOptions& options, JobOutput& output, JobReport& report) {
     if (!options.keepBackups) return;
-    const BackupResult kept = saveBackup(options.backupFolder, kind, port, imageFile(image, port));
+    const BackupResult kept = saveBackup(options.backupFolder, kind, port, stampedNow(image, port));
     if (kept.ok()) {
         report.backup = kept.file.string();
     } else {
@@ -72,9 +68,9 @@ bool saveRead(const EditorModel& model, const RadioImage& image, const std::stri
               JobReport& report) {
     ConfigurationSave save;
     if (asImage) {
-        save.result = saveImageFile(imageFile(image, port), out);
+        save.result = saveImageFile(stampedNow(image, port), out);
     } else {
-        save = saveConfiguration(model, imageFile(image, port), out);
+        save = saveConfiguration(model, stampedNow(image, port), out);
         for (const std::string& why : save.uncarried)
             warn(output, out.string() + " cannot carry it: " + why);
     }

@@ -132,6 +132,10 @@ std::string timeText(std::chrono::system_clock::time_point when, const char* for
     return out.str();
 }
 
+ImageFile stampedNow(const RadioImage& image, std::string port) {
+    return {{timeText(std::chrono::system_clock::now()), programVersion(), std::move(port)}, image};
+}
+
 std::string imageText(const ImageFile& file) {
     std::string text = std::string(kImageFormat) + " " + std::to_string(kImageVersion) + "\n";
     text += "read " + file.header.readAt + "\n";

@@ -46,6 +46,10 @@ std::string programVersion();
 std::string timeText(std::chrono::system_clock::time_point when,
                      const char* format = "%Y-%m-%d %H:%M:%S", char beforeMilliseconds = '.');
 
+// `image` with a header saying it was read (or made) now, by this program,
+// on `port` (empty for none).
+ImageFile stampedNow(const RadioImage& image, std::string port);
+
 std::string imageText(const ImageFile& file);
 // Checks the whole text; on any fault `file` is left as it was and the error
 // says what is wrong and where.
