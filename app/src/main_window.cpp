@@ -203,8 +203,10 @@ void MainWindow::connectSerialPort() {
     duoband::configureForRadio(port_);
     portNotifier_ =
         std::make_unique<QSocketNotifier>(port_.notificationFd(), QSocketNotifier::Read);
-    connect(portNotifier_.get(), &QSocketNotifier::activated, this,
-            [this] { port_.processNotifications(); });
+    connect(portNotifier_.get(), &QSocketNotifier::activated, this, [this] {
+        port_.processNotifications();
+        pump_->notificationsDelivered();
+    });
 }
 
 MainWindow::~MainWindow() {

@@ -83,6 +83,8 @@ class MainWindow : public QMainWindow, public PageHost {
     QString fileName() const { return fileName_; }
     // Where every full read and write keeps its image; none when empty.
     void setBackupFolder(std::filesystem::path folder) { backupFolder_ = std::move(folder); }
+    // Keeps `image` as a backup of `kind`; a failure is said in the status bar.
+    void keepBackup(duoband::BackupKind kind, const duoband::RadioImage& image);
 
     // Commands (menu items; the tool bar buttons run the same handlers).
     void newConfiguration();
@@ -148,7 +150,6 @@ class MainWindow : public QMainWindow, public PageHost {
     // when the user agrees; false when nothing was written.
     bool saveAsImageInstead(const QString& name, const std::string& why);
     bool openInto(const QString& name, duoband::EditorModel& model);
-    void keepBackup(duoband::BackupKind kind, const duoband::RadioImage& image);
     // After New, Open, Save and a full Read or Write.
     void markClean(const QString& fileName);
     void updateCaption();

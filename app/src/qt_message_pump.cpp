@@ -2,11 +2,13 @@
 
 #include <QEventLoop>
 #include <QTimer>
+#include <utility>
 
 namespace {
 // The exit code by which the timer ends the nested loop; any other way out
 // of it (the application quitting) reads differently.
 constexpr int kDeadlineReached = 1;
+constexpr int kDelivered = 2;
 }  // namespace
 
 void QtMessagePump::waitUntil(const duoband::Deadline& deadline) {
@@ -22,4 +24,28 @@ void QtMessagePump::waitUntil(const duoband::Deadline& deadline) {
         if (loop.exec() != kDeadlineReached) abandoned_ = true;
     }
     if (abandoned_) port_.processNotifications();
+}
+
+void QtMessagePump::waitForDelivery(const duoband::Deadline& deadline) {
+    if (abandoned_ || deadline.expired()) {
+        port_.processNotifications();
+        return;
+    }
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&loop] { loop.exit(kDeadlineReached); });
+    timer.start(deadline.pollTimeout());
+    QEventLoop* outer = std::exchange(deliveryWait_, &loop);
+    const int ended = loop.exec();
+    deliveryWait_ = outer;
+    if (ended != kDeadlineReached && ended != kDelivered) {
+        abandoned_ = true;
+        port_.processNotifications();
+    }
+}
+
+void QtMessagePump::notificationsDelivered() {
+    if (deliveryWait_ != nullptr) deliveryWait_->exit(kDelivered);
 }

@@ -6,11 +6,18 @@
 
 #include "duoband/message_pump.h"
 
+class QEventLoop;
+
 class QtMessagePump final : public duoband::MessagePump {
   public:
     explicit QtMessagePump(duoband::SerialPort& port) : port_(port) {}
 
     void waitUntil(const duoband::Deadline& deadline) override;
+    // Ends at the deadline or as soon as the window has delivered the
+    // port's notifications (the fast link), whichever comes first.
+    void waitForDelivery(const duoband::Deadline& deadline) override;
+    // The window calls this after it delivered the port's notifications.
+    void notificationsDelivered();
 
     // True once the program was asked to end during a wait. From then on a
     // wait only delivers what has arrived and returns at once, so a running
@@ -20,4 +27,5 @@ class QtMessagePump final : public duoband::MessagePump {
   private:
     duoband::SerialPort& port_;
     bool abandoned_ = false;
+    QEventLoop* deliveryWait_ = nullptr;  // the waitForDelivery loop running, if any
 };

@@ -1,11 +1,13 @@
 #include "transfer_dialogs.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "duoband/write_verify.h"
 #include "main_window.h"
 #include "user_dialogs.h"
 
@@ -24,9 +26,11 @@ TransferDialog::TransferDialog(const QString& caption, MainWindow& editor, QWidg
     buttons->addWidget(startButton);
     buttons->addWidget(cancelButton);
     auto* column = new QVBoxLayout(this);
+    options_ = new QVBoxLayout;
+    column->addLayout(options_);
     column->addWidget(progressBar);
     column->addLayout(buttons);
-    setFixedSize(sizeHint());
+    fastBox = addOption(tr("Fast transfer"), "fastBox", false);
     connect(startButton, &QPushButton::clicked, this, &TransferDialog::startTransfer);
     connect(cancelButton, &QPushButton::clicked, this, &TransferDialog::reject);
 }
@@ -40,9 +44,19 @@ void TransferDialog::showEvent(QShowEvent* event) {
     }
 }
 
+QCheckBox* TransferDialog::addOption(const QString& caption, const QString& name, bool checked) {
+    auto* box = new QCheckBox(caption);
+    box->setObjectName(name);
+    box->setChecked(checked);
+    options_->addWidget(box);
+    setFixedSize(sizeHint());
+    return box;
+}
+
 void TransferDialog::startTransfer() {
     if (running_) return;
     setRunning(true);
+    editor_.exchange().setFastLink(fastBox->isChecked());
     const auto result = run(editor_, [this](int steps) { progressBar->setValue(steps); });
     succeeded_ = result.outcome == duoband::ExchangeOutcome::Success;
     const QString message = QString::fromStdString(result.message);
@@ -62,6 +76,7 @@ void TransferDialog::setRunning(bool running) {
     editor_.exchangeRunning(running);
     startButton->setEnabled(!running);
     cancelButton->setEnabled(!running);
+    for (QCheckBox* box : findChildren<QCheckBox*>()) box->setEnabled(!running);
 }
 
 // Neither the window's close box nor Escape ends the dialog mid-exchange.
@@ -91,9 +106,41 @@ duoband::ExchangeResult ReadDialog::run(MainWindow& editor,
 WriteDialog::WriteDialog(MainWindow& editor, QWidget* parent)
     : TransferDialog("Write", editor, parent) {
     setObjectName("writeDialog");
+    backupFirstBox =
+        addOption(tr("Read the radio first and keep what it held"), "backupFirstBox", true);
+    verifyBox = addOption(tr("Verify after writing"), "verifyBox", false);
 }
 
 duoband::ExchangeResult WriteDialog::run(MainWindow& editor,
                                          const duoband::ProgrammingExchange::Progress& progress) {
-    return editor.exchange().fullWrite(editor.model(), progress);
+    if (backupFirstBox->isChecked() && !backUpFirst(editor)) {
+        return {duoband::ExchangeOutcome::Cancelled, tr("Write cancelled").toStdString(), 0};
+    }
+    duoband::ExchangeResult written = editor.exchange().fullWrite(editor.model(), progress);
+    if (written.ok() && verifyBox->isChecked()) verify(editor, written, progress);
+    return written;
+}
+
+bool WriteDialog::backUpFirst(MainWindow& editor) {
+    duoband::EditorModel scratch;
+    duoband::RadioImage held;
+    const duoband::ExchangeResult read = editor.exchange().fullRead(scratch, {}, &held);
+    if (read.ok()) {
+        editor.keepBackup(duoband::BackupKind::BeforeWrite, held);
+        return true;
+    }
+    return userDialogs().confirm(this, tr("Reading the radio first failed: %1\nWrite all the same?")
+                                           .arg(QString::fromStdString(read.message)));
+}
+
+// A clean verify adds "Verify success!"; a difference makes the write fail
+// with the differences named.
+void WriteDialog::verify(MainWindow& editor, duoband::ExchangeResult& written,
+                         const duoband::ProgrammingExchange::Progress& progress) {
+    progressBar->setValue(0);
+    const duoband::VerifyResult checked = duoband::verifyWrite(
+        editor.exchange(), duoband::imageOf(duoband::encodeImage(editor.model())),
+        duoband::Compared::HeldBytes, progress);
+    for (const std::string& line : checked.lines()) written.message += "\n" + line;
+    if (!checked.ok()) written.outcome = duoband::ExchangeOutcome::RadioFailed;
 }

@@ -9,8 +9,10 @@
 #include "duoband/exchange.h"
 #include "duoband/radio_image.h"
 
+class QCheckBox;
 class QProgressBar;
 class QPushButton;
+class QVBoxLayout;
 class MainWindow;
 
 class TransferDialog : public QDialog {
@@ -20,6 +22,7 @@ class TransferDialog : public QDialog {
     QProgressBar* progressBar;
     QPushButton* startButton;   // "Read" / "Write"
     QPushButton* cancelButton;  // "Cancel"
+    QCheckBox* fastBox;         // "Fast transfer"
 
     void startTransfer();
     bool running() const { return running_; }
@@ -28,6 +31,8 @@ class TransferDialog : public QDialog {
 
   protected:
     TransferDialog(const QString& caption, MainWindow& editor, QWidget* parent);
+    // Adds a check box above the progress bar.
+    QCheckBox* addOption(const QString& caption, const QString& name, bool checked);
     // The exchange itself, reporting the steps done through `progress`.
     virtual duoband::ExchangeResult run(MainWindow& editor,
                                         const duoband::ProgrammingExchange::Progress& progress) = 0;
@@ -40,6 +45,7 @@ class TransferDialog : public QDialog {
     void setRunning(bool running);
 
     MainWindow& editor_;
+    QVBoxLayout* options_ = nullptr;
     bool running_ = false;
     bool succeeded_ = false;
 };
@@ -65,8 +71,17 @@ class WriteDialog final : public TransferDialog {
 
   public:
     explicit WriteDialog(MainWindow& editor, QWidget* parent = nullptr);
+    QCheckBox* backupFirstBox;  // "Read the radio first and keep what it held"
+    QCheckBox* verifyBox;       // "Verify after writing"
 
   protected:
     duoband::ExchangeResult run(MainWindow& editor,
                                 const duoband::ProgrammingExchange::Progress& progress) override;
+
+  private:
+    // Keeps what the radio holds as a "before-write" backup; false when the
+    // read failed and the user would rather not write.
+    bool backUpFirst(MainWindow& editor);
+    void verify(MainWindow& editor, duoband::ExchangeResult& written,
+                const duoband::ProgrammingExchange::Progress& progress);
 };

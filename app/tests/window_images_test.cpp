@@ -2,6 +2,7 @@
 // configuration a settings file cannot hold is offered as an image, and
 // every full read keeps a backup.
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QTest>
 #include <QTimer>
@@ -69,7 +70,7 @@ class WindowImagesTest : public QObject {
         QVERIFY(window().model() == before);
     }
 
-    // A full read keeps what the radio sent in the backup folder.
+    // A full read, on the fast link, keeps what the radio sent in the backup folder.
     void aFullReadKeepsABackup() {
         TestRadio radio({"--sample"});
         QVERIFY2(radio.started(), qPrintable(radio.error()));
@@ -77,11 +78,13 @@ class WindowImagesTest : public QObject {
             std::make_unique<Windows>(DataFolder(data->dir()), PortOptions{{radio.port()}, false});
         window().serialPort().setReadIntervalMs(0);
         window().setBackupFolder(pathOf("backups"));
+        windows->readDialog->fastBox->setChecked(true);
         QTimer::singleShot(0, [] {
             if (auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget()))
                 dialog->startTransfer();
         });
         window().readRadio();
+        QCOMPARE(dialogs->lastText(), QString("Read success!"));
         const std::vector<duoband::Backup> kept = duoband::listBackups(pathOf("backups"));
         QCOMPARE(kept.size(), std::size_t{1});
         QCOMPARE(kept.front().kind, duoband::BackupKind::Read);
@@ -90,6 +93,36 @@ class WindowImagesTest : public QObject {
         duoband::EditorModel decoded;
         duoband::decodeImage(image.image, decoded);
         QVERIFY(decoded == window().model());
+    }
+
+    // Write with "read first" and "verify": a before-write and a written
+    // backup; a byte the radio stores wrongly fails the write by name.
+    void writeKeepsWhatTheRadioHeldAndVerifies_data() {
+        QTest::addColumn<bool>("corrupt");
+        QTest::newRow("clean") << false;
+        QTest::newRow("corrupted byte") << true;
+    }
+    void writeKeepsWhatTheRadioHeldAndVerifies() {
+        QFETCH(bool, corrupt);
+        std::vector<std::string> args{"--sample"};
+        if (corrupt) args.insert(args.end(), {"--corrupt-at", "2"});
+        TestRadio radio(args);
+        QVERIFY2(radio.started(), qPrintable(radio.error()));
+        windows =
+            std::make_unique<Windows>(DataFolder(data->dir()), PortOptions{{radio.port()}, false});
+        window().serialPort().setReadIntervalMs(0);
+        window().setBackupFolder(pathOf("backups"));
+        window().model().channels(Band::A).cell(Column::RxFrequency, 1) = "145.50000";
+        windows->writeDialog->verifyBox->setChecked(true);
+        QTimer::singleShot(0, [this] { windows->writeDialog->startTransfer(); });
+        window().writeRadio();
+        const QString message = dialogs->lastText();
+        QCOMPARE(message.contains("Verify success!"), !corrupt);
+        QCOMPARE(message.contains("Verify failed:"), corrupt);
+        QCOMPARE(dialogs->lastKind(), corrupt ? QString("warning") : QString("information"));
+        const auto kept = duoband::listBackups(pathOf("backups"));
+        QCOMPARE(kept.size(), corrupt ? std::size_t{1} : std::size_t{2});
+        QCOMPARE(kept.back().kind, duoband::BackupKind::BeforeWrite);
     }
 
   private:
