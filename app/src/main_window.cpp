@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <array>
 
+#include "backups_dialog.h"
 #include "duoband/image_file.h"
 #include "duoband/port_discovery.h"
 #include "duoband/settings_file.h"
@@ -66,6 +67,7 @@ const std::vector<MenuDef>& menuTable() {
           {"openAction", "Open", &W::openFile, Qt::CTRL | Qt::Key_O},
           {"saveAction", "Save", &W::saveFile, Qt::CTRL | Qt::Key_S},
           {"saveAsAction", "Save As...", &W::saveFileAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+          {"backupsAction", "Backups...", &W::showBackups, Qt::CTRL | Qt::Key_B},
           {"fileQuitAction", "Quit", &W::quit, Qt::CTRL | Qt::Key_Q, true}}},
         {"Edit(&E)",
          {{"readAction", "Read", &W::readRadio},
@@ -490,7 +492,17 @@ void MainWindow::newConfiguration() {
 
 void MainWindow::openFile() {
     if (!settleUnsavedChanges()) return;
-    const QString name = userDialogs().openFileName(this, "Open", kOpenFilter);
+    openNamed(userDialogs().openFileName(this, "Open", kOpenFilter));
+}
+
+void MainWindow::showBackups() {
+    if (!settleUnsavedChanges()) return;
+    BackupsDialog dialog(backupFolder_, this);
+    dialog.exec();
+    openNamed(dialog.chosen());
+}
+
+void MainWindow::openNamed(const QString& name) {
     if (name.isEmpty()) return;
     if (!openInto(name, model_)) return;
     showModel();

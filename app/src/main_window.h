@@ -93,6 +93,8 @@ class MainWindow : public QMainWindow, public PageHost {
     // false when nothing was saved.
     bool saveFile();
     bool saveFileAs();
+    // File > Backups...: opens a kept image.
+    void showBackups();
     void readRadio();
     void writeRadio();
     void showBandAChannels();  // A/Upper Band Channel
@@ -150,6 +152,7 @@ class MainWindow : public QMainWindow, public PageHost {
     // when the user agrees; false when nothing was written.
     bool saveAsImageInstead(const QString& name, const std::string& why);
     bool openInto(const QString& name, duoband::EditorModel& model);
+    void openNamed(const QString& name);
     // After New, Open, Save and a full Read or Write.
     void markClean(const QString& fileName);
     void updateCaption();

@@ -131,7 +131,7 @@ class MainWindowTest : public QObject {
                  (QStringList{"File(F)", "Edit(E)", "Help(H)", "Quit(Q)"}));
         const QList<QAction*> menus = f.menuBar()->actions();
         QCOMPARE(actionTexts(menus[0]->menu()->actions()),
-                 (QStringList{"New", "Open", "Save", "Save As...", "Quit"}));
+                 (QStringList{"New", "Open", "Save", "Save As...", "Backups...", "Quit"}));
         QCOMPARE(actionTexts(menus[1]->menu()->actions()),
                  (QStringList{"Read", "Write", "-------", "A/Upper Band Channel",
                               "B/Under Band Channel", "-------", "Undo", "Redo", "|", "Cut", "Copy",

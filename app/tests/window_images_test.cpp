@@ -6,9 +6,11 @@
 #include <QDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include "app_test_support.h"
 #include "application.h"
+#include "backups_dialog.h"
 #include "duoband/backups.h"
 #include "duoband/image_file.h"
 #include "duoband/memory_image.h"
@@ -93,6 +95,21 @@ class WindowImagesTest : public QObject {
         duoband::EditorModel decoded;
         duoband::decodeImage(image.image, decoded);
         QVERIFY(decoded == window().model());
+
+        // File > Backups... lists it and opens it again.
+        dialogs->confirmations = {true};
+        window().newConfiguration();
+        QString listed;
+        QTimer::singleShot(0, [&listed] {
+            auto* dialog = qobject_cast<BackupsDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) return;
+            listed = dialog->list->topLevelItem(0)->text(1);
+            dialog->accept();
+        });
+        window().findChild<QAction*>("backupsAction")->trigger();
+        QCOMPARE(listed, QString("read"));
+        QVERIFY(decoded == window().model());
+        QVERIFY(!window().isWindowModified());
     }
 
     // Write with "read first" and "verify": a before-write and a written
