@@ -59,7 +59,8 @@ void TransferDialog::startTransfer() {
     editor_.exchange().setFastLink(fastBox->isChecked());
     const auto result = run(editor_, [this](int steps) { progressBar->setValue(steps); });
     succeeded_ = result.outcome == duoband::ExchangeOutcome::Success;
-    const QString message = QString::fromStdString(result.message);
+    QString message = QString::fromStdString(result.message);
+    if (!result.detail.empty()) message += "\n" + QString::fromStdString(result.detail);
     if (result.outcome == duoband::ExchangeOutcome::Invalid) {
         userDialogs().error(this, message);
     } else if (succeeded_) {

@@ -93,6 +93,7 @@ bool backUpFirst(RadioSession& radio, const std::string& port, const JobOptions&
     if (r.outcome == ExchangeOutcome::Cancelled) {
         takeOutcome(r, report);
         say(output, report, r.message);
+        if (!r.detail.empty()) warn(output, r.detail);
         return false;
     }
     if (!r.ok()) {
@@ -186,6 +187,7 @@ JobReport readJob(const std::string& port, const std::filesystem::path& out, boo
         const ExchangeResult r = radio.exchange().fullRead(model, progressOf(output), &image);
         takeOutcome(r, report);
         say(output, report, r.message);
+        if (!r.detail.empty()) warn(output, r.detail);
         if (!r.ok()) return;
         keepBackup(BackupKind::Read, port, image, options, output, report);
         if (!saveRead(model, image, port, out, asImage, output, report)) {
@@ -205,6 +207,7 @@ JobReport writeJob(const std::string& port, const WriteInput& input, const JobOp
         const ExchangeResult r = radio.exchange().writeImage(input.image, progressOf(output));
         takeOutcome(r, report);
         say(output, report, r.message);
+        if (!r.detail.empty()) warn(output, r.detail);
         if (r.ok() && options.verify) verify(radio, input, output, report);
     });
 }

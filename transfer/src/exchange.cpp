@@ -136,6 +136,26 @@ void ProgrammingExchange::setFastLink(bool on) {
     fastLink_ = on;
 }
 
+std::string ProgrammingExchange::failureDetail(int step, std::size_t expectedBytes) const {
+    const std::string& got = receiveBuffer_.text();
+    const std::size_t bytes = got.size() / 2;
+    std::string what;
+    if (lineLost_) {
+        what = "the line went away";
+    } else if (bytes == 0) {
+        what = "nothing came back";
+    } else if (expectedBytes == 0) {
+        what = got == "15"
+                   ? "the radio refused the frame (NAK)"
+                   : std::to_string(bytes) + " bytes came back instead of the acknowledgement";
+    } else {
+        what = std::to_string(bytes) + " bytes of " + std::to_string(expectedBytes) + " came back";
+    }
+    return "Step " + std::to_string(step + 1) + " of " + std::to_string(kTransferSteps) + ": " +
+           what + " on " + port_.path() +
+           ". Is the radio switched on, in range of the cable and set to this port?";
+}
+
 bool ProgrammingExchange::stopAsked() const {
     return stopRequested && stopRequested();
 }
@@ -148,20 +168,25 @@ ExchangeResult ProgrammingExchange::fullRead(EditorModel& model, const Progress&
     openExchange();
     int done = 0;
     bool cancelled = false;
+    std::string detail;
     for (; done < kTransferSteps && !cancelled; ++done) {
         const int step = done;
         receiveBuffer_.clear();
         send(readFrame(transferPlan()[static_cast<std::size_t>(step)]));
         if (!pollForAnswer(
-                step, [&] { return isAcceptedReadLength(step, receiveBuffer_.text().size()); }))
+                step, [&] { return isAcceptedReadLength(step, receiveBuffer_.text().size()); })) {
+            detail = failureDetail(step, transferPlan()[static_cast<std::size_t>(step)].length);
             break;
+        }
         if (progress) progress(step + 1);
         loadReadStep(model, step, receiveBuffer_.text());
         if (received) storeAnswer(*received, step, *fromHex(receiveBuffer_.text()));
         cancelled = stopAsked();
     }
     send(kExitHex);
-    return fullResult(done, cancelled, kReadSuccess, kReadError);
+    ExchangeResult r = fullResult(done, cancelled, kReadSuccess, kReadError);
+    r.detail = std::move(detail);
+    return r;
 }
 
 ExchangeResult ProgrammingExchange::fullWrite(const EditorModel& model, const Progress& progress) {
@@ -178,16 +203,22 @@ ExchangeResult ProgrammingExchange::writeImage(const RadioImage& image, const Pr
     openExchange();
     int done = 0;
     bool cancelled = false;
+    std::string detail;
     for (; done < kTransferSteps && !cancelled; ++done) {
         send(writeFrame(transferPlan()[static_cast<std::size_t>(done)],
                         toHex(image.step(done).bytes)));
-        if (!pollForAnswer(done, [&] { return receiveBuffer_.text() == kAckHex; })) break;
+        if (!pollForAnswer(done, [&] { return receiveBuffer_.text() == kAckHex; })) {
+            detail = failureDetail(done, 0);
+            break;
+        }
         if (progress) progress(done + 1);
         receiveBuffer_.clear();
         cancelled = stopAsked();
     }
     send(kExitHex);
-    return fullResult(done, cancelled, kWriteSuccess, kWriteError);
+    ExchangeResult r = fullResult(done, cancelled, kWriteSuccess, kWriteError);
+    r.detail = std::move(detail);
+    return r;
 }
 
 TransferStep partialTransferStep(PartialBlock block) {

@@ -172,6 +172,8 @@ TEST(FullRead, SilentAtTheGeneralSettingsKeepsEverythingAfter) {
     const ExchangeResult r = link.exchange.fullRead(model);
     EXPECT_EQ(r.message, kReadError);
     EXPECT_EQ(r.progress, 130);
+    EXPECT_TRUE(r.detail.starts_with("Step 131 of 136: nothing came back on /dev/pts/"))
+        << r.detail;
     expectSampleChannelsAndBandPages(model);
     // every block field after the band settings
     for (int n = static_cast<int>(Block::General); n < kBlockCount; ++n) {
@@ -273,6 +275,8 @@ TEST(FullWrite, ANakStopsTheWriteAtItsStep) {
     EXPECT_EQ(r.message, kWriteError);
     EXPECT_EQ(r.outcome, ExchangeOutcome::RadioFailed);
     EXPECT_EQ(r.progress, 40);
+    EXPECT_TRUE(r.detail.starts_with("Step 41 of 136: the radio refused the frame (NAK)"))
+        << r.detail;
     EXPECT_EQ(progress.values.back(), 40);
     const auto log = waitForExit(link.log.path());
     EXPECT_EQ(countPrefix(log, "WRITE"), 41) << "no frame after step 40";

@@ -68,6 +68,9 @@ struct ExchangeResult {
     ExchangeOutcome outcome = ExchangeOutcome::Success;
     std::string message;  // the text to show the user
     int progress = 0;     // steps completed (full read and write)
+    // A failed full transfer: which step, what came back, on which port, and
+    // what to check ("Step 12 of 136: nothing came back on /dev/ttyUSB0. ...").
+    std::string detail = {};
     bool ok() const { return outcome == ExchangeOutcome::Success; }
 };
 
@@ -146,6 +149,9 @@ class ProgrammingExchange {
     bool pollForAnswer(int step, const std::function<bool()>& complete);
     bool takeAnswerWhenComplete(int step, const std::function<bool()>& complete);
     bool stopAsked() const;
+    // What the failed step `step` got, in words; `expectedBytes` of an
+    // answer (0: the acknowledgement of a write).
+    std::string failureDetail(int step, std::size_t expectedBytes) const;
 
     SerialPort& port_;
     MessagePump& pump_;
