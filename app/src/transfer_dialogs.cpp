@@ -12,7 +12,7 @@
 #include "user_dialogs.h"
 
 TransferDialog::TransferDialog(const QString& caption, MainWindow& editor, QWidget* parent)
-    : QDialog(parent), editor_(editor) {
+    : QDialog(parent), editor_(editor), caption_(caption) {
     setWindowTitle(caption);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
@@ -56,8 +56,15 @@ QCheckBox* TransferDialog::addOption(const QString& caption, const QString& name
 void TransferDialog::startTransfer() {
     if (running_) return;
     setRunning(true);
-    editor_.exchange().setFastLink(fastBox->isChecked());
-    const auto result = run(editor_, [this](int steps) { progressBar->setValue(steps); });
+    cancelRequested_ = false;
+    duoband::ProgrammingExchange& exchange = editor_.exchange();
+    exchange.setFastLink(fastBox->isChecked());
+    exchange.stopRequested = [this] { return cancelRequested_; };
+    auto result = run(editor_, [this](int steps) { progressBar->setValue(steps); });
+    exchange.stopRequested = nullptr;
+    if (result.outcome == duoband::ExchangeOutcome::Cancelled) {
+        result.message = tr("%1 cancelled").arg(caption_).toStdString();
+    }
     succeeded_ = result.outcome == duoband::ExchangeOutcome::Success;
     QString message = QString::fromStdString(result.message);
     if (!result.detail.empty()) message += "\n" + QString::fromStdString(result.detail);
@@ -76,11 +83,10 @@ void TransferDialog::setRunning(bool running) {
     running_ = running;
     editor_.exchangeRunning(running);
     startButton->setEnabled(!running);
-    cancelButton->setEnabled(!running);
     for (QCheckBox* box : findChildren<QCheckBox*>()) box->setEnabled(!running);
 }
 
-// Neither the window's close box nor Escape ends the dialog mid-exchange.
+// The window's close box does not end the dialog mid-exchange.
 void TransferDialog::closeEvent(QCloseEvent* event) {
     if (running_) {
         event->ignore();
@@ -89,8 +95,22 @@ void TransferDialog::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
+// Escape and Cancel: closing before the exchange, stopping it during.
 void TransferDialog::reject() {
-    if (!running_) QDialog::reject();
+    if (running_) {
+        requestCancel();
+    } else {
+        QDialog::reject();
+    }
+}
+
+void TransferDialog::requestCancel() {
+    if (running_ && !cancelRequested_ && confirmCancel()) cancelRequested_ = true;
+}
+
+bool WriteDialog::confirmCancel() {
+    return userDialogs().confirm(
+        this, tr("Stop writing? The radio will hold a mix of old and new settings."));
 }
 
 ReadDialog::ReadDialog(MainWindow& editor, QWidget* parent)

@@ -26,6 +26,9 @@ class TransferDialog : public QDialog {
 
     void startTransfer();
     bool running() const { return running_; }
+    // Cancel while the exchange runs: it stops after the current frame and
+    // sends EXIT (once); a write asks first.
+    void requestCancel();
     // The last exchange this dialog ran succeeded.
     bool succeeded() const { return succeeded_; }
 
@@ -33,6 +36,9 @@ class TransferDialog : public QDialog {
     TransferDialog(const QString& caption, MainWindow& editor, QWidget* parent);
     // Adds a check box above the progress bar.
     QCheckBox* addOption(const QString& caption, const QString& name, bool checked);
+    // Whether the user stands by a cancel (a stopped write leaves the radio
+    // half written).
+    virtual bool confirmCancel() { return true; }
     // The exchange itself, reporting the steps done through `progress`.
     virtual duoband::ExchangeResult run(MainWindow& editor,
                                         const duoband::ProgrammingExchange::Progress& progress) = 0;
@@ -48,6 +54,8 @@ class TransferDialog : public QDialog {
     QVBoxLayout* options_ = nullptr;
     bool running_ = false;
     bool succeeded_ = false;
+    bool cancelRequested_ = false;
+    QString caption_;
 };
 
 class ReadDialog final : public TransferDialog {
@@ -75,6 +83,7 @@ class WriteDialog final : public TransferDialog {
     QCheckBox* verifyBox;       // "Verify after writing"
 
   protected:
+    bool confirmCancel() override;
     duoband::ExchangeResult run(MainWindow& editor,
                                 const duoband::ProgrammingExchange::Progress& progress) override;
 

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -136,7 +137,7 @@ class TransferDialogsTest : public QObject {
         QCOMPARE(windows->readDialog->progressBar->value(), 136);
         QVERIFY(!windows->readDialog->isVisible());
         QVERIFY(!seen.startEnabled);
-        QVERIFY(!seen.cancelEnabled);
+        QVERIFY(seen.cancelEnabled);  // Cancel stops an exchange
         QCOMPARE(seen.editorEnabled, kDuringExchange);
         QCOMPARE(enabledCommands(*windows->mainWindow).size(), 26);
         const duoband::EditorModel sample = duoband::sim::sampleModel();
@@ -170,7 +171,7 @@ class TransferDialogsTest : public QObject {
         startRadio({"--sample", "--silent-at", "0"});
         const duoband::EditorModel before = windows->mainWindow->model();
         runThroughDialog("readButton");
-        QCOMPARE(dialogs->lastText(), QString("Read Error!"));
+        QCOMPARE(dialogs->lastText().section('\n', 0, 0), QString("Read Error!"));
         QCOMPARE(windows->readDialog->progressBar->value(), 0);
         QVERIFY(windows->mainWindow->model() == before);
         QVERIFY(windows->readDialog->startButton->isEnabled());
@@ -233,8 +234,45 @@ class TransferDialogsTest : public QObject {
     void noPortFailsInTheDialog() {
         windows = std::make_unique<Windows>(DataFolder(data->dir()), PortOptions{{}, false});
         runThroughDialog("readAction");
-        QCOMPARE(dialogs->lastText(), QString("Read Error!"));
+        QCOMPARE(dialogs->lastText(), QString("Read Error!\nStep 1 of 136: the port is not open on "
+                                              "COM2. Is the radio switched on, in range of the "
+                                              "cable and set to this port?"));
         QCOMPARE(dialogs->lastKind(), QString("warning"));  // a failure, not a notice
+    }
+
+    // Cancel stops a read after its current frame with EXIT sent once; a
+    // write asks first, and No lets it go on.
+    void cancelStopsAfterTheCurrentFrame() {
+        QTemporaryDir dir;
+        const QString log = dir.filePath("radio.log");
+        startRadio({"--sample", "--pace", "--log", log.toStdString()});
+        windows->mainWindow->serialPort().setReadIntervalMs(100);
+        QTimer::singleShot(0, [this] {
+            auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            QTimer::singleShot(800, dialog, [dialog] { dialog->cancelButton->click(); });
+            dialog->startTransfer();
+        });
+        windows->mainWindow->readRadio();
+        QCOMPARE(dialogs->lastText(), QString("Read cancelled"));
+        const int progress = windows->readDialog->progressBar->value();
+        QVERIFY(progress > 0 && progress < 136);
+        windows.reset();
+        QCOMPARE(logLinesStartingWith(log, "EXIT", 1), 1);
+
+        startRadio({"--sample"});
+        dialogs->confirmations = {false};
+        QTimer::singleShot(0, [this] {
+            auto* dialog = qobject_cast<WriteDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            dialog->backupFirstBox->setChecked(false);
+            QTimer::singleShot(300, dialog, [dialog] { dialog->cancelButton->click(); });
+            dialog->startTransfer();
+        });
+        windows->mainWindow->writeRadio();
+        QCOMPARE(dialogs->questions,
+                 QStringList{"Stop writing? The radio will hold a mix of old and new settings."});
+        QCOMPARE(dialogs->lastText(), QString("Write success!"));
     }
 
     // The program asked to end mid-read: the exchange stops at once, sends
@@ -248,7 +286,7 @@ class TransferDialogsTest : public QObject {
         clock.start();
         runThroughDialog("readAction");
         QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(dialogs->lastText(), QString("Read Error!"));
+        QCOMPARE(dialogs->lastText().section('\n', 0, 0), QString("Read Error!"));
         QVERIFY(windows->mainWindow->pump().abandoned());
         const int progress = windows->readDialog->progressBar->value();
         QVERIFY(progress > 0 && progress < 136);
