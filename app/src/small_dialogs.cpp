@@ -15,6 +15,7 @@ QLineEdit* addField(QFormLayout* form, QLabel* label, QLineEdit::EchoMode echo) 
     auto* edit = new QLineEdit;
     edit->setEchoMode(echo);
     form->addRow(label, edit);
+    label->setBuddy(edit);
     return edit;
 }
 

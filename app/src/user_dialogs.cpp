@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "app_settings.h"
+
 namespace {
 
 class QtUserDialogs final : public UserDialogs {
@@ -29,17 +31,25 @@ class QtUserDialogs final : public UserDialogs {
                 return SaveAnswer::Cancel;
         }
     }
+    // Both file dialogs open in the folder of the file chosen last.
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override {
-        return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+        return remembered(
+            QFileDialog::getOpenFileName(parent, title, appSettings::lastFolder(), filter));
     }
     // The filter's extension ("*.bc") is added before the dialog asks about
     // replacing a file, so it asks about the name that will be written.
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override {
-        QFileDialog dialog(parent, title, QString(), filter);
+        QFileDialog dialog(parent, title, appSettings::lastFolder(), filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QString(filter).remove("*."));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-        return dialog.selectedFiles().first();
+        return remembered(dialog.selectedFiles().first());
+    }
+
+  private:
+    static QString remembered(const QString& file) {
+        if (!file.isEmpty()) appSettings::setLastFolderOf(file);
+        return file;
     }
 };
 

@@ -157,9 +157,10 @@ void ChannelGrid::focusInEvent(QFocusEvent* event) {
 
 ChannelTablePage::ChannelTablePage(duoband::EditorModel& model, Band band, QWidget* parent)
     : QWidget(parent), model_(model), band_(band) {
-    tableModel_ = new ChannelTableModel(model_.channels(band_), this);
+    tableModel_ = new ChannelTableModel(model_.channels(band_), band_, this);
     grid_ = new ChannelGrid(this);
     grid_->setObjectName(bandPrefix(band_) + "channels");
+    grid_->setAccessibleName(tableModel_->tableName());
     grid_->setModel(tableModel_);
     for (int col = 0; col < duoband::kColumnCount; ++col) {
         grid_->setColumnWidth(col, kColumnWidths[static_cast<std::size_t>(col)]);
@@ -197,6 +198,7 @@ ChannelTablePage::ChannelTablePage(duoband::EditorModel& model, Band band, QWidg
 void ChannelTablePage::buildEditors() {
     for (const ChannelColumnEditor& column : duoband::channelColumnEditors()) {
         QWidget* editor = makeEditor(column);
+        editor->setAccessibleName(tableModel_->editorName(column.column));
         editor->hide();
         editor->installEventFilter(this);
         editors_.at(static_cast<std::size_t>(column.column)) = editor;
