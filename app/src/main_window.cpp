@@ -27,7 +27,6 @@
 #include "pages/dtmf_page.h"
 #include "pages/general_page.h"
 #include "pages/limit_frequency_page.h"
-#include "pages/page_widgets.h"
 #include "port_status.h"
 #include "program_end.h"
 #include "qt_message_pump.h"
