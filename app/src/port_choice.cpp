@@ -38,6 +38,8 @@ PortChoice::PortChoice(duoband::SerialPort& port, QObject* parent) : QObject(par
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     list->setMinimumContentsLength(14);
     label->setBuddy(list);
+    list->setAccessibleDescription(
+        tr("The serial port of the programming cable; the list follows the cables."));
     pages::guardClosedList(list, pages::ClosedListIgnores::WheelAndKeys);
     connect(list, &QComboBox::activated, this, &PortChoice::choose);
 }
