@@ -131,7 +131,7 @@ void LoginWindow::login() {
     }
     if (passwordEdit->text() != password) {
         passwordEdit->clear();
-        userDialogs().information(this, "Password Error!");
+        userDialogs().warning(this, "Password Error!");
         return;
     }
     hide();

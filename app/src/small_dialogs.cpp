@@ -1,11 +1,13 @@
 #include "small_dialogs.h"
 
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "user_dialogs.h"
 
@@ -14,6 +16,7 @@ namespace {
 QLineEdit* addField(QFormLayout* form, QLabel* label, QLineEdit::EchoMode echo) {
     auto* edit = new QLineEdit;
     edit->setEchoMode(echo);
+    if (echo == QLineEdit::Password) edit->setStyleSheet("lineedit-password-character: 42");  // '*'
     form->addRow(label, edit);
     label->setBuddy(edit);
     return edit;
@@ -66,7 +69,7 @@ void PasswordDialog::amend() {
         return;
     }
     if (oldPasswordEdit->text() != stored) {
-        userDialogs().information(this, "Password error!");
+        userDialogs().warning(this, "Password error!");
         return;
     }
     error = writeSingleLine(data_.passwordPath(), newPasswordEdit->text(), true);
@@ -90,10 +93,22 @@ CompanyNameDialog::CompanyNameDialog(DataFolder data, QWidget* captionOwner, QWi
     connect(amendButton, &QPushButton::clicked, this, &CompanyNameDialog::amend);
 }
 
+// Opens on the name in use, selected, in a field wide enough for it.
+void CompanyNameDialog::showEvent(QShowEvent* event) {
+    QString name;
+    if (readFirstLine(data_.companyPath(), name).isEmpty()) companyNameEdit->setText(name);
+    companyNameEdit->selectAll();
+    const QFontMetrics metrics(companyNameEdit->font());
+    companyNameEdit->setMinimumWidth(
+        std::max(metrics.horizontalAdvance(name), metrics.averageCharWidth() * 30) + 16);
+    adjustSize();
+    QDialog::showEvent(event);
+}
+
 void CompanyNameDialog::amend() {
     const QString name = companyNameEdit->text();
     if (name.isEmpty()) {
-        userDialogs().information(this, "No Empty!");
+        userDialogs().warning(this, "No Empty!");
         return;
     }
     const QString error = writeSingleLine(data_.companyPath(), name, false);

@@ -44,6 +44,9 @@ class CompanyNameDialog : public QDialog {
 
     void amend();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     DataFolder data_;
     QWidget* captionOwner_;

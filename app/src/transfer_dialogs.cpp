@@ -48,8 +48,10 @@ void TransferDialog::startTransfer() {
     const QString message = QString::fromStdString(result.message);
     if (result.outcome == duoband::ExchangeOutcome::Invalid) {
         userDialogs().error(this, message);
-    } else {
+    } else if (succeeded_) {
         userDialogs().information(this, message);
+    } else {
+        userDialogs().warning(this, message);
     }
     setRunning(false);
     accept();

@@ -12,6 +12,9 @@ class QtUserDialogs final : public UserDialogs {
     void information(QWidget* parent, const QString& text) override {
         QMessageBox::information(parent, QString(), text);
     }
+    void warning(QWidget* parent, const QString& text) override {
+        QMessageBox::warning(parent, QString(), text);
+    }
     void error(QWidget* parent, const QString& text) override {
         QMessageBox::critical(parent, QString(), text);
     }

@@ -12,6 +12,8 @@ class UserDialogs {
     virtual ~UserDialogs() = default;
     // A modal information box with an OK button.
     virtual void information(QWidget* parent, const QString& text) = 0;
+    // A modal box with the warning icon: a refused entry, a failed transfer.
+    virtual void warning(QWidget* parent, const QString& text) = 0;
     // A modal error box with an OK button.
     virtual void error(QWidget* parent, const QString& text) = 0;
     // A Yes/No question; true only for Yes.

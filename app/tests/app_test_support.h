@@ -37,7 +37,7 @@ Q_COREAPP_STARTUP_FUNCTION(usePrivatePreferences)
 class ScriptedDialogs final : public UserDialogs {
   public:
     struct Message {
-        QString kind;  // "information" or "error"
+        QString kind;  // "information", "warning" or "error"
         QString text;
     };
 
@@ -47,6 +47,7 @@ class ScriptedDialogs final : public UserDialogs {
     void information(QWidget*, const QString& text) override {
         messages.push_back({"information", text});
     }
+    void warning(QWidget*, const QString& text) override { messages.push_back({"warning", text}); }
     void error(QWidget*, const QString& text) override { messages.push_back({"error", text}); }
     bool confirm(QWidget*, const QString& text) override {
         questions.push_back(text);

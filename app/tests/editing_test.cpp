@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -37,11 +38,19 @@ class EditingTest : public QObject {
         return qobject_cast<ChannelTablePage*>(window().findChild<QWidget*>(grid)->parentWidget());
     }
     void showPage(Band band) { window().pageTabs->setCurrentWidget(page(band)); }
+    // A click on a cell; on the channel number, a click on the row header.
     void click(Band band, Column col, int row, Qt::KeyboardModifiers modifiers = {}) {
         showPage(band);
         ChannelGrid* grid = page(band)->grid();
         const QModelIndex index = grid->model()->index(row - 1, duoband::columnIndex(col));
         grid->scrollTo(index);
+        if (col == Column::Number) {
+            QHeaderView* header = grid->verticalHeader();
+            const QPoint at(header->width() / 2,
+                            header->sectionViewportPosition(row - 1) + header->sectionSize(0) / 2);
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, modifiers, at);
+            return;
+        }
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers,
                           grid->visualRect(index).center());
     }
@@ -228,6 +237,7 @@ class EditingTest : public QObject {
         QCOMPARE(model().channels(Band::A).cell(Column::RxTone, 1), "67.0HZ");
         const QString message = dialogs->lastText();
         QVERIFY(message.startsWith("4 cells were not pasted:"));
+        QCOMPARE(dialogs->lastKind(), QString("warning"));
         QVERIFY(message.contains("Band A channel 4, Receiving Frequency: \"300\""));
         QVERIFY(
             message.contains("Band A channel 4, Channel Name: \"CH4\" - the channel has no "

@@ -230,6 +230,7 @@ class LoginTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&passwordDialog));
         passwordDialog.oldPasswordEdit->setFocus();
         QTest::keyClicks(passwordDialog.oldPasswordEdit, "duoband");
+        QCOMPARE(passwordDialog.oldPasswordEdit->displayText(), QString("*******"));
         QTest::keyClick(passwordDialog.oldPasswordEdit, Qt::Key_Tab);
         QVERIFY(passwordDialog.newPasswordEdit->hasFocus());
         QTest::keyClicks(passwordDialog.newPasswordEdit, "typed");
@@ -246,9 +247,13 @@ class LoginTest : public QObject {
         QTest::keyClick(companyNameDialog.companyNameEdit, Qt::Key_Escape);
         QVERIFY(!companyNameDialog.isVisible());
         QCOMPARE(editor->windowTitle(), QString("Old Name"));
+        // Opened again, it shows the name in use, not what was typed and cancelled.
         companyNameDialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&companyNameDialog));
+        QCOMPARE(companyNameDialog.companyNameEdit->text(), QString(data->bytes("2.bc")).trimmed());
         companyNameDialog.companyNameEdit->setFocus();
+        companyNameDialog.companyNameEdit->selectAll();
+        QTest::keyClicks(companyNameDialog.companyNameEdit, "Keyed Radio");
         QTest::keyClick(companyNameDialog.companyNameEdit, Qt::Key_Return);
         QCOMPARE(editor->windowTitle(), QString("Keyed Radio"));
     }

@@ -111,8 +111,18 @@ class ChannelTablePageTest : public QObject {
         QCOMPARE(grid->objectName(), band == Band::A ? "bandA.channels" : "bandB.channels");
         QCOMPARE(grid->model()->rowCount(), 128);
         QCOMPARE(grid->model()->columnCount(), 13);
-        const int widths[] = {55, 75, 80, 130, 95, 90, 130, 130, 60, 75, 75, 75, 80};
-        for (int col = 0; col < 13; ++col) QCOMPARE(grid->columnWidth(col), widths[col]);
+        // The channel numbers head the rows; the data columns keep their
+        // widths in a narrow window and share what a wide one has over.
+        QCOMPARE(grid->verticalHeader()->width(), 55);
+        QCOMPARE(grid->model()->headerData(127, Qt::Vertical).toString(), "128");
+        const int widths[] = {0, 75, 80, 130, 95, 90, 130, 130, 60, 75, 75, 75, 80};
+        f.page.resize(600, 400);
+        f.page.show();
+        for (int col = 1; col < 13; ++col) QCOMPARE(grid->columnWidth(col), widths[col]);
+        f.page.resize(2300, 400);
+        for (int col = 1; col < 13; ++col) QVERIFY(grid->columnWidth(col) > widths[col]);
+        // in proportion: Receiving Mode (130) to Scrambler (75)
+        QVERIFY(std::abs(grid->columnWidth(3) * 75 - grid->columnWidth(11) * 130) < 2 * 130);
         QCOMPARE(grid->horizontalHeader()->height(), 40);
         QCOMPARE(grid->rowHeight(0), 30);
         QCOMPARE(grid->model()->headerData(12, Qt::Horizontal).toString(), "Channel Name");

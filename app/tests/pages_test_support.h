@@ -16,6 +16,7 @@ class RecordingDialogs final : public UserDialogs {
     ~RecordingDialogs() override { installUserDialogs(nullptr); }
 
     void information(QWidget*, const QString& text) override { messages << text; }
+    void warning(QWidget*, const QString& text) override { messages << text; }
     void error(QWidget*, const QString& text) override { messages << text; }
     bool confirm(QWidget*, const QString& text) override { return messages << text, true; }
     SaveAnswer askToSave(QWidget*, const QString& text) override {

@@ -234,6 +234,7 @@ class TransferDialogsTest : public QObject {
         windows = std::make_unique<Windows>(DataFolder(data->dir()), PortOptions{{}, false});
         runThroughDialog("readAction");
         QCOMPARE(dialogs->lastText(), QString("Read Error!"));
+        QCOMPARE(dialogs->lastKind(), QString("warning"));  // a failure, not a notice
     }
 
     // The program asked to end mid-read: the exchange stops at once, sends

@@ -134,6 +134,19 @@ class WindowFaultsTest : public QObject {
         QVERIFY(window().model().channels(Band::A) == before);
     }
 
+    // A German keyboard's comma is the point; DTMF letters may be typed small.
+    void typedSpellingsAreTakenAsMeant() {
+        click(Band::A, Column::RxFrequency, 3);
+        QTest::keyClicks(QApplication::focusWidget(), "145,525");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(window().model().channels(Band::A).cell(Column::RxFrequency, 3), "145.52500");
+        auto* group = window().findChild<QLineEdit*>("dtmfGroup1");
+        window().pageTabs->setCurrentWidget(group->parentWidget());
+        group->setFocus();
+        QTest::keyClicks(group, "1a*d");
+        QCOMPARE(group->text(), QString("1A*D"));
+    }
+
     // Neither the wheel nor keys change the port list while it is closed.
     void portListChangesOnlyByAPick() {
         const QString port = window().portList->currentText();

@@ -36,7 +36,8 @@ const std::array<ChannelColumnEditor, 12> kColumnEditors{{
     {C::Name, K::NameEntry, nullptr, C::RxFrequency, kNameLength},
 }};
 
-constexpr rules::Charset kFrequencyChars{&rules::frequencyCharacter, kFrequencyLength};
+constexpr rules::Charset kFrequencyChars{&rules::frequencyCharacter, kFrequencyLength,
+                                         &rules::decimalPointSpelling};
 constexpr rules::Charset kNameChars{&rules::fileTextCharacter, kNameLength};
 
 struct CellText {
@@ -63,14 +64,8 @@ constexpr CellText kTxDefaults[] = {
     {C::TxTone, "0FF"}, {C::LaunchSignalling, "OFF"}, {C::EndSignalling, "OFF"}};
 
 const std::array<FrequencyColumn, 2> kFrequencyColumns{{
-    {C::RxFrequency,
-     kRxDependents,
-     kRxDefaults,
-     kReceiveRangeMessage},
-    {C::TxFrequency,
-     kTxDependents,
-     kTxDefaults,
-     kTransmitRangeMessage},
+    {C::RxFrequency, kRxDependents, kRxDefaults, kReceiveRangeMessage},
+    {C::TxFrequency, kTxDependents, kTxDefaults, kTransmitRangeMessage},
 }};
 
 // Band A's messages end in a blank, band B's do not.

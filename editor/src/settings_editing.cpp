@@ -42,9 +42,12 @@ struct TextRules {
 constexpr rules::Charset kAnyText{&rules::latin1Character, rules::kNoLimit};
 constexpr rules::Charset kLineText{&rules::fileTextCharacter, kCountedTextMax};
 constexpr rules::KeyRule kFreeKeys{kAnyText, {}, KeyAction::Commit};
+// Any text, with a comma taken as the decimal point.
+constexpr rules::Charset kFrequencyText{&rules::latin1Character, rules::kNoLimit,
+                                        &rules::decimalPointSpelling};
 
 rules::Charset dtmfChars(int width) {
-    return {&rules::dtmfCharacter, static_cast<std::size_t>(width - 1)};
+    return {&rules::dtmfCharacter, static_cast<std::size_t>(width - 1), &rules::dtmfSpelling};
 }
 
 // The setting after `id` in the table, where Enter in a limit moves on to.
@@ -72,8 +75,15 @@ TextRules textRules(const Setting& s) {
         case Encoding::LimitFrequency: {
             // Enter moves on to the next limit; in the last it only takes the text over.
             const KeyAction enter = nextIsLimit(s.id) ? KeyAction::FocusNext : KeyAction::Commit;
-            return {kAnyText, {{&rules::frequencyCharacter, rules::kNoLimit}, {}, enter}};
+            return {kAnyText,
+                    {{&rules::frequencyCharacter, rules::kNoLimit, &rules::decimalPointSpelling},
+                     {},
+                     enter}};
         }
+        case Encoding::ReceiveFrequency:
+        case Encoding::Frequency:
+        case Encoding::FmFrequency:
+            return {kFrequencyText, {kFrequencyText, {}, KeyAction::Commit}};
         default:
             return {kAnyText, kFreeKeys};
     }

@@ -40,11 +40,16 @@ bool hasNonZeroDecimalBeyond(std::string_view s, int scale) {
     return beyond.find_first_not_of('0') != std::string_view::npos;
 }
 
+char32_t spelled(Charset charset, char32_t c) {
+    return charset.spelling != nullptr ? charset.spelling(c) : c;
+}
+
 template <class Text>
 std::string filterAny(Text text, Charset charset) {
     std::string kept;
     for (auto c : text) {
-        const auto ch = static_cast<char32_t>(static_cast<std::make_unsigned_t<decltype(c)>>(c));
+        const auto ch = spelled(
+            charset, static_cast<char32_t>(static_cast<std::make_unsigned_t<decltype(c)>>(c)));
         if (kept.size() >= charset.limit) break;
         if (charset.accepts(ch)) kept.push_back(static_cast<char>(ch));
     }
@@ -65,6 +70,14 @@ bool dtmfCharacter(char32_t c) {
     return isDigit(c) || c == '*' || c == '#' || (c >= 'A' && c <= 'D');
 }
 
+char32_t decimalPointSpelling(char32_t c) {
+    return c == ',' ? U'.' : c;
+}
+
+char32_t dtmfSpelling(char32_t c) {
+    return c >= 'a' && c <= 'd' ? c - 'a' + 'A' : c;
+}
+
 bool fileTextCharacter(char32_t c) {
     return c >= 0x20 && c <= 0x7E && c != ',' && c != '"' && c != '\'';
 }
@@ -73,7 +86,8 @@ KeyResult judgeKey(const KeyRule& rule, std::size_t length, char32_t key) {
     if (key == kKeyEnter) return {rule.onEnter, {}};
     if (key == kKeyBackspace) return {KeyAction::Accept, {}};
     if (length >= rule.charset.limit) return {KeyAction::Drop, {}};
-    if (rule.charset.accepts(key)) return {KeyAction::Accept, {}};
+    const char32_t taken = spelled(rule.charset, key);
+    if (rule.charset.accepts(taken)) return {KeyAction::Accept, {}, taken != key ? taken : 0};
     return {KeyAction::Drop, rule.refusal};
 }
 

@@ -20,6 +20,9 @@ inline constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max();
 struct Charset {
     bool (*accepts)(char32_t);
     std::size_t limit;
+    // How a typed or pasted character is taken before it is judged, for
+    // spellings a user means the same by ("a" for "A", "," for ".").
+    char32_t (*spelling)(char32_t) = nullptr;
 };
 
 bool latin1Character(char32_t c);  // one byte per character
@@ -28,6 +31,9 @@ bool frequencyCharacter(char32_t c);  // '0'..'9' and '.'
 bool dtmfCharacter(char32_t c);       // '0'..'9', '*', '#', 'A'..'D'
 // 0x20..0x7E without ',', '"' and '\'', which the settings file cannot carry.
 bool fileTextCharacter(char32_t c);
+
+char32_t decimalPointSpelling(char32_t c);  // ',' -> '.' (a German keyboard's point)
+char32_t dtmfSpelling(char32_t c);          // 'a'..'d' -> 'A'..'D'
 
 struct KeyRule {
     Charset charset;

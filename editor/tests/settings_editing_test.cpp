@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "duoband/block_layouts.h"
+#include "duoband/channel_editing.h"
 #include "duoband/option_lists.h"
 
 namespace duoband {
@@ -330,7 +331,7 @@ TEST(DtmfPage, EncoderRewritesOnlyItsField) {
         {"ABCD", "040D0E0F00FFFFFF", "", "ABCD"},
         {"1234567", "0701020304050607", "", "1234567"},
         {"", "00FFFFFFFFFFFFFF", "", ""},
-        {"12a#x89012", "0701020C08090A01", "", "12#8901"},  // pasted: filtered and cut
+        {"12a#x89012", "0701020D0C08090A", "", "12A#890"},  // pasted: spelled, filtered, cut
     };
     for (int g = 1; g <= 8; ++g) {
         const SettingRef group = nth(SettingId::DtmfGroup1, g - 1);
@@ -372,7 +373,7 @@ TEST(DtmfPage, KeyFilterWithItsMessagesAndLimits) {
         {SettingId::DtmfGroup1, 0, 'C', A::Accept, ""},
         {SettingId::DtmfGroup1, 0, 'D', A::Accept, ""},
         {SettingId::DtmfGroup1, 0, '*', A::Accept, ""},
-        {SettingId::DtmfGroup1, 0, 'a', A::Drop, group},
+        {SettingId::DtmfGroup1, 0, 'e', A::Drop, group},
         {SettingId::DtmfGroup1, 0, 'E', A::Drop, group},
         {SettingId::DtmfGroup1, 7, '1', A::Drop, ""},
         {SettingId::DtmfGroup1, 7, 'x', A::Drop, ""},
@@ -380,7 +381,7 @@ TEST(DtmfPage, KeyFilterWithItsMessagesAndLimits) {
         {SettingId::DtmfGroup1, 3, 13, A::Commit, ""},
         {SettingId::NativeIdCode, 6, '1', A::Accept, ""},
         {SettingId::MasterIdCode, 7, '1', A::Drop, ""},
-        {SettingId::NativeIdCode, 0, 'a', A::Drop, code},
+        {SettingId::NativeIdCode, 0, 'e', A::Drop, code},
         {SettingId::AlarmCode, 4, '1', A::Accept, ""},
         {SettingId::AlarmCode, 5, '1', A::Drop, ""},
         {SettingId::MonitorCode, 5, 8, A::Accept, ""},
@@ -400,7 +401,7 @@ TEST(DtmfPage, KeyFilterWithItsMessagesAndLimits) {
 }
 
 TEST(DtmfPage, PasteIsFilteredAndCutToTheLimit) {
-    EXPECT_EQ(filterPastedText({SettingId::DtmfGroup1}, U"1a2b3 #*D\u4E2D90"), "123#*D9");
+    EXPECT_EQ(filterPastedText({SettingId::DtmfGroup1}, U"1e2f3 #*D\u4E2D90"), "123#*D9");
     EXPECT_EQ(filterPastedText({SettingId::AlarmCode}, U"1234567"), "12345");
     EXPECT_EQ(filterPastedText({SettingId::MasterIdCode}, U"1234567"), "1234567");
 }
@@ -484,11 +485,27 @@ TEST(LimitPage, EnterMovesToTheNextLimit) {
     for (char32_t ok : {U'0', U'9', U'.', char32_t{8}}) {
         EXPECT_EQ(settingsKey({SettingId::LimitVhfLow}, 20, ok).key.action, A::Accept);
     }
-    for (char32_t bad : {U'a', U'-', U' ', U','}) {
+    for (char32_t bad : {U'a', U'-', U' '}) {
         EXPECT_EQ(settingsKey({SettingId::LimitVhfHigh}, 0, bad).key.action, A::Drop);
     }
     // Pasted limits reach the commit, which reports what is not a number.
     EXPECT_EQ(filterPastedText({SettingId::LimitVhfLow}, U"1a"), "1a");
+}
+
+// Lower-case a..d are the DTMF capitals; a comma is a German keyboard's
+// decimal point. Typed or pasted, they are taken as meant.
+TEST(KeySpellings, TakeWhatTheUserMeant) {
+    const auto typed = [](KeyResult r) {
+        return r.action == KeyAction::Accept ? r.replacement : char32_t{0};
+    };
+    EXPECT_EQ(typed(settingsKey({SettingId::DtmfGroup1}, 0, 'a').key), U'A');
+    EXPECT_EQ(typed(settingsKey({SettingId::NativeIdCode}, 0, 'd').key), U'D');
+    EXPECT_EQ(typed(settingsKey({SettingId::FmFrequency}, 2, ',').key), U'.');
+    EXPECT_EQ(typed(settingsKey({SettingId::LimitVhfLow}, 3, ',').key), U'.');
+    EXPECT_EQ(typed(channelEntryKey(ChannelEntry::TransmitFrequency, 3, ',')), U'.');
+    EXPECT_EQ(typed(channelEntryKey(ChannelEntry::Name, 3, 'a')), char32_t{0});  // as it is
+    EXPECT_EQ(filterPastedText({SettingId::DtmfGroup1}, U"1a*d"), "1A*D");
+    EXPECT_EQ(filterPastedText({SettingId::RxFrequency, Band::A}, U"145,525"), "145.525");
 }
 
 TEST(FreeTexts, EnterTakesTheTextOver) {

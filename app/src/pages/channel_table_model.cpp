@@ -66,9 +66,12 @@ QString ChannelTableModel::accessibleText(const QModelIndex& index) const {
 }
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= duoband::kColumnCount) {
-        return {};
+    // The rows are headed by their channel numbers.
+    if (orientation == Qt::Vertical) {
+        if (role != Qt::DisplayRole || section < 0 || section >= ChannelTable::kChannels) return {};
+        return pages::fromModelText(table_.cell(duoband::Column::Number, section + 1));
     }
+    if (section < 0 || section >= duoband::kColumnCount) return {};
     if (role == Qt::DisplayRole)
         return pages::fromModelText(table_.cell(duoband::columnAt(section), 0));
     if (role == Qt::TextAlignmentRole) {

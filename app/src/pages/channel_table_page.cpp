@@ -73,13 +73,14 @@ QString columnName(duoband::Column column) {
 
 ChannelGrid::ChannelGrid(QWidget* parent) : QTableView(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Cells, ranges and, through the channel numbers, whole channels.
+    // Cells, ranges and, through the row header, whole channels.
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setTabKeyNavigation(true);
     setWordWrap(true);
     setCornerButtonEnabled(false);
-    verticalHeader()->hide();
+    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    verticalHeader()->setFixedWidth(kColumnWidths[0]);
     verticalHeader()->setMinimumSectionSize(kRowHeight);
     verticalHeader()->setDefaultSectionSize(kRowHeight);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -96,28 +97,16 @@ void ChannelGrid::step(Move move) {
     if (next.isValid()) setCurrentIndex(next);
 }
 
-// The channel numbers head the rows: a click selects the channel, Shift
-// extends the selection to it, Ctrl adds or removes it.
-void ChannelGrid::mousePressEvent(QMouseEvent* event) {
-    const QModelIndex index = indexAt(event->position().toPoint());
-    if (!index.isValid() || duoband::columnAt(index.column()) != duoband::Column::Number ||
-        event->button() != Qt::LeftButton) {
-        QTableView::mousePressEvent(event);
-        return;
+// Extra width in a wide window is shared by the data columns, in
+// proportion to their widths.
+void ChannelGrid::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    int base = 0;
+    for (std::size_t col = 1; col < kColumnWidths.size(); ++col) base += kColumnWidths[col];
+    const int room = std::max(base, viewport()->width());
+    for (std::size_t col = 1; col < kColumnWidths.size(); ++col) {
+        setColumnWidth(static_cast<int>(col), kColumnWidths[col] * room / base);
     }
-    const int row = index.row();
-    const bool extend = event->modifiers().testFlag(Qt::ShiftModifier) && anchorRow_ >= 0;
-    const bool toggle = event->modifiers().testFlag(Qt::ControlModifier);
-    const int first = extend ? std::min(anchorRow_, row) : row;
-    const int last = extend ? std::max(anchorRow_, row) : row;
-    if (!extend) anchorRow_ = row;
-    const QItemSelection rows(model()->index(first, 1),
-                              model()->index(last, duoband::kColumnCount - 1));
-    const bool deselect = toggle && selectionModel()->isSelected(model()->index(row, 1));
-    selectionModel()->setCurrentIndex(model()->index(row, 1), QItemSelectionModel::NoUpdate);
-    selectionModel()->select(rows, !toggle    ? QItemSelectionModel::ClearAndSelect
-                                   : deselect ? QItemSelectionModel::Deselect
-                                              : QItemSelectionModel::Select);
 }
 
 void ChannelGrid::keyPressEvent(QKeyEvent* event) {
@@ -147,10 +136,17 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
 // which cannot be selected, so it would choose none and typed keys would
 // go nowhere.)
 void ChannelGrid::focusInEvent(QFocusEvent* event) {
-    QTableView::focusInEvent(event);
+    const bool hadCurrent = currentIndex().isValid();
+    {
+        // The view makes its first cell current on any focus but a click;
+        // here only Tab into the grid does, so no editor opens unasked.
+        const QSignalBlocker quiet(selectionModel());
+        QTableView::focusInEvent(event);
+        if (!hadCurrent) selectionModel()->clearCurrentIndex();
+    }
     const bool byKeyboard =
         event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    if (byKeyboard && !currentIndex().isValid()) setCurrentIndex(model()->index(0, 1));
+    if (byKeyboard && !hadCurrent) setCurrentIndex(model()->index(0, 1));
 }
 
 // --- the page ----------------------------------------------------------------
@@ -162,6 +158,9 @@ ChannelTablePage::ChannelTablePage(duoband::EditorModel& model, Band band, QWidg
     grid_->setObjectName(bandPrefix(band_) + "channels");
     grid_->setAccessibleName(tableModel_->tableName());
     grid_->setModel(tableModel_);
+    // The channel numbers head the rows, so they stay in sight when the grid
+    // scrolls sideways, and a click on them selects whole channels.
+    grid_->setColumnHidden(duoband::columnIndex(duoband::Column::Number), true);
     for (int col = 0; col < duoband::kColumnCount; ++col) {
         grid_->setColumnWidth(col, kColumnWidths[static_cast<std::size_t>(col)]);
     }
@@ -329,7 +328,7 @@ void ChannelTablePage::commitEntry(const ChannelColumnEditor& column) {
     lastCommitClean_ = message.empty();
     lastCommitKept_ = after == duoband::EntryAfterCommit::KeepText;
     if (!message.empty()) {
-        userDialogs().information(this, pages::fromModelText(message));
+        userDialogs().warning(this, pages::fromModelText(message));
         // Once the commit that refused is over (it may run while the
         // selection moves on), the entry reopens on its cell for correction.
         const duoband::CellPointer cell = pointer_;
@@ -592,7 +591,7 @@ void ChannelTablePage::reportPaste(const duoband::PasteReport& report) {
     if (report.columnsLeftOut > 0) {
         lines << tr("%1 cells beyond the Name column were left out.").arg(report.columnsLeftOut);
     }
-    if (!lines.isEmpty()) userDialogs().information(this, lines.join('\n'));
+    if (!lines.isEmpty()) userDialogs().warning(this, lines.join('\n'));
     grid_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -679,4 +678,6 @@ void ChannelTablePage::setContextActions(const QList<QAction*>& cellActions,
     separator->setSeparator(true);
     grid_->addAction(separator);
     grid_->addActions(rowActions);
+    grid_->verticalHeader()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    grid_->verticalHeader()->addActions(rowActions);
 }

@@ -36,12 +36,9 @@ class ChannelGrid : public QTableView {
     void typedOnCell(QKeyEvent* event);
 
   protected:
-    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-
-  private:
-    int anchorRow_ = -1;  // the channel number clicked last without Shift
 };
 
 class ChannelTablePage : public QWidget {

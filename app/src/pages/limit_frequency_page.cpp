@@ -97,7 +97,12 @@ void LimitFrequencyPage::transfer(Transfer which) {
         showModel();
         emit edited(QString::fromLatin1(def.step), {});
     }
-    userDialogs().information(this, pages::fromEntry(result.message));
+    const QString message = pages::fromEntry(result.message);
+    if (result.outcome == duoband::ExchangeOutcome::Success) {
+        userDialogs().information(this, message);
+    } else {
+        userDialogs().warning(this, message);
+    }
 }
 
 void LimitFrequencyPage::setExchangeRunning(bool running) {

@@ -151,12 +151,17 @@ void CommitLineEdit::keyPressEvent(QKeyEvent* event) {
     const duoband::KeyResult& verdict = decision.key;
     switch (verdict.action) {
         case duoband::KeyAction::Accept:
+            if (verdict.replacement != 0) {
+                event->accept();
+                insert(QString(QChar(static_cast<char16_t>(verdict.replacement))));
+                return;
+            }
             QLineEdit::keyPressEvent(event);
             return;
         case duoband::KeyAction::Drop:
             event->accept();
             if (!verdict.message.empty()) {
-                userDialogs().information(this, fromEntry(verdict.message));
+                userDialogs().warning(this, fromEntry(verdict.message));
             }
             return;
         case duoband::KeyAction::Commit:

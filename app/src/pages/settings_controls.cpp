@@ -17,7 +17,7 @@ QString fromUtf8(std::string_view text) {
 }
 
 void showMessage(QWidget* parent, std::string_view message) {
-    if (!message.empty()) userDialogs().information(parent, fromEntry(message));
+    if (!message.empty()) userDialogs().warning(parent, fromEntry(message));
 }
 
 }  // namespace

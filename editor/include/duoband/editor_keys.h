@@ -20,6 +20,7 @@ enum class KeyAction {
 struct KeyResult {
     KeyAction action = KeyAction::Accept;
     std::string_view message;  // shown modally when not empty
+    char32_t replacement = 0;  // Accept: the character to insert instead of the key's
     bool operator==(const KeyResult&) const = default;
 };
 
