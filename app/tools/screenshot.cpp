@@ -25,6 +25,7 @@ namespace {
 class QuietDialogs final : public UserDialogs {
   public:
     void information(QWidget*, const QString& text) override { qInfo("%s", qPrintable(text)); }
+    void warning(QWidget*, const QString& text) override { qWarning("%s", qPrintable(text)); }
     void error(QWidget*, const QString& text) override { qWarning("%s", qPrintable(text)); }
     bool confirm(QWidget*, const QString&) override { return false; }
     SaveAnswer askToSave(QWidget*, const QString&) override { return SaveAnswer::Discard; }
