@@ -117,17 +117,6 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() {
-        data = std::make_unique<TestDataFolder>();
-        dialogs = std::make_unique<ScriptedDialogs>();
-        windows = std::make_unique<Windows>(DataFolder(data->dir()), PortOptions{{}, false});
-    }
-    void cleanup() {
-        windows.reset();
-        dialogs.reset();
-        data.reset();
-    }
-
     void everyControlOfEveryWindowHasAName() {
         const QList<QWidget*> windowList{windows->loginWindow.get(), windows->mainWindow.get(),
                                          windows->passwordDialog,    windows->companyNameDialog,
@@ -195,13 +184,15 @@ class AccessibilityTest : public QObject {
             QString::fromUtf8(duoband::kVersion.data(), qsizetype(duoband::kVersion.size()));
         QVERIFY2(shown.startsWith("duoband " + version + "\n"), qPrintable(shown));
         QVERIFY2(shown.contains("Licence: proprietary\nAll rights reserved."), qPrintable(shown));
-        QVERIFY2(shown.contains(QDir::toNativeSeparators(data->dir())), qPrintable(shown));
+        QVERIFY2(shown.contains(QDir::toNativeSeparators(data.dir())), qPrintable(shown));
     }
 
   private:
-    std::unique_ptr<TestDataFolder> data;
-    std::unique_ptr<ScriptedDialogs> dialogs;
-    std::unique_ptr<Windows> windows;
+    // The tests only look, so one set of windows serves them all.
+    TestDataFolder data;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Windows> windows =
+        std::make_unique<Windows>(DataFolder(data.dir()), PortOptions{{}, false});
 };
 
 QTEST_MAIN(AccessibilityTest)
