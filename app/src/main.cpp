@@ -1,11 +1,14 @@
 // duoband: start-up. Creates the six windows in order and shows only the
 // login window; --demo puts a simulated radio on the port list.
 #include <QApplication>
+#include <QFile>
 #include <QTextStream>
 #include <QTimer>
 
 #include "application.h"
+#include "duoband/backups.h"
 #include "login_window.h"
+#include "main_window.h"
 #include "program_end.h"
 #include "user_dialogs.h"
 
@@ -49,6 +52,11 @@ int main(int argc, char** argv) {
         if (!port.empty()) ports.asked.insert(ports.asked.begin(), port);
     }
     Windows windows(DataFolder::locate(options->dataDir), std::move(ports));
+    // Backups go to backups/ in the data folder, or in --data-dir DIR.
+    windows.mainWindow->setBackupFolder(
+        options->dataDir.isEmpty()
+            ? duoband::backupFolder(duoband::locateDataFolder())
+            : std::filesystem::path(QFile::encodeName(options->dataDir).toStdString()) / "backups");
     windows.loginWindow->show();
     if (!error.isEmpty()) {
         QTextStream(stderr) << error << "\n";

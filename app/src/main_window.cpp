@@ -19,6 +19,7 @@
 #include <array>
 
 #include "app_settings.h"
+#include "duoband/image_file.h"
 #include "duoband/settings_file.h"
 #include "duoband/settings_table.h"
 #include "edit_history.h"
@@ -129,6 +130,9 @@ constexpr std::array<ToolCommand, 2> kToolCommands{{
     {"undoAction", "Undo", QStyle::SP_ArrowBack},
     {"redoAction", "Redo", QStyle::SP_ArrowForward},
 }};
+
+const QString kOpenFilter = "*.bc *.img";
+const QString kSaveFilter = "Settings file (*.bc);;Radio image (*.img)";
 
 QString tabTitle(std::string_view title) {
     return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
@@ -462,16 +466,32 @@ void MainWindow::newConfiguration() {
 
 void MainWindow::openFile() {
     if (!settleUnsavedChanges()) return;
-    const QString name = userDialogs().openFileName(this, "Open", "*.bc");
+    const QString name = userDialogs().openFileName(this, "Open", kOpenFilter);
     if (name.isEmpty()) return;
-    const auto result = duoband::openSettingsFile(toPath(name), model_);
+    if (!openInto(name, model_)) return;
     showModel();
     history_->record(tr("Open %1").arg(QFileInfo(name).fileName()));
-    if (!result.ok()) {
-        userDialogs().error(this, QString::fromStdString(result.error));
-        return;
-    }
     markClean(name);
+}
+
+// A settings file, or an image decoded onto the start-up configuration as a
+// read would; on any fault the model stays as it was.
+bool MainWindow::openInto(const QString& name, duoband::EditorModel& model) {
+    std::string bytes;
+    duoband::SettingsFileResult result = duoband::readWholeFile(toPath(name), bytes);
+    if (result.ok() && duoband::looksLikeImage(bytes)) {
+        duoband::ImageFile image;
+        result = duoband::applyImageText(bytes, image);
+        if (result.ok()) {
+            duoband::EditorModel opened;
+            duoband::decodeImage(image.image, opened);
+            model = std::move(opened);
+        }
+    } else if (result.ok()) {
+        result = duoband::applySettingsText(bytes, model);
+    }
+    if (!result.ok()) userDialogs().error(this, QString::fromStdString(result.error));
+    return result.ok();
 }
 
 bool MainWindow::saveFile() {
@@ -482,9 +502,10 @@ bool MainWindow::saveFile() {
 // The dialog confirms replacing the name it returns; when the program still
 // adds ".bc" to it, the name written is confirmed here.
 bool MainWindow::saveFileAs() {
-    const QString name = userDialogs().saveFileName(this, "Save", "*.bc");
+    const QString name = userDialogs().saveFileName(this, "Save", kSaveFilter);
     if (name.isEmpty()) return false;
-    const QString target = fromPath(duoband::settingsFilePath(toPath(name)));
+    const QString target =
+        name.endsWith(".img") ? name : fromPath(duoband::settingsFilePath(toPath(name)));
     if (target != name && QFileInfo::exists(target) &&
         !userDialogs().confirm(
             this, tr("%1 already exists. Replace it?").arg(QFileInfo(target).fileName()))) {
@@ -500,7 +521,22 @@ bool MainWindow::saveTo(const QString& name) {
         commitPendingEdits();
         history_->record(tr("Edit"));
     }
-    const auto result = duoband::saveSettingsFile(history_->recordedModel(), toPath(name));
+    const duoband::EditorModel& model = history_->recordedModel();
+    duoband::SettingsFileResult result;
+    if (name.endsWith(".img")) {
+        const duoband::ImageEncoding encoding = duoband::encodeImage(model);
+        result.error = encoding.error;
+        if (encoding.ok()) {
+            result = duoband::saveImageFile(duoband::stampedNow(duoband::imageOf(encoding), {}),
+                                            toPath(name));
+        }
+    } else {
+        std::string text;
+        if (const auto carried = duoband::settingsText(model, text); !carried.ok()) {
+            return saveAsImageInstead(name, carried.error);
+        }
+        result = duoband::saveSettingsFile(model, toPath(name));
+    }
     if (!result.ok()) {
         userDialogs().error(this, QString::fromStdString(result.error));
         return false;
@@ -510,6 +546,14 @@ bool MainWindow::saveTo(const QString& name) {
     return true;
 }
 
+bool MainWindow::saveAsImageInstead(const QString& name, const std::string& why) {
+    const QString image = fromPath(duoband::imagePathFor(toPath(name)));
+    const QString question = tr("A settings file cannot hold this configuration:\n%1\n\n"
+                                "Save it as the image %2 instead?")
+                                 .arg(QString::fromStdString(why), QFileInfo(image).fileName());
+    return userDialogs().confirm(this, question) && saveTo(image);
+}
+
 // Read may change the model even when it fails part-way: show it either
 // way; it is one step that Undo takes back.
 void MainWindow::readRadio() {
@@ -517,8 +561,10 @@ void MainWindow::readRadio() {
     showModal(readDialog_);
     showModel();
     history_->record(tr("Read"));
-    const auto* read = qobject_cast<TransferDialog*>(readDialog_);
-    if (read != nullptr && read->succeeded()) markClean(fileName_);
+    const auto* read = qobject_cast<ReadDialog*>(readDialog_);
+    if (read == nullptr || !read->succeeded()) return;
+    keepBackup(duoband::BackupKind::Read, read->received());
+    markClean(fileName_);
 }
 
 void MainWindow::writeRadio() {
@@ -526,7 +572,19 @@ void MainWindow::writeRadio() {
     history_->record(tr("Edit"));
     showModal(writeDialog_);
     const auto* write = qobject_cast<TransferDialog*>(writeDialog_);
-    if (write != nullptr && write->succeeded()) markClean(fileName_);
+    if (write == nullptr || !write->succeeded()) return;
+    keepBackup(duoband::BackupKind::Written, duoband::imageOf(duoband::encodeImage(model_)));
+    markClean(fileName_);
+}
+
+// A backup that cannot be written is said in the status bar; the transfer
+// has succeeded all the same.
+void MainWindow::keepBackup(duoband::BackupKind kind, const duoband::RadioImage& image) {
+    if (backupFolder_.empty()) return;
+    const duoband::BackupResult kept = duoband::saveBackup(
+        backupFolder_, kind, port_.path(), duoband::stampedNow(image, port_.path()));
+    showStatusMessage(kept.ok() ? tr("Backup kept: %1").arg(fromPath(kept.file))
+                                : tr("No backup: %1").arg(QString::fromStdString(kept.warning)));
 }
 
 void MainWindow::undo() {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "duoband/backups.h"
 #include "duoband/editor_model.h"
 #include "duoband/exchange.h"
 #include "duoband/serial_port.h"
@@ -74,8 +75,10 @@ class MainWindow : public QMainWindow, public PageHost {
     // The configuration differs from its last clean point (New, Open, Save,
     // a full Read or Write).
     bool hasUnsavedChanges() const;
-    // The settings file last opened or saved; empty before the first.
+    // The settings file or image last opened or saved; empty before the first.
     QString fileName() const { return fileName_; }
+    // Where every full read and write keeps its image; none when empty.
+    void setBackupFolder(std::filesystem::path folder) { backupFolder_ = std::move(folder); }
 
     // Commands (menu items; the tool bar buttons run the same handlers).
     void newConfiguration();
@@ -137,6 +140,11 @@ class MainWindow : public QMainWindow, public PageHost {
     // save failed), so the command that asked must not go on.
     bool settleUnsavedChanges();
     bool saveTo(const QString& name);
+    // A configuration a settings file cannot carry is saved as an image,
+    // when the user agrees; false when nothing was written.
+    bool saveAsImageInstead(const QString& name, const std::string& why);
+    bool openInto(const QString& name, duoband::EditorModel& model);
+    void keepBackup(duoband::BackupKind kind, const duoband::RadioImage& image);
     // After New, Open, Save and a full Read or Write.
     void markClean(const QString& fileName);
     void updateCaption();
@@ -167,6 +175,7 @@ class MainWindow : public QMainWindow, public PageHost {
     int exchangesRunning_ = 0;
     EditHistory* history_ = nullptr;
     QString fileName_;
+    std::filesystem::path backupFolder_;
     QString companyName_;
     QLabel* messageLabel_ = nullptr;
     QTimer* messageTimer_ = nullptr;

@@ -84,7 +84,8 @@ ReadDialog::ReadDialog(MainWindow& editor, QWidget* parent)
 
 duoband::ExchangeResult ReadDialog::run(MainWindow& editor,
                                         const duoband::ProgrammingExchange::Progress& progress) {
-    return editor.exchange().fullRead(editor.model(), progress);
+    received_ = duoband::RadioImage();
+    return editor.exchange().fullRead(editor.model(), progress, &received_);
 }
 
 WriteDialog::WriteDialog(MainWindow& editor, QWidget* parent)

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include "duoband/exchange.h"
+#include "duoband/radio_image.h"
 
 class QProgressBar;
 class QPushButton;
@@ -48,10 +49,15 @@ class ReadDialog final : public TransferDialog {
 
   public:
     explicit ReadDialog(MainWindow& editor, QWidget* parent = nullptr);
+    // The bytes the last read received, as the radio sent them.
+    const duoband::RadioImage& received() const { return received_; }
 
   protected:
     duoband::ExchangeResult run(MainWindow& editor,
                                 const duoband::ProgrammingExchange::Progress& progress) override;
+
+  private:
+    duoband::RadioImage received_;
 };
 
 class WriteDialog final : public TransferDialog {

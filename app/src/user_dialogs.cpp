@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 #include "app_settings.h"
 
@@ -44,7 +45,13 @@ class QtUserDialogs final : public UserDialogs {
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override {
         QFileDialog dialog(parent, title, appSettings::lastFolder(), filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QString(filter).remove("*."));
+        const auto suffixOf = [](const QString& chosen) {
+            static const QRegularExpression pattern(R"(\*\.(\w+))");
+            return pattern.match(chosen).captured(1);
+        };
+        dialog.setDefaultSuffix(suffixOf(filter));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&](const QString& chosen) { dialog.setDefaultSuffix(suffixOf(chosen)); });
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
         return remembered(dialog.selectedFiles().first());
     }

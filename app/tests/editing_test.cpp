@@ -153,7 +153,7 @@ class EditingTest : public QObject {
         QCOMPARE(QFile::exists(saved), saveDialogAnswered);
         const bool goesOn = answer == SaveAnswer::Discard || saveDialogAnswered;
         if (command == "new") QCOMPARE(model() == EditorModel(), goesOn);
-        if (command == "open") QCOMPARE(dialogs->fileDialogs.contains("Open|*.bc"), goesOn);
+        if (command == "open") QCOMPARE(dialogs->fileDialogs.contains("Open|*.bc *.img"), goesOn);
         if (command == "read") QCOMPARE(shown, goesOn ? QString("readDialog") : QString());
         if (command == "quit" || command == "close") QCOMPARE(ended, goesOn);
         if (!goesOn) {

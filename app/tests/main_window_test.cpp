@@ -269,7 +269,8 @@ class MainWindowTest : public QObject {
         const QString name = data->path("config");
         dialogs->fileNames.push_back(name);
         f.findChild<QAction*>("saveButton")->trigger();
-        QCOMPARE(dialogs->fileDialogs, QStringList{"Save|*.bc"});
+        QCOMPARE(dialogs->fileDialogs,
+                 QStringList{"Save|Settings file (*.bc);;Radio image (*.img)"});
         QCOMPARE(dialogs->lastText(), QString("保存成功!"));
         QVERIFY(QFile::exists(name + ".bc"));
 
@@ -278,7 +279,7 @@ class MainWindowTest : public QObject {
         QVERIFY(f.model() == duoband::EditorModel());
         dialogs->fileNames.push_back(name + ".bc");
         f.findChild<QAction*>("openButton")->trigger();
-        QCOMPARE(dialogs->fileDialogs.back(), QString("Open|*.bc"));
+        QCOMPARE(dialogs->fileDialogs.back(), QString("Open|*.bc *.img"));
         QVERIFY(f.model() == saved);
         // the pages show what was opened
         QCOMPARE(f.findChild<QComboBox*>(nameOf({SettingId::DtmfTime}))->currentIndex(), 3);

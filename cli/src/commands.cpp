@@ -1,29 +1,30 @@
 #include <algorithm>
-#include <chrono>
-#include <ctime>
 #include <fstream>
-#include <iomanip>
 #include <map>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "doctor.h"
+#include "duoband/backups.h"
 #include "duoband/cli.h"
-#include "duoband/exchange.h"
-#include "duoband/message_pump.h"
 #include "duoband/port_discovery.h"
-#include "duoband/serial_port.h"
 #include "duoband/settings_file.h"
 #include "duoband/version.h"
+#include "duoband/write_verify.h"
+#include "radio_jobs.h"
 
 namespace duoband::cli {
 namespace {
 
 struct Args {
-    std::map<std::string, std::string, std::less<>> options;
+    std::map<std::string, std::vector<std::string>, std::less<>> options;
     std::string file;  // the positional FILE of `show`
+    // The last value given.
     const std::string& operator[](std::string_view name) const {
+        return options.find(name)->second.back();
+    }
+    const std::vector<std::string>& all(std::string_view name) const {
         return options.find(name)->second;
     }
     bool has(std::string_view name) const { return options.contains(name); }
@@ -33,79 +34,41 @@ void fail(Io& io, std::string_view message) {
     io.err << "duoband-cli: " << message << '\n';
 }
 
-// --- the radio ------------------------------------------------------------
-
-std::string timeStamp() {
-    const auto now = std::chrono::system_clock::now();
-    const std::time_t t = std::chrono::system_clock::to_time_t(now);
-    const auto ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() %
-        1000;
-    std::tm local{};
-    localtime_r(&t, &local);
-    std::ostringstream out;
-    out << std::put_time(&local, "%Y-%m-%d %H:%M:%S") << '.' << std::setw(3) << std::setfill('0')
-        << ms;
-    return out.str();
-}
-
-// An open port with an exchange on it, and the trace file when asked for.
-class RadioSession {
-  public:
-    RadioSession() = default;
-    RadioSession(const RadioSession&) = delete;
-    RadioSession& operator=(const RadioSession&) = delete;
-
-    bool open(const Args& args, Io& io) {
-        if (args.has("--trace") && !openTrace(args["--trace"], io)) return false;
-        const std::string& device = args["--port"];
-        configureForRadio(port_);
-        port_.setPath(device);
-        try {
-            port_.open();
-        } catch (const SerialPortError& e) {
-            fail(io,
-                 "cannot open " + device + ": " +
-                     (port_.lastOpenError() != 0 ? explainOpenError(port_.lastOpenError(), device)
-                                                 : std::string(e.what())));
-            return false;
-        }
-        exchange_ = std::make_unique<ProgrammingExchange>(port_, pump_);
-        if (trace_.is_open())
-            exchange_->onTrace = [this](TraceDirection d, auto bytes) {
-                trace_ << timeStamp() << (d == TraceDirection::Sent ? " TX " : " RX ")
-                       << toHex(bytes) << std::endl;
-            };
-        return true;
-    }
-    ProgrammingExchange& exchange() { return *exchange_; }
-
-  private:
-    bool openTrace(const std::string& path, Io& io) {
-        trace_.open(path, std::ios::trunc);
-        if (!trace_) fail(io, "cannot write the trace file " + path);
-        return static_cast<bool>(trace_);
-    }
-
-    std::ofstream trace_;
-    SerialPort port_;
-    HeadlessPump pump_{port_};
-    std::unique_ptr<ProgrammingExchange> exchange_;  // goes before the port it uses
-};
-
-ProgrammingExchange::Progress progressBar(Io& io) {
-    if (!io.progressBar) return {};
-    return [&io](int done) {
-        constexpr int kWidth = 40;
-        const int filled = done * kWidth / kTransferSteps;
-        io.err << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
-               << std::string(static_cast<std::size_t>(kWidth - filled), ' ') << "] " << done << '/'
-               << kTransferSteps << std::flush;
+// One radio on the console. A progress bar on a terminal is ended before
+// anything else is printed, so a result never lands on the bar's line.
+JobOutput consoleOutput(Io& io) {
+    auto barOpen = std::make_shared<bool>(false);
+    auto endBar = [&io, barOpen] {
+        if (*barOpen) io.err << '\n';
+        *barOpen = false;
     };
+    JobOutput output{[&io, endBar](const std::string& l) { endBar(), io.out << l << '\n'; },
+                     [&io, endBar](const std::string& l) { endBar(), fail(io, l); },
+                     {}};
+    if (io.progressBar) {
+        output.progress = [&io, barOpen](int done) {
+            constexpr int kWidth = 40;
+            const int filled = done * kWidth / kTransferSteps;
+            io.err << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
+                   << std::string(static_cast<std::size_t>(kWidth - filled), ' ') << "] " << done
+                   << '/' << kTransferSteps << std::flush;
+            *barOpen = true;
+        };
+    }
+    return output;
 }
 
-void endProgressBar(Io& io) {
-    if (io.progressBar) io.err << '\n';
+JobOptions jobOptions(const Args& args) {
+    JobOptions o;
+    o.fast = args.has("--fast");
+    o.verify = args.has("--verify");
+    o.backupFirst = args.has("--backup-first");
+    o.keepBackups = !args.has("--no-backup");
+    o.backupFolder = args.has("--backup-dir") ? std::filesystem::path(args["--backup-dir"])
+                                              : backupFolder(locateDataFolder());
+    if (args.has("--trace")) o.tracePath = args["--trace"];
+    o.tracePerPort = args.all("--port").size() > 1;
+    return o;
 }
 
 int report(const ExchangeResult& result, Io& io) {
@@ -114,6 +77,7 @@ int report(const ExchangeResult& result, Io& io) {
             io.out << result.message << '\n';
             return kOk;
         case ExchangeOutcome::RadioFailed:
+        case ExchangeOutcome::Cancelled:
             io.out << result.message << '\n';
             return kRadioFailed;
         default:
@@ -122,23 +86,85 @@ int report(const ExchangeResult& result, Io& io) {
     }
 }
 
-// --- settings files ------------------------------------------------------
+// --- files ---------------------------------------------------------------
 
-std::optional<EditorModel> load(const std::string& path, Io& io) {
+// A settings file or an image; an image is decoded onto the start-up
+// configuration as a read would.
+struct Loaded {
     EditorModel model;
-    const SettingsFileResult r = openSettingsFile(path, model);
+    std::optional<RadioImage> image;  // when the file is an image
+};
+
+std::optional<Loaded> load(const std::string& path, Io& io) {
+    std::string bytes;
+    SettingsFileResult r = readWholeFile(path, bytes);
+    Loaded loaded;
+    if (r.ok() && looksLikeImage(bytes)) {
+        ImageFile file;
+        r = applyImageText(bytes, file);
+        if (r.ok()) decodeImage(file.image, loaded.model);
+        loaded.image = file.image;
+    } else if (r.ok()) {
+        r = applySettingsText(bytes, loaded.model);
+    }
     if (!r.ok()) return fail(io, path + ": " + r.error), std::nullopt;
-    return model;
+    return loaded;
 }
 
-int save(const EditorModel& model, const std::string& path, Io& io) {
-    const SettingsFileResult r = saveSettingsFile(model, path);
-    if (!r.ok()) return fail(io, path + ": " + r.error), kUsageError;
-    if (r.path != std::filesystem::path(path)) io.err << "saved as " << r.path.string() << '\n';
+// Saves a configuration that no full read produced byte for byte: its image
+// is what a write would send.
+int save(const EditorModel& model, const std::string& path, const std::string& port, Io& io) {
+    const ImageEncoding encoding = encodeImage(model);
+    const ImageHeader header{timeText(std::chrono::system_clock::now()), programVersion(), port};
+    const ConfigurationSave s = saveConfiguration(model, {header, imageOf(encoding)}, path);
+    if (s.asImage() && !encoding.ok()) return fail(io, path + ": " + encoding.error), kUsageError;
+    for (const std::string& why : s.uncarried) fail(io, path + " cannot carry it: " + why);
+    if (!s.result.ok()) return fail(io, path + ": " + s.result.error), kUsageError;
+    if (s.result.path != std::filesystem::path(path))
+        io.err << "saved as " << s.result.path.string() << '\n';
     return kOk;
 }
 
+// What a write sends, checked before any exchange.
+std::optional<WriteInput> writeInput(const std::string& path, Io& io) {
+    auto loaded = load(path, io);
+    if (!loaded) return std::nullopt;
+    if (loaded->image) return WriteInput{*loaded->image, Compared::EveryByte};
+    const ImageEncoding encoding = encodeImage(loaded->model);
+    if (!encoding.ok()) return fail(io, path + ": " + encoding.error), std::nullopt;
+    return WriteInput{imageOf(encoding), Compared::HeldBytes};
+}
+
 // --- commands -------------------------------------------------------------
+
+int exitStatus(const std::vector<JobReport>& reports) {
+    return std::ranges::all_of(reports, [](const JobReport& r) { return r.status == kOk; })
+               ? kOk
+               : kRadioFailed;
+}
+
+int writeReport(const Args& args, const std::vector<JobReport>& reports, Io& io) {
+    if (!args.has("--report")) return kOk;
+    const auto written = writeFileAtomically(args["--report"], reportJson(reports));
+    if (!written.ok()) fail(io, written.error);
+    return written.ok() ? kOk : kUsageError;
+}
+
+// One port: the job speaks for itself. Several: side by side, then a table.
+int runJobs(const Args& args, const Job& job, Io& io) {
+    const auto& ports = args.all("--port");
+    std::vector<JobReport> reports;
+    if (ports.size() == 1) {
+        JobOutput output = consoleOutput(io);
+        reports.push_back(job(ports.front(), output));
+    } else {
+        reports = runFleet(ports, job, io);
+        io.out << summaryTable(reports);
+    }
+    const int reported = writeReport(args, reports, io);
+    if (ports.size() == 1 && reports.front().status != kOk) return reports.front().status;
+    return reported != kOk ? reported : exitStatus(reports);
+}
 
 int portsCommand(const Args& args, Io& io) {
     if (args.has("--verbose")) return describePorts(io);
@@ -149,43 +175,70 @@ int portsCommand(const Args& args, Io& io) {
 }
 
 int readCommand(const Args& args, Io& io) {
-    RadioSession radio;
-    if (!radio.open(args, io)) return kUsageError;
-    EditorModel model;  // as in a freshly started editor
-    const ExchangeResult r = radio.exchange().fullRead(model, progressBar(io));
-    endProgressBar(io);
-    const int status = report(r, io);
-    return status == kOk ? save(model, args["--out"], io) : status;
+    const bool toFolder = args.has("--out-dir");
+    if (!toFolder && args.all("--port").size() > 1)
+        return fail(io, "read: several ports need --out-dir"), kUsageError;
+    const JobOptions options = jobOptions(args);
+    return runJobs(
+        args,
+        [&](const std::string& port, JobOutput& output) {
+            const std::filesystem::path out =
+                toFolder ? std::filesystem::path(args["--out-dir"]) /
+                               (portName(port) + std::string(kImageExtension))
+                         : std::filesystem::path(args["--out"]);
+            return readJob(port, out, toFolder, options, output);
+        },
+        io);
 }
 
 int writeCommand(const Args& args, Io& io) {
-    const auto model = load(args["--in"], io);
-    RadioSession radio;
-    if (!model || !radio.open(args, io)) return kUsageError;
-    const ExchangeResult r = radio.exchange().fullWrite(*model, progressBar(io));
-    endProgressBar(io);
-    return report(r, io);
+    const auto input = writeInput(args["--in"], io);
+    if (!input) return kUsageError;
+    const JobOptions options = jobOptions(args);
+    return runJobs(
+        args,
+        [&](const std::string& port, JobOutput& output) {
+            return writeJob(port, *input, options, output);
+        },
+        io);
+}
+
+// Opens the one port of a partial transfer; the status when it cannot.
+std::optional<int> openPartial(RadioSession& radio, const Args& args, Io& io) {
+    const std::string problem =
+        radio.open(args["--port"], args.has("--trace") ? args["--trace"] : "");
+    if (problem.empty()) return std::nullopt;
+    fail(io, problem);
+    return kRadioFailed;
 }
 
 int readPartialCommand(PartialBlock block, const Args& args, Io& io) {
-    auto model = load(args["--in"], io);
+    auto loaded = load(args["--in"], io);
+    if (!loaded) return kUsageError;
     RadioSession radio;
-    if (!model || !radio.open(args, io)) return kUsageError;
-    const int status = report(radio.exchange().readPartial(block, *model), io);
-    return status == kOk ? save(*model, args["--out"], io) : status;
+    if (auto status = openPartial(radio, args, io)) return *status;
+    const int status = report(radio.exchange().readPartial(block, loaded->model), io);
+    return status == kOk ? save(loaded->model, args["--out"], args["--port"], io) : status;
 }
 
 int writePartialCommand(PartialBlock block, const Args& args, Io& io) {
-    const auto model = load(args["--in"], io);
+    const auto loaded = load(args["--in"], io);
+    if (!loaded) return kUsageError;
     RadioSession radio;
-    if (!model || !radio.open(args, io)) return kUsageError;
-    return report(radio.exchange().writePartial(block, *model), io);
+    if (auto status = openPartial(radio, args, io)) return *status;
+    const int status = report(radio.exchange().writePartial(block, loaded->model), io);
+    if (status != kOk || !args.has("--verify")) return status;
+    const Bytes sent = fromHex(loaded->model.blocks[partialBlockField(block)]).value_or(Bytes{});
+    const VerifyResult v = verifyBlockWrite(radio.exchange(), block, sent);
+    for (const std::string& note : v.report.notes) fail(io, "note: " + note);
+    for (const std::string& line : v.lines()) io.out << line << '\n';
+    return v.ok() ? kOk : kRadioFailed;
 }
 
 int showCommand(const Args& args, Io& io) {
-    const auto model = load(args.file, io);
-    if (!model) return kUsageError;
-    io.out << settingsSummary(*model);
+    const auto loaded = load(args.file, io);
+    if (!loaded) return kUsageError;
+    io.out << settingsSummary(loaded->model);
     return kOk;
 }
 
@@ -194,12 +247,14 @@ struct Command {
     std::string_view usage;
     std::string_view summary;
     std::vector<std::string_view> required;
-    std::vector<std::string_view> optional;
+    std::vector<std::string_view> optional;  // options with a value
+    std::vector<std::string_view> flags;     // options without one
     bool takesFile;
     int (*run)(const Args&, Io&);
-    std::vector<std::string_view> flags = {};  // options without a value
-    bool fileOptional = false;
+    bool fileOptional = false;  // FILE may be left out (doctor without a port)
 };
+
+const std::vector<std::string_view> kRadioFlags{"--fast", "--no-backup"};
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> table{
@@ -209,9 +264,9 @@ const std::vector<Command>& commands() {
          "each (without opening any).",
          {},
          {},
+         {"--verbose"},
          false,
-         portsCommand,
-         {"--verbose"}},
+         portsCommand},
         {"doctor",
          "doctor [PORT]",
          "Says of each serial port (or of PORT alone, which it opens once) its stable name,\n"
@@ -219,23 +274,32 @@ const std::vector<Command>& commands() {
          "that fixes it. Exit status: 0 nothing is in the way, 1 a problem was found.",
          {},
          {},
+         {},
          true,
          [](const Args& a, Io& io) { return doctor(a.file, io); },
-         {},
          true},
         {"read",
-         "read --port DEV --out FILE [--trace FILE]",
-         "Reads the whole radio and saves it as a settings file. Nothing is written when the\n"
-         "read fails.",
-         {"--port", "--out"},
-         {"--trace"},
+         "read --port DEV... (--out FILE | --out-dir DIR) [--fast] [--backup-dir DIR]\n"
+         "       [--no-backup] [--report FILE.json] [--trace FILE]",
+         "Reads the whole radio and saves it as a settings file, or as FILE.img in its place\n"
+         "when the configuration holds text a settings file cannot carry. With --out-dir,\n"
+         "each radio (--port may be repeated) is saved as DIR/<port name>.img. Nothing is\n"
+         "written when the read fails. Every successful read is kept as a backup.",
+         {"--port"},
+         {"--out", "--out-dir", "--backup-dir", "--report", "--trace"},
+         kRadioFlags,
          false,
          readCommand},
         {"write",
-         "write --port DEV --in FILE [--trace FILE]",
-         "Writes a settings file to the radio.",
+         "write --port DEV... --in FILE [--verify] [--fast] [--backup-first]\n"
+         "       [--backup-dir DIR] [--no-backup] [--report FILE.json] [--trace FILE]",
+         "Writes a settings file or an image to the radio (--port may be repeated). An image\n"
+         "is sent byte for byte, a clone of the radio it was read from. The image sent is kept\n"
+         "as a backup; --backup-first reads the radio first and keeps what it held; --verify\n"
+         "reads it back afterwards and compares.",
          {"--port", "--in"},
-         {"--trace"},
+         {"--backup-dir", "--report", "--trace"},
+         {"--fast", "--no-backup", "--verify", "--backup-first"},
          false,
          writeCommand},
         {"read-boot",
@@ -244,6 +308,7 @@ const std::vector<Command>& commands() {
          "(--out).",
          {"--port", "--in", "--out"},
          {"--trace"},
+         {},
          false,
          [](const Args& a, Io& io) {
              return readPartialCommand(PartialBlock::BootMessage, a, io);
@@ -254,27 +319,33 @@ const std::vector<Command>& commands() {
          "the result (--out).",
          {"--port", "--in", "--out"},
          {"--trace"},
+         {},
          false,
          [](const Args& a, Io& io) { return readPartialCommand(PartialBlock::Limits, a, io); }},
         {"write-boot",
-         "write-boot --port DEV --in FILE [--trace FILE]",
-         "Writes the boot message of a settings file to the radio.",
+         "write-boot --port DEV --in FILE [--verify] [--trace FILE]",
+         "Writes the boot message of a settings file to the radio; --verify reads it back.",
          {"--port", "--in"},
          {"--trace"},
+         {"--verify"},
          false,
          [](const Args& a, Io& io) {
              return writePartialCommand(PartialBlock::BootMessage, a, io);
          }},
         {"write-limits",
-         "write-limits --port DEV --in FILE [--trace FILE]",
-         "Writes the band limits and limit mode of a settings file to the radio.",
+         "write-limits --port DEV --in FILE [--verify] [--trace FILE]",
+         "Writes the band limits and limit mode of a settings file to the radio; --verify\n"
+         "reads them back.",
          {"--port", "--in"},
          {"--trace"},
+         {"--verify"},
          false,
          [](const Args& a, Io& io) { return writePartialCommand(PartialBlock::Limits, a, io); }},
         {"show",
          "show FILE",
-         "Prints a settings file: the programmed channels of both bands, then every page.",
+         "Prints a settings file or an image: the programmed channels of both bands, then\n"
+         "every page.",
+         {},
          {},
          {},
          true,
@@ -285,11 +356,15 @@ const std::vector<Command>& commands() {
 
 void toolHelp(std::ostream& out) {
     out << "usage: duoband-cli COMMAND [options]\n"
-           "Reads, writes and inspects radios and settings files (.bc).\n\nCommands:\n";
+           "Reads, writes and inspects radios, settings files (.bc) and images (.img).\n\n"
+           "Commands:\n";
     for (const auto& c : commands()) out << "  " << c.usage << '\n';
-    out << "\n--trace FILE records every byte sent and received, in hex, with a time stamp.\n"
-           "Exit status: 0 success, 1 the exchange with the radio failed, 2 a usage, file or\n"
-           "port error.\n"
+    out << "\n--trace FILE records every byte sent and received, in hex, with a time stamp\n"
+           "(with several ports, one FILE.<port name> each).\n"
+           "--fast takes each answer as soon as it is complete (see the README).\n"
+           "Backups go to backups/ in the data folder unless --backup-dir DIR says otherwise.\n"
+           "Exit status: 0 everything done; 1 a radio failed, was cancelled or differed on\n"
+           "verify; 2 a usage or file error found before any exchange.\n"
            "Run \"duoband-cli COMMAND --help\" for a command's description, and\n"
            "\"duoband-cli --version\" for the version.\n";
 }
@@ -304,24 +379,31 @@ int usageError(const Command& c, std::string_view problem, Io& io) {
     return kUsageError;
 }
 
+bool listed(const std::vector<std::string_view>& list, std::string_view option) {
+    return std::ranges::find(list, option) != list.end();
+}
+
+// What a command needs besides its required options.
+std::string missingChoice(const Command& c, const Args& parsed) {
+    if (c.name == "read" && !parsed.has("--out") && !parsed.has("--out-dir"))
+        return "missing --out (or --out-dir)";
+    if (c.takesFile && !c.fileOptional && parsed.file.empty()) return "missing FILE";
+    return {};
+}
+
 int runCommand(const Command& c, std::span<const std::string_view> args, Io& io) {
     Args parsed;
-    const auto allowed = [&](std::string_view o) {
-        return std::ranges::find(c.required, o) != c.required.end() ||
-               std::ranges::find(c.optional, o) != c.optional.end();
-    };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view a = args[i];
         if (a == "--help") return commandHelp(c, io.out), kOk;
-        if (std::ranges::find(c.flags, a) != c.flags.end()) {
-            parsed.options[std::string(a)] = "";
-            continue;
-        }
-        if (a.starts_with("--")) {
-            if (!allowed(a)) return usageError(c, "unknown option " + std::string(a), io);
+        if (listed(c.flags, a)) {
+            parsed.options[std::string(a)].emplace_back();
+        } else if (a.starts_with("--")) {
+            if (!listed(c.required, a) && !listed(c.optional, a))
+                return usageError(c, "unknown option " + std::string(a), io);
             if (i + 1 == args.size() || args[i + 1].empty())
                 return usageError(c, std::string(a) + " needs a value", io);
-            parsed.options[std::string(a)] = args[++i];
+            parsed.options[std::string(a)].emplace_back(args[++i]);
         } else if (c.takesFile && parsed.file.empty()) {
             parsed.file = a;
         } else {
@@ -330,12 +412,17 @@ int runCommand(const Command& c, std::span<const std::string_view> args, Io& io)
     }
     for (const auto& r : c.required)
         if (!parsed.has(r)) return usageError(c, "missing " + std::string(r), io);
-    if (c.takesFile && !c.fileOptional && parsed.file.empty())
-        return usageError(c, "missing FILE", io);
+    if (const std::string missing = missingChoice(c, parsed); !missing.empty())
+        return usageError(c, missing, io);
     return c.run(parsed, io);
 }
 
 }  // namespace
+
+std::atomic<bool>& stopRequested() {
+    static std::atomic<bool> requested{false};
+    return requested;
+}
 
 int run(std::span<const std::string_view> args, Io& io) {
     if (args.empty()) return toolHelp(io.err), kUsageError;

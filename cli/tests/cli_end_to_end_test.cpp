@@ -1,6 +1,7 @@
 // The real duoband-cli against the real simulated radio, with the port's
 // own line settings.
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -10,6 +11,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "duoband/backups.h"
+#include "duoband/image_file.h"
 #include "duoband/radio_sim.h"
 #include "duoband/radio_sim_process.h"
 #include "duoband/radio_sim_sample.h"
@@ -37,9 +40,8 @@ std::string contents(const std::string& path) {
     return s.str();
 }
 
-// Runs duoband-cli with its output in files, and waits for it.
-Ran cli(const std::vector<std::string>& args) {
-    TempFile out("cli.out"), err("cli.err");
+// Starts duoband-cli with its output in `out` and `err`.
+pid_t startCli(const std::vector<std::string>& args, const TempFile& out, const TempFile& err) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, out.path().c_str(), O_WRONLY | O_CREAT | O_TRUNC,
@@ -50,16 +52,25 @@ Ran cli(const std::vector<std::string>& args) {
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     pid_t pid = -1;
-    Ran ran;
-    if (posix_spawn(&pid, DUOBAND_CLI, &actions, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        ran.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
+    if (posix_spawn(&pid, DUOBAND_CLI, &actions, nullptr, argv.data(), environ) != 0) pid = -1;
     posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+Ran finish(pid_t pid, const TempFile& out, const TempFile& err) {
+    Ran ran;
+    int status = 0;
+    if (pid > 0 && waitpid(pid, &status, 0) == pid)
+        ran.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     ran.out = contents(out.path());
     ran.err = contents(err.path());
     return ran;
+}
+
+// Runs duoband-cli with its output in files, and waits for it.
+Ran cli(const std::vector<std::string>& args) {
+    TempFile out("cli.out"), err("cli.err");
+    return finish(startCli(args, out, err), out, err);
 }
 
 class Radio {
@@ -77,8 +88,8 @@ TEST(CliEndToEnd, ReadToAFileShowItWriteItBack) {
     TempFile file("radio.bc"), trace("trace.txt"), memory("written.bin");
     {
         Radio sample({"--sample"});
-        const Ran read =
-            cli({"read", "--port", sample.port(), "--out", file.path(), "--trace", trace.path()});
+        const Ran read = cli({"read", "--port", sample.port(), "--out", file.path(), "--trace",
+                              trace.path(), "--no-backup"});
         EXPECT_EQ(read.status, 0) << read.err;
         EXPECT_EQ(read.out, "Read success!\n");
         EXPECT_EQ(read.err, "") << "no progress bar when stderr is not a terminal";
@@ -97,7 +108,7 @@ TEST(CliEndToEnd, ReadToAFileShowItWriteItBack) {
     EXPECT_NE(show.out.find("  Boot Information 2:         SAMPLE\n"), std::string::npos);
 
     Radio blank({"--save-memory", memory.path()});
-    const Ran write = cli({"write", "--port", blank.port(), "--in", file.path()});
+    const Ran write = cli({"write", "--port", blank.port(), "--in", file.path(), "--no-backup"});
     EXPECT_EQ(write.status, 0) << write.err;
     EXPECT_EQ(write.out, "Write success!\n");
     std::string error;
@@ -111,7 +122,7 @@ TEST(CliEndToEnd, FailedExchangesExitWithOne) {
     ASSERT_TRUE(saveSettingsFile(EditorModel(), file.path()).ok());
     {
         Radio silent({"--silent-at", "0"});
-        const Ran read = cli({"read", "--port", silent.port(), "--out", out.path()});
+        const Ran read = cli({"read", "--port", silent.port(), "--out", out.path(), "--no-backup"});
         EXPECT_EQ(read.status, 1);
         EXPECT_EQ(read.out, "Read Error!\n");
         const Ran boot =
@@ -121,7 +132,7 @@ TEST(CliEndToEnd, FailedExchangesExitWithOne) {
         EXPECT_FALSE(std::filesystem::exists(out.path())) << "nothing written after a failed read";
     }
     Radio nak({"--nak-at", "0"});
-    const Ran write = cli({"write", "--port", nak.port(), "--in", file.path()});
+    const Ran write = cli({"write", "--port", nak.port(), "--in", file.path(), "--no-backup"});
     EXPECT_EQ(write.status, 1);
     EXPECT_EQ(write.out, "Write error!\n");
     const Ran limits = cli({"write-limits", "--port", nak.port(), "--in", file.path()});
@@ -151,14 +162,171 @@ TEST(CliEndToEnd, PartialTransfersThroughSettingsFiles) {
     EXPECT_EQ(back.blocks[Block::Limits], model.blocks[Block::Limits])
         << "the rest of the file is kept";
 
-    const Ran limits = cli({"write-limits", "--port", sample.port(), "--in", out.path()});
+    const Ran limits =
+        cli({"write-limits", "--port", sample.port(), "--in", out.path(), "--verify"});
     EXPECT_EQ(limits.status, 0) << limits.err;
-    EXPECT_EQ(limits.out, "Write Success!\n");
+    EXPECT_EQ(limits.out, "Write Success!\nVerify success!\n");
     std::string error;
     const auto written = sim::loadMemory(memory.path(), error);
     ASSERT_TRUE(written) << error;
     EXPECT_EQ(toHex(std::span<const std::uint8_t>(written->data() + 0x02E0, 17)),
               model.blocks[Block::Limits]);
+}
+
+// --- images, backups, verify, many radios, stopping ------------------------
+
+namespace fs = std::filesystem;
+
+// A folder of its own for one test, removed afterwards.
+class TempFolder {
+  public:
+    explicit TempFolder(const std::string& name) : path_(TempFile(name).path()) {
+        fs::create_directories(path_);
+    }
+    ~TempFolder() { fs::remove_all(path_); }
+    std::string operator/(const std::string& name) const { return (fs::path(path_) / name); }
+    const std::string& path() const { return path_; }
+    std::size_t count() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(path_), {}));
+    }
+
+  private:
+    std::string path_;
+};
+
+// The sample radio with a comma in the name of band A's channel 1.
+sim::Memory memoryWithAComma() {
+    sim::Memory memory = sim::sampleMemory();
+    memory[kBandAChannelBase + 17] = ',';
+    return memory;
+}
+
+bool sameOverThePlan(const sim::Memory& a, const sim::Memory& b) {
+    for (const TransferStep& t : transferPlan())
+        if (!std::equal(a.begin() + t.address, a.begin() + t.address + t.length,
+                        b.begin() + t.address))
+            return false;
+    return true;
+}
+
+TEST(CliImages, AReadASettingsFileCannotCarryIsKeptAsAnImageAndClonesTheRadio) {
+    TempFolder folder("clone");
+    ASSERT_TRUE(sim::saveMemory(memoryWithAComma(), folder / "radio.bin"));
+    {
+        Radio source({"--memory", folder / "radio.bin"});
+        const Ran read = cli({"read", "--port", source.port(), "--out", folder / "radio.bc",
+                              "--fast", "--backup-dir", folder / "backups"});
+        EXPECT_EQ(read.status, 0) << read.err;
+        EXPECT_EQ(read.out, "Read success!\n");
+        EXPECT_NE(read.err.find("Band A channel 1, column \"Channel Name\" holds ','"),
+                  std::string::npos)
+            << read.err;
+        EXPECT_FALSE(fs::exists(folder / "radio.bc"));
+        ASSERT_TRUE(fs::exists(folder / "radio.img"));
+    }
+    const Ran show = cli({"show", folder / "radio.img"});
+    EXPECT_EQ(show.status, 0) << show.err;
+    EXPECT_NE(show.out.find(",ALL"), std::string::npos);
+
+    Radio blank({"--save-memory", folder / "clone.bin"});
+    const Ran write = cli({"write", "--port", blank.port(), "--in", folder / "radio.img", "--fast",
+                           "--verify", "--backup-first", "--backup-dir", folder / "backups"});
+    EXPECT_EQ(write.status, 0) << write.err;
+    EXPECT_EQ(write.out, "Write success!\nVerify success!\n");
+    std::string error;
+    const auto clone = sim::loadMemory(folder / "clone.bin", error);
+    ASSERT_TRUE(clone) << error;
+    EXPECT_TRUE(sameOverThePlan(*clone, memoryWithAComma())) << "byte for byte, fill included";
+    const auto backups = listBackups(folder / "backups");
+    ASSERT_EQ(backups.size(), 3u) << "read, before-write, written";
+    EXPECT_EQ(backups[0].kind, BackupKind::Written);
+    EXPECT_EQ(backups[1].kind, BackupKind::BeforeWrite);
+    EXPECT_EQ(backups[2].kind, BackupKind::Read);
+}
+
+TEST(CliImages, ADamagedImageIsRefusedAndNothingIsSent) {
+    TempFolder folder("damaged");
+    Radio radio({});
+    ImageFile image;
+    std::string text = imageText(image);
+    const std::vector<std::pair<std::string, std::string>> damaged{
+        {text.substr(0, text.size() - 200), "cut short"},
+        {"duoband image 9" + text.substr(15), "format version \"9\""},
+    };
+    for (const auto& [bytes, reason] : damaged) {
+        ASSERT_TRUE(writeFileAtomically(folder / "bad.img", bytes).ok());
+        const Ran write = cli({"write", "--port", radio.port(), "--in", folder / "bad.img",
+                               "--backup-dir", folder / "backups"});
+        EXPECT_EQ(write.status, 2);
+        EXPECT_NE(write.err.find(reason), std::string::npos) << write.err;
+    }
+    EXPECT_TRUE(fileLines(radio.log.path()).empty()) << "not even the handshake";
+    EXPECT_FALSE(fs::exists(folder / "backups"));
+}
+
+TEST(CliBackups, AnUnwritableBackupFolderIsAWarning) {
+    TempFolder folder("unwritable");
+    ASSERT_TRUE(writeFileAtomically(folder / "file", "").ok());
+    Radio radio({"--sample"});
+    const Ran read = cli({"read", "--port", radio.port(), "--out", folder / "radio.bc", "--fast",
+                          "--backup-dir", folder / "file/backups"});
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_NE(read.err.find("warning: The backup was not kept"), std::string::npos) << read.err;
+    EXPECT_TRUE(fs::exists(folder / "radio.bc"));
+}
+
+TEST(CliFleet, ThreeRadiosAndAMissingPortTheOthersSucceed) {
+    TempFolder folder("fleet");
+    ASSERT_TRUE(saveSettingsFile(sim::sampleModel(), folder / "radio.bc").ok());
+    Radio good1({}), faulty({"--nak-at", "40"}), good2({});
+    const std::string missing = folder / "ttyMISSING";
+    const Ran write =
+        cli({"write", "--in", folder / "radio.bc", "--port", good1.port(), "--port", faulty.port(),
+             "--port", good2.port(), "--port", missing, "--fast", "--verify", "--backup-dir",
+             folder / "backups", "--report", folder / "report.json"});
+    EXPECT_EQ(write.status, 1) << write.err;
+    EXPECT_NE(write.out.find("Port"), std::string::npos) << "a summary table";
+    const std::string report = contents(folder / "report.json");
+    const auto entry = [&](const std::string& port) {
+        const auto at = report.find("\"port\": \"" + port + "\"");
+        return at == std::string::npos ? std::string()
+                                       : report.substr(at, report.find('}', at) - at);
+    };
+    for (const Radio* r : {&good1, &good2})
+        EXPECT_NE(entry(r->port()).find("\"result\": \"success\", "), std::string::npos) << report;
+    EXPECT_NE(entry(faulty.port()).find("\"result\": \"failed\", "), std::string::npos) << report;
+    EXPECT_NE(entry(faulty.port()).find("Write error!"), std::string::npos) << report;
+    EXPECT_NE(entry(missing).find("\"result\": \"failed\", "), std::string::npos) << report;
+    EXPECT_NE(entry(missing).find("cannot open"), std::string::npos) << report;
+    EXPECT_EQ(listBackups(folder / "backups").size(), 3u) << "one per radio reached";
+
+    const Ran read = cli({"read", "--out-dir", folder.path(), "--port", good1.port(), "--port",
+                          good2.port(), "--fast", "--no-backup", "--trace", folder / "trace"});
+    EXPECT_EQ(read.status, 0) << read.err;
+    for (const Radio* r : {&good1, &good2}) {
+        const std::string name = fs::path(r->port()).filename().string();
+        EXPECT_TRUE(fs::exists(folder / (name + ".img")));
+        EXPECT_FALSE(fileLines(folder / ("trace." + name)).empty()) << "a trace of its own";
+    }
+}
+
+TEST(CliStop, SigintEndsAfterTheCurrentFrameWithOneExit) {
+    TempFolder folder("sigint");
+    TempFile out("sigint.out"), err("sigint.err");
+    Radio radio({"--sample", "--pace"});
+    const pid_t pid = startCli(
+        {"read", "--port", radio.port(), "--out", folder / "radio.bc", "--no-backup"}, out, err);
+    ASSERT_GT(pid, 0);
+    testing_support::waitForLog(radio.log.path(),
+                                [](const auto& l) { return countPrefix(l, "READ") >= 2; });
+    ::kill(pid, SIGINT);
+    const Ran stopped = finish(pid, out, err);
+    EXPECT_EQ(stopped.status, 1);
+    EXPECT_EQ(stopped.out, "cancelled\n");
+    const auto log = testing_support::waitForExit(radio.log.path());
+    EXPECT_EQ(countPrefix(log, "EXIT"), 1);
+    EXPECT_LT(countPrefix(log, "READ"), kTransferSteps);
+    EXPECT_FALSE(fs::exists(folder / "radio.bc"));
 }
 
 }  // namespace

@@ -64,10 +64,11 @@ TEST(CliFiles, AFileThatCannotBeReadStopsBeforeThePort) {
     EXPECT_EQ(write.err.find("/nonexistent/tty"), std::string::npos);
 }
 
-TEST(CliPort, APortThatCannotBeOpenedIsAPortError) {
+TEST(CliPort, APortThatCannotBeOpenedFailsItsRadio) {
     TempFile out("never.bc");
-    const Ran r = runCli({"read", "--port", "/nonexistent/tty", "--out", out.path()});
-    EXPECT_EQ(r.status, kUsageError);
+    const Ran r =
+        runCli({"read", "--port", "/nonexistent/tty", "--out", out.path(), "--no-backup"});
+    EXPECT_EQ(r.status, kRadioFailed);
     EXPECT_NE(r.err.find("cannot open /nonexistent/tty"), std::string::npos) << r.err;
     EXPECT_TRUE(r.out.empty());
     EXPECT_FALSE(std::filesystem::exists(out.path()));

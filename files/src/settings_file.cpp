@@ -27,8 +27,7 @@ std::string forbiddenProblem(std::string_view text, const std::string& where) {
     const std::string shown = c == '\r'   ? "a line break"
                               : c == '\n' ? "a line break"
                                           : "'" + std::string(1, c) + "'";
-    return where + " holds " + shown +
-           ", which a settings file cannot carry. Change the text and save again.";
+    return where + " holds " + shown;
 }
 
 class Writer {
@@ -66,39 +65,42 @@ void writeFields(Writer& w, const SettingsLine& line, const EditorModel& model) 
     }
 }
 
-std::string checkForbidden(const EditorModel& model) {
+}  // namespace
+
+std::vector<std::string> textsSettingsFileCannotCarry(const EditorModel& model) {
+    std::vector<std::string> problems;
+    const auto note = [&](std::string problem) {
+        if (!problem.empty()) problems.push_back(std::move(problem));
+    };
     for (Band band : kBands) {
         const ChannelTable& table = model.channels(band);
-        for (int row = 1; row <= ChannelTable::kChannels; ++row) {
-            for (const ChannelColumn& c : channelColumns()) {
-                auto problem =
-                    forbiddenProblem(table.cell(c.column, row), whereInTable(band, row, c.column));
-                if (!problem.empty()) return problem;
-            }
-        }
+        for (int row = 1; row <= ChannelTable::kChannels; ++row)
+            for (const ChannelColumn& c : channelColumns())
+                note(
+                    forbiddenProblem(table.cell(c.column, row), whereInTable(band, row, c.column)));
     }
     for (const SettingsLine& line : settingsLines()) {
         for (const SettingRef& ref : line.fields) {
             const std::string* t = textOf(model, ref);
             if (t == nullptr) continue;
-            auto problem = forbiddenProblem(*t, describeSetting(ref));
-            if (!problem.empty()) return problem;
+            note(forbiddenProblem(*t, describeSetting(ref)));
             // A line whose first field begins with '~' would be read as quoted.
             if (&ref == &line.fields.front() && t->starts_with('~')) {
-                return describeSetting(ref) +
-                       " begins with '~', which a settings file cannot carry there.";
+                note(describeSetting(ref) + " begins with '~'");
             }
         }
     }
-    return {};
+    return problems;
 }
-
-}  // namespace
 
 SettingsFileResult settingsText(const EditorModel& model, std::string& text) {
     SettingsFileResult result;
-    result.error = checkForbidden(model);
-    if (!result.ok()) return result;
+    const auto problems = textsSettingsFileCannotCarry(model);
+    if (!problems.empty()) {
+        result.error = problems.front() +
+                       ", which a settings file cannot carry. Change the text and save again.";
+        return result;
+    }
     Writer w;
     writeChannelLines(w, model.channels(Band::A));
     for (const SettingsLine& line : settingsLines()) {
@@ -243,12 +245,8 @@ SettingsFileResult saveSettingsFile(const EditorModel& model, const std::filesys
 }
 
 SettingsFileResult openSettingsFile(const std::filesystem::path& path, EditorModel& model) {
-    std::string bytes;
-    SettingsFileResult result = readWholeFile(path, bytes);
-    if (!result.ok()) return result;
-    result = applySettingsText(bytes, model);
-    result.path = path;
-    return result;
+    return applyWholeFile(path,
+                          [&](std::string_view bytes) { return applySettingsText(bytes, model); });
 }
 
 }  // namespace duoband

@@ -67,4 +67,15 @@ SettingsFileResult readWholeFile(const std::filesystem::path& path, std::string&
     return ok;
 }
 
+SettingsFileResult applyWholeFile(
+    const std::filesystem::path& path,
+    const std::function<SettingsFileResult(std::string_view bytes)>& apply) {
+    std::string bytes;
+    SettingsFileResult result = readWholeFile(path, bytes);
+    if (!result.ok()) return result;
+    result = apply(bytes);
+    result.path = path;
+    return result;
+}
+
 }  // namespace duoband

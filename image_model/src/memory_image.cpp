@@ -125,6 +125,12 @@ void loadReadStep(EditorModel& model, int step, std::string_view replyHex) {
     storeFields(model, blocks, replyHex, held);
 }
 
+int heldBytes(int step) {
+    const int length = transferPlan().at(static_cast<std::size_t>(step)).length;
+    const SettingsStep* s = settingsStep(step);
+    return s == nullptr ? length : length - s->fillBytes;
+}
+
 std::string blockFieldProblem(const EditorModel& model, Block block) {
     const HexText& text = model.blocks[block];
     const int digits = 2 * blockExtent(block).bytes;

@@ -1,8 +1,10 @@
-// Full read and full write against duoband-radio-sim --pace, with the port
-// set up exactly as for a real radio. Reports the wall time of each next to
-// the time the protocol itself needs, and the CPU time spent.
+// Full read and full write against duoband-radio-sim --pace (turnaround 0),
+// with the port set up exactly as for a real radio. Reports the wall time of
+// each next to the time the protocol itself needs, next to the line's own
+// time (the handshake wait and every byte at 19200 baud), and the CPU time
+// spent.
 //
-//   duoband_exchange_bench [path/to/duoband-radio-sim]
+//   duoband_exchange_bench [--fast] [path/to/duoband-radio-sim]
 #include <sys/resource.h>
 
 #include <chrono>
@@ -39,6 +41,13 @@ double protocolMs(bool write) {
     return total + 4 * kByteMs;  // "EXIT"
 }
 
+// The handshake wait and every byte of the exchange on the line, nothing else.
+double lineMs(bool write) {
+    double bytes = 8 + 4;  // "PROM_LIN", "EXIT"
+    for (const auto& step : transferPlan()) bytes += write ? 8 + step.length + 1 : 8 + step.length;
+    return ProgrammingExchange::kHandshakeWait.count() + bytes * kByteMs;
+}
+
 double cpuMs(int who) {
     rusage u{};
     getrusage(who, &u);
@@ -60,18 +69,20 @@ Run measure(F&& exchange) {
             cpuMs(RUSAGE_SELF) - cpu0};
 }
 
-void report(const char* name, const Run& run, double protocol) {
+void report(const char* name, const Run& run, double protocol, double line) {
     std::printf(
-        "%-10s %-15s wall %8.0f ms  protocol %8.0f ms  (%+5.2f%%)  cpu %6.1f ms (%5.2f%% of a "
-        "core)\n",
-        name, run.result.c_str(), run.wallMs, protocol, 100.0 * (run.wallMs / protocol - 1.0),
-        run.cpuMs, 100.0 * run.cpuMs / run.wallMs);
+        "%-10s %-15s wall %6.0f ms  protocol %6.0f ms (%+6.2f%%)  line %5.0f ms (x%4.2f)  "
+        "cpu %5.1f ms (%4.2f%% of a core)\n",
+        name, run.result.c_str(), run.wallMs, protocol, 100.0 * (run.wallMs / protocol - 1.0), line,
+        run.wallMs / line, run.cpuMs, 100.0 * run.cpuMs / run.wallMs);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string simPath = argc > 1 ? argv[1] : DUOBAND_RADIO_SIM;
+    const bool fast = argc > 1 && std::string(argv[1]) == "--fast";
+    const int simArg = fast ? 2 : 1;
+    const std::string simPath = argc > simArg ? argv[simArg] : DUOBAND_RADIO_SIM;
     sim::SimProcess radio;
     if (!radio.start(simPath, {"--sample", "--pace"})) {
         std::fprintf(stderr, "%s\n", radio.error().c_str());
@@ -83,6 +94,8 @@ int main(int argc, char** argv) {
     port.open();
     HeadlessPump pump(port);
     ProgrammingExchange exchange(port, pump);
+    exchange.setFastLink(fast);
+    std::printf("%s link\n", fast ? "fast" : "default");
 
     EditorModel model;
     const Run read = measure([&] { return exchange.fullRead(model); });
@@ -90,8 +103,8 @@ int main(int argc, char** argv) {
     port.close();
     radio.stop();
 
-    report("full read", read, protocolMs(false));
-    report("full write", write, protocolMs(true));
+    report("full read", read, protocolMs(false), lineMs(false));
+    report("full write", write, protocolMs(true), lineMs(true));
     std::printf("simulated radio cpu %.1f ms in all\n", cpuMs(RUSAGE_CHILDREN));
     return read.result == kReadSuccess && write.result == kWriteSuccess ? 0 : 1;
 }

@@ -34,20 +34,24 @@ ExchangeResult result(bool ok, std::string_view success, std::string_view failur
             std::string(ok ? success : failure), progress};
 }
 
-// What each partial block is: where it lives, which field holds it, how a
-// received copy is shown and what a failed read empties.
+// The outcome of a full transfer that ended after `done` steps.
+ExchangeResult fullResult(int done, bool cancelled, std::string_view success,
+                          std::string_view failure) {
+    if (cancelled && done < kTransferSteps)
+        return {ExchangeOutcome::Cancelled, std::string(kCancelled), done};
+    return result(done == kTransferSteps, success, failure, done);
+}
+
+// What each partial block is: where it lives and which field holds it.
 struct PartialTransfer {
     TransferStep transfer;
     Block field;
-    void (*clearEdits)(EditorModel&);
 };
 
 const PartialTransfer& partialTransfer(PartialBlock block) {
     static const std::array<PartialTransfer, 2> kPartials{{
-        {kBootMessageTransfer, Block::BootMessage,
-         [](EditorModel& m) { std::ranges::for_each(m.bootMessage, &std::string::clear); }},
-        {kLimitsTransfer, Block::Limits,
-         [](EditorModel& m) { std::ranges::for_each(m.limits, &std::string::clear); }},
+        {kBootMessageTransfer, Block::BootMessage},
+        {kLimitsTransfer, Block::Limits},
     }};
     return kPartials[block == PartialBlock::BootMessage ? 0 : 1];
 }
@@ -101,7 +105,8 @@ void ProgrammingExchange::openExchange() {
     receiveBuffer_.clear();
 }
 
-bool ProgrammingExchange::pollForAnswer(const std::function<bool()>& complete) {
+bool ProgrammingExchange::pollForAnswer(int step, const std::function<bool()>& complete) {
+    if (fastLink_) return takeAnswerWhenComplete(step, complete);
     for (int poll = 0; poll < kPolls; ++poll) {
         wait(kPollInterval);
         if (complete()) return true;
@@ -111,46 +116,89 @@ bool ProgrammingExchange::pollForAnswer(const std::function<bool()>& complete) {
     return false;
 }
 
-ExchangeResult ProgrammingExchange::fullRead(EditorModel& model, const Progress& progress) {
+bool ProgrammingExchange::takeAnswerWhenComplete(int step, const std::function<bool()>& complete) {
+    const Deadline deadline = Deadline::in(kPolls * kPollInterval);
+    while (!complete()) {
+        if (lineLost_ || deadline.expired()) return false;
+        pump_.waitForDelivery(deadline);
+    }
+    if (step + 1 < kTransferSteps) return true;
+    // Nothing follows the last answer to show up a stray byte after it: give
+    // it the port's usual gathering time to arrive.
+    wait(std::chrono::milliseconds(kDefaultGatherMs));
+    return complete();
+}
+
+void ProgrammingExchange::setFastLink(bool on) {
+    if (on == fastLink_) return;
+    if (on) gatherMs_ = port_.readIntervalMs();
+    port_.setReadIntervalMs(on ? kFastGatherMs : gatherMs_);
+    fastLink_ = on;
+}
+
+bool ProgrammingExchange::stopAsked() const {
+    return stopRequested && stopRequested();
+}
+
+ExchangeResult ProgrammingExchange::fullRead(EditorModel& model, const Progress& progress,
+                                             RadioImage* received) {
     if (busy_) return busyResult();
     Running running(*this);
     if (progress) progress(0);
     openExchange();
     int done = 0;
-    for (; done < kTransferSteps; ++done) {
+    bool cancelled = false;
+    for (; done < kTransferSteps && !cancelled; ++done) {
         const int step = done;
         receiveBuffer_.clear();
         send(readFrame(transferPlan()[static_cast<std::size_t>(step)]));
         if (!pollForAnswer(
-                [&] { return isAcceptedReadLength(step, receiveBuffer_.text().size()); }))
+                step, [&] { return isAcceptedReadLength(step, receiveBuffer_.text().size()); }))
             break;
         if (progress) progress(step + 1);
         loadReadStep(model, step, receiveBuffer_.text());
+        if (received) storeAnswer(*received, step, *fromHex(receiveBuffer_.text()));
+        cancelled = stopAsked();
     }
     send(kExitHex);
-    return result(done == kTransferSteps, kReadSuccess, kReadError, done);
+    return fullResult(done, cancelled, kReadSuccess, kReadError);
 }
 
 ExchangeResult ProgrammingExchange::fullWrite(const EditorModel& model, const Progress& progress) {
     if (busy_) return busyResult();
-    Running running(*this);
     const ImageEncoding encoding = encodeImage(model);
     if (!encoding.ok()) return {ExchangeOutcome::Invalid, encoding.error, 0};
+    return writeImage(imageOf(encoding), progress);
+}
+
+ExchangeResult ProgrammingExchange::writeImage(const RadioImage& image, const Progress& progress) {
+    if (busy_) return busyResult();
+    Running running(*this);
     if (progress) progress(0);
     openExchange();
     int done = 0;
-    for (; done < kTransferSteps; ++done) {
-        const auto s = static_cast<std::size_t>(done);
-        send(writeFrame(transferPlan()[s], encoding.data[s]));
-        if (!pollForAnswer([&] { return receiveBuffer_.text() == kAckHex; })) break;
+    bool cancelled = false;
+    for (; done < kTransferSteps && !cancelled; ++done) {
+        send(writeFrame(transferPlan()[static_cast<std::size_t>(done)],
+                        toHex(image.step(done).bytes)));
+        if (!pollForAnswer(done, [&] { return receiveBuffer_.text() == kAckHex; })) break;
         if (progress) progress(done + 1);
         receiveBuffer_.clear();
+        cancelled = stopAsked();
     }
     send(kExitHex);
-    return result(done == kTransferSteps, kWriteSuccess, kWriteError, done);
+    return fullResult(done, cancelled, kWriteSuccess, kWriteError);
 }
 
-ExchangeResult ProgrammingExchange::readPartial(PartialBlock block, EditorModel& model) {
+TransferStep partialTransferStep(PartialBlock block) {
+    return partialTransfer(block).transfer;
+}
+
+Block partialBlockField(PartialBlock block) {
+    return partialTransfer(block).field;
+}
+
+ExchangeResult ProgrammingExchange::readBlock(PartialBlock block, Bytes& received) {
     if (busy_) return busyResult();
     Running running(*this);
     const PartialTransfer& partial = partialTransfer(block);
@@ -161,13 +209,21 @@ ExchangeResult ProgrammingExchange::readPartial(PartialBlock block, EditorModel&
     const std::string answer = receiveBuffer_.text();
     send(kExitHex);
     const bool ok = answer.size() == 2u * partial.transfer.length;
-    if (ok) {
-        decodePartial(model, partial, *fromHex(answer));
-        model.blocks[partial.field] = answer;
-    } else {
-        partial.clearEdits(model);
-    }
+    if (ok) received = *fromHex(answer);
     return result(ok, kPartialReadSuccess, kPartialReadError, 0);
+}
+
+ExchangeResult ProgrammingExchange::readPartial(PartialBlock block, EditorModel& model) {
+    const PartialTransfer& partial = partialTransfer(block);
+    Bytes answer;
+    ExchangeResult r = readBlock(block, answer);
+    // A failed read changes nothing: the page keeps showing what a write
+    // would send (the failure message says the read failed).
+    if (r.ok()) {
+        decodePartial(model, partial, answer);
+        model.blocks[partial.field] = toHex(answer);
+    }
+    return r;
 }
 
 ExchangeResult ProgrammingExchange::writePartial(PartialBlock block, const EditorModel& model) {

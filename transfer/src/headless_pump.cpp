@@ -16,3 +16,11 @@ void HeadlessPump::waitUntil(const Deadline& deadline) {
 }
 
 }  // namespace duoband
+
+namespace duoband {
+
+void HeadlessPump::waitForDelivery(const Deadline& deadline) {
+    if (port_.waitForNotifications(deadline)) port_.processNotifications();
+}
+
+}  // namespace duoband

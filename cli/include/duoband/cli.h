@@ -2,6 +2,7 @@
 // window.
 #pragma once
 
+#include <atomic>
 #include <ostream>
 #include <span>
 #include <string>
@@ -13,14 +14,18 @@ namespace duoband::cli {
 
 // Exit statuses.
 inline constexpr int kOk = 0;
-inline constexpr int kRadioFailed = 1;  // the exchange with the radio failed
-inline constexpr int kUsageError = 2;   // usage, file or port error
+inline constexpr int kRadioFailed = 1;  // a radio failed, was cancelled or differed on verify
+inline constexpr int kUsageError = 2;   // a usage or file error found before any exchange
 
 struct Io {
     std::ostream& out;
     std::ostream& err;
     bool progressBar = false;  // draw a progress bar on `err` (a terminal)
 };
+
+// Set (from a signal handler) to stop every running transfer after its
+// current frame; each sends "EXIT" once and ends "cancelled".
+std::atomic<bool>& stopRequested();
 
 // Runs one command line (without the program name); returns the exit status.
 int run(std::span<const std::string_view> args, Io& io);

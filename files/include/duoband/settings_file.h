@@ -18,8 +18,10 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "duoband/editor_model.h"
 
@@ -30,6 +32,10 @@ struct SettingsFileResult {
     std::filesystem::path path;  // the file actually written (Save)
     bool ok() const { return error.empty(); }
 };
+
+// Every cell and text the file cannot carry, each named with what it holds
+// ("Band A channel 3, column \"Name\" holds ','"); empty when all fit.
+std::vector<std::string> textsSettingsFileCannotCarry(const EditorModel& model);
 
 // The whole file text; an error (nothing produced) when a cell or text holds
 // a character the format cannot carry (',', '"', '\'').
@@ -60,5 +66,9 @@ SettingsFileResult writeFileAtomically(
                                    std::filesystem::perms::group_read |
                                    std::filesystem::perms::others_read);
 SettingsFileResult readWholeFile(const std::filesystem::path& path, std::string& bytes);
+// Reads the whole file and hands its bytes to `apply`; the result names the path.
+SettingsFileResult applyWholeFile(
+    const std::filesystem::path& path,
+    const std::function<SettingsFileResult(std::string_view bytes)>& apply);
 
 }  // namespace duoband

@@ -28,6 +28,10 @@ struct ImageEncoding {
 };
 ImageEncoding encodeImage(const EditorModel& model);
 
+// Bytes of step `step`, from its start, that the editor holds; a write sends
+// 0xFF fill for the rest of the step.
+int heldBytes(int step);
+
 // Checks a block field: its number of digits and that all are hex digits.
 // Returns an error text naming the field, or "" when it is sound.
 std::string blockFieldProblem(const EditorModel& model, Block block);

@@ -9,7 +9,7 @@
 namespace duoband::sim {
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Fault>, 8> kFaultOptions{{
+constexpr std::array<std::pair<std::string_view, Fault>, 10> kFaultOptions{{
     {"--silent-at", Fault::Silent},
     {"--short-at", Fault::Short},
     {"--extra-at", Fault::Extra},
@@ -18,6 +18,8 @@ constexpr std::array<std::pair<std::string_view, Fault>, 8> kFaultOptions{{
     {"--nak-at", Fault::Nak},
     {"--double-ack-at", Fault::DoubleAck},
     {"--hangup-at", Fault::Hangup},
+    {"--corrupt-at", Fault::Corrupt},
+    {"--stray-at", Fault::Stray},
 }};
 
 std::optional<int> number(std::string_view text) {
@@ -29,21 +31,25 @@ std::optional<int> number(std::string_view text) {
 
 // Options that take a value: each stores its parsed value, or says why not.
 using Setter = bool (*)(Options&, std::string_view);
-constexpr std::array<std::pair<std::string_view, Setter>, 7> kValueOptions{{
+bool setMillis(Millis& into, std::string_view v) {
+    const auto n = number(v);
+    return n && (into = Millis{*n}, true);
+}
+
+constexpr std::array<std::pair<std::string_view, Setter>, 10> kValueOptions{{
     {"--memory", [](Options& o, std::string_view v) { return o.memoryFile = v, !v.empty(); }},
     {"--save-memory",
      [](Options& o, std::string_view v) { return o.saveMemoryFile = v, !v.empty(); }},
     {"--log", [](Options& o, std::string_view v) { return o.logFile = v, !v.empty(); }},
     {"--link", [](Options& o, std::string_view v) { return o.linkPath = v, !v.empty(); }},
-    {"--late-ms",
+    {"--late-ms", [](Options& o, std::string_view v) { return setMillis(o.late, v); }},
+    {"--reply-delay", [](Options& o, std::string_view v) { return setMillis(o.replyDelay, v); }},
+    {"--turnaround", [](Options& o, std::string_view v) { return setMillis(o.replyDelay, v); }},
+    {"--write-ms", [](Options& o, std::string_view v) { return setMillis(o.writeMs, v); }},
+    {"--corrupt-offset",
      [](Options& o, std::string_view v) {
          const auto n = number(v);
-         return n && (o.late = Millis{*n}, true);
-     }},
-    {"--reply-delay",
-     [](Options& o, std::string_view v) {
-         const auto n = number(v);
-         return n && (o.replyDelay = Millis{*n}, true);
+         return n && (o.corruptOffset = *n, true);
      }},
     {"--handshake-reply",
      [](Options& o, std::string_view v) {
@@ -70,11 +76,16 @@ std::string usage() {
            "  --log FILE            one line per command received, in hex\n"
            "  --pace                take in frames and send answers at the 19200 baud\n"
            "                        byte rate, as over a real line\n"
-           "  --reply-delay MS      wait MS milliseconds before every answer\n"
+           "  --turnaround MS       wait MS milliseconds before every answer (also\n"
+           "                        --reply-delay MS)\n"
+           "  --write-ms MS         take MS milliseconds to store a written frame\n"
            "  --handshake-reply HEX answer the handshake with these bytes\n"
            "Faults, by frame number (0 is the first frame after the handshake):\n"
            "  --silent-at N  --short-at N  --extra-at N  --split-at N  --nak-at N\n"
-           "  --double-ack-at N  --hangup-at N  --late-at N --late-ms MS\n";
+           "  --double-ack-at N  --hangup-at N  --late-at N --late-ms MS\n"
+           "  --stray-at N   one byte 0x00 30 ms after the answer to frame N\n"
+           "  --corrupt-at N [--corrupt-offset K]  acknowledge write frame N but store\n"
+           "                 its data byte K (default 0) with its lowest bit flipped\n";
 }
 
 std::variant<Options, std::string> parseOptions(std::span<const std::string_view> args) {

@@ -167,6 +167,15 @@ Bytes Radio::frameAnswer(const Command& command, bool& store) const {
     return answer;
 }
 
+void Radio::storeWrite(const Command& command) {
+    const auto data = command.raw.begin() + static_cast<long>(command.raw.size() - command.length);
+    for (std::size_t i = 0; i < command.length; ++i)
+        memory_[(command.address + i) % kMemorySize] = data[static_cast<long>(i)];
+    // The flipped bits show up whatever the byte was.
+    if (faultAt(Fault::Corrupt) && options_.corruptOffset < command.length)
+        memory_[(command.address + options_.corruptOffset) % kMemorySize] ^= 0x01;
+}
+
 void Radio::answerFrame(const Command& command, std::size_t afterByte, Outcome& out) {
     if (faultAt(Fault::Hangup)) {
         hungUp_ = out.hangup = true;
@@ -176,13 +185,12 @@ void Radio::answerFrame(const Command& command, std::size_t afterByte, Outcome& 
     bool store = false;
     Bytes answer = frameAnswer(command, store);
     if (store) {
-        const auto data =
-            command.raw.begin() + static_cast<long>(command.raw.size() - command.length);
-        for (std::size_t i = 0; i < command.length; ++i)
-            memory_[(command.address + i) % kMemorySize] = data[static_cast<long>(i)];
+        storeWrite(command);
         out.memoryChanged = true;
     }
-    const Millis delay = options_.replyDelay + (faultAt(Fault::Late) ? options_.late : Millis{0});
+    const bool isWrite = command.format->kind == Kind::Write;
+    const Millis delay = options_.replyDelay + (isWrite ? options_.writeMs : Millis{0}) +
+                         (faultAt(Fault::Late) ? options_.late : Millis{0});
     if (faultAt(Fault::Split) && answer.size() >= 2) {
         const auto half = answer.begin() + static_cast<long>(answer.size() / 2);
         out.answers.push_back({afterByte, delay, Bytes(answer.begin(), half)});
@@ -190,6 +198,7 @@ void Radio::answerFrame(const Command& command, std::size_t afterByte, Outcome& 
     } else if (!answer.empty()) {
         out.answers.push_back({afterByte, delay, std::move(answer)});
     }
+    if (faultAt(Fault::Stray)) out.answers.push_back({afterByte, delay + kStrayGap, {0x00}});
 }
 
 }  // namespace duoband::sim

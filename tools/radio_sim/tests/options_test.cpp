@@ -21,7 +21,9 @@ TEST(SimOptions, EveryFaultOptionSetsItsFrame) {
         {"--late-at", Fault::Late},
         {"--nak-at", Fault::Nak},
         {"--double-ack-at", Fault::DoubleAck},
-        {"--hangup-at", Fault::Hangup}};
+        {"--hangup-at", Fault::Hangup},
+        {"--corrupt-at", Fault::Corrupt},
+        {"--stray-at", Fault::Stray}};
     for (const auto& [name, fault] : table) {
         const auto parsed = parse({name, "17", "--late-ms", "100"});  // --late-at needs it
         ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << name;
@@ -32,15 +34,35 @@ TEST(SimOptions, EveryFaultOptionSetsItsFrame) {
 }
 
 TEST(SimOptions, ValuesAndFlags) {
-    const auto parsed = parse({"--pace", "--reply-delay", "12", "--late-at", "3", "--late-ms",
-                               "600", "--handshake-reply", "a1B2", "--log", "l.txt",
-                               "--save-memory", "m.bin", "--link", "/tmp/x", "--sample"});
+    const auto parsed = parse({"--pace",
+                               "--reply-delay",
+                               "12",
+                               "--late-at",
+                               "3",
+                               "--late-ms",
+                               "600",
+                               "--handshake-reply",
+                               "a1B2",
+                               "--log",
+                               "l.txt",
+                               "--save-memory",
+                               "m.bin",
+                               "--link",
+                               "/tmp/x",
+                               "--sample",
+                               "--write-ms",
+                               "30",
+                               "--corrupt-offset",
+                               "4"});
     ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << std::get<std::string>(parsed);
     const Options& o = std::get<Options>(parsed);
     EXPECT_TRUE(o.pace);
     EXPECT_TRUE(o.sample);
     EXPECT_EQ(o.replyDelay, Millis{12});
     EXPECT_EQ(o.late, Millis{600});
+    EXPECT_EQ(o.writeMs, Millis{30});
+    EXPECT_EQ(o.corruptOffset, 4);
+    EXPECT_EQ(std::get<Options>(parse({"--turnaround", "9"})).replyDelay, Millis{9});
     EXPECT_EQ(o.faults.at(Fault::Late), 3);
     EXPECT_EQ(o.handshakeReply, (Bytes{0xA1, 0xB2}));
     EXPECT_EQ(o.logFile, "l.txt");

@@ -63,6 +63,26 @@ TEST(Radio, WriteFrameIsStoredAndAcknowledged) {
     EXPECT_EQ(h.radio.memory()[0x2C2], patterned()[0x2C2]);
 }
 
+TEST(Radio, TurnaroundDelaysEveryAnswerAndStoringAWriteItsAck) {
+    Options options;
+    options.replyDelay = Millis{7};
+    options.writeMs = Millis{30};
+    Harness h(options);
+    EXPECT_EQ(h.send("5245414404000030").answers.at(0).delay, Millis{7});
+    EXPECT_EQ(h.send("5752494502C000010A").answers.at(0).delay, Millis{37});
+}
+
+TEST(Radio, ACorruptWriteIsAcknowledgedButStoredWithOneByteChanged) {
+    Options options;
+    options.faults[Fault::Corrupt] = 1;
+    options.corruptOffset = 1;
+    Harness h(options);
+    EXPECT_EQ(Harness::answerHex(h.send("5752494502C00002AABB")), "06");
+    EXPECT_EQ(Harness::answerHex(h.send("5752494502C00002AABB")), "06");
+    EXPECT_EQ(h.radio.memory()[0x2C0], 0xAA);
+    EXPECT_EQ(h.radio.memory()[0x2C1], 0xBA) << "frame 1, data byte 1, lowest bit flipped";
+}
+
 TEST(Radio, HandshakeAndExitGetNoAnswerAndAreNamedInTheLog) {
     Harness h;
     EXPECT_TRUE(h.send(kHandshake + "5245414402C00001" + kExit).answers.size() == 1);

@@ -16,6 +16,7 @@
 #include "duoband/hex_text.h"
 #include "duoband/memory_map.h"
 #include "duoband/message_pump.h"
+#include "duoband/radio_image.h"
 #include "duoband/serial_port.h"
 
 namespace duoband {
@@ -51,6 +52,7 @@ inline constexpr std::string_view kPartialReadSuccess = "Read Success!";
 inline constexpr std::string_view kPartialReadError = "Read Error!";
 inline constexpr std::string_view kPartialWriteSuccess = "Write Success!";
 inline constexpr std::string_view kPartialWriteError = "Write Error!";
+inline constexpr std::string_view kCancelled = "cancelled";
 inline constexpr std::string_view kExchangeBusy =
     "Another exchange with the radio is running; wait until it has ended.";
 
@@ -59,6 +61,7 @@ enum class ExchangeOutcome {
     RadioFailed,  // the radio did not answer as expected; "EXIT" was sent
     Invalid,      // the configuration cannot be written; nothing was sent
     Busy,         // another exchange is running; nothing was sent
+    Cancelled,    // stopped on request after a frame; "EXIT" was sent
 };
 
 struct ExchangeResult {
@@ -70,6 +73,10 @@ struct ExchangeResult {
 
 // The two blocks of the "Limit Frequency" page that travel on their own.
 enum class PartialBlock { BootMessage, Limits };
+
+// The transfer that carries a partial block, and the block field holding it.
+TransferStep partialTransferStep(PartialBlock block);
+Block partialBlockField(PartialBlock block);
 
 enum class TraceDirection { Sent, Received };
 
@@ -91,23 +98,42 @@ class ProgrammingExchange {
     ProgrammingExchange& operator=(const ProgrammingExchange&) = delete;
 
     // Walks the 136 steps of the transfer plan; each completed step is
-    // decoded into `model` at once, a failed step ends the read. In both full
-    // transfers a hang-up of the line fails the step at once instead of
-    // waiting out its 51 polls.
-    ExchangeResult fullRead(EditorModel& model, const Progress& progress = {});
+    // decoded into `model` at once (and kept byte for byte in `received`
+    // when given), a failed step ends the read. In both full transfers a
+    // hang-up of the line fails the step at once instead of waiting out its
+    // 51 polls.
+    ExchangeResult fullRead(EditorModel& model, const Progress& progress = {},
+                            RadioImage* received = nullptr);
     // Encodes and checks the whole configuration first; only then the
     // handshake and the 136 write frames, each acknowledged by 0x06.
     ExchangeResult fullWrite(const EditorModel& model, const Progress& progress = {});
+    // The same frames with the image's bytes exactly (unknown bytes as 0xFF).
+    ExchangeResult writeImage(const RadioImage& image, const Progress& progress = {});
     // The boot message or the limits (with the limit mode) alone, with the fixed
     // 500 ms wait for the answer. The caller checks that the port is open.
     ExchangeResult readPartial(PartialBlock block, EditorModel& model);
+    // The same read, keeping the answer's bytes only (a verify's read-back).
+    ExchangeResult readBlock(PartialBlock block, Bytes& received);
     ExchangeResult writePartial(PartialBlock block, const EditorModel& model);
+
+    // The fast link: an answer is taken as soon as it is complete and the
+    // line has been quiet for kFastGatherMs (instead of the port's 100 ms
+    // gathering and the next 20 ms poll). Frames, waits, time-outs and
+    // messages stay those of the protocol. Changes the port's read interval
+    // while on. Off by default.
+    static constexpr std::uint32_t kFastGatherMs = 1;  // about two byte times at 19200 baud
+    static constexpr std::uint32_t kDefaultGatherMs = 100;
+    void setFastLink(bool on);
+    bool fastLink() const { return fastLink_; }
 
     bool busy() const { return busy_; }
     const ReceiveBuffer& receiveBuffer() const { return receiveBuffer_; }
 
     // Every byte sent and received, as it goes out or comes in.
     Trace onTrace;
+    // Asked after every frame of a full transfer; true stops it there
+    // ("EXIT" is still sent once) with the outcome Cancelled.
+    std::function<bool()> stopRequested;
 
     // onReceive: appends the chunk to the receive buffer.
     void receiveChunk(SerialPort* port, const std::uint8_t* data, std::uint16_t size);
@@ -117,7 +143,9 @@ class ProgrammingExchange {
     void send(std::string_view hex);
     void wait(std::chrono::milliseconds span);
     void openExchange();
-    bool pollForAnswer(const std::function<bool()>& complete);
+    bool pollForAnswer(int step, const std::function<bool()>& complete);
+    bool takeAnswerWhenComplete(int step, const std::function<bool()>& complete);
+    bool stopAsked() const;
 
     SerialPort& port_;
     MessagePump& pump_;
@@ -126,6 +154,8 @@ class ProgrammingExchange {
     PortHandler previousHangup_;
     bool busy_ = false;
     bool lineLost_ = false;
+    bool fastLink_ = false;
+    std::uint32_t gatherMs_ = kDefaultGatherMs;  // the port's own, while the fast link is on
 };
 
 }  // namespace duoband

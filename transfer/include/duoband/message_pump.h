@@ -14,6 +14,11 @@ class MessagePump {
     // Delivers notifications as they come and returns when `deadline` has
     // passed (never earlier, never by spinning).
     virtual void waitUntil(const Deadline& deadline) = 0;
+    // Delivers what has come and returns as soon as something was delivered
+    // or `deadline` has passed. This default looks again every 2 ms.
+    virtual void waitForDelivery(const Deadline& deadline) {
+        waitUntil(Deadline::earliest(deadline, Deadline::in(std::chrono::milliseconds(2))));
+    }
 };
 
 // The pump of a program without a window: sleeps in poll() on the
@@ -22,6 +27,7 @@ class HeadlessPump : public MessagePump {
   public:
     explicit HeadlessPump(SerialPort& port) : port_(port) {}
     void waitUntil(const Deadline& deadline) override;
+    void waitForDelivery(const Deadline& deadline) override;
 
   private:
     SerialPort& port_;

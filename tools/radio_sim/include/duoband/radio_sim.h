@@ -42,13 +42,18 @@ enum class Fault {
     Nak,        // 0x15 instead of the answer; a write is not stored
     DoubleAck,  // a write is acknowledged 0x06 0x06
     Hangup,     // the radio closes its side of the line instead of answering
+    Corrupt,    // a write is acknowledged but one byte is stored changed
+    Stray,      // one byte 0x00 more, kStrayGap after the answer
 };
 inline constexpr Millis kSplitGap{150};
+inline constexpr Millis kStrayGap{30};
 
 struct Options {
     std::map<Fault, int> faults;  // fault -> frame number it starts at
     Millis late{0};
-    Millis replyDelay{0};
+    Millis replyDelay{0};   // the radio's turnaround before every answer
+    Millis writeMs{0};      // its time to store a written frame before the 0x06
+    int corruptOffset = 0;  // the data byte a Corrupt write changes
     bool pace = false;
     Bytes handshakeReply;
     bool sample = false;
@@ -103,6 +108,7 @@ class Radio {
     void handle(const Command& command, std::size_t afterByte, Outcome& out);
     void answerFrame(const Command& command, std::size_t afterByte, Outcome& out);
     Bytes frameAnswer(const Command& command, bool& store) const;
+    void storeWrite(const Command& command);
     bool faultAt(Fault fault) const;
     void flushJunk();
 

@@ -1,0 +1,336 @@
+#include "radio_jobs.h"
+
+#include <chrono>
+#include <iomanip>
+#include <mutex>
+#include <sstream>
+#include <thread>
+
+#include "duoband/backups.h"
+#include "duoband/port_discovery.h"
+#include "duoband/write_verify.h"
+
+namespace duoband::cli {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+void say(JobOutput& output, JobReport& report, const std::string& line) {
+    report.message = line;
+    if (output.say) output.say(line);
+}
+
+void warn(JobOutput& output, const std::string& line) {
+    if (output.warn) output.warn(line);
+}
+
+ProgrammingExchange::Progress progressOf(JobOutput& output) {
+    if (!output.progress) return {};
+    return [&output](int done) { output.progress(done); };
+}
+
+// The outcome of an exchange as the job's result and exit status.
+void takeOutcome(const ExchangeResult& r, JobReport& report) {
+    switch (r.outcome) {
+        case ExchangeOutcome::Success:
+            report.result = "success";
+            report.status = kOk;
+            return;
+        case ExchangeOutcome::Cancelled:
+            report.result = "cancelled";
+            report.status = kRadioFailed;
+            return;
+        case ExchangeOutcome::RadioFailed:
+        case ExchangeOutcome::Busy:
+            report.status = kRadioFailed;
+            return;
+        case ExchangeOutcome::Invalid:
+            report.status = kUsageError;
+            return;
+    }
+}
+
+void keepBackup(BackupKind kind, const std::string& port, const RadioImage& image,
+                const JobOptions& options, JobOutput& output, JobReport& report) {
+    if (!options.keepBackups) return;
+    const BackupResult kept = saveBackup(options.backupFolder, kind, port, stampedNow(image, port));
+    if (kept.ok()) {
+        report.backup = kept.file.string();
+    } else {
+        warn(output, "warning: " + kept.warning);
+    }
+}
+
+// Saves what was read; false when no file could be written.
+bool saveRead(const EditorModel& model, const RadioImage& image, const std::string& port,
+              const std::filesystem::path& out, bool asImage, JobOutput& output,
+              JobReport& report) {
+    ConfigurationSave save;
+    if (asImage) {
+        save.result = saveImageFile(stampedNow(image, port), out);
+    } else {
+        save = saveConfiguration(model, stampedNow(image, port), out);
+        for (const std::string& why : save.uncarried)
+            warn(output, out.string() + " cannot carry it: " + why);
+    }
+    if (!save.result.ok()) {
+        warn(output, save.result.error);
+        return false;
+    }
+    report.file = save.result.path.string();
+    if (save.result.path != out) warn(output, "saved as " + report.file);
+    return true;
+}
+
+// Reads the radio before a write and keeps what it held; a failed read is
+// reported and the write goes on. False when the user asked to stop.
+bool backUpFirst(RadioSession& radio, const std::string& port, const JobOptions& options,
+                 JobOutput& output, JobReport& report) {
+    EditorModel held;
+    RadioImage before;
+    const ExchangeResult r = radio.exchange().fullRead(held, progressOf(output), &before);
+    if (r.outcome == ExchangeOutcome::Cancelled) {
+        takeOutcome(r, report);
+        say(output, report, r.message);
+        return false;
+    }
+    if (!r.ok()) {
+        warn(output,
+             "warning: the radio could not be read first (" + r.message + "); writing anyway");
+        return true;
+    }
+    keepBackup(BackupKind::BeforeWrite, port, before, options, output, report);
+    return true;
+}
+
+void verify(RadioSession& radio, const WriteInput& input, JobOutput& output, JobReport& report) {
+    const VerifyResult v =
+        verifyWrite(radio.exchange(), input.image, input.compared, progressOf(output));
+    for (const std::string& note : v.report.notes) warn(output, "note: " + note);
+    const std::vector<std::string> lines = v.lines();
+    for (const std::string& line : lines) say(output, report, line);
+    report.message = lines.front();  // the summary names the first difference
+    if (v.readBack.outcome == ExchangeOutcome::Cancelled) {
+        takeOutcome(v.readBack, report);
+    } else if (!v.ok()) {
+        report.result = "failed";
+        report.status = kRadioFailed;
+    }
+}
+
+// A job's report for `port`, with the seconds `body` took.
+template <class Body>
+JobReport timed(const std::string& port, Body&& body) {
+    JobReport report;
+    report.port = port;
+    const Clock::time_point start = Clock::now();
+    body(report);
+    report.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    return report;
+}
+
+// Opens the port for a job; false (the job failed) when it cannot.
+bool openFor(RadioSession& radio, const JobOptions& options, JobOutput& output, JobReport& report) {
+    const std::string trace = options.tracePerPort && !options.tracePath.empty()
+                                  ? options.tracePath + "." + portName(report.port)
+                                  : options.tracePath;
+    const std::string problem = radio.open(report.port, trace);
+    if (!problem.empty()) {
+        report.message = problem;
+        warn(output, problem);
+        return false;
+    }
+    radio.exchange().setFastLink(options.fast);
+    return true;
+}
+
+}  // namespace
+
+std::string portName(const std::string& port) {
+    const std::string last = std::filesystem::path(port).filename().string();
+    return last.empty() ? port : last;
+}
+
+std::string RadioSession::open(const std::string& device, const std::string& tracePath) {
+    if (!tracePath.empty()) {
+        trace_.open(tracePath, std::ios::trunc);
+        if (!trace_) return "cannot write the trace file " + tracePath;
+    }
+    configureForRadio(port_);
+    port_.setPath(device);
+    try {
+        port_.open();
+    } catch (const SerialPortError& e) {
+        return "cannot open " + device + ": " +
+               (port_.lastOpenError() != 0 ? explainOpenError(port_.lastOpenError(), device)
+                                           : std::string(e.what()));
+    }
+    exchange_ = std::make_unique<ProgrammingExchange>(port_, pump_);
+    exchange_->stopRequested = [] { return stopRequested().load(); };
+    if (trace_.is_open())
+        exchange_->onTrace = [this](TraceDirection d, auto bytes) {
+            trace_ << timeText(std::chrono::system_clock::now())
+                   << (d == TraceDirection::Sent ? " TX " : " RX ") << toHex(bytes) << std::endl;
+        };
+    return {};
+}
+
+JobReport readJob(const std::string& port, const std::filesystem::path& out, bool asImage,
+                  const JobOptions& options, JobOutput& output) {
+    return timed(port, [&](JobReport& report) {
+        RadioSession radio;
+        if (!openFor(radio, options, output, report)) return;
+        EditorModel model;  // as in a freshly started editor
+        RadioImage image;
+        const ExchangeResult r = radio.exchange().fullRead(model, progressOf(output), &image);
+        takeOutcome(r, report);
+        say(output, report, r.message);
+        if (!r.ok()) return;
+        keepBackup(BackupKind::Read, port, image, options, output, report);
+        if (!saveRead(model, image, port, out, asImage, output, report)) {
+            report.result = "failed";
+            report.status = kUsageError;
+        }
+    });
+}
+
+JobReport writeJob(const std::string& port, const WriteInput& input, const JobOptions& options,
+                   JobOutput& output) {
+    return timed(port, [&](JobReport& report) {
+        RadioSession radio;
+        if (!openFor(radio, options, output, report)) return;
+        if (options.backupFirst && !backUpFirst(radio, port, options, output, report)) return;
+        keepBackup(BackupKind::Written, port, input.image, options, output, report);
+        const ExchangeResult r = radio.exchange().writeImage(input.image, progressOf(output));
+        takeOutcome(r, report);
+        say(output, report, r.message);
+        if (r.ok() && options.verify) verify(radio, input, output, report);
+    });
+}
+
+namespace {
+
+std::string bar(int done) {
+    constexpr int kWidth = 40;
+    const int filled = done * kWidth / kTransferSteps;
+    return "[" + std::string(static_cast<std::size_t>(filled), '#') +
+           std::string(static_cast<std::size_t>(kWidth - filled), ' ') + "] " +
+           std::to_string(done) + "/" + std::to_string(kTransferSteps);
+}
+
+// The shared screen of a fleet. On a terminal each port owns one line that
+// its progress redraws, and what the jobs say waits until they are done;
+// otherwise every line goes out at once, led by its port.
+class FleetScreen {
+  public:
+    FleetScreen(const std::vector<std::string>& ports, Io& io) : ports_(ports), io_(io) {
+        if (!io_.progressBar) return;
+        for (const auto& port : ports_) io_.err << lineStart(port) << bar(0) << '\n';
+        io_.err << std::flush;
+    }
+
+    JobOutput outputFor(std::size_t index) {
+        return {[this, index](const std::string& l) { line(index, l, io_.out); },
+                [this, index](const std::string& l) { line(index, l, io_.err); },
+                [this, index](int done) { progress(index, done); }};
+    }
+
+    void finish() {
+        std::lock_guard lock(mutex_);
+        io_.err << held_.str() << std::flush;
+    }
+
+  private:
+    std::string lineStart(const std::string& port) const {
+        std::size_t width = 0;
+        for (const auto& p : ports_) width = std::max(width, p.size());
+        return port + std::string(width + 2 - port.size(), ' ');
+    }
+
+    void line(std::size_t index, const std::string& text, std::ostream& to) {
+        std::lock_guard lock(mutex_);
+        (io_.progressBar ? held_ : to) << ports_[index] << ": " << text << '\n';
+    }
+
+    void progress(std::size_t index, int done) {
+        if (!io_.progressBar) return;
+        std::lock_guard lock(mutex_);
+        const std::size_t up = ports_.size() - index;
+        io_.err << "\x1b[" << up << "A\r" << lineStart(ports_[index]) << bar(done) << "\x1b[K\x1b["
+                << up << "B\r" << std::flush;
+    }
+
+    const std::vector<std::string>& ports_;
+    Io& io_;
+    std::mutex mutex_;
+    std::ostringstream held_;
+};
+
+std::string jsonText(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            std::ostringstream escaped;
+            escaped << "\\u" << std::hex << std::setw(4) << std::setfill('0') << int(c);
+            out += escaped.str();
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+}  // namespace
+
+std::vector<JobReport> runFleet(const std::vector<std::string>& ports, const Job& job, Io& io) {
+    std::vector<JobReport> reports(ports.size());
+    FleetScreen screen(ports, io);
+    std::vector<JobOutput> outputs;
+    for (std::size_t i = 0; i < ports.size(); ++i) outputs.push_back(screen.outputFor(i));
+    {
+        std::vector<std::jthread> running;
+        for (std::size_t i = 0; i < ports.size(); ++i)
+            running.emplace_back([&, i] { reports[i] = job(ports[i], outputs[i]); });
+    }
+    screen.finish();
+    return reports;
+}
+
+std::string summaryTable(const std::vector<JobReport>& reports) {
+    std::size_t width = 4;
+    for (const auto& r : reports) width = std::max(width, r.port.size());
+    std::ostringstream out;
+    const auto row = [&](std::string_view port, std::string_view result, std::string_view seconds,
+                         std::string_view message) {
+        out << std::left << std::setw(static_cast<int>(width + 2)) << port << std::setw(11)
+            << result << std::setw(9) << seconds << message << '\n';
+    };
+    row("Port", "Result", "Seconds", "Message");
+    for (const auto& r : reports) {
+        std::ostringstream seconds;
+        seconds << std::fixed << std::setprecision(1) << r.seconds;
+        row(r.port, r.result, seconds.str(), r.message);
+    }
+    return out.str();
+}
+
+std::string reportJson(const std::vector<JobReport>& reports) {
+    std::ostringstream out;
+    out << "[\n";
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        const JobReport& r = reports[i];
+        out << "  {\"port\": " << jsonText(r.port) << ", \"result\": " << jsonText(r.result)
+            << ", \"seconds\": " << std::fixed << std::setprecision(3) << r.seconds
+            << ", \"message\": " << jsonText(r.message) << ", \"file\": " << jsonText(r.file)
+            << ", \"backup\": " << jsonText(r.backup) << "}" << (i + 1 < reports.size() ? "," : "")
+            << "\n";
+    }
+    out << "]\n";
+    return out.str();
+}
+
+}  // namespace duoband::cli

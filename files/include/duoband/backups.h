@@ -1,0 +1,71 @@
+// The data folder the window and duoband-cli share, and the backups kept in
+// it: every successful full read, every image a write sends and, on request,
+// what the radio held before a write, as image files named
+//
+//   YYYYMMDD-HHMMSS-mmm-<kind>-<port>.img     e.g. 20261207-140312-345-read-ttyUSB0.img
+//
+// (local time, the port as its last path component). The newest
+// kBackupsKept are kept; pruning touches only files named this way. A backup
+// that cannot be written is a warning: it never stops a transfer.
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "duoband/image_file.h"
+
+namespace duoband {
+
+// The data folder: `requested` when given; the program's own folder when it
+// runs from the build tree (an "image" folder or the build's CMakeCache.txt
+// beside it); otherwise $XDG_DATA_HOME/duoband, ~/.local/share/duoband.
+std::filesystem::path locateDataFolder(const std::filesystem::path& requested = {});
+// The folders in it.
+std::filesystem::path imageFolder(const std::filesystem::path& dataFolder);
+std::filesystem::path backupFolder(const std::filesystem::path& dataFolder);
+
+inline constexpr std::size_t kBackupsKept = 200;
+
+enum class BackupKind { Read, Written, BeforeWrite };
+std::string_view backupKindName(BackupKind kind);  // "read", "written", "before-write"
+
+struct Backup {
+    std::filesystem::path file;
+    std::string when;  // local time, as an image header writes it: "2026-12-07 14:03:12.345"
+    BackupKind kind = BackupKind::Read;
+    std::string port;  // as in the name
+};
+
+// The file name of a backup; the port is cut to its last path component.
+std::string backupName(std::chrono::system_clock::time_point when, BackupKind kind,
+                       std::string_view port);
+// A file name read back; nullopt when it is not a backup's name.
+std::optional<Backup> parseBackupName(const std::filesystem::path& file);
+
+struct BackupResult {
+    std::filesystem::path file;  // written (empty on failure)
+    std::string warning;         // why it could not be written; empty on success
+    bool ok() const { return warning.empty(); }
+};
+
+// Writes `image` into `folder` (created when missing), then prunes the
+// oldest beyond kBackupsKept.
+BackupResult saveBackup(
+    const std::filesystem::path& folder, BackupKind kind, std::string_view port,
+    const ImageFile& image,
+    std::chrono::system_clock::time_point when = std::chrono::system_clock::now());
+
+// The first `most` channel names an image holds (band A, then band B), for
+// telling backups apart in a list.
+std::vector<std::string> channelNames(const RadioImage& image, std::size_t most = 3);
+
+// The backups in `folder`, newest first; other files are ignored.
+std::vector<Backup> listBackups(const std::filesystem::path& folder);
+// Removes the oldest backups beyond `keep`; nothing else.
+void pruneBackups(const std::filesystem::path& folder, std::size_t keep = kBackupsKept);
+
+}  // namespace duoband

@@ -1,0 +1,83 @@
+// The image file (.img): the radio's memory over the transfer plan as the
+// radio sent it, with a short header. Text, one line each:
+//
+//   duoband image 1                    format name and version
+//   read 2026-12-07 14:03:12.345       when it was read (local time)
+//   program duoband 0.1.0              the program that wrote it
+//   port /dev/ttyUSB0                  the port it was read on
+//   0400 0030 0014D7A0FFFF...          136 lines, one per plan step: address,
+//   ...                                length, then the step's bytes in hex;
+//   02D0 0021 ...                      "??" for a byte the radio did not send
+//
+// Lines end with LF. Unknown bytes only ever end a step (a short accepted
+// answer); a write sends them as 0xFF.
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "duoband/radio_image.h"
+#include "duoband/settings_file.h"
+
+namespace duoband {
+
+inline constexpr std::string_view kImageFormat = "duoband image";
+inline constexpr int kImageVersion = 1;
+inline constexpr std::string_view kImageExtension = ".img";
+
+struct ImageHeader {
+    std::string readAt;   // "2026-12-07 14:03:12.345"
+    std::string program;  // "duoband 0.1.0"
+    std::string port;     // the device it was read on; empty when none
+};
+
+struct ImageFile {
+    ImageHeader header;
+    RadioImage image;
+};
+
+// "duoband 0.1.0".
+std::string programVersion();
+// A local time with milliseconds, by default as the header writes it
+// ("2026-12-07 14:03:12.345").
+std::string timeText(std::chrono::system_clock::time_point when,
+                     const char* format = "%Y-%m-%d %H:%M:%S", char beforeMilliseconds = '.');
+
+// `image` with a header saying it was read (or made) now, by this program,
+// on `port` (empty for none).
+ImageFile stampedNow(const RadioImage& image, std::string port);
+
+std::string imageText(const ImageFile& file);
+// Checks the whole text; on any fault `file` is left as it was and the error
+// says what is wrong and where.
+SettingsFileResult applyImageText(std::string_view text, ImageFile& file);
+// Whether `bytes` begin like an image file (of any version).
+bool looksLikeImage(std::string_view bytes);
+
+// Writes a temporary file beside the target and renames it over the target.
+SettingsFileResult saveImageFile(const ImageFile& file, const std::filesystem::path& path);
+SettingsFileResult openImageFile(const std::filesystem::path& path, ImageFile& file);
+
+// The image's name for a settings file name: "radio.bc" and "radio" give
+// "radio.img".
+std::filesystem::path imagePathFor(const std::filesystem::path& settingsPath);
+
+}  // namespace duoband
+
+namespace duoband {
+
+// Saving a configuration where a settings file was asked for: the settings
+// file when it can carry everything, otherwise `image` as "X.img" in its
+// place (`path` is the file actually written).
+struct ConfigurationSave {
+    SettingsFileResult result;
+    std::vector<std::string> uncarried;  // why the image was written instead
+    bool asImage() const { return !uncarried.empty(); }
+};
+ConfigurationSave saveConfiguration(const EditorModel& model, const ImageFile& image,
+                                    const std::filesystem::path& chosen);
+
+}  // namespace duoband

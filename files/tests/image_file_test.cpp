@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "duoband/backups.h"
+#include "duoband/image_file.h"
+
+namespace duoband {
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::system_clock;
+
+// A folder of its own for one test, removed afterwards.
+class TempFolder {
+  public:
+    explicit TempFolder(const std::string& name)
+        : path_(fs::path(::testing::TempDir()) /
+                ("duoband_" + std::to_string(::getpid()) + "_" + name)) {
+        fs::remove_all(path_);
+        fs::create_directories(path_);
+    }
+    ~TempFolder() { fs::remove_all(path_); }
+    const fs::path& path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+// Every step's bytes counting up, step 133 answered short (48 of 64 bytes).
+ImageFile countingImage() {
+    ImageFile file{{"2026-12-07 14:03:12.345", "duoband 0.1.0", "/dev/ttyUSB0"}, {}};
+    for (int s = 0; s < kTransferSteps; ++s) {
+        Bytes answer(transferPlan()[static_cast<std::size_t>(s)].length);
+        for (std::size_t i = 0; i < answer.size(); ++i)
+            answer[i] = static_cast<std::uint8_t>(s + i);
+        if (s == kStepCodes) answer.resize(48);
+        storeAnswer(file.image, s, answer);
+    }
+    return file;
+}
+
+TEST(ImageFile, KeepsEveryByteTheHeaderAndTheUnknownBytes) {
+    const ImageFile written = countingImage();
+    const std::string text = imageText(written);
+    EXPECT_TRUE(
+        text.starts_with("duoband image 1\nread 2026-12-07 14:03:12.345\n"
+                         "program duoband 0.1.0\nport /dev/ttyUSB0\n0400 0030 000102"));
+    EXPECT_NE(text.find("\n0280 0040 " + toHex(written.image.step(kStepCodes).bytes).substr(0, 96) +
+                        std::string(32, '?') + "\n"),
+              std::string::npos);
+    ImageFile read;
+    ASSERT_TRUE(applyImageText(text, read).ok());
+    EXPECT_EQ(read.header.readAt, written.header.readAt);
+    EXPECT_EQ(read.header.port, written.header.port);
+    EXPECT_TRUE(read.image == written.image);
+    EXPECT_EQ(read.image.step(kStepCodes).known, 48);
+    EXPECT_EQ(read.image.step(kStepCodes).bytes[63], 0xFF) << "unknown bytes are sent as 0xFF";
+}
+
+TEST(ImageFile, ADamagedImageIsRefusedWithItsReason) {
+    const std::string good = imageText(countingImage());
+    auto replaced = [&](std::string_view from, std::string_view to) {
+        std::string text = good;
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    const std::vector<std::pair<std::string, std::string>> table{
+        {"", "The file is empty"},
+        {good.substr(0, good.size() / 2), "cut short: it holds"},
+        {replaced("duoband image 1", "some other file"), "not a duoband image"},
+        {replaced("duoband image 1", "duoband image 2"), "format version \"2\""},
+        {replaced("0400 0030 00", "0400 0030 0G"), "Line 5 of the image: step 0"},
+        {replaced("0430 0030", "0440 0030"), "step 1 must begin \"0430 0030 \""},
+        {replaced("\n0280 0040 ", "\n0280 0040 ??"), "step 133"},
+    };
+    for (const auto& [text, reason] : table) {
+        ImageFile file = countingImage();
+        file.header.port = "kept";
+        const SettingsFileResult r = applyImageText(text, file);
+        EXPECT_NE(r.error.find(reason), std::string::npos) << reason << ": " << r.error;
+        EXPECT_EQ(file.header.port, "kept") << "nothing is taken from a refused image";
+    }
+}
+
+TEST(ImageFile, TakesThePlaceOfASettingsFileThatCannotCarryTheConfiguration) {
+    TempFolder folder("fallback");
+    const std::vector<std::pair<std::string, std::string>> names{
+        {"radio.bc", "radio.img"}, {"radio", "radio.img"}, {"a.b", "a.b.img"}};
+    for (const auto& [chosen, image] : names)
+        EXPECT_EQ(imagePathFor(folder.path() / chosen), folder.path() / image);
+
+    EditorModel model;
+    model.channels(Band::B).cell(Column::Name, 7) = "A,B";
+    model.bootMessage[1] = "SAY \"HI\"";
+    const ConfigurationSave save =
+        saveConfiguration(model, countingImage(), folder.path() / "radio.bc");
+    ASSERT_TRUE(save.result.ok()) << save.result.error;
+    EXPECT_EQ(save.result.path, folder.path() / "radio.img");
+    ASSERT_EQ(save.uncarried.size(), 2u);
+    EXPECT_NE(save.uncarried[0].find("Band B channel 7"), std::string::npos) << save.uncarried[0];
+    EXPECT_FALSE(fs::exists(folder.path() / "radio.bc"));
+
+    const ConfigurationSave plain =
+        saveConfiguration(EditorModel(), countingImage(), folder.path() / "plain");
+    EXPECT_FALSE(plain.asImage());
+    EXPECT_EQ(plain.result.path, folder.path() / "plain.bc");
+}
+
+TEST(Backups, NamesSayWhenWhatAndWhere) {
+    const auto when = system_clock::now();
+    const std::string name = backupName(when, BackupKind::BeforeWrite, "/dev/ttyUSB0");
+    EXPECT_EQ(name.size(), std::string("YYYYMMDD-HHMMSS-mmm-before-write-ttyUSB0.img").size());
+    EXPECT_TRUE(name.ends_with("-before-write-ttyUSB0.img")) << name;
+    const auto parsed = parseBackupName(name);
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(parsed->kind, BackupKind::BeforeWrite);
+    EXPECT_EQ(parsed->port, "ttyUSB0");
+    EXPECT_EQ(parsed->when, timeText(when));
+    for (const char* other :
+         {"radio.img", "20261207-140312-345-read-.img", "20261207-140312-345-copied-tty.img",
+          "20261207-1403-read-tty.img", "20261207-140312-345-read-tty.bc",
+          "2026120X-140312-345-read-tty.img"})
+        EXPECT_FALSE(parseBackupName(other)) << other;
+}
+
+TEST(Backups, TheNewestTwoHundredAreKeptAndNothingElseIsTouched) {
+    TempFolder folder("prune");
+    const fs::path mine = folder.path() / "my-notes.img";
+    ImageFile image = countingImage();
+    ASSERT_TRUE(saveImageFile(image, mine).ok());
+    const auto start = system_clock::now();
+    for (int i = 0; i < 201; ++i) {
+        const BackupResult kept = saveBackup(folder.path(), BackupKind::Read, "/dev/pts/3", image,
+                                             start + std::chrono::seconds(i));
+        ASSERT_TRUE(kept.ok()) << kept.warning;
+    }
+    const std::vector<Backup> backups = listBackups(folder.path());
+    ASSERT_EQ(backups.size(), kBackupsKept);
+    EXPECT_EQ(backups.front().file.filename(),
+              backupName(start + std::chrono::seconds(200), BackupKind::Read, "3"));
+    EXPECT_EQ(backups.back().file.filename(),
+              backupName(start + std::chrono::seconds(1), BackupKind::Read, "3"))
+        << "the oldest went";
+    EXPECT_TRUE(fs::exists(mine));
+    ImageFile back;
+    ASSERT_TRUE(openImageFile(backups.front().file, back).ok());
+    EXPECT_TRUE(back.image == image.image);
+}
+
+TEST(Backups, AreToldApartByTheirFirstChannelNames) {
+    EditorModel model;
+    model.channels(Band::A).cell(Column::Name, 5) = "CALL";
+    model.channels(Band::B).cell(Column::Name, 1) = "RPT";
+    model.channels(Band::B).cell(Column::Name, 2) = "SIMPLEX";
+    const RadioImage image = imageOf(encodeImage(model));
+    EXPECT_EQ(channelNames(image), (std::vector<std::string>{"CALL", "RPT", "SIMPLEX"}));
+    EXPECT_EQ(channelNames(image, 1), std::vector<std::string>{"CALL"});
+}
+
+TEST(Backups, TwoInOneMillisecondBothStay) {
+    TempFolder folder("same_ms");
+    const auto when = system_clock::now();
+    const BackupResult first = saveBackup(folder.path(), BackupKind::Written, "p", {}, when);
+    const BackupResult second = saveBackup(folder.path(), BackupKind::Written, "p", {}, when);
+    EXPECT_NE(first.file, second.file);
+    EXPECT_EQ(listBackups(folder.path()).size(), 2u);
+}
+
+TEST(Backups, AFolderThatCannotBeWrittenIsAWarning) {
+    TempFolder folder("unwritable");
+    // A plain file where the folder should be: no one can write into it.
+    ASSERT_TRUE(saveImageFile(countingImage(), folder.path() / "file").ok());
+    const BackupResult r =
+        saveBackup(folder.path() / "file" / "backups", BackupKind::Read, "p", countingImage());
+    EXPECT_FALSE(r.ok());
+    EXPECT_NE(r.warning.find("The backup was not kept"), std::string::npos) << r.warning;
+}
+
+TEST(DataFolder, AFolderAskedForWinsAndHoldsImageAndBackups) {
+    EXPECT_EQ(locateDataFolder("/srv/duoband"), fs::path("/srv/duoband"));
+    EXPECT_EQ(backupFolder("/srv/duoband"), fs::path("/srv/duoband/backups"));
+    EXPECT_EQ(imageFolder("/srv/duoband"), fs::path("/srv/duoband/image"));
+    // The tests run from the build tree: the program's own folder.
+    EXPECT_EQ(locateDataFolder(), fs::read_symlink("/proc/self/exe").parent_path());
+}
+
+}  // namespace
+}  // namespace duoband

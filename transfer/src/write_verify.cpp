@@ -1,0 +1,31 @@
+#include "duoband/write_verify.h"
+
+namespace duoband {
+
+std::vector<std::string> VerifyResult::lines() const {
+    if (!readBack.ok())
+        return {std::string(kVerifyFailed) + "the radio was not read back (" + readBack.message +
+                ")"};
+    return verifyLines(report);
+}
+
+VerifyResult verifyWrite(ProgrammingExchange& exchange, const RadioImage& sent, Compared compared,
+                         const ProgrammingExchange::Progress& progress) {
+    EditorModel readBack;
+    RadioImage held;
+    VerifyResult result;
+    result.readBack = exchange.fullRead(readBack, progress, &held);
+    if (result.readBack.ok()) result.report = compareImages(sent, held, compared);
+    return result;
+}
+
+VerifyResult verifyBlockWrite(ProgrammingExchange& exchange, PartialBlock block,
+                              const Bytes& sent) {
+    Bytes held;
+    VerifyResult result;
+    result.readBack = exchange.readBlock(block, held);
+    if (result.readBack.ok()) result.report = compareBlock(partialTransferStep(block), sent, held);
+    return result;
+}
+
+}  // namespace duoband
