@@ -8,6 +8,7 @@
 #include <QSocketNotifier>
 #include <csignal>
 
+#include "about_dialog.h"
 #include "duoband/radio_sim_process.h"
 #include "duoband/version.h"
 #include "login_window.h"
@@ -74,6 +75,8 @@ Windows::Windows(const DataFolder& data, PortOptions ports) {
     writeDialog = new WriteDialog(*mainWindow, mainWindow.get());
     loginWindow->setEditor(mainWindow.get());
     mainWindow->setDialogs(passwordDialog, companyNameDialog, readDialog, writeDialog);
+    aboutDialog = new AboutDialog(data, mainWindow.get());
+    mainWindow->setAboutDialog(aboutDialog);
 }
 
 Windows::~Windows() {

@@ -12,6 +12,7 @@
 #include "data_folder.h"
 #include "main_window.h"
 
+class AboutDialog;
 class LoginWindow;
 class PasswordDialog;
 class CompanyNameDialog;
@@ -59,6 +60,7 @@ struct Windows {
     CompanyNameDialog* companyNameDialog;
     ReadDialog* readDialog;
     WriteDialog* writeDialog;
+    AboutDialog* aboutDialog;  // Help > About, made after the six
 };
 
 // SIGINT and SIGTERM end the program as "Quit" does, so a running exchange

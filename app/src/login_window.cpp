@@ -76,6 +76,7 @@ LoginWindow::LoginWindow(DataFolder data, QWidget* parent)
     passwordLabel = new QLabel("Password :", background);
     passwordLabel->setStyleSheet("color: white; font-weight: bold;");
     passwordEdit = new QLineEdit(background);
+    passwordLabel->setBuddy(passwordEdit);
     passwordEdit->setEchoMode(QLineEdit::Password);
     loginButton = new QPushButton("Login ", background);
     replaceBackgroundButton = new QPushButton("Replace Background", background);

@@ -18,9 +18,9 @@
 #include <algorithm>
 #include <array>
 
+#include "app_settings.h"
 #include "backups_dialog.h"
 #include "duoband/image_file.h"
-#include "duoband/port_discovery.h"
 #include "duoband/settings_file.h"
 #include "duoband/settings_table.h"
 #include "edit_history.h"
@@ -29,7 +29,6 @@
 #include "pages/dtmf_page.h"
 #include "pages/general_page.h"
 #include "pages/limit_frequency_page.h"
-#include "pages/page_widgets.h"
 #include "port_status.h"
 #include "program_end.h"
 #include "qt_message_pump.h"
@@ -70,11 +69,11 @@ const std::vector<MenuDef>& menuTable() {
           {"backupsAction", "Backups...", &W::showBackups, Qt::CTRL | Qt::Key_B},
           {"fileQuitAction", "Quit", &W::quit, Qt::CTRL | Qt::Key_Q, true}}},
         {"Edit(&E)",
-         {{"readAction", "Read", &W::readRadio},
-          {"writeAction", "Write", &W::writeRadio},
+         {{"readAction", "&Read", &W::readRadio},
+          {"writeAction", "&Write", &W::writeRadio},
           {"editSeparator1", "-------", nullptr, kNoKey, true},
-          {"bandAChannelsAction", "A/Upper Band Channel", &W::showBandAChannels, kNoKey, true},
-          {"bandBChannelsAction", "B/Under Band Channel", &W::showBandBChannels, kNoKey, true},
+          {"bandAChannelsAction", "&A/Upper Band Channel", &W::showBandAChannels, kNoKey, true},
+          {"bandBChannelsAction", "&B/Under Band Channel", &W::showBandBChannels, kNoKey, true},
           {"editSeparator2", "-------", nullptr, kNoKey, true},
           {"undoAction", "Undo", &W::undo, Qt::CTRL | Qt::Key_Z, false, &W::canUndo},
           {"redoAction", "Redo", &W::redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z, false, &W::canRedo,
@@ -95,11 +94,12 @@ const std::vector<MenuDef>& menuTable() {
            false, &W::channelPageShown},
           {"moveChannelsDownAction", "Move down", &W::moveChannelsDown,
            Qt::CTRL | Qt::SHIFT | Qt::Key_Down, false, &W::channelPageShown},
-          {"clearChannelsAction", "Clear channels", &W::clearChannels, kNoKey, false,
+          {"clearChannelsAction", "C&lear channels", &W::clearChannels, kNoKey, false,
            &W::channelPageShown}}},
         {"Help(&H)",
-         {{"companyNameAction", "Note", &W::editCompanyName},
-          {"amendPasswordAction", "Amend Password", &W::amendPassword}}},
+         {{"companyNameAction", "&Note", &W::editCompanyName},
+          {"amendPasswordAction", "Amend &Password", &W::amendPassword},
+          {"aboutAction", "&About", &W::showAbout, kNoKey, true}}},
     };
     return menus;
 }
@@ -165,6 +165,7 @@ MainWindow::MainWindow(PortOptions ports, QWidget* parent) : QMainWindow(parent)
     setObjectName("mainWindow");
     // Wide enough for all thirteen columns of a channel table.
     resize(1200, 720);
+    restoreGeometry(appSettings::windowGeometry());
     pump_ = std::make_unique<QtMessagePump>(port_);
     exchange_ = std::make_unique<duoband::ProgrammingExchange>(port_, *pump_);
     history_ = new EditHistory(
@@ -212,6 +213,7 @@ void MainWindow::connectSerialPort() {
 }
 
 MainWindow::~MainWindow() {
+    appSettings::setWindowGeometry(saveGeometry());
     // The pages hold the model and this window as their host: they go while
     // both still exist, and no signal of theirs or of the history reaches
     // this window while it is taken apart.
@@ -325,50 +327,25 @@ void MainWindow::buildPages() {
     setCentralWidget(pageTabs);
 }
 
+// The port choice stands at the end of the tool bar; status panel 0 and
+// the status bar say what it does.
 void MainWindow::buildPortChoice(const PortOptions& ports) {
-    portLabel = new QLabel(kPortCaption);
-    portList = new QComboBox;
-    portList->setObjectName("portList");
-    portList->setMinimumContentsLength(14);
-    pages::guardClosedList(portList, pages::ClosedListIgnores::WheelAndKeys);
+    portChoice_ = new PortChoice(port_, this);
+    portLabel = portChoice_->label;
+    portList = portChoice_->list;
     toolBar->addSeparator();
     toolBar->addWidget(portLabel);
     toolBar->addWidget(portList);
-    const auto list = mergePortList(
-        ports.listMachinePorts ? duoband::listSerialPorts() : std::vector<std::string>{},
-        ports.asked);
-    for (const std::string& port : list) portList->addItem(QString::fromStdString(port));
-    connect(portList, &QComboBox::activated, this, &MainWindow::choosePort);
-    if (list.empty()) {
-        setPortPanel(kNoPort, "No serial port was found.");
-        return;
-    }
-    const int asked =
-        ports.asked.empty() ? -1 : portList->findText(QString::fromStdString(ports.asked.front()));
-    portList->setCurrentIndex(asked >= 0 ? asked : 0);
-    openSelectedPort();
+    // The button that shows the tool bar's overflow, when the window is narrow.
+    if (auto* more = toolBar->findChild<QWidget*>("qt_toolbar_ext_button"))
+        more->setAccessibleName(tr("More tool bar buttons"));
+    connect(portChoice_, &PortChoice::panelChanged, this, &MainWindow::setPortPanel);
+    connect(portChoice_, &PortChoice::announced, this, &MainWindow::showStatusMessage);
+    portChoice_->start(ports);
 }
 
-// Picking a port closes the one the panel shows as open (the same one too)
-// and opens the pick.
 void MainWindow::choosePort() {
-    if (panelShowsOpenPort(statusPanelText(0))) port_.close();
-    openSelectedPort();
-}
-
-void MainWindow::openSelectedPort() {
-    const QString port = portList->currentText();
-    port_.setPath(port.toStdString());
-    try {
-        port_.open();
-        setPortPanel(portPanelText(port, true), {});
-    } catch (const duoband::SerialPortError& e) {
-        const int error = port_.lastOpenError();
-        setPortPanel(portPanelText(port, false),
-                     error != 0 ? QString::fromStdString(
-                                      duoband::explainOpenError(error, port.toStdString()))
-                                : QString(e.what()));
-    }
+    portChoice_->choose();
 }
 
 void MainWindow::setPortPanel(const QString& text, const QString& why) {
@@ -381,7 +358,7 @@ QString MainWindow::statusPanelText(int panel) const {
 }
 
 bool MainWindow::portShownOpen() const {
-    return statusPanelText(0) == kPortCaption + portList->currentText();
+    return statusPanelText(0) == kPortCaption + portChoice_->chosenPath();
 }
 
 void MainWindow::exchangeRunning(bool running) {
@@ -389,6 +366,7 @@ void MainWindow::exchangeRunning(bool running) {
     const bool idle = exchangesRunning_ == 0;
     updateCommandStates();
     portList->setEnabled(idle);
+    portChoice_->setExchangeRunning(!idle);
     for (const EditorPage& page : pages_) page.widget->setEnabled(idle);
 }
 
@@ -688,6 +666,9 @@ void MainWindow::editCompanyName() {
 }
 void MainWindow::amendPassword() {
     showModal(passwordDialog_);
+}
+void MainWindow::showAbout() {
+    showModal(aboutDialog_);
 }
 
 // Ends the program, after asking about unsaved changes.

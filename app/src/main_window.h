@@ -14,6 +14,7 @@
 #include "duoband/exchange.h"
 #include "duoband/serial_port.h"
 #include "pages/page_host.h"
+#include "port_choice.h"
 
 class QAction;
 class QComboBox;
@@ -27,12 +28,6 @@ class QToolBar;
 class QtMessagePump;
 class ChannelTablePage;
 class EditHistory;
-
-// Which serial ports the editor lists.
-struct PortOptions {
-    std::vector<std::string> asked;  // --port: added; the first is opened at start
-    bool listMachinePorts = true;    // the ports the kernel lists
-};
 
 // One page of the tabs and the two things the window asks of it.
 struct EditorPage {
@@ -50,6 +45,7 @@ class MainWindow : public QMainWindow, public PageHost {
 
     // The dialogs created after the editor: Amend Password, Note, Read, Write.
     void setDialogs(QDialog* password, QDialog* companyName, QDialog* read, QDialog* write);
+    void setAboutDialog(QDialog* about) { aboutDialog_ = about; }
 
     duoband::EditorModel& model() { return model_; }
     duoband::SerialPort& serialPort() { return port_; }
@@ -101,7 +97,8 @@ class MainWindow : public QMainWindow, public PageHost {
     void showBandBChannels();  // B/Under Band Channel
     void editCompanyName();    // Note
     void amendPassword();
-    void quit();  // Quit(Q), and Quit
+    void showAbout();  // Help > About
+    void quit();       // Quit(Q), and Quit
     void choosePort();
     void undo();
     void redo();
@@ -141,7 +138,6 @@ class MainWindow : public QMainWindow, public PageHost {
     void buildStatusBar();
     void connectSerialPort();
     void buildPortChoice(const PortOptions& ports);
-    void openSelectedPort();
     void setPortPanel(const QString& text, const QString& why);
     void showModal(QDialog* dialog);
     // Asks to save unsaved changes; false when the user cancelled (or the
@@ -171,6 +167,8 @@ class MainWindow : public QMainWindow, public PageHost {
     QDialog* companyNameDialog_ = nullptr;
     QDialog* readDialog_ = nullptr;
     QDialog* writeDialog_ = nullptr;
+    QDialog* aboutDialog_ = nullptr;
+    PortChoice* portChoice_ = nullptr;
     // Each command and when it can be used.
     struct Command {
         QAction* action;

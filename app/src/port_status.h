@@ -1,10 +1,7 @@
-// What status panel 0 says about the serial port, and the port list shown
-// in the port choice.
+// What status panel 0 says about the serial port.
 #pragma once
 
 #include <QString>
-#include <string>
-#include <vector>
 
 inline const QString kPortCaption = "COM Port:";  // the port label
 inline const QString kPortUsed = "The port is used!";
@@ -18,8 +15,3 @@ QString portPanelText(const QString& port, bool opened);
 // name. Linux names do not begin with "COM", so the failure and "No port!"
 // texts are what is ruled out.
 bool panelShowsOpenPort(const QString& panelText);
-
-// The machine's ports and the ones asked for on the command line, sorted as
-// text, each once.
-std::vector<std::string> mergePortList(std::vector<std::string> machine,
-                                       const std::vector<std::string>& asked);

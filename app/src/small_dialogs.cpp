@@ -18,6 +18,7 @@ QLineEdit* addField(QFormLayout* form, QLabel* label, QLineEdit::EchoMode echo) 
     edit->setEchoMode(echo);
     if (echo == QLineEdit::Password) edit->setStyleSheet("lineedit-password-character: 42");  // '*'
     form->addRow(label, edit);
+    label->setBuddy(edit);
     return edit;
 }
 

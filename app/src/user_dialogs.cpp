@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 
+#include "app_settings.h"
+
 namespace {
 
 class QtUserDialogs final : public UserDialogs {
@@ -33,13 +35,15 @@ class QtUserDialogs final : public UserDialogs {
                 return SaveAnswer::Cancel;
         }
     }
+    // Both file dialogs open in the folder of the file chosen last.
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override {
-        return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+        return remembered(
+            QFileDialog::getOpenFileName(parent, title, appSettings::lastFolder(), filter));
     }
     // The filter's extension ("*.bc") is added before the dialog asks about
     // replacing a file, so it asks about the name that will be written.
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override {
-        QFileDialog dialog(parent, title, QString(), filter);
+        QFileDialog dialog(parent, title, appSettings::lastFolder(), filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         const auto suffixOf = [](const QString& chosen) {
             static const QRegularExpression pattern(R"(\*\.(\w+))");
@@ -49,7 +53,13 @@ class QtUserDialogs final : public UserDialogs {
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                          [&](const QString& chosen) { dialog.setDefaultSuffix(suffixOf(chosen)); });
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-        return dialog.selectedFiles().first();
+        return remembered(dialog.selectedFiles().first());
+    }
+
+  private:
+    static QString remembered(const QString& file) {
+        if (!file.isEmpty()) appSettings::setLastFolderOf(file);
+        return file;
     }
 };
 

@@ -6,8 +6,10 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,9 +18,19 @@
 #include <string>
 #include <vector>
 
+#include "app_settings.h"
 #include "duoband/deadline.h"
 #include "duoband/radio_sim_process.h"
 #include "user_dialogs.h"
+
+// A GUI test keeps its preferences in QStandardPaths' test store (under
+// ~/.qttest, one file per test program), never in the user's own, and
+// starts from an empty one: this runs as the application object is made.
+inline void usePrivatePreferences() {
+    QStandardPaths::setTestModeEnabled(true);
+    appSettings::clear();
+}
+Q_COREAPP_STARTUP_FUNCTION(usePrivatePreferences)
 
 // Records every message and answers every question from queued answers, so
 // no modal loop ever waits for a person.

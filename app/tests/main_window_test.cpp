@@ -138,7 +138,8 @@ class MainWindowTest : public QObject {
                               "Paste", "Delete", "|", "Insert empty channel", "Delete channels",
                               "Move up", "Move down", "Clear channels"}));
         QVERIFY(!menus[1]->menu()->actions()[2]->isEnabled());
-        QCOMPARE(actionTexts(menus[2]->menu()->actions()), (QStringList{"Note", "Amend Password"}));
+        QCOMPARE(actionTexts(menus[2]->menu()->actions()),
+                 (QStringList{"Note", "Amend Password", "About"}));
         QStringList buttons;
         for (QAction* a : f.toolBar->actions()) {
             if (a->objectName().endsWith("Button")) {

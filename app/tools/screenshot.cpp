@@ -25,8 +25,10 @@ namespace {
 class QuietDialogs final : public UserDialogs {
   public:
     void information(QWidget*, const QString& text) override { qInfo("%s", qPrintable(text)); }
+    void warning(QWidget*, const QString& text) override { qWarning("%s", qPrintable(text)); }
     void error(QWidget*, const QString& text) override { qWarning("%s", qPrintable(text)); }
     bool confirm(QWidget*, const QString&) override { return false; }
+    SaveAnswer askToSave(QWidget*, const QString&) override { return SaveAnswer::Discard; }
     QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
 };

@@ -127,6 +127,11 @@ void SerialPort::close() noexcept {
     link_.reset();  // flushes and closes the device unless a stuck thread still holds it
 }
 
+void SerialPort::closeLostLine() noexcept {
+    close();
+    shared_->queue.push(Notification{kHangup, {}, 0});
+}
+
 // Blocks already handed to send() get a short, bounded time to leave the
 // line before the flush below drops what a stuck adapter still holds.
 void SerialPort::drainOutput(const Deadline& limit) const noexcept {

@@ -10,6 +10,7 @@
 #include "duoband/port_discovery.h"
 #include "duoband/port_doctor.h"
 #include "port_filter.h"
+#include "udev_ports.h"
 
 namespace duoband {
 namespace {
@@ -26,12 +27,6 @@ std::string text(const char* value) {
 
 std::string attribute(udev_device* device, const char* name) {
     return text(udev_device_get_sysattr_value(device, name));
-}
-
-bool isListed(udev_device* device) {
-    return udev_device_get_devnode(device) &&
-           isListedPort(text(udev_device_get_sysname(device)),
-                        udev_device_get_parent(device) != nullptr, attribute(device, "type"));
 }
 
 std::string byIdLink(udev_device* device) {
@@ -63,6 +58,22 @@ void describeUsb(udev_device* device, PortDevice& described) {
 
 }  // namespace
 
+bool isListedTty(udev_device* device) {
+    return udev_device_get_devnode(device) &&
+           isListedPort(text(udev_device_get_sysname(device)),
+                        udev_device_get_parent(device) != nullptr, attribute(device, "type"));
+}
+
+PortDevice describeUdevDevice(udev_device* device) {
+    PortDevice described;
+    described.byId = byIdLink(device);
+    described.driver = driverOf(device);
+    describeUsb(device, described);
+    described.modemManagerIgnores =
+        text(udev_device_get_property_value(device, "ID_MM_DEVICE_IGNORE")) == "1";
+    return described;
+}
+
 std::vector<std::string> listSerialPorts() {
     Udev context(udev_new(), udev_unref);
     if (!context) return listSerialPorts("/sys/class/tty", "/dev");
@@ -76,7 +87,7 @@ std::vector<std::string> listSerialPorts() {
         UdevDevice device(
             udev_device_new_from_syspath(context.get(), udev_list_entry_get_name(entry)),
             udev_device_unref);
-        if (device && isListed(device.get()))
+        if (device && isListedTty(device.get()))
             ports.push_back(udev_device_get_devnode(device.get()));
     }
     std::sort(ports.begin(), ports.end());
@@ -91,13 +102,7 @@ PortDevice describePortDevice(const std::string& path) {
     if (!context) return described;
     UdevDevice device(udev_device_new_from_devnum(context.get(), 'c', info.st_rdev),
                       udev_device_unref);
-    if (!device) return described;
-    described.byId = byIdLink(device.get());
-    described.driver = driverOf(device.get());
-    describeUsb(device.get(), described);
-    described.modemManagerIgnores =
-        text(udev_device_get_property_value(device.get(), "ID_MM_DEVICE_IGNORE")) == "1";
-    return described;
+    return device ? describeUdevDevice(device.get()) : described;
 }
 
 }  // namespace duoband

@@ -310,6 +310,29 @@ TEST_F(SerialPortTest, AnUnpluggedLinePostsHangupOnceAndClosesPromptly) {
     EXPECT_FALSE(port.isOpen());
 }
 
+// The port list saw the cable go before the line did: the owner hears the
+// hang-up like any other, after what was received before it.
+TEST_F(SerialPortTest, ALostLineClosesThePortAndPostsOneHangupAfterTheData) {
+    std::size_t receivedBeforeHangup = 0;
+    port.onHangup = [&](SerialPort*) {
+        ++hangups;
+        receivedBeforeHangup = received().size();
+    };
+    port.open();
+    ASSERT_TRUE(pumpUntil(
+        port, [&] { return empties > 0; }, Deadline::in(2s)));  // the transmit thread is up
+    pty.write("last");
+    ASSERT_TRUE(port.waitForNotifications(Deadline::in(2s)));  // the data wait, unhandled
+    port.closeLostLine();
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(hangups, 0);  // raised only on the owner's next turn
+    ASSERT_TRUE(pumpUntil(
+        port, [&] { return hangups > 0; }, Deadline::in(2s)));
+    port.processNotifications();  // the threads are gone: nothing else can come
+    EXPECT_EQ(hangups, 1);
+    EXPECT_EQ(receivedBeforeHangup, 4u);
+}
+
 TEST_F(SerialPortTest, BaudRateAppliesAtOnceParityAndPathAtTheNextOpening) {
     port.open();
     EXPECT_EQ(speedOf(pty.slave()), B19200);

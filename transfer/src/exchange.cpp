@@ -140,10 +140,10 @@ std::string ProgrammingExchange::failureDetail(int step, std::size_t expectedByt
     const std::string& got = receiveBuffer_.text();
     const std::size_t bytes = got.size() / 2;
     std::string what;
-    if (!port_.isOpen()) {
-        what = "the port is not open";
-    } else if (lineLost_) {
+    if (lineLost_) {
         what = "the line went away";
+    } else if (!port_.isOpen()) {
+        what = "the port is not open";
     } else if (bytes == 0) {
         what = "nothing came back";
     } else if (expectedBytes == 0) {

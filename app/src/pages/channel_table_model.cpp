@@ -7,8 +7,8 @@
 
 using duoband::ChannelTable;
 
-ChannelTableModel::ChannelTableModel(ChannelTable& table, QObject* parent)
-    : QAbstractTableModel(parent), table_(table) {}
+ChannelTableModel::ChannelTableModel(ChannelTable& table, duoband::Band band, QObject* parent)
+    : QAbstractTableModel(parent), table_(table), band_(band) {}
 
 int ChannelTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ChannelTable::kChannels;
@@ -33,9 +33,36 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
         case Qt::ForegroundRole:
             // The fixed column is not selectable but must not look disabled.
             return fixed ? QVariant(QApplication::palette().buttonText()) : QVariant();
+        case Qt::AccessibleTextRole:
+            return accessibleText(index);
+        case Qt::AccessibleDescriptionRole:
+            return fixed ? QVariant() : QVariant(tr("Enter or F2 edits the cell."));
         default:
             return {};
     }
+}
+
+QString ChannelTableModel::bandName() const {
+    return band_ == duoband::Band::A ? tr("Band A") : tr("Band B");
+}
+
+QString ChannelTableModel::tableName() const {
+    return tr("%1 channels").arg(bandName());
+}
+
+QString ChannelTableModel::editorName(duoband::Column col) const {
+    return bandName() + ", " + pages::fromModelText(table_.cell(col, 0));
+}
+
+// The channel number column reads as the channel alone.
+QString ChannelTableModel::accessibleText(const QModelIndex& index) const {
+    const duoband::Column column = duoband::columnAt(index.column());
+    const QString channel = tr("%1, channel %2").arg(bandName()).arg(gridRow(index));
+    if (column == duoband::Column::Number) return channel;
+    const QString value = pages::fromModelText(table_.cell(column, gridRow(index)));
+    return QString("%1, %2, %3")
+        .arg(channel, pages::fromModelText(table_.cell(column, 0)),
+             value.isEmpty() ? tr("empty") : value);
 }
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

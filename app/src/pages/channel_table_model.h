@@ -10,7 +10,9 @@
 class ChannelTableModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    ChannelTableModel(duoband::ChannelTable& table, QObject* parent);
+    // `band` names the table to a screen reader: each cell reads as "Band A,
+    // channel 12, Receiving Frequency, 145.52500".
+    ChannelTableModel(duoband::ChannelTable& table, duoband::Band band, QObject* parent);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -24,10 +26,19 @@ class ChannelTableModel : public QAbstractTableModel {
         return index(gridRow - 1, duoband::columnIndex(col));
     }
 
+    // What a screen reader calls the table ("Band A channels") and the
+    // editor of a column ("Band A, Receiving Frequency").
+    QString tableName() const;
+    QString editorName(duoband::Column col) const;
+
     // The table changed behind the model's back: one row, or everything.
     void rowChanged(int gridRow);
     void tableChanged();
 
   private:
+    QString accessibleText(const QModelIndex& index) const;
+    QString bandName() const;
+
     duoband::ChannelTable& table_;
+    const duoband::Band band_;
 };

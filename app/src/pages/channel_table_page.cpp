@@ -153,9 +153,10 @@ void ChannelGrid::focusInEvent(QFocusEvent* event) {
 
 ChannelTablePage::ChannelTablePage(duoband::EditorModel& model, Band band, QWidget* parent)
     : QWidget(parent), model_(model), band_(band) {
-    tableModel_ = new ChannelTableModel(model_.channels(band_), this);
+    tableModel_ = new ChannelTableModel(model_.channels(band_), band_, this);
     grid_ = new ChannelGrid(this);
     grid_->setObjectName(bandPrefix(band_) + "channels");
+    grid_->setAccessibleName(tableModel_->tableName());
     grid_->setModel(tableModel_);
     // The channel numbers head the rows, so they stay in sight when the grid
     // scrolls sideways, and a click on them selects whole channels.
@@ -196,6 +197,7 @@ ChannelTablePage::ChannelTablePage(duoband::EditorModel& model, Band band, QWidg
 void ChannelTablePage::buildEditors() {
     for (const ChannelColumnEditor& column : duoband::channelColumnEditors()) {
         QWidget* editor = makeEditor(column);
+        editor->setAccessibleName(tableModel_->editorName(column.column));
         editor->hide();
         editor->installEventFilter(this);
         editors_.at(static_cast<std::size_t>(column.column)) = editor;

@@ -134,6 +134,10 @@ class SerialPort {
     void open();
     // Stops both threads (bounded wait), drops unsent output, closes. No-op when closed.
     void close() noexcept;
+    // The device went away (its cable was pulled): closes the port and posts
+    // a hang-up, which reaches onHangup in order like one the receive thread
+    // noticed, so an exchange waiting for an answer fails at once.
+    void closeLostLine() noexcept;
     // Queues a private copy; false when closed, size is 0, or the hand-over fails.
     bool send(const void* data, std::uint16_t size);
 

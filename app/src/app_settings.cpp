@@ -1,0 +1,51 @@
+#include "app_settings.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace appSettings {
+namespace {
+
+// The program's store is duoband/duoband.conf; a test program keeps one of
+// its own, named after it.
+class Store : public QSettings {
+  public:
+    Store() : QSettings("duoband", QCoreApplication::applicationName()) {}
+};
+
+}  // namespace
+
+QByteArray windowGeometry() {
+    return Store().value("window/geometry").toByteArray();
+}
+
+void setWindowGeometry(const QByteArray& geometry) {
+    Store().setValue("window/geometry", geometry);
+}
+
+QString lastPort() {
+    return Store().value("port/last").toString();
+}
+
+void setLastPort(const QString& path) {
+    Store().setValue("port/last", path);
+}
+
+QString lastFolder() {
+    return Store().value("files/lastFolder").toString();
+}
+
+void setLastFolderOf(const QString& file) {
+    Store().setValue("files/lastFolder", QFileInfo(file).absolutePath());
+}
+
+QString location() {
+    return Store().fileName();
+}
+
+void clear() {
+    Store().clear();
+}
+
+}  // namespace appSettings

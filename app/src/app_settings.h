@@ -1,0 +1,32 @@
+// What the program remembers between runs, all of it through this one seam:
+// the editor's size and position, the port opened last and the folder of the
+// last file dialog. QSettings keeps it in the user's configuration folder
+// (duoband/duoband.conf); tests enable QStandardPaths' test mode, which moves
+// the store under ~/.qttest, and start from an empty one.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace appSettings {
+
+// QWidget::saveGeometry() of the editor; empty when none was kept.
+QByteArray windowGeometry();
+void setWindowGeometry(const QByteArray& geometry);
+
+// The path of the port opened last; empty when none was kept.
+QString lastPort();
+void setLastPort(const QString& path);
+
+// The folder of the file chosen last in a file dialog; empty when none.
+QString lastFolder();
+// Keeps the folder that holds `file`.
+void setLastFolderOf(const QString& file);
+
+// The file that holds it all.
+QString location();
+
+// Forgets everything kept.
+void clear();
+
+}  // namespace appSettings

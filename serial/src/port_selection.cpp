@@ -1,0 +1,103 @@
+#include "duoband/port_selection.h"
+
+#include <algorithm>
+
+namespace duoband {
+namespace {
+
+bool byPath(const ListedPort& a, const ListedPort& b) {
+    return a.path < b.path;
+}
+
+PortEventOutcome plugged(PortList& list, const ListedPort& port, const PortState& state) {
+    if (!list.add(port)) return {};
+    const bool choose = !state.open && !state.exchangeRunning && list.isOnlyUsbPort(port.path);
+    if (choose) {
+        return {PortEventOutcome::Action::Select, port.path,
+                announceChoice({port, ChoiceReason::PluggedIn})};
+    }
+    return {PortEventOutcome::Action::None, port.path, "Plugged in: " + friendlyName(port) + "."};
+}
+
+PortEventOutcome pulled(PortList& list, const std::string& path, const PortState& state) {
+    const ListedPort* listed = list.find(path);
+    if (listed == nullptr) return {};
+    const std::string name = friendlyName(*listed);
+    list.remove(path);
+    if (path != state.selected)
+        return {PortEventOutcome::Action::None, path, "Pulled out: " + name + "."};
+    if (state.open) {
+        return {PortEventOutcome::Action::CloseLost, path,
+                "Pulled out: " + name + "; the port is closed."};
+    }
+    return {PortEventOutcome::Action::Unselect, path, "Pulled out: " + name + "."};
+}
+
+}  // namespace
+
+PortList::PortList(std::vector<ListedPort> ports) : ports_(std::move(ports)) {
+    std::ranges::stable_sort(ports_, byPath);
+    const auto duplicates =
+        std::ranges::unique(ports_, [](const auto& a, const auto& b) { return a.path == b.path; });
+    ports_.erase(duplicates.begin(), duplicates.end());
+}
+
+const ListedPort* PortList::find(const std::string& path) const {
+    const auto it = std::ranges::find(ports_, path, &ListedPort::path);
+    return it == ports_.end() ? nullptr : &*it;
+}
+
+bool PortList::add(ListedPort port) {
+    if (find(port.path) != nullptr) return false;
+    const auto at = std::ranges::upper_bound(ports_, port, byPath);
+    ports_.insert(at, std::move(port));
+    return true;
+}
+
+bool PortList::remove(const std::string& path) {
+    return std::erase_if(ports_, [&](const ListedPort& p) { return p.path == path; }) > 0;
+}
+
+bool PortList::isOnlyUsbPort(const std::string& path) const {
+    const ListedPort* port = find(path);
+    return port != nullptr && port->usb && std::ranges::count(ports_, true, &ListedPort::usb) == 1;
+}
+
+std::optional<PortChoice> choosePortAtStart(const PortList& list,
+                                            const std::vector<std::string>& asked,
+                                            const std::string& lastUsed) {
+    if (!asked.empty()) {
+        if (const ListedPort* port = list.find(asked.front()))
+            return PortChoice{*port, ChoiceReason::Asked};
+    }
+    if (const ListedPort* port = list.find(lastUsed))
+        return PortChoice{*port, ChoiceReason::LastUsed};
+    if (list.ports().empty()) return std::nullopt;
+    return PortChoice{list.ports().front(), ChoiceReason::FirstListed};
+}
+
+std::string announceChoice(const PortChoice& choice) {
+    const char* why = "";
+    switch (choice.reason) {
+        case ChoiceReason::Asked:
+            why = "the port given on the command line";
+            break;
+        case ChoiceReason::LastUsed:
+            why = "the port used last time";
+            break;
+        case ChoiceReason::FirstListed:
+            why = "the first port listed";
+            break;
+        case ChoiceReason::PluggedIn:
+            why = "the cable just plugged in";
+            break;
+    }
+    return "Chose " + friendlyName(choice.port) + ", " + why + ".";
+}
+
+PortEventOutcome applyPortEvent(PortList& list, const PortEvent& event, const PortState& state) {
+    return event.kind == PortEvent::Kind::Added ? plugged(list, event.port, state)
+                                                : pulled(list, event.port.path, state);
+}
+
+}  // namespace duoband
