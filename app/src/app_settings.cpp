@@ -40,6 +40,14 @@ void setLastFolderOf(const QString& file) {
     Store().setValue("files/lastFolder", QFileInfo(file).absolutePath());
 }
 
+bool transferOption(const QString& name, bool byDefault) {
+    return Store().value("transfer/" + name, byDefault).toBool();
+}
+
+void setTransferOption(const QString& name, bool on) {
+    Store().setValue("transfer/" + name, on);
+}
+
 QString location() {
     return Store().fileName();
 }

@@ -23,6 +23,11 @@ QString lastFolder();
 // Keeps the folder that holds `file`.
 void setLastFolderOf(const QString& file);
 
+// A check box of the Read and Write dialogs ("fastBox", "verifyBox",
+// "backupFirstBox"); `byDefault` until the user has set it.
+bool transferOption(const QString& name, bool byDefault);
+void setTransferOption(const QString& name, bool on);
+
 // The file that holds it all.
 QString location();
 

@@ -586,9 +586,7 @@ void MainWindow::writeRadio() {
     history_->record(tr("Edit"));
     showModal(writeDialog_);
     const auto* write = qobject_cast<TransferDialog*>(writeDialog_);
-    if (write == nullptr || !write->succeeded()) return;
-    keepBackup(duoband::BackupKind::Written, duoband::imageOf(duoband::encodeImage(model_)));
-    markClean(fileName_);
+    if (write != nullptr && write->succeeded()) markClean(fileName_);
 }
 
 // A backup that cannot be written is said in the status bar; the transfer

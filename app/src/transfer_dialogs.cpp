@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app_settings.h"
 #include "duoband/write_verify.h"
 #include "main_window.h"
 #include "user_dialogs.h"
@@ -47,7 +48,10 @@ void TransferDialog::showEvent(QShowEvent* event) {
 QCheckBox* TransferDialog::addOption(const QString& caption, const QString& name, bool checked) {
     auto* box = new QCheckBox(caption);
     box->setObjectName(name);
-    box->setChecked(checked);
+    // Remembered from run to run.
+    box->setChecked(appSettings::transferOption(name, checked));
+    connect(box, &QCheckBox::toggled, this,
+            [name](bool on) { appSettings::setTransferOption(name, on); });
     options_->addWidget(box);
     setFixedSize(sizeHint());
     return box;
@@ -137,6 +141,9 @@ duoband::ExchangeResult WriteDialog::run(MainWindow& editor,
     if (backupFirstBox->isChecked() && !backUpFirst(editor)) {
         return {duoband::ExchangeOutcome::Cancelled, tr("Write cancelled").toStdString(), 0};
     }
+    // Every write keeps the image it sends, before sending it.
+    const duoband::ImageEncoding sent = duoband::encodeImage(editor.model());
+    if (sent.ok()) editor.keepBackup(duoband::BackupKind::Written, duoband::imageOf(sent));
     duoband::ExchangeResult written = editor.exchange().fullWrite(editor.model(), progress);
     if (written.ok() && verifyBox->isChecked()) verify(editor, written, progress);
     return written;

@@ -34,7 +34,8 @@ class TransferDialog : public QDialog {
 
   protected:
     TransferDialog(const QString& caption, MainWindow& editor, QWidget* parent);
-    // Adds a check box above the progress bar.
+    // Adds a check box above the progress bar, checked as the user left it
+    // last time (or `checked`).
     QCheckBox* addOption(const QString& caption, const QString& name, bool checked);
     // Whether the user stands by a cancel (a stopped write leaves the radio
     // half written).

@@ -3,6 +3,7 @@
 // used last (two editor windows, one after the other), and the folder of the
 // last file dialog (the real Qt dialog).
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -12,6 +13,7 @@
 #include "app_test_support.h"
 #include "application.h"
 #include "main_window.h"
+#include "transfer_dialogs.h"
 
 using duoband::ListedPort;
 using duoband::PortEvent;
@@ -74,6 +76,23 @@ class PreferencesTest : public QObject {
 
     // A port given on the command line (the demo radio) is gone by the next
     // start: it is opened, not remembered.
+    // The Read and Write dialogs' check boxes are as the user left them.
+    void transferOptionsAreRemembered() {
+        TestDataFolder data;
+        {
+            Windows first(DataFolder(data.dir()), PortOptions{{}, false});
+            QVERIFY(first.writeDialog->backupFirstBox->isChecked());  // on by default
+            QVERIFY(!first.writeDialog->verifyBox->isChecked());
+            first.writeDialog->backupFirstBox->setChecked(false);
+            first.writeDialog->verifyBox->setChecked(true);
+            first.readDialog->fastBox->setChecked(true);
+        }
+        Windows next(DataFolder(data.dir()), PortOptions{{}, false});
+        QVERIFY(!next.writeDialog->backupFirstBox->isChecked());
+        QVERIFY(next.writeDialog->verifyBox->isChecked());
+        QVERIFY(next.writeDialog->fastBox->isChecked());
+    }
+
     void aPortGivenOnTheCommandLineIsNotRemembered() {
         ScriptedDialogs dialogs;
         TestRadio radio({"--sample"});

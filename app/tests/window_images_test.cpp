@@ -138,8 +138,9 @@ class WindowImagesTest : public QObject {
         QCOMPARE(message.contains("Verify failed:"), corrupt);
         QCOMPARE(dialogs->lastKind(), corrupt ? QString("warning") : QString("information"));
         const auto kept = duoband::listBackups(pathOf("backups"));
-        QCOMPARE(kept.size(), corrupt ? std::size_t{1} : std::size_t{2});
+        QCOMPARE(kept.size(), std::size_t{2});
         QCOMPARE(kept.back().kind, duoband::BackupKind::BeforeWrite);
+        QCOMPARE(kept.front().kind, duoband::BackupKind::Written);
     }
 
   private:
