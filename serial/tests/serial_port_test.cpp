@@ -222,7 +222,7 @@ TEST_F(SerialPortTest, CloseOnAClosedPortDoesNothingAndAClosedPortReopens) {
 // drops what the other end has not read yet.
 TEST_F(SerialPortTest, BytesSentJustBeforeClosingStillLeave) {
     const std::string exit = "EXIT";
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 300; ++i) {
         port.open();
         ASSERT_TRUE(port.send(exit.data(), static_cast<std::uint16_t>(exit.size())));
         port.close();
