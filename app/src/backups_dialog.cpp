@@ -33,6 +33,7 @@ BackupsDialog::BackupsDialog(const std::filesystem::path& folder, QWidget* paren
     setWindowTitle(tr("Backups"));
     list = new QTreeWidget;
     list->setObjectName("backupList");
+    list->setAccessibleName(tr("Backups kept"));
     list->setRootIsDecorated(false);
     list->setHeaderLabels({tr("When"), tr("Kind"), tr("Port"), tr("Channels")});
     for (const duoband::Backup& backup : duoband::listBackups(folder)) {

@@ -17,6 +17,7 @@
 #include "about_dialog.h"
 #include "app_test_support.h"
 #include "application.h"
+#include "backups_dialog.h"
 #include "duoband/version.h"
 #include "login_window.h"
 #include "main_window.h"
@@ -118,10 +119,12 @@ class AccessibilityTest : public QObject {
 
   private slots:
     void everyControlOfEveryWindowHasAName() {
+        QTemporaryDir empty;
+        BackupsDialog backups(empty.path().toStdString(), nullptr);
         const QList<QWidget*> windowList{windows->loginWindow.get(), windows->mainWindow.get(),
                                          windows->passwordDialog,    windows->companyNameDialog,
                                          windows->readDialog,        windows->writeDialog,
-                                         windows->aboutDialog};
+                                         windows->aboutDialog,       &backups};
         int controls = 0;
         QStringList unnamed;
         for (QWidget* window : windowList) {
