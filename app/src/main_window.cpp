@@ -58,6 +58,14 @@ struct MenuDef {
 
 constexpr QKeyCombination kNoKey{Qt::Key_unknown};
 
+// A command of the channel grid shown; on any other page it does nothing.
+template <auto command, auto... arguments>
+Handler onChannelGrid() {
+    return [](MainWindow& window) {
+        if (ChannelTablePage* page = window.currentChannelPage()) (page->*command)(arguments...);
+    };
+}
+
 const std::vector<MenuDef>& menuTable() {
     using W = MainWindow;
     static const std::vector<MenuDef> menus{
@@ -79,22 +87,29 @@ const std::vector<MenuDef>& menuTable() {
           {"redoAction", "Redo", &W::redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z, false, &W::canRedo,
            Qt::CTRL | Qt::Key_Y},
           {"clipboardSeparator", nullptr, nullptr},
-          {"cutAction", "Cut", &W::cutCells, Qt::CTRL | Qt::Key_X, false, &W::channelPageShown},
-          {"copyAction", "Copy", &W::copyCells, Qt::CTRL | Qt::Key_C, false, &W::channelPageShown},
-          {"pasteAction", "Paste", &W::pasteCells, Qt::CTRL | Qt::Key_V, false,
-           &W::channelPageShown},
-          {"deleteAction", "Delete", &W::deleteCells, QKeyCombination(Qt::Key_Delete), false,
-           &W::channelPageShown},
+          {"cutAction", "Cut", onChannelGrid<&ChannelTablePage::cutSelection>(),
+           Qt::CTRL | Qt::Key_X, false, &W::channelPageShown},
+          {"copyAction", "Copy", onChannelGrid<&ChannelTablePage::copySelection>(),
+           Qt::CTRL | Qt::Key_C, false, &W::channelPageShown},
+          {"pasteAction", "Paste", onChannelGrid<&ChannelTablePage::pasteAtCurrentCell>(),
+           Qt::CTRL | Qt::Key_V, false, &W::channelPageShown},
+          {"deleteAction", "Delete", onChannelGrid<&ChannelTablePage::clearSelection>(),
+           QKeyCombination(Qt::Key_Delete), false, &W::channelPageShown},
           {"channelsSeparator", nullptr, nullptr},
-          {"insertChannelsAction", "Insert empty channel", &W::insertChannels,
-           QKeyCombination(Qt::Key_Insert), false, &W::channelPageShown},
-          {"deleteChannelsAction", "Delete channels", &W::deleteChannels, Qt::CTRL | Qt::Key_Delete,
+          {"insertChannelsAction", "Insert empty channel",
+           onChannelGrid<&ChannelTablePage::insertChannels>(), QKeyCombination(Qt::Key_Insert),
            false, &W::channelPageShown},
-          {"moveChannelsUpAction", "Move up", &W::moveChannelsUp, Qt::CTRL | Qt::SHIFT | Qt::Key_Up,
-           false, &W::channelPageShown},
-          {"moveChannelsDownAction", "Move down", &W::moveChannelsDown,
+          {"deleteChannelsAction", "Delete channels",
+           onChannelGrid<&ChannelTablePage::deleteChannels>(), Qt::CTRL | Qt::Key_Delete, false,
+           &W::channelPageShown},
+          {"moveChannelsUpAction", "Move up",
+           onChannelGrid<&ChannelTablePage::moveChannels, duoband::MoveDirection::Up>(),
+           Qt::CTRL | Qt::SHIFT | Qt::Key_Up, false, &W::channelPageShown},
+          {"moveChannelsDownAction", "Move down",
+           onChannelGrid<&ChannelTablePage::moveChannels, duoband::MoveDirection::Down>(),
            Qt::CTRL | Qt::SHIFT | Qt::Key_Down, false, &W::channelPageShown},
-          {"clearChannelsAction", "C&lear channels", &W::clearChannels, kNoKey, false,
+          {"clearChannelsAction", "C&lear channels",
+           onChannelGrid<&ChannelTablePage::clearChannels>(), kNoKey, false,
            &W::channelPageShown}}},
         {"Help(&H)",
          {{"companyNameAction", "&Note", &W::editCompanyName},
@@ -409,16 +424,21 @@ void MainWindow::recordEdit(const QString& step, const QString& mergeKey) {
     history_->record(step, mergeKey);
 }
 
+// A focused edit's text is taken over and recorded as a step; mid-exchange
+// the model is half read and nothing is recorded.
+void MainWindow::recordPendingEdit() {
+    if (exchangesRunning_ > 0) return;
+    commitPendingEdits();
+    history_->record(tr("Edit"));
+}
+
 bool MainWindow::hasUnsavedChanges() const {
     // Mid-exchange the model is half read: only what was recorded counts.
     return exchangesRunning_ > 0 ? !history_->stack().isClean() : history_->isModified();
 }
 
 bool MainWindow::settleUnsavedChanges() {
-    if (exchangesRunning_ == 0) {
-        commitPendingEdits();
-        history_->record(tr("Edit"));
-    }
+    recordPendingEdit();
     if (!hasUnsavedChanges()) return true;
     switch (userDialogs().askToSave(this, QString("Save changes to %1?").arg(documentName()))) {
         case UserDialogs::SaveAnswer::Save:
@@ -456,8 +476,7 @@ void MainWindow::changeEvent(QEvent* event) {
 
 // With unsaved changes New asks only whether to save them.
 void MainWindow::newConfiguration() {
-    commitPendingEdits();
-    history_->record(tr("Edit"));
+    recordPendingEdit();
     if (hasUnsavedChanges() ? !settleUnsavedChanges()
                             : !userDialogs().confirm(this, "Do you want to New?")) {
         return;
@@ -531,10 +550,7 @@ bool MainWindow::saveFileAs() {
 // Mid-exchange (Quit while reading) the last recorded state is saved, never
 // a half-read model.
 bool MainWindow::saveTo(const QString& name) {
-    if (exchangesRunning_ == 0) {
-        commitPendingEdits();
-        history_->record(tr("Edit"));
-    }
+    recordPendingEdit();
     const duoband::EditorModel& model = history_->recordedModel();
     duoband::SettingsFileResult result;
     if (name.endsWith(".img")) {
@@ -582,8 +598,7 @@ void MainWindow::readRadio() {
 }
 
 void MainWindow::writeRadio() {
-    commitPendingEdits();
-    history_->record(tr("Edit"));
+    recordPendingEdit();
     showModal(writeDialog_);
     const auto* write = qobject_cast<TransferDialog*>(writeDialog_);
     if (write != nullptr && write->succeeded()) markClean(fileName_);
@@ -607,41 +622,6 @@ void MainWindow::undo() {
 void MainWindow::redo() {
     commitPendingEdits();
     history_->stack().redo();
-}
-
-void MainWindow::onChannelPage(void (ChannelTablePage::*command)()) {
-    if (ChannelTablePage* page = currentChannelPage()) (page->*command)();
-}
-
-void MainWindow::cutCells() {
-    onChannelPage(&ChannelTablePage::cutSelection);
-}
-void MainWindow::copyCells() {
-    onChannelPage(&ChannelTablePage::copySelection);
-}
-void MainWindow::pasteCells() {
-    onChannelPage(&ChannelTablePage::pasteAtCurrentCell);
-}
-void MainWindow::deleteCells() {
-    onChannelPage(&ChannelTablePage::clearSelection);
-}
-void MainWindow::insertChannels() {
-    onChannelPage(&ChannelTablePage::insertChannels);
-}
-void MainWindow::deleteChannels() {
-    onChannelPage(&ChannelTablePage::deleteChannels);
-}
-void MainWindow::moveChannelsUp() {
-    if (ChannelTablePage* page = currentChannelPage())
-        page->moveChannels(duoband::MoveDirection::Up);
-}
-void MainWindow::moveChannelsDown() {
-    if (ChannelTablePage* page = currentChannelPage()) {
-        page->moveChannels(duoband::MoveDirection::Down);
-    }
-}
-void MainWindow::clearChannels() {
-    onChannelPage(&ChannelTablePage::clearChannels);
 }
 
 void MainWindow::showStatusMessage(const QString& text) {

@@ -102,16 +102,6 @@ class MainWindow : public QMainWindow, public PageHost {
     void choosePort();
     void undo();
     void redo();
-    // The clipboard and whole channels, on the channel grid shown.
-    void cutCells();
-    void copyCells();
-    void pasteCells();
-    void deleteCells();
-    void insertChannels();
-    void deleteChannels();
-    void moveChannelsUp();
-    void moveChannelsDown();
-    void clearChannels();
     // Remarks that need no answer ("Channel 12: ... Ctrl+Z restores them").
     void showStatusMessage(const QString& text);
     QString statusMessage() const;
@@ -143,6 +133,7 @@ class MainWindow : public QMainWindow, public PageHost {
     // Asks to save unsaved changes; false when the user cancelled (or the
     // save failed), so the command that asked must not go on.
     bool settleUnsavedChanges();
+    void recordPendingEdit();
     bool saveTo(const QString& name);
     // A configuration a settings file cannot carry is saved as an image,
     // when the user agrees; false when nothing was written.
@@ -154,7 +145,6 @@ class MainWindow : public QMainWindow, public PageHost {
     void updateCaption();
     QString documentName() const;
     void updateCommandStates();
-    void onChannelPage(void (ChannelTablePage::*command)());
 
     duoband::EditorModel model_;
     duoband::SerialPort port_;

@@ -11,39 +11,36 @@ constexpr int kDeadlineReached = 1;
 constexpr int kDelivered = 2;
 }  // namespace
 
-void QtMessagePump::waitUntil(const duoband::Deadline& deadline) {
-    // A timer may fire a little before the monotonic deadline: wait again
-    // for what is left, so the wait never ends early.
-    while (!abandoned_ && !deadline.expired()) {
-        QEventLoop loop;
-        QTimer timer;
-        timer.setSingleShot(true);
-        timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer, &QTimer::timeout, &loop, [&loop] { loop.exit(kDeadlineReached); });
-        timer.start(deadline.pollTimeout());
-        if (loop.exec() != kDeadlineReached) abandoned_ = true;
-    }
-    if (abandoned_) port_.processNotifications();
-}
-
-void QtMessagePump::waitForDelivery(const duoband::Deadline& deadline) {
-    if (abandoned_ || deadline.expired()) {
-        port_.processNotifications();
-        return;
-    }
+// One nested loop that the deadline's timer ends with kDeadlineReached; with
+// `wakeOnDelivery`, notificationsDelivered() ends it with kDelivered.
+int QtMessagePump::runNestedLoop(const duoband::Deadline& deadline, bool wakeOnDelivery) {
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer, &QTimer::timeout, &loop, [&loop] { loop.exit(kDeadlineReached); });
     timer.start(deadline.pollTimeout());
-    QEventLoop* outer = std::exchange(deliveryWait_, &loop);
+    QEventLoop* outer = wakeOnDelivery ? std::exchange(deliveryWait_, &loop) : deliveryWait_;
     const int ended = loop.exec();
     deliveryWait_ = outer;
-    if (ended != kDeadlineReached && ended != kDelivered) {
-        abandoned_ = true;
-        port_.processNotifications();
+    return ended;
+}
+
+void QtMessagePump::waitUntil(const duoband::Deadline& deadline) {
+    // A timer may fire a little before the monotonic deadline: wait again
+    // for what is left, so the wait never ends early.
+    while (!abandoned_ && !deadline.expired()) {
+        if (runNestedLoop(deadline, false) != kDeadlineReached) abandoned_ = true;
     }
+    if (abandoned_) port_.processNotifications();
+}
+
+void QtMessagePump::waitForDelivery(const duoband::Deadline& deadline) {
+    if (!abandoned_ && !deadline.expired()) {
+        const int ended = runNestedLoop(deadline, true);
+        if (ended != kDeadlineReached && ended != kDelivered) abandoned_ = true;
+    }
+    if (abandoned_ || deadline.expired()) port_.processNotifications();
 }
 
 void QtMessagePump::notificationsDelivered() {

@@ -25,6 +25,8 @@ class QtMessagePump final : public duoband::MessagePump {
     bool abandoned() const { return abandoned_; }
 
   private:
+    int runNestedLoop(const duoband::Deadline& deadline, bool wakeOnDelivery);
+
     duoband::SerialPort& port_;
     bool abandoned_ = false;
     QEventLoop* deliveryWait_ = nullptr;  // the waitForDelivery loop running, if any

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <poll.h>
+#include <pty.h>
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -111,6 +112,25 @@ class TestDataFolder {
 
   private:
     QTemporaryDir temp_;
+};
+
+// A pseudo-terminal whose terminal side stands in for a serial port.
+class Pty {
+  public:
+    Pty() {
+        char name[256] = {};
+        if (::openpty(&master_, &slave_, name, nullptr, nullptr) == 0) path_ = name;
+    }
+    ~Pty() {
+        if (slave_ >= 0) ::close(slave_);
+        if (master_ >= 0) ::close(master_);
+    }
+    const std::string& path() const { return path_; }
+
+  private:
+    int master_ = -1;
+    int slave_ = -1;
+    std::string path_;
 };
 
 // duoband-radio-sim, built beside the tests, on its own pseudo-terminal.

@@ -43,25 +43,6 @@ QString nameOf(SettingRef ref) {
     return QString::fromStdString(duoband::settingObjectName(ref));
 }
 
-// A pseudo-terminal whose terminal side stands in for a serial port.
-class Pty {
-  public:
-    Pty() {
-        char name[256] = {};
-        if (::openpty(&master_, &slave_, name, nullptr, nullptr) == 0) path_ = name;
-    }
-    ~Pty() {
-        if (slave_ >= 0) ::close(slave_);
-        if (master_ >= 0) ::close(master_);
-    }
-    const std::string& path() const { return path_; }
-
-  private:
-    int master_ = -1;
-    int slave_ = -1;
-    std::string path_;
-};
-
 QStringList actionTexts(const QList<QAction*>& actions) {
     QStringList texts;
     for (QAction* a : actions) texts << (a->isSeparator() ? QString("|") : a->text().remove('&'));

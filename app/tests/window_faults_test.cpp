@@ -25,25 +25,6 @@ using duoband::Column;
 
 namespace {
 
-// A pseudo-terminal standing in for a serial port.
-class Pty {
-  public:
-    Pty() {
-        char name[256] = {};
-        if (::openpty(&master_, &slave_, name, nullptr, nullptr) == 0) path_ = name;
-    }
-    ~Pty() {
-        ::close(slave_);
-        ::close(master_);
-    }
-    const std::string& path() const { return path_; }
-
-  private:
-    int master_ = -1;
-    int slave_ = -1;
-    std::string path_;
-};
-
 // One notch of the mouse wheel over the middle of `widget`.
 void turnWheel(QWidget* widget, int notches) {
     const QPointF at = QRectF(widget->rect()).center();
