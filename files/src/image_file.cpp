@@ -32,7 +32,8 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     while (!text.empty()) {
         const auto end = text.find('\n');
         std::string_view line = text.substr(0, end);
-        if (line.ends_with('\r')) line.remove_suffix(1);
+        // Every CR before the LF goes: a header value read back is the one written.
+        while (line.ends_with('\r')) line.remove_suffix(1);
         lines.push_back(line);
         if (end == std::string_view::npos) break;
         text.remove_prefix(end + 1);
