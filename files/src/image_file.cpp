@@ -180,11 +180,16 @@ std::filesystem::path imagePathFor(const std::filesystem::path& settingsPath) {
 namespace duoband {
 
 ConfigurationSave saveConfiguration(const EditorModel& model, const ImageFile& image,
-                                    const std::filesystem::path& chosen) {
+                                    const std::filesystem::path& chosen, PendingFile* pending) {
     ConfigurationSave save;
     save.uncarried = textsSettingsFileCannotCarry(model);
-    save.result = save.asImage() ? saveImageFile(image, imagePathFor(chosen))
-                                 : saveSettingsFile(model, chosen);
+    std::string text = imageText(image);
+    const std::filesystem::path path =
+        save.asImage() ? imagePathFor(chosen) : settingsFilePath(chosen);
+    if (!save.asImage()) save.result = settingsText(model, text);
+    if (save.result.ok())
+        save.result = pending != nullptr ? pending->commit(text, path) : writeFileAtomically(path, text);
+    save.result.path = path;
     return save;
 }
 

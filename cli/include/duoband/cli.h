@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <ostream>
 #include <span>
 #include <string>
@@ -16,6 +17,9 @@ namespace duoband::cli {
 inline constexpr int kOk = 0;
 inline constexpr int kRadioFailed = 1;  // a radio failed, was cancelled or differed on verify
 inline constexpr int kUsageError = 2;   // a usage or file error found before any exchange
+
+// The most a --trace file holds; it ends with a note where it was cut.
+inline constexpr std::uintmax_t kTraceLimit = 16 * 1024 * 1024;
 
 struct Io {
     std::ostream& out;
