@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "duoband/login_texts.h"
 #include "user_dialogs.h"
 
 namespace {
@@ -35,6 +36,13 @@ void addButtons(QDialog* dialog, QVBoxLayout* column, QPushButton*& amend, QPush
     row->addWidget(cancel);
     column->addLayout(row);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+}
+
+// Shows the editor's refusal of a text, if there is one.
+bool refused(QWidget* dialog, std::string_view refusal) {
+    if (refusal.empty()) return false;
+    userDialogs().warning(dialog, QString::fromUtf8(refusal.data(), qsizetype(refusal.size())));
+    return true;
 }
 
 void makeDialogFrame(QDialog* dialog, const QString& caption) {
@@ -72,6 +80,7 @@ void PasswordDialog::amend() {
         userDialogs().warning(this, "Password error!");
         return;
     }
+    if (refused(this, duoband::passwordRefusal(newPasswordEdit->text().toStdU32String()))) return;
     error = writeSingleLine(data_.passwordPath(), newPasswordEdit->text(), true);
     if (!error.isEmpty()) {
         userDialogs().error(this, error);
@@ -111,6 +120,7 @@ void CompanyNameDialog::amend() {
         userDialogs().warning(this, "No Empty!");
         return;
     }
+    if (refused(this, duoband::companyNameRefusal(name.toStdU32String()))) return;
     const QString error = writeSingleLine(data_.companyPath(), name, false);
     if (!error.isEmpty()) {
         userDialogs().error(this, error);

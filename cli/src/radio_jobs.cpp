@@ -217,8 +217,9 @@ void TraceFile::line(const std::string& text) {
     }
     out_ << text << std::endl;
     written_ += text.size() + 1;
-    if (!out_) problem_ = "the trace file " + path_ + " could not be written past " +
-                          std::to_string(written_ - text.size() - 1) + " bytes";
+    if (!out_)
+        problem_ = "the trace file " + path_ + " could not be written past " +
+                   std::to_string(written_ - text.size() - 1) + " bytes";
 }
 
 void TraceFile::record(TraceDirection direction, std::span<const std::uint8_t> bytes) {

@@ -360,8 +360,8 @@ TEST(CliEdges, AReadThatCannotBeSavedIsKeptAndSaidWhere) {
     ::setenv("TMPDIR", tmp.c_str(), 1);
     Radio radio({"--memory", folder / "radio.bin"});
     for (const std::string& backups : {std::string("--no-backup"), std::string("--backup-dir")}) {
-        std::vector<std::string> args{"read", "--port", radio.port(), "--out",
-                                      folder / "radio.bc", "--fast", backups};
+        std::vector<std::string> args{
+            "read", "--port", radio.port(), "--out", folder / "radio.bc", "--fast", backups};
         if (backups == "--backup-dir") args.push_back(folder / "backups");
         const Ran read = cli(args);
         EXPECT_EQ(read.status, 2) << backups;
@@ -383,8 +383,8 @@ TEST(CliEdges, AFloodEndsTheReadInTimeAndInBoundedMemory) {
     TempFolder folder("flood");
     for (const bool traced : {false, true}) {
         Radio flood({"--flood-at", "0"});
-        std::vector<std::string> args{"read", "--port", flood.port(), "--out",
-                                      folder / "radio.bc", "--no-backup"};
+        std::vector<std::string> args{
+            "read", "--port", flood.port(), "--out", folder / "radio.bc", "--no-backup"};
         if (traced) args.insert(args.end(), {"--trace", folder / "trace"});
         const auto started = std::chrono::steady_clock::now();
         const Ran read = cli(args);

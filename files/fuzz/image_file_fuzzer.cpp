@@ -18,8 +18,8 @@ bool same(const duoband::ImageFile& a, const duoband::ImageFile& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const duoband::ImageFile untouched;
     duoband::ImageFile file;
-    const auto read = duoband::applyImageText(
-        std::string_view(reinterpret_cast<const char*>(data), size), file);
+    const auto read =
+        duoband::applyImageText(std::string_view(reinterpret_cast<const char*>(data), size), file);
     if (!read.ok()) {
         if (!same(file, untouched)) std::abort();
         return 0;

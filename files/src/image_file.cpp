@@ -188,7 +188,8 @@ ConfigurationSave saveConfiguration(const EditorModel& model, const ImageFile& i
         save.asImage() ? imagePathFor(chosen) : settingsFilePath(chosen);
     if (!save.asImage()) save.result = settingsText(model, text);
     if (save.result.ok())
-        save.result = pending != nullptr ? pending->commit(text, path) : writeFileAtomically(path, text);
+        save.result =
+            pending != nullptr ? pending->commit(text, path) : writeFileAtomically(path, text);
     save.result.path = path;
     return save;
 }

@@ -90,7 +90,8 @@ PendingFile::PendingFile(const fs::path& path, std::size_t room, fs::perms perms
                               "make it writable first.");
             return;
         }
-        mode = info.st_mode & 07777;
+        // A private file (owner-only perms asked for) stays private.
+        mode = info.st_mode & 07777 & ((mode & 077) == 0 ? ~mode_t{077} : ~mode_t{0});
     } else if (errno != ENOENT) {
         status_ = failure(path_, "Cannot save", errno);
         return;
@@ -155,8 +156,7 @@ SettingsFileResult writeFileAtomically(const fs::path& path, std::string_view by
     return file.commit(bytes);
 }
 
-SettingsFileResult readWholeFile(const fs::path& path, std::string& bytes,
-                                 std::uintmax_t largest) {
+SettingsFileResult readWholeFile(const fs::path& path, std::string& bytes, std::uintmax_t largest) {
     // Not blocking: a named pipe must not hold the program.
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.get() < 0) return failure(path, "Cannot open", errno);

@@ -51,7 +51,8 @@ void PortLink::post(Notification n) {
 
 void PortLink::postReceived(std::vector<std::uint8_t> bytes) {
     if (shared->receivedWaiting.load() + bytes.size() > kMostReceivedWaiting) {
-        if (!shared->overflowTold.exchange(true)) post(Notification{kLineError, {}, kReceiveOverflow});
+        if (!shared->overflowTold.exchange(true))
+            post(Notification{kLineError, {}, kReceiveOverflow});
         return;
     }
     shared->receivedWaiting += bytes.size();

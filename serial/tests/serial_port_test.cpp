@@ -188,7 +188,8 @@ TEST_F(SerialPortTest, AFloodWhileTheOwnerIsBehindKeepsTheQueueBounded) {
         port,
         [&] {
             const Bytes all = received();
-            return all.size() >= 5 && Bytes(all.end() - 5, all.end()) == Bytes{'a', 'f', 't', 'e', 'r'};
+            return all.size() >= 5 &&
+                   Bytes(all.end() - 5, all.end()) == Bytes{'a', 'f', 't', 'e', 'r'};
         },
         Deadline::in(3s)));
     EXPECT_LE(received().size(), 16 * kMostReceivedWaiting);

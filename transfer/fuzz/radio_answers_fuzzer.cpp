@@ -141,11 +141,16 @@ class ScriptedRadio : public MessagePump {
 
     void readAnswer(int op, milliseconds delay, std::size_t length) {
         switch (op) {
-            case 0: return at(delay, {script_.take(length)});
-            case 1: return at(delay, {Bytes(length, script_.nextOr(0xFF))});
-            case 2: return at(delay, {script_.take(48)});
-            case 3: return;
-            case 4: return at(delay, {script_.take(script_.nextOr(0))});
+            case 0:
+                return at(delay, {script_.take(length)});
+            case 1:
+                return at(delay, {Bytes(length, script_.nextOr(0xFF))});
+            case 2:
+                return at(delay, {script_.take(48)});
+            case 3:
+                return;
+            case 4:
+                return at(delay, {script_.take(script_.nextOr(0))});
             case 5: {
                 const milliseconds gap = script_.nextOr(0) * milliseconds(5);
                 const Bytes whole(length, script_.nextOr(0xFF));
@@ -153,21 +158,30 @@ class ScriptedRadio : public MessagePump {
                 at(delay, {Bytes(whole.begin(), whole.begin() + half)});
                 return at(delay + gap, {Bytes(whole.begin() + half, whole.end())});
             }
-            case 6: return at(delay, {{}, true});
-            default: return at(delay, {Bytes(3000, script_.nextOr(0x55))});
+            case 6:
+                return at(delay, {{}, true});
+            default:
+                return at(delay, {Bytes(3000, script_.nextOr(0x55))});
         }
     }
 
     void writeAnswer(int op, milliseconds delay) {
         switch (op) {
             case 0:
-            case 7: return at(delay, {{0x06}});
-            case 1: return;
-            case 2: return at(delay, {{0x15}});
-            case 3: return at(delay, {{0x06, 0x06}});
-            case 4: return at(delay, {script_.take(script_.nextOr(0))});
-            case 5: return at(delay, {{}, true});
-            default: return at(delay, {Bytes(3000, script_.nextOr(0x55))});
+            case 7:
+                return at(delay, {{0x06}});
+            case 1:
+                return;
+            case 2:
+                return at(delay, {{0x15}});
+            case 3:
+                return at(delay, {{0x06, 0x06}});
+            case 4:
+                return at(delay, {script_.take(script_.nextOr(0))});
+            case 5:
+                return at(delay, {{}, true});
+            default:
+                return at(delay, {Bytes(3000, script_.nextOr(0x55))});
         }
     }
 
@@ -181,11 +195,11 @@ class ScriptedRadio : public MessagePump {
 
 // The longest an exchange may take: the handshake wait, then every step's
 // whole polling window and the last answer's extra gathering time.
-constexpr auto kLongestExchange = ProgrammingExchange::kHandshakeWait +
-                                  kTransferSteps * ProgrammingExchange::kPolls *
-                                      ProgrammingExchange::kPollInterval +
-                                  milliseconds(ProgrammingExchange::kDefaultGatherMs) +
-                                  kTransferSteps * ProgrammingExchange::kPollInterval;
+constexpr auto kLongestExchange =
+    ProgrammingExchange::kHandshakeWait +
+    kTransferSteps * ProgrammingExchange::kPolls * ProgrammingExchange::kPollInterval +
+    milliseconds(ProgrammingExchange::kDefaultGatherMs) +
+    kTransferSteps * ProgrammingExchange::kPollInterval;
 
 // One exchange: ends in time, "EXIT" once and last, no frame after a failed one.
 template <class Run>
@@ -238,8 +252,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     EditorModel model;
     RadioImage received;
-    const ExchangeResult read = checkedExchange(
-        radio, clock, [&] { return exchange.fullRead(model, {}, &received); });
+    const ExchangeResult read =
+        checkedExchange(radio, clock, [&] { return exchange.fullRead(model, {}, &received); });
     checkRead(model, received, read.progress);
     checkedExchange(radio, clock, [&] { return exchange.writeImage(received); });
     return 0;

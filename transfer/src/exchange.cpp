@@ -140,7 +140,8 @@ std::string ProgrammingExchange::failureDetail(int step, std::size_t expectedByt
     const std::string& got = receiveBuffer_.text();
     const std::size_t bytes = got.size() / 2;
     std::string what;
-    std::string_view advice = "Is the radio switched on, in range of the cable and set to this port?";
+    std::string_view advice =
+        "Is the radio switched on, in range of the cable and set to this port?";
     if (lineLost_) {
         what = "the line went away";
     } else if (receiveBuffer_.overflowed()) {

@@ -69,7 +69,9 @@ inline constexpr std::filesystem::perms kNewFilePerms =
 // renamed over the target, so a failed save never destroys the old file.
 // Through a symbolic link the file it points to is saved (beside itself); a
 // target that is read-only or not a regular file is refused; an existing
-// file keeps its mode, a new one gets `perms`. Uncommitted, the temporary
+// file keeps its mode, a new one gets `perms` (owner-only `perms` also take
+// the group's and others' bits from an existing file: a password stays
+// private). Uncommitted, the temporary
 // file goes with the object.
 class PendingFile {
   public:
