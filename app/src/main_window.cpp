@@ -20,6 +20,7 @@
 
 #include "app_settings.h"
 #include "backups_dialog.h"
+#include "duoband/channel_editing.h"
 #include "duoband/image_file.h"
 #include "duoband/settings_file.h"
 #include "duoband/settings_table.h"
@@ -29,6 +30,7 @@
 #include "pages/dtmf_page.h"
 #include "pages/general_page.h"
 #include "pages/limit_frequency_page.h"
+#include "pages/page_widgets.h"
 #include "port_status.h"
 #include "program_end.h"
 #include "qt_message_pump.h"
@@ -524,7 +526,19 @@ bool MainWindow::openInto(const QString& name, duoband::EditorModel& model) {
         result = duoband::applySettingsText(bytes, model);
     }
     if (!result.ok()) userDialogs().error(this, QString::fromStdString(result.error));
+    if (result.ok()) warnOfCellsOffTheirLists(model);
     return result.ok();
+}
+
+// A hand-edited file may hold cell texts no pick gives; the user sees them
+// before a write sends the radio's reading of them.
+void MainWindow::warnOfCellsOffTheirLists(const duoband::EditorModel& model) {
+    const std::vector<duoband::OffListCell> cells = duoband::cellsOffTheirLists(model);
+    if (cells.empty()) return;
+    userDialogs().warning(
+        this, tr("Some cells hold a text that is not one of their list's entries. Pick an entry "
+                 "in each before writing:\n%1")
+                  .arg(pages::fromModelText(duoband::describeOffListCells(cells, 20)).trimmed()));
 }
 
 bool MainWindow::saveFile() {

@@ -117,4 +117,19 @@ bool commitChannelChoice(EditorModel& model, Band band, CellPointer at, int entr
 // to 7. False when the pointer names no channel row.
 bool commitChannelName(EditorModel& model, Band band, CellPointer at, std::string_view text);
 
+// A choice cell holding a text that neither a pick nor a new frequency
+// writes, as a hand-edited settings file may ("67HZ", "high"). A write still
+// sends the record's reading of it, so it is shown before anything is sent.
+struct OffListCell {
+    Band band;
+    int row;
+    Column column;
+    std::string text;
+};
+std::vector<OffListCell> cellsOffTheirLists(const EditorModel& model);
+
+// One line per cell, the first `shown` of them, then "and N more":
+// Band A channel 5, Power: "high" is not one of the list's entries
+std::string describeOffListCells(const std::vector<OffListCell>& cells, std::size_t shown);
+
 }  // namespace duoband

@@ -19,7 +19,7 @@ inline constexpr std::size_t kDifferencesShown = 10;
 enum class Compared { HeldBytes, EveryByte };
 
 struct VerifyReport {
-    // "band A channel 12, Receiving Frequency: sent 145.52500, the radio holds 145.50000"
+    // "Band A channel 12, Receiving Frequency: sent 145.52500, the radio holds 145.50000"
     std::vector<std::string> differences;
     // "0x0215: sent FF, the radio holds 00"; bytes left unchecked
     std::vector<std::string> notes;
