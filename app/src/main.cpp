@@ -11,6 +11,7 @@
 #include "main_window.h"
 #include "program_end.h"
 #include "user_dialogs.h"
+#include "window_language.h"
 
 namespace {
 
@@ -44,6 +45,10 @@ int main(int argc, char** argv) {
         return error.isEmpty() ? 0 : 2;
     }
     quitOnTerminationSignals();
+    if (!installWindowLanguage(options->language) && !options->language.isEmpty()) {
+        QTextStream(stderr) << "duoband: no translation for " << options->language
+                            << "; the window stays in English.\n";
+    }
 
     PortOptions ports{options->ports, true};
     DemoRadio demo;

@@ -15,6 +15,7 @@
 
 #include "duoband/editor_keys.h"
 #include "duoband/editor_model.h"
+#include "duoband/translatable.h"
 
 namespace duoband {
 
@@ -92,11 +93,11 @@ struct FrequencyCommit {
 
 // The range messages, without the blank that band A adds.
 inline constexpr std::string_view kReceiveRangeMessage =
-    "Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ";
+    QT_TRANSLATE_NOOP("duoband", "Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ");
 inline constexpr std::string_view kTransmitRangeMessage =
-    "Transmission Frequency in 136~176MHZ 220~250MHZ 400~490MHZ";
+    QT_TRANSLATE_NOOP("duoband", "Transmission Frequency in 136~176MHZ 220~250MHZ 400~490MHZ");
 inline constexpr std::string_view kNotAFrequencyMessage =
-    "Not a frequency! Enter MHz as digits with one point, e.g. 145.5";
+    QT_TRANSLATE_NOOP("duoband", "Not a frequency! Enter MHz as digits with one point, e.g. 145.5");
 
 // Leaving a frequency entry: commits `text` as the receive or transmit
 // frequency of the pointer's row.

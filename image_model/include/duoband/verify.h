@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "duoband/radio_image.h"
+#include "duoband/translatable.h"
 
 namespace duoband {
 
-inline constexpr std::string_view kVerifySuccess = "Verify success!";
-inline constexpr std::string_view kVerifyFailed = "Verify failed: ";
+inline constexpr std::string_view kVerifySuccess = QT_TRANSLATE_NOOP("duoband", "Verify success!");
+inline constexpr std::string_view kVerifyFailed = QT_TRANSLATE_NOOP("duoband", "Verify failed: ");
 inline constexpr std::size_t kDifferencesShown = 10;
 
 // What counts: the bytes the configuration holds (the 0xFF fill a write
