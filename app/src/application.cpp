@@ -28,7 +28,10 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
         "demo", "Starts a simulated radio (duoband-radio-sim --sample --pace) and selects it.");
     const QCommandLineOption dataDir(
         "data-dir", "Keeps the password, company name and background in DIR.", "DIR");
-    parser.addOptions({port, demo, dataDir});
+    const QCommandLineOption language(
+        "lang", "Shows the window in LANG (en, zh_CN); by default in the system's language.",
+        "LANG");
+    parser.addOptions({port, demo, dataDir, language});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -49,6 +52,7 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
     for (const QString& path : parser.values(port)) options.ports.push_back(path.toStdString());
     options.dataDir = parser.value(dataDir);
     options.demo = parser.isSet(demo);
+    options.language = parser.value(language);
     return options;
 }
 

@@ -27,6 +27,7 @@ struct StartOptions {
     std::vector<std::string> ports;  // --port, in the order given
     QString dataDir;                 // --data-dir
     bool demo = false;               // --demo
+    QString language;                // --lang; empty: the system's
 };
 
 // Parses the program's arguments (argv[0] first). On a usage error: nullopt

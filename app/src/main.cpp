@@ -12,6 +12,7 @@
 #include "main_window.h"
 #include "program_end.h"
 #include "user_dialogs.h"
+#include "window_language.h"
 
 namespace {
 
@@ -24,9 +25,10 @@ class Application : public QApplication {
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::bad_alloc&) {
-            userDialogs().error(nullptr,
-                                "Out of memory: the last command was not completed. Save your "
-                                "work and close other programs.");
+            userDialogs().error(nullptr, QCoreApplication::translate(
+                                             "duoband",
+                                             "Out of memory: the last command was not completed. "
+                                             "Save your work and close other programs."));
             return false;
         }
     }
@@ -62,6 +64,10 @@ int main(int argc, char** argv) {
         return error.isEmpty() ? 0 : 2;
     }
     quitOnTerminationSignals();
+    if (!installWindowLanguage(options->language) && !options->language.isEmpty()) {
+        QTextStream(stderr) << "duoband: no translation for " << options->language
+                            << "; the window stays in English.\n";
+    }
 
     PortOptions ports{options->ports, true};
     DemoRadio demo;

@@ -1,5 +1,6 @@
 #include "small_dialogs.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -26,8 +27,8 @@ QLineEdit* addField(QFormLayout* form, QLabel* label, QLineEdit::EchoMode echo) 
 // "Amend" and "Cancel" under the fields; Cancel (and Escape) closes the
 // dialog, Enter in a field amends.
 void addButtons(QDialog* dialog, QVBoxLayout* column, QPushButton*& amend, QPushButton*& cancel) {
-    amend = new QPushButton("Amend");
-    cancel = new QPushButton("Cancel");
+    amend = new QPushButton(QCoreApplication::translate("SmallDialogs", "Amend"));
+    cancel = new QPushButton(QCoreApplication::translate("SmallDialogs", "Cancel"));
     amend->setDefault(true);
     cancel->setAutoDefault(false);
     auto* row = new QHBoxLayout;
@@ -38,10 +39,11 @@ void addButtons(QDialog* dialog, QVBoxLayout* column, QPushButton*& amend, QPush
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
 }
 
-// Shows the editor's refusal of a text, if there is one.
+// Shows the editor's refusal of a text, if there is one, in the window's language.
 bool refused(QWidget* dialog, std::string_view refusal) {
     if (refusal.empty()) return false;
-    userDialogs().warning(dialog, QString::fromUtf8(refusal.data(), qsizetype(refusal.size())));
+    userDialogs().warning(dialog,
+                          QCoreApplication::translate("duoband", std::string(refusal).c_str()));
     return true;
 }
 
@@ -56,12 +58,12 @@ void makeDialogFrame(QDialog* dialog, const QString& caption) {
 PasswordDialog::PasswordDialog(DataFolder data, QWidget* parent)
     : QDialog(parent), data_(std::move(data)) {
     setObjectName("passwordDialog");
-    makeDialogFrame(this, "Amend Password");
+    makeDialogFrame(this, tr("Amend Password"));
     auto* column = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     column->addLayout(form);
-    oldPasswordLabel = new QLabel("Old password:");
-    newPasswordLabel = new QLabel("New Password:");
+    oldPasswordLabel = new QLabel(tr("Old password:"));
+    newPasswordLabel = new QLabel(tr("New Password:"));
     oldPasswordEdit = addField(form, oldPasswordLabel, QLineEdit::Password);
     newPasswordEdit = addField(form, newPasswordLabel, QLineEdit::Password);
     addButtons(this, column, amendButton, cancelButton);
@@ -77,7 +79,7 @@ void PasswordDialog::amend() {
         return;
     }
     if (oldPasswordEdit->text() != stored) {
-        userDialogs().warning(this, "Password error!");
+        userDialogs().warning(this, tr("Password error!"));
         return;
     }
     if (refused(this, duoband::passwordRefusal(newPasswordEdit->text().toStdU32String()))) return;
@@ -92,7 +94,7 @@ void PasswordDialog::amend() {
 CompanyNameDialog::CompanyNameDialog(DataFolder data, QWidget* captionOwner, QWidget* parent)
     : QDialog(parent), data_(std::move(data)), captionOwner_(captionOwner) {
     setObjectName("companyNameDialog");
-    makeDialogFrame(this, "Note");
+    makeDialogFrame(this, tr("Note"));
     auto* column = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     column->addLayout(form);
@@ -117,7 +119,7 @@ void CompanyNameDialog::showEvent(QShowEvent* event) {
 void CompanyNameDialog::amend() {
     const QString name = companyNameEdit->text();
     if (name.isEmpty()) {
-        userDialogs().warning(this, "No Empty!");
+        userDialogs().warning(this, tr("No Empty!"));
         return;
     }
     if (refused(this, duoband::companyNameRefusal(name.toStdU32String()))) return;

@@ -7,14 +7,18 @@
 
 #include <string_view>
 
+#include "duoband/translatable.h"
+
 namespace duoband {
 
-inline constexpr std::string_view kPasswordControlMessage =
+inline constexpr std::string_view kPasswordControlMessage = QT_TRANSLATE_NOOP(
+    "duoband",
     "The new password holds a line break, a tab or another control character (pasted with "
-    "it?), which could never be typed at the login. Type the password without it.";
-inline constexpr std::string_view kCompanyNameControlMessage =
+    "it?), which could never be typed at the login. Type the password without it.");
+inline constexpr std::string_view kCompanyNameControlMessage = QT_TRANSLATE_NOOP(
+    "duoband",
     "The company name holds a line break, a tab or another control character (pasted with "
-    "it?). Type the name without it.";
+    "it?). Type the name without it.");
 
 // The message that refuses the text, or an empty one when it may be kept.
 std::string_view passwordRefusal(std::u32string_view password);
