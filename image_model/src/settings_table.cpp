@@ -744,10 +744,10 @@ static_assert(rowsInIdOrder(), "the rows follow the SettingId order");
 constexpr ChannelColumn kColumns[] = {
     {Column::Number, "number", "Channel", 1, "Channel"},
     {Column::RxFrequency, "rxFrequency", "Receiving Frequency", 2, "Frequency"},
-    {Column::RxTone, "rxTone", "Receiving CTCSS", 3, "rToneFreq"},
+    {Column::RxTone, "rxTone", "Receiving CTCSS", 3, "cToneFreq"},
     {Column::RxMode, "rxMode", "Receiving Mode", 4, "Receiving Mode"},
     {Column::TxFrequency, "txFrequency", "Transmission Frequency", 5, "Offset"},
-    {Column::TxTone, "txTone", "Transmission CTCSS", 6, "cToneFreq"},
+    {Column::TxTone, "txTone", "Transmission CTCSS", 6, "rToneFreq"},
     {Column::LaunchSignalling, "launchSignalling", "Launch Signaling", 7, "Launch Signaling"},
     {Column::EndSignalling, "endSignalling", "Transmit end Signaling", 8, "Transmit end Signaling"},
     {Column::Power, "power", "Power", 9, "Power"},
