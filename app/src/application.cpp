@@ -28,7 +28,13 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
         "demo", "Starts a simulated radio (duoband-radio-sim --sample --pace) and selects it.");
     const QCommandLineOption dataDir(
         "data-dir", "Keeps the password, company name and background in DIR.", "DIR");
-    parser.addOptions({port, demo, dataDir});
+    const QCommandLineOption exportPdf(
+        "export-pdf",
+        "Writes the channel sheet of FILE (a settings file or an image) as the PDF file given "
+        "after it, without a window, and ends.",
+        "FILE");
+    parser.addOptions({port, demo, dataDir, exportPdf});
+    parser.addPositionalArgument("OUT.pdf", "The PDF file --export-pdf writes.", "[OUT.pdf]");
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -41,11 +47,18 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
         help = QString::fromStdString(duoband::versionLine("duoband")) + "\n";
         return std::nullopt;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    StartOptions options;
+    if (parser.isSet(exportPdf)) {
+        if (parser.positionalArguments().size() != 1) {
+            error = "--export-pdf FILE needs the PDF file to write after it";
+            return std::nullopt;
+        }
+        options.sheetFrom = parser.value(exportPdf);
+        options.sheetTo = parser.positionalArguments().front();
+    } else if (!parser.positionalArguments().isEmpty()) {
         error = "Unexpected argument: " + parser.positionalArguments().front();
         return std::nullopt;
     }
-    StartOptions options;
     for (const QString& path : parser.values(port)) options.ports.push_back(path.toStdString());
     options.dataDir = parser.value(dataDir);
     options.demo = parser.isSet(demo);

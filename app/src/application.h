@@ -27,6 +27,8 @@ struct StartOptions {
     std::vector<std::string> ports;  // --port, in the order given
     QString dataDir;                 // --data-dir
     bool demo = false;               // --demo
+    // --export-pdf FILE OUT.pdf: the channel sheet of FILE, without a window.
+    QString sheetFrom, sheetTo;
 };
 
 // Parses the program's arguments (argv[0] first). On a usage error: nullopt

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSocketNotifier>
 #include <QStatusBar>
@@ -49,6 +50,7 @@ struct MenuItem {
     bool duringExchange = false;  // stays usable while an exchange with the radio runs
     Availability available = nullptr;
     QKeyCombination alternateKey = QKeyCombination(Qt::Key_unknown);
+    const char* submenu = nullptr;  // the item stands in this submenu of its menu
 };
 
 struct MenuDef {
@@ -75,6 +77,13 @@ const std::vector<MenuDef>& menuTable() {
           {"saveAction", "Save", &W::saveFile, Qt::CTRL | Qt::Key_S},
           {"saveAsAction", "Save As...", &W::saveFileAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
           {"backupsAction", "Backups...", &W::showBackups, Qt::CTRL | Qt::Key_B},
+          {"exportCsvAction", "Channels as &CSV…", &W::exportChannelsCsv, kNoKey, false, nullptr,
+           kNoKey, "&Export"},
+          {"exportSheetAction", "Channel sheet as &PDF…", &W::exportChannelSheet, kNoKey, false,
+           nullptr, kNoKey, "&Export"},
+          {"importCsvAction", "Channels from &CSV…", &W::importChannelsCsv, kNoKey, false, nullptr,
+           kNoKey, "&Import"},
+          {"printAction", "Print…", &W::printChannelSheet, Qt::CTRL | Qt::Key_P},
           {"fileQuitAction", "Quit", &W::quit, Qt::CTRL | Qt::Key_Q, true}}},
         {"Edit(&E)",
          {{"readAction", "&Read", &W::readRadio},
@@ -166,6 +175,14 @@ EditorPage makePage(MainWindow* window, Args&&... args) {
     return {page, [page] { page->showModel(); }, [page] { page->commitPendingEdit(); }};
 }
 
+// The submenu `title` of `menu`, made when it is first asked for.
+QMenu* submenuOf(QMenu* menu, const char* title) {
+    for (QAction* action : menu->actions()) {
+        if (action->menu() != nullptr && action->text() == title) return action->menu();
+    }
+    return menu->addMenu(title);
+}
+
 std::filesystem::path toPath(const QString& name) {
     return std::filesystem::path(QFile::encodeName(name).toStdString());
 }
@@ -251,8 +268,9 @@ void MainWindow::buildCommands() {
     for (const MenuDef& def : menuTable()) {
         QMenu* menu = menuBar()->addMenu(def.title);
         for (const MenuItem& item : def.items) {
+            QMenu* into = item.submenu != nullptr ? submenuOf(menu, item.submenu) : menu;
             QAction* action =
-                item.caption != nullptr ? menu->addAction(item.caption) : menu->addSeparator();
+                item.caption != nullptr ? into->addAction(item.caption) : into->addSeparator();
             action->setObjectName(item.name);
             if (item.caption == nullptr) continue;
             QList<QKeySequence> keys;
