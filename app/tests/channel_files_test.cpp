@@ -5,11 +5,10 @@
 #include <QProcess>
 #include <QTest>
 
-#include "app_test_support.h"
-#include "application.h"
 #include "duoband/radio_sim_sample.h"
 #include "duoband/settings_file.h"
 #include "main_window.h"
+#include "window_fixture.h"
 
 using duoband::Band;
 using duoband::Column;
@@ -17,40 +16,32 @@ using duoband::Column;
 class ChannelFilesTest : public QObject {
     Q_OBJECT
 
-    MainWindow& window() { return *windows->mainWindow; }
+    MainWindow& window() { return fixture->window(); }
     const std::string& cell(Band band, Column column, int row) {
         return window().model().channels(band).cell(column, row);
     }
     void importFile(const QString& name) {
-        dialogs->fileNames = {data->path(name)};
+        fixture->dialogs.fileNames = {fixture->data.path(name)};
         window().findChild<QAction*>("importCsvAction")->trigger();
     }
 
   private slots:
-    void init() {
-        data = std::make_unique<TestDataFolder>();
-        dialogs = std::make_unique<ScriptedDialogs>();
-        windows = std::make_unique<Windows>(DataFolder(data->dir()), PortOptions{{}, false});
-    }
-    void cleanup() {
-        windows.reset();
-        dialogs.reset();
-        data.reset();
-    }
+    void init() { fixture = std::make_unique<WindowFixture>(); }
+    void cleanup() { fixture.reset(); }
 
     // The rows that went in, the one that did not said with its line, and a
     // single Undo takes the whole import back.
     void anImportIsOneUndoStep() {
-        data->write("plan.csv",
-                    "Location,Name,Frequency\r\n3,ONE,146.52\r\n130,TWO,446.00625\r\n"
-                    "7,BAD,520\r\n");
+        fixture->data.write("plan.csv",
+                            "Location,Name,Frequency\r\n3,ONE,146.52\r\n130,TWO,446.00625\r\n"
+                            "7,BAD,520\r\n");
         const duoband::EditorModel before = window().model();
         importFile("plan.csv");
         QCOMPARE(cell(Band::A, Column::Name, 3), "ONE");
         QCOMPARE(cell(Band::B, Column::RxFrequency, 2), "446.00625");
-        QCOMPARE(dialogs->lastKind(), QString("warning"));
-        QVERIFY2(dialogs->lastText().contains("line 4, Location 7"),
-                 qPrintable(dialogs->lastText()));
+        QCOMPARE(fixture->dialogs.lastKind(), QString("warning"));
+        QVERIFY2(fixture->dialogs.lastText().contains("line 4, Location 7"),
+                 qPrintable(fixture->dialogs.lastText()));
         QVERIFY(window().hasUnsavedChanges());
         const duoband::EditorModel imported = window().model();
         window().undo();
@@ -60,11 +51,11 @@ class ChannelFilesTest : public QObject {
     }
 
     void aFileThatNamesNoChannelsAsksWhereItsRowsGo() {
-        data->write("plain.csv", "Frequency,Name\r\n146.52,X\r\n146.54,Y\r\n");
+        fixture->data.write("plain.csv", "Frequency,Name\r\n146.52,X\r\n146.54,Y\r\n");
         const duoband::EditorModel before = window().model();
         importFile("plain.csv");  // the question cancelled
         QVERIFY(window().model() == before);
-        dialogs->importStarts = {duoband::CsvStart{Band::B, 10}};
+        fixture->dialogs.importStarts = {duoband::CsvStart{Band::B, 10}};
         importFile("plain.csv");
         QCOMPARE(cell(Band::B, Column::Name, 10), "X");
         QCOMPARE(cell(Band::B, Column::Name, 11), "Y");
@@ -72,19 +63,20 @@ class ChannelFilesTest : public QObject {
 
     void theSheetMadeWithoutAWindowHoldsEveryChannelName() {
         const duoband::EditorModel sample = duoband::sim::sampleModel();
-        QVERIFY(duoband::saveSettingsFile(sample, data->path("sample.bc").toStdString()).ok());
+        QVERIFY(
+            duoband::saveSettingsFile(sample, fixture->data.path("sample.bc").toStdString()).ok());
         QProcess duoband;
         duoband.start(QString(DUOBAND_BIN_DIR) + "/duoband",
-                      {"--data-dir", data->dir(), "--export-pdf", data->path("sample.bc"),
-                       data->path("sheet.pdf")});
+                      {"--data-dir", fixture->data.dir(), "--export-pdf",
+                       fixture->data.path("sample.bc"), fixture->data.path("sheet.pdf")});
         QVERIFY(duoband.waitForFinished(60000));
         QCOMPARE(duoband.exitCode(), 0);
         QProcess pdftotext;
-        pdftotext.start("pdftotext", {data->path("sheet.pdf"), "-"});
+        pdftotext.start("pdftotext", {fixture->data.path("sheet.pdf"), "-"});
         QVERIFY(pdftotext.waitForFinished(60000));
         const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
         QString company;
-        readFirstLine(data->path("2.bc"), company);
+        readFirstLine(fixture->data.path("2.bc"), company);
         QVERIFY2(text.contains(company), qPrintable(text));
         int names = 0;
         for (Band band : duoband::kBands) {
@@ -99,9 +91,7 @@ class ChannelFilesTest : public QObject {
     }
 
   private:
-    std::unique_ptr<TestDataFolder> data;
-    std::unique_ptr<ScriptedDialogs> dialogs;
-    std::unique_ptr<Windows> windows;
+    std::unique_ptr<WindowFixture> fixture;
 };
 
 QTEST_MAIN(ChannelFilesTest)

@@ -17,8 +17,8 @@ namespace {
 
 using csv::Field;
 
-// Hertz, enough for any frequency a file may hold.
-constexpr std::uint64_t kMaxHertz = 100'000'000'000;
+// Larger than any frequency (in Hz) or power (in 0.1 W) a row may hold.
+constexpr std::uint64_t kLargestNumber = 100'000'000'000;
 // A watt figure from this up is High.
 constexpr std::uint64_t kHighPowerTenthsOfWatts = 40;
 
@@ -128,11 +128,11 @@ class RowImport {
 
 // Frequency, Duplex and Offset as the receive and transmit frequencies.
 bool RowImport::readFrequencies(std::uint64_t& rxHertz, std::optional<std::uint64_t>& txHertz) {
-    const auto rx = scaledDecimal(value(Field::Frequency), 6, kMaxHertz);
+    const auto rx = scaledDecimal(value(Field::Frequency), 6, kLargestNumber);
     if (!rx) return skip(what(Field::Frequency), "not a frequency in MHz");
     rxHertz = *rx;
     const std::string_view duplex = trimmedValue(Field::Duplex);
-    const auto offset = scaledDecimal(value(Field::Offset, "0"), 6, kMaxHertz);
+    const auto offset = scaledDecimal(value(Field::Offset, "0"), 6, kLargestNumber);
     const bool needsOffset =
         duplex == "+" || duplex == "-" || text::equalIgnoringCase(duplex, "split");
     if (needsOffset && !offset) return skip(what(Field::Offset), "not a frequency in MHz");
@@ -201,7 +201,7 @@ void RowImport::readPower() {
     }
     const bool watts = power.size() > 1 && (power.back() == 'W' || power.back() == 'w');
     const auto tenths =
-        watts ? scaledDecimal(power.substr(0, power.size() - 1), 1, kMaxHertz) : std::nullopt;
+        watts ? scaledDecimal(power.substr(0, power.size() - 1), 1, kLargestNumber) : std::nullopt;
     if (!tenths) {
         changed(what(Field::Power), "not High, Low or watts; the default " +
                                         quoted(*channelColumnDefault(Column::Power)) + " taken");

@@ -44,34 +44,14 @@ enum class Field {
 inline constexpr std::size_t kFieldCount = 28;
 
 // The header names, in export order.
-inline constexpr std::array<std::string_view, kFieldCount> kFieldNames{"Location",
-                                                                       "Name",
-                                                                       "Frequency",
-                                                                       "Duplex",
-                                                                       "Offset",
-                                                                       "Tone",
-                                                                       "rToneFreq",
-                                                                       "cToneFreq",
-                                                                       "DtcsCode",
-                                                                       "DtcsPolarity",
-                                                                       "RxDtcsCode",
-                                                                       "CrossMode",
-                                                                       "Mode",
-                                                                       "TStep",
-                                                                       "Skip",
-                                                                       "Power",
-                                                                       "Comment",
-                                                                       "URCALL",
-                                                                       "RPT1CALL",
-                                                                       "RPT2CALL",
-                                                                       "DVCODE",
-                                                                       "Band",
-                                                                       "Channel",
-                                                                       "Receiving Mode",
-                                                                       "Launch Signaling",
-                                                                       "Transmit end Signaling",
-                                                                       "Compandor",
-                                                                       "Scrambler"};
+// clang-format off
+inline constexpr std::array<std::string_view, kFieldCount> kFieldNames{
+    "Location", "Name", "Frequency", "Duplex", "Offset", "Tone", "rToneFreq", "cToneFreq",
+    "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep", "Skip", "Power",
+    "Comment", "URCALL", "RPT1CALL", "RPT2CALL", "DVCODE",
+    "Band", "Channel", "Receiving Mode", "Launch Signaling", "Transmit end Signaling",
+    "Compandor", "Scrambler"};
+// clang-format on
 
 constexpr std::size_t at(Field f) {
     return static_cast<std::size_t>(f);

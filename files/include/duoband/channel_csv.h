@@ -17,6 +17,7 @@
 // kept changed, and both are listed as notes.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
