@@ -16,7 +16,7 @@
 namespace {
 
 QString aboutText(const DataFolder& data) {
-    return QString(
+    return AboutDialog::tr(
                "duoband %1\n"
                "Programs a dual-band handheld two-way radio over a serial port.\n\n"
                "Licence: %2\n"
@@ -33,7 +33,7 @@ QString aboutText(const DataFolder& data) {
 
 AboutDialog::AboutDialog(const DataFolder& data, QWidget* parent) : QDialog(parent) {
     setObjectName("aboutDialog");
-    setWindowTitle("About duoband");
+    setWindowTitle(tr("About duoband"));
     setModal(true);
     text = new QLabel(aboutText(data));
     text->setObjectName("aboutText");

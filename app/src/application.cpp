@@ -28,12 +28,15 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
         "demo", "Starts a simulated radio (duoband-radio-sim --sample --pace) and selects it.");
     const QCommandLineOption dataDir(
         "data-dir", "Keeps the password, company name and background in DIR.", "DIR");
+    const QCommandLineOption language(
+        "lang", "Shows the window in LANG (en, zh_CN); by default in the system's language.",
+        "LANG");
     const QCommandLineOption exportPdf(
         "export-pdf",
         "Writes the channel sheet of FILE (a settings file or an image) as the PDF file given "
         "after it, without a window, and ends.",
         "FILE");
-    parser.addOptions({port, demo, dataDir, exportPdf});
+    parser.addOptions({port, demo, dataDir, language, exportPdf});
     parser.addPositionalArgument("OUT.pdf", "The PDF file --export-pdf writes.", "[OUT.pdf]");
     if (!parser.parse(arguments)) {
         error = parser.errorText();
@@ -62,6 +65,7 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
     for (const QString& path : parser.values(port)) options.ports.push_back(path.toStdString());
     options.dataDir = parser.value(dataDir);
     options.demo = parser.isSet(demo);
+    options.language = parser.value(language);
     return options;
 }
 

@@ -27,6 +27,7 @@ struct StartOptions {
     std::vector<std::string> ports;  // --port, in the order given
     QString dataDir;                 // --data-dir
     bool demo = false;               // --demo
+    QString language;                // --lang; empty: the system's
     // --export-pdf FILE OUT.pdf: the channel sheet of FILE, without a window.
     QString sheetFrom, sheetTo;
 };

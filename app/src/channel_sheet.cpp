@@ -8,22 +8,24 @@
 #include <QTextDocument>
 #include <array>
 
+#include "duoband/channel_editing.h"
 #include "duoband/channel_rows.h"
 #include "duoband/image_file.h"
 #include "duoband/settings_table.h"
+#include "pages/page_widgets.h"
 
 namespace {
 
 using duoband::Band;
 using duoband::Column;
 
-// The program's own texts are UTF-8; the radio's texts one Latin-1 byte
-// per character.
-QString programText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+// The radio's texts, and the core's captions and list entries in the
+// window's language, escaped for rich text.
 QString radioText(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())).toHtmlEscaped();
+    return pages::fromModelText(bytes).toHtmlEscaped();
+}
+QString programText(std::string_view text) {
+    return pages::fromCoreText(text).toHtmlEscaped();
 }
 
 // The columns of the sheet and their share of the page's width.
@@ -40,11 +42,14 @@ constexpr std::array<SheetColumn, 8> kSheetColumns{{{Column::Number, 10},
                                                     {Column::Power, 8},
                                                     {Column::Bandwidth, 9}}};
 
-// A new frequency's no-tone default, "0FF", reads as the "OFF" a read shows.
+// Choices in the window's language; a new frequency's no-tone default,
+// "0FF", reads as the "OFF" a read shows.
 QString cellText(const duoband::ChannelTable& table, Column column, int row) {
     const std::string& text = table.cell(column, row);
-    const bool tone = column == Column::RxTone || column == Column::TxTone;
-    return tone && text == "0FF" ? QString("OFF") : radioText(text);
+    const duoband::ChannelColumnEditor* editor = duoband::channelColumnEditor(column);
+    if (editor == nullptr || editor->kind != duoband::CellEditorKind::Choice)
+        return radioText(text);
+    return programText(text == "0FF" ? std::string_view("OFF") : std::string_view(text));
 }
 
 QString channelTable(const duoband::EditorModel& model, Band band) {
@@ -57,32 +62,32 @@ QString channelTable(const duoband::EditorModel& model, Band band) {
             rows += "<td>" + cellText(table, c.column, row) + "</td>";
         rows += "</tr>";
     }
-    QString html = "<h3>" + programText(duoband::channelPageTitle(band)).toHtmlEscaped() + "</h3>";
+    QString html = "<h3>" + programText(duoband::channelPageTitle(band)) + "</h3>";
     if (rows.isEmpty()) return html + "<p>" + ChannelSheet::tr("No programmed channels") + "</p>";
     html += "<table border='1' cellspacing='0' cellpadding='3' width='100%'><thead><tr>";
     for (const SheetColumn& c : kSheetColumns) {
         html += QString("<th width='%1%' style='font-size: 8pt'>").arg(c.percent) +
-                programText(duoband::columnTitle(c.column)).toHtmlEscaped() + "</th>";
+                programText(duoband::columnTitle(c.column)) + "</th>";
     }
     return html + "</tr></thead>" + rows + "</table>";
 }
 
 QString caption(std::string_view text) {
-    QString shown = programText(text).trimmed();
-    while (shown.endsWith(':')) shown = shown.chopped(1).trimmed();
+    QString shown = pages::fromCoreText(text).trimmed();
+    while (shown.endsWith(':') || shown.endsWith(QChar(0xFF1A))) shown = shown.chopped(1).trimmed();
     return shown.toHtmlEscaped();
 }
 
 QString value(const duoband::EditorModel& model, duoband::SettingRef ref) {
     if (const duoband::Choice* choice = duoband::choiceOf(model, ref))
-        return programText(choice->text()).toHtmlEscaped();
+        return programText(choice->text());
     return radioText(*duoband::textOf(model, ref));
 }
 
 // Two settings to a line: caption, value, caption, value.
 QString settingsPage(const duoband::EditorModel& model, duoband::SettingsPage page, Band band) {
     const std::vector<duoband::SettingRef> refs = duoband::settingsOnPage(page, band);
-    QString html = "<h3>" + programText(duoband::pageTitle(page, band)).toHtmlEscaped() +
+    QString html = "<h3>" + programText(duoband::pageTitle(page, band)) +
                    "</h3><table cellspacing='0' cellpadding='2' width='100%'>";
     for (std::size_t i = 0; i < refs.size(); i += 2) {
         html += "<tr>";

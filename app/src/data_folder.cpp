@@ -51,7 +51,8 @@ QString readFirstLine(const QString& path, QString& line) {
     std::string bytes;
     const auto result = duoband::readWholeFile(toPath(path), bytes);
     if (!result.ok()) return QString::fromStdString(result.error);
-    if (bytes.empty()) return QString("The file %1 is empty.").arg(path);
+    if (bytes.empty())
+        return QCoreApplication::translate("DataFolder", "The file %1 is empty.").arg(path);
     const auto end = bytes.find_first_of("\r\n");
     line = QString::fromLocal8Bit(bytes.substr(0, end));
     return {};

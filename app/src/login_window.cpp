@@ -49,7 +49,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
 QImage loadJpegPicture(const QString& path, QString& error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QString("Cannot open the picture %1: %2").arg(path, file.errorString());
+        error = LoginWindow::tr("Cannot open the picture %1: %2").arg(path, file.errorString());
         return {};
     }
     const QByteArray bytes = file.readAll();
@@ -57,7 +57,8 @@ QImage loadJpegPicture(const QString& path, QString& error) {
     const auto picture = duoband::decodeJpeg(
         {reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())}, why);
     if (!picture) {
-        error = QString("%1 is not a JPEG picture: %2").arg(path, QString::fromStdString(why));
+        error =
+            LoginWindow::tr("%1 is not a JPEG picture: %2").arg(path, QString::fromStdString(why));
         return {};
     }
     return toImage(*picture);
@@ -73,13 +74,13 @@ LoginWindow::LoginWindow(DataFolder data, QWidget* parent)
 
     background = new PictureBox(this);
     background->setPicture(builtInPicture());
-    passwordLabel = new QLabel("Password :", background);
+    passwordLabel = new QLabel(tr("Password :"), background);
     passwordLabel->setStyleSheet("color: white; font-weight: bold;");
     passwordEdit = new QLineEdit(background);
     passwordLabel->setBuddy(passwordEdit);
     passwordEdit->setEchoMode(QLineEdit::Password);
-    loginButton = new QPushButton("Login ", background);
-    replaceBackgroundButton = new QPushButton("Replace Background", background);
+    loginButton = new QPushButton(tr("Login "), background);
+    replaceBackgroundButton = new QPushButton(tr("Replace Background"), background);
 
     auto* row = new QHBoxLayout;
     row->addWidget(passwordLabel);
@@ -131,7 +132,7 @@ void LoginWindow::login() {
     }
     if (passwordEdit->text() != password) {
         passwordEdit->clear();
-        userDialogs().warning(this, "Password Error!");
+        userDialogs().warning(this, tr("Password Error!"));
         return;
     }
     hide();
@@ -143,7 +144,7 @@ void LoginWindow::login() {
 // The chosen picture is shown at once and copied over image/1.jpg; a file
 // that does not decode is neither shown nor copied.
 void LoginWindow::replaceBackground() {
-    const QString chosen = userDialogs().openFileName(this, "Open", "*.jpg");
+    const QString chosen = userDialogs().openFileName(this, tr("Open"), "*.jpg");
     if (chosen.isEmpty()) return;
     QString error;
     const QImage picture = loadJpegPicture(chosen, error);

@@ -12,6 +12,7 @@
 #include "main_window.h"
 #include "program_end.h"
 #include "user_dialogs.h"
+#include "window_language.h"
 
 namespace {
 
@@ -62,8 +63,13 @@ int main(int argc, char** argv) {
         QTextStream(error.isEmpty() ? stdout : stderr) << (error.isEmpty() ? help : error + "\n");
         return error.isEmpty() ? 0 : 2;
     }
-    if (!options->sheetFrom.isEmpty()) return exportChannelSheet(*options);
     quitOnTerminationSignals();
+    if (!installWindowLanguage(options->language) && !options->language.isEmpty()) {
+        QTextStream(stderr) << "duoband: no translation for " << options->language
+                            << "; the window stays in English.\n";
+    }
+    // The sheet is in the window's language.
+    if (!options->sheetFrom.isEmpty()) return exportChannelSheet(*options);
 
     PortOptions ports{options->ports, true};
     DemoRadio demo;

@@ -21,6 +21,7 @@
 
 #include "app_settings.h"
 #include "backups_dialog.h"
+#include "duoband/channel_editing.h"
 #include "duoband/image_file.h"
 #include "duoband/settings_file.h"
 #include "duoband/settings_table.h"
@@ -30,6 +31,7 @@
 #include "pages/dtmf_page.h"
 #include "pages/general_page.h"
 #include "pages/limit_frequency_page.h"
+#include "pages/page_widgets.h"
 #include "port_status.h"
 #include "program_end.h"
 #include "qt_message_pump.h"
@@ -71,59 +73,77 @@ Handler onChannelGrid() {
 const std::vector<MenuDef>& menuTable() {
     using W = MainWindow;
     static const std::vector<MenuDef> menus{
-        {"File(&F)",
-         {{"newAction", "New", &W::newConfiguration, Qt::CTRL | Qt::Key_N},
-          {"openAction", "Open", &W::openFile, Qt::CTRL | Qt::Key_O},
-          {"saveAction", "Save", &W::saveFile, Qt::CTRL | Qt::Key_S},
-          {"saveAsAction", "Save As...", &W::saveFileAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
-          {"backupsAction", "Backups...", &W::showBackups, Qt::CTRL | Qt::Key_B},
-          {"exportCsvAction", "Channels as &CSV…", &W::exportChannelsCsv, kNoKey, false, nullptr,
-           kNoKey, "&Export"},
-          {"exportSheetAction", "Channel sheet as &PDF…", &W::exportChannelSheet, kNoKey, false,
-           nullptr, kNoKey, "&Export"},
-          {"importCsvAction", "Channels from &CSV…", &W::importChannelsCsv, kNoKey, false, nullptr,
-           kNoKey, "&Import"},
-          {"printAction", "Print…", &W::printChannelSheet, Qt::CTRL | Qt::Key_P},
-          {"fileQuitAction", "Quit", &W::quit, Qt::CTRL | Qt::Key_Q, true}}},
-        {"Edit(&E)",
-         {{"readAction", "&Read", &W::readRadio},
-          {"writeAction", "&Write", &W::writeRadio},
+        {QT_TRANSLATE_NOOP("MainWindow", "File(&F)"),
+         {{"newAction", QT_TRANSLATE_NOOP("MainWindow", "New"), &W::newConfiguration,
+           Qt::CTRL | Qt::Key_N},
+          {"openAction", QT_TRANSLATE_NOOP("MainWindow", "Open"), &W::openFile,
+           Qt::CTRL | Qt::Key_O},
+          {"saveAction", QT_TRANSLATE_NOOP("MainWindow", "Save"), &W::saveFile,
+           Qt::CTRL | Qt::Key_S},
+          {"saveAsAction", QT_TRANSLATE_NOOP("MainWindow", "Save As..."), &W::saveFileAs,
+           Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+          {"backupsAction", QT_TRANSLATE_NOOP("MainWindow", "Backups..."), &W::showBackups,
+           Qt::CTRL | Qt::Key_B},
+          {"exportCsvAction", QT_TRANSLATE_NOOP("MainWindow", "Channels as &CSV…"),
+           &W::exportChannelsCsv, kNoKey, false, nullptr, kNoKey,
+           QT_TRANSLATE_NOOP("MainWindow", "&Export")},
+          {"exportSheetAction", QT_TRANSLATE_NOOP("MainWindow", "Channel sheet as &PDF…"),
+           &W::exportChannelSheet, kNoKey, false, nullptr, kNoKey,
+           QT_TRANSLATE_NOOP("MainWindow", "&Export")},
+          {"importCsvAction", QT_TRANSLATE_NOOP("MainWindow", "Channels from &CSV…"),
+           &W::importChannelsCsv, kNoKey, false, nullptr, kNoKey,
+           QT_TRANSLATE_NOOP("MainWindow", "&Import")},
+          {"printAction", QT_TRANSLATE_NOOP("MainWindow", "Print…"), &W::printChannelSheet,
+           Qt::CTRL | Qt::Key_P},
+          {"fileQuitAction", QT_TRANSLATE_NOOP("MainWindow", "Quit"), &W::quit,
+           Qt::CTRL | Qt::Key_Q, true}}},
+        {QT_TRANSLATE_NOOP("MainWindow", "Edit(&E)"),
+         {{"readAction", QT_TRANSLATE_NOOP("MainWindow", "&Read"), &W::readRadio},
+          {"writeAction", QT_TRANSLATE_NOOP("MainWindow", "&Write"), &W::writeRadio},
           {"editSeparator1", "-------", nullptr, kNoKey, true},
-          {"bandAChannelsAction", "&A/Upper Band Channel", &W::showBandAChannels, kNoKey, true},
-          {"bandBChannelsAction", "&B/Under Band Channel", &W::showBandBChannels, kNoKey, true},
+          {"bandAChannelsAction", QT_TRANSLATE_NOOP("MainWindow", "&A/Upper Band Channel"),
+           &W::showBandAChannels, kNoKey, true},
+          {"bandBChannelsAction", QT_TRANSLATE_NOOP("MainWindow", "&B/Under Band Channel"),
+           &W::showBandBChannels, kNoKey, true},
           {"editSeparator2", "-------", nullptr, kNoKey, true},
-          {"undoAction", "Undo", &W::undo, Qt::CTRL | Qt::Key_Z, false, &W::canUndo},
-          {"redoAction", "Redo", &W::redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z, false, &W::canRedo,
-           Qt::CTRL | Qt::Key_Y},
+          {"undoAction", QT_TRANSLATE_NOOP("MainWindow", "Undo"), &W::undo, Qt::CTRL | Qt::Key_Z,
+           false, &W::canUndo},
+          {"redoAction", QT_TRANSLATE_NOOP("MainWindow", "Redo"), &W::redo,
+           Qt::CTRL | Qt::SHIFT | Qt::Key_Z, false, &W::canRedo, Qt::CTRL | Qt::Key_Y},
           {"clipboardSeparator", nullptr, nullptr},
-          {"cutAction", "Cut", onChannelGrid<&ChannelTablePage::cutSelection>(),
-           Qt::CTRL | Qt::Key_X, false, &W::channelPageShown},
-          {"copyAction", "Copy", onChannelGrid<&ChannelTablePage::copySelection>(),
-           Qt::CTRL | Qt::Key_C, false, &W::channelPageShown},
-          {"pasteAction", "Paste", onChannelGrid<&ChannelTablePage::pasteAtCurrentCell>(),
-           Qt::CTRL | Qt::Key_V, false, &W::channelPageShown},
-          {"deleteAction", "Delete", onChannelGrid<&ChannelTablePage::clearSelection>(),
-           QKeyCombination(Qt::Key_Delete), false, &W::channelPageShown},
+          {"cutAction", QT_TRANSLATE_NOOP("MainWindow", "Cut"),
+           onChannelGrid<&ChannelTablePage::cutSelection>(), Qt::CTRL | Qt::Key_X, false,
+           &W::channelPageShown},
+          {"copyAction", QT_TRANSLATE_NOOP("MainWindow", "Copy"),
+           onChannelGrid<&ChannelTablePage::copySelection>(), Qt::CTRL | Qt::Key_C, false,
+           &W::channelPageShown},
+          {"pasteAction", QT_TRANSLATE_NOOP("MainWindow", "Paste"),
+           onChannelGrid<&ChannelTablePage::pasteAtCurrentCell>(), Qt::CTRL | Qt::Key_V, false,
+           &W::channelPageShown},
+          {"deleteAction", QT_TRANSLATE_NOOP("MainWindow", "Delete"),
+           onChannelGrid<&ChannelTablePage::clearSelection>(), QKeyCombination(Qt::Key_Delete),
+           false, &W::channelPageShown},
           {"channelsSeparator", nullptr, nullptr},
-          {"insertChannelsAction", "Insert empty channel",
+          {"insertChannelsAction", QT_TRANSLATE_NOOP("MainWindow", "Insert empty channel"),
            onChannelGrid<&ChannelTablePage::insertChannels>(), QKeyCombination(Qt::Key_Insert),
            false, &W::channelPageShown},
-          {"deleteChannelsAction", "Delete channels",
+          {"deleteChannelsAction", QT_TRANSLATE_NOOP("MainWindow", "Delete channels"),
            onChannelGrid<&ChannelTablePage::deleteChannels>(), Qt::CTRL | Qt::Key_Delete, false,
            &W::channelPageShown},
-          {"moveChannelsUpAction", "Move up",
+          {"moveChannelsUpAction", QT_TRANSLATE_NOOP("MainWindow", "Move up"),
            onChannelGrid<&ChannelTablePage::moveChannels, duoband::MoveDirection::Up>(),
            Qt::CTRL | Qt::SHIFT | Qt::Key_Up, false, &W::channelPageShown},
-          {"moveChannelsDownAction", "Move down",
+          {"moveChannelsDownAction", QT_TRANSLATE_NOOP("MainWindow", "Move down"),
            onChannelGrid<&ChannelTablePage::moveChannels, duoband::MoveDirection::Down>(),
            Qt::CTRL | Qt::SHIFT | Qt::Key_Down, false, &W::channelPageShown},
-          {"clearChannelsAction", "C&lear channels",
+          {"clearChannelsAction", QT_TRANSLATE_NOOP("MainWindow", "C&lear channels"),
            onChannelGrid<&ChannelTablePage::clearChannels>(), kNoKey, false,
            &W::channelPageShown}}},
-        {"Help(&H)",
-         {{"companyNameAction", "&Note", &W::editCompanyName},
-          {"amendPasswordAction", "Amend &Password", &W::amendPassword},
-          {"aboutAction", "&About", &W::showAbout, kNoKey, true}}},
+        {QT_TRANSLATE_NOOP("MainWindow", "Help(&H)"),
+         {{"companyNameAction", QT_TRANSLATE_NOOP("MainWindow", "&Note"), &W::editCompanyName},
+          {"amendPasswordAction", QT_TRANSLATE_NOOP("MainWindow", "Amend &Password"),
+           &W::amendPassword},
+          {"aboutAction", QT_TRANSLATE_NOOP("MainWindow", "&About"), &W::showAbout, kNoKey, true}}},
     };
     return menus;
 }
@@ -137,13 +157,20 @@ struct ToolItem {
 
 // Every button runs its menu item's handler.
 const std::array<ToolItem, 7> kToolButtons{{
-    {"newButton", "  New  ", QStyle::SP_FileIcon, &MainWindow::newConfiguration},
-    {"openButton", "  Open  ", QStyle::SP_DialogOpenButton, &MainWindow::openFile},
-    {"saveButton", "  Save   ", QStyle::SP_DialogSaveButton, &MainWindow::saveFile},
-    {"readButton", "Read", QStyle::SP_ArrowDown, &MainWindow::readRadio},
-    {"writeButton", "Write", QStyle::SP_ArrowUp, &MainWindow::writeRadio},
-    {"companyNameButton", "Note", QStyle::SP_FileDialogDetailedView, &MainWindow::editCompanyName},
-    {"passwordButton", "Password", QStyle::SP_DialogApplyButton, &MainWindow::amendPassword},
+    {"newButton", QT_TRANSLATE_NOOP("MainWindow", "  New  "), QStyle::SP_FileIcon,
+     &MainWindow::newConfiguration},
+    {"openButton", QT_TRANSLATE_NOOP("MainWindow", "  Open  "), QStyle::SP_DialogOpenButton,
+     &MainWindow::openFile},
+    {"saveButton", QT_TRANSLATE_NOOP("MainWindow", "  Save   "), QStyle::SP_DialogSaveButton,
+     &MainWindow::saveFile},
+    {"readButton", QT_TRANSLATE_NOOP("MainWindow", "Read"), QStyle::SP_ArrowDown,
+     &MainWindow::readRadio},
+    {"writeButton", QT_TRANSLATE_NOOP("MainWindow", "Write"), QStyle::SP_ArrowUp,
+     &MainWindow::writeRadio},
+    {"companyNameButton", QT_TRANSLATE_NOOP("MainWindow", "Note"),
+     QStyle::SP_FileDialogDetailedView, &MainWindow::editCompanyName},
+    {"passwordButton", QT_TRANSLATE_NOOP("MainWindow", "Password"), QStyle::SP_DialogApplyButton,
+     &MainWindow::amendPassword},
 }};
 
 // The undo and redo commands also stand on the tool bar, under a fixed caption.
@@ -153,16 +180,13 @@ struct ToolCommand {
     QStyle::StandardPixmap icon;
 };
 constexpr std::array<ToolCommand, 2> kToolCommands{{
-    {"undoAction", "Undo", QStyle::SP_ArrowBack},
-    {"redoAction", "Redo", QStyle::SP_ArrowForward},
+    {"undoAction", QT_TRANSLATE_NOOP("MainWindow", "Undo"), QStyle::SP_ArrowBack},
+    {"redoAction", QT_TRANSLATE_NOOP("MainWindow", "Redo"), QStyle::SP_ArrowForward},
 }};
 
 const QString kOpenFilter = "*.bc *.img";
-const QString kSaveFilter = "Settings file (*.bc);;Radio image (*.img)";
-
-QString tabTitle(std::string_view title) {
-    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
-}
+const char* const kSaveFilter =
+    QT_TRANSLATE_NOOP("MainWindow", "Settings file (*.bc);;Radio image (*.img)");
 
 // Every change a page makes is recorded as an undo step of the window.
 template <class Page, class... Args>
@@ -176,7 +200,7 @@ EditorPage makePage(MainWindow* window, Args&&... args) {
 }
 
 // The submenu `title` of `menu`, made when it is first asked for.
-QMenu* submenuOf(QMenu* menu, const char* title) {
+QMenu* submenuOf(QMenu* menu, const QString& title) {
     for (QAction* action : menu->actions()) {
         if (action->menu() != nullptr && action->text() == title) return action->menu();
     }
@@ -266,11 +290,11 @@ void MainWindow::setDialogs(QDialog* password, QDialog* companyName, QDialog* re
 void MainWindow::buildCommands() {
     menuBar()->setObjectName("menuBar");
     for (const MenuDef& def : menuTable()) {
-        QMenu* menu = menuBar()->addMenu(def.title);
+        QMenu* menu = menuBar()->addMenu(tr(def.title));
         for (const MenuItem& item : def.items) {
-            QMenu* into = item.submenu != nullptr ? submenuOf(menu, item.submenu) : menu;
+            QMenu* into = item.submenu != nullptr ? submenuOf(menu, tr(item.submenu)) : menu;
             QAction* action =
-                item.caption != nullptr ? into->addAction(item.caption) : into->addSeparator();
+                item.caption != nullptr ? into->addAction(tr(item.caption)) : into->addSeparator();
             action->setObjectName(item.name);
             if (item.caption == nullptr) continue;
             QList<QKeySequence> keys;
@@ -286,17 +310,17 @@ void MainWindow::buildCommands() {
             }
         }
     }
-    QAction* quitAction = menuBar()->addAction("Quit(&Q)");
+    QAction* quitAction = menuBar()->addAction(tr("Quit(&Q)"));
     quitAction->setObjectName("quitAction");
     connect(quitAction, &QAction::triggered, this, &MainWindow::quit);
 
-    toolBar = addToolBar("Tool Bar");
+    toolBar = addToolBar(tr("Tool Bar"));
     toolBar->setObjectName("toolBar");
     toolBar->setMovable(false);
     toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     for (const ToolItem& item : kToolButtons) {
         if (&item != kToolButtons.data()) toolBar->addSeparator();
-        QAction* action = toolBar->addAction(style()->standardIcon(item.icon), item.caption);
+        QAction* action = toolBar->addAction(style()->standardIcon(item.icon), tr(item.caption));
         action->setObjectName(item.name);
         connect(action, &QAction::triggered, this, [this, &item] { item.handler(*this); });
         commands_.push_back({action, false, nullptr});
@@ -304,7 +328,7 @@ void MainWindow::buildCommands() {
     for (const ToolCommand& command : kToolCommands) {
         auto* action = menuBar()->findChild<QAction*>(command.actionName);
         action->setIcon(style()->standardIcon(command.icon));
-        action->setIconText(command.caption);
+        action->setIconText(tr(command.caption));
         toolBar->addSeparator();
         toolBar->addAction(action);
     }
@@ -354,7 +378,7 @@ void MainWindow::buildPages() {
         duoband::pageTitle(SettingsPage::Dtmf),
         duoband::pageTitle(SettingsPage::Limits)};
     for (std::size_t i = 0; i < pages_.size(); ++i) {
-        pageTabs->addTab(pages_[i].widget, tabTitle(titles.at(i)));
+        pageTabs->addTab(pages_[i].widget, pages::fromCoreText(titles.at(i)));
     }
     pageTabs->setCurrentIndex(0);
     setCentralWidget(pageTabs);
@@ -391,7 +415,7 @@ QString MainWindow::statusPanelText(int panel) const {
 }
 
 bool MainWindow::portShownOpen() const {
-    return statusPanelText(0) == kPortCaption + portChoice_->chosenPath();
+    return statusPanelText(0) == portCaption() + portChoice_->chosenPath();
 }
 
 void MainWindow::exchangeRunning(bool running) {
@@ -458,7 +482,7 @@ bool MainWindow::hasUnsavedChanges() const {
 bool MainWindow::settleUnsavedChanges() {
     recordPendingEdit();
     if (!hasUnsavedChanges()) return true;
-    switch (userDialogs().askToSave(this, QString("Save changes to %1?").arg(documentName()))) {
+    switch (userDialogs().askToSave(this, tr("Save changes to %1?").arg(documentName()))) {
         case UserDialogs::SaveAnswer::Save:
             return saveFile();
         case UserDialogs::SaveAnswer::Discard:
@@ -496,7 +520,7 @@ void MainWindow::changeEvent(QEvent* event) {
 void MainWindow::newConfiguration() {
     recordPendingEdit();
     if (hasUnsavedChanges() ? !settleUnsavedChanges()
-                            : !userDialogs().confirm(this, "Do you want to New?")) {
+                            : !userDialogs().confirm(this, tr("Do you want to New?"))) {
         return;
     }
     duoband::resetToInitialValues(model_);
@@ -507,7 +531,7 @@ void MainWindow::newConfiguration() {
 
 void MainWindow::openFile() {
     if (!settleUnsavedChanges()) return;
-    openNamed(userDialogs().openFileName(this, "Open", kOpenFilter));
+    openNamed(userDialogs().openFileName(this, tr("Open"), kOpenFilter));
 }
 
 void MainWindow::showBackups() {
@@ -542,7 +566,19 @@ bool MainWindow::openInto(const QString& name, duoband::EditorModel& model) {
         result = duoband::applySettingsText(bytes, model);
     }
     if (!result.ok()) userDialogs().error(this, QString::fromStdString(result.error));
+    if (result.ok()) warnOfCellsOffTheirLists(model);
     return result.ok();
+}
+
+// A hand-edited file may hold cell texts no pick gives; the user sees them
+// before a write sends the radio's reading of them.
+void MainWindow::warnOfCellsOffTheirLists(const duoband::EditorModel& model) {
+    const std::vector<duoband::OffListCell> cells = duoband::cellsOffTheirLists(model);
+    if (cells.empty()) return;
+    userDialogs().warning(
+        this, tr("Some cells hold a text that is not one of their list's entries. Pick an entry "
+                 "in each before writing:\n%1")
+                  .arg(pages::fromModelText(duoband::describeOffListCells(cells, 20)).trimmed()));
 }
 
 bool MainWindow::saveFile() {
@@ -553,7 +589,7 @@ bool MainWindow::saveFile() {
 // The dialog confirms replacing the name it returns; when the program still
 // adds ".bc" to it, the name written is confirmed here.
 bool MainWindow::saveFileAs() {
-    const QString name = userDialogs().saveFileName(this, "Save", kSaveFilter);
+    const QString name = userDialogs().saveFileName(this, tr("Save"), tr(kSaveFilter));
     if (name.isEmpty()) return false;
     const QString target =
         name.endsWith(".img") ? name : fromPath(duoband::settingsFilePath(toPath(name)));
@@ -590,7 +626,7 @@ bool MainWindow::saveTo(const QString& name) {
         return false;
     }
     if (exchangesRunning_ == 0) markClean(fromPath(result.path));
-    userDialogs().information(this, "保存成功!");
+    userDialogs().information(this, tr("Save success!"));
     return true;
 }
 

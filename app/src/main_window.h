@@ -145,6 +145,7 @@ class MainWindow : public QMainWindow, public PageHost {
     // when the user agrees; false when nothing was written.
     bool saveAsImageInstead(const QString& name, const std::string& why);
     bool openInto(const QString& name, duoband::EditorModel& model);
+    void warnOfCellsOffTheirLists(const duoband::EditorModel& model);
     void openNamed(const QString& name);
     // After New, Open, Save and a full Read or Write.
     void markClean(const QString& fileName);

@@ -32,7 +32,7 @@ QString whyNotOpened(const duoband::SerialPort& port, const duoband::SerialPortE
 }  // namespace
 
 PortChoice::PortChoice(duoband::SerialPort& port, QObject* parent) : QObject(parent), port_(port) {
-    label = new QLabel(kPortCaption);
+    label = new QLabel(portCaption());
     list = new QComboBox;
     list->setObjectName("portList");
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -65,7 +65,7 @@ void PortChoice::start(PortOptions options) {
     const auto choice =
         duoband::choosePortAtStart(ports_, asked_, appSettings::lastPort().toStdString());
     if (!choice) {
-        showNothingChosen("No serial port was found.");
+        showNothingChosen(tr("No serial port was found."));
         return;
     }
     chooseEntry(choice->port.path);
@@ -108,10 +108,10 @@ void PortChoice::apply(const PortEventOutcome& outcome) {
             break;
         case PortEventOutcome::Action::CloseLost:
             port_.closeLostLine();
-            showNothingChosen("The cable of " + fromStd(outcome.path) + " was pulled out.");
+            showNothingChosen(tr("The cable of %1 was pulled out.").arg(fromStd(outcome.path)));
             break;
         case PortEventOutcome::Action::Unselect:
-            showNothingChosen("The cable of " + fromStd(outcome.path) + " was pulled out.");
+            showNothingChosen(tr("The cable of %1 was pulled out.").arg(fromStd(outcome.path)));
             break;
     }
     if (!outcome.message.empty()) emit announced(fromStd(outcome.message));
@@ -149,7 +149,7 @@ void PortChoice::openChosen() {
 }
 
 void PortChoice::showNothingChosen(const QString& why) {
-    showPanel(kNoPort, why);
+    showPanel(noPortText(), why);
 }
 
 void PortChoice::showPanel(const QString& text, const QString& toolTip) {

@@ -3,9 +3,10 @@
 
 #include <QString>
 
-inline const QString kPortCaption = "COM Port:";  // the port label
-inline const QString kPortUsed = "The port is used!";
-inline const QString kNoPort = "No port!";
+// In the window's language.
+QString portCaption();  // the port label, "COM Port:"
+QString portUsedText();
+QString noPortText();
 
 // The panel text after an opening: the caption followed by the port, or by
 // "The port is used!".

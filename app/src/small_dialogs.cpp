@@ -1,5 +1,6 @@
 #include "small_dialogs.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -25,8 +26,8 @@ QLineEdit* addField(QFormLayout* form, QLabel* label, QLineEdit::EchoMode echo) 
 // "Amend" and "Cancel" under the fields; Cancel (and Escape) closes the
 // dialog, Enter in a field amends.
 void addButtons(QDialog* dialog, QVBoxLayout* column, QPushButton*& amend, QPushButton*& cancel) {
-    amend = new QPushButton("Amend");
-    cancel = new QPushButton("Cancel");
+    amend = new QPushButton(QCoreApplication::translate("SmallDialogs", "Amend"));
+    cancel = new QPushButton(QCoreApplication::translate("SmallDialogs", "Cancel"));
     amend->setDefault(true);
     cancel->setAutoDefault(false);
     auto* row = new QHBoxLayout;
@@ -48,12 +49,12 @@ void makeDialogFrame(QDialog* dialog, const QString& caption) {
 PasswordDialog::PasswordDialog(DataFolder data, QWidget* parent)
     : QDialog(parent), data_(std::move(data)) {
     setObjectName("passwordDialog");
-    makeDialogFrame(this, "Amend Password");
+    makeDialogFrame(this, tr("Amend Password"));
     auto* column = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     column->addLayout(form);
-    oldPasswordLabel = new QLabel("Old password:");
-    newPasswordLabel = new QLabel("New Password:");
+    oldPasswordLabel = new QLabel(tr("Old password:"));
+    newPasswordLabel = new QLabel(tr("New Password:"));
     oldPasswordEdit = addField(form, oldPasswordLabel, QLineEdit::Password);
     newPasswordEdit = addField(form, newPasswordLabel, QLineEdit::Password);
     addButtons(this, column, amendButton, cancelButton);
@@ -69,7 +70,7 @@ void PasswordDialog::amend() {
         return;
     }
     if (oldPasswordEdit->text() != stored) {
-        userDialogs().warning(this, "Password error!");
+        userDialogs().warning(this, tr("Password error!"));
         return;
     }
     error = writeSingleLine(data_.passwordPath(), newPasswordEdit->text(), true);
@@ -83,7 +84,7 @@ void PasswordDialog::amend() {
 CompanyNameDialog::CompanyNameDialog(DataFolder data, QWidget* captionOwner, QWidget* parent)
     : QDialog(parent), data_(std::move(data)), captionOwner_(captionOwner) {
     setObjectName("companyNameDialog");
-    makeDialogFrame(this, "Note");
+    makeDialogFrame(this, tr("Note"));
     auto* column = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     column->addLayout(form);
@@ -108,7 +109,7 @@ void CompanyNameDialog::showEvent(QShowEvent* event) {
 void CompanyNameDialog::amend() {
     const QString name = companyNameEdit->text();
     if (name.isEmpty()) {
-        userDialogs().warning(this, "No Empty!");
+        userDialogs().warning(this, tr("No Empty!"));
         return;
     }
     const QString error = writeSingleLine(data_.companyPath(), name, false);

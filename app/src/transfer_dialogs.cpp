@@ -10,6 +10,7 @@
 #include "app_settings.h"
 #include "duoband/write_verify.h"
 #include "main_window.h"
+#include "pages/page_widgets.h"
 #include "user_dialogs.h"
 
 TransferDialog::TransferDialog(const QString& caption, MainWindow& editor, QWidget* parent)
@@ -21,7 +22,7 @@ TransferDialog::TransferDialog(const QString& caption, MainWindow& editor, QWidg
     progressBar->setRange(0, duoband::kTransferSteps);
     progressBar->setMinimumWidth(320);
     startButton = new QPushButton(caption);
-    cancelButton = new QPushButton("Cancel");
+    cancelButton = new QPushButton(tr("Cancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(startButton);
@@ -70,7 +71,7 @@ void TransferDialog::startTransfer() {
         result.message = tr("%1 cancelled").arg(caption_).toStdString();
     }
     succeeded_ = result.outcome == duoband::ExchangeOutcome::Success;
-    QString message = QString::fromStdString(result.message);
+    QString message = pages::fromCoreText(result.message);
     if (!result.detail.empty()) message += "\n" + QString::fromStdString(result.detail);
     if (result.outcome == duoband::ExchangeOutcome::Invalid) {
         userDialogs().error(this, message);
@@ -118,7 +119,7 @@ bool WriteDialog::confirmCancel() {
 }
 
 ReadDialog::ReadDialog(MainWindow& editor, QWidget* parent)
-    : TransferDialog("Read", editor, parent) {
+    : TransferDialog(tr("Read"), editor, parent) {
     setObjectName("readDialog");
 }
 
@@ -129,7 +130,7 @@ duoband::ExchangeResult ReadDialog::run(MainWindow& editor,
 }
 
 WriteDialog::WriteDialog(MainWindow& editor, QWidget* parent)
-    : TransferDialog("Write", editor, parent) {
+    : TransferDialog(tr("Write"), editor, parent) {
     setObjectName("writeDialog");
     backupFirstBox =
         addOption(tr("Read the radio first and keep what it held"), "backupFirstBox", true);

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -29,6 +30,7 @@
 #include "main_window.h"
 #include "small_dialogs.h"
 #include "transfer_dialogs.h"
+#include "window_language.h"
 
 using duoband::Band;
 using duoband::Block;
@@ -247,6 +249,36 @@ class MainWindowTest : public QObject {
                  QString("Receiving Frequency"));
     }
 
+    // The window in Simplified Chinese; the model and the file keep the
+    // English entries and the stored indexes.
+    void simplifiedChineseWindowKeepsTheFileEnglish() {
+        QVERIFY(installWindowLanguage("zh_CN"));
+        const auto english = qScopeGuard([] { installWindowLanguage("en"); });
+        windows = std::make_unique<Windows>(DataFolder(data->dir()), PortOptions{{}, false});
+        MainWindow& f = *windows->mainWindow;
+        f.model().general.vibrationRingTime.select(0);
+        f.model().channels(Band::A).cell(Column::RxFrequency, 2) = "145.50000";
+        f.model().channels(Band::A).cell(Column::Power, 2) = "High";
+        f.showModel();
+        auto* tabs = f.findChild<QTabWidget*>();
+        QCOMPARE(tabs->tabText(4), QString("综合设置"));
+        auto* vibration = f.findChild<QComboBox*>(nameOf({SettingId::VibrationRingTime}));
+        QCOMPARE(vibration->currentText(), QString("关"));
+        auto* grid = f.findChild<QAbstractItemView*>("bandA.channels");
+        QVERIFY(grid != nullptr);
+        QCOMPARE(grid->model()->headerData(1, Qt::Horizontal).toString(), QString("接收频率"));
+        QCOMPARE(grid->model()->index(1, duoband::columnIndex(Column::Power)).data().toString(),
+                 QString("高"));
+        QCOMPARE(f.statusPanelText(0), QString("没有端口!"));
+
+        dialogs->fileNames.push_back(data->path("zh.bc"));
+        QVERIFY(f.saveFileAs());
+        QCOMPARE(dialogs->lastText(), QString("保存成功!"));
+        const QString file = readFile(data->path("zh.bc"));
+        QVERIFY(file.contains(",High,"));
+        QVERIFY(!file.contains(QString::fromUtf8("高").toLatin1()));
+    }
+
     void saveThenOpenRoundTrips() {
         MainWindow& f = *windows->mainWindow;
         editModel(f.model());
@@ -257,7 +289,7 @@ class MainWindowTest : public QObject {
         f.findChild<QAction*>("saveButton")->trigger();
         QCOMPARE(dialogs->fileDialogs,
                  QStringList{"Save|Settings file (*.bc);;Radio image (*.img)"});
-        QCOMPARE(dialogs->lastText(), QString("保存成功!"));
+        QCOMPARE(dialogs->lastText(), QString("Save success!"));
         QVERIFY(QFile::exists(name + ".bc"));
 
         dialogs->confirmations.push_back(true);

@@ -72,6 +72,23 @@ class WindowImagesTest : public QObject {
         QVERIFY(window().model() == before);
     }
 
+    // A hand-edited cell opens as it stands, and the user is told before a write.
+    void cellsOutsideTheirListsAreReportedOnOpen() {
+        window().model().channels(Band::B).cell(Column::RxFrequency, 7) = "145.50000";
+        window().model().channels(Band::B).cell(Column::TxTone, 7) = "67HZ";
+        dialogs->fileNames = {data->path("edited.bc")};
+        QVERIFY(window().saveFileAs());
+        QVERIFY(dialogs->messages.empty() || dialogs->lastKind() == "information");
+        dialogs->fileNames = {data->path("edited.bc")};
+        window().openFile();
+        QCOMPARE(dialogs->lastKind(), QString("warning"));
+        QVERIFY2(dialogs->lastText().endsWith(
+                     "Band B channel 7, Transmission CTCSS: \"67HZ\" is not one of the list's "
+                     "entries"),
+                 qPrintable(dialogs->lastText()));
+        QCOMPARE(window().model().channels(Band::B).cell(Column::TxTone, 7), "67HZ");
+    }
+
     // A full read, on the fast link, keeps what the radio sent in the backup folder.
     void aFullReadKeepsABackup() {
         TestRadio radio({"--sample"});

@@ -1,8 +1,13 @@
 #include <algorithm>
+#include <optional>
 #include <sstream>
 
+#include "duoband/channel_editing.h"
 #include "duoband/channel_record.h"
 #include "duoband/cli.h"
+#include "duoband/memory_image.h"
+#include "duoband/radio_image.h"
+#include "duoband/settings_editing.h"
 #include "duoband/settings_table.h"
 
 namespace duoband::cli {
@@ -79,11 +84,46 @@ void writeTable(std::ostream& out, std::string_view title, const ChannelTable& t
 
 // A choice shows its entry (a program text, UTF-8), a text the radio's bytes.
 std::string shownValue(const EditorModel& model, SettingRef ref) {
-    if (const Choice* choice = choiceOf(model, ref)) return std::string(choice->text());
+    if (const Choice* choice = choiceOf(model, ref)) {
+        return choice->index < 0 ? "(not one of the list's entries)" : std::string(choice->text());
+    }
     return printable(*textOf(model, ref));
 }
 
-void writePage(std::ostream& out, SettingsPage page, Band band, const EditorModel& model) {
+// The pages as a write sends them: the model decoded again from the bytes
+// its block fields and tables encode; nullopt when a write would be refused.
+std::optional<EditorModel> sentModel(const EditorModel& model, std::string& refusal) {
+    const ImageEncoding encoding = encodeImage(model);
+    if (!encoding.ok()) {
+        refusal = encoding.error;
+        return std::nullopt;
+    }
+    EditorModel sent = model;
+    decodeImage(imageOf(encoding), sent);
+    return sent;
+}
+
+// Whether the control, taken over again as the page would, changes its
+// block field; a control that cannot be taken over disagrees when it shows
+// something else than what is sent.
+bool disagrees(const EditorModel& model, const EditorModel& sent, SettingRef ref) {
+    EditorModel retaken = model;
+    bool taken = false;
+    if (const Choice* choice = choiceOf(model, ref)) {
+        taken = pickChoice(retaken, ref, choice->index);
+    } else if (const auto commit = commitText(retaken, ref, *textOf(model, ref))) {
+        taken = commit->message.empty();
+    }
+    if (retaken.blocks != model.blocks) return true;
+    return !taken && shownValue(model, ref) != shownValue(sent, ref);
+}
+
+struct PageModels {
+    const EditorModel& controls;
+    const EditorModel& sent;
+};
+
+void writePage(std::ostream& out, SettingsPage page, Band band, PageModels models) {
     out << pageTitle(page, band) << '\n';
     const std::vector<SettingRef> refs = settingsOnPage(page, band);
     std::size_t captionWidth = 0;
@@ -92,8 +132,20 @@ void writePage(std::ostream& out, SettingsPage page, Band band, const EditorMode
     for (const SettingRef& ref : refs) {
         out << "  ";
         pad(out, setting(ref.id).captionFor(band), captionWidth);
-        out << "  " << shownValue(model, ref) << '\n';
+        out << "  " << shownValue(models.sent, ref);
+        if (&models.sent != &models.controls && disagrees(models.controls, models.sent, ref))
+            out << "   [differs: the page shows \"" << shownValue(models.controls, ref) << "\"]";
+        out << '\n';
     }
+    out << '\n';
+}
+
+void writeOffListCells(std::ostream& out, const EditorModel& model) {
+    const std::vector<OffListCell> cells = cellsOffTheirLists(model);
+    if (cells.empty()) return;
+    out << "Cells outside their lists (a write sends the record's reading of them)\n";
+    std::istringstream lines(describeOffListCells(cells, cells.size()));
+    for (std::string line; std::getline(lines, line);) out << "  " << line << '\n';
     out << '\n';
 }
 
@@ -103,9 +155,18 @@ std::string settingsSummary(const EditorModel& model) {
     std::ostringstream out;
     writeTable(out, "A/Upper Band channels", model.channels(Band::A));
     writeTable(out, "B/Under Band channels", model.channels(Band::B));
-    for (Band band : kBands) writePage(out, SettingsPage::BandSetup, band, model);
+    writeOffListCells(out, model);
+    std::string refusal;
+    const std::optional<EditorModel> sent = sentModel(model, refusal);
+    if (sent) {
+        out << "Settings as a write sends them, decoded from the block fields\n\n";
+    } else {
+        out << "A write would be refused: " << refusal << "\nSettings as the pages show them\n\n";
+    }
+    const PageModels models{model, sent ? *sent : model};
+    for (Band band : kBands) writePage(out, SettingsPage::BandSetup, band, models);
     for (SettingsPage page : {SettingsPage::General, SettingsPage::Dtmf, SettingsPage::Limits})
-        writePage(out, page, Band::A, model);
+        writePage(out, page, Band::A, models);
     return out.str();
 }
 

@@ -172,7 +172,7 @@ TEST(CliCsv, ChannelsGoOutAndComeBackWithTheirExitStatuses) {
     const Ran skipped = runCli({"import-csv", csv.path(), "--into", startFile.path(), "--out",
                                 back.path(), "--band", "B", "--first", "7"});
     EXPECT_EQ(skipped.status, kChannelsChanged);
-    EXPECT_NE(skipped.err.find("line 3 (band B channel 8): skipped - Receiving Frequency "
+    EXPECT_NE(skipped.err.find("line 3 (Band B channel 8): skipped - Receiving Frequency "
                                "\"520.000000\""),
               std::string::npos)
         << skipped.err;
@@ -184,6 +184,32 @@ TEST(CliShow, AnEmptyConfiguration) {
     const std::string summary = settingsSummary(EditorModel());
     EXPECT_TRUE(summary.starts_with("A/Upper Band channels\n  (no programmed channels)\n"));
     EXPECT_NE(summary.find("  Frequency Step:                  25K\n"), std::string::npos);
+}
+
+// A hand-edited file: controls that disagree with their block fields, and
+// cells outside their lists.
+TEST(CliShow, ShowsWhatAWriteSendsAndMarksWhatDisagrees) {
+    EditorModel model;
+    model.bandSettings[1].step.select(model.bandSettings[1].step.index + 1);
+    model.dtmfGroups[2] = "123";
+    model.channels(Band::A).cell(Column::RxFrequency, 3) = "145.50000";
+    model.channels(Band::B).cell(Column::TxTone, 9) = "67HZ";
+    std::string summary = settingsSummary(model);
+    for (const std::string expected :
+         {"  Frequency Step:                  25K   [differs: the page shows \"50K\"]\n",
+          "  DTMF3:                     [differs: the page shows \"123\"]\n",
+          "  Band B channel 9, Transmission CTCSS: \"67HZ\" is not one of the list's entries\n"})
+        EXPECT_NE(summary.find(expected), std::string::npos) << summary;
+    EXPECT_EQ(summary.find("A write would be refused"), std::string::npos);
+    EXPECT_EQ(summary.find("Band A channel 3, Receiving"), std::string::npos);
+
+    model.channels(Band::A).cell(Column::Power, 3) = "high";
+    summary = settingsSummary(model);
+    EXPECT_NE(
+        summary.find("  Band A channel 3, Power: \"high\" is not one of the list's entries\n"),
+        std::string::npos);
+    EXPECT_NE(summary.find("A write would be refused: Band A, channel 3, column \"Power\""),
+              std::string::npos);
 }
 
 }  // namespace

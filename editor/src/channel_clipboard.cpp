@@ -114,10 +114,6 @@ Refusal pasteCell(EditorModel& model, Band band, CellPointer at, std::string_vie
     return std::nullopt;
 }
 
-std::string_view bandName(Band band) {
-    return band == Band::A ? "Band A" : "Band B";
-}
-
 }  // namespace
 
 std::string copyCells(const ChannelTable& table, const std::vector<int>& rows,

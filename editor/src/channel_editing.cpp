@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <ranges>
 #include <span>
 
 #include "duoband/decimal.h"
 #include "duoband/field_codecs.h"
 #include "duoband/option_lists.h"
+#include "duoband/settings_table.h"
 #include "text_rules.h"
 
 namespace duoband {
@@ -259,6 +261,41 @@ bool commitChannelName(EditorModel& model, Band band, CellPointer at, std::strin
     if (!isChannelRow(at.row)) return false;
     model.channels(band).cell(Column::Name, at.row) = rules::filterText(text, kNameChars);
     return true;
+}
+
+namespace {
+
+bool offItsList(const ChannelColumnEditor& editor, std::string_view text) {
+    if (text.empty() || channelColumnDefault(editor.column) == text) return false;
+    return std::ranges::find(editor.entries(), text) == editor.entries().end();
+}
+
+}  // namespace
+
+std::vector<OffListCell> cellsOffTheirLists(const EditorModel& model) {
+    std::vector<OffListCell> found;
+    for (Band band : kBands) {
+        const ChannelTable& table = model.channels(band);
+        for (int row = 1; row <= ChannelTable::kChannels; ++row) {
+            for (const ChannelColumnEditor& editor : channelColumnEditors()) {
+                const std::string& text = table.cell(editor.column, row);
+                if (editor.kind == CellEditorKind::Choice && offItsList(editor, text))
+                    found.push_back({band, row, editor.column, text});
+            }
+        }
+    }
+    return found;
+}
+
+std::string describeOffListCells(const std::vector<OffListCell>& cells, std::size_t shown) {
+    std::string text;
+    for (const OffListCell& cell : cells | std::views::take(shown)) {
+        text += std::string(bandName(cell.band)) + " channel " + std::to_string(cell.row) + ", " +
+                std::string(columnTitle(cell.column)) + ": \"" + cell.text +
+                "\" is not one of the list's entries\n";
+    }
+    if (cells.size() > shown) text += "and " + std::to_string(cells.size() - shown) + " more\n";
+    return text;
 }
 
 }  // namespace duoband

@@ -394,9 +394,7 @@ TEST(DtmfPage, KeyFilterWithItsMessagesAndLimits) {
         EXPECT_EQ(r.key.message, k.message) << name << " " << static_cast<std::uint32_t>(k.key);
         EXPECT_FALSE(r.focusTo.has_value());
     }
-    EXPECT_EQ(code,
-              "\xE8\xBE\x93\xE5\x85\xA5\xE4\xBB\xA5\xE4\xB8\x8B\xE5\xAD\x97\xE7\xAC\xA6"
-              ":1,2,3,4,5,6,7,8,9,0,*,#,A,B,D");
+    EXPECT_EQ(code, "Enter only these characters:1,2,3,4,5,6,7,8,9,0,*,#,A,B,D");
     EXPECT_EQ(group, "DTMF:1,2,3,4,5,6,7,8,9,0,*,#,A,B,D");
 }
 

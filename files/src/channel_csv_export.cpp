@@ -142,7 +142,7 @@ class ChannelLine {
 };
 
 std::string channelName(Band band, int row) {
-    return std::string(band == Band::A ? "Band A" : "Band B") + " channel " + std::to_string(row);
+    return std::string(bandName(band)) + " channel " + std::to_string(row);
 }
 
 std::vector<std::string> headerLine() {

@@ -35,16 +35,12 @@ std::optional<int> wholeNumber(std::string_view text) {
     return std::stoi(std::string(text));
 }
 
-std::string_view bandName(Band band) {
-    return band == Band::A ? "A" : "B";
-}
-
 // Where a row goes.
 struct Target {
     Band band = Band::A;
     int channel = 0;
     std::string name() const {
-        return "band " + std::string(bandName(band)) + " channel " + std::to_string(channel);
+        return std::string(bandName(band)) + " channel " + std::to_string(channel);
     }
 };
 

@@ -16,8 +16,8 @@ namespace {
 constexpr std::string_view kForbidden = ",\"'\r\n";
 
 std::string whereInTable(Band band, int row, Column column) {
-    return std::string(band == Band::A ? "Band A" : "Band B") + " channel " + std::to_string(row) +
-           ", column \"" + std::string(columnTitle(column)) + "\"";
+    return std::string(bandName(band)) + " channel " + std::to_string(row) + ", column \"" +
+           std::string(columnTitle(column)) + "\"";
 }
 
 std::string forbiddenProblem(std::string_view text, const std::string& where) {

@@ -202,19 +202,19 @@ TEST(ChannelCsvImport, AGenericFileInTheOlderLayoutLandsThroughTheGridsRules) {
     ASSERT_EQ(result.notes.size(), 5u) << describeCsvNotes(result.notes);
     const std::pair<int, std::string_view> report[] = {
         {7,
-         "line 7, Location 6 (band A channel 6): skipped - Receiving Frequency \"520.000000\": "
+         "line 7, Location 6 (Band A channel 6): skipped - Receiving Frequency \"520.000000\": "
          "Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ"},
         {8,
-         "line 8, Location 7 (band A channel 7): skipped - CTCSS tone \"100.1\": the radio has "
+         "line 8, Location 7 (Band A channel 7): skipped - CTCSS tone \"100.1\": the radio has "
          "no such tone"},
         {9,
-         "line 9, Location 8 (band A channel 8): skipped - Mode \"AM\": the radio has FM "
+         "line 9, Location 8 (Band A channel 8): skipped - Mode \"AM\": the radio has FM "
          "(Wide) and NFM (Narrow) only"},
         {10,
-         "line 10, Location 9 (band A channel 9): changed - Name \"LongName12\": cut to 7 "
+         "line 10, Location 9 (Band A channel 9): changed - Name \"LongName12\": cut to 7 "
          "characters: \"LongNam\""},
         {11,
-         "line 11, Location 130 (band B channel 2): changed - Name \"B, too\": characters "
+         "line 11, Location 130 (Band B channel 2): changed - Name \"B, too\": characters "
          "other than printable ASCII (or , \" ') dropped: \"B too\""},
     };
     for (std::size_t i = 0; i < std::size(report); ++i) {

@@ -153,10 +153,9 @@ std::string channelData(const EditorModel& model, int step, std::string& error) 
         const int channel = firstChannel(step) + i;
         const RecordEncoding enc = encodeChannelRecord(rowOf(model.channels(band), channel));
         if (!enc.ok()) {
-            error = std::string(band == Band::A ? "Band A" : "Band B") + ", channel " +
-                    std::to_string(channel) + ", column \"" +
-                    std::string(columnTitle(*enc.failedColumn)) + "\": the text \"" +
-                    model.channels(band).cell(*enc.failedColumn, channel) +
+            error = std::string(bandName(band)) + ", channel " + std::to_string(channel) +
+                    ", column \"" + std::string(columnTitle(*enc.failedColumn)) +
+                    "\": the text \"" + model.channels(band).cell(*enc.failedColumn, channel) +
                     "\" cannot be written to the radio.";
             return {};
         }

@@ -1,5 +1,7 @@
 #include "duoband/option_lists.h"
 
+#include "duoband/translatable.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -64,7 +66,7 @@ struct ToneTable {
 };
 
 const ToneTable& channelToneTable() {
-    static const ToneTable table("OFF");
+    static const ToneTable table(QT_TRANSLATE_NOOP("duoband", "OFF"));
     return table;
 }
 
@@ -86,7 +88,7 @@ struct NumberList {
 };
 
 constexpr std::array<std::string_view, 18> kSignalling{
-    "OFF",
+    QT_TRANSLATE_NOOP("duoband", "OFF"),
     "DTMF1",
     "DTMF2",
     "DTMF3",
@@ -95,39 +97,52 @@ constexpr std::array<std::string_view, 18> kSignalling{
     "DTMF6",
     "DTMF7",
     "DTMF8",
-    "DTMF1+Identity Code",
-    "DTMF2+Identity Code",
-    "DTMF3+Identity Code",
-    "DTMF4+Identity Code",
-    "DTMF5+Identity Code",
-    "DTMF6+Identity Code",
-    "DTMF7+Identity Code",
-    "DTMF8+Identity Code",
-    "Identity Code",
+    QT_TRANSLATE_NOOP("duoband", "DTMF1+Identity Code"),
+    QT_TRANSLATE_NOOP("duoband", "DTMF2+Identity Code"),
+    QT_TRANSLATE_NOOP("duoband", "DTMF3+Identity Code"),
+    QT_TRANSLATE_NOOP("duoband", "DTMF4+Identity Code"),
+    QT_TRANSLATE_NOOP("duoband", "DTMF5+Identity Code"),
+    QT_TRANSLATE_NOOP("duoband", "DTMF6+Identity Code"),
+    QT_TRANSLATE_NOOP("duoband", "DTMF7+Identity Code"),
+    QT_TRANSLATE_NOOP("duoband", "DTMF8+Identity Code"),
+    QT_TRANSLATE_NOOP("duoband", "Identity Code"),
 };
 
-constexpr std::array<std::string_view, 2> kChannelReceivingMode{"QT/DQT", "QT/DQT+Signaling"};
-constexpr std::array<std::string_view, 2> kLowHigh{"Low", "High"};
-constexpr std::array<std::string_view, 2> kNarrowWide{"Narrow", "Wide"};
-constexpr std::array<std::string_view, 2> kOffOn{"OFF", "ON"};
-constexpr std::array<std::string_view, 2> kWorkingMode{"Frequency Mode", "Channel Mode"};
-constexpr std::array<std::string_view, 2> kVfoReceivingMode{"QT/DQT", "QT/DQT+ Signaling"};
-constexpr std::array<std::string_view, 2> kVfoBandwidth{"Narrow Band", "Wide Band"};
-constexpr std::array<std::string_view, 3> kDirection{"OFF", "+", "-"};
+constexpr std::array<std::string_view, 2> kChannelReceivingMode{
+    QT_TRANSLATE_NOOP("duoband", "QT/DQT"), QT_TRANSLATE_NOOP("duoband", "QT/DQT+Signaling")};
+constexpr std::array<std::string_view, 2> kLowHigh{QT_TRANSLATE_NOOP("duoband", "Low"),
+                                                   QT_TRANSLATE_NOOP("duoband", "High")};
+constexpr std::array<std::string_view, 2> kNarrowWide{QT_TRANSLATE_NOOP("duoband", "Narrow"),
+                                                      QT_TRANSLATE_NOOP("duoband", "Wide")};
+constexpr std::array<std::string_view, 2> kOffOn{QT_TRANSLATE_NOOP("duoband", "OFF"),
+                                                 QT_TRANSLATE_NOOP("duoband", "ON")};
+constexpr std::array<std::string_view, 2> kWorkingMode{
+    QT_TRANSLATE_NOOP("duoband", "Frequency Mode"), QT_TRANSLATE_NOOP("duoband", "Channel Mode")};
+constexpr std::array<std::string_view, 2> kVfoReceivingMode{
+    QT_TRANSLATE_NOOP("duoband", "QT/DQT"), QT_TRANSLATE_NOOP("duoband", "QT/DQT+ Signaling")};
+constexpr std::array<std::string_view, 2> kVfoBandwidth{QT_TRANSLATE_NOOP("duoband", "Narrow Band"),
+                                                        QT_TRANSLATE_NOOP("duoband", "Wide Band")};
+constexpr std::array<std::string_view, 3> kDirection{QT_TRANSLATE_NOOP("duoband", "OFF"), "+", "-"};
 constexpr std::array<std::string_view, 7> kStep{"2.5K",  "5K",  "6.25K", "10K",
                                                 "12.5K", "25K", "50K"};
 constexpr std::array<std::uint16_t, 7> kStepCodes{0x00FA, 0x01F4, 0x0271, 0x03E8,
                                                   0x04E2, 0x09C4, 0x1388};
-constexpr std::array<std::string_view, 2> kMainBand{"A/upper Band ", "B/Under Band"};
-constexpr std::array<std::string_view, 4> kBacklight{"OFF", "Orange", "Blue", "Purple"};
-constexpr std::array<std::string_view, 2> kBacklightMode{"Automatic", "On"};
-constexpr std::array<std::string_view, 10> kVibration{"关", "1", "2", "3", "4",
-                                                      "5",  "6", "7", "8", "9"};
+constexpr std::array<std::string_view, 2> kMainBand{QT_TRANSLATE_NOOP("duoband", "A/upper Band "),
+                                                    QT_TRANSLATE_NOOP("duoband", "B/Under Band")};
+constexpr std::array<std::string_view, 4> kBacklight{
+    QT_TRANSLATE_NOOP("duoband", "OFF"), QT_TRANSLATE_NOOP("duoband", "Orange"),
+    QT_TRANSLATE_NOOP("duoband", "Blue"), QT_TRANSLATE_NOOP("duoband", "Purple")};
+constexpr std::array<std::string_view, 2> kBacklightMode{QT_TRANSLATE_NOOP("duoband", "Automatic"),
+                                                         QT_TRANSLATE_NOOP("duoband", "On")};
+constexpr std::array<std::string_view, 10> kVibration{
+    QT_TRANSLATE_NOOP("duoband", "OFF"), "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 constexpr std::array<std::string_view, 4> kToneBurst{"1000HZ", "1450HZ", "1750HZ", "2100HZ"};
 constexpr std::array<std::uint16_t, 4> kToneBurstCodes{0x03E8, 0x05AA, 0x06D6, 0x0834};
 constexpr std::array<std::string_view, 4> kDtmfTime{"50MS", "100MS", "150MS", "200MS"};
 constexpr std::array<std::uint16_t, 4> kDtmfTimeCodes{0x0032, 0x0064, 0x0096, 0x00C8};
-constexpr std::array<std::string_view, 3> kRemoteState{"Normal", "Stun", "Kill"};
+constexpr std::array<std::string_view, 3> kRemoteState{QT_TRANSLATE_NOOP("duoband", "Normal"),
+                                                       QT_TRANSLATE_NOOP("duoband", "Stun"),
+                                                       QT_TRANSLATE_NOOP("duoband", "Kill")};
 
 }  // namespace
 
@@ -202,7 +217,7 @@ OptionList vibrationRingTime() {
 }
 
 OptionList timeOverTimer() {
-    static const NumberList list("OFF", 30, 600, 30);
+    static const NumberList list(QT_TRANSLATE_NOOP("duoband", "OFF"), 30, 600, 30);
     return list.views;
 }
 

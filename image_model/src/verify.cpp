@@ -65,10 +65,6 @@ std::string valueText(const EditorModel& model, SettingRef ref) {
     return t != nullptr ? *t : std::string();
 }
 
-std::string bandName(Band band) {
-    return band == Band::A ? "band A" : "band B";
-}
-
 // Collects the differing bytes by what they belong to, then names each.
 class Comparison {
   public:
@@ -104,7 +100,8 @@ class Comparison {
   private:
     void nameChannel(const ChannelKey& key, const std::vector<Difference>& bytes,
                      std::vector<std::string>& named) const {
-        const std::string where = bandName(key.band) + " channel " + std::to_string(key.channel);
+        const std::string where =
+            std::string(bandName(key.band)) + " channel " + std::to_string(key.channel);
         bool anyColumn = false;
         for (const ChannelColumn& c : channelColumns()) {
             if (c.column == Column::Number) continue;

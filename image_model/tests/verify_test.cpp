@@ -27,7 +27,7 @@ TEST(Verify, NamesADifferenceInTheEditorsTerms) {
     const VerifyReport r = compareImages(sent, held, Compared::HeldBytes);
     ASSERT_EQ(r.differences.size(), 2u);
     EXPECT_EQ(r.differences[0],
-              "band A channel 12, Receiving Frequency: sent 145.52500, the radio holds 145.50000");
+              "Band A channel 12, Receiving Frequency: sent 145.52500, the radio holds 145.50000");
     EXPECT_NE(r.differences[1].find("\"Volume"), std::string::npos) << r.differences[1];
     EXPECT_NE(r.differences[1].find(": sent 15, the radio holds 14"), std::string::npos)
         << r.differences[1];
@@ -70,7 +70,7 @@ TEST(Verify, ShowsTheFirstTenDifferencesAndTheirCount) {
     const auto lines = verifyLines(r);
     ASSERT_EQ(lines.size(), 11u);
     EXPECT_EQ(lines[9],
-              "Verify failed: band B channel 10, Channel Name: sent NEW, the radio holds OLD");
+              "Verify failed: Band B channel 10, Channel Name: sent NEW, the radio holds OLD");
     EXPECT_EQ(lines[10], "12 differences in all");
 }
 

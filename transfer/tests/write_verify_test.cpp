@@ -50,7 +50,7 @@ TEST(VerifyAfterWrite, AByteStoredWrongIsNamedInTheEditorsTerms) {
     EXPECT_FALSE(v.ok());
     ASSERT_EQ(v.report.differences.size(), 1u);
     EXPECT_EQ(v.lines().front(),
-              "Verify failed: band A channel 11, Receiving Frequency: sent 446.00625, the radio "
+              "Verify failed: Band A channel 11, Receiving Frequency: sent 446.00625, the radio "
               "holds 613.77841");
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPalette>
 
+#include "duoband/channel_editing.h"
 #include "pages/page_widgets.h"
 
 using duoband::ChannelTable;
@@ -23,8 +24,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     const bool fixed = duoband::columnAt(index.column()) == duoband::Column::Number;
     switch (role) {
         case Qt::DisplayRole:
-            return pages::fromModelText(
-                table_.cell(duoband::columnAt(index.column()), gridRow(index)));
+            return shownCell(duoband::columnAt(index.column()), gridRow(index));
         case Qt::TextAlignmentRole:
             // Centred from the top; the view wraps at word boundaries.
             return QVariant::fromValue(Qt::Alignment(Qt::AlignHCenter | Qt::AlignTop));
@@ -42,6 +42,15 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+// Titles and list entries are shown in the window's language; the cell
+// keeps the English entry, as the settings file holds it.
+QString ChannelTableModel::shownCell(duoband::Column column, int row) const {
+    const std::string& text = table_.cell(column, row);
+    const duoband::ChannelColumnEditor* editor = duoband::channelColumnEditor(column);
+    const bool listEntry = editor != nullptr && editor->kind == duoband::CellEditorKind::Choice;
+    return row == 0 || listEntry ? pages::fromCoreText(text) : pages::fromModelText(text);
+}
+
 QString ChannelTableModel::bandName() const {
     return band_ == duoband::Band::A ? tr("Band A") : tr("Band B");
 }
@@ -51,7 +60,7 @@ QString ChannelTableModel::tableName() const {
 }
 
 QString ChannelTableModel::editorName(duoband::Column col) const {
-    return bandName() + ", " + pages::fromModelText(table_.cell(col, 0));
+    return bandName() + ", " + shownCell(col, 0);
 }
 
 // The channel number column reads as the channel alone.
@@ -59,10 +68,9 @@ QString ChannelTableModel::accessibleText(const QModelIndex& index) const {
     const duoband::Column column = duoband::columnAt(index.column());
     const QString channel = tr("%1, channel %2").arg(bandName()).arg(gridRow(index));
     if (column == duoband::Column::Number) return channel;
-    const QString value = pages::fromModelText(table_.cell(column, gridRow(index)));
+    const QString value = shownCell(column, gridRow(index));
     return QString("%1, %2, %3")
-        .arg(channel, pages::fromModelText(table_.cell(column, 0)),
-             value.isEmpty() ? tr("empty") : value);
+        .arg(channel, shownCell(column, 0), value.isEmpty() ? tr("empty") : value);
 }
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -72,8 +80,7 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
         return pages::fromModelText(table_.cell(duoband::Column::Number, section + 1));
     }
     if (section < 0 || section >= duoband::kColumnCount) return {};
-    if (role == Qt::DisplayRole)
-        return pages::fromModelText(table_.cell(duoband::columnAt(section), 0));
+    if (role == Qt::DisplayRole) return shownCell(duoband::columnAt(section), 0);
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignHCenter | Qt::AlignTop) |
                                    Qt::TextWordWrap);

@@ -38,6 +38,7 @@ class ChannelTableModel : public QAbstractTableModel {
   private:
     QString accessibleText(const QModelIndex& index) const;
     QString bandName() const;
+    QString shownCell(duoband::Column column, int row) const;
 
     duoband::ChannelTable& table_;
     const duoband::Band band_;

@@ -49,7 +49,7 @@ QString bandPrefix(Band band) {
 
 QString cellStep(duoband::Column column, int row) {
     return QObject::tr("Edit %1 of channel %2")
-        .arg(pages::fromEntry(duoband::columnTitle(column)))
+        .arg(pages::fromCoreText(duoband::columnTitle(column)))
         .arg(row);
 }
 

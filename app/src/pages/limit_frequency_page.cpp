@@ -25,10 +25,15 @@ struct ButtonDef {
 
 // In the order of LimitFrequencyPage::Transfer.
 constexpr std::array<ButtonDef, 4> kButtons{{
-    {"readBootMessage", "Read", "Read Boot Message", PartialBlock::BootMessage, false},
-    {"writeBootMessage", "Write", "", PartialBlock::BootMessage, true},
-    {"readLimits", "Read", "Read Limits", PartialBlock::Limits, false},
-    {"writeLimits", "Write", "", PartialBlock::Limits, true},
+    {"readBootMessage", QT_TRANSLATE_NOOP("LimitFrequencyPage", "Read"),
+     QT_TRANSLATE_NOOP("LimitFrequencyPage", "Read Boot Message"), PartialBlock::BootMessage,
+     false},
+    {"writeBootMessage", QT_TRANSLATE_NOOP("LimitFrequencyPage", "Write"), "",
+     PartialBlock::BootMessage, true},
+    {"readLimits", QT_TRANSLATE_NOOP("LimitFrequencyPage", "Read"),
+     QT_TRANSLATE_NOOP("LimitFrequencyPage", "Read Limits"), PartialBlock::Limits, false},
+    {"writeLimits", QT_TRANSLATE_NOOP("LimitFrequencyPage", "Write"), "", PartialBlock::Limits,
+     true},
 }};
 
 }  // namespace
@@ -58,7 +63,7 @@ LimitFrequencyPage::LimitFrequencyPage(duoband::EditorModel& model, PageHost& ho
 
 QPushButton* LimitFrequencyPage::makeButton(Transfer which) {
     const ButtonDef& def = kButtons.at(static_cast<std::size_t>(which));
-    auto* push = new QPushButton(def.caption, this);
+    auto* push = new QPushButton(tr(def.caption), this);
     push->setObjectName(def.name);
     connect(push, &QPushButton::clicked, this, [this, which] { transfer(which); });
     buttons_.at(static_cast<std::size_t>(which)) = push;
@@ -95,9 +100,9 @@ void LimitFrequencyPage::transfer(Transfer which) {
     setExchangeRunning(false);
     if (!def.write) {
         showModel();
-        emit edited(QString::fromLatin1(def.step), {});
+        emit edited(tr(def.step), {});
     }
-    const QString message = pages::fromEntry(result.message);
+    const QString message = pages::fromCoreText(result.message);
     if (result.outcome == duoband::ExchangeOutcome::Success) {
         userDialogs().information(this, message);
     } else {

@@ -22,8 +22,16 @@ std::string toModelText(const QString& text) {
     return out;
 }
 
-QString fromEntry(std::string_view entry) {
-    return QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()));
+// A text that ends in blanks (band A's range message) is also found without them.
+QString fromCoreText(std::string_view text) {
+    const std::string source(text);
+    QString shown = QCoreApplication::translate("duoband", source.c_str());
+    const std::size_t end = source.find_last_not_of(' ') + 1;
+    if (shown == QString::fromStdString(source) && end < source.size()) {
+        shown = QCoreApplication::translate("duoband", source.substr(0, end).c_str()) +
+                QString(static_cast<qsizetype>(source.size() - end), ' ');
+    }
+    return shown;
 }
 
 namespace {
@@ -80,7 +88,7 @@ QComboBox* makeChoiceBox(duoband::OptionList entries, const QString& name, QWidg
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
     box->setEditable(false);
-    for (std::string_view entry : entries) box->addItem(fromEntry(entry));
+    for (std::string_view entry : entries) box->addItem(fromCoreText(entry));
     guardClosedList(box, ClosedListIgnores::Wheel);
     return box;
 }
@@ -161,7 +169,7 @@ void CommitLineEdit::keyPressEvent(QKeyEvent* event) {
         case duoband::KeyAction::Drop:
             event->accept();
             if (!verdict.message.empty()) {
-                userDialogs().warning(this, fromEntry(verdict.message));
+                userDialogs().warning(this, fromCoreText(verdict.message));
             }
             return;
         case duoband::KeyAction::Commit:

@@ -21,8 +21,9 @@ namespace pages {
 QString fromModelText(std::string_view text);
 // Characters beyond Latin-1 become '?', which every key filter refuses.
 std::string toModelText(const QString& text);
-// List entries are UTF-8 in the source ("关").
-QString fromEntry(std::string_view entry);
+// Texts of the core (captions, list entries, messages) are English UTF-8;
+// the window shows them in its own language.
+QString fromCoreText(std::string_view text);
 
 // A drop-down list with the entries of `entries`, choose-only. Closed, it
 // ignores the mouse wheel (which scrolls the page instead): only a pick

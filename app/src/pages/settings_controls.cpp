@@ -17,7 +17,7 @@ QString fromUtf8(std::string_view text) {
 }
 
 void showMessage(QWidget* parent, std::string_view message) {
-    if (!message.empty()) userDialogs().warning(parent, fromEntry(message));
+    if (!message.empty()) userDialogs().warning(parent, fromCoreText(message));
 }
 
 }  // namespace
@@ -41,8 +41,8 @@ void SettingsControls::addRows(QGridLayout* layout, int column, int firstRow,
                                std::span<const SettingRef> settings) {
     int row = firstRow;
     for (const SettingRef& ref : settings) {
-        addFormRow(layout, row++, column, fromUtf8(duoband::setting(ref.id).captionFor(ref.band)),
-                   add(ref));
+        addFormRow(layout, row++, column,
+                   fromCoreText(duoband::setting(ref.id).captionFor(ref.band)), add(ref));
     }
 }
 
@@ -88,7 +88,7 @@ void SettingsControls::takeOver(SettingRef ref, CommitLineEdit* edit) {
 }
 
 void SettingsControls::reportEdit(SettingRef ref) {
-    QString caption = fromUtf8(duoband::setting(ref.id).captionFor(ref.band)).trimmed();
+    QString caption = fromCoreText(duoband::setting(ref.id).captionFor(ref.band)).trimmed();
     if (caption.endsWith(':')) caption.chop(1);
     emit edited(tr("Change %1").arg(caption.trimmed()), fromUtf8(duoband::settingObjectName(ref)));
 }

@@ -16,6 +16,7 @@
 
 #include "duoband/editor_keys.h"
 #include "duoband/editor_model.h"
+#include "duoband/translatable.h"
 
 namespace duoband {
 
@@ -93,11 +94,11 @@ struct FrequencyCommit {
 
 // The range messages, without the blank that band A adds.
 inline constexpr std::string_view kReceiveRangeMessage =
-    "Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ";
+    QT_TRANSLATE_NOOP("duoband", "Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ");
 inline constexpr std::string_view kTransmitRangeMessage =
-    "Transmission Frequency in 136~176MHZ 220~250MHZ 400~490MHZ";
+    QT_TRANSLATE_NOOP("duoband", "Transmission Frequency in 136~176MHZ 220~250MHZ 400~490MHZ");
 inline constexpr std::string_view kNotAFrequencyMessage =
-    "Not a frequency! Enter MHz as digits with one point, e.g. 145.5";
+    QT_TRANSLATE_NOOP("duoband", "Not a frequency! Enter MHz as digits with one point, e.g. 145.5");
 
 // Leaving a frequency entry: commits `text` as the receive or transmit
 // frequency of the pointer's row.
@@ -121,5 +122,20 @@ bool commitChannelChoice(EditorModel& model, Band band, CellPointer at, int entr
 // also when empty; characters the name cannot hold are dropped, and it is cut
 // to 7. False when the pointer names no channel row.
 bool commitChannelName(EditorModel& model, Band band, CellPointer at, std::string_view text);
+
+// A choice cell holding a text that neither a pick nor a new frequency
+// writes, as a hand-edited settings file may ("67HZ", "high"). A write still
+// sends the record's reading of it, so it is shown before anything is sent.
+struct OffListCell {
+    Band band;
+    int row;
+    Column column;
+    std::string text;
+};
+std::vector<OffListCell> cellsOffTheirLists(const EditorModel& model);
+
+// One line per cell, the first `shown` of them, then "and N more":
+// Band A channel 5, Power: "high" is not one of the list's entries
+std::string describeOffListCells(const std::vector<OffListCell>& cells, std::size_t shown);
 
 }  // namespace duoband

@@ -18,6 +18,7 @@
 #include "duoband/editor_keys.h"
 #include "duoband/editor_model.h"
 #include "duoband/settings_table.h"
+#include "duoband/translatable.h"
 
 namespace duoband {
 
@@ -34,16 +35,17 @@ struct TextCommit {
 };
 
 inline constexpr std::string_view kBandReceiveRangeMessage =
-    "Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ ";
-inline constexpr std::string_view kFmRangeMessage = "FM Frequency 88~108MHz";
-inline constexpr std::string_view kDtmfGroupKeyMessage = "DTMF:1,2,3,4,5,6,7,8,9,0,*,#,A,B,D";
-// UTF-8: "enter the following characters".
+    QT_TRANSLATE_NOOP("duoband", "Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ ");
+inline constexpr std::string_view kFmRangeMessage =
+    QT_TRANSLATE_NOOP("duoband", "FM Frequency 88~108MHz");
+inline constexpr std::string_view kDtmfGroupKeyMessage =
+    QT_TRANSLATE_NOOP("duoband", "DTMF:1,2,3,4,5,6,7,8,9,0,*,#,A,B,D");
 inline constexpr std::string_view kCodeKeyMessage =
-    "\xE8\xBE\x93\xE5\x85\xA5\xE4\xBB\xA5\xE4\xB8\x8B\xE5\xAD\x97\xE7\xAC\xA6"
-    ":1,2,3,4,5,6,7,8,9,0,*,#,A,B,D";
+    QT_TRANSLATE_NOOP("duoband", "Enter only these characters:1,2,3,4,5,6,7,8,9,0,*,#,A,B,D");
 inline constexpr std::string_view kNotANumberMessage =
-    "Not a number! Enter MHz as digits with one point";
-inline constexpr std::string_view kFrequencyReachMessage = "Frequency must lie in 0~42949.67294MHZ";
+    QT_TRANSLATE_NOOP("duoband", "Not a number! Enter MHz as digits with one point");
+inline constexpr std::string_view kFrequencyReachMessage =
+    QT_TRANSLATE_NOOP("duoband", "Frequency must lie in 0~42949.67294MHZ");
 
 // Takes `text` over as the text of a text setting (frequencies, DTMF groups
 // and codes, boot message lines, limits): stores it in the model and

@@ -90,7 +90,7 @@ ChannelCsvFile readChannelCsv(std::string_view text);
 struct CsvNote {
     int line = 0;          // the file line the row starts on
     std::string location;  // the row's Location, as the file gives it (may be empty)
-    std::string channel;   // where it was meant to go: "band A channel 12"; empty when unknown
+    std::string channel;   // where it was meant to go: "Band A channel 12"; empty when unknown
     std::string what;      // the column and value: "Frequency \"300.000000\""
     std::string why;
     bool skipped = false;  // the whole row was left out; otherwise it went in changed
@@ -109,7 +109,7 @@ struct ChannelCsvImport {
 ChannelCsvImport importChannelCsv(const ChannelCsvFile& file, EditorModel& model,
                                   std::optional<CsvStart> start = std::nullopt);
 
-// "line 7, Location 12 (band A channel 12): skipped - Frequency "300.000000":
+// "line 7, Location 12 (Band A channel 12): skipped - Frequency "300.000000":
 // why".
 std::string describeCsvNote(const CsvNote& note);
 // One line per note, the first `shown` of them and a count of the rest.

@@ -26,6 +26,10 @@ inline constexpr std::array<Band, 2> kBands{Band::A, Band::B};
 constexpr std::size_t bandIndex(Band band) {
     return band == Band::A ? 0 : 1;
 }
+// How messages and reports name a band: "Band A".
+constexpr std::string_view bandName(Band band) {
+    return band == Band::A ? "Band A" : "Band B";
+}
 
 struct TransferStep {
     std::uint16_t address;

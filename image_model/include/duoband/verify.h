@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "duoband/radio_image.h"
+#include "duoband/translatable.h"
 
 namespace duoband {
 
-inline constexpr std::string_view kVerifySuccess = "Verify success!";
-inline constexpr std::string_view kVerifyFailed = "Verify failed: ";
+inline constexpr std::string_view kVerifySuccess = QT_TRANSLATE_NOOP("duoband", "Verify success!");
+inline constexpr std::string_view kVerifyFailed = QT_TRANSLATE_NOOP("duoband", "Verify failed: ");
 inline constexpr std::size_t kDifferencesShown = 10;
 
 // What counts: the bytes the configuration holds (the 0xFF fill a write
@@ -19,7 +20,7 @@ inline constexpr std::size_t kDifferencesShown = 10;
 enum class Compared { HeldBytes, EveryByte };
 
 struct VerifyReport {
-    // "band A channel 12, Receiving Frequency: sent 145.52500, the radio holds 145.50000"
+    // "Band A channel 12, Receiving Frequency: sent 145.52500, the radio holds 145.50000"
     std::vector<std::string> differences;
     // "0x0215: sent FF, the radio holds 00"; bytes left unchecked
     std::vector<std::string> notes;

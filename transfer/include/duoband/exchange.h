@@ -18,6 +18,7 @@
 #include "duoband/message_pump.h"
 #include "duoband/radio_image.h"
 #include "duoband/serial_port.h"
+#include "duoband/translatable.h"
 
 namespace duoband {
 
@@ -44,17 +45,19 @@ class ReceiveBuffer {
 };
 
 // --- results --------------------------------------------------------------
-inline constexpr std::string_view kReadSuccess = "Read success!";
-inline constexpr std::string_view kReadError = "Read Error!";
-inline constexpr std::string_view kWriteSuccess = "Write success!";
-inline constexpr std::string_view kWriteError = "Write error!";
-inline constexpr std::string_view kPartialReadSuccess = "Read Success!";
-inline constexpr std::string_view kPartialReadError = "Read Error!";
-inline constexpr std::string_view kPartialWriteSuccess = "Write Success!";
-inline constexpr std::string_view kPartialWriteError = "Write Error!";
+inline constexpr std::string_view kReadSuccess = QT_TRANSLATE_NOOP("duoband", "Read success!");
+inline constexpr std::string_view kReadError = QT_TRANSLATE_NOOP("duoband", "Read Error!");
+inline constexpr std::string_view kWriteSuccess = QT_TRANSLATE_NOOP("duoband", "Write success!");
+inline constexpr std::string_view kWriteError = QT_TRANSLATE_NOOP("duoband", "Write error!");
+inline constexpr std::string_view kPartialReadSuccess =
+    QT_TRANSLATE_NOOP("duoband", "Read Success!");
+inline constexpr std::string_view kPartialReadError = QT_TRANSLATE_NOOP("duoband", "Read Error!");
+inline constexpr std::string_view kPartialWriteSuccess =
+    QT_TRANSLATE_NOOP("duoband", "Write Success!");
+inline constexpr std::string_view kPartialWriteError = QT_TRANSLATE_NOOP("duoband", "Write Error!");
 inline constexpr std::string_view kCancelled = "cancelled";
-inline constexpr std::string_view kExchangeBusy =
-    "Another exchange with the radio is running; wait until it has ended.";
+inline constexpr std::string_view kExchangeBusy = QT_TRANSLATE_NOOP(
+    "duoband", "Another exchange with the radio is running; wait until it has ended.");
 
 enum class ExchangeOutcome {
     Success,

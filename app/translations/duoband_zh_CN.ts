@@ -1,0 +1,1078 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>duoband %1
+Programs a dual-band handheld two-way radio over a serial port.
+
+Licence: %2
+Data folder (password, company name, background):
+%3
+
+Preferences (window, last port, last folder):
+%4</source>
+        <translation>duoband %1
+通过串口为双频手持对讲机写频。
+
+许可证：%2
+数据文件夹（密码、公司名称、背景）：
+%3
+
+偏好设置（窗口、上次的端口、上次的文件夹）：
+%4</translation>
+    </message>
+    <message>
+        <source>About duoband</source>
+        <translation>关于 duoband</translation>
+    </message>
+</context>
+<context>
+    <name>BackupsDialog</name>
+    <message>
+        <source>Backups</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>Backups kept</source>
+        <translation>已保存的备份</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>信道</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelTableModel</name>
+    <message>
+        <source>Enter or F2 edits the cell.</source>
+        <translation>按 Enter 或 F2 编辑此单元格。</translation>
+    </message>
+    <message>
+        <source>Band A</source>
+        <translation>A 段</translation>
+    </message>
+    <message>
+        <source>Band B</source>
+        <translation>B 段</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 信道</translation>
+    </message>
+    <message>
+        <source>%1, channel %2</source>
+        <translation>%1，信道 %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelTablePage</name>
+    <message>
+        <source>Channel %1: tone, power and flags set to their defaults — Ctrl+Z restores them</source>
+        <translation>信道 %1：亚音、功率和各开关已设为默认值 — Ctrl+Z 可恢复</translation>
+    </message>
+    <message>
+        <source>Cut %1 cells</source>
+        <translation>剪切 %1 个单元格</translation>
+    </message>
+    <message>
+        <source>Delete %1 cells</source>
+        <translation>删除 %1 个单元格</translation>
+    </message>
+    <message>
+        <source>Paste %1 cells</source>
+        <translation>粘贴 %1 个单元格</translation>
+    </message>
+    <message>
+        <source>%1 cells were not pasted:</source>
+        <translation>%1 个单元格未粘贴：</translation>
+    </message>
+    <message>
+        <source>The paste stopped at channel %1; %2 rows were left out.</source>
+        <translation>粘贴在信道 %1 处停止；%2 行未粘贴。</translation>
+    </message>
+    <message>
+        <source>%1 cells beyond the Name column were left out.</source>
+        <translation>信道名称列之后的 %1 个单元格未粘贴。</translation>
+    </message>
+    <message>
+        <source>Channel %1 is not empty and will be dropped. Insert?</source>
+        <translation>信道 %1 不为空，将被丢弃。仍要插入吗？</translation>
+    </message>
+    <message>
+        <source>Insert %1</source>
+        <translation>插入 %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>删除 %1</translation>
+    </message>
+    <message>
+        <source>Move channels up</source>
+        <translation>上移信道</translation>
+    </message>
+    <message>
+        <source>Move channels down</source>
+        <translation>下移信道</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>清除 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CompanyNameDialog</name>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>No Empty!</source>
+        <translation>不能为空！</translation>
+    </message>
+</context>
+<context>
+    <name>DataFolder</name>
+    <message>
+        <source>The file %1 is empty.</source>
+        <translation>文件 %1 是空的。</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+</context>
+<context>
+    <name>LimitFrequencyPage</name>
+    <message>
+        <source>Read</source>
+        <translation>读频</translation>
+    </message>
+    <message>
+        <source>Read Boot Message</source>
+        <translation>读取开机信息</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写频</translation>
+    </message>
+    <message>
+        <source>Read Limits</source>
+        <translation>读取频率限制</translation>
+    </message>
+</context>
+<context>
+    <name>LoginWindow</name>
+    <message>
+        <source>Cannot open the picture %1: %2</source>
+        <translation>无法打开图片 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a JPEG picture: %2</source>
+        <translation>%1 不是 JPEG 图片：%2</translation>
+    </message>
+    <message>
+        <source>Password :</source>
+        <translation>密码 :</translation>
+    </message>
+    <message>
+        <source>Login </source>
+        <translation>登录 </translation>
+    </message>
+    <message>
+        <source>Replace Background</source>
+        <translation>更换背景</translation>
+    </message>
+    <message>
+        <source>Password Error!</source>
+        <translation>密码错误！</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>另存为...</translation>
+    </message>
+    <message>
+        <source>Backups...</source>
+        <translation>备份...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>读频(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>写频(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;A/Upper Band Channel</source>
+        <translation>A/上段信道(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;B/Under Band Channel</source>
+        <translation>B/下段信道(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Insert empty channel</source>
+        <translation>插入空信道</translation>
+    </message>
+    <message>
+        <source>Delete channels</source>
+        <translation>删除信道</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>C&amp;lear channels</source>
+        <translation>清除信道(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Note</source>
+        <translation>备注(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Amend &amp;Password</source>
+        <translation>修改密码(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>关于(&amp;A)</translation>
+    </message>
+    <message>
+        <source>  New  </source>
+        <translation>  新建  </translation>
+    </message>
+    <message>
+        <source>  Open  </source>
+        <translation>  打开  </translation>
+    </message>
+    <message>
+        <source>  Save   </source>
+        <translation>  保存   </translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读频</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写频</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Settings file (*.bc);;Radio image (*.img)</source>
+        <translation>设置文件 (*.bc);;电台映像 (*.img)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Tool Bar</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>撤销 %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>重做 %1</translation>
+    </message>
+    <message>
+        <source>More tool bar buttons</source>
+        <translation>更多工具栏按钮</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>保存对 %1 的更改吗？</translation>
+    </message>
+    <message>
+        <source>untitled</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source>Do you want to New?</source>
+        <translation>确定要新建吗？</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>打开 %1</translation>
+    </message>
+    <message>
+        <source>Some cells hold a text that is not one of their list's entries. Pick an entry in each before writing:
+%1</source>
+        <translation>有些单元格的内容不是列表中的选项。写频前请为每个单元格选择一个选项：
+%1</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 已存在。要替换吗？</translation>
+    </message>
+    <message>
+        <source>Save success!</source>
+        <translation>保存成功!</translation>
+    </message>
+    <message>
+        <source>A settings file cannot hold this configuration:
+%1
+
+Save it as the image %2 instead?</source>
+        <translation>设置文件无法保存此配置：
+%1
+
+改为保存为映像 %2 吗？</translation>
+    </message>
+    <message>
+        <source>Backup kept: %1</source>
+        <translation>已保存备份：%1</translation>
+    </message>
+    <message>
+        <source>No backup: %1</source>
+        <translation>未保存备份：%1</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>Amend Password</source>
+        <translation>修改密码</translation>
+    </message>
+    <message>
+        <source>Old password:</source>
+        <translation>旧密码:</translation>
+    </message>
+    <message>
+        <source>New Password:</source>
+        <translation>新密码:</translation>
+    </message>
+    <message>
+        <source>Password error!</source>
+        <translation>密码错误！</translation>
+    </message>
+</context>
+<context>
+    <name>PortChoice</name>
+    <message>
+        <source>The serial port of the programming cable; the list follows the cables.</source>
+        <translation>写频线的串口；列表随写频线的插拔而更新。</translation>
+    </message>
+    <message>
+        <source>No serial port was found.</source>
+        <translation>未找到串口。</translation>
+    </message>
+    <message>
+        <source>The cable of %1 was pulled out.</source>
+        <translation>%1 的写频线已拔出。</translation>
+    </message>
+</context>
+<context>
+    <name>PortStatus</name>
+    <message>
+        <source>COM Port:</source>
+        <translation>串口:</translation>
+    </message>
+    <message>
+        <source>The port is used!</source>
+        <translation>端口被占用!</translation>
+    </message>
+    <message>
+        <source>No port!</source>
+        <translation>没有端口!</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>(cannot be read)</source>
+        <translation>（无法读取）</translation>
+    </message>
+    <message>
+        <source>Edit %1 of channel %2</source>
+        <translation>编辑信道 %2 的 %1</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 个信道</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 信道</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDialog</name>
+    <message>
+        <source>Read</source>
+        <translation>读频</translation>
+    </message>
+</context>
+<context>
+    <name>SmallDialogs</name>
+    <message>
+        <source>Amend</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>TransferDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Fast transfer</source>
+        <translation>快速传输</translation>
+    </message>
+    <message>
+        <source>%1 cancelled</source>
+        <translation>%1已取消</translation>
+    </message>
+</context>
+<context>
+    <name>WriteDialog</name>
+    <message>
+        <source>Stop writing? The radio will hold a mix of old and new settings.</source>
+        <translation>停止写频吗？电台中将混有新旧设置。</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写频</translation>
+    </message>
+    <message>
+        <source>Read the radio first and keep what it held</source>
+        <translation>先读取电台并保存其原有内容</translation>
+    </message>
+    <message>
+        <source>Verify after writing</source>
+        <translation>写频后校验</translation>
+    </message>
+    <message>
+        <source>Write cancelled</source>
+        <translation>写频已取消</translation>
+    </message>
+    <message>
+        <source>Reading the radio first failed: %1
+Write all the same?</source>
+        <translation>先读取电台失败：%1
+仍要写频吗？</translation>
+    </message>
+</context>
+<context>
+    <name>duoband</name>
+    <message>
+        <source>Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ</source>
+        <translation>接收频率范围 136~176MHZ 220~250MHZ 400~490MHZ</translation>
+    </message>
+    <message>
+        <source>Transmission Frequency in 136~176MHZ 220~250MHZ 400~490MHZ</source>
+        <translation>发射频率范围 136~176MHZ 220~250MHZ 400~490MHZ</translation>
+    </message>
+    <message>
+        <source>Not a frequency! Enter MHz as digits with one point, e.g. 145.5</source>
+        <translation>不是频率！请以 MHz 为单位输入数字和一个小数点，例如 145.5</translation>
+    </message>
+    <message>
+        <source>Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ </source>
+        <translation>接收频率范围 136~176MHZ 220~250MHZ 400~490MHZ </translation>
+    </message>
+    <message>
+        <source>FM Frequency 88~108MHz</source>
+        <translation>收音机频率 88~108MHz</translation>
+    </message>
+    <message>
+        <source>DTMF:1,2,3,4,5,6,7,8,9,0,*,#,A,B,D</source>
+        <translation>DTMF:1,2,3,4,5,6,7,8,9,0,*,#,A,B,D</translation>
+    </message>
+    <message>
+        <source>Enter only these characters:1,2,3,4,5,6,7,8,9,0,*,#,A,B,D</source>
+        <translation>输入以下字符:1,2,3,4,5,6,7,8,9,0,*,#,A,B,D</translation>
+    </message>
+    <message>
+        <source>Not a number! Enter MHz as digits with one point</source>
+        <translation>不是数字！请以 MHz 为单位输入数字和一个小数点</translation>
+    </message>
+    <message>
+        <source>Frequency must lie in 0~42949.67294MHZ</source>
+        <translation>频率必须在 0~42949.67294MHZ 之间</translation>
+    </message>
+    <message>
+        <source>Verify success!</source>
+        <translation>校验成功!</translation>
+    </message>
+    <message>
+        <source>Verify failed: </source>
+        <translation>校验失败：</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>DTMF1+Identity Code</source>
+        <translation>DTMF1+身份码</translation>
+    </message>
+    <message>
+        <source>DTMF2+Identity Code</source>
+        <translation>DTMF2+身份码</translation>
+    </message>
+    <message>
+        <source>DTMF3+Identity Code</source>
+        <translation>DTMF3+身份码</translation>
+    </message>
+    <message>
+        <source>DTMF4+Identity Code</source>
+        <translation>DTMF4+身份码</translation>
+    </message>
+    <message>
+        <source>DTMF5+Identity Code</source>
+        <translation>DTMF5+身份码</translation>
+    </message>
+    <message>
+        <source>DTMF6+Identity Code</source>
+        <translation>DTMF6+身份码</translation>
+    </message>
+    <message>
+        <source>DTMF7+Identity Code</source>
+        <translation>DTMF7+身份码</translation>
+    </message>
+    <message>
+        <source>DTMF8+Identity Code</source>
+        <translation>DTMF8+身份码</translation>
+    </message>
+    <message>
+        <source>Identity Code</source>
+        <translation>身份码</translation>
+    </message>
+    <message>
+        <source>QT/DQT</source>
+        <translation>QT/DQT</translation>
+    </message>
+    <message>
+        <source>QT/DQT+Signaling</source>
+        <translation>QT/DQT+信令</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>窄带</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>宽带</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Frequency Mode</source>
+        <translation>频率模式</translation>
+    </message>
+    <message>
+        <source>Channel Mode</source>
+        <translation>信道模式</translation>
+    </message>
+    <message>
+        <source>QT/DQT+ Signaling</source>
+        <translation>QT/DQT+ 信令</translation>
+    </message>
+    <message>
+        <source>Narrow Band</source>
+        <translation>窄带</translation>
+    </message>
+    <message>
+        <source>Wide Band</source>
+        <translation>宽带</translation>
+    </message>
+    <message>
+        <source>A/upper Band </source>
+        <translation>A/上段 </translation>
+    </message>
+    <message>
+        <source>B/Under Band</source>
+        <translation>B/下段</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>橙色</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>紫色</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>常亮</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Stun</source>
+        <translation>遥晕</translation>
+    </message>
+    <message>
+        <source>Kill</source>
+        <translation>遥毙</translation>
+    </message>
+    <message>
+        <source>Working Mode :</source>
+        <translation>工作模式 :</translation>
+    </message>
+    <message>
+        <source>Working Mode:</source>
+        <translation>工作模式:</translation>
+    </message>
+    <message>
+        <source>Channel No.:</source>
+        <translation>信道号:</translation>
+    </message>
+    <message>
+        <source>Receiving Frequency: </source>
+        <translation>接收频率: </translation>
+    </message>
+    <message>
+        <source>Receiving CTCSS:</source>
+        <translation>接收亚音:</translation>
+    </message>
+    <message>
+        <source>Receiving Mode:</source>
+        <translation>接收模式:</translation>
+    </message>
+    <message>
+        <source>Transmission CTCSS:</source>
+        <translation>发射亚音:</translation>
+    </message>
+    <message>
+        <source>Launch Signaling:</source>
+        <translation>发射起始信令:</translation>
+    </message>
+    <message>
+        <source>Transmit end Signaling:</source>
+        <translation>发射结束信令:</translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation>功率:</translation>
+    </message>
+    <message>
+        <source>Wide/Narrow Band:</source>
+        <translation>宽/窄带:</translation>
+    </message>
+    <message>
+        <source>Compandor:</source>
+        <translation>压扩:</translation>
+    </message>
+    <message>
+        <source>Scrambler:</source>
+        <translation>加密:</translation>
+    </message>
+    <message>
+        <source>Difference frequency direction:</source>
+        <translation>差频方向:</translation>
+    </message>
+    <message>
+        <source>Transmit Offset Frequency(MHZ):</source>
+        <translation>发射差频(MHZ):</translation>
+    </message>
+    <message>
+        <source>Frequency Step:</source>
+        <translation>频率步进:</translation>
+    </message>
+    <message>
+        <source>Optional Main Band</source>
+        <translation>主频段选择</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>FM Frequency</source>
+        <translation>收音机频率</translation>
+    </message>
+    <message>
+        <source>Standby Backlight</source>
+        <translation>待机背光</translation>
+    </message>
+    <message>
+        <source>Receiving Backlight</source>
+        <translation>接收背光</translation>
+    </message>
+    <message>
+        <source>Transmit  Backlight</source>
+        <translation>发射背光</translation>
+    </message>
+    <message>
+        <source>Backlight Mode</source>
+        <translation>背光模式</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>按键音</translation>
+    </message>
+    <message>
+        <source>Vibration Ring Time</source>
+        <translation>振铃时间</translation>
+    </message>
+    <message>
+        <source>Busy Channel Lock</source>
+        <translation>遇忙禁发</translation>
+    </message>
+    <message>
+        <source>Time Over Timer</source>
+        <translation>发射限时</translation>
+    </message>
+    <message>
+        <source>Single Signaling choice</source>
+        <translation>单音信令选择</translation>
+    </message>
+    <message>
+        <source>DTMF Transmitting Time</source>
+        <translation>DTMF 发送时间</translation>
+    </message>
+    <message>
+        <source>Squelch level</source>
+        <translation>静噪等级</translation>
+    </message>
+    <message>
+        <source>Repeater Mode</source>
+        <translation>中继模式</translation>
+    </message>
+    <message>
+        <source>DTMF1:</source>
+        <translation>DTMF1:</translation>
+    </message>
+    <message>
+        <source>DTMF2:</source>
+        <translation>DTMF2:</translation>
+    </message>
+    <message>
+        <source>DTMF3:</source>
+        <translation>DTMF3:</translation>
+    </message>
+    <message>
+        <source>DTMF4:</source>
+        <translation>DTMF4:</translation>
+    </message>
+    <message>
+        <source>DTMF5:</source>
+        <translation>DTMF5:</translation>
+    </message>
+    <message>
+        <source>DTMF6:</source>
+        <translation>DTMF6:</translation>
+    </message>
+    <message>
+        <source>DTMF7:</source>
+        <translation>DTMF7:</translation>
+    </message>
+    <message>
+        <source>DTMF8:</source>
+        <translation>DTMF8:</translation>
+    </message>
+    <message>
+        <source>Native ID Code</source>
+        <translation>本机 ID 码</translation>
+    </message>
+    <message>
+        <source>Master Control ID Code</source>
+        <translation>主控 ID 码</translation>
+    </message>
+    <message>
+        <source>Alarm Code</source>
+        <translation>报警码</translation>
+    </message>
+    <message>
+        <source>Identity Display Code</source>
+        <translation>身份显示码</translation>
+    </message>
+    <message>
+        <source>Revive Code</source>
+        <translation>激活码</translation>
+    </message>
+    <message>
+        <source>Remote Stun Code</source>
+        <translation>遥晕码</translation>
+    </message>
+    <message>
+        <source>Remote Kill Code</source>
+        <translation>遥毙码</translation>
+    </message>
+    <message>
+        <source>Monitor Code</source>
+        <translation>监听码</translation>
+    </message>
+    <message>
+        <source>Current State</source>
+        <translation>当前状态</translation>
+    </message>
+    <message>
+        <source>Boot Information 1:</source>
+        <translation>开机信息 1:</translation>
+    </message>
+    <message>
+        <source>Boot Information 2:</source>
+        <translation>开机信息 2:</translation>
+    </message>
+    <message>
+        <source>Limit VHF Band (Low):</source>
+        <translation>VHF 频段限制 (低):</translation>
+    </message>
+    <message>
+        <source>Limit VHF Band (High):</source>
+        <translation>VHF 频段限制 (高):</translation>
+    </message>
+    <message>
+        <source>Limit UHF Band (Low):</source>
+        <translation>UHF 频段限制 (低):</translation>
+    </message>
+    <message>
+        <source>Limit UHF Band (High):</source>
+        <translation>UHF 频段限制 (高):</translation>
+    </message>
+    <message>
+        <source>Limit Frequency Band Mode:</source>
+        <translation>频段限制模式:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Receiving Frequency</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>Receiving CTCSS</source>
+        <translation>接收亚音</translation>
+    </message>
+    <message>
+        <source>Receiving Mode</source>
+        <translation>接收模式</translation>
+    </message>
+    <message>
+        <source>Transmission Frequency</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>Transmission CTCSS</source>
+        <translation>发射亚音</translation>
+    </message>
+    <message>
+        <source>Launch Signaling</source>
+        <translation>发射起始信令</translation>
+    </message>
+    <message>
+        <source>Transmit end Signaling</source>
+        <translation>发射结束信令</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>Wide / Narrow</source>
+        <translation>宽 / 窄</translation>
+    </message>
+    <message>
+        <source>Compandor</source>
+        <translation>压扩</translation>
+    </message>
+    <message>
+        <source>Scrambler</source>
+        <translation>加密</translation>
+    </message>
+    <message>
+        <source>Channel Name</source>
+        <translation>信道名称</translation>
+    </message>
+    <message>
+        <source>A/Upper Band Set up</source>
+        <translation>A/上段设置</translation>
+    </message>
+    <message>
+        <source>B/Under Band Set up</source>
+        <translation>B/下段设置</translation>
+    </message>
+    <message>
+        <source>Comprehensive Setting</source>
+        <translation>综合设置</translation>
+    </message>
+    <message>
+        <source>DTMF Groups</source>
+        <translation>DTMF 组</translation>
+    </message>
+    <message>
+        <source>Limit Frequency</source>
+        <translation>频率限制</translation>
+    </message>
+    <message>
+        <source>Block fields</source>
+        <translation>数据块</translation>
+    </message>
+    <message>
+        <source>A/Upper Band Channel</source>
+        <translation>A/上段信道</translation>
+    </message>
+    <message>
+        <source>B/Under Band Channel</source>
+        <translation>B/下段信道</translation>
+    </message>
+    <message>
+        <source>Read success!</source>
+        <translation>读频成功!</translation>
+    </message>
+    <message>
+        <source>Read Error!</source>
+        <translation>读频错误!</translation>
+    </message>
+    <message>
+        <source>Write success!</source>
+        <translation>写频成功!</translation>
+    </message>
+    <message>
+        <source>Write error!</source>
+        <translation>写频错误!</translation>
+    </message>
+    <message>
+        <source>Read Success!</source>
+        <translation>读取成功!</translation>
+    </message>
+    <message>
+        <source>Write Success!</source>
+        <translation>写入成功!</translation>
+    </message>
+    <message>
+        <source>Write Error!</source>
+        <translation>写入错误!</translation>
+    </message>
+    <message>
+        <source>Another exchange with the radio is running; wait until it has ended.</source>
+        <translation>另一个与电台的通信正在进行；请等待其结束。</translation>
+    </message>
+</context>
+<context>
+    <name>pages::SettingsControls</name>
+    <message>
+        <source>Change %1</source>
+        <translation>更改 %1</translation>
+    </message>
+</context>
+</TS>
