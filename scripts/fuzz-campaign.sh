@@ -22,12 +22,12 @@ declare -A seeds=(
     [settings_file_fuzzer]=files/fuzz/corpus
     [image_file_fuzzer]=files/fuzz/image_corpus
     [radio_answers_fuzzer]=transfer/fuzz/answers_corpus
-    [channel_csv_fuzzer]=files/fuzz/csv_corpus
+    [channel_csv_fuzzer]=files/fuzz/channel_csv_corpus
 )
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-    targets=(settings_file_fuzzer:10000000 image_file_fuzzer:10000000 radio_answers_fuzzer:1000000)
-    [[ -d files/fuzz/csv_corpus ]] && targets+=(channel_csv_fuzzer:10000000)
+    targets=(settings_file_fuzzer:10000000 image_file_fuzzer:10000000 channel_csv_fuzzer:10000000
+             radio_answers_fuzzer:1000000)
 fi
 
 command -v clang++ >/dev/null || { echo "clang++ is needed: apt-get install clang" >&2; exit 2; }

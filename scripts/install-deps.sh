@@ -3,9 +3,10 @@
 set -euo pipefail
 # qt6-tools-dev, qt6-l10n-tools: the translations (lupdate, lrelease).
 # libudev-dev: port enumeration and details; help2man, dpkg-dev and file:
-# the man pages and the Debian package (lintian is used when present).
+# the man pages and the Debian package (lintian is used when present);
+# poppler-utils: pdftotext reads the printed channel sheet back in a test.
 packages=(cmake g++ make pkg-config qt6-base-dev libjpeg62-turbo-dev libgtest-dev libudev-dev
-          qt6-tools-dev qt6-l10n-tools xvfb xauth help2man dpkg-dev file)
+          qt6-tools-dev qt6-l10n-tools xvfb xauth help2man dpkg-dev file poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

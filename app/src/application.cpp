@@ -31,7 +31,13 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
     const QCommandLineOption language(
         "lang", "Shows the window in LANG (en, zh_CN); by default in the system's language.",
         "LANG");
-    parser.addOptions({port, demo, dataDir, language});
+    const QCommandLineOption exportPdf(
+        "export-pdf",
+        "Writes the channel sheet of FILE (a settings file or an image) as the PDF file given "
+        "after it, without a window, and ends.",
+        "FILE");
+    parser.addOptions({port, demo, dataDir, language, exportPdf});
+    parser.addPositionalArgument("OUT.pdf", "The PDF file --export-pdf writes.", "[OUT.pdf]");
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -44,11 +50,18 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
         help = QString::fromStdString(duoband::versionLine("duoband")) + "\n";
         return std::nullopt;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    StartOptions options;
+    if (parser.isSet(exportPdf)) {
+        if (parser.positionalArguments().size() != 1) {
+            error = "--export-pdf FILE needs the PDF file to write after it";
+            return std::nullopt;
+        }
+        options.sheetFrom = parser.value(exportPdf);
+        options.sheetTo = parser.positionalArguments().front();
+    } else if (!parser.positionalArguments().isEmpty()) {
         error = "Unexpected argument: " + parser.positionalArguments().front();
         return std::nullopt;
     }
-    StartOptions options;
     for (const QString& path : parser.values(port)) options.ports.push_back(path.toStdString());
     options.dataDir = parser.value(dataDir);
     options.demo = parser.isSet(demo);

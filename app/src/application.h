@@ -28,6 +28,8 @@ struct StartOptions {
     QString dataDir;                 // --data-dir
     bool demo = false;               // --demo
     QString language;                // --lang; empty: the system's
+    // --export-pdf FILE OUT.pdf: the channel sheet of FILE, without a window.
+    QString sheetFrom, sheetTo;
 };
 
 // Parses the program's arguments (argv[0] first). On a usage error: nullopt

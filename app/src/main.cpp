@@ -7,6 +7,7 @@
 #include <new>
 
 #include "application.h"
+#include "channel_sheet.h"
 #include "duoband/backups.h"
 #include "login_window.h"
 #include "main_window.h"
@@ -48,11 +49,29 @@ std::optional<int> answerWithoutWindow(int argc, char** argv) {
     return 0;
 }
 
+// --export-pdf: the company name comes from the data folder, as the
+// window's caption does.
+int exportChannelSheet(const StartOptions& options) {
+    QString company;
+    readFirstLine(DataFolder::locate(options.dataDir).companyPath(), company);
+    const QString error = ChannelSheet::exportFile(options.sheetFrom, options.sheetTo, company);
+    if (error.isEmpty()) return 0;
+    QTextStream(stderr) << "duoband: " << error << "\n";
+    return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication::setApplicationName("duoband");
     if (const auto status = answerWithoutWindow(argc, argv)) return *status;
+    // A sheet needs no display: unless a platform is chosen, none is used.
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]).starts_with("--export-pdf") &&
+            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+    }
     Application app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // the windows end the program themselves
 
@@ -68,6 +87,8 @@ int main(int argc, char** argv) {
         QTextStream(stderr) << "duoband: no translation for " << options->language
                             << "; the window stays in English.\n";
     }
+    // The sheet is in the window's language.
+    if (!options->sheetFrom.isEmpty()) return exportChannelSheet(*options);
 
     PortOptions ports{options->ports, true};
     DemoRadio demo;

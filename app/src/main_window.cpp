@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSocketNotifier>
 #include <QStatusBar>
@@ -51,6 +52,7 @@ struct MenuItem {
     bool duringExchange = false;  // stays usable while an exchange with the radio runs
     Availability available = nullptr;
     QKeyCombination alternateKey = QKeyCombination(Qt::Key_unknown);
+    const char* submenu = nullptr;  // the item stands in this submenu of its menu
 };
 
 struct MenuDef {
@@ -82,6 +84,17 @@ const std::vector<MenuDef>& menuTable() {
            Qt::CTRL | Qt::SHIFT | Qt::Key_S},
           {"backupsAction", QT_TRANSLATE_NOOP("MainWindow", "Backups..."), &W::showBackups,
            Qt::CTRL | Qt::Key_B},
+          {"exportCsvAction", QT_TRANSLATE_NOOP("MainWindow", "Channels as &CSV…"),
+           &W::exportChannelsCsv, kNoKey, false, nullptr, kNoKey,
+           QT_TRANSLATE_NOOP("MainWindow", "&Export")},
+          {"exportSheetAction", QT_TRANSLATE_NOOP("MainWindow", "Channel sheet as &PDF…"),
+           &W::exportChannelSheet, kNoKey, false, nullptr, kNoKey,
+           QT_TRANSLATE_NOOP("MainWindow", "&Export")},
+          {"importCsvAction", QT_TRANSLATE_NOOP("MainWindow", "Channels from &CSV…"),
+           &W::importChannelsCsv, kNoKey, false, nullptr, kNoKey,
+           QT_TRANSLATE_NOOP("MainWindow", "&Import")},
+          {"printAction", QT_TRANSLATE_NOOP("MainWindow", "Print…"), &W::printChannelSheet,
+           Qt::CTRL | Qt::Key_P},
           {"fileQuitAction", QT_TRANSLATE_NOOP("MainWindow", "Quit"), &W::quit,
            Qt::CTRL | Qt::Key_Q, true}}},
         {QT_TRANSLATE_NOOP("MainWindow", "Edit(&E)"),
@@ -186,6 +199,14 @@ EditorPage makePage(MainWindow* window, Args&&... args) {
     return {page, [page] { page->showModel(); }, [page] { page->commitPendingEdit(); }};
 }
 
+// The submenu `title` of `menu`, made when it is first asked for.
+QMenu* submenuOf(QMenu* menu, const QString& title) {
+    for (QAction* action : menu->actions()) {
+        if (action->menu() != nullptr && action->text() == title) return action->menu();
+    }
+    return menu->addMenu(title);
+}
+
 std::filesystem::path toPath(const QString& name) {
     return std::filesystem::path(QFile::encodeName(name).toStdString());
 }
@@ -271,8 +292,9 @@ void MainWindow::buildCommands() {
     for (const MenuDef& def : menuTable()) {
         QMenu* menu = menuBar()->addMenu(tr(def.title));
         for (const MenuItem& item : def.items) {
+            QMenu* into = item.submenu != nullptr ? submenuOf(menu, tr(item.submenu)) : menu;
             QAction* action =
-                item.caption != nullptr ? menu->addAction(tr(item.caption)) : menu->addSeparator();
+                item.caption != nullptr ? into->addAction(tr(item.caption)) : into->addSeparator();
             action->setObjectName(item.name);
             if (item.caption == nullptr) continue;
             QList<QKeySequence> keys;

@@ -98,7 +98,13 @@ class MainWindow : public QMainWindow, public PageHost {
     void editCompanyName();    // Note
     void amendPassword();
     void showAbout();  // Help > About
-    void quit();       // Quit(Q), and Quit
+    // File > Export, File > Import and File > Print...: the channels as CSV,
+    // and the channel sheet printed or as PDF.
+    void exportChannelsCsv();
+    void importChannelsCsv();
+    void exportChannelSheet();
+    void printChannelSheet();
+    void quit();  // Quit(Q), and Quit
     void choosePort();
     void undo();
     void redo();
@@ -146,6 +152,7 @@ class MainWindow : public QMainWindow, public PageHost {
     void updateCaption();
     QString documentName() const;
     void updateCommandStates();
+    struct SheetHeading sheetHeading() const;
 
     duoband::EditorModel model_;
     duoband::SerialPort port_;

@@ -2,9 +2,11 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QRegularExpression>
 
 #include "app_settings.h"
+#include "import_start_dialog.h"
 
 namespace {
 
@@ -56,6 +58,16 @@ class QtUserDialogs final : public UserDialogs {
         return remembered(dialog.selectedFiles().first());
     }
 
+    std::optional<duoband::CsvStart> importStart(QWidget* parent, int rows) override {
+        ImportStartDialog dialog(rows, parent);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return dialog.start();
+    }
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
   private:
     static QString remembered(const QString& file) {
         if (!file.isEmpty()) appSettings::setLastFolderOf(file);
@@ -66,6 +78,14 @@ class QtUserDialogs final : public UserDialogs {
 UserDialogs* installed = nullptr;
 
 }  // namespace
+
+std::optional<duoband::CsvStart> UserDialogs::importStart(QWidget*, int) {
+    return std::nullopt;
+}
+
+bool UserDialogs::choosePrinter(QWidget*, QPrinter&) {
+    return false;
+}
 
 UserDialogs& userDialogs() {
     static QtUserDialogs qtDialogs;

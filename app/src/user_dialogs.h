@@ -4,7 +4,11 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
+#include "duoband/channel_csv.h"
+
+class QPrinter;
 class QWidget;
 
 class UserDialogs {
@@ -24,6 +28,11 @@ class UserDialogs {
     // A file name, or an empty string when the dialog is cancelled.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // Where the `rows` rows of a channel file that names no channels go;
+    // nullopt when cancelled (also when no one is asked).
+    virtual std::optional<duoband::CsvStart> importStart(QWidget* parent, int rows);
+    // The print dialog: true when the user chose to print on `printer`.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer);
 };
 
 // The seam every window uses; the Qt dialogs unless a test installed others.

@@ -66,6 +66,9 @@ class ScriptedDialogs final : public UserDialogs {
         fileDialogs.push_back(title + "|" + filter);
         return takeFront(fileNames, QString());
     }
+    std::optional<duoband::CsvStart> importStart(QWidget*, int) override {
+        return takeFront(importStarts, std::optional<duoband::CsvStart>());
+    }
 
     // The last message's text, or empty when none was shown.
     QString lastText() const { return messages.empty() ? QString() : messages.back().text; }
@@ -77,6 +80,7 @@ class ScriptedDialogs final : public UserDialogs {
     std::deque<bool> confirmations;
     std::deque<SaveAnswer> saveAnswers;
     std::deque<QString> fileNames;
+    std::deque<std::optional<duoband::CsvStart>> importStarts;  // nullopt: cancelled
 
   private:
     template <class T>

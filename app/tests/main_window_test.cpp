@@ -114,7 +114,12 @@ class MainWindowTest : public QObject {
                  (QStringList{"File(F)", "Edit(E)", "Help(H)", "Quit(Q)"}));
         const QList<QAction*> menus = f.menuBar()->actions();
         QCOMPARE(actionTexts(menus[0]->menu()->actions()),
-                 (QStringList{"New", "Open", "Save", "Save As...", "Backups...", "Quit"}));
+                 (QStringList{"New", "Open", "Save", "Save As...", "Backups...", "Export", "Import",
+                              "Print…", "Quit"}));
+        QCOMPARE(actionTexts(menus[0]->menu()->actions()[5]->menu()->actions()),
+                 (QStringList{"Channels as CSV…", "Channel sheet as PDF…"}));
+        QCOMPARE(actionTexts(menus[0]->menu()->actions()[6]->menu()->actions()),
+                 (QStringList{"Channels from CSV…"}));
         QCOMPARE(actionTexts(menus[1]->menu()->actions()),
                  (QStringList{"Read", "Write", "-------", "A/Upper Band Channel",
                               "B/Under Band Channel", "-------", "Undo", "Redo", "|", "Cut", "Copy",

@@ -7,7 +7,9 @@
 
 #include "doctor.h"
 #include "duoband/backups.h"
+#include "duoband/channel_csv.h"
 #include "duoband/cli.h"
+#include "duoband/decimal.h"
 #include "duoband/port_discovery.h"
 #include "duoband/settings_file.h"
 #include "duoband/version.h"
@@ -114,7 +116,7 @@ std::optional<Loaded> load(const std::string& path, Io& io) {
 // Saves a configuration that no full read produced byte for byte: its image
 // is what a write would send.
 int save(const EditorModel& model, const std::string& path, const std::string& port, Io& io,
-         PendingFile* destination) {
+         PendingFile* destination = nullptr) {
     const ImageEncoding encoding = encodeImage(model);
     const ImageHeader header{timeText(std::chrono::system_clock::now()), programVersion(), port};
     const ConfigurationSave s =
@@ -255,6 +257,83 @@ int showCommand(const Args& args, Io& io) {
     return kOk;
 }
 
+// --- channel CSV ------------------------------------------------------------
+
+int exportCsvCommand(const Args& args, Io& io) {
+    const auto loaded = load(args.file, io);
+    if (!loaded) return kUsageError;
+    const ChannelCsvExport csv = exportChannelCsv(loaded->model);
+    for (const std::string& warning : csv.warnings) fail(io, "warning: " + warning);
+    if (!args.has("--out")) {
+        io.out << csv.text;
+    } else if (const auto written = writeFileAtomically(args["--out"], csv.text); !written.ok()) {
+        return fail(io, written.error), kUsageError;
+    }
+    return csv.warnings.empty() ? kOk : kChannelsChanged;
+}
+
+// Where rows without places go: --band and --first, or nothing.
+std::optional<CsvStart> importStart(const Args& args, std::string& problem) {
+    if (!args.has("--band") && !args.has("--first")) return std::nullopt;
+    CsvStart start;
+    const std::string band = args.has("--band") ? args["--band"] : "A";
+    if (band != "A" && band != "a" && band != "B" && band != "b") problem = "--band is A or B";
+    start.band = band == "A" || band == "a" ? Band::A : Band::B;
+    if (args.has("--first")) {
+        const auto first = scaledDecimal(args["--first"], 0, ChannelTable::kChannels);
+        if (!first || *first < 1 || args["--first"].find('.') != std::string::npos)
+            problem = "--first is a channel from 1 to 128";
+        start.channel = static_cast<int>(first.value_or(1));
+    }
+    return start;
+}
+
+// The base image keeps the bytes no page shows; only its channels change.
+std::optional<RadioImage> importedImage(const std::optional<RadioImage>& base,
+                                        const EditorModel& model, Io& io) {
+    const ImageEncoding encoding = encodeImage(model);
+    if (!encoding.ok()) return fail(io, encoding.error), std::nullopt;
+    RadioImage image = base.value_or(imageOf(encoding));
+    const RadioImage channels = imageOf(encoding);
+    for (int step = 0; step < 2 * kChannelStepsPerBand; ++step)
+        image.step(step) = channels.step(step);
+    return image;
+}
+
+int saveImport(const Loaded& loaded, const std::string& path, Io& io) {
+    if (!path.ends_with(kImageExtension)) return save(loaded.model, path, {}, io);
+    const auto image = importedImage(loaded.image, loaded.model, io);
+    if (!image) return kUsageError;
+    const SettingsFileResult saved = saveImageFile(stampedNow(*image, {}), path);
+    if (!saved.ok()) return fail(io, path + ": " + saved.error), kUsageError;
+    return kOk;
+}
+
+int importCsvCommand(const Args& args, Io& io) {
+    std::string problem;
+    const std::optional<CsvStart> start = importStart(args, problem);
+    if (!problem.empty()) return fail(io, "import-csv: " + problem), kUsageError;
+    std::string bytes;
+    if (const auto read = readWholeFile(args.file, bytes); !read.ok())
+        return fail(io, read.error), kUsageError;
+    const ChannelCsvFile csv = readChannelCsv(bytes);
+    if (!csv.ok()) return fail(io, args.file + ": " + csv.error), kUsageError;
+    auto loaded = load(args["--into"], io);
+    if (!loaded) return kUsageError;
+    if (!start && csv.placement == CsvPlacement::FileOrder) {
+        io.err << "No Band and Channel or Location column: the rows go to band A from channel 1 "
+                  "(--band and --first choose another start).\n";
+    }
+    const ChannelCsvImport result = importChannelCsv(csv, loaded->model, start);
+    for (const CsvNote& note : result.notes) fail(io, args.file + ": " + describeCsvNote(note));
+    const int saved = saveImport(*loaded, args["--out"], io);
+    if (saved != kOk) return saved;
+    const auto skipped = std::ranges::count_if(result.notes, &CsvNote::skipped);
+    io.out << result.channelsWritten << " channels imported, " << skipped << " rows skipped, "
+           << result.notes.size() - static_cast<std::size_t>(skipped) << " values changed\n";
+    return result.clean() ? kOk : kChannelsChanged;
+}
+
 struct Command {
     std::string_view name;
     std::string_view usage;
@@ -354,6 +433,32 @@ const std::vector<Command>& commands() {
          {"--verify"},
          false,
          [](const Args& a, Io& io) { return writePartialCommand(PartialBlock::Limits, a, io); }},
+        {"export-csv",
+         "export-csv FILE [--out FILE.csv]",
+         "Writes the channels of a settings file or an image as CSV (to stdout without --out):\n"
+         "the generic layout of the common radio programmers, then duoband's own columns.\n"
+         "Channels the layout cannot carry are named on stderr. Exit status: 0 every channel\n"
+         "written whole, 1 some left out or written without a value, 2 a file error.",
+         {},
+         {"--out"},
+         {},
+         true,
+         exportCsvCommand},
+        {"import-csv",
+         "import-csv FILE.csv --into BASE --out NEW [--band A|B] [--first N]",
+         "Puts the rows of a CSV file into the channels of BASE (a settings file or an image)\n"
+         "through the channel grid's own rules and saves the result as NEW (.bc, or .img).\n"
+         "Rows go to their Band and Channel, else to their Location (1..128 band A, 129..256\n"
+         "band B); with --band/--first, or when the file names no places, one after the other\n"
+         "from that channel. Channels the file does not name keep their contents. Skipped\n"
+         "rows and changed values are named on stderr. Exit status: 0 every row went in\n"
+         "unchanged, 1 some were skipped or changed (NEW is still written), 2 the file is\n"
+         "not CSV, has no Frequency column, or a file cannot be read or written.",
+         {"--into", "--out"},
+         {"--band", "--first"},
+         {},
+         true,
+         importCsvCommand},
         {"show",
          "show FILE",
          "Prints a settings file or an image: the programmed channels of both bands, then\n"

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "duoband/channel_record.h"
 #include "duoband/cli.h"
 #include "duoband/memory_image.h"
 #include "duoband/radio_sim_sample.h"
@@ -25,7 +26,7 @@ TEST(CliHelp, ForTheToolAndEveryCommand) {
     const Ran tool = runCli({"--help"});
     EXPECT_EQ(tool.status, kOk);
     for (const char* command : {"ports", "read", "write", "read-boot", "read-limits", "write-boot",
-                                "write-limits", "show"}) {
+                                "write-limits", "show", "export-csv", "import-csv"}) {
         const auto at = tool.out.find(std::string("\n  ") + command);
         ASSERT_NE(at, std::string::npos) << command;
         const char next = tool.out[at + 3 + std::strlen(command)];
@@ -48,6 +49,11 @@ TEST(CliUsage, MistakesExitWithTwoAndSayWhy) {
         {{"show"}, "missing FILE"},
         {{"show", "a", "b"}, "unexpected argument b"},
         {{"ports", "x"}, "unexpected argument x"},
+        {{"import-csv", "f.csv", "--into", "a.bc"}, "missing --out"},
+        {{"import-csv", "f.csv", "--into", "a.bc", "--out", "b.bc", "--band", "C"},
+         "--band is A or B"},
+        {{"import-csv", "f.csv", "--into", "a.bc", "--out", "b.bc", "--first", "129"},
+         "--first is a channel from 1 to 128"},
     };
     for (const auto& [args, message] : table) {
         const Ran r = runCli(args);
@@ -169,6 +175,52 @@ TEST(CliShow, ChannelsInAlignedColumnsThenThePages) {
           "  Current State           Normal\n", "  Boot Information 1:         DUOBAND\n",
           "  Limit Frequency Band Mode:  ON\n"})
         EXPECT_NE(r.out.find(expected), std::string::npos) << expected;
+}
+
+HexText recordOf(const ChannelTable& table, int row) {
+    ChannelRow cells;
+    std::copy(table.cells.at(row).begin() + 1, table.cells.at(row).end(), cells.texts.begin());
+    return encodeChannelRecord(cells).hex;
+}
+
+// The sample radio exported and imported into the start-up configuration
+// gives back its channels; a file that is not CSV is refused with 2, a row
+// that cannot go in gives 1 with the result still written.
+TEST(CliCsv, ChannelsGoOutAndComeBackWithTheirExitStatuses) {
+    const EditorModel sample = sampleAsRead();
+    TempFile sampleFile("sample.bc"), startFile("start.bc"), csv("sample.csv"), back("back.bc");
+    ASSERT_TRUE(saveSettingsFile(sample, sampleFile.path()).ok());
+    ASSERT_TRUE(saveSettingsFile(EditorModel(), startFile.path()).ok());
+    const Ran out = runCli({"export-csv", sampleFile.path(), "--out", csv.path()});
+    ASSERT_EQ(out.status, kOk) << out.err;
+    const Ran in =
+        runCli({"import-csv", csv.path(), "--into", startFile.path(), "--out", back.path()});
+    ASSERT_EQ(in.status, kOk) << in.err;
+    EXPECT_EQ(in.out, "24 channels imported, 0 rows skipped, 0 values changed\n");
+    EditorModel imported;
+    ASSERT_TRUE(openSettingsFile(back.path(), imported).ok());
+    for (Band band : kBands)
+        for (int row = 1; row <= ChannelTable::kChannels; ++row)
+            EXPECT_EQ(recordOf(imported.channels(band), row), recordOf(sample.channels(band), row));
+
+    std::filesystem::remove(back.path());
+    std::ofstream(csv.path(), std::ios::binary) << "Name,Location\r\nx,1\r\n";
+    const Ran notCsv =
+        runCli({"import-csv", csv.path(), "--into", startFile.path(), "--out", back.path()});
+    EXPECT_EQ(notCsv.status, kUsageError);
+    EXPECT_NE(notCsv.err.find("no Frequency column"), std::string::npos) << notCsv.err;
+    EXPECT_FALSE(std::filesystem::exists(back.path()));
+
+    std::ofstream(csv.path(), std::ios::binary) << "Frequency,Name\r\n146.52,OK\r\n520,High\r\n";
+    const Ran skipped = runCli({"import-csv", csv.path(), "--into", startFile.path(), "--out",
+                                back.path(), "--band", "B", "--first", "7"});
+    EXPECT_EQ(skipped.status, kChannelsChanged);
+    EXPECT_NE(skipped.err.find("line 3 (Band B channel 8): skipped - Receiving Frequency "
+                               "\"520.000000\""),
+              std::string::npos)
+        << skipped.err;
+    ASSERT_TRUE(openSettingsFile(back.path(), imported).ok());
+    EXPECT_EQ(imported.channels(Band::B).cell(Column::Name, 7), "OK");
 }
 
 TEST(CliShow, AnEmptyConfiguration) {

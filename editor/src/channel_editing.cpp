@@ -231,6 +231,14 @@ FrequencyCommit commitChannelFrequency(EditorModel& model, Band band, CellPointe
             replaced};
 }
 
+std::optional<int> acceptedRange(std::uint64_t units) {
+    const auto range = std::ranges::find_if(rules::kAcceptedRanges, [&](const rules::Range& r) {
+        return units >= r.low && units <= r.high;
+    });
+    if (range == rules::kAcceptedRanges.end()) return std::nullopt;
+    return static_cast<int>(range - rules::kAcceptedRanges.begin());
+}
+
 std::optional<std::string_view> channelColumnDefault(Column column) {
     for (const FrequencyColumn& f : kFrequencyColumns) {
         const auto d = std::ranges::find(f.defaults, column, &CellText::column);

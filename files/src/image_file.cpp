@@ -168,6 +168,20 @@ SettingsFileResult openImageFile(const std::filesystem::path& path, ImageFile& f
                           [&](std::string_view bytes) { return applyImageText(bytes, file); });
 }
 
+SettingsFileResult openConfiguration(const std::filesystem::path& path, EditorModel& model) {
+    return applyWholeFile(path, [&](std::string_view bytes) {
+        if (!looksLikeImage(bytes)) return applySettingsText(bytes, model);
+        ImageFile file;
+        SettingsFileResult result = applyImageText(bytes, file);
+        if (result.ok()) {
+            EditorModel opened;
+            decodeImage(file.image, opened);
+            model = std::move(opened);
+        }
+        return result;
+    });
+}
+
 std::filesystem::path imagePathFor(const std::filesystem::path& settingsPath) {
     std::filesystem::path image = settingsPath;
     if (image.extension() == ".bc") image.replace_extension();

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -103,6 +104,10 @@ inline constexpr std::string_view kNotAFrequencyMessage =
 // frequency of the pointer's row.
 FrequencyCommit commitChannelFrequency(EditorModel& model, Band band, CellPointer at,
                                        ChannelEntry entry, std::string_view text);
+
+// The accepted range (0, 1 or 2, in the order they are tested: 136~176,
+// 400~490, 220~250 MHz) that holds `units` (10 Hz), bounds included.
+std::optional<int> acceptedRange(std::uint64_t units);
 
 // The text a new frequency writes into `column` of its row ("0FF" for the
 // tones, which no pick can give), or nothing for a column it leaves alone.

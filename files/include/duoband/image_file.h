@@ -61,6 +61,11 @@ bool looksLikeImage(std::string_view bytes);
 SettingsFileResult saveImageFile(const ImageFile& file, const std::filesystem::path& path);
 SettingsFileResult openImageFile(const std::filesystem::path& path, ImageFile& file);
 
+// Opens a settings file or an image, told apart by their first bytes; an
+// image is decoded onto the start-up configuration as a read would. On any
+// fault `model` is left as it was.
+SettingsFileResult openConfiguration(const std::filesystem::path& path, EditorModel& model);
+
 // The image's name for a settings file name: "radio.bc" and "radio" give
 // "radio.img".
 std::filesystem::path imagePathFor(const std::filesystem::path& settingsPath);

@@ -218,10 +218,12 @@ const Setting& blockFieldSetting(Block block);
 
 struct ChannelColumn {
     Column column;
-    std::string_view name;     // an identifier for widgets and tests: "rxFrequency"
-    std::string_view title;    // the grid's column title
-    int fileField;             // 1-based field of a channel line
-    std::string_view csvName;  // the CSV column that carries it
+    std::string_view name;   // an identifier for widgets and tests: "rxFrequency"
+    std::string_view title;  // the grid's column title
+    int fileField;           // 1-based field of a channel line
+    // The channel CSV column that carries it (a tone: its CTCSS column; the
+    // transmission frequency: with Duplex).
+    std::string_view csvName;
 };
 
 // The thirteen columns in grid order.

@@ -1,0 +1,116 @@
+// The main window's channel files: File > Export > Channels as CSV... and
+// Channel sheet as PDF..., File > Import > Channels from CSV..., File >
+// Print.... The rules live in the core (channel_csv.h) and the sheet; the
+// window asks, forwards and says what came of it.
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+
+#include "channel_sheet.h"
+#include "duoband/channel_csv.h"
+#include "duoband/settings_file.h"
+#include "edit_history.h"
+#include "main_window.h"
+#include "user_dialogs.h"
+
+namespace {
+
+std::filesystem::path pathOf(const QString& name) {
+    return QFile::encodeName(name).toStdString();
+}
+
+QString lines(const std::vector<std::string>& texts, std::size_t shown = 20) {
+    QStringList list;
+    for (std::size_t i = 0; i < texts.size() && i < shown; ++i)
+        list << QString::fromStdString(texts[i]);
+    if (texts.size() > shown) list << MainWindow::tr("and %1 more").arg(texts.size() - shown);
+    return list.join('\n');
+}
+
+}  // namespace
+
+SheetHeading MainWindow::sheetHeading() const {
+    return {companyName_, documentName()};
+}
+
+// The configuration as last recorded: an edit still in its field is taken
+// over first.
+void MainWindow::exportChannelsCsv() {
+    recordPendingEdit();
+    const QString name =
+        userDialogs().saveFileName(this, tr("Export channels as CSV"), tr("CSV file (*.csv)"));
+    if (name.isEmpty()) return;
+    const duoband::ChannelCsvExport csv = duoband::exportChannelCsv(history_->recordedModel());
+    const duoband::SettingsFileResult written =
+        duoband::writeFileAtomically(pathOf(name), csv.text);
+    if (!written.ok()) {
+        userDialogs().error(this, QString::fromStdString(written.error));
+        return;
+    }
+    const QString done =
+        tr("%n channel(s) exported to %1.", "", csv.channels).arg(QFileInfo(name).fileName());
+    if (csv.warnings.empty()) {
+        showStatusMessage(done);
+        return;
+    }
+    userDialogs().warning(this, done + "\n\n" + tr("Not everything could go into the file:") +
+                                    "\n" + lines(csv.warnings));
+}
+
+// One undo step, whatever the file holds; the channels it does not name
+// keep their contents.
+void MainWindow::importChannelsCsv() {
+    recordPendingEdit();
+    const QString name =
+        userDialogs().openFileName(this, tr("Import channels from CSV"), tr("CSV file (*.csv)"));
+    if (name.isEmpty()) return;
+    std::string bytes;
+    const duoband::SettingsFileResult read = duoband::readWholeFile(pathOf(name), bytes);
+    duoband::ChannelCsvFile csv;
+    if (read.ok()) csv = duoband::readChannelCsv(bytes);
+    if (!read.ok()) csv.error = read.error;
+    if (!csv.ok()) {
+        userDialogs().error(
+            this, tr("%1 cannot be imported:\n%2")
+                      .arg(QFileInfo(name).fileName(), QString::fromStdString(csv.error)));
+        return;
+    }
+    std::optional<duoband::CsvStart> start;
+    if (csv.placement == duoband::CsvPlacement::FileOrder) {
+        start = userDialogs().importStart(this, static_cast<int>(csv.rows.size()));
+        if (!start) return;
+    }
+    const duoband::ChannelCsvImport result = duoband::importChannelCsv(csv, model_, start);
+    showModel();
+    recordEdit(tr("Import %1").arg(QFileInfo(name).fileName()));
+    const QString done = tr("%n channel(s) imported from %1.", "", result.channelsWritten)
+                             .arg(QFileInfo(name).fileName());
+    if (result.clean()) {
+        showStatusMessage(done);
+        return;
+    }
+    userDialogs().warning(
+        this, done + "\n\n" + tr("Rows skipped and values changed (Undo takes the import back):") +
+                  "\n" + QString::fromStdString(duoband::describeCsvNotes(result.notes)).trimmed());
+}
+
+void MainWindow::exportChannelSheet() {
+    recordPendingEdit();
+    const QString name =
+        userDialogs().saveFileName(this, tr("Export channel sheet as PDF"), tr("PDF file (*.pdf)"));
+    if (name.isEmpty()) return;
+    const QString error = ChannelSheet::savePdf(history_->recordedModel(), sheetHeading(), name);
+    if (!error.isEmpty()) {
+        userDialogs().error(this, error);
+        return;
+    }
+    showStatusMessage(tr("Channel sheet saved as %1").arg(QFileInfo(name).fileName()));
+}
+
+void MainWindow::printChannelSheet() {
+    recordPendingEdit();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentName());
+    if (!userDialogs().choosePrinter(this, printer)) return;
+    ChannelSheet::print(history_->recordedModel(), sheetHeading(), printer);
+}

@@ -1,0 +1,428 @@
+#include <algorithm>
+#include <map>
+
+#include "channel_csv_layout.h"
+#include "duoband/channel_clipboard.h"
+#include "duoband/channel_csv.h"
+#include "duoband/channel_rows.h"
+#include "duoband/decimal.h"
+#include "duoband/field_codecs.h"
+#include "duoband/settings_table.h"
+#include "text_case.h"
+#include "utf8.h"
+
+namespace duoband {
+
+namespace {
+
+using csv::Field;
+
+// Larger than any frequency (in Hz) or power (in 0.1 W) a row may hold.
+constexpr std::uint64_t kLargestNumber = 100'000'000'000;
+// A watt figure from this up is High.
+constexpr std::uint64_t kHighPowerTenthsOfWatts = 40;
+
+std::string quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::optional<int> wholeNumber(std::string_view text) {
+    text = text::trimmed(text);
+    if (text.empty() || text.size() > 6 ||
+        !std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    return std::stoi(std::string(text));
+}
+
+// Where a row goes.
+struct Target {
+    Band band = Band::A;
+    int channel = 0;
+    std::string name() const {
+        return std::string(bandName(band)) + " channel " + std::to_string(channel);
+    }
+};
+
+// The file's columns: the field index of each named column, or none.
+class Columns {
+  public:
+    explicit Columns(const std::vector<std::string>& header) {
+        index_.fill(-1);
+        for (std::size_t f = 0; f < csv::kFieldCount; ++f) {
+            const auto found = std::ranges::find_if(header, [&](const std::string& name) {
+                return text::equalIgnoringCase(name, csv::kFieldNames[f]);
+            });
+            if (found != header.end()) index_[f] = static_cast<int>(found - header.begin());
+        }
+    }
+    bool has(Field f) const { return index_[csv::at(f)] >= 0; }
+    // The row's value, or `otherwise` when the file has no such column.
+    std::string_view value(const CsvRecord& row, Field f, std::string_view otherwise = {}) const {
+        const int i = index_[csv::at(f)];
+        if (i < 0) return otherwise;
+        return static_cast<std::size_t>(i) < row.fields.size() ? std::string_view(row.fields[i])
+                                                               : std::string_view();
+    }
+
+  private:
+    std::array<int, csv::kFieldCount> index_;
+};
+
+// One row on its way into the model. Every value goes through the grid's
+// rules on a scratch table before the row replaces its channel.
+class RowImport {
+  public:
+    RowImport(const Columns& columns, const CsvRecord& row, std::vector<CsvNote>& notes)
+        : columns_(columns), row_(row), notes_(notes) {
+        note_.line = row.line;
+        note_.location = text::trimmed(columns.value(row, Field::Location));
+    }
+
+    std::string_view value(Field f, std::string_view otherwise = {}) const {
+        return columns_.value(row_, f, otherwise);
+    }
+    std::string_view trimmedValue(Field f, std::string_view otherwise = {}) const {
+        return text::trimmed(value(f, otherwise));
+    }
+
+    void at(const Target& target) { note_.channel = target.name(); }
+
+    // False, with a note, when the row is skipped.
+    bool skip(std::string what, std::string why) {
+        add(std::move(what), std::move(why), true);
+        return false;
+    }
+    void changed(std::string what, std::string why) { add(std::move(what), std::move(why), false); }
+    std::string what(Field f) const { return std::string(csv::nameOf(f)) + " " + quoted(value(f)); }
+
+    // The grid's cells of the row, RxFrequency to Name.
+    std::array<std::string, kColumnCount> cells;
+
+    bool readFrequencies(std::uint64_t& rxHertz, std::optional<std::uint64_t>& txHertz);
+    bool readTones();
+    bool readMode();
+    void readPower();
+    void readName();
+    void readCellFields();
+
+  private:
+    void add(std::string what, std::string why, bool skipped) {
+        CsvNote note = note_;
+        note.what = std::move(what);
+        note.why = std::move(why);
+        note.skipped = skipped;
+        notes_.push_back(std::move(note));
+    }
+    std::string& cell(Column c) { return cells.at(static_cast<std::size_t>(columnIndex(c))); }
+
+    const Columns& columns_;
+    const CsvRecord& row_;
+    std::vector<CsvNote>& notes_;
+    CsvNote note_;
+};
+
+// Frequency, Duplex and Offset as the receive and transmit frequencies.
+bool RowImport::readFrequencies(std::uint64_t& rxHertz, std::optional<std::uint64_t>& txHertz) {
+    const auto rx = scaledDecimal(value(Field::Frequency), 6, kLargestNumber);
+    if (!rx) return skip(what(Field::Frequency), "not a frequency in MHz");
+    rxHertz = *rx;
+    const std::string_view duplex = trimmedValue(Field::Duplex);
+    const auto offset = scaledDecimal(value(Field::Offset, "0"), 6, kLargestNumber);
+    const bool needsOffset =
+        duplex == "+" || duplex == "-" || text::equalIgnoringCase(duplex, "split");
+    if (needsOffset && !offset) return skip(what(Field::Offset), "not a frequency in MHz");
+    if (duplex.empty()) {
+        txHertz = rxHertz;
+    } else if (duplex == "+") {
+        txHertz = rxHertz + *offset;
+    } else if (duplex == "-") {
+        if (*offset > rxHertz) return skip(what(Field::Offset), "larger than the frequency");
+        txHertz = rxHertz - *offset;
+    } else if (text::equalIgnoringCase(duplex, "split")) {
+        txHertz = offset;
+    } else if (!text::equalIgnoringCase(duplex, "off")) {
+        return skip(what(Field::Duplex), "not one of \"\", +, -, split, off");
+    }
+    cell(Column::RxFrequency) = fixedDecimal(rxHertz, 6);
+    if (txHertz) cell(Column::TxFrequency) = fixedDecimal(*txHertz, 6);
+    return true;
+}
+
+bool RowImport::readTones() {
+    csv::ToneFields f;
+    f.mode = value(Field::Tone);
+    f.rTone = value(Field::RToneFreq, csv::kUnusedCtcss);
+    f.cTone = value(Field::CToneFreq, csv::kUnusedCtcss);
+    f.dtcs = value(Field::DtcsCode, csv::kUnusedDcs);
+    f.polarity = value(Field::DtcsPolarity, csv::kUnusedPolarity);
+    // The older layout has one DCS code for both sides.
+    f.rxDtcs = value(Field::RxDtcsCode, f.dtcs);
+    f.crossMode = value(Field::CrossMode, csv::kUnusedCrossMode);
+    const csv::TonePair pair = csv::tonesOf(f);
+    if (!pair.why.empty()) return skip(pair.what, pair.why);
+    for (const auto& [tone, column] :
+         {std::pair{pair.tx, Column::TxTone}, std::pair{pair.rx, Column::RxTone}}) {
+        const auto entry = csv::cellOfTone(tone);
+        if (!entry) {
+            return skip(std::string(tone.kind == csv::ToneKind::Dcs ? "DCS code " : "CTCSS tone ") +
+                            quoted(tone.value),
+                        "the radio has no such tone");
+        }
+        cell(column) = *entry;
+    }
+    return true;
+}
+
+bool RowImport::readMode() {
+    const std::string_view mode = trimmedValue(Field::Mode);
+    if (mode.empty() || text::equalIgnoringCase(mode, "FM")) {
+        cell(Column::Bandwidth) = "Wide";
+    } else if (text::equalIgnoringCase(mode, "NFM")) {
+        cell(Column::Bandwidth) = "Narrow";
+    } else {
+        return skip(what(Field::Mode), "the radio has FM (Wide) and NFM (Narrow) only");
+    }
+    return true;
+}
+
+// "High", "Low" or a watt figure ("5W", "0.5W"); anything else takes the
+// default and is said.
+void RowImport::readPower() {
+    const std::string_view power = trimmedValue(Field::Power);
+    if (power.empty()) return;
+    if (text::equalIgnoringCase(power, "High") || text::equalIgnoringCase(power, "Low")) {
+        cell(Column::Power) = power;  // the grid's choice matches it in any case
+        return;
+    }
+    const bool watts = power.size() > 1 && (power.back() == 'W' || power.back() == 'w');
+    const auto tenths =
+        watts ? scaledDecimal(power.substr(0, power.size() - 1), 1, kLargestNumber) : std::nullopt;
+    if (!tenths) {
+        changed(what(Field::Power), "not High, Low or watts; the default " +
+                                        quoted(*channelColumnDefault(Column::Power)) + " taken");
+        return;
+    }
+    cell(Column::Power) = *tenths >= kHighPowerTenthsOfWatts ? "High" : "Low";
+}
+
+// The name as the grid's name entry takes it: printable ASCII without the
+// settings file's separators, at most 7 characters.
+void RowImport::readName() {
+    const std::string_view name = value(Field::Name);
+    const std::u32string characters = utf8::codePoints(name);
+    std::string& kept = cell(Column::Name);
+    kept = filterChannelName(characters);
+    if (kept == name) return;
+    const auto acceptable = std::ranges::count_if(
+        characters, [](char32_t c) { return !filterChannelName(std::u32string(1, c)).empty(); });
+    std::string why;
+    if (acceptable < static_cast<std::ptrdiff_t>(characters.size()))
+        why = "characters other than printable ASCII (or , \" ') dropped";
+    if (static_cast<std::size_t>(acceptable) > kCountedTextMax)
+        why += std::string(why.empty() ? "" : ", ") + "cut to 7 characters";
+    changed(what(Field::Name), why + ": " + quoted(kept));
+}
+
+void RowImport::readCellFields() {
+    for (const csv::CellField& f : csv::kCellFields) cell(f.column) = trimmedValue(f.field);
+}
+
+// ---- placing the rows ------------------------------------------------------
+
+class Placement {
+  public:
+    Placement(const ChannelCsvFile& file, std::optional<CsvStart> start)
+        : kind_(start ? CsvPlacement::FileOrder : file.placement),
+          start_(start.value_or(CsvStart{})) {}
+
+    // The channel row `index` (0 first) of the file goes to; nullopt, with a
+    // note, when it names none.
+    std::optional<Target> targetOf(RowImport& row, int index) const {
+        switch (kind_) {
+            case CsvPlacement::BandAndChannel:
+                return byBandAndChannel(row);
+            case CsvPlacement::Location:
+                return byLocation(row);
+            case CsvPlacement::FileOrder:
+                break;
+        }
+        const int channel = start_.channel + index;
+        if (channel > ChannelTable::kChannels) {
+            row.skip("row " + std::to_string(index + 1), "no channel left: band " +
+                                                             std::string(bandName(start_.band)) +
+                                                             " ends at channel 128");
+            return std::nullopt;
+        }
+        return Target{start_.band, channel};
+    }
+
+  private:
+    static std::optional<Target> byBandAndChannel(RowImport& row) {
+        const std::string_view band = row.trimmedValue(Field::Band);
+        const auto channel = wholeNumber(row.value(Field::Channel));
+        if (!text::equalIgnoringCase(band, "A") && !text::equalIgnoringCase(band, "B")) {
+            row.skip(row.what(Field::Band), "not A or B");
+        } else if (!channel || *channel < 1 || *channel > ChannelTable::kChannels) {
+            row.skip(row.what(Field::Channel), "not a channel from 1 to 128");
+        } else {
+            return Target{text::equalIgnoringCase(band, "A") ? Band::A : Band::B, *channel};
+        }
+        return std::nullopt;
+    }
+
+    static std::optional<Target> byLocation(RowImport& row) {
+        const auto location = wholeNumber(row.value(Field::Location));
+        if (!location || *location < 1 || *location > 2 * csv::kLocationsPerBand) {
+            row.skip(row.what(Field::Location),
+                     "not a channel: 1 to 128 are band A, 129 to 256 band B");
+            return std::nullopt;
+        }
+        if (*location <= csv::kLocationsPerBand) return Target{Band::A, *location};
+        return Target{Band::B, *location - csv::kLocationsPerBand};
+    }
+
+    CsvPlacement kind_;
+    CsvStart start_;
+};
+
+// ---- applying a row through the grid's rules --------------------------------
+
+// The cells as tab-separated text for a paste: no cell holds a tab or a
+// line break (the name has been filtered, the rest are list texts and numbers).
+std::string pastedLine(const std::array<std::string, kColumnCount>& cells) {
+    std::string line;
+    for (int c = columnIndex(kFirstDataColumn); c < kColumnCount; ++c) {
+        if (c > columnIndex(kFirstDataColumn)) line += '\t';
+        line += cells.at(static_cast<std::size_t>(c));
+    }
+    return line;
+}
+
+// A frequency the grid moved onto its channel steps.
+void noteSnapped(RowImport& row, const ChannelTable& table, int channel, Column column,
+                 std::string_view what) {
+    const std::string& cell = table.cell(column, channel);
+    const std::string& asked = row.cells.at(static_cast<std::size_t>(columnIndex(column)));
+    const auto units = frequencyUnits(cell);
+    if (cell.empty() || !units || fixedDecimal(std::uint64_t{*units} * 10, 6) == asked) return;
+    row.changed(std::string(what) + " " + asked,
+                "snapped to " + cell + " (the 2.5 and 6.25 kHz channel steps)");
+}
+
+// Applies the row to `target` of `scratch`; false when the row is skipped.
+bool applyRow(RowImport& row, EditorModel& scratch, const Target& target) {
+    ChannelTable& table = scratch.channels(target.band);
+    clearChannels(table, {target.channel});
+    const PasteReport report =
+        pasteCells(scratch, target.band, {kFirstDataColumn, target.channel}, pastedLine(row.cells));
+    for (const RefusedCell& refused : report.refused) {
+        const std::string what =
+            std::string(columnTitle(refused.column)) + " " + quoted(refused.text);
+        if (refused.column == Column::RxFrequency || refused.column == Column::TxFrequency)
+            return row.skip(what, refused.why);
+        const std::string& kept = table.cell(refused.column, target.channel);
+        row.changed(what, refused.why + (kept.empty() ? "; left empty" : "; kept " + quoted(kept)));
+    }
+    noteSnapped(row, table, target.channel, Column::RxFrequency, "Frequency");
+    noteSnapped(row, table, target.channel, Column::TxFrequency, "transmit frequency");
+    return true;
+}
+
+bool readRow(RowImport& row) {
+    std::uint64_t rx = 0;
+    std::optional<std::uint64_t> tx;
+    if (!row.readMode() || !row.readFrequencies(rx, tx) || !row.readTones()) return false;
+    row.readPower();
+    row.readCellFields();
+    row.readName();
+    return true;
+}
+
+std::string header(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) text += (text.empty() ? "" : ",") + name;
+    return text;
+}
+
+}  // namespace
+
+ChannelCsvFile readChannelCsv(std::string_view text) {
+    ChannelCsvFile file;
+    CsvRecords parsed = parseCsv(text);
+    if (!parsed.ok()) {
+        file.error = parsed.error;
+        return file;
+    }
+    if (parsed.records.empty()) {
+        file.error = "the file is empty: it needs a first line naming the columns";
+        return file;
+    }
+    for (const std::string& name : parsed.records.front().fields)
+        file.header.emplace_back(text::trimmed(name));
+    const Columns columns(file.header);
+    if (!columns.has(Field::Frequency)) {
+        file.error = "line " + std::to_string(parsed.records.front().line) +
+                     ": no Frequency column; the first line must name the columns, e.g. " +
+                     header({"Location", "Name", "Frequency", "Duplex", "Offset", "Tone"});
+        return file;
+    }
+    if (columns.has(Field::Band) && columns.has(Field::Channel)) {
+        file.placement = CsvPlacement::BandAndChannel;
+    } else if (columns.has(Field::Location)) {
+        file.placement = CsvPlacement::Location;
+    }
+    file.rows.assign(std::make_move_iterator(parsed.records.begin() + 1),
+                     std::make_move_iterator(parsed.records.end()));
+    return file;
+}
+
+ChannelCsvImport importChannelCsv(const ChannelCsvFile& file, EditorModel& model,
+                                  std::optional<CsvStart> start) {
+    ChannelCsvImport result;
+    if (!file.ok()) return result;
+    const Columns columns(file.header);
+    const Placement placement(file, start);
+    EditorModel scratch = model;
+    std::map<std::pair<Band, int>, int> lineOf;  // the row that filled each channel
+    for (std::size_t i = 0; i < file.rows.size(); ++i) {
+        RowImport row(columns, file.rows[i], result.notes);
+        const auto target = placement.targetOf(row, static_cast<int>(i));
+        if (!target) continue;
+        row.at(*target);
+        if (!readRow(row) || !applyRow(row, scratch, *target)) continue;
+        const auto [earlier, first] =
+            lineOf.try_emplace({target->band, target->channel}, file.rows[i].line);
+        if (!first) {
+            row.changed("the channel",
+                        "named again: this row replaces line " + std::to_string(earlier->second));
+            earlier->second = file.rows[i].line;
+        } else {
+            ++result.channelsWritten;
+        }
+        auto& to = model.channels(target->band).cells.at(static_cast<std::size_t>(target->channel));
+        const auto& from =
+            scratch.channels(target->band).cells.at(static_cast<std::size_t>(target->channel));
+        std::copy(from.begin() + columnIndex(kFirstDataColumn), from.end(),
+                  to.begin() + columnIndex(kFirstDataColumn));
+    }
+    return result;
+}
+
+std::string describeCsvNote(const CsvNote& note) {
+    std::string text = "line " + std::to_string(note.line);
+    if (!note.location.empty()) text += ", Location " + note.location;
+    if (!note.channel.empty()) text += " (" + note.channel + ")";
+    return text + ": " + (note.skipped ? "skipped" : "changed") + " - " + note.what + ": " +
+           note.why;
+}
+
+std::string describeCsvNotes(const std::vector<CsvNote>& notes, std::size_t shown) {
+    std::string text;
+    for (std::size_t i = 0; i < notes.size() && i < shown; ++i)
+        text += describeCsvNote(notes[i]) + "\n";
+    if (notes.size() > shown) text += "and " + std::to_string(notes.size() - shown) + " more\n";
+    return text;
+}
+
+}  // namespace duoband

@@ -1,0 +1,352 @@
+#include "duoband/channel_csv.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "duoband/channel_editing.h"
+#include "duoband/channel_record.h"
+#include "duoband/option_lists.h"
+
+namespace duoband {
+namespace {
+
+int entryOf(OptionList entries, std::string_view text) {
+    const auto found = std::ranges::find(entries, text);
+    return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
+}
+
+// Picks `text` in the choice editor of `column`, as the grid would.
+void pick(EditorModel& m, Band band, int row, Column column, std::string_view text) {
+    const int entry = entryOf(channelColumnEditor(column)->entries(), text);
+    ASSERT_TRUE(commitChannelChoice(m, band, {column, row}, entry)) << text;
+}
+
+// Types the frequencies and picks the tones of a channel.
+void type(EditorModel& m, Band band, int row, std::string_view rx, std::string_view tx,
+          std::string_view rxTone = {}, std::string_view txTone = {}) {
+    commitChannelFrequency(m, band, {Column::RxFrequency, row}, ChannelEntry::ReceiveFrequency, rx);
+    commitChannelFrequency(m, band, {Column::TxFrequency, row}, ChannelEntry::TransmitFrequency,
+                           tx);
+    if (!rxTone.empty()) pick(m, band, row, Column::RxTone, rxTone);
+    if (!txTone.empty()) pick(m, band, row, Column::TxTone, txTone);
+}
+
+std::string lines(std::initializer_list<std::string_view> list) {
+    std::string text;
+    for (std::string_view line : list) text += std::string(line) + "\r\n";
+    return text;
+}
+
+HexText recordOf(const ChannelTable& table, int row) {
+    ChannelRow cells;
+    std::copy(table.cells.at(row).begin() + 1, table.cells.at(row).end(), cells.texts.begin());
+    return encodeChannelRecord(cells).hex;
+}
+
+constexpr std::string_view kHeader =
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE,Band,"
+    "Channel,Receiving Mode,Launch Signaling,Transmit end Signaling,Compandor,Scrambler";
+
+TEST(ChannelCsvExport, EveryToneModeAndDuplexCaseAsWrittenByHand) {
+    EditorModel m;
+    using enum Band;
+    type(m, A, 1, "146.52", "146.52");
+    m.channels(A).cell(Column::Name, 1) = "Simplex";
+    type(m, A, 2, "145.5", "144.9", {}, "88.5HZ");
+    m.channels(A).cell(Column::Name, 2) = "Rep,1";  // as a read gives it
+    type(m, A, 3, "146", "146.6", "100.0HZ", "100.0HZ");
+    m.channels(A).cell(Column::Name, 3) = "Say \"X\"";
+    type(m, A, 4, "446.00625", "", "D023N");
+    type(m, A, 5, "145.5", "435", "D754I", "D754I");
+    type(m, A, 6, "146.52", "146.52", "250.3HZ", "67.0HZ");
+    type(m, A, 7, "146.52", "146.52", "D023I", "67.0HZ");
+    type(m, A, 8, "146.52", "146.52", "77.0HZ", "D025N");
+    type(m, A, 9, "146.52", "146.52", "67.0HZ");
+    type(m, A, 10, "146.52", "146.52", {}, "D023I");
+    type(m, A, 11, "146.52", "146.52", "D025N", "D023N");
+    type(m, B, 1, "438.5", "438.5");
+    for (const auto& [column, text] : {std::pair{Column::Bandwidth, "Narrow"},
+                                       {Column::Power, "Low"},
+                                       {Column::Compandor, "ON"},
+                                       {Column::Scrambler, "ON"},
+                                       {Column::LaunchSignalling, "DTMF1"},
+                                       {Column::EndSignalling, "Identity Code"},
+                                       {Column::RxMode, "QT/DQT+Signaling"}}) {
+        pick(m, B, 1, column, text);
+    }
+    m.channels(B).cell(Column::Name, 1) = "Caf\xE9";
+    type(m, B, 2, "", "145.5");                                // no receiving frequency
+    type(m, B, 3, "145.5", "");                                //
+    m.channels(B).cell(Column::RxTone, 3) = "160.0HZ";         // a tone a read can give
+    m.channels(B).cell(Column::RxFrequency, 4) = "150.00000";  // flags byte 0xFF
+
+    const ChannelCsvExport out = exportChannelCsv(m);
+    constexpr std::string_view kUnusedTones = "88.5,88.5,023,NN,023,Tone->Tone";
+    const std::string plain = std::string(",FM,5.00,,High,,,,,,A,");
+    EXPECT_EQ(
+        out.text,
+        lines({kHeader,
+               "1,Simplex,146.520000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,"
+               ",,,,,A,1,OFF,OFF,OFF,OFF,OFF",
+               "2,\"Rep,1\",145.500000,-,0.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,"
+               "5.00,,High,,,,,,A,2,OFF,OFF,OFF,OFF,OFF",
+               "3,\"Say \"\"X\"\"\",146.000000,+,0.600000,TSQL,100.0,100.0,023,NN,023,Tone->"
+               "Tone,FM,5.00,,High,,,,,,A,3,OFF,OFF,OFF,OFF,OFF",
+               "4,,446.006250,off,0.000000,Cross,88.5,88.5,023,NN,023,->DTCS,FM,5.00,,High,"
+               ",,,,,A,4,OFF,,,OFF,OFF",
+               "5,,145.500000,split,435.000000,DTCS,88.5,88.5,754,RR,754,Tone->Tone,FM,5.00,,"
+               "High,,,,,,A,5,OFF,OFF,OFF,OFF,OFF",
+               "6,,146.520000,,0.000000,Cross,67.0,250.3,023,NN,023,Tone->Tone" + plain +
+                   "6,OFF,OFF,OFF,OFF,OFF",
+               "7,,146.520000,,0.000000,Cross,67.0,88.5,023,NR,023,Tone->DTCS" + plain +
+                   "7,OFF,OFF,OFF,OFF,OFF",
+               "8,,146.520000,,0.000000,Cross,88.5,77.0,025,NN,023,DTCS->Tone" + plain +
+                   "8,OFF,OFF,OFF,OFF,OFF",
+               "9,,146.520000,,0.000000,Cross,88.5,67.0,023,NN,023,->Tone" + plain +
+                   "9,OFF,OFF,OFF,OFF,OFF",
+               "10,,146.520000,,0.000000,Cross,88.5,88.5,023,RN,023,DTCS->" + plain +
+                   "10,OFF,OFF,OFF,OFF,OFF",
+               "11,,146.520000,,0.000000,Cross,88.5,88.5,023,NN,025,DTCS->DTCS" + plain +
+                   "11,OFF,OFF,OFF,OFF,OFF",
+               "129,Caf\xC3\xA9,438.500000,,0.000000,," + std::string(kUnusedTones) +
+                   ",NFM,5.00,,Low,,,,,,B,1,QT/DQT+Signaling,DTMF1,Identity Code,ON,ON",
+               "131,,145.500000,off,0.000000,," + std::string(kUnusedTones) +
+                   ",FM,5.00,,High,,,,,,B,3,OFF,,,OFF,OFF",
+               "132,,150.000000,off,0.000000,," + std::string(kUnusedTones) +
+                   ",FM,5.00,,High,,,,,,B,4,,,,OFF,OFF"}));
+    EXPECT_EQ(out.channels, 14);
+    EXPECT_EQ(out.warnings,
+              (std::vector<std::string>{
+                  "Band B channel 2 left out: it has no Receiving Frequency",
+                  "Band B channel 3: Receiving CTCSS \"160.0HZ\" left out: not in the tone list",
+                  "Band B channel 4: Power empty: exported as \"High\"",
+                  "Band B channel 4: Wide / Narrow empty: exported as \"Wide\"",
+                  "Band B channel 4: Compandor empty: exported as \"OFF\"",
+                  "Band B channel 4: Scrambler empty: exported as \"OFF\""}));
+}
+
+TEST(ChannelCsvImport, AGenericFileInTheOlderLayoutLandsThroughTheGridsRules) {
+    const std::string file = lines({
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+        "Mode,TStep,Skip,Power,Comment",
+        "1,Tone,146.520000,,0.600000,Tone,88.5,88.5,023,NN,FM,5.00,,5W,",
+        "2,Tsql,145.500000,-,0.600000,TSQL,88.5,100.0,023,NN,NFM,5.00,,0.5W,",
+        "3,Dtcs,446.006250,+,5.000000,DTCS,88.5,88.5,754,RN,FM,5.00,,5.0W,",
+        "4,Cross,146.000000,split,435.000000,Cross,67.0,250.3,023,NN,FM,5.00,,High,",
+        "5,Off,147.000000,off,0.000000,,88.5,88.5,023,NN,FM,5.00,,low,",
+        "6,TooHigh,520.000000,,0.000000,,88.5,88.5,023,NN,FM,5.00,,High,",
+        "7,BadTone,146.000000,,0.000000,Tone,100.1,88.5,023,NN,FM,5.00,,High,",
+        "8,AM,146.000000,,0.000000,,88.5,88.5,023,NN,AM,5.00,,High,",
+        "9,LongName12,146.020000,,0.000000,,88.5,88.5,023,NN,FM,5.00,,High,",
+        "130,\"B, too\",438.500000,,0.000000,Cross,88.5,88.5,023,NR,NFM,5.00,,3W,",
+    });
+    EditorModel m;
+    type(m, Band::A, 1, "150", "150");
+    pick(m, Band::A, 1, Column::Compandor, "ON");
+    type(m, Band::A, 6, "160", "160");
+    const ChannelTable untouched = m.channels(Band::A);
+
+    const ChannelCsvFile csv = readChannelCsv(file);
+    ASSERT_TRUE(csv.ok()) << csv.error;
+    EXPECT_EQ(csv.placement, CsvPlacement::Location);
+    const ChannelCsvImport result = importChannelCsv(csv, m);
+
+    struct Expected {
+        Band band;
+        int row;
+        std::array<std::string_view, 12> cells;  // RxFrequency .. Name
+    };
+    const Expected expected[] = {
+        {Band::A,
+         1,
+         {"146.52000", "0FF", "OFF", "146.52000", "88.5HZ", "OFF", "OFF", "High", "Wide", "OFF",
+          "OFF", "Tone"}},
+        {Band::A,
+         2,
+         {"145.50000", "100.0HZ", "OFF", "144.90000", "100.0HZ", "OFF", "OFF", "Low", "Narrow",
+          "OFF", "OFF", "Tsql"}},
+        {Band::A,
+         3,
+         {"446.00625", "D754N", "OFF", "451.00625", "D754I", "OFF", "OFF", "High", "Wide", "OFF",
+          "OFF", "Dtcs"}},
+        {Band::A,
+         4,
+         {"146.00000", "250.3HZ", "OFF", "435.00000", "67.0HZ", "OFF", "OFF", "High", "Wide", "OFF",
+          "OFF", "Cross"}},
+        {Band::A,
+         5,
+         {"147.00000", "0FF", "OFF", "", "", "", "", "Low", "Wide", "OFF", "OFF", "Off"}},
+        {Band::A,
+         9,
+         {"146.02000", "0FF", "OFF", "146.02000", "0FF", "OFF", "OFF", "High", "Wide", "OFF", "OFF",
+          "LongNam"}},
+        {Band::B,
+         2,
+         {"438.50000", "88.5HZ", "OFF", "438.50000", "88.5HZ", "OFF", "OFF", "Low", "Narrow", "OFF",
+          "OFF", "B too"}},
+    };
+    for (const Expected& e : expected) {
+        for (int c = 1; c < kColumnCount; ++c) {
+            EXPECT_EQ(m.channels(e.band).cell(columnAt(c), e.row), e.cells.at(c - 1))
+                << "band " << bandIndex(e.band) << " channel " << e.row << " column " << c;
+        }
+    }
+    EXPECT_EQ(m.channels(Band::A).cells.at(6), untouched.cells.at(6));  // not named: kept
+    EXPECT_EQ(result.channelsWritten, 7);
+
+    ASSERT_EQ(result.notes.size(), 5u) << describeCsvNotes(result.notes);
+    const std::pair<int, std::string_view> report[] = {
+        {7,
+         "line 7, Location 6 (Band A channel 6): skipped - Receiving Frequency \"520.000000\": "
+         "Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ"},
+        {8,
+         "line 8, Location 7 (Band A channel 7): skipped - CTCSS tone \"100.1\": the radio has "
+         "no such tone"},
+        {9,
+         "line 9, Location 8 (Band A channel 8): skipped - Mode \"AM\": the radio has FM "
+         "(Wide) and NFM (Narrow) only"},
+        {10,
+         "line 10, Location 9 (Band A channel 9): changed - Name \"LongName12\": cut to 7 "
+         "characters: \"LongNam\""},
+        {11,
+         "line 11, Location 130 (Band B channel 2): changed - Name \"B, too\": characters "
+         "other than printable ASCII (or , \" ') dropped: \"B too\""},
+    };
+    for (std::size_t i = 0; i < std::size(report); ++i) {
+        EXPECT_EQ(result.notes[i].line, report[i].first);
+        EXPECT_EQ(describeCsvNote(result.notes[i]), report[i].second);
+    }
+}
+
+// Every choice of every column, every frequency range and duplex case, a
+// name of each length: typed and picked, exported, imported into the
+// start-up configuration, the same 24 bytes.
+TEST(ChannelCsvRoundTrip, EveryChannelTheGridCanHoldComesBackByteForByte) {
+    constexpr std::string_view kReceive[] = {"136",       "145.5201", "146.52",  "162.0375",
+                                             "176",       "220",      "250",     "400",
+                                             "446.00625", "490",      "433.0125"};
+    constexpr std::string_view kTransmit[] = {"", "=", "145.5", "446.00625", "222.5", "175.9975"};
+    constexpr std::string_view kNameCharacters =
+        " !#$%&()*+-./"
+        "0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~";
+    const OptionList tones = lists::channelTones();
+    // Each tone with itself, its neighbour, a tone of each other kind, and
+    // no tone on either side: every tone mode and cross mode.
+    using TonePair = std::pair<int, int>;  // receive, transmit entry
+    const std::function<TonePair(int)> pairings[] = {
+        [](int i) {
+            return TonePair{i, i};
+        },
+        [](int i) {
+            return TonePair{i, (i + 1) % lists::kToneCount};
+        },
+        [](int i) {
+            return TonePair{i, (i + 40) % lists::kToneCount};
+        },
+        [](int i) {
+            return TonePair{i, (i + 83) % lists::kToneCount};
+        },
+        [](int i) {
+            return TonePair{i, (i + 123) % lists::kToneCount};
+        },
+        [](int i) {
+            return TonePair{i, 0};
+        },
+        [](int i) {
+            return TonePair{0, i};
+        },
+    };
+    const int combinations = lists::kToneCount * static_cast<int>(std::size(pairings));
+    constexpr int kPerFile = 2 * ChannelTable::kChannels;
+    for (int first = 0; first < combinations; first += kPerFile) {
+        EditorModel m;
+        const int count = std::min(kPerFile, combinations - first);
+        for (int i = 0; i < count; ++i) {
+            const int k = first + i;
+            const Band band = i < ChannelTable::kChannels ? Band::A : Band::B;
+            const int row = i % ChannelTable::kChannels + 1;
+            const std::string_view rx = kReceive[k % std::size(kReceive)];
+            const std::string_view tx = kTransmit[k % std::size(kTransmit)];
+            const auto [rxTone, txTone] = pairings[k / lists::kToneCount](k % lists::kToneCount);
+            type(m, band, row, rx, tx == "=" ? rx : tx, tones[rxTone],
+                 tx.empty() ? std::string_view() : tones[txTone]);
+            const auto choose = [&](Column c, int n) {
+                const OptionList entries = channelColumnEditor(c)->entries();
+                commitChannelChoice(m, band, {c, row}, n % static_cast<int>(entries.size()));
+            };
+            if (k % 3 > 0) choose(Column::RxMode, k % 3 - 1);
+            if (!tx.empty())
+                choose(Column::LaunchSignalling, k), choose(Column::EndSignalling, k / 5);
+            choose(Column::Power, k), choose(Column::Bandwidth, k / 2);
+            choose(Column::Compandor, k / 4), choose(Column::Scrambler, k / 8);
+            std::string name;
+            for (int c = 0; c < k % 8; ++c)
+                name += kNameCharacters[(k * 7 + c * 13) % kNameCharacters.size()];
+            commitChannelName(m, band, {Column::Name, row}, name);
+        }
+        const ChannelCsvExport out = exportChannelCsv(m);
+        ASSERT_TRUE(out.warnings.empty()) << out.warnings.front();
+        EditorModel back;
+        const ChannelCsvImport in = importChannelCsv(readChannelCsv(out.text), back);
+        ASSERT_TRUE(in.clean()) << describeCsvNotes(in.notes);
+        ASSERT_EQ(in.channelsWritten, count);
+        for (Band band : kBands) {
+            for (int row = 1; row <= ChannelTable::kChannels; ++row) {
+                ASSERT_EQ(recordOf(back.channels(band), row), recordOf(m.channels(band), row))
+                    << "channel " << row << " of the file from combination " << first;
+            }
+        }
+    }
+}
+
+TEST(ChannelCsvRecords, QuotesLineEndsAndWhatCannotBeRead) {
+    const CsvRecords r = parseCsv(
+        "\xEF\xBB\xBF"
+        "a,b\r\n\"x,1\",\"say \"\"hi\"\"\"\r\n,\r\n\"two\r\nlines\",z\nlast");
+    ASSERT_TRUE(r.ok()) << r.error;
+    ASSERT_EQ(r.records.size(), 4u);
+    EXPECT_EQ(r.records[0].fields, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(r.records[1].fields, (std::vector<std::string>{"x,1", "say \"hi\""}));
+    EXPECT_EQ(r.records[2].line, 4);  // the blank record on line 3 is left out
+    EXPECT_EQ(r.records[2].fields, (std::vector<std::string>{"two\r\nlines", "z"}));
+    EXPECT_EQ(r.records[3].line, 6);
+
+    EXPECT_EQ(parseCsv("a,b\r\n1,\"open\r\n2,3\r\n").error,
+              "line 2: a quoted field is never closed (a \" is missing)");
+    EXPECT_EQ(parseCsv("a\nCaf\xE9\n").error,
+              "line 2: not UTF-8 text (save the file as CSV UTF-8 and import it again)");
+    EXPECT_NE(readChannelCsv("Location,Name\r\n1,x\r\n").error.find("no Frequency column"),
+              std::string::npos);
+
+    EXPECT_EQ(csvLine({"a", "b,c", "say \"x\"", " pad", ""}),
+              "a,\"b,c\",\"say \"\"x\"\"\",\" pad\",\r\n");
+}
+
+TEST(ChannelCsvImport, RowsGoWhereTheFileOrTheUserSays) {
+    const std::string rows = "146.52,A,5,200\r\n146.54,B,128,1\r\n146.56,C,1,2\r\n";
+    EditorModel m;
+    // Band and Channel win over Location.
+    auto in = importChannelCsv(readChannelCsv("Frequency,Band,Channel,Location\r\n" + rows), m);
+    EXPECT_EQ(m.channels(Band::A).cell(Column::RxFrequency, 5), "146.52000");
+    EXPECT_EQ(m.channels(Band::B).cell(Column::RxFrequency, 128), "146.54000");
+    ASSERT_EQ(in.notes.size(), 1u);
+    EXPECT_EQ(describeCsvNote(in.notes[0]), "line 4, Location 2: skipped - Band \"C\": not A or B");
+
+    // Without places the rows follow each other from the channel chosen.
+    const ChannelCsvFile plain = readChannelCsv("Frequency\r\n146.6\r\n146.62\r\n146.64\r\n");
+    EXPECT_EQ(plain.placement, CsvPlacement::FileOrder);
+    in = importChannelCsv(plain, m, CsvStart{Band::B, 127});
+    EXPECT_EQ(m.channels(Band::B).cell(Column::RxFrequency, 127), "146.60000");
+    EXPECT_EQ(m.channels(Band::B).cell(Column::RxFrequency, 128), "146.62000");
+    ASSERT_EQ(in.notes.size(), 1u);
+    EXPECT_TRUE(in.notes[0].skipped);
+    EXPECT_EQ(in.notes[0].line, 4);
+}
+
+}  // namespace
+}  // namespace duoband
