@@ -1,17 +1,16 @@
 # libFuzzer targets and the replay of their seed corpora.
 #
-# The fuzz build (clang, DUOBAND_FUZZ on) compiles every library with
+# The fuzz build (clang, -DDUOBAND_FUZZ=ON) compiles every library with
 # libFuzzer's coverage instrumentation (-fsanitize=fuzzer-no-link), so a
 # fuzz target sees every edge it reaches in the code it calls, not only in
 # its own file; it also defaults to the address and undefined-behaviour
 # sanitizers, with every report fatal. Other builds only replay the seeds.
-if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
-  option(DUOBAND_FUZZ "Build the libFuzzer targets, every library instrumented for them" ON)
-else()
-  set(DUOBAND_FUZZ OFF)
-endif()
+option(DUOBAND_FUZZ "Build the libFuzzer targets (clang), every library instrumented for them" OFF)
 
 if(DUOBAND_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "The fuzz build needs clang: CXX=clang++ CC=clang cmake -DDUOBAND_FUZZ=ON ...")
+  endif()
   if(NOT DUOBAND_SANITIZE)
     set(DUOBAND_SANITIZE address,undefined)
   endif()

@@ -31,7 +31,7 @@ if ((${#targets[@]} == 0)); then
 fi
 
 command -v clang++ >/dev/null || { echo "clang++ is needed: apt-get install clang" >&2; exit 2; }
-CXX=clang++ CC=clang cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+CXX=clang++ CC=clang cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUOBAND_FUZZ=ON \
     -DDUOBAND_BUILD_GUI=OFF -DDUOBAND_WERROR=ON >/dev/null
 names=()
 for t in "${targets[@]}"; do names+=("${t%%:*}"); done
