@@ -14,6 +14,8 @@ namespace fs = std::filesystem;
 
 constexpr fs::perms kPrivate = fs::perms::owner_read | fs::perms::owner_write;
 constexpr fs::perms kShared = kPrivate | fs::perms::group_read | fs::perms::others_read;
+// A background picture may be far larger than the small text files.
+constexpr std::uintmax_t kLargestPicture = 64 * 1024 * 1024;
 
 fs::path toPath(const QString& path) {
     return fs::path(QFile::encodeName(path).toStdString());
@@ -28,7 +30,8 @@ void fillUserFolder(const QString& dir) {
     for (const char* name : {"1.bc", "2.bc", "1.jpg"}) {
         if (QFile::exists(dir + "/" + name)) continue;
         std::string bytes;
-        if (!duoband::readWholeFile(toPath(installed + "/" + name), bytes).ok()) continue;
+        if (!duoband::readWholeFile(toPath(installed + "/" + name), bytes, kLargestPicture).ok())
+            continue;
         const bool isPassword = QString(name) == "1.bc";
         duoband::writeFileAtomically(toPath(dir + "/" + name), bytes,
                                      isPassword ? kPrivate : kShared);
@@ -68,7 +71,7 @@ QString writeSingleLine(const QString& path, const QString& line, bool privateFi
 
 QString copyWholeFile(const QString& from, const QString& to) {
     std::string bytes;
-    auto result = duoband::readWholeFile(toPath(from), bytes);
+    auto result = duoband::readWholeFile(toPath(from), bytes, kLargestPicture);
     if (result.ok()) result = duoband::writeFileAtomically(toPath(to), bytes, kShared);
     return QString::fromStdString(result.error);
 }

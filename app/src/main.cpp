@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTextStream>
 #include <QTimer>
+#include <new>
 
 #include "application.h"
 #include "channel_sheet.h"
@@ -15,6 +16,24 @@
 #include "window_language.h"
 
 namespace {
+
+// Running out of memory in any handler (a huge file, a flood of data) ends
+// that handler with a message instead of aborting the program.
+class Application : public QApplication {
+  public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::bad_alloc&) {
+            userDialogs().error(nullptr, QCoreApplication::translate(
+                                             "duoband",
+                                             "Out of memory: the last command was not completed. "
+                                             "Save your work and close other programs."));
+            return false;
+        }
+    }
+};
 
 // --help and --version answer before the window toolkit starts, so that
 // they work without a display (the man page is made from them). Anything
@@ -53,7 +72,7 @@ int main(int argc, char** argv) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
     }
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // the windows end the program themselves
 
     QString error;

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "duoband/login_texts.h"
 #include "user_dialogs.h"
 
 namespace {
@@ -36,6 +37,14 @@ void addButtons(QDialog* dialog, QVBoxLayout* column, QPushButton*& amend, QPush
     row->addWidget(cancel);
     column->addLayout(row);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+}
+
+// Shows the editor's refusal of a text, if there is one, in the window's language.
+bool refused(QWidget* dialog, std::string_view refusal) {
+    if (refusal.empty()) return false;
+    userDialogs().warning(dialog,
+                          QCoreApplication::translate("duoband", std::string(refusal).c_str()));
+    return true;
 }
 
 void makeDialogFrame(QDialog* dialog, const QString& caption) {
@@ -73,6 +82,7 @@ void PasswordDialog::amend() {
         userDialogs().warning(this, tr("Password error!"));
         return;
     }
+    if (refused(this, duoband::passwordRefusal(newPasswordEdit->text().toStdU32String()))) return;
     error = writeSingleLine(data_.passwordPath(), newPasswordEdit->text(), true);
     if (!error.isEmpty()) {
         userDialogs().error(this, error);
@@ -112,6 +122,7 @@ void CompanyNameDialog::amend() {
         userDialogs().warning(this, tr("No Empty!"));
         return;
     }
+    if (refused(this, duoband::companyNameRefusal(name.toStdU32String()))) return;
     const QString error = writeSingleLine(data_.companyPath(), name, false);
     if (!error.isEmpty()) {
         userDialogs().error(this, error);

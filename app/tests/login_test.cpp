@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "app_test_support.h"
+#include "duoband/login_texts.h"
 #include "jpeg_picture.h"
 #include "login_window.h"
 #include "small_dialogs.h"
@@ -198,6 +199,23 @@ class LoginTest : public QObject {
         window->passwordEdit->setText("n3w Pass ");
         window->login();
         QVERIFY(editor->isVisible());
+    }
+
+    void pastedControlCharactersAreRefused() {
+        PasswordDialog passwordDialog(DataFolder(data->dir()));
+        CompanyNameDialog companyNameDialog(DataFolder(data->dir()), editor.get());
+        const QByteArray password = data->bytes("1.bc");
+        const QByteArray company = data->bytes("2.bc");
+        passwordDialog.oldPasswordEdit->setText("duoband");
+        passwordDialog.newPasswordEdit->setText("pasted\nline");
+        passwordDialog.amend();
+        QCOMPARE(dialogs->lastText(), QString::fromUtf8(duoband::kPasswordControlMessage.data()));
+        companyNameDialog.companyNameEdit->setText("Acme\tRadio");
+        companyNameDialog.amend();
+        QCOMPARE(dialogs->lastText(),
+                 QString::fromUtf8(duoband::kCompanyNameControlMessage.data()));
+        QCOMPARE(data->bytes("1.bc"), password);
+        QCOMPARE(data->bytes("2.bc"), company);
     }
 
     void noteRefusesAnEmptyName() {

@@ -115,10 +115,12 @@ std::optional<Loaded> load(const std::string& path, Io& io) {
 
 // Saves a configuration that no full read produced byte for byte: its image
 // is what a write would send.
-int save(const EditorModel& model, const std::string& path, const std::string& port, Io& io) {
+int save(const EditorModel& model, const std::string& path, const std::string& port, Io& io,
+         PendingFile* destination = nullptr) {
     const ImageEncoding encoding = encodeImage(model);
     const ImageHeader header{timeText(std::chrono::system_clock::now()), programVersion(), port};
-    const ConfigurationSave s = saveConfiguration(model, {header, imageOf(encoding)}, path);
+    const ConfigurationSave s =
+        saveConfiguration(model, {header, imageOf(encoding)}, path, destination);
     if (s.asImage() && !encoding.ok()) return fail(io, path + ": " + encoding.error), kUsageError;
     for (const std::string& why : s.uncarried) fail(io, path + " cannot carry it: " + why);
     if (!s.result.ok()) return fail(io, path + ": " + s.result.error), kUsageError;
@@ -145,15 +147,21 @@ int exitStatus(const std::vector<JobReport>& reports) {
                : kRadioFailed;
 }
 
-int writeReport(const Args& args, const std::vector<JobReport>& reports, Io& io) {
-    if (!args.has("--report")) return kOk;
-    const auto written = writeFileAtomically(args["--report"], reportJson(reports));
+int writeReport(PendingFile* file, const std::vector<JobReport>& reports, Io& io) {
+    if (file == nullptr) return kOk;
+    const auto written = file->commit(reportJson(reports));
     if (!written.ok()) fail(io, written.error);
     return written.ok() ? kOk : kUsageError;
 }
 
 // One port: the job speaks for itself. Several: side by side, then a table.
+// A report file is made ready before any exchange.
 int runJobs(const Args& args, const Job& job, Io& io) {
+    std::optional<PendingFile> reportFile;
+    if (args.has("--report")) {
+        reportFile.emplace(args["--report"], kLargestSavedFile);
+        if (!reportFile->ok()) return fail(io, reportFile->status().error), kUsageError;
+    }
     const auto& ports = args.all("--port");
     std::vector<JobReport> reports;
     if (ports.size() == 1) {
@@ -163,7 +171,7 @@ int runJobs(const Args& args, const Job& job, Io& io) {
         reports = runFleet(ports, job, io);
         io.out << summaryTable(reports);
     }
-    const int reported = writeReport(args, reports, io);
+    const int reported = writeReport(reportFile ? &*reportFile : nullptr, reports, io);
     if (ports.size() == 1 && reports.front().status != kOk) return reports.front().status;
     return reported != kOk ? reported : exitStatus(reports);
 }
@@ -207,20 +215,25 @@ int writeCommand(const Args& args, Io& io) {
 
 // Opens the one port of a partial transfer; the status when it cannot.
 std::optional<int> openPartial(RadioSession& radio, const Args& args, Io& io) {
+    bool traceFailed = false;
     const std::string problem =
-        radio.open(args["--port"], args.has("--trace") ? args["--trace"] : "");
+        radio.open(args["--port"], args.has("--trace") ? args["--trace"] : "", traceFailed);
     if (problem.empty()) return std::nullopt;
     fail(io, problem);
-    return kRadioFailed;
+    return traceFailed ? kUsageError : kRadioFailed;
 }
 
 int readPartialCommand(PartialBlock block, const Args& args, Io& io) {
     auto loaded = load(args["--in"], io);
     if (!loaded) return kUsageError;
+    // The file the result goes to is made ready before the handshake.
+    PendingFile destination(settingsFilePath(args["--out"]), kLargestSavedFile);
+    if (!destination.ok()) return fail(io, destination.status().error), kUsageError;
     RadioSession radio;
     if (auto status = openPartial(radio, args, io)) return *status;
     const int status = report(radio.exchange().readPartial(block, loaded->model), io);
-    return status == kOk ? save(loaded->model, args["--out"], args["--port"], io) : status;
+    return status == kOk ? save(loaded->model, args["--out"], args["--port"], io, &destination)
+                         : status;
 }
 
 int writePartialCommand(PartialBlock block, const Args& args, Io& io) {

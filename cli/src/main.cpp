@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <iostream>
+#include <new>
 #include <vector>
 
 #include "duoband/cli.h"
@@ -28,5 +29,11 @@ int main(int argc, char** argv) {
     stopOnSignals();
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     duoband::cli::Io io{std::cout, std::cerr, isatty(STDERR_FILENO) == 1};
-    return duoband::cli::run(args, io);
+    // No input may abort the program: running out of memory is a message.
+    try {
+        return duoband::cli::run(args, io);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "duoband-cli: out of memory; nothing more was done.\n";
+    }
+    return duoband::cli::kUsageError;
 }

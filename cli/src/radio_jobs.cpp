@@ -1,6 +1,8 @@
 #include "radio_jobs.h"
 
 #include <chrono>
+#include <cstdlib>
+#include <cstring>
 #include <iomanip>
 #include <mutex>
 #include <sstream>
@@ -62,15 +64,16 @@ void keepBackup(BackupKind kind, const std::string& port, const RadioImage& imag
     }
 }
 
-// Saves what was read; false when no file could be written.
+// Saves what was read through the file made for it before the read; false
+// when it could not be written.
 bool saveRead(const EditorModel& model, const RadioImage& image, const std::string& port,
-              const std::filesystem::path& out, bool asImage, JobOutput& output,
-              JobReport& report) {
+              const std::filesystem::path& out, bool asImage, PendingFile& destination,
+              JobOutput& output, JobReport& report) {
     ConfigurationSave save;
     if (asImage) {
-        save.result = saveImageFile(stampedNow(image, port), out);
+        save.result = destination.commit(imageText(stampedNow(image, port)));
     } else {
-        save = saveConfiguration(model, stampedNow(image, port), out);
+        save = saveConfiguration(model, stampedNow(image, port), out, &destination);
         for (const std::string& why : save.uncarried)
             warn(output, out.string() + " cannot carry it: " + why);
     }
@@ -81,6 +84,31 @@ bool saveRead(const EditorModel& model, const RadioImage& image, const std::stri
     report.file = save.result.path.string();
     if (save.result.path != out) warn(output, "saved as " + report.file);
     return true;
+}
+
+std::filesystem::path temporaryFolder() {
+    const char* tmp = std::getenv("TMPDIR");
+    return tmp != nullptr && *tmp != '\0' ? std::filesystem::path(tmp) : "/tmp";
+}
+
+// A read that could not be saved where asked is not lost: it is in the
+// backup folder already (when backups are on and it was kept), or is
+// written to $TMPDIR; the user is told where. Exit status 2 either way.
+void keepUnsavedRead(const RadioImage& image, const std::string& port, JobOutput& output,
+                     JobReport& report) {
+    report.result = "failed";
+    report.status = kUsageError;
+    std::string kept = report.backup;
+    if (kept.empty()) {
+        const std::filesystem::path file =
+            temporaryFolder() /
+            backupName(std::chrono::system_clock::now(), BackupKind::Read, port);
+        if (writeFileAtomically(file, imageText(stampedNow(image, port))).ok())
+            kept = file.string();
+    }
+    report.message = kept.empty() ? "The configuration read could not be kept anywhere."
+                                  : "The configuration read is kept in " + kept;
+    warn(output, report.message);
 }
 
 // Reads the radio before a write and keeps what it held; a failed read is
@@ -131,19 +159,31 @@ JobReport timed(const std::string& port, Body&& body) {
     return report;
 }
 
+// Ends a job before any exchange: a file that cannot be written is a usage
+// error (2), a port that cannot be opened a failed radio (1).
+void refuse(const std::string& problem, int status, JobOutput& output, JobReport& report) {
+    report.message = problem;
+    report.status = status;
+    warn(output, problem);
+}
+
 // Opens the port for a job; false (the job failed) when it cannot.
 bool openFor(RadioSession& radio, const JobOptions& options, JobOutput& output, JobReport& report) {
     const std::string trace = options.tracePerPort && !options.tracePath.empty()
                                   ? options.tracePath + "." + portName(report.port)
                                   : options.tracePath;
-    const std::string problem = radio.open(report.port, trace);
+    bool traceFailed = false;
+    const std::string problem = radio.open(report.port, trace, traceFailed);
     if (!problem.empty()) {
-        report.message = problem;
-        warn(output, problem);
+        refuse(problem, traceFailed ? kUsageError : kRadioFailed, output, report);
         return false;
     }
     radio.exchange().setFastLink(options.fast);
     return true;
+}
+
+void warnOfTrace(const RadioSession& radio, JobOutput& output) {
+    if (!radio.trace().problem().empty()) warn(output, "warning: " + radio.trace().problem());
 }
 
 }  // namespace
@@ -153,10 +193,46 @@ std::string portName(const std::string& port) {
     return last.empty() ? port : last;
 }
 
-std::string RadioSession::open(const std::string& device, const std::string& tracePath) {
+std::string TraceFile::open(const std::string& path, const std::string& port) {
+    path_ = path;
+    errno = 0;
+    out_.open(path, std::ios::trunc);
+    if (out_)
+        line(timeText(std::chrono::system_clock::now()) + " trace of " + port + " by " +
+             programVersion());
+    if (out_) return {};
+    const int error = errno;
+    out_.close();
+    return "cannot write the trace file " + path +
+           (error != 0 ? std::string(": ") + std::strerror(error) : std::string());
+}
+
+void TraceFile::line(const std::string& text) {
+    if (cut_ || !problem_.empty()) return;
+    const std::string note = " trace cut here: it reached its limit of 16 MiB";
+    if (written_ + text.size() + note.size() + 2 > kTraceLimit) {
+        cut_ = true;
+        out_ << timeText(std::chrono::system_clock::now()) << note << std::endl;
+        return;
+    }
+    out_ << text << std::endl;
+    written_ += text.size() + 1;
+    if (!out_)
+        problem_ = "the trace file " + path_ + " could not be written past " +
+                   std::to_string(written_ - text.size() - 1) + " bytes";
+}
+
+void TraceFile::record(TraceDirection direction, std::span<const std::uint8_t> bytes) {
+    line(timeText(std::chrono::system_clock::now()) +
+         (direction == TraceDirection::Sent ? " TX " : " RX ") + toHex(bytes));
+}
+
+std::string RadioSession::open(const std::string& device, const std::string& tracePath,
+                               bool& traceFailed) {
     if (!tracePath.empty()) {
-        trace_.open(tracePath, std::ios::trunc);
-        if (!trace_) return "cannot write the trace file " + tracePath;
+        const std::string problem = trace_.open(tracePath, device);
+        traceFailed = !problem.empty();
+        if (traceFailed) return problem;
     }
     configureForRadio(port_);
     port_.setPath(device);
@@ -169,17 +245,19 @@ std::string RadioSession::open(const std::string& device, const std::string& tra
     }
     exchange_ = std::make_unique<ProgrammingExchange>(port_, pump_);
     exchange_->stopRequested = [] { return stopRequested().load(); };
-    if (trace_.is_open())
-        exchange_->onTrace = [this](TraceDirection d, auto bytes) {
-            trace_ << timeText(std::chrono::system_clock::now())
-                   << (d == TraceDirection::Sent ? " TX " : " RX ") << toHex(bytes) << std::endl;
-        };
+    if (trace_.isOpen())
+        exchange_->onTrace = [this](TraceDirection d, auto bytes) { trace_.record(d, bytes); };
     return {};
 }
 
 JobReport readJob(const std::string& port, const std::filesystem::path& out, bool asImage,
                   const JobOptions& options, JobOutput& output) {
     return timed(port, [&](JobReport& report) {
+        // Where the result goes is made ready before the handshake, so a
+        // missing or read-only folder or a full disk shows now, not after the read.
+        PendingFile destination(asImage ? out : settingsFilePath(out), kLargestSavedFile);
+        if (!destination.ok())
+            return refuse(destination.status().error, kUsageError, output, report);
         RadioSession radio;
         if (!openFor(radio, options, output, report)) return;
         EditorModel model;  // as in a freshly started editor
@@ -188,12 +266,11 @@ JobReport readJob(const std::string& port, const std::filesystem::path& out, boo
         takeOutcome(r, report);
         say(output, report, r.message);
         if (!r.detail.empty()) warn(output, r.detail);
+        warnOfTrace(radio, output);
         if (!r.ok()) return;
         keepBackup(BackupKind::Read, port, image, options, output, report);
-        if (!saveRead(model, image, port, out, asImage, output, report)) {
-            report.result = "failed";
-            report.status = kUsageError;
-        }
+        if (!saveRead(model, image, port, out, asImage, destination, output, report))
+            keepUnsavedRead(image, port, output, report);
     });
 }
 
@@ -208,6 +285,7 @@ JobReport writeJob(const std::string& port, const WriteInput& input, const JobOp
         takeOutcome(r, report);
         say(output, report, r.message);
         if (!r.detail.empty()) warn(output, r.detail);
+        warnOfTrace(radio, output);
         if (r.ok() && options.verify) verify(radio, input, output, report);
     });
 }

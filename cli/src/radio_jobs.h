@@ -19,6 +19,30 @@
 
 namespace duoband::cli {
 
+// The byte log of --trace: a first line saying whose log it is, then one
+// time-stamped line per block sent (TX) or received (RX), in hex. It stops
+// with a note at kTraceLimit, so a flooded line cannot fill the disk.
+
+class TraceFile {
+  public:
+    // Empty, or why the file cannot be written: the first line is written
+    // and flushed here, so a full disk shows before the exchange.
+    std::string open(const std::string& path, const std::string& port);
+    bool isOpen() const { return out_.is_open(); }
+    void record(TraceDirection direction, std::span<const std::uint8_t> bytes);
+    // Why the log stopped short of the exchange; empty when it did not.
+    const std::string& problem() const { return problem_; }
+
+  private:
+    void line(const std::string& text);
+
+    std::ofstream out_;
+    std::string path_;
+    std::uintmax_t written_ = 0;
+    bool cut_ = false;
+    std::string problem_;
+};
+
 // An open port with an exchange on it (stopped by the program's stop
 // request), and its trace file when asked for.
 class RadioSession {
@@ -27,12 +51,14 @@ class RadioSession {
     RadioSession(const RadioSession&) = delete;
     RadioSession& operator=(const RadioSession&) = delete;
 
-    // An empty result, or why the port or the trace file could not be opened.
-    std::string open(const std::string& device, const std::string& tracePath);
+    // An empty result, or why the trace file or the port could not be
+    // opened; `traceFailed` tells which.
+    std::string open(const std::string& device, const std::string& tracePath, bool& traceFailed);
     ProgrammingExchange& exchange() { return *exchange_; }
+    const TraceFile& trace() const { return trace_; }
 
   private:
-    std::ofstream trace_;
+    TraceFile trace_;
     SerialPort port_;
     HeadlessPump pump_{port_};
     std::unique_ptr<ProgrammingExchange> exchange_;  // goes before the port it uses

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <sstream>
 
 #include "duoband/backups.h"
+#include "duoband/cli.h"
 #include "duoband/image_file.h"
 #include "duoband/radio_sim.h"
 #include "duoband/radio_sim_process.h"
@@ -31,6 +33,7 @@ using testing_support::TempFile;
 struct Ran {
     int status = -1;
     std::string out, err;
+    long maxRssKb = 0;  // the most memory the program held
 };
 
 std::string contents(const std::string& path) {
@@ -60,8 +63,10 @@ pid_t startCli(const std::vector<std::string>& args, const TempFile& out, const 
 Ran finish(pid_t pid, const TempFile& out, const TempFile& err) {
     Ran ran;
     int status = 0;
-    if (pid > 0 && waitpid(pid, &status, 0) == pid)
+    rusage usage{};
+    if (pid > 0 && wait4(pid, &status, 0, &usage) == pid)
         ran.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    ran.maxRssKb = usage.ru_maxrss;
     ran.out = contents(out.path());
     ran.err = contents(err.path());
     return ran;
@@ -94,8 +99,9 @@ TEST(CliEndToEnd, ReadToAFileShowItWriteItBack) {
         EXPECT_EQ(read.out, "Read success!\n");
         EXPECT_EQ(read.err, "") << "no progress bar when stderr is not a terminal";
         const auto t = fileLines(trace.path());
-        ASSERT_FALSE(t.empty());
-        EXPECT_TRUE(t.front().ends_with(" TX 50524F4D5F4C494E")) << t.front();
+        ASSERT_GE(t.size(), 2u);
+        EXPECT_NE(t[0].find(" trace of " + sample.port() + " by duoband "), std::string::npos);
+        EXPECT_TRUE(t[1].ends_with(" TX 50524F4D5F4C494E")) << t[1];
         EXPECT_TRUE(t.back().ends_with(" TX 45584954")) << t.back();
         EXPECT_EQ(countPrefix(t, "20"), static_cast<long>(t.size())) << "every line time-stamped";
         EXPECT_GE(std::count_if(t.begin(), t.end(),
@@ -307,6 +313,93 @@ TEST(CliFleet, ThreeRadiosAndAMissingPortTheOthersSucceed) {
         const std::string name = fs::path(r->port()).filename().string();
         EXPECT_TRUE(fs::exists(folder / (name + ".img")));
         EXPECT_FALSE(fileLines(folder / ("trace." + name)).empty()) << "a trace of its own";
+    }
+}
+
+// --- no silent loss at the edges ----------------------------------------
+
+// A destination that cannot be written is found before the handshake: the
+// radio hears nothing, and the user waits for nothing.
+TEST(CliEdges, AnUnwritableDestinationIsFoundBeforeTheHandshake) {
+    TempFolder folder("unwritable_out");
+    fs::create_directories(folder / "folder.bc");
+    ASSERT_TRUE(writeFileAtomically(folder / "locked.bc", "old").ok());
+    fs::permissions(folder / "locked.bc", fs::perms(0444));
+    Radio radio({"--sample"});
+    const std::vector<std::pair<std::vector<std::string>, std::string>> table{
+        {{"--out", folder / "missing/radio.bc"}, "No such file or directory"},
+        {{"--out", folder / "folder.bc"}, "is a folder, not a file"},
+        {{"--out", "/proc/radio.bc"}, "Cannot create a file beside \"/proc/radio.bc\""},
+        {{"--out", folder / "locked.bc"}, "is read-only and was left as it was"},
+        {{"--out", folder / "radio.bc", "--trace", "/dev/full"},
+         "cannot write the trace file /dev/full: No space left on device"},
+        {{"--out-dir", folder / "missing"}, "No such file or directory"},
+    };
+    for (const auto& [options, message] : table) {
+        std::vector<std::string> args{"read", "--port", radio.port(), "--no-backup"};
+        args.insert(args.end(), options.begin(), options.end());
+        const Ran read = cli(args);
+        EXPECT_EQ(read.status, 2) << message;
+        EXPECT_EQ(read.out, "");
+        EXPECT_NE(read.err.find(message), std::string::npos) << read.err;
+    }
+    EXPECT_TRUE(fileLines(radio.log.path()).empty()) << "not even the handshake";
+    EXPECT_EQ(folder.count(), 2u) << "no temporary file left behind";
+}
+
+// The image a read must fall back to (a comma in a name) cannot be written:
+// the read is kept in the backup folder, or in $TMPDIR without backups, and
+// the user is told where.
+TEST(CliEdges, AReadThatCannotBeSavedIsKeptAndSaidWhere) {
+    TempFolder folder("unsaved");
+    ASSERT_TRUE(sim::saveMemory(memoryWithAComma(), folder / "radio.bin"));
+    ASSERT_TRUE(writeFileAtomically(folder / "radio.img", "old").ok());
+    fs::permissions(folder / "radio.img", fs::perms(0444));
+    fs::create_directories(folder / "tmp");
+    const std::string tmp = folder / "tmp";
+    ::setenv("TMPDIR", tmp.c_str(), 1);
+    Radio radio({"--memory", folder / "radio.bin"});
+    for (const std::string& backups : {std::string("--no-backup"), std::string("--backup-dir")}) {
+        std::vector<std::string> args{
+            "read", "--port", radio.port(), "--out", folder / "radio.bc", "--fast", backups};
+        if (backups == "--backup-dir") args.push_back(folder / "backups");
+        const Ran read = cli(args);
+        EXPECT_EQ(read.status, 2) << backups;
+        EXPECT_EQ(read.out, "Read success!\n");
+        const auto at = read.err.find("The configuration read is kept in ");
+        ASSERT_NE(at, std::string::npos) << read.err;
+        const std::string kept = read.err.substr(at + 34, read.err.find('\n', at) - at - 34);
+        EXPECT_TRUE(kept.starts_with(backups == "--no-backup" ? tmp : folder / "backups")) << kept;
+        ImageFile image;
+        EXPECT_TRUE(openImageFile(kept, image).ok()) << kept;
+    }
+    ::unsetenv("TMPDIR");
+}
+
+// A flooded line (a wrong device, a broken cable) ends the read within the
+// usual time-out, "EXIT" once, in bounded memory, with and without a trace,
+// and the trace stops at its limit.
+TEST(CliEdges, AFloodEndsTheReadInTimeAndInBoundedMemory) {
+    TempFolder folder("flood");
+    for (const bool traced : {false, true}) {
+        Radio flood({"--flood-at", "0"});
+        std::vector<std::string> args{
+            "read", "--port", flood.port(), "--out", folder / "radio.bc", "--no-backup"};
+        if (traced) args.insert(args.end(), {"--trace", folder / "trace"});
+        const auto started = std::chrono::steady_clock::now();
+        const Ran read = cli(args);
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(1500));
+        EXPECT_EQ(read.status, 1);
+        EXPECT_EQ(read.out, "Read Error!\n");
+        EXPECT_NE(read.err.find("the radio sent more data than any answer holds"),
+                  std::string::npos)
+            << read.err;
+        EXPECT_LT(read.maxRssKb, 100 * 1024);
+        EXPECT_EQ(countPrefix(testing_support::waitForExit(flood.log.path()), "EXIT"), 1);
+        EXPECT_FALSE(fs::exists(folder / "radio.bc"));
+        if (traced) {
+            EXPECT_LE(fs::file_size(folder / "trace"), kTraceLimit);
+        }
     }
 }
 

@@ -1,8 +1,11 @@
 // The command line without a radio: help, usage errors, file errors, show.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "duoband/channel_record.h"
@@ -10,6 +13,7 @@
 #include "duoband/memory_image.h"
 #include "duoband/radio_sim_sample.h"
 #include "duoband/settings_file.h"
+#include "radio_jobs.h"
 #include "run_cli.h"
 #include "sim_harness.h"
 
@@ -68,6 +72,45 @@ TEST(CliFiles, AFileThatCannotBeReadStopsBeforeThePort) {
     EXPECT_EQ(write.status, kUsageError);
     EXPECT_NE(write.err.find("/nonexistent/x.bc"), std::string::npos);
     EXPECT_EQ(write.err.find("/nonexistent/tty"), std::string::npos);
+}
+
+// No file named on the command line may abort the program or hold it: a
+// device, a named pipe, a folder or an oversized file is refused at once.
+TEST(CliFiles, WhatIsNoSettingsFileIsRefusedAtOnce) {
+    TempFile pipe("pipe.bc"), huge("huge.bc");
+    ASSERT_EQ(::mkfifo(pipe.path().c_str(), 0600), 0);
+    { std::ofstream(huge.path()) << "x"; }
+    std::filesystem::resize_file(huge.path(), 1 << 30);
+    const std::vector<std::pair<std::string, std::string>> table{
+        {"/dev/zero", "is a device, not a file"},
+        {pipe.path(), "is a named pipe, not a file"},
+        {::testing::TempDir(), "is a folder, not a file"},
+        {huge.path(), "holds 1073741824 bytes, more than such a file can"},
+    };
+    for (const auto& [file, message] : table) {
+        const Ran r = runCli({"show", file});
+        EXPECT_EQ(r.status, kUsageError) << file;
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+    }
+}
+
+// A flooded line cannot fill the disk through --trace: the log stops at its
+// limit with a note saying so.
+TEST(CliTrace, StopsAtItsLimitWithANote) {
+    TempFile path("cut.trace");
+    {
+        TraceFile trace;
+        ASSERT_EQ(trace.open(path.path(), "/dev/ttyUSB0"), "");
+        const std::vector<std::uint8_t> block(2048, 0x55);
+        for (std::uintmax_t sent = 0; sent < kTraceLimit; sent += block.size())
+            trace.record(TraceDirection::Received, block);
+        EXPECT_EQ(trace.problem(), "");
+    }
+    EXPECT_LE(std::filesystem::file_size(path.path()), kTraceLimit);
+    std::ifstream in(path.path());
+    std::string line, last;
+    while (std::getline(in, line)) last = line;
+    EXPECT_TRUE(last.ends_with(" trace cut here: it reached its limit of 16 MiB")) << last;
 }
 
 TEST(CliPort, APortThatCannotBeOpenedFailsItsRadio) {

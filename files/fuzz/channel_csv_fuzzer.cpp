@@ -1,6 +1,8 @@
-// libFuzzer entry: any bytes given to the channel CSV reader and import.
+// libFuzzer entry: any bytes given to the channel CSV reader and import. A
+// file that is refused changes nothing.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string_view>
 
 #include "duoband/channel_csv.h"
@@ -10,6 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         duoband::readChannelCsv(std::string_view(reinterpret_cast<const char*>(data), size));
     duoband::EditorModel model;
     (void)duoband::importChannelCsv(file, model);
+    if (!file.ok() && !(model == duoband::EditorModel())) std::abort();
     (void)duoband::importChannelCsv(file, model, duoband::CsvStart{duoband::Band::B, 120});
     return 0;
 }

@@ -1,13 +1,16 @@
-// libFuzzer entry: any bytes given to the settings file reader.
+// libFuzzer entry: any bytes given to the settings file reader. A refused
+// input leaves the model exactly as it was.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string_view>
 
 #include "duoband/settings_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     duoband::EditorModel model;
-    (void)duoband::applySettingsText(std::string_view(reinterpret_cast<const char*>(data), size),
-                                     model);
+    const auto read = duoband::applySettingsText(
+        std::string_view(reinterpret_cast<const char*>(data), size), model);
+    if (!read.ok() && !(model == duoband::EditorModel())) std::abort();
     return 0;
 }

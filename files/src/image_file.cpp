@@ -32,7 +32,8 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     while (!text.empty()) {
         const auto end = text.find('\n');
         std::string_view line = text.substr(0, end);
-        if (line.ends_with('\r')) line.remove_suffix(1);
+        // Every CR before the LF goes: a header value read back is the one written.
+        while (line.ends_with('\r')) line.remove_suffix(1);
         lines.push_back(line);
         if (end == std::string_view::npos) break;
         text.remove_prefix(end + 1);
@@ -193,11 +194,17 @@ std::filesystem::path imagePathFor(const std::filesystem::path& settingsPath) {
 namespace duoband {
 
 ConfigurationSave saveConfiguration(const EditorModel& model, const ImageFile& image,
-                                    const std::filesystem::path& chosen) {
+                                    const std::filesystem::path& chosen, PendingFile* pending) {
     ConfigurationSave save;
     save.uncarried = textsSettingsFileCannotCarry(model);
-    save.result = save.asImage() ? saveImageFile(image, imagePathFor(chosen))
-                                 : saveSettingsFile(model, chosen);
+    std::string text = imageText(image);
+    const std::filesystem::path path =
+        save.asImage() ? imagePathFor(chosen) : settingsFilePath(chosen);
+    if (!save.asImage()) save.result = settingsText(model, text);
+    if (save.result.ok())
+        save.result =
+            pending != nullptr ? pending->commit(text, path) : writeFileAtomically(path, text);
+    save.result.path = path;
     return save;
 }
 

@@ -4,18 +4,25 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "duoband/settings_file.h"
 
 namespace duoband {
 
+namespace fs = std::filesystem;
+
 namespace {
 
-SettingsFileResult failure(const std::filesystem::path& path, const std::string& what, int error) {
+SettingsFileResult failure(const fs::path& path, const std::string& what, int error) {
     SettingsFileResult r;
     r.error = what + " \"" + path.string() + "\": " + std::strerror(error) + ".";
+    r.path = path;
+    return r;
+}
+
+SettingsFileResult refusal(const fs::path& path, const std::string& why) {
+    SettingsFileResult r;
+    r.error = "\"" + path.string() + "\" " + why;
     r.path = path;
     return r;
 }
@@ -30,46 +37,161 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// The file a save through `path` writes: the end of its chain of symbolic
+// links (a link to a missing file writes that file).
+fs::path savedFile(const fs::path& path) {
+    fs::path file = path;
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(file, ec)); ++hops) {
+        const fs::path next = fs::read_symlink(file, ec);
+        if (ec) break;
+        file = next.is_absolute() ? next : file.parent_path() / next;
+    }
+    return file;
+}
+
+std::string_view kindOf(mode_t mode) {
+    if (S_ISDIR(mode)) return "a folder";
+    if (S_ISFIFO(mode)) return "a named pipe";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "a device";
+}
+
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
 }  // namespace
 
-SettingsFileResult writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                                       std::filesystem::perms perms) {
-    std::string temp = path.string() + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return failure(path, "Cannot create a file beside", errno);
-    const bool written =
-        ::fchmod(fd, static_cast<mode_t>(perms)) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    const int writeError = errno;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed) {
-        ::unlink(temp.c_str());
-        return failure(path, "Cannot write", written ? errno : writeError);
+PendingFile::PendingFile(const fs::path& path, std::size_t room, fs::perms perms)
+    : path_(path), perms_(perms), target_(savedFile(path)) {
+    auto mode = static_cast<mode_t>(perms);
+    struct stat info {};
+    if (::stat(target_.c_str(), &info) == 0) {
+        if (!S_ISREG(info.st_mode)) {
+            status_ = refusal(path_, "is " + std::string(kindOf(info.st_mode)) +
+                                         ", not a file; choose a file name.");
+            return;
+        }
+        // Root may write anything: only the mode says what its owner meant.
+        if ((info.st_mode & 0222) == 0 || ::access(target_.c_str(), W_OK) != 0) {
+            status_ = refusal(path_,
+                              "is read-only and was left as it was; save under another name, or "
+                              "make it writable first.");
+            return;
+        }
+        // A private file (owner-only perms asked for) stays private.
+        mode = info.st_mode & 07777 & ((mode & 077) == 0 ? ~mode_t{077} : ~mode_t{0});
+    } else if (errno != ENOENT) {
+        status_ = failure(path_, "Cannot save", errno);
+        return;
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
+    temp_ = target_.string() + ".XXXXXX";
+    fd_ = ::mkstemp(temp_.data());
+    if (fd_ < 0) {
+        status_ = failure(path_, "Cannot create a file beside", errno);
+        return;
+    }
+    int error = ::fchmod(fd_, mode) == 0 ? 0 : errno;
+    // Filesystems that cannot reserve room still take the bytes later.
+    if (error == 0 && room > 0) error = ::posix_fallocate(fd_, 0, static_cast<off_t>(room));
+    if (error != 0 && error != EOPNOTSUPP && error != EINVAL) {
+        status_ = failure(path_, "Cannot make room for", error);
+        discard();
+    }
+}
+
+PendingFile::~PendingFile() {
+    discard();
+}
+
+void PendingFile::discard() {
+    if (fd_ < 0) return;
+    ::close(fd_);
+    ::unlink(temp_.c_str());
+    fd_ = -1;
+}
+
+SettingsFileResult PendingFile::commit(std::string_view bytes, const fs::path& as) {
+    if (!ok()) return status_;
+    if (!as.empty() && as != path_) {
+        discard();
+        PendingFile other(as, bytes.size(), perms_);
+        return other.commit(bytes);
+    }
+    if (fd_ < 0) return status_ = failure(path_, "Cannot write", EBADF);
+    const bool written = writeAll(fd_, bytes) &&
+                         ::ftruncate(fd_, static_cast<off_t>(bytes.size())) == 0 &&
+                         ::fsync(fd_) == 0;
+    const int writeError = errno;
+    const bool closed = ::close(fd_) == 0;
+    fd_ = -1;
+    if (!written || !closed) {
+        ::unlink(temp_.c_str());
+        return status_ = failure(path_, "Cannot write", written ? errno : writeError);
+    }
+    if (::rename(temp_.c_str(), target_.c_str()) != 0) {
         const int renameError = errno;
-        ::unlink(temp.c_str());
-        return failure(path, "Cannot replace", renameError);
+        ::unlink(temp_.c_str());
+        return status_ = failure(path_, "Cannot replace", renameError);
     }
     SettingsFileResult ok;
-    ok.path = path;
+    ok.path = path_;
     return ok;
 }
 
-SettingsFileResult readWholeFile(const std::filesystem::path& path, std::string& bytes) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return failure(path, "Cannot read", EISDIR);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return failure(path, "Cannot open", errno != 0 ? errno : ENOENT);
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) return failure(path, "Cannot read", errno != 0 ? errno : EIO);
+SettingsFileResult writeFileAtomically(const fs::path& path, std::string_view bytes,
+                                       fs::perms perms) {
+    PendingFile file(path, bytes.size(), perms);
+    return file.commit(bytes);
+}
+
+SettingsFileResult readWholeFile(const fs::path& path, std::string& bytes, std::uintmax_t largest) {
+    // Not blocking: a named pipe must not hold the program.
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.get() < 0) return failure(path, "Cannot open", errno);
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) return failure(path, "Cannot read", errno);
+    if (!S_ISREG(info.st_mode))
+        return refusal(path, "is " + std::string(kindOf(info.st_mode)) + ", not a file.");
+    const auto tooLarge = [&](std::uintmax_t size) {
+        return refusal(path, "holds " + std::to_string(size) +
+                                 " bytes, more than such a file can (at most " +
+                                 std::to_string(largest) + "); it is not one.");
+    };
+    if (static_cast<std::uintmax_t>(info.st_size) > largest) return tooLarge(info.st_size);
+    std::string read(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    std::size_t have = 0;
+    for (;;) {
+        if (have == read.size()) {
+            if (have > largest) return tooLarge(have);  // it grew while being read
+            read.resize(std::min<std::uintmax_t>(2 * have, largest + 1));
+        }
+        const ssize_t n = ::read(file.get(), read.data() + have, read.size() - have);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return failure(path, "Cannot read", errno);
+        if (n == 0) break;
+        have += static_cast<std::size_t>(n);
+    }
+    read.resize(have);
+    bytes = std::move(read);
     SettingsFileResult ok;
     ok.path = path;
     return ok;
 }
 
 SettingsFileResult applyWholeFile(
-    const std::filesystem::path& path,
-    const std::function<SettingsFileResult(std::string_view bytes)>& apply) {
+    const fs::path& path, const std::function<SettingsFileResult(std::string_view bytes)>& apply) {
     std::string bytes;
     SettingsFileResult result = readWholeFile(path, bytes);
     if (!result.ok()) return result;

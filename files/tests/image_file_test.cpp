@@ -5,28 +5,13 @@
 
 #include "duoband/backups.h"
 #include "duoband/image_file.h"
+#include "temp_folder.h"
 
 namespace duoband {
 namespace {
 
 namespace fs = std::filesystem;
 using std::chrono::system_clock;
-
-// A folder of its own for one test, removed afterwards.
-class TempFolder {
-  public:
-    explicit TempFolder(const std::string& name)
-        : path_(fs::path(::testing::TempDir()) /
-                ("duoband_" + std::to_string(::getpid()) + "_" + name)) {
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
-    ~TempFolder() { fs::remove_all(path_); }
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
 
 // Every step's bytes counting up, step 133 answered short (48 of 64 bytes).
 ImageFile countingImage() {

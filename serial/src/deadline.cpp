@@ -1,19 +1,37 @@
 #include "duoband/deadline.h"
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 
 namespace duoband {
 
+namespace {
+std::atomic<const VirtualClock*> virtualClock{nullptr};
+}  // namespace
+
+VirtualClock::VirtualClock() : now_(Deadline::Clock::now()) {
+    virtualClock.store(this);
+}
+
+VirtualClock::~VirtualClock() {
+    virtualClock.store(nullptr);
+}
+
+Deadline::Clock::time_point Deadline::now() {
+    const VirtualClock* clock = virtualClock.load(std::memory_order_relaxed);
+    return clock != nullptr ? clock->now() : Clock::now();
+}
+
 Deadline Deadline::in(std::chrono::milliseconds span) {
-    const auto now = Clock::now();
+    const auto now = Deadline::now();
     const auto room = std::chrono::floor<std::chrono::milliseconds>(Clock::time_point::max() - now);
     return span >= room ? never() : Deadline(now + span);
 }
 
 std::chrono::milliseconds Deadline::remaining() const {
     if (isNever()) return std::chrono::milliseconds::max();
-    const auto left = at_ - Clock::now();
+    const auto left = at_ - now();
     if (left <= Clock::duration::zero()) return std::chrono::milliseconds(0);
     return std::chrono::ceil<std::chrono::milliseconds>(left);
 }

@@ -41,6 +41,24 @@ void PortLink::signalClose() {
     [[maybe_unused]] auto r = ::write(closeEvent_.get(), &one, sizeof one);
 }
 
+void PortLink::post(Notification n) {
+    shared->queue.pushOrFold(std::move(n), [](Notification& newest, const Notification& next) {
+        if (newest.code != kLineError || next.code != kLineError) return false;
+        newest.value |= next.value;
+        return true;
+    });
+}
+
+void PortLink::postReceived(std::vector<std::uint8_t> bytes) {
+    if (shared->receivedWaiting.load() + bytes.size() > kMostReceivedWaiting) {
+        if (!shared->overflowTold.exchange(true))
+            post(Notification{kLineError, {}, kReceiveOverflow});
+        return;
+    }
+    shared->receivedWaiting += bytes.size();
+    post(Notification{kDataReceived, std::move(bytes), 0});
+}
+
 void PortLink::postHangup() {
     if (!hungUp_.exchange(true)) post(Notification{kHangup, {}, 0});
 }

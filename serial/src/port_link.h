@@ -21,6 +21,8 @@ bool isPseudoTerminal(int port);
 struct PortShared {
     NotificationQueue queue;
     std::atomic<bool> sendEmpty{true};
+    std::atomic<std::size_t> receivedWaiting{0};  // bytes of the queued kDataReceived
+    std::atomic<bool> overflowTold{false};        // kReceiveOverflow posted, not yet delivered
 };
 
 // What the receive thread needs of the time-outs; changed at once by the setters.
@@ -43,7 +45,10 @@ struct PortLink {
     int closeEvent() const { return closeEvent_.get(); }
     void signalClose();
 
-    void post(Notification n) { shared->queue.push(std::move(n)); }
+    // Line errors waiting for the owner fold into one.
+    void post(Notification n);
+    // Received bytes, or kReceiveOverflow when kMostReceivedWaiting wait already.
+    void postReceived(std::vector<std::uint8_t> bytes);
     // The line is gone; both threads may see it, the owner hears it once.
     void postHangup();
 

@@ -37,9 +37,10 @@ PortEventOutcome pulled(PortList& list, const std::string& path, const PortState
 
 PortList::PortList(std::vector<ListedPort> ports) : ports_(std::move(ports)) {
     std::ranges::stable_sort(ports_, byPath);
-    const auto duplicates =
-        std::ranges::unique(ports_, [](const auto& a, const auto& b) { return a.path == b.path; });
-    ports_.erase(duplicates.begin(), duplicates.end());
+    // std::unique rather than the ranges one, which clang's fuzz build cannot compile.
+    ports_.erase(std::unique(ports_.begin(), ports_.end(),
+                             [](const auto& a, const auto& b) { return a.path == b.path; }),
+                 ports_.end());
 }
 
 const ListedPort* PortList::find(const std::string& path) const {

@@ -77,7 +77,7 @@ class Burst {
     }
     void deliver(PortLink& link) {
         if (empty()) return;
-        link.post(Notification{kDataReceived, std::move(bytes_), 0});
+        link.postReceived(std::move(bytes_));
         bytes_ = {};
         bytes_.reserve(kChunkMax);
     }

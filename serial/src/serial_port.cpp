@@ -163,6 +163,10 @@ bool SerialPort::sendQueueEmpty() const {
     return shared_->sendEmpty.load();
 }
 
+std::size_t SerialPort::receivedWaiting() const {
+    return shared_->receivedWaiting.load();
+}
+
 int SerialPort::notificationFd() const {
     return shared_->queue.fd();
 }
@@ -179,6 +183,8 @@ std::size_t SerialPort::processNotifications() {
     for (; handled < waiting; ++handled) {
         auto next = shared_->queue.pop();
         if (!next) break;
+        if (next->code == kDataReceived) shared_->receivedWaiting -= next->chunk.size();
+        if (next->code == kLineError) shared_->overflowTold = false;
         dispatch(*next);
     }
     return handled;

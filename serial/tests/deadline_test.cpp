@@ -33,6 +33,21 @@ TEST(Deadline, PollTimeoutRoundsUpSoAWaitNeverEndsEarly) {
     EXPECT_LE(later.pollTimeout(), 250);
 }
 
+// While a VirtualClock exists, deadlines pass only as it is moved.
+TEST(Deadline, AVirtualClockMovesOnlyWhenTold) {
+    VirtualClock clock;
+    const Deadline d = Deadline::in(1000ms);
+    EXPECT_FALSE(d.expired());
+    EXPECT_EQ(d.remaining(), 1000ms);
+    clock.advanceTo(d.at() - 1ms);
+    EXPECT_FALSE(d.expired());
+    EXPECT_EQ(d.pollTimeout(), 1);
+    clock.advanceTo(d.at());
+    EXPECT_TRUE(d.expired());
+    clock.advanceTo(d.at() - 5ms);  // never back
+    EXPECT_TRUE(d.expired());
+}
+
 TEST(Deadline, ASpanTooLongForTheClockMeansNever) {
     // A time-out property of 2^32-1 ms times the chunk size must not wrap into the past.
     for (const auto span : {std::chrono::milliseconds::max(), std::chrono::milliseconds(1LL << 62)})

@@ -171,6 +171,30 @@ TEST_F(SerialPortTest, AChunkHoldsAtMost2048Bytes) {
     for (const auto& chunk : chunks) EXPECT_LE(chunk.size(), 2048u);
 }
 
+// An owner that falls behind a flooding line: what waits for it stays
+// bounded, it hears of the loss once, and the line works on afterwards.
+TEST_F(SerialPortTest, AFloodWhileTheOwnerIsBehindKeepsTheQueueBounded) {
+    std::vector<std::uint32_t> lineErrors;
+    port.onLineError = [&](SerialPort*, std::uint32_t flags) { lineErrors.push_back(flags); };
+    port.open();
+    pty.write(pattern(16 * kMostReceivedWaiting, 3));  // the owner does not pump meanwhile
+    EXPECT_LE(port.receivedWaiting(), kMostReceivedWaiting);
+    EXPECT_GT(port.receivedWaiting(), kMostReceivedWaiting / 2);
+    ASSERT_TRUE(pumpUntil(
+        port, [&] { return !lineErrors.empty(); }, Deadline::in(3s)));
+    EXPECT_EQ(lineErrors.front(), kReceiveOverflow);
+    pty.write("after");
+    ASSERT_TRUE(pumpUntil(
+        port,
+        [&] {
+            const Bytes all = received();
+            return all.size() >= 5 &&
+                   Bytes(all.end() - 5, all.end()) == Bytes{'a', 'f', 't', 'e', 'r'};
+        },
+        Deadline::in(3s)));
+    EXPECT_LE(received().size(), 16 * kMostReceivedWaiting);
+}
+
 TEST_F(SerialPortTest, DropNulBytesRemovesThemFromTheInput) {
     port.setDropNulBytes(true);
     port.open();

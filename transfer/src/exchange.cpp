@@ -110,8 +110,8 @@ bool ProgrammingExchange::pollForAnswer(int step, const std::function<bool()>& c
     for (int poll = 0; poll < kPolls; ++poll) {
         wait(kPollInterval);
         if (complete()) return true;
-        // A line that has gone away brings no answer: no need to wait it out.
-        if (lineLost_) return false;
+        // An answer that cannot come any more is not waited out.
+        if (answerLost()) return false;
     }
     return false;
 }
@@ -119,7 +119,7 @@ bool ProgrammingExchange::pollForAnswer(int step, const std::function<bool()>& c
 bool ProgrammingExchange::takeAnswerWhenComplete(int step, const std::function<bool()>& complete) {
     const Deadline deadline = Deadline::in(kPolls * kPollInterval);
     while (!complete()) {
-        if (lineLost_ || deadline.expired()) return false;
+        if (answerLost() || deadline.expired()) return false;
         pump_.waitForDelivery(deadline);
     }
     if (step + 1 < kTransferSteps) return true;
@@ -140,8 +140,13 @@ std::string ProgrammingExchange::failureDetail(int step, std::size_t expectedByt
     const std::string& got = receiveBuffer_.text();
     const std::size_t bytes = got.size() / 2;
     std::string what;
+    std::string_view advice =
+        "Is the radio switched on, in range of the cable and set to this port?";
     if (lineLost_) {
         what = "the line went away";
+    } else if (receiveBuffer_.overflowed()) {
+        what = "the radio sent more data than any answer holds";
+        advice = "Is this the radio's programming cable, with no other device sending on it?";
     } else if (!port_.isOpen()) {
         what = "the port is not open";
     } else if (bytes == 0) {
@@ -154,8 +159,7 @@ std::string ProgrammingExchange::failureDetail(int step, std::size_t expectedByt
         what = std::to_string(bytes) + " bytes of " + std::to_string(expectedBytes) + " came back";
     }
     return "Step " + std::to_string(step + 1) + " of " + std::to_string(kTransferSteps) + ": " +
-           what + " on " + port_.path() +
-           ". Is the radio switched on, in range of the cable and set to this port?";
+           what + " on " + port_.path() + ". " + std::string(advice);
 }
 
 bool ProgrammingExchange::stopAsked() const {

@@ -1,5 +1,7 @@
 #include "duoband/exchange.h"
 
+#include <algorithm>
+
 namespace duoband {
 
 namespace {
@@ -17,7 +19,9 @@ HexText writeFrame(const TransferStep& step, std::string_view dataHex) {
 }
 
 void ReceiveBuffer::append(const std::uint8_t* bytes, std::size_t count) {
-    text_ += toHex(std::span<const std::uint8_t>(bytes, count));
+    const std::size_t room = kReceiveBufferBytes - text_.size() / 2;
+    if (count > room) overflowed_ = true;
+    text_ += toHex(std::span<const std::uint8_t>(bytes, std::min(count, room)));
 }
 
 }  // namespace duoband

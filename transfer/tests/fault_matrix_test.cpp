@@ -162,5 +162,38 @@ TEST(FastLink, AStrayByteAfterTheLastAnswerStillFailsIt) {
     EXPECT_EQ(r.progress, 135);
 }
 
+// A line that floods the port (a wrong device, a broken cable): the step
+// fails as soon as more came than any answer holds, "EXIT" goes once, and
+// neither the port's queue nor the receive buffer grows past its bound.
+TEST(AFlood, EndsTheTransferAtOnceWithBoundedBuffers) {
+    for (const bool write : {false, true}) {
+        RadioLink link;
+        ASSERT_TRUE(link.start({"--sample", "--flood-at", write ? "3" : "0"}));
+        link.exchange.setFastLink(write);
+        std::size_t mostWaiting = 0;
+        std::size_t mostBuffered = 0;
+        const auto traceSent = link.exchange.onTrace;
+        link.exchange.onTrace = [&](TraceDirection d, std::span<const std::uint8_t> bytes) {
+            mostWaiting = std::max(mostWaiting, link.port.receivedWaiting());
+            mostBuffered = std::max(mostBuffered, link.exchange.receiveBuffer().text().size() / 2);
+            traceSent(d, bytes);
+        };
+        const auto started = std::chrono::steady_clock::now();
+        EditorModel model;
+        const ExchangeResult r =
+            write ? link.exchange.writeImage(sampleImage()) : link.exchange.fullRead(model);
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(1500));
+        EXPECT_EQ(r.outcome, ExchangeOutcome::RadioFailed);
+        EXPECT_EQ(r.progress, write ? 3 : 0);
+        EXPECT_NE(r.detail.find("the radio sent more data than any answer holds"),
+                  std::string::npos)
+            << r.detail;
+        EXPECT_EQ(link.exitsSent(), 1);
+        EXPECT_GT(mostBuffered, 0u);
+        EXPECT_LE(mostBuffered, kReceiveBufferBytes);
+        EXPECT_LE(mostWaiting, kMostReceivedWaiting);
+    }
+}
+
 }  // namespace
 }  // namespace duoband

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <ostream>
 #include <span>
 #include <string>
@@ -18,6 +19,9 @@ inline constexpr int kRadioFailed = 1;  // a radio failed, was cancelled or diff
 inline constexpr int kUsageError = 2;   // a usage or file error found before any exchange
 // export-csv and import-csv: the file was written, but channels were left out or changed.
 inline constexpr int kChannelsChanged = 1;
+
+// The most a --trace file holds; it ends with a note where it was cut.
+inline constexpr std::uintmax_t kTraceLimit = 16 * 1024 * 1024;
 
 struct Io {
     std::ostream& out;

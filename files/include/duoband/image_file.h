@@ -76,13 +76,20 @@ namespace duoband {
 
 // Saving a configuration where a settings file was asked for: the settings
 // file when it can carry everything, otherwise `image` as "X.img" in its
-// place (`path` is the file actually written).
+// place (`path` is the file actually written). With `pending` (made for
+// settingsFilePath(chosen) before the configuration was read) it is saved
+// through that.
 struct ConfigurationSave {
     SettingsFileResult result;
     std::vector<std::string> uncarried;  // why the image was written instead
     bool asImage() const { return !uncarried.empty(); }
 };
 ConfigurationSave saveConfiguration(const EditorModel& model, const ImageFile& image,
-                                    const std::filesystem::path& chosen);
+                                    const std::filesystem::path& chosen,
+                                    PendingFile* pending = nullptr);
+
+// Room enough for any settings file or image, for a PendingFile made before
+// the bytes exist.
+inline constexpr std::size_t kLargestSavedFile = 64 * 1024;
 
 }  // namespace duoband

@@ -57,15 +57,60 @@ SettingsFileResult saveSettingsFile(const EditorModel& model, const std::filesys
 // Open: reads the file as chosen (nothing appended) and applies it.
 SettingsFileResult openSettingsFile(const std::filesystem::path& path, EditorModel& model);
 
-// Whole-file helpers shared by the other small files of the program:
-// write-to-temporary-and-rename with the given permissions.
-SettingsFileResult writeFileAtomically(
-    const std::filesystem::path& path, std::string_view bytes,
-    std::filesystem::perms perms = std::filesystem::perms::owner_read |
-                                   std::filesystem::perms::owner_write |
-                                   std::filesystem::perms::group_read |
-                                   std::filesystem::perms::others_read);
-SettingsFileResult readWholeFile(const std::filesystem::path& path, std::string& bytes);
+// Whole-file helpers shared by the other small files of the program.
+
+inline constexpr std::filesystem::perms kNewFilePerms =
+    std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+    std::filesystem::perms::group_read | std::filesystem::perms::others_read;
+
+// A file saved in two halves: first a temporary file beside the target,
+// created and given `room` bytes at once (so a missing or read-only folder or
+// a full disk shows before the work that makes the bytes), then filled and
+// renamed over the target, so a failed save never destroys the old file.
+// Through a symbolic link the file it points to is saved (beside itself); a
+// target that is read-only or not a regular file is refused; an existing
+// file keeps its mode, a new one gets `perms` (owner-only `perms` also take
+// the group's and others' bits from an existing file: a password stays
+// private). Uncommitted, the temporary
+// file goes with the object.
+class PendingFile {
+  public:
+    PendingFile(const std::filesystem::path& path, std::size_t room,
+                std::filesystem::perms perms = kNewFilePerms);
+    ~PendingFile();
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+
+    // Why the file cannot be saved; ok() when it can.
+    const SettingsFileResult& status() const { return status_; }
+    bool ok() const { return status_.ok(); }
+    // Writes `bytes` and puts them in place; `as`, when given, is saved
+    // instead of the path the file was made for.
+    SettingsFileResult commit(std::string_view bytes, const std::filesystem::path& as = {});
+
+  private:
+    void discard();
+
+    std::filesystem::path path_;
+    std::filesystem::perms perms_;
+    std::string temp_;  // beside the target
+    std::filesystem::path target_;
+    int fd_ = -1;
+    SettingsFileResult status_;
+};
+
+// A whole file saved through a PendingFile.
+SettingsFileResult writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                                       std::filesystem::perms perms = kNewFilePerms);
+
+// The largest file readWholeFile takes unless told otherwise: far more than
+// a settings file or an image can hold.
+inline constexpr std::uintmax_t kLargestReadFile = 256 * 1024;
+// Reads a whole regular file of at most `largest` bytes; a folder, a device,
+// a pipe or a larger file is refused with a message that says so (nothing
+// blocks, nothing is read beyond the limit).
+SettingsFileResult readWholeFile(const std::filesystem::path& path, std::string& bytes,
+                                 std::uintmax_t largest = kLargestReadFile);
 // Reads the whole file and hands its bytes to `apply`; the result names the path.
 SettingsFileResult applyWholeFile(
     const std::filesystem::path& path,

@@ -59,6 +59,7 @@ enum NotificationCode : std::uint32_t {
 
 // Line-error flags of kLineError, numbered as Windows CE_* error flags.
 enum LineErrorFlag : std::uint32_t {
+    kReceiveOverflow = 0x01,  // received bytes were dropped: kMostReceivedWaiting were waiting
     kOverrunError = 0x02,
     kParityError = 0x04,
     kFrameError = 0x08,
@@ -72,6 +73,11 @@ struct Notification {
 };
 
 using NotificationQueue = WakeQueue<Notification>;
+
+// The most received bytes that wait for the owner. A line that brings more
+// while the owner is behind (a wrong device or a broken cable spewing data)
+// loses what comes beyond, and the owner hears kReceiveOverflow once for it.
+inline constexpr std::size_t kMostReceivedWaiting = 64 * 1024;
 
 class SerialPort;
 using ReceiveHandler =
@@ -144,6 +150,8 @@ class SerialPort {
     bool isOpen() const { return link_ != nullptr; }
     // True when nothing is queued for transmission (shared with the transmit thread).
     bool sendQueueEmpty() const;
+    // Received bytes not yet handed to onReceive; never more than kMostReceivedWaiting.
+    std::size_t receivedWaiting() const;
     // errno of the last failed open() (0 after a successful one); see explainOpenError().
     int lastOpenError() const { return lastOpenError_; }
 

@@ -44,6 +44,18 @@ class WakeQueue {
         return push(std::move(item), [] {});
     }
 
+    // Appends an item, unless `fold(newest, item)` folds it into the newest
+    // one waiting (and returns true), so repeated news cannot pile up.
+    template <class F>
+    bool pushOrFold(T item, F fold) {
+        std::lock_guard lock(mutex_);
+        if (shut_) return false;
+        if (!items_.empty() && fold(items_.back(), item)) return true;
+        items_.push_back(std::move(item));
+        if (items_.size() == 1) signal(1);
+        return true;
+    }
+
     // The consumer is gone: refuse further items.
     void shut() {
         std::lock_guard lock(mutex_);

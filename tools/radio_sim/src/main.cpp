@@ -106,6 +106,10 @@ void Server::receive() {
 void Server::transmit() {
     const Bytes due = timer_.takeDue(Clock::now());
     unsent_.insert(unsent_.end(), due.begin(), due.end());
+    // A flood keeps the line full with a pattern no answer has.
+    constexpr std::size_t kFloodBlock = 64 * 1024;
+    for (std::size_t i = unsent_.size(); radio_->flooding() && i < kFloodBlock; ++i)
+        unsent_.push_back(static_cast<std::uint8_t>(0xA5 ^ i));
     if (unsent_.empty() || master_ < 0) return;
     const ssize_t n = write(master_, unsent_.data(), unsent_.size());
     if (n > 0) unsent_.erase(unsent_.begin(), unsent_.begin() + n);

@@ -9,7 +9,7 @@
 namespace duoband::sim {
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Fault>, 10> kFaultOptions{{
+constexpr std::array<std::pair<std::string_view, Fault>, 11> kFaultOptions{{
     {"--silent-at", Fault::Silent},
     {"--short-at", Fault::Short},
     {"--extra-at", Fault::Extra},
@@ -20,6 +20,7 @@ constexpr std::array<std::pair<std::string_view, Fault>, 10> kFaultOptions{{
     {"--hangup-at", Fault::Hangup},
     {"--corrupt-at", Fault::Corrupt},
     {"--stray-at", Fault::Stray},
+    {"--flood-at", Fault::Flood},
 }};
 
 std::optional<int> number(std::string_view text) {
@@ -84,6 +85,8 @@ std::string usage() {
            "  --silent-at N  --short-at N  --extra-at N  --split-at N  --nak-at N\n"
            "  --double-ack-at N  --hangup-at N  --late-at N --late-ms MS\n"
            "  --stray-at N   one byte 0x00 30 ms after the answer to frame N\n"
+           "  --flood-at N   from frame N on, garbage as fast as the line takes it\n"
+           "                 instead of answers, until \"EXIT\"\n"
            "  --corrupt-at N [--corrupt-offset K]  acknowledge write frame N but store\n"
            "                 its data byte K (default 0) with its lowest bit flipped\n";
 }

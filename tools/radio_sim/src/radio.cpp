@@ -142,6 +142,7 @@ void Radio::handle(const Command& command, std::size_t afterByte, Outcome& out) 
             ++frame_;
             break;
         case Kind::Exit:
+            flooding_ = false;
             break;
     }
 }
@@ -181,7 +182,8 @@ void Radio::answerFrame(const Command& command, std::size_t afterByte, Outcome& 
         hungUp_ = out.hangup = true;
         return;
     }
-    if (faultAt(Fault::Silent)) return;
+    if (faultAt(Fault::Flood)) flooding_ = true;
+    if (faultAt(Fault::Silent) || flooding_) return;
     bool store = false;
     Bytes answer = frameAnswer(command, store);
     if (store) {

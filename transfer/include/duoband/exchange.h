@@ -32,16 +32,29 @@ inline constexpr std::string_view kAckHex = "06";
 HexText readFrame(const TransferStep& step);
 HexText writeFrame(const TransferStep& step, std::string_view dataHex);
 
+// The longest answer of the protocol (the 64 bytes at 0x0280), and what the
+// receive buffer holds at most: that and a margin for a stray byte or two.
+inline constexpr std::size_t kLongestAnswerBytes = 64;
+inline constexpr std::size_t kReceiveBufferBytes = 2 * kLongestAnswerBytes;
+
 // The text received bytes are appended to, two upper-case digits per byte.
-// Only the exchange procedures clear it.
+// Only the exchange procedures clear it. It keeps at most
+// kReceiveBufferBytes: a line that brings more (a wrong device, a broken
+// cable spewing data) marks it overflowed instead of growing it.
 class ReceiveBuffer {
   public:
     void append(const std::uint8_t* bytes, std::size_t count);
-    void clear() { text_.clear(); }
+    void clear() {
+        text_.clear();
+        overflowed_ = false;
+    }
     const std::string& text() const { return text_; }
+    // More came than any answer holds since the last clear().
+    bool overflowed() const { return overflowed_; }
 
   private:
     std::string text_;
+    bool overflowed_ = false;
 };
 
 // --- results --------------------------------------------------------------
@@ -152,6 +165,9 @@ class ProgrammingExchange {
     bool pollForAnswer(int step, const std::function<bool()>& complete);
     bool takeAnswerWhenComplete(int step, const std::function<bool()>& complete);
     bool stopAsked() const;
+    // The answer awaited cannot come any more: the line went away, or more
+    // came than any answer holds.
+    bool answerLost() const { return lineLost_ || receiveBuffer_.overflowed(); }
     // What the failed step `step` got, in words; `expectedBytes` of an
     // answer (0: the acknowledgement of a write).
     std::string failureDetail(int step, std::size_t expectedBytes) const;

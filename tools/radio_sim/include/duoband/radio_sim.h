@@ -44,6 +44,7 @@ enum class Fault {
     Hangup,     // the radio closes its side of the line instead of answering
     Corrupt,    // a write is acknowledged but one byte is stored changed
     Stray,      // one byte 0x00 more, kStrayGap after the answer
+    Flood,      // from this frame on, garbage as fast as the line takes it, until "EXIT"
 };
 inline constexpr Millis kSplitGap{150};
 inline constexpr Millis kStrayGap{30};
@@ -101,6 +102,8 @@ class Radio {
 
     const Memory& memory() const { return memory_; }
     bool hungUp() const { return hungUp_; }
+    // Sending garbage (Fault::Flood) instead of answering.
+    bool flooding() const { return flooding_; }
 
   private:
     struct Command;
@@ -119,6 +122,7 @@ class Radio {
     Bytes junk_;
     int frame_ = 0;
     bool hungUp_ = false;
+    bool flooding_ = false;
 };
 
 // The radio's transmitter: when each answer byte leaves. Without pacing an

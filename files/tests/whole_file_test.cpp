@@ -1,0 +1,108 @@
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <fstream>
+
+#include "duoband/settings_file.h"
+#include "temp_folder.h"
+
+namespace duoband {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contentOf(const fs::path& file) {
+    std::string bytes;
+    EXPECT_TRUE(readWholeFile(file, bytes).ok()) << file;
+    return bytes;
+}
+
+mode_t modeOf(const fs::path& file) {
+    struct stat info {};
+    EXPECT_EQ(::stat(file.c_str(), &info), 0);
+    return info.st_mode & 07777;
+}
+
+// No input may hold the reader or make it read without end: what is not a
+// regular file, or larger than any file it reads, is refused and says why.
+TEST(ReadWholeFile, RefusesWhatIsNoFileAndWhatIsTooLarge) {
+    TempFolder folder("read_refusals");
+    const fs::path pipe = folder.path() / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const fs::path huge = folder.path() / "huge.bc";
+    { std::ofstream(huge) << "x"; }
+    fs::resize_file(huge, 10 * kLargestReadFile);
+    const struct {
+        fs::path path;
+        std::string says;
+    } cases[] = {
+        {folder.path(), "is a folder, not a file"},
+        {"/dev/zero", "is a device, not a file"},
+        {pipe, "is a named pipe, not a file"},
+        {huge, "holds 2621440 bytes, more than such a file can (at most 262144)"},
+    };
+    for (const auto& c : cases) {
+        std::string bytes = "kept";
+        const SettingsFileResult r = readWholeFile(c.path, bytes);
+        EXPECT_NE(r.error.find(c.says), std::string::npos) << r.error;
+        EXPECT_EQ(bytes, "kept");
+    }
+    std::string bytes;
+    EXPECT_TRUE(readWholeFile(huge, bytes, 10 * kLargestReadFile).ok());
+}
+
+// Saving over a symbolic link writes the file it points to, beside itself,
+// and keeps that file's mode; a new file gets 0644.
+TEST(WriteFileAtomically, SavesThroughALinkAndKeepsTheMode) {
+    TempFolder folder("through_link");
+    fs::create_directories(folder.path() / "elsewhere");
+    const fs::path target = folder.path() / "elsewhere" / "radio.bc";
+    { std::ofstream(target) << "old"; }
+    fs::permissions(target, fs::perms(0640));
+    const fs::path link = folder.path() / "radio.bc";
+    fs::create_symlink(fs::path("elsewhere") / "radio.bc", link);
+
+    ASSERT_TRUE(writeFileAtomically(link, "new").ok());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(contentOf(target), "new");
+    EXPECT_EQ(modeOf(target), 0640u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(target.parent_path()), {}), 1);
+
+    const fs::path fresh = folder.path() / "fresh.bc";
+    ASSERT_TRUE(writeFileAtomically(fresh, "x").ok());
+    EXPECT_EQ(modeOf(fresh), 0644u);
+}
+
+TEST(WriteFileAtomically, RefusesAReadOnlyFileAndLeavesItAsItWas) {
+    TempFolder folder("read_only");
+    const fs::path file = folder.path() / "radio.bc";
+    { std::ofstream(file) << "old"; }
+    fs::permissions(file, fs::perms(0444));
+    const SettingsFileResult r = writeFileAtomically(file, "new");
+    EXPECT_NE(r.error.find("is read-only and was left as it was"), std::string::npos) << r.error;
+    EXPECT_EQ(contentOf(file), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);
+}
+
+// A disk that cannot take the file is found when the pending file is made,
+// before any bytes exist (here a file size limit stands in for a full disk).
+TEST(PendingFile, FindsAFullDiskWhenItIsMade) {
+    TempFolder folder("full_disk");
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const PendingFile file(folder.path() / "radio.bc", 64 * 1024);
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(file.ok());
+    EXPECT_NE(file.status().error.find("Cannot make room for"), std::string::npos)
+        << file.status().error;
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 0);
+}
+
+}  // namespace
+}  // namespace duoband
