@@ -185,9 +185,7 @@ Preferences (window, last port, last folder):
     </message>
     <message numerus="yes">
         <source>The file names no channels. Its %n row(s) go one after the other from:</source>
-        <translation>
-            <numerusform>文件未指明信道。它的 %n 行将从以下位置依次放入：</numerusform>
-        </translation>
+        <translation><numerusform>文件未指明信道。它的 %n 行将从以下位置依次放入：</numerusform></translation>
     </message>
     <message>
         <source>A/Upper Band</source>
@@ -439,7 +437,7 @@ Preferences (window, last port, last folder):
         <translation>打开 %1</translation>
     </message>
     <message>
-        <source>Some cells hold a text that is not one of their list&apos;s entries. Pick an entry in each before writing:
+        <source>Some cells hold a text that is not one of their list's entries. Pick an entry in each before writing:
 %1</source>
         <translation>有些单元格的内容不是列表中的选项。写频前请为每个单元格选择一个选项：
 %1</translation>
@@ -508,9 +506,7 @@ Save it as the image %2 instead?</source>
     </message>
     <message numerus="yes">
         <source>%n channel(s) exported to %1.</source>
-        <translation>
-            <numerusform>已将 %n 个信道导出到 %1。</numerusform>
-        </translation>
+        <translation><numerusform>已将 %n 个信道导出到 %1。</numerusform></translation>
     </message>
     <message>
         <source>Not everything could go into the file:</source>
@@ -532,9 +528,7 @@ Save it as the image %2 instead?</source>
     </message>
     <message numerus="yes">
         <source>%n channel(s) imported from %1.</source>
-        <translation>
-            <numerusform>已从 %1 导入 %n 个信道。</numerusform>
-        </translation>
+        <translation><numerusform>已从 %1 导入 %n 个信道。</numerusform></translation>
     </message>
     <message>
         <source>Rows skipped and values changed (Undo takes the import back):</source>
@@ -1192,6 +1186,18 @@ Write all the same?</source>
     <message>
         <source>Another exchange with the radio is running; wait until it has ended.</source>
         <translation>另一个与电台的通信正在进行；请等待其结束。</translation>
+    </message>
+    <message>
+        <source>Out of memory: the last command was not completed. Save your work and close other programs.</source>
+        <translation>内存不足：上一个命令未完成。请保存您的工作并关闭其他程序。</translation>
+    </message>
+    <message>
+        <source>The new password holds a line break, a tab or another control character (pasted with it?), which could never be typed at the login. Type the password without it.</source>
+        <translation>新密码含有换行符、制表符或其他控制字符（是粘贴进来的吗？），登录时永远无法输入。请输入不含这些字符的密码。</translation>
+    </message>
+    <message>
+        <source>The company name holds a line break, a tab or another control character (pasted with it?). Type the name without it.</source>
+        <translation>公司名称含有换行符、制表符或其他控制字符（是粘贴进来的吗？）。请输入不含这些字符的名称。</translation>
     </message>
 </context>
 <context>
