@@ -32,7 +32,9 @@ bool install(const QLocale& locale, const QString& name, const QString& folder) 
 bool installWindowLanguage(const QString& language) {
     removeInstalled();
     const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
-    if (locale.language() == QLocale::English || locale.language() == QLocale::C) return true;
+    // English needs only its plural forms ("1 channel", "2 channels").
+    if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        return install(QLocale(QLocale::English), "duoband", ":/i18n");
     if (!install(locale, "duoband", ":/i18n")) return false;
     // Qt's own texts (the buttons of message boxes), when the system has them.
     install(locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));

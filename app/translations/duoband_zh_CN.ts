@@ -56,6 +56,21 @@ Preferences (window, last port, last folder):
     </message>
 </context>
 <context>
+    <name>ChannelSheet</name>
+    <message>
+        <source>No programmed channels</source>
+        <translation>没有已编程的信道</translation>
+    </message>
+    <message>
+        <source>File: %1 &amp;nbsp;&amp;nbsp; Printed: %2</source>
+        <translation>文件：%1 &amp;nbsp;&amp;nbsp; 打印日期：%2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>ChannelTableModel</name>
     <message>
         <source>Enter or F2 edits the cell.</source>
@@ -160,6 +175,33 @@ Preferences (window, last port, last folder):
     <message>
         <source>Edit</source>
         <translation>编辑</translation>
+    </message>
+</context>
+<context>
+    <name>ImportStartDialog</name>
+    <message>
+        <source>Import channels</source>
+        <translation>导入信道</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file names no channels. Its %n row(s) go one after the other from:</source>
+        <translation><numerusform>文件未指明信道。它的 %n 行将从以下位置依次放入：</numerusform></translation>
+    </message>
+    <message>
+        <source>A/Upper Band</source>
+        <translation>A/上段</translation>
+    </message>
+    <message>
+        <source>B/Under Band</source>
+        <translation>B/下段</translation>
+    </message>
+    <message>
+        <source>&amp;Band:</source>
+        <translation>频段(&amp;B):</translation>
+    </message>
+    <message>
+        <source>&amp;First channel:</source>
+        <translation>起始信道(&amp;F):</translation>
     </message>
 </context>
 <context>
@@ -425,6 +467,84 @@ Save it as the image %2 instead?</source>
     <message>
         <source>No backup: %1</source>
         <translation>未保存备份：%1</translation>
+    </message>
+    <message>
+        <source>Channels as &amp;CSV…</source>
+        <translation>信道为 CSV(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>导出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Channel sheet as &amp;PDF…</source>
+        <translation>信道表为 PDF(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Channels from &amp;CSV…</source>
+        <translation>从 CSV 导入信道(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>导入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>打印…</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>另有 %1 项</translation>
+    </message>
+    <message>
+        <source>Export channels as CSV</source>
+        <translation>将信道导出为 CSV</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) exported to %1.</source>
+        <translation><numerusform>已将 %n 个信道导出到 %1。</numerusform></translation>
+    </message>
+    <message>
+        <source>Not everything could go into the file:</source>
+        <translation>并非所有内容都能写入文件：</translation>
+    </message>
+    <message>
+        <source>Import channels from CSV</source>
+        <translation>从 CSV 导入信道</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported:
+%2</source>
+        <translation>无法导入 %1：
+%2</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>导入 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) imported from %1.</source>
+        <translation><numerusform>已从 %1 导入 %n 个信道。</numerusform></translation>
+    </message>
+    <message>
+        <source>Rows skipped and values changed (Undo takes the import back):</source>
+        <translation>跳过的行和更改的值（撤销可取消导入）：</translation>
+    </message>
+    <message>
+        <source>Export channel sheet as PDF</source>
+        <translation>将信道表导出为 PDF</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Channel sheet saved as %1</source>
+        <translation>信道表已保存为 %1</translation>
     </message>
 </context>
 <context>
@@ -1066,6 +1186,18 @@ Write all the same?</source>
     <message>
         <source>Another exchange with the radio is running; wait until it has ended.</source>
         <translation>另一个与电台的通信正在进行；请等待其结束。</translation>
+    </message>
+    <message>
+        <source>Out of memory: the last command was not completed. Save your work and close other programs.</source>
+        <translation>内存不足：上一个命令未完成。请保存您的工作并关闭其他程序。</translation>
+    </message>
+    <message>
+        <source>The new password holds a line break, a tab or another control character (pasted with it?), which could never be typed at the login. Type the password without it.</source>
+        <translation>新密码含有换行符、制表符或其他控制字符（是粘贴进来的吗？），登录时永远无法输入。请输入不含这些字符的密码。</translation>
+    </message>
+    <message>
+        <source>The company name holds a line break, a tab or another control character (pasted with it?). Type the name without it.</source>
+        <translation>公司名称含有换行符、制表符或其他控制字符（是粘贴进来的吗？）。请输入不含这些字符的名称。</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,1205 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>duoband %1
+Programs a dual-band handheld two-way radio over a serial port.
+
+Licence: %2
+Data folder (password, company name, background):
+%3
+
+Preferences (window, last port, last folder):
+%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About duoband</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupsDialog</name>
+    <message>
+        <source>Backups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backups kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChannelSheet</name>
+    <message>
+        <source>No programmed channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File: %1 &amp;nbsp;&amp;nbsp; Printed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChannelTableModel</name>
+    <message>
+        <source>Enter or F2 edits the cell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Band A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Band B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, channel %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChannelTablePage</name>
+    <message>
+        <source>Channel %1: tone, power and flags set to their defaults — Ctrl+Z restores them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut %1 cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1 cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste %1 cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cells were not pasted:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The paste stopped at channel %1; %2 rows were left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cells beyond the Name column were left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel %1 is not empty and will be dropped. Insert?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move channels up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move channels down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CompanyNameDialog</name>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Empty!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataFolder</name>
+    <message>
+        <source>The file %1 is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportStartDialog</name>
+    <message>
+        <source>Import channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The file names no channels. Its %n row(s) go one after the other from:</source>
+        <translation>
+            <numerusform>The file names no channels. Its row goes to:</numerusform>
+            <numerusform>The file names no channels. Its %n rows go one after the other from:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A/Upper Band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B/Under Band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Band:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;First channel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LimitFrequencyPage</name>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Boot Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LoginWindow</name>
+    <message>
+        <source>Cannot open the picture %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a JPEG picture: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Login </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password Error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backups...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels as &amp;CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel sheet as &amp;PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels from &amp;CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;A/Upper Band Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;B/Under Band Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert empty channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amend &amp;Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  New  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Open  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Save   </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings file (*.bc);;Radio image (*.img)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tool Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More tool bar buttons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>untitled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to New?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some cells hold a text that is not one of their list&apos;s entries. Pick an entry in each before writing:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save success!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A settings file cannot hold this configuration:
+%1
+
+Save it as the image %2 instead?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No backup: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export channels as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) exported to %1.</source>
+        <translation>
+            <numerusform>%n channel exported to %1.</numerusform>
+            <numerusform>%n channels exported to %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not everything could go into the file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import channels from CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) imported from %1.</source>
+        <translation>
+            <numerusform>%n channel imported from %1.</numerusform>
+            <numerusform>%n channels imported from %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rows skipped and values changed (Undo takes the import back):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export channel sheet as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel sheet saved as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>Amend Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Old password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortChoice</name>
+    <message>
+        <source>The serial port of the programming cable; the list follows the cables.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No serial port was found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cable of %1 was pulled out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortStatus</name>
+    <message>
+        <source>COM Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The port is used!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No port!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>(cannot be read)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit %1 of channel %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadDialog</name>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SmallDialogs</name>
+    <message>
+        <source>Amend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransferDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fast transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WriteDialog</name>
+    <message>
+        <source>Stop writing? The radio will hold a mix of old and new settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the radio first and keep what it held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify after writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the radio first failed: %1
+Write all the same?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>duoband</name>
+    <message>
+        <source>Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmission Frequency in 136~176MHZ 220~250MHZ 400~490MHZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a frequency! Enter MHz as digits with one point, e.g. 145.5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FM Frequency 88~108MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF:1,2,3,4,5,6,7,8,9,0,*,#,A,B,D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter only these characters:1,2,3,4,5,6,7,8,9,0,*,#,A,B,D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a number! Enter MHz as digits with one point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency must lie in 0~42949.67294MHZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify success!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify failed: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF1+Identity Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF2+Identity Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF3+Identity Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF4+Identity Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF5+Identity Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF6+Identity Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF7+Identity Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF8+Identity Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identity Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QT/DQT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QT/DQT+Signaling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QT/DQT+ Signaling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Narrow Band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wide Band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A/upper Band </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B/Under Band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working Mode :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working Mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel No.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiving Frequency: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiving CTCSS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiving Mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmission CTCSS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch Signaling:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmit end Signaling:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wide/Narrow Band:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compandor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scrambler:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difference frequency direction:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmit Offset Frequency(MHZ):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency Step:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional Main Band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FM Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standby Backlight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiving Backlight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmit  Backlight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backlight Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vibration Ring Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Busy Channel Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Over Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single Signaling choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF Transmitting Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Squelch level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeater Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF3:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF4:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF5:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF6:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF7:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF8:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Native ID Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Master Control ID Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identity Display Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revive Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote Stun Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote Kill Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monitor Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boot Information 1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boot Information 2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit VHF Band (Low):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit VHF Band (High):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit UHF Band (Low):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit UHF Band (High):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit Frequency Band Mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiving Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiving CTCSS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiving Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmission Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmission CTCSS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch Signaling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmit end Signaling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wide / Narrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compandor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scrambler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A/Upper Band Set up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B/Under Band Set up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comprehensive Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF Groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Block fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A/Upper Band Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B/Under Band Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read success!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write success!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Success!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Success!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another exchange with the radio is running; wait until it has ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of memory: the last command was not completed. Save your work and close other programs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new password holds a line break, a tab or another control character (pasted with it?), which could never be typed at the login. Type the password without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The company name holds a line break, a tab or another control character (pasted with it?). Type the name without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pages::SettingsControls</name>
+    <message>
+        <source>Change %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
