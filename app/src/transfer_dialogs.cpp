@@ -159,7 +159,7 @@ bool WriteDialog::backUpFirst(MainWindow& editor) {
         return true;
     }
     return userDialogs().confirm(this, tr("Reading the radio first failed: %1\nWrite all the same?")
-                                           .arg(QString::fromStdString(read.message)));
+                                           .arg(pages::fromCoreText(read.message)));
 }
 
 // A clean verify adds "Verify success!"; a difference makes the write fail

@@ -118,9 +118,12 @@ bool disagrees(const EditorModel& model, const EditorModel& sent, SettingRef ref
     return !taken && shownValue(model, ref) != shownValue(sent, ref);
 }
 
+// The controls, and what a write sends; without `sent` (a write would be
+// refused) the controls alone are shown.
 struct PageModels {
     const EditorModel& controls;
-    const EditorModel& sent;
+    const EditorModel* sent;
+    const EditorModel& shown() const { return sent != nullptr ? *sent : controls; }
 };
 
 void writePage(std::ostream& out, SettingsPage page, Band band, PageModels models) {
@@ -132,8 +135,8 @@ void writePage(std::ostream& out, SettingsPage page, Band band, PageModels model
     for (const SettingRef& ref : refs) {
         out << "  ";
         pad(out, setting(ref.id).captionFor(band), captionWidth);
-        out << "  " << shownValue(models.sent, ref);
-        if (&models.sent != &models.controls && disagrees(models.controls, models.sent, ref))
+        out << "  " << shownValue(models.shown(), ref);
+        if (models.sent != nullptr && disagrees(models.controls, *models.sent, ref))
             out << "   [differs: the page shows \"" << shownValue(models.controls, ref) << "\"]";
         out << '\n';
     }
@@ -163,7 +166,7 @@ std::string settingsSummary(const EditorModel& model) {
     } else {
         out << "A write would be refused: " << refusal << "\nSettings as the pages show them\n\n";
     }
-    const PageModels models{model, sent ? *sent : model};
+    const PageModels models{model, sent ? &*sent : nullptr};
     for (Band band : kBands) writePage(out, SettingsPage::BandSetup, band, models);
     for (SettingsPage page : {SettingsPage::General, SettingsPage::Dtmf, SettingsPage::Limits})
         writePage(out, page, Band::A, models);

@@ -328,7 +328,7 @@ void ChannelTablePage::commitEntry(const ChannelColumnEditor& column) {
     lastCommitClean_ = message.empty();
     lastCommitKept_ = after == duoband::EntryAfterCommit::KeepText;
     if (!message.empty()) {
-        userDialogs().warning(this, pages::fromModelText(message));
+        userDialogs().warning(this, pages::fromCoreText(message));
         // Once the commit that refused is over (it may run while the
         // selection moves on), the entry reopens on its cell for correction.
         const duoband::CellPointer cell = pointer_;
