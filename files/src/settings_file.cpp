@@ -187,7 +187,7 @@ std::string applySettingsLine(const std::vector<std::string_view>& items, const 
 
 std::string applyLines(const std::vector<std::string_view>& lines, EditorModel& model) {
     auto channelLine = [&](std::size_t i, ChannelTable& table, int row) {
-        const auto split = splitItems(lines[i], ',', '\0');
+        const auto split = splitFields(lines[i]);
         if (!split.ok) return at(static_cast<int>(i) + 1, 0) + "a quote is never closed.";
         return applyChannelLine(split.items, table, row, static_cast<int>(i) + 1);
     };
@@ -200,7 +200,7 @@ std::string applyLines(const std::vector<std::string_view>& lines, EditorModel& 
         if (!error.empty()) return error;
     }
     for (const SettingsLine& line : settingsLines()) {
-        const auto split = splitItems(lines[static_cast<std::size_t>(line.number - 1)], ',', '\0');
+        const auto split = splitFields(lines[static_cast<std::size_t>(line.number - 1)]);
         if (!split.ok) return at(line.number, 0) + "a quote is never closed.";
         auto error = applySettingsLine(split.items, line, model);
         if (!error.empty()) return error;
@@ -212,7 +212,7 @@ std::string applyLines(const std::vector<std::string_view>& lines, EditorModel& 
 
 SettingsFileResult applySettingsText(std::string_view text, EditorModel& model) {
     SettingsFileResult result;
-    const auto lines = splitItems(text, '\0', '~');
+    const auto lines = splitLines(text);
     if (!lines.ok) {
         result.error = "A quote in the file is never closed; the file is not a settings file.";
         return result;

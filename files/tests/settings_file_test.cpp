@@ -237,12 +237,12 @@ TEST_F(SettingsFileOnDisk, OpenReportsMissingFiles) {
 }
 
 TEST(Splitter, QuotesAndSkips) {
-    const auto s = splitItems(",,a,'b,c',\"d\"e,", ',', '\0');
+    const auto s = splitFields(",,a,'b,c',\"d\"e,");
     ASSERT_TRUE(s.ok);
     ASSERT_EQ(s.items.size(), 3u);
     EXPECT_EQ(s.items[1], "'b,c'");
     EXPECT_EQ(s.items[2], "\"d\"e");
-    const auto lines = splitItems("~~x\r\r\ny\n", '\0', '~');
+    const auto lines = splitLines("~~x\r\r\ny\n");
     ASSERT_EQ(lines.items.size(), 2u);
     EXPECT_EQ(lines.items[0], "x");
 }

@@ -13,10 +13,9 @@ void initTableFrame(ChannelTable& table) {
 }
 
 void emptyChannels(ChannelTable& table) {
-    for (int row = 1; row < ChannelTable::kRows; ++row) {
-        for (int col = columnIndex(Column::RxFrequency); col < kColumnCount; ++col)
-            table.cell(columnAt(col), row).clear();
-    }
+    const auto firstCell = static_cast<std::ptrdiff_t>(columnIndex(Column::RxFrequency));
+    for (auto row = table.cells.begin() + 1; row != table.cells.end(); ++row)
+        for (auto cell = row->begin() + firstCell; cell != row->end(); ++cell) cell->clear();
 }
 
 }  // namespace
