@@ -1,5 +1,6 @@
 #include "settings_splitter.h"
 
+#include <algorithm>
 #include <array>
 
 namespace duoband {
@@ -30,22 +31,25 @@ constexpr RoleTable kFieldRoles = roles(',', '\0');
 SplitResult split(std::string_view text, const RoleTable& table) {
     SplitResult result;
     result.items.reserve(16);
-    auto role = [&](std::size_t i) { return table[static_cast<unsigned char>(text[i])]; };
-    std::size_t i = 0;
-    while (i < text.size()) {
+    // Walked by pointer: a lookup per character and nothing else, as this
+    // loop runs over every character of the file twice.
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    auto role = [&table](const char* c) { return table[static_cast<unsigned char>(*c)]; };
+    while (at != end) {
         // A skipped character is skipped only at the start of an item.
-        while (i < text.size() && (role(i) == CharRole::Ends || role(i) == CharRole::Skipped)) ++i;
-        const std::size_t start = i;
-        for (; i < text.size() && role(i) != CharRole::Ends; ++i) {
-            if (role(i) != CharRole::Quote) continue;
-            const auto close = text.find(text[i], i + 1);
-            if (close == std::string_view::npos) {
+        while (at != end && (role(at) == CharRole::Ends || role(at) == CharRole::Skipped)) ++at;
+        const char* const start = at;
+        for (; at != end && role(at) != CharRole::Ends; ++at) {
+            if (role(at) != CharRole::Quote) continue;
+            const char* const close = std::find(at + 1, end, *at);
+            if (close == end) {
                 result.ok = false;
                 return result;
             }
-            i = close;
+            at = close;
         }
-        if (i > start) result.items.push_back(text.substr(start, i - start));
+        if (at != start) result.items.emplace_back(start, static_cast<std::size_t>(at - start));
     }
     return result;
 }

@@ -1,14 +1,27 @@
 #include "duoband/hex_text.h"
 
+#include <array>
+
 namespace duoband {
 
 namespace {
 
+// The value of each character as a hex digit, -1 for none: one lookup per
+// digit, as every channel record passes through here as text.
+constexpr std::array<signed char, 256> kHexValues = [] {
+    std::array<signed char, 256> values{};
+    values.fill(-1);
+    for (int d = 0; d < 10; ++d)
+        values[static_cast<std::size_t>('0' + d)] = static_cast<signed char>(d);
+    for (int d = 0; d < 6; ++d) {
+        values[static_cast<std::size_t>('A' + d)] = static_cast<signed char>(10 + d);
+        values[static_cast<std::size_t>('a' + d)] = static_cast<signed char>(10 + d);
+    }
+    return values;
+}();
+
 int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
+    return kHexValues[static_cast<unsigned char>(c)];
 }
 
 constexpr char kDigits[] = "0123456789ABCDEF";
