@@ -5,7 +5,9 @@
 # first for one minute (does the coverage grow past the seeds?), then for a
 # number of executions. Results land in build-fuzz/campaign/: one log per
 # target, the grown corpus, any finding (crash-*, leak-*, timeout-*, oom-*)
-# and summary.txt, one line per target.
+# and summary.txt, one line per target. Every run is also added to
+# history.txt there, so a campaign spread over several runs (each resuming
+# from the grown corpus) adds up: the summary ends with each target's totals.
 #
 #   scripts/fuzz-campaign.sh                      every target, the usual counts
 #   scripts/fuzz-campaign.sh -j 2                 two targets at a time
@@ -63,6 +65,8 @@ campaign() {
     printf '%-22s seeds %s edges, after 1 min %s; %s executions in %s s, %s edges, %s findings\n' \
         "$name" "$(coverage INITED "$first")" "$(coverage DONE "$first")" "$execs" \
         "$((SECONDS - start))" "$(coverage DONE "$log")" "$findings" | tee "$dir/summary.txt"
+    printf '%s %s %s %s %s\n' "$(date -u +%FT%TZ)" "$(git rev-parse --short HEAD 2>/dev/null || echo -)" \
+        "$name" "$execs" "$findings" >>"$out/history.txt"
 }
 
 running=0
@@ -74,5 +78,11 @@ for t in "${targets[@]}"; do
     if ((running >= jobs)); then wait -n; running=$((running - 1)); fi
 done
 wait
-cat "$out"/*/summary.txt >"$out/summary.txt"
+{
+    cat "$out"/*/summary.txt
+    echo "all runs so far (history.txt):"
+    awk '{ runs[$3]++; execs[$3] += $4; found[$3] += $5 }
+         END { for (t in runs) printf "  %-22s %d runs, %d executions, %d findings\n", t, runs[t], execs[t], found[t] }' \
+        "$out/history.txt" | sort
+} >"$out/summary.txt"
 echo "summary: $out/summary.txt"
