@@ -383,14 +383,17 @@ ChannelCsvImport importChannelCsv(const ChannelCsvFile& file, EditorModel& model
     if (!file.ok()) return result;
     const Columns columns(file.header);
     const Placement placement(file, start);
-    EditorModel scratch = model;
+    // Rows are tried on a copy, made when the first row gets that far.
+    std::optional<EditorModel> scratch;
     std::map<std::pair<Band, int>, int> lineOf;  // the row that filled each channel
     for (std::size_t i = 0; i < file.rows.size(); ++i) {
         RowImport row(columns, file.rows[i], result.notes);
         const auto target = placement.targetOf(row, static_cast<int>(i));
         if (!target) continue;
         row.at(*target);
-        if (!readRow(row) || !applyRow(row, scratch, *target)) continue;
+        if (!readRow(row)) continue;
+        if (!scratch) scratch = model;
+        if (!applyRow(row, *scratch, *target)) continue;
         const auto [earlier, first] =
             lineOf.try_emplace({target->band, target->channel}, file.rows[i].line);
         if (!first) {
@@ -402,7 +405,7 @@ ChannelCsvImport importChannelCsv(const ChannelCsvFile& file, EditorModel& model
         }
         auto& to = model.channels(target->band).cells.at(static_cast<std::size_t>(target->channel));
         const auto& from =
-            scratch.channels(target->band).cells.at(static_cast<std::size_t>(target->channel));
+            scratch->channels(target->band).cells.at(static_cast<std::size_t>(target->channel));
         std::copy(from.begin() + columnIndex(kFirstDataColumn), from.end(),
                   to.begin() + columnIndex(kFirstDataColumn));
     }
