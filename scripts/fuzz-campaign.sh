@@ -44,8 +44,9 @@ mkdir -p "$out"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-# The "cov:" figure of a libFuzzer status line ("#4096 pulse cov: 781 ...").
-coverage() { grep -Eo "$1 +cov: [0-9]+" "$2" | tail -1 | grep -Eo '[0-9]+$' || echo "?"; }
+# The "cov:" figure of a libFuzzer status line ("#4096 pulse cov: 781 ..."),
+# of the last line of the kind given (a run stopped by Ctrl+C has no DONE line).
+coverage() { tr '\r' '\n' <"$2" | grep -Eo "$1 +cov: [0-9]+" | tail -1 | grep -Eo '[0-9]+$' || echo "?"; }
 
 campaign() {
     local name="$1" runs="$2" seed="${seeds[$1]}"
@@ -64,7 +65,7 @@ campaign() {
     findings=$(find "$dir/findings" -type f | wc -l)
     printf '%-22s seeds %s edges, after 1 min %s; %s executions in %s s, %s edges, %s findings\n' \
         "$name" "$(coverage INITED "$first")" "$(coverage DONE "$first")" "$execs" \
-        "$((SECONDS - start))" "$(coverage DONE "$log")" "$findings" | tee "$dir/summary.txt"
+        "$((SECONDS - start))" "$(coverage '[A-Z]+' "$log")" "$findings" | tee "$dir/summary.txt"
     printf '%s %s %s %s %s\n' "$(date -u +%FT%TZ)" "$(git rev-parse --short HEAD 2>/dev/null || echo -)" \
         "$name" "$execs" "$findings" >>"$out/history.txt"
 }
