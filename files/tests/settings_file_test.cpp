@@ -245,6 +245,9 @@ TEST(Splitter, QuotesAndSkips) {
     const auto lines = splitLines("~~x\r\r\ny\n");
     ASSERT_EQ(lines.items.size(), 2u);
     EXPECT_EQ(lines.items[0], "x");
+    // '~' is skipped only where a line starts; an unclosed quote fails the split.
+    EXPECT_EQ(splitLines("~a~b\n").items.at(0), "a~b");
+    EXPECT_FALSE(splitFields("a,'b").ok);
 }
 
 }  // namespace

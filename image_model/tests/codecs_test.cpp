@@ -122,6 +122,8 @@ TEST(HexText, ConvertsPairByPair) {
     EXPECT_EQ(fromHex("06ab"), (Bytes{0x06, 0xAB}));
     EXPECT_FALSE(fromHex("0"));
     EXPECT_FALSE(fromHex("0G"));
+    EXPECT_EQ(fromHex("9aF0"), (Bytes{0x9A, 0xF0}));
+    EXPECT_FALSE(fromHex("@:"));  // the characters beside the digits
     EXPECT_EQ(hexNumber(0x7F, 2), "7F");
     EXPECT_EQ(hexNumber(1005, 4), "03ED");
 }
