@@ -53,6 +53,8 @@ campaign() {
     local dir="$out/$name" bin="build-fuzz/bin/$name"
     mkdir -p "$dir/corpus" "$dir/findings"
     local first="$dir/first-minute.log" log="$dir/campaign.log"
+    local commit  # the code the run fuzzes: the commit it started on
+    commit=$(git rev-parse --short HEAD 2>/dev/null || echo -)
     # One minute from the seeds alone, into a scratch corpus.
     rm -rf "$dir/minute" && mkdir -p "$dir/minute"
     "$bin" -max_total_time=60 -timeout=10 -artifact_prefix="$dir/findings/" \
@@ -66,7 +68,7 @@ campaign() {
     printf '%-22s seeds %s edges, after 1 min %s; %s executions in %s s, %s edges, %s findings\n' \
         "$name" "$(coverage INITED "$first")" "$(coverage DONE "$first")" "$execs" \
         "$((SECONDS - start))" "$(coverage '[A-Z]+' "$log")" "$findings" | tee "$dir/summary.txt"
-    printf '%s %s %s %s %s\n' "$(date -u +%FT%TZ)" "$(git rev-parse --short HEAD 2>/dev/null || echo -)" \
+    printf '%s %s %s %s %s\n' "$(date -u +%FT%TZ)" "$commit" \
         "$name" "$execs" "$findings" >>"$out/history.txt"
 }
 
