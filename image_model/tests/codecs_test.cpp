@@ -123,7 +123,8 @@ TEST(HexText, ConvertsPairByPair) {
     EXPECT_FALSE(fromHex("0"));
     EXPECT_FALSE(fromHex("0G"));
     EXPECT_EQ(fromHex("9aF0"), (Bytes{0x9A, 0xF0}));
-    EXPECT_FALSE(fromHex("@:"));  // the characters beside the digits
+    for (const char beside : std::string_view("/:@G`g"))  // next to each digit range
+        EXPECT_FALSE(fromHex(std::string("0") + beside)) << beside;
     EXPECT_EQ(hexNumber(0x7F, 2), "7F");
     EXPECT_EQ(hexNumber(1005, 4), "03ED");
 }
