@@ -30,6 +30,19 @@ std::string forbiddenProblem(std::string_view text, const std::string& where) {
     return where + " holds " + shown;
 }
 
+// An empty cell is written as a single blank, so a cell that is one blank
+// would read back empty.
+std::string cellProblem(std::string_view text, const std::string& where) {
+    if (text == " ") return where + " is a single blank";
+    return forbiddenProblem(text, where);
+}
+
+// Open skips a '~' at the start of a line.
+std::string lineStartProblem(std::string_view firstField, const std::string& where) {
+    if (firstField.starts_with('~')) return where + " begins with '~'";
+    return {};
+}
+
 class Writer {
   public:
     void cell(std::string_view text) {
@@ -74,20 +87,21 @@ std::vector<std::string> textsSettingsFileCannotCarry(const EditorModel& model) 
     };
     for (Band band : kBands) {
         const ChannelTable& table = model.channels(band);
-        for (int row = 1; row <= ChannelTable::kChannels; ++row)
-            for (const ChannelColumn& c : channelColumns())
-                note(
-                    forbiddenProblem(table.cell(c.column, row), whereInTable(band, row, c.column)));
+        for (int row = 1; row <= ChannelTable::kChannels; ++row) {
+            for (const ChannelColumn& c : channelColumns()) {
+                const std::string& cell = table.cell(c.column, row);
+                const std::string where = whereInTable(band, row, c.column);
+                note(cellProblem(cell, where));
+                if (c.fileField == 1) note(lineStartProblem(cell, where));
+            }
+        }
     }
     for (const SettingsLine& line : settingsLines()) {
         for (const SettingRef& ref : line.fields) {
             const std::string* t = textOf(model, ref);
             if (t == nullptr) continue;
             note(forbiddenProblem(*t, describeSetting(ref)));
-            // A line whose first field begins with '~' would be read as quoted.
-            if (&ref == &line.fields.front() && t->starts_with('~')) {
-                note(describeSetting(ref) + " begins with '~'");
-            }
+            if (&ref == &line.fields.front()) note(lineStartProblem(*t, describeSetting(ref)));
         }
     }
     return problems;

@@ -4,7 +4,9 @@
 #include <filesystem>
 
 #include "duoband/backups.h"
+#include "duoband/channel_editing.h"
 #include "duoband/image_file.h"
+#include "duoband/memory_image.h"
 #include "temp_folder.h"
 
 namespace duoband {
@@ -91,6 +93,27 @@ TEST(ImageFile, TakesThePlaceOfASettingsFileThatCannotCarryTheConfiguration) {
         saveConfiguration(EditorModel(), countingImage(), folder.path() / "plain");
     EXPECT_FALSE(plain.asImage());
     EXPECT_EQ(plain.result.path, folder.path() / "plain.bc");
+}
+
+// A radio's one-blank name would read back empty from a settings file: it is
+// kept as an image, which gives it back.
+TEST(ImageFile, KeepsAOneBlankNameASettingsFileWouldEmpty) {
+    TempFolder folder("one-blank");
+    EditorModel model;
+    commitChannelFrequency(model, Band::A, {Column::RxFrequency, 3}, ChannelEntry::ReceiveFrequency,
+                           "146.52");
+    model.channels(Band::A).cell(Column::Name, 3) = " ";
+    const ImageEncoding encoding = encodeImage(model);
+    ASSERT_TRUE(encoding.ok()) << encoding.error;
+    const ConfigurationSave save =
+        saveConfiguration(model, stampedNow(imageOf(encoding), {}), folder.path() / "radio.bc");
+    ASSERT_TRUE(save.result.ok()) << save.result.error;
+    EXPECT_EQ(save.uncarried, std::vector<std::string>{
+                                  "Band A channel 3, column \"Channel Name\" is a single blank"});
+    EditorModel opened;
+    ASSERT_TRUE(openConfiguration(save.result.path, opened).ok());
+    EXPECT_EQ(save.result.path, folder.path() / "radio.img");
+    EXPECT_EQ(opened.channels(Band::A).cell(Column::Name, 3), " ");
 }
 
 TEST(Backups, NamesSayWhenWhatAndWhere) {

@@ -3,8 +3,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "duoband/settings_file.h"
+#include "duoband/settings_table.h"
 #include "settings_splitter.h"
 
 namespace duoband {
@@ -24,6 +26,11 @@ std::vector<std::string> linesOf(const std::string& text) {
         }
     }
     return lines;
+}
+
+std::string whereOf(Band band, Column column) {
+    return std::string(bandName(band)) + " channel 5, column \"" +
+           std::string(columnTitle(column)) + "\"";
 }
 
 std::string textOf(const EditorModel& m) {
@@ -187,6 +194,52 @@ TEST(SettingsFile, SaveRefusesCharactersTheFormatCannotCarry) {
     m = EditorModel();
     m.bootMessage[0] = "~ok";
     EXPECT_FALSE(settingsText(m, text).ok());
+}
+
+// Blanks at either end of every cell and text come back as they were; only a
+// cell that is one blank cannot be carried, as an empty cell is written so.
+TEST(SettingsFile, BlanksAtTheEndsOfEveryCellAndTextComeBack) {
+    struct Slot {
+        std::string where;
+        std::function<std::string&(EditorModel&)> text;
+        bool cell;
+    };
+    std::vector<Slot> slots;
+    for (Band band : kBands) {
+        for (const ChannelColumn& c : channelColumns()) {
+            slots.push_back({whereOf(band, c.column),
+                             [band, c](EditorModel& m) -> std::string& {
+                                 return m.channels(band).cell(c.column, 5);
+                             },
+                             true});
+        }
+    }
+    for (const Setting& s : allSettings()) {
+        if (!s.isText() || s.encoding == Encoding::HexDigits) continue;
+        for (Band band : kBands) {
+            if (band == Band::B && !s.perBand()) continue;
+            const SettingRef ref{s.id, band};
+            slots.push_back({describeSetting(ref),
+                             [ref](EditorModel& m) -> std::string& { return *textOf(m, ref); },
+                             false});
+        }
+    }
+    for (const Slot& slot : slots) {
+        for (const std::string_view text : {" ", "  ", " 1", "1 ", " 1 "}) {
+            EditorModel saved;
+            slot.text(saved) = text;
+            const auto problems = textsSettingsFileCannotCarry(saved);
+            if (slot.cell && text == " ") {
+                ASSERT_EQ(problems.size(), 1u) << slot.where;
+                EXPECT_EQ(problems[0], slot.where + " is a single blank");
+                continue;
+            }
+            ASSERT_TRUE(problems.empty()) << problems[0];
+            EditorModel opened;
+            ASSERT_TRUE(applySettingsText(textOf(saved), opened).ok()) << slot.where;
+            EXPECT_EQ(slot.text(opened), text) << slot.where;
+        }
+    }
 }
 
 class SettingsFileOnDisk : public ::testing::Test {

@@ -34,11 +34,13 @@ struct SettingsFileResult {
 };
 
 // Every cell and text the file cannot carry, each named with what it holds
-// ("Band A channel 3, column \"Name\" holds ','"); empty when all fit.
+// ("Band A channel 3, column \"Name\" holds ','"): a separator, quote or line
+// break, a cell that is a single blank (an empty cell is written so), a '~'
+// beginning a line. Empty when all fit.
 std::vector<std::string> textsSettingsFileCannotCarry(const EditorModel& model);
 
-// The whole file text; an error (nothing produced) when a cell or text holds
-// a character the format cannot carry (',', '"', '\'').
+// The whole file text; an error (nothing produced) when a cell or text is one
+// the format cannot carry.
 SettingsFileResult settingsText(const EditorModel& model, std::string& text);
 
 // Checks the whole text first; on any fault the model is left exactly as it
