@@ -83,10 +83,17 @@ void MainWindow::importChannelsCsv() {
     const duoband::ChannelCsvImport result = duoband::importChannelCsv(csv, model_, start);
     showModel();
     recordEdit(tr("Import %1").arg(QFileInfo(name).fileName()));
-    const QString done = tr("%n channel(s) imported from %1.", "", result.channelsWritten)
-                             .arg(QFileInfo(name).fileName());
+    QString done = tr("%n channel(s) imported from %1.", "", result.channelsWritten)
+                       .arg(QFileInfo(name).fileName());
+    // What is said of the whole file (Locations from 0, columns not kept)
+    // comes with the count; it is no fault of a row.
+    if (!result.remarks.empty()) done += "\n\n" + lines(result.remarks);
     if (result.clean()) {
-        showStatusMessage(done);
+        if (result.remarks.empty()) {
+            showStatusMessage(done);
+        } else {
+            userDialogs().information(this, done);
+        }
         return;
     }
     userDialogs().warning(

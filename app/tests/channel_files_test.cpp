@@ -50,6 +50,17 @@ class ChannelFilesTest : public QObject {
         QVERIFY(window().model() == imported);
     }
 
+    // Said of the whole file, not of a row: shown with the count, no warning.
+    void whatIsSaidOfTheWholeFileComesWithTheCount() {
+        fixture->data.write("zero.csv", "Location;Name;Frequency;Comment\r\n0;ONE;146,52;hi\r\n");
+        importFile("zero.csv");
+        QCOMPARE(cell(Band::A, Column::Name, 1), "ONE");
+        QCOMPARE(fixture->dialogs.lastKind(), QString("information"));
+        const QString text = fixture->dialogs.lastText();
+        QVERIFY2(text.contains("the smallest Location is 0") && text.contains("not kept: Comment"),
+                 qPrintable(text));
+    }
+
     void aFileThatNamesNoChannelsAsksWhereItsRowsGo() {
         fixture->data.write("plain.csv", "Frequency,Name\r\n146.52,X\r\n146.54,Y\r\n");
         const duoband::EditorModel before = window().model();

@@ -326,6 +326,7 @@ int importCsvCommand(const Args& args, Io& io) {
     }
     const ChannelCsvImport result = importChannelCsv(csv, loaded->model, start);
     for (const CsvNote& note : result.notes) fail(io, args.file + ": " + describeCsvNote(note));
+    for (const std::string& remark : result.remarks) io.err << args.file << ": " << remark << '\n';
     const int saved = saveImport(*loaded, args["--out"], io);
     if (saved != kOk) return saved;
     const auto skipped = std::ranges::count_if(result.notes, &CsvNote::skipped);
@@ -449,11 +450,12 @@ const std::vector<Command>& commands() {
          "Puts the rows of a CSV file into the channels of BASE (a settings file or an image)\n"
          "through the channel grid's own rules and saves the result as NEW (.bc, or .img).\n"
          "Rows go to their Band and Channel, else to their Location (1..128 band A, 129..256\n"
-         "band B); with --band/--first, or when the file names no places, one after the other\n"
-         "from that channel. Channels the file does not name keep their contents. Skipped\n"
-         "rows and changed values are named on stderr. Exit status: 0 every row went in\n"
-         "unchanged, 1 some were skipped or changed (NEW is still written), 2 the file is\n"
-         "not CSV, has no Frequency column, or a file cannot be read or written.",
+         "band B; from 0 when the smallest Location is 0); with --band/--first, or when the\n"
+         "file names no places, one after the other from that channel. Channels the file\n"
+         "does not name keep their contents. Skipped rows, changed values and the columns\n"
+         "not kept are named on stderr. Exit status: 0 every row went in unchanged, 1 some\n"
+         "were skipped or changed (NEW is still written), 2 the file is not CSV, has no\n"
+         "Frequency column, or a file cannot be read or written.",
          {"--into", "--out"},
          {"--band", "--first"},
          {},

@@ -141,6 +141,14 @@ class ChannelLine {
     std::array<std::string, kColumnCount> cells_;
 };
 
+// The name as a spreadsheet keeps it: text, never a formula.
+std::string nameField(std::string_view cell) {
+    const std::string name = utf8::fromLatin1(cell);
+    if (!name.empty() && csv::kFormulaStarts.find(name.front()) != std::string_view::npos)
+        return csv::kTextMark + name;
+    return name;
+}
+
 std::string channelName(Band band, int row) {
     return std::string(bandName(band)) + " channel " + std::to_string(row);
 }
@@ -178,8 +186,8 @@ ChannelCsvExport exportChannelCsv(const EditorModel& model) {
             auto& f = line.fields;
             const int location = row + (band == Band::B ? csv::kLocationsPerBand : 0);
             f[csv::at(Field::Location)] = std::to_string(location);
-            f[csv::at(Field::Name)] = utf8::fromLatin1(line.cell(Column::Name));
-            f[csv::at(Field::TStep)] = "5.00";
+            f[csv::at(Field::Name)] = nameField(line.cell(Column::Name));
+            f[csv::at(Field::TStep)] = csv::stepOf(std::uint64_t{*rx} * 10);
             f[csv::at(Field::Band)] = band == Band::A ? "A" : "B";
             f[csv::at(Field::Channel)] = std::to_string(row);
             out.text += csvLine({f.begin(), f.end()});

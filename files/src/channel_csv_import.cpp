@@ -22,8 +22,33 @@ constexpr std::uint64_t kLargestNumber = 100'000'000'000;
 // A watt figure from this up is High.
 constexpr std::uint64_t kHighPowerTenthsOfWatts = 40;
 
+constexpr std::string_view kRadioBands = "136\u2013176, 220\u2013250, 400\u2013490 MHz";
+
+// Columns the channels have no place for, which duoband's export leaves
+// empty. TStep, Power and the columns of other names are judged apart.
+constexpr std::array kUnkeptColumns{Field::Skip,     Field::Comment,  Field::Urcall,
+                                    Field::Rpt1call, Field::Rpt2call, Field::Dvcode};
+
 std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
+}
+
+// A number as a spreadsheet set to a decimal comma writes it: "146,52".
+std::string withDecimalPoint(std::string_view text) {
+    std::string number(text);
+    std::ranges::replace(number, ',', '.');
+    return number;
+}
+
+bool startsIgnoringCase(std::string_view text, std::string_view start) {
+    return text.size() >= start.size() &&
+           text::equalIgnoringCase(text.substr(0, start.size()), start);
+}
+
+// A power level of a radio with more than two: "Mid", "Medium", "Mid2".
+bool levelBetweenHighAndLow(std::string_view power) {
+    power = text::trimmed(power);
+    return startsIgnoringCase(power, "mid") || startsIgnoringCase(power, "med");
 }
 
 std::optional<int> wholeNumber(std::string_view text) {
@@ -57,6 +82,14 @@ class Columns {
         }
     }
     bool has(Field f) const { return index_[csv::at(f)] >= 0; }
+    // Whether the file's column `index` is the one read as `f`.
+    bool is(std::size_t index, Field f) const {
+        return index_[csv::at(f)] == static_cast<int>(index);
+    }
+    // Whether the import reads the file's column `index` at all.
+    bool known(std::size_t index) const {
+        return std::ranges::find(index_, static_cast<int>(index)) != index_.end();
+    }
     // The row's value, or `otherwise` when the file has no such column.
     std::string_view value(const CsvRecord& row, Field f, std::string_view otherwise = {}) const {
         const int i = index_[csv::at(f)];
@@ -85,6 +118,10 @@ class RowImport {
     std::string_view trimmedValue(Field f, std::string_view otherwise = {}) const {
         return text::trimmed(value(f, otherwise));
     }
+    std::string number(Field f, std::string_view otherwise = {}) const {
+        return withDecimalPoint(value(f, otherwise));
+    }
+    const CsvRecord& record() const { return row_; }
 
     void at(const Target& target) { note_.channel = target.name(); }
 
@@ -124,11 +161,11 @@ class RowImport {
 
 // Frequency, Duplex and Offset as the receive and transmit frequencies.
 bool RowImport::readFrequencies(std::uint64_t& rxHertz, std::optional<std::uint64_t>& txHertz) {
-    const auto rx = scaledDecimal(value(Field::Frequency), 6, kLargestNumber);
+    const auto rx = scaledDecimal(number(Field::Frequency), 6, kLargestNumber);
     if (!rx) return skip(what(Field::Frequency), "not a frequency in MHz");
     rxHertz = *rx;
     const std::string_view duplex = trimmedValue(Field::Duplex);
-    const auto offset = scaledDecimal(value(Field::Offset, "0"), 6, kLargestNumber);
+    const auto offset = scaledDecimal(number(Field::Offset, "0"), 6, kLargestNumber);
     const bool needsOffset =
         duplex == "+" || duplex == "-" || text::equalIgnoringCase(duplex, "split");
     if (needsOffset && !offset) return skip(what(Field::Offset), "not a frequency in MHz");
@@ -152,8 +189,8 @@ bool RowImport::readFrequencies(std::uint64_t& rxHertz, std::optional<std::uint6
 bool RowImport::readTones() {
     csv::ToneFields f;
     f.mode = value(Field::Tone);
-    f.rTone = value(Field::RToneFreq, csv::kUnusedCtcss);
-    f.cTone = value(Field::CToneFreq, csv::kUnusedCtcss);
+    f.rTone = number(Field::RToneFreq, csv::kUnusedCtcss);
+    f.cTone = number(Field::CToneFreq, csv::kUnusedCtcss);
     f.dtcs = value(Field::DtcsCode, csv::kUnusedDcs);
     f.polarity = value(Field::DtcsPolarity, csv::kUnusedPolarity);
     // The older layout has one DCS code for both sides.
@@ -186,18 +223,20 @@ bool RowImport::readMode() {
     return true;
 }
 
-// "High", "Low" or a watt figure ("5W", "0.5W"); anything else takes the
+// "High", "Low" or a watt figure ("5W", "0.5W"); a level between High and
+// Low takes the default, as the columns not kept do; anything else takes the
 // default and is said.
 void RowImport::readPower() {
-    const std::string_view power = trimmedValue(Field::Power);
-    if (power.empty()) return;
+    const std::string power = withDecimalPoint(trimmedValue(Field::Power));
+    if (power.empty() || levelBetweenHighAndLow(power)) return;
     if (text::equalIgnoringCase(power, "High") || text::equalIgnoringCase(power, "Low")) {
         cell(Column::Power) = power;  // the grid's choice matches it in any case
         return;
     }
     const bool watts = power.size() > 1 && (power.back() == 'W' || power.back() == 'w');
-    const auto tenths =
-        watts ? scaledDecimal(power.substr(0, power.size() - 1), 1, kLargestNumber) : std::nullopt;
+    const auto tenths = watts ? scaledDecimal(std::string_view(power).substr(0, power.size() - 1),
+                                              1, kLargestNumber)
+                              : std::nullopt;
     if (!tenths) {
         changed(what(Field::Power), "not High, Low or watts; the default " +
                                         quoted(*channelColumnDefault(Column::Power)) + " taken");
@@ -207,9 +246,14 @@ void RowImport::readPower() {
 }
 
 // The name as the grid's name entry takes it: printable ASCII without the
-// settings file's separators, at most 7 characters.
+// settings file's separators, at most 7 characters. The apostrophe that keeps
+// a formula-like name text in a spreadsheet is not part of it.
 void RowImport::readName() {
-    const std::string_view name = value(Field::Name);
+    std::string_view name = value(Field::Name);
+    if (name.size() > 1 && name.front() == csv::kTextMark &&
+        csv::kFormulaStarts.find(name[1]) != std::string_view::npos) {
+        name.remove_prefix(1);
+    }
     const std::u32string characters = utf8::codePoints(name);
     std::string& kept = cell(Column::Name);
     kept = filterChannelName(characters);
@@ -234,7 +278,16 @@ class Placement {
   public:
     Placement(const ChannelCsvFile& file, std::optional<CsvStart> start)
         : kind_(start ? CsvPlacement::FileOrder : file.placement),
-          start_(start.value_or(CsvStart{})) {}
+          start_(start.value_or(CsvStart{})),
+          firstLocation_(file.firstLocation) {}
+
+    // Said once: the Locations count from 0.
+    std::optional<std::string> remark() const {
+        if (kind_ != CsvPlacement::Location || firstLocation_ == 1) return std::nullopt;
+        return "the smallest Location is 0: every Location counts one higher (0 is band A "
+               "channel 1, " +
+               std::to_string(csv::kLocationsPerBand) + " band B channel 1)";
+    }
 
     // The channel row `index` (0 first) of the file goes to; nullopt, with a
     // note, when it names none.
@@ -271,19 +324,25 @@ class Placement {
         return std::nullopt;
     }
 
-    static std::optional<Target> byLocation(RowImport& row) {
+    std::optional<Target> byLocation(RowImport& row) const {
         const auto location = wholeNumber(row.value(Field::Location));
-        if (!location || *location < 1 || *location > 2 * csv::kLocationsPerBand) {
-            row.skip(row.what(Field::Location),
-                     "not a channel: 1 to 128 are band A, 129 to 256 band B");
+        // 1 for band A channel 1.
+        const int counted = location.value_or(-1) + 1 - firstLocation_;
+        if (counted < 1 || counted > 2 * csv::kLocationsPerBand) {
+            const auto at = [&](int n) { return std::to_string(n - 1 + firstLocation_); };
+            const int perBand = csv::kLocationsPerBand;
+            row.skip(row.what(Field::Location), "not a channel: " + at(1) + " to " + at(perBand) +
+                                                    " are band A, " + at(perBand + 1) + " to " +
+                                                    at(2 * perBand) + " band B");
             return std::nullopt;
         }
-        if (*location <= csv::kLocationsPerBand) return Target{Band::A, *location};
-        return Target{Band::B, *location - csv::kLocationsPerBand};
+        if (counted <= csv::kLocationsPerBand) return Target{Band::A, counted};
+        return Target{Band::B, counted - csv::kLocationsPerBand};
     }
 
     CsvPlacement kind_;
     CsvStart start_;
+    int firstLocation_;
 };
 
 // ---- applying a row through the grid's rules --------------------------------
@@ -310,6 +369,18 @@ void noteSnapped(RowImport& row, const ChannelTable& table, int channel, Column 
                 "snapped to " + cell + " (the 2.5 and 6.25 kHz channel steps)");
 }
 
+// A frequency the grid refused: said in the file's terms when it lies
+// outside the bands (the grid's own message names its entry).
+bool skipRefusedFrequency(RowImport& row, const RefusedCell& refused) {
+    const bool receive = refused.column == Column::RxFrequency;
+    if (refused.why != (receive ? kReceiveRangeMessage : kTransmitRangeMessage)) {
+        return row.skip(std::string(columnTitle(refused.column)) + " " + quoted(refused.text),
+                        refused.why);
+    }
+    return row.skip({}, std::string(receive ? "" : "the transmit frequency ") + refused.text +
+                            " MHz is outside the radio's bands (" + std::string(kRadioBands) + ")");
+}
+
 // Applies the row to `target` of `scratch`; false when the row is skipped.
 bool applyRow(RowImport& row, EditorModel& scratch, const Target& target) {
     ChannelTable& table = scratch.channels(target.band);
@@ -320,17 +391,70 @@ bool applyRow(RowImport& row, EditorModel& scratch, const Target& target) {
         const std::string what =
             std::string(columnTitle(refused.column)) + " " + quoted(refused.text);
         if (refused.column == Column::RxFrequency || refused.column == Column::TxFrequency)
-            return row.skip(what, refused.why);
+            return skipRefusedFrequency(row, refused);
         const std::string& kept = table.cell(refused.column, target.channel);
         row.changed(what, refused.why + (kept.empty() ? "; left empty" : "; kept " + quoted(kept)));
     }
     noteSnapped(row, table, target.channel, Column::RxFrequency, "Frequency");
-    noteSnapped(row, table, target.channel, Column::TxFrequency, "transmit frequency");
+    // A simplex channel's transmit frequency is snapped with it: said once.
+    const auto cellOf = [&](Column c) {
+        return row.cells.at(static_cast<std::size_t>(columnIndex(c)));
+    };
+    if (cellOf(Column::TxFrequency) != cellOf(Column::RxFrequency))
+        noteSnapped(row, table, target.channel, Column::TxFrequency, "transmit frequency");
     return true;
 }
 
-bool readRow(RowImport& row) {
-    std::uint64_t rx = 0;
+// The file's columns whose values the channels did not keep, named once.
+// A column holding only what duoband's own export writes there is not named,
+// so a file duoband wrote imports silently.
+class UnkeptColumns {
+  public:
+    UnkeptColumns(const std::vector<std::string>& header, const Columns& columns)
+        : header_(header), columns_(columns), unkept_(header.size(), false) {}
+
+    // Looks at a row that went in, received on `rxHertz`.
+    void look(const RowImport& row, std::uint64_t rxHertz) {
+        const std::vector<std::string>& fields = row.record().fields;
+        for (std::size_t i = 0; i < fields.size() && i < header_.size(); ++i) {
+            if (!unkept_[i] && !text::trimmed(fields[i]).empty())
+                unkept_[i] = !kept(i, fields[i], rxHertz);
+        }
+    }
+
+    // "not kept: TStep, Comment", or nothing.
+    std::optional<std::string> remark() const {
+        std::vector<std::string> names;
+        for (std::size_t i = 0; i < header_.size(); ++i) {
+            if (!unkept_[i]) continue;
+            std::string name = header_[i].empty() ? "column " + std::to_string(i + 1) : header_[i];
+            if (std::ranges::find(names, name) == names.end()) names.push_back(std::move(name));
+        }
+        if (names.empty()) return std::nullopt;
+        std::string text = "not kept: " + names.front();
+        for (std::size_t i = 1; i < names.size(); ++i) text += ", " + names[i];
+        return text;
+    }
+
+  private:
+    // Whether the non-empty `value` of column `i` is kept, or is what
+    // duoband's export writes there.
+    bool kept(std::size_t i, std::string_view value, std::uint64_t rxHertz) const {
+        if (!columns_.known(i)) return false;
+        if (columns_.is(i, Field::TStep)) {
+            const auto step = scaledDecimal(withDecimalPoint(value), 2);
+            return step && step == scaledDecimal(csv::stepOf(rxHertz), 2);
+        }
+        if (columns_.is(i, Field::Power)) return !levelBetweenHighAndLow(value);
+        return std::ranges::none_of(kUnkeptColumns, [&](Field f) { return columns_.is(i, f); });
+    }
+
+    const std::vector<std::string>& header_;
+    const Columns& columns_;
+    std::vector<bool> unkept_;  // by the file's column
+};
+
+bool readRow(RowImport& row, std::uint64_t& rx) {
     std::optional<std::uint64_t> tx;
     if (!row.readMode() || !row.readFrequencies(rx, tx) || !row.readTones()) return false;
     row.readPower();
@@ -374,6 +498,10 @@ ChannelCsvFile readChannelCsv(std::string_view text) {
     }
     file.rows.assign(std::make_move_iterator(parsed.records.begin() + 1),
                      std::make_move_iterator(parsed.records.end()));
+    const bool locationZero = std::ranges::any_of(file.rows, [&](const CsvRecord& row) {
+        return wholeNumber(columns.value(row, Field::Location)) == 0;
+    });
+    if (file.placement == CsvPlacement::Location && locationZero) file.firstLocation = 0;
     return file;
 }
 
@@ -383,6 +511,7 @@ ChannelCsvImport importChannelCsv(const ChannelCsvFile& file, EditorModel& model
     if (!file.ok()) return result;
     const Columns columns(file.header);
     const Placement placement(file, start);
+    UnkeptColumns unkept(file.header, columns);
     // Rows are tried on a copy, made when the first row gets that far.
     std::optional<EditorModel> scratch;
     std::map<std::pair<Band, int>, int> lineOf;  // the row that filled each channel
@@ -391,9 +520,11 @@ ChannelCsvImport importChannelCsv(const ChannelCsvFile& file, EditorModel& model
         const auto target = placement.targetOf(row, static_cast<int>(i));
         if (!target) continue;
         row.at(*target);
-        if (!readRow(row)) continue;
+        std::uint64_t rxHertz = 0;
+        if (!readRow(row, rxHertz)) continue;
         if (!scratch) scratch = model;
         if (!applyRow(row, *scratch, *target)) continue;
+        unkept.look(row, rxHertz);
         const auto [earlier, first] =
             lineOf.try_emplace({target->band, target->channel}, file.rows[i].line);
         if (!first) {
@@ -409,6 +540,8 @@ ChannelCsvImport importChannelCsv(const ChannelCsvFile& file, EditorModel& model
         std::copy(from.begin() + columnIndex(kFirstDataColumn), from.end(),
                   to.begin() + columnIndex(kFirstDataColumn));
     }
+    for (const auto& remark : {placement.remark(), unkept.remark()})
+        if (remark) result.remarks.push_back(*remark);
     return result;
 }
 
@@ -416,8 +549,9 @@ std::string describeCsvNote(const CsvNote& note) {
     std::string text = "line " + std::to_string(note.line);
     if (!note.location.empty()) text += ", Location " + note.location;
     if (!note.channel.empty()) text += " (" + note.channel + ")";
-    return text + ": " + (note.skipped ? "skipped" : "changed") + " - " + note.what + ": " +
-           note.why;
+    text += std::string(": ") + (note.skipped ? "skipped" : "changed") + " - ";
+    if (!note.what.empty()) text += note.what + ": ";
+    return text + note.why;
 }
 
 std::string describeCsvNotes(const std::vector<CsvNote>& notes, std::size_t shown) {

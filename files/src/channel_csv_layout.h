@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -75,6 +76,19 @@ inline constexpr std::array<CellField, 5> kCellFields{{
 
 // Locations: band A channels 1..128, then band B.
 inline constexpr int kLocationsPerBand = ChannelTable::kChannels;
+
+// The TStep a channel is exported with, by its frequency in Hz: 5 kHz when
+// the frequency is a multiple of it, else 6.25 kHz when of that, else 2.5.
+constexpr std::string_view stepOf(std::uint64_t hertz) {
+    if (hertz % 5000 == 0) return "5.00";
+    if (hertz % 6250 == 0) return "6.25";
+    return "2.50";
+}
+
+// The first characters that make a spreadsheet read a text as a formula; a
+// name beginning with one is exported after an apostrophe, which keeps it text.
+inline constexpr std::string_view kFormulaStarts = "=+-@";
+inline constexpr char kTextMark = '\'';
 
 // What the generic columns hold when a channel does not use them.
 inline constexpr std::string_view kUnusedCtcss = "88.5";

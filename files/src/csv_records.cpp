@@ -1,8 +1,10 @@
-// RFC 4180 records, read leniently: LF and CR end lines as CRLF does, and a
+// RFC 4180 records, read leniently: LF and CR end lines as CRLF does, a
 // quote inside an unquoted field, or after a closing quote, is taken as it
-// stands. Only what cannot be read at all is refused: bytes that are not
-// UTF-8 and a quoted field that never ends.
+// stands, and the separator may be ';' or a tab, as spreadsheets set to a
+// decimal comma write. Only what cannot be read at all is refused: bytes
+// that are not UTF-8 and a quoted field that never ends.
 #include <algorithm>
+#include <array>
 
 #include "duoband/channel_csv.h"
 #include "utf8.h"
@@ -12,6 +14,32 @@ namespace duoband {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kSeparators = ",;\t";
+
+// The separator of the first line that holds anything: the one of ',', ';'
+// and tab it holds most of outside quotes (a comma when it holds none).
+char headerSeparator(std::string_view text) {
+    std::array<int, kSeparators.size()> counts{};
+    bool quoted = false;
+    bool named = false;  // the line holds more than separators and blanks
+    for (const char c : text) {
+        const auto separator = kSeparators.find(c);
+        if (c == '"') {
+            quoted = !quoted;
+            named = true;
+        } else if (quoted) {
+            continue;
+        } else if (c == '\r' || c == '\n') {
+            if (named) break;
+            counts = {};
+        } else if (separator != std::string_view::npos) {
+            ++counts[separator];
+        } else if (c != ' ') {
+            named = true;
+        }
+    }
+    return kSeparators[static_cast<std::size_t>(std::ranges::max_element(counts) - counts.begin())];
+}
 
 bool blank(const std::vector<std::string>& fields) {
     return std::ranges::all_of(fields, [](const std::string& f) {
@@ -21,7 +49,7 @@ bool blank(const std::vector<std::string>& fields) {
 
 class Reader {
   public:
-    explicit Reader(std::string_view text) : text_(text) {}
+    Reader(std::string_view text, char separator) : text_(text), separator_(separator) {}
 
     CsvRecords read() {
         CsvRecords out;
@@ -83,7 +111,7 @@ class Reader {
         while (at_ < text_.size()) {
             if (lineEnd()) return true;
             const char c = text_[at_];
-            if (c == ',') {
+            if (c == separator_) {
                 fields.emplace_back();
                 ++at_;
             } else if (c == '"' && fields.back().empty()) {
@@ -98,6 +126,7 @@ class Reader {
     }
 
     std::string_view text_;
+    char separator_;
     std::size_t at_ = 0;
     int line_ = 1;
 };
@@ -117,7 +146,7 @@ CsvRecords parseCsv(std::string_view text) {
                 "line " + std::to_string(line) +
                     ": not UTF-8 text (save the file as CSV UTF-8 and import it again)"};
     }
-    return Reader(text).read();
+    return Reader(text, headerSeparator(text)).read();
 }
 
 std::string csvLine(const std::vector<std::string>& fields) {

@@ -64,10 +64,11 @@ TEST(ChannelCsvExport, EveryToneModeAndDuplexCaseAsWrittenByHand) {
     type(m, A, 4, "446.00625", "", "D023N");
     type(m, A, 5, "145.5", "435", "D754I", "D754I");
     type(m, A, 6, "146.52", "146.52", "250.3HZ", "67.0HZ");
+    m.channels(A).cell(Column::Name, 6) = "=A1";  // a formula to a spreadsheet
     type(m, A, 7, "146.52", "146.52", "D023I", "67.0HZ");
     type(m, A, 8, "146.52", "146.52", "77.0HZ", "D025N");
     type(m, A, 9, "146.52", "146.52", "67.0HZ");
-    type(m, A, 10, "146.52", "146.52", {}, "D023I");
+    type(m, A, 10, "146.5225", "146.5225", {}, "D023I");
     type(m, A, 11, "146.52", "146.52", "D025N", "D023N");
     type(m, B, 1, "438.5", "438.5");
     for (const auto& [column, text] : {std::pair{Column::Bandwidth, "Narrow"},
@@ -97,11 +98,11 @@ TEST(ChannelCsvExport, EveryToneModeAndDuplexCaseAsWrittenByHand) {
                "5.00,,High,,,,,,A,2,OFF,OFF,OFF,OFF,OFF",
                "3,\"Say \"\"X\"\"\",146.000000,+,0.600000,TSQL,100.0,100.0,023,NN,023,Tone->"
                "Tone,FM,5.00,,High,,,,,,A,3,OFF,OFF,OFF,OFF,OFF",
-               "4,,446.006250,off,0.000000,Cross,88.5,88.5,023,NN,023,->DTCS,FM,5.00,,High,"
+               "4,,446.006250,off,0.000000,Cross,88.5,88.5,023,NN,023,->DTCS,FM,6.25,,High,"
                ",,,,,A,4,OFF,,,OFF,OFF",
                "5,,145.500000,split,435.000000,DTCS,88.5,88.5,754,RR,754,Tone->Tone,FM,5.00,,"
                "High,,,,,,A,5,OFF,OFF,OFF,OFF,OFF",
-               "6,,146.520000,,0.000000,Cross,67.0,250.3,023,NN,023,Tone->Tone" + plain +
+               "6,'=A1,146.520000,,0.000000,Cross,67.0,250.3,023,NN,023,Tone->Tone" + plain +
                    "6,OFF,OFF,OFF,OFF,OFF",
                "7,,146.520000,,0.000000,Cross,67.0,88.5,023,NR,023,Tone->DTCS" + plain +
                    "7,OFF,OFF,OFF,OFF,OFF",
@@ -109,8 +110,8 @@ TEST(ChannelCsvExport, EveryToneModeAndDuplexCaseAsWrittenByHand) {
                    "8,OFF,OFF,OFF,OFF,OFF",
                "9,,146.520000,,0.000000,Cross,88.5,67.0,023,NN,023,->Tone" + plain +
                    "9,OFF,OFF,OFF,OFF,OFF",
-               "10,,146.520000,,0.000000,Cross,88.5,88.5,023,RN,023,DTCS->" + plain +
-                   "10,OFF,OFF,OFF,OFF,OFF",
+               "10,,146.522500,,0.000000,Cross,88.5,88.5,023,RN,023,DTCS->,FM,2.50,,High,,,,,,A,"
+               "10,OFF,OFF,OFF,OFF,OFF",
                "11,,146.520000,,0.000000,Cross,88.5,88.5,023,NN,025,DTCS->DTCS" + plain +
                    "11,OFF,OFF,OFF,OFF,OFF",
                "129,Caf\xC3\xA9,438.500000,,0.000000,," + std::string(kUnusedTones) +
@@ -202,8 +203,8 @@ TEST(ChannelCsvImport, AGenericFileInTheOlderLayoutLandsThroughTheGridsRules) {
     ASSERT_EQ(result.notes.size(), 5u) << describeCsvNotes(result.notes);
     const std::pair<int, std::string_view> report[] = {
         {7,
-         "line 7, Location 6 (Band A channel 6): skipped - Receiving Frequency \"520.000000\": "
-         "Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ"},
+         "line 7, Location 6 (Band A channel 6): skipped - 520.000000 MHz is outside the "
+         "radio's bands (136\u2013176, 220\u2013250, 400\u2013490 MHz)"},
         {8,
          "line 8, Location 7 (Band A channel 7): skipped - CTCSS tone \"100.1\": the radio has "
          "no such tone"},
@@ -221,6 +222,8 @@ TEST(ChannelCsvImport, AGenericFileInTheOlderLayoutLandsThroughTheGridsRules) {
         EXPECT_EQ(result.notes[i].line, report[i].first);
         EXPECT_EQ(describeCsvNote(result.notes[i]), report[i].second);
     }
+    // 446.00625 MHz is exported with 6.25.
+    EXPECT_EQ(result.remarks, std::vector<std::string>{"not kept: TStep"});
 }
 
 // Every choice of every column, every frequency range and duplex case, a
@@ -294,6 +297,7 @@ TEST(ChannelCsvRoundTrip, EveryChannelTheGridCanHoldComesBackByteForByte) {
         EditorModel back;
         const ChannelCsvImport in = importChannelCsv(readChannelCsv(out.text), back);
         ASSERT_TRUE(in.clean()) << describeCsvNotes(in.notes);
+        ASSERT_TRUE(in.remarks.empty()) << in.remarks.front();
         ASSERT_EQ(in.channelsWritten, count);
         for (Band band : kBands) {
             for (int row = 1; row <= ChannelTable::kChannels; ++row) {
@@ -346,6 +350,108 @@ TEST(ChannelCsvImport, RowsGoWhereTheFileOrTheUserSays) {
     ASSERT_EQ(in.notes.size(), 1u);
     EXPECT_TRUE(in.notes[0].skipped);
     EXPECT_EQ(in.notes[0].line, 4);
+}
+
+// Files as spreadsheets and other programs write them: what lands in which
+// channel, and what the report says.
+TEST(ChannelCsvImport, FilesFromSpreadsheetsAndOtherPrograms) {
+    struct Channel {
+        Band band;
+        int row;
+        std::string_view rx, tx, txTone, power, name;
+    };
+    struct Case {
+        std::string_view what;
+        std::string file;
+        std::vector<Channel> channels;
+        std::vector<std::string> notes, remarks;
+    };
+    const std::string outside =
+        " MHz is outside the radio's bands (136\u2013176, 220\u2013250, "
+        "400\u2013490 MHz)";
+    using enum Band;
+    const Case cases[] = {
+        {"formula-like names lose the apostrophe that kept them text",
+         lines({"Location,Name,Frequency", "1,'=A1,146.52", "2,'+1,146.52", "3,'-X,146.52",
+                "4,'@Y,146.52", "5,'AB,146.52"}),
+         {{A, 1, "146.52000", "146.52000", "0FF", "High", "=A1"},
+          {A, 2, "146.52000", "146.52000", "0FF", "High", "+1"},
+          {A, 3, "146.52000", "146.52000", "0FF", "High", "-X"},
+          {A, 4, "146.52000", "146.52000", "0FF", "High", "@Y"},
+          {A, 5, "146.52000", "146.52000", "0FF", "High", "AB"}},
+         {"line 6, Location 5 (Band A channel 5): changed - Name \"'AB\": characters other than "
+          "printable ASCII (or , \" ') dropped: \"AB\""},
+         {}},
+        {"semicolons and decimal commas",
+         lines({"Location;Name;Frequency;Duplex;Offset;Tone;rToneFreq;Power",
+                "1;\"Eu;ro\";146,52;-;0,6;Tone;88,5;0,5W"}),
+         {{A, 1, "146.52000", "145.92000", "88.5HZ", "Low", "Eu;ro"}},
+         {},
+         {}},
+        {"tabs",
+         lines({"Location\tName\tFrequency", "130\tTab,1\t446.00625"}),
+         {{B, 2, "446.00625", "446.00625", "0FF", "High", "Tab1"}},
+         {"line 2, Location 130 (Band B channel 2): changed - Name \"Tab,1\": characters other "
+          "than printable ASCII (or , \" ') dropped: \"Tab1\""},
+         {}},
+        {"Locations counted from 0",
+         lines({"Location,Name,Frequency", "0,Zero,146.52", "128,Bee,446.5", "256,Out,146.6"}),
+         {{A, 1, "146.52000", "146.52000", "0FF", "High", "Zero"},
+          {B, 1, "446.50000", "446.50000", "0FF", "High", "Bee"}},
+         {"line 4, Location 256: skipped - Location \"256\": not a channel: 0 to 127 are band "
+          "A, 128 to 255 band B"},
+         {"the smallest Location is 0: every Location counts one higher (0 is band A channel "
+          "1, 128 band B channel 1)"}},
+        {"columns not kept are named once; a level between High and Low takes the default",
+         lines({"Location,Frequency,TStep,Skip,Comment,Power,Notes,,DVCODE",
+                "1,146.52,5.00,,,Low,,,", "2,446.00625,12.5,S,hi,Mid,x,y,",
+                "3,146.6,2.5,P,again,Medium,,,"}),
+         {{A, 1, "146.52000", "146.52000", "0FF", "Low", ""},
+          {A, 2, "446.00625", "446.00625", "0FF", "High", ""},
+          {A, 3, "146.60000", "146.60000", "0FF", "High", ""}},
+         {},
+         {"not kept: TStep, Skip, Comment, Power, Notes, column 8"}},
+        {"what duoband writes itself is not named",
+         lines({"Location,Frequency,TStep,Skip,Comment,Power", "1,446.00625,6.25,,,High",
+                "2,146.5225,\"2,50\",,,Low", "3,520,12.5,S,lost with its row,Mid"}),
+         {{A, 1, "446.00625", "446.00625", "0FF", "High", ""},
+          {A, 2, "146.52250", "146.52250", "0FF", "Low", ""}},
+         {"line 4, Location 3 (Band A channel 3): skipped - 520.000000" + outside},
+         {}},
+        {"out of the bands, said in MHz; a snapped simplex channel said once",
+         lines({"Location,Frequency,Duplex,Offset", "1,52.525,,", "2,146.521,,", "3,175.5,+,1",
+                "4,146.521,+,0.6"}),
+         {{A, 2, "146.52250", "146.52250", "0FF", "High", ""},
+          {A, 4, "146.52250", "147.12250", "0FF", "High", ""}},
+         {"line 2, Location 1 (Band A channel 1): skipped - 52.525000" + outside,
+          "line 3, Location 2 (Band A channel 2): changed - Frequency 146.521000: snapped to "
+          "146.52250 (the 2.5 and 6.25 kHz channel steps)",
+          "line 4, Location 3 (Band A channel 3): skipped - the transmit frequency 176.500000" +
+              outside,
+          "line 5, Location 4 (Band A channel 4): changed - Frequency 146.521000: snapped to "
+          "146.52250 (the 2.5 and 6.25 kHz channel steps)",
+          "line 5, Location 4 (Band A channel 4): changed - transmit frequency 147.121000: "
+          "snapped to 147.12250 (the 2.5 and 6.25 kHz channel steps)"},
+         {}},
+    };
+    for (const Case& c : cases) {
+        EditorModel m;
+        const ChannelCsvImport in = importChannelCsv(readChannelCsv(c.file), m);
+        std::vector<std::string> notes;
+        for (const CsvNote& note : in.notes) notes.push_back(describeCsvNote(note));
+        EXPECT_EQ(notes, c.notes) << c.what;
+        EXPECT_EQ(in.remarks, c.remarks) << c.what;
+        EXPECT_EQ(in.channelsWritten, static_cast<int>(c.channels.size())) << c.what;
+        for (const Channel& e : c.channels) {
+            const ChannelTable& t = m.channels(e.band);
+            const std::array<std::string_view, 5> got{
+                t.cell(Column::RxFrequency, e.row), t.cell(Column::TxFrequency, e.row),
+                t.cell(Column::TxTone, e.row), t.cell(Column::Power, e.row),
+                t.cell(Column::Name, e.row)};
+            EXPECT_EQ(got, (std::array{e.rx, e.tx, e.txTone, e.power, e.name}))
+                << c.what << ": band " << bandName(e.band) << " channel " << e.row;
+        }
+    }
 }
 
 }  // namespace

@@ -42,7 +42,8 @@ struct CsvRecords {
 
 // Splits UTF-8 text into records: a leading byte-order mark is skipped,
 // lines end in CRLF, LF or CR, quoted fields may hold separators, quotes
-// ("") and line breaks.
+// ("") and line breaks. The separator is the one of ',', ';' and tab that the
+// first line holds most of.
 CsvRecords parseCsv(std::string_view text);
 
 // One record: fields quoted where they need it, then CRLF.
@@ -79,6 +80,9 @@ struct CsvStart {
 struct ChannelCsvFile {
     std::string error;  // not CSV, or no Frequency column: nothing can be imported
     CsvPlacement placement = CsvPlacement::FileOrder;
+    // The Location of band A channel 1: 0 when the smallest Location is 0,
+    // as in many handhelds' exports (128 is then band B channel 1).
+    int firstLocation = 1;
     std::vector<std::string> header;  // the names, trimmed
     std::vector<CsvRecord> rows;      // the records below the header
     bool ok() const { return error.empty(); }
@@ -91,7 +95,7 @@ struct CsvNote {
     int line = 0;          // the file line the row starts on
     std::string location;  // the row's Location, as the file gives it (may be empty)
     std::string channel;   // where it was meant to go: "Band A channel 12"; empty when unknown
-    std::string what;      // the column and value: "Frequency \"300.000000\""
+    std::string what;      // the column and value: "Frequency \"300.000000\""; may be empty
     std::string why;
     bool skipped = false;  // the whole row was left out; otherwise it went in changed
 };
@@ -99,6 +103,10 @@ struct CsvNote {
 struct ChannelCsvImport {
     int channelsWritten = 0;
     std::vector<CsvNote> notes;  // in file order
+    // Said once for the whole file, and no fault of a row: Locations counted
+    // from 0, the columns whose values were not kept ("not kept: TStep,
+    // Comment").
+    std::vector<std::string> remarks;
     bool clean() const { return notes.empty(); }
 };
 
@@ -106,11 +114,17 @@ struct ChannelCsvImport {
 // Location columns, or, when `start` is given (or the file names no
 // places), in file order from `start` (band A channel 1 by default). A
 // channel the file names is replaced whole; the others keep their contents.
+// A name the export marked as text ("'=A1") loses the mark; a decimal comma
+// is read as a point in the frequencies, the offset, the tones and watts.
+// Columns the channels do not keep (TStep, Skip, Comment, the D-STAR
+// columns, columns of other names, power levels between High and Low, which
+// take the default) are named in the remarks when a row that went in holds
+// more than duoband's own export would write there.
 ChannelCsvImport importChannelCsv(const ChannelCsvFile& file, EditorModel& model,
                                   std::optional<CsvStart> start = std::nullopt);
 
 // "line 7, Location 12 (Band A channel 12): skipped - Frequency "300.000000":
-// why".
+// why" (without "what: " when the why says it all).
 std::string describeCsvNote(const CsvNote& note);
 // One line per note, the first `shown` of them and a count of the rest.
 std::string describeCsvNotes(const std::vector<CsvNote>& notes, std::size_t shown = 20);
