@@ -361,6 +361,44 @@ class EditingTest : public QObject {
         QVERIFY(model() == tuned);
     }
 
+    // Right after Enter in the grid the next cell's entry has the focus:
+    // Ctrl+Z and Ctrl+Shift+Z from there reach the history. In a page's text
+    // field the field's own typing is undone first, then the history.
+    void undoAndRedoReachTheHistoryFromInsideAField() {
+        typeInCell(Band::A, Column::RxFrequency, 12, "145.5");
+        const EditorModel typed = model();
+        auto* entry = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(entry != nullptr && entry->isVisible());
+        QTest::keyClick(entry, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(model() == EditorModel());
+        QTest::keyClick(page(Band::A)->grid(), Qt::Key_Return);  // the entry again
+        QVERIFY(entry->hasFocus());
+        QTest::keyClick(entry, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(model() == typed);
+
+        const QString vhfLow =
+            QString::fromStdString(duoband::settingObjectName({duoband::SettingId::LimitVhfLow}));
+        auto* field = window().findChild<QLineEdit*>(vhfLow);
+        window().pageTabs->setCurrentWidget(field->parentWidget());
+        field->setFocus();
+        QTest::keyClicks(field, "136");
+        QTest::keyClick(field, Qt::Key_Return);  // taken over; the next limit has the focus
+        const EditorModel limited = model();
+        QVERIFY(limited != typed);
+        auto* next = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(next != nullptr && next != field);
+        QTest::keyClicks(next, "1");
+        QTest::keyClick(next, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(next->text(), QString());
+        QVERIFY(model() == limited);
+        QTest::keyClick(next, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(model() == typed);
+        QCOMPARE(field->text(), QString());
+        QTest::keyClick(next, Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(model() == limited);
+        QCOMPARE(field->text(), QString("136"));
+    }
+
     // During a Read every editing shortcut is refused.
     void editingShortcutsDoNothingDuringARead() {
         TestRadio radio({"--sample"});
