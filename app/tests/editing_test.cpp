@@ -15,6 +15,7 @@
 
 #include "app_test_support.h"
 #include "application.h"
+#include "duoband/channel_rows.h"
 #include "duoband/settings_table.h"
 #include "edit_history.h"
 #include "main_window.h"
@@ -271,6 +272,27 @@ class EditingTest : public QObject {
                      model().channels(Band::A).cell(column, 3));
         }
         QVERIFY(dialogs->messages.empty());
+    }
+
+    // A paste takes what typing takes, into an open entry and into the grid;
+    // a copied empty channel pasted over a full one empties it, unremarked.
+    void pasteTakesWhatTypingTakes() {
+        QApplication::clipboard()->setText("146,55");
+        click(Band::A, Column::RxFrequency, 3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        click(Band::A, Column::RxFrequency, 4);
+        trigger("pasteAction");
+        const duoband::ChannelTable& table = model().channels(Band::A);
+        QCOMPARE(table.cell(Column::RxFrequency, 3), "146.55000");
+        QCOMPARE(table.cell(Column::RxFrequency, 4), "146.55000");
+        click(Band::A, Column::Number, 9);
+        trigger("copyAction");
+        click(Band::A, Column::Number, 3);
+        trigger("pasteAction");
+        QVERIFY(duoband::channelIsEmpty(table, 3));
+        QCOMPARE(table.cell(Column::RxFrequency, 4), "146.55000");
+        QVERIFY2(dialogs->messages.empty(), qPrintable(dialogs->lastText()));
     }
 
     // Each channel operation is one step; undo restores the table.

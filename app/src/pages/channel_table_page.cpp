@@ -223,14 +223,10 @@ QWidget* ChannelTablePage::makeEditor(const ChannelColumnEditor& column) {
     entry->setKeyFilter([which](std::size_t length, char32_t key) {
         return pages::CommitLineEdit::KeyDecision{duoband::channelEntryKey(which, length, key), {}};
     });
-    if (which == duoband::ChannelEntry::Name) {
-        // Pasted names are filtered, then cut; a length limit of the edit
-        // would cut before the filter.
-        entry->setSanitizer(
-            [](std::u32string_view pasted) { return duoband::filterChannelName(pasted); });
-    } else {
-        entry->setMaxLength(static_cast<int>(column.maxLength));
-    }
+    // Pasted text becomes what typing it would ("146,55": 146.55), filtered
+    // before it is cut: a length limit of the edit would cut first.
+    entry->setSanitizer(
+        [which](std::u32string_view pasted) { return duoband::typedChannelEntry(which, pasted); });
     connect(entry, &pages::CommitLineEdit::committed, this,
             [this, &column] { commitEntry(column); });
     connect(entry, &pages::CommitLineEdit::enterPressed, this,
