@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -293,6 +294,40 @@ class EditingTest : public QObject {
         QVERIFY(duoband::channelIsEmpty(table, 3));
         QCOMPARE(table.cell(Column::RxFrequency, 4), "146.55000");
         QVERIFY2(dialogs->messages.empty(), qPrintable(dialogs->lastText()));
+    }
+
+    // A right-click on an open entry, and Shift+F10 in it or on the grid,
+    // open the grid's menu with the channel operations.
+    void cellMenuOpensOverAnOpenEntryAndFromTheKeyboard_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("right-click on the entry") << "right-click";
+        QTest::newRow("Shift+F10 in the entry") << "entry key";
+        QTest::newRow("Shift+F10 on the grid") << "grid key";
+    }
+    void cellMenuOpensOverAnOpenEntryAndFromTheKeyboard() {
+        QFETCH(QString, how);
+        click(Band::A, Column::RxFrequency, 5);
+        auto* entry = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(entry != nullptr);
+        QStringList shown;
+        QTimer::singleShot(0, [&shown] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (QAction* action : menu->actions()) shown << action->objectName();
+                menu->close();
+            }
+        });
+        if (how == "right-click") {
+            QContextMenuEvent rightClick(QContextMenuEvent::Mouse, entry->rect().center(),
+                                         entry->mapToGlobal(entry->rect().center()));
+            QApplication::sendEvent(entry, &rightClick);
+        } else {
+            QWidget* target =
+                how == "entry key" ? static_cast<QWidget*>(entry) : page(Band::A)->grid();
+            QTest::keyClick(target, Qt::Key_F10, Qt::ShiftModifier);
+        }
+        QCoreApplication::processEvents();  // no menu: the check above runs now
+        QVERIFY2(shown.contains("cutAction") && shown.contains("insertChannelsAction"),
+                 qPrintable(shown.join(",")));
     }
 
     // Each channel operation is one step; undo restores the table.
