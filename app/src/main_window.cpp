@@ -35,6 +35,7 @@
 #include "port_status.h"
 #include "program_end.h"
 #include "qt_message_pump.h"
+#include "screen_fit.h"
 #include "transfer_dialogs.h"
 #include "user_dialogs.h"
 
@@ -219,9 +220,11 @@ QString fromPath(const std::filesystem::path& path) {
 
 MainWindow::MainWindow(PortOptions ports, QWidget* parent) : QMainWindow(parent) {
     setObjectName("mainWindow");
-    // Wide enough for all thirteen columns of a channel table.
+    // Wide enough for all thirteen columns of a channel table, where the
+    // screen has room for it.
     resize(1200, 720);
     restoreGeometry(appSettings::windowGeometry());
+    keepWithinScreen(this);
     pump_ = std::make_unique<QtMessagePump>(port_);
     exchange_ = std::make_unique<duoband::ProgrammingExchange>(port_, *pump_);
     history_ = new EditHistory(
@@ -381,7 +384,7 @@ void MainWindow::buildPages() {
         pageTabs->addTab(pages_[i].widget, pages::fromCoreText(titles.at(i)));
     }
     pageTabs->setCurrentIndex(0);
-    setCentralWidget(pageTabs);
+    setCentralWidget(scrolledWhenCramped(pageTabs));
 }
 
 // The port choice stands at the end of the tool bar; status panel 0 and
