@@ -47,8 +47,8 @@ using Availability = bool (MainWindow::*)() const;
 
 struct MenuItem {
     const char* name;
-    const char* caption;                                     // nullptr: a separator line
-    Handler handler;                                         // nullptr: the disabled "-------" line
+    const char* caption;  // nullptr: a separator line (which a screen reader passes over)
+    Handler handler;
     QKeyCombination key = QKeyCombination(Qt::Key_unknown);  // Key_unknown: none
     bool duringExchange = false;  // stays usable while an exchange with the radio runs
     Availability available = nullptr;
@@ -101,12 +101,12 @@ const std::vector<MenuDef>& menuTable() {
         {QT_TRANSLATE_NOOP("MainWindow", "Edit(&E)"),
          {{"readAction", QT_TRANSLATE_NOOP("MainWindow", "&Read"), &W::readRadio},
           {"writeAction", QT_TRANSLATE_NOOP("MainWindow", "&Write"), &W::writeRadio},
-          {"editSeparator1", "-------", nullptr, kNoKey, true},
+          {"editSeparator1", nullptr, nullptr},
           {"bandAChannelsAction", QT_TRANSLATE_NOOP("MainWindow", "&A/Upper Band Channel"),
            &W::showBandAChannels, kNoKey, true},
           {"bandBChannelsAction", QT_TRANSLATE_NOOP("MainWindow", "&B/Under Band Channel"),
            &W::showBandBChannels, kNoKey, true},
-          {"editSeparator2", "-------", nullptr, kNoKey, true},
+          {"editSeparator2", nullptr, nullptr},
           {"undoAction", QT_TRANSLATE_NOOP("MainWindow", "Undo"), &W::undo, Qt::CTRL | Qt::Key_Z,
            false, &W::canUndo},
           {"redoAction", QT_TRANSLATE_NOOP("MainWindow", "Redo"), &W::redo,
@@ -305,12 +305,8 @@ void MainWindow::buildCommands() {
                 if (key != kNoKey) keys << QKeySequence(key);
             }
             action->setShortcuts(keys);
-            if (item.handler) {
-                connect(action, &QAction::triggered, this, [this, &item] { item.handler(*this); });
-                commands_.push_back({action, item.duringExchange, item.available});
-            } else {
-                action->setEnabled(false);  // the "-------" lines
-            }
+            connect(action, &QAction::triggered, this, [this, &item] { item.handler(*this); });
+            commands_.push_back({action, item.duringExchange, item.available});
         }
     }
     QAction* quitAction = menuBar()->addAction(tr("Quit(&Q)"));
