@@ -21,33 +21,47 @@ fs::path toPath(const QString& path) {
     return fs::path(QFile::encodeName(path).toStdString());
 }
 
-// Copies the installed defaults the user folder lacks (a new folder, or one
-// emptied by hand); files already there are the user's own and stay. The
-// password file keeps mode 0600 there.
-void fillUserFolder(const QString& dir) {
-    const QString installed = QCoreApplication::applicationDirPath() + "/../share/duoband/image";
+// The default of one of the folder's files: from the installed
+// share/duoband/image when it is there (a site may put its own picture and
+// password there), otherwise the copy built into the program.
+std::string defaultFile(const QString& name) {
+    const QString installed =
+        QCoreApplication::applicationDirPath() + "/../share/duoband/image/" + name;
+    for (const QString& path : {installed, ":/default-image/" + name}) {
+        QFile file(path);
+        if (file.size() <= qint64(kLargestPicture) && file.open(QIODevice::ReadOnly)) {
+            return file.readAll().toStdString();
+        }
+    }
+    return {};
+}
+
+// Gives a data folder the defaults it lacks (a new folder, a new --data-dir,
+// one emptied by hand), so that the first login works; files already there
+// are the user's own and stay. The password file gets mode 0600.
+void fillDataFolder(const QString& dir) {
     QDir().mkpath(dir);
-    for (const char* name : {"1.bc", "2.bc", "1.jpg"}) {
+    for (const QString name : {"1.bc", "2.bc", "1.jpg"}) {
         if (QFile::exists(dir + "/" + name)) continue;
-        std::string bytes;
-        if (!duoband::readWholeFile(toPath(installed + "/" + name), bytes, kLargestPicture).ok())
-            continue;
-        const bool isPassword = QString(name) == "1.bc";
+        const std::string bytes = defaultFile(name);
+        if (bytes.empty()) continue;
         duoband::writeFileAtomically(toPath(dir + "/" + name), bytes,
-                                     isPassword ? kPrivate : kShared);
+                                     name == "1.bc" ? kPrivate : kShared);
     }
 }
 
 }  // namespace
 
 DataFolder DataFolder::locate(const QString& requested) {
-    if (!requested.isEmpty()) return DataFolder(requested);
     const QString beside = QCoreApplication::applicationDirPath() + "/image";
-    if (QDir(beside).exists()) return DataFolder(beside);
-    const QString user =
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/image";
-    fillUserFolder(user);
-    return DataFolder(user);
+    QString dir = requested;
+    if (dir.isEmpty()) {
+        dir = QDir(beside).exists()
+                  ? beside
+                  : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/image";
+    }
+    fillDataFolder(dir);
+    return DataFolder(dir);
 }
 
 QString readFirstLine(const QString& path, QString& line) {

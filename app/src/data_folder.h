@@ -9,9 +9,10 @@ class DataFolder {
     explicit DataFolder(QString dir) : dir_(std::move(dir)) {}
 
     // --data-dir when given; otherwise "image" beside the program when it
-    // exists; otherwise the user's own copy (created on first use from the
-    // installed share/duoband/image), as an installed program folder is
-    // read-only.
+    // exists; otherwise the user's own, as an installed program folder is
+    // read-only. Whichever it is, a file it lacks is created from the
+    // defaults (the installed share/duoband/image, or the copy built into
+    // the program): the default password, company name and picture.
     static DataFolder locate(const QString& requested);
 
     const QString& dir() const { return dir_; }

@@ -35,6 +35,7 @@
 #include "port_status.h"
 #include "program_end.h"
 #include "qt_message_pump.h"
+#include "screen_fit.h"
 #include "transfer_dialogs.h"
 #include "user_dialogs.h"
 
@@ -46,8 +47,8 @@ using Availability = bool (MainWindow::*)() const;
 
 struct MenuItem {
     const char* name;
-    const char* caption;                                     // nullptr: a separator line
-    Handler handler;                                         // nullptr: the disabled "-------" line
+    const char* caption;  // nullptr: a separator line (which a screen reader passes over)
+    Handler handler;
     QKeyCombination key = QKeyCombination(Qt::Key_unknown);  // Key_unknown: none
     bool duringExchange = false;  // stays usable while an exchange with the radio runs
     Availability available = nullptr;
@@ -100,12 +101,12 @@ const std::vector<MenuDef>& menuTable() {
         {QT_TRANSLATE_NOOP("MainWindow", "Edit(&E)"),
          {{"readAction", QT_TRANSLATE_NOOP("MainWindow", "&Read"), &W::readRadio},
           {"writeAction", QT_TRANSLATE_NOOP("MainWindow", "&Write"), &W::writeRadio},
-          {"editSeparator1", "-------", nullptr, kNoKey, true},
+          {"editSeparator1", nullptr, nullptr},
           {"bandAChannelsAction", QT_TRANSLATE_NOOP("MainWindow", "&A/Upper Band Channel"),
            &W::showBandAChannels, kNoKey, true},
           {"bandBChannelsAction", QT_TRANSLATE_NOOP("MainWindow", "&B/Under Band Channel"),
            &W::showBandBChannels, kNoKey, true},
-          {"editSeparator2", "-------", nullptr, kNoKey, true},
+          {"editSeparator2", nullptr, nullptr},
           {"undoAction", QT_TRANSLATE_NOOP("MainWindow", "Undo"), &W::undo, Qt::CTRL | Qt::Key_Z,
            false, &W::canUndo},
           {"redoAction", QT_TRANSLATE_NOOP("MainWindow", "Redo"), &W::redo,
@@ -219,9 +220,11 @@ QString fromPath(const std::filesystem::path& path) {
 
 MainWindow::MainWindow(PortOptions ports, QWidget* parent) : QMainWindow(parent) {
     setObjectName("mainWindow");
-    // Wide enough for all thirteen columns of a channel table.
+    // Wide enough for all thirteen columns of a channel table, where the
+    // screen has room for it.
     resize(1200, 720);
     restoreGeometry(appSettings::windowGeometry());
+    keepWithinScreen(this);
     pump_ = std::make_unique<QtMessagePump>(port_);
     exchange_ = std::make_unique<duoband::ProgrammingExchange>(port_, *pump_);
     history_ = new EditHistory(
@@ -302,12 +305,8 @@ void MainWindow::buildCommands() {
                 if (key != kNoKey) keys << QKeySequence(key);
             }
             action->setShortcuts(keys);
-            if (item.handler) {
-                connect(action, &QAction::triggered, this, [this, &item] { item.handler(*this); });
-                commands_.push_back({action, item.duringExchange, item.available});
-            } else {
-                action->setEnabled(false);  // the "-------" lines
-            }
+            connect(action, &QAction::triggered, this, [this, &item] { item.handler(*this); });
+            commands_.push_back({action, item.duringExchange, item.available});
         }
     }
     QAction* quitAction = menuBar()->addAction(tr("Quit(&Q)"));
@@ -381,7 +380,7 @@ void MainWindow::buildPages() {
         pageTabs->addTab(pages_[i].widget, pages::fromCoreText(titles.at(i)));
     }
     pageTabs->setCurrentIndex(0);
-    setCentralWidget(pageTabs);
+    setCentralWidget(scrolledWhenCramped(pageTabs));
 }
 
 // The port choice stands at the end of the tool bar; status panel 0 and

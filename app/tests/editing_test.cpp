@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -15,6 +16,7 @@
 
 #include "app_test_support.h"
 #include "application.h"
+#include "duoband/channel_rows.h"
 #include "duoband/settings_table.h"
 #include "edit_history.h"
 #include "main_window.h"
@@ -273,6 +275,61 @@ class EditingTest : public QObject {
         QVERIFY(dialogs->messages.empty());
     }
 
+    // A paste takes what typing takes, into an open entry and into the grid;
+    // a copied empty channel pasted over a full one empties it, unremarked.
+    void pasteTakesWhatTypingTakes() {
+        QApplication::clipboard()->setText("146,55");
+        click(Band::A, Column::RxFrequency, 3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        click(Band::A, Column::RxFrequency, 4);
+        trigger("pasteAction");
+        const duoband::ChannelTable& table = model().channels(Band::A);
+        QCOMPARE(table.cell(Column::RxFrequency, 3), "146.55000");
+        QCOMPARE(table.cell(Column::RxFrequency, 4), "146.55000");
+        click(Band::A, Column::Number, 9);
+        trigger("copyAction");
+        click(Band::A, Column::Number, 3);
+        trigger("pasteAction");
+        QVERIFY(duoband::channelIsEmpty(table, 3));
+        QCOMPARE(table.cell(Column::RxFrequency, 4), "146.55000");
+        QVERIFY2(dialogs->messages.empty(), qPrintable(dialogs->lastText()));
+    }
+
+    // A right-click on an open entry, and Shift+F10 in it or on the grid,
+    // open the grid's menu with the channel operations.
+    void cellMenuOpensOverAnOpenEntryAndFromTheKeyboard_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("right-click on the entry") << "right-click";
+        QTest::newRow("Shift+F10 in the entry") << "entry key";
+        QTest::newRow("Shift+F10 on the grid") << "grid key";
+    }
+    void cellMenuOpensOverAnOpenEntryAndFromTheKeyboard() {
+        QFETCH(QString, how);
+        click(Band::A, Column::RxFrequency, 5);
+        auto* entry = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(entry != nullptr);
+        QStringList shown;
+        QTimer::singleShot(0, [&shown] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (QAction* action : menu->actions()) shown << action->objectName();
+                menu->close();
+            }
+        });
+        if (how == "right-click") {
+            QContextMenuEvent rightClick(QContextMenuEvent::Mouse, entry->rect().center(),
+                                         entry->mapToGlobal(entry->rect().center()));
+            QApplication::sendEvent(entry, &rightClick);
+        } else {
+            QWidget* target =
+                how == "entry key" ? static_cast<QWidget*>(entry) : page(Band::A)->grid();
+            QTest::keyClick(target, Qt::Key_F10, Qt::ShiftModifier);
+        }
+        QCoreApplication::processEvents();  // no menu: the check above runs now
+        QVERIFY2(shown.contains("cutAction") && shown.contains("insertChannelsAction"),
+                 qPrintable(shown.join(",")));
+    }
+
     // Each channel operation is one step; undo restores the table.
     void channelOperationsAreUndoneInOneStep_data() {
         QTest::addColumn<QString>("action");
@@ -359,6 +416,44 @@ class EditingTest : public QObject {
                          "Ctrl+Z restores them"));
         QTest::keyClick(&window(), Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(model() == tuned);
+    }
+
+    // Right after Enter in the grid the next cell's entry has the focus:
+    // Ctrl+Z and Ctrl+Shift+Z from there reach the history. In a page's text
+    // field the field's own typing is undone first, then the history.
+    void undoAndRedoReachTheHistoryFromInsideAField() {
+        typeInCell(Band::A, Column::RxFrequency, 12, "145.5");
+        const EditorModel typed = model();
+        auto* entry = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(entry != nullptr && entry->isVisible());
+        QTest::keyClick(entry, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(model() == EditorModel());
+        QTest::keyClick(page(Band::A)->grid(), Qt::Key_Return);  // the entry again
+        QVERIFY(entry->hasFocus());
+        QTest::keyClick(entry, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(model() == typed);
+
+        const QString vhfLow =
+            QString::fromStdString(duoband::settingObjectName({duoband::SettingId::LimitVhfLow}));
+        auto* field = window().findChild<QLineEdit*>(vhfLow);
+        window().pageTabs->setCurrentWidget(field->parentWidget());
+        field->setFocus();
+        QTest::keyClicks(field, "136");
+        QTest::keyClick(field, Qt::Key_Return);  // taken over; the next limit has the focus
+        const EditorModel limited = model();
+        QVERIFY(limited != typed);
+        auto* next = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(next != nullptr && next != field);
+        QTest::keyClicks(next, "1");
+        QTest::keyClick(next, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(next->text(), QString());
+        QVERIFY(model() == limited);
+        QTest::keyClick(next, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(model() == typed);
+        QCOMPARE(field->text(), QString());
+        QTest::keyClick(next, Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(model() == limited);
+        QCOMPARE(field->text(), QString("136"));
     }
 
     // During a Read every editing shortcut is refused.

@@ -96,6 +96,41 @@ class LoginTest : public QObject {
         QCOMPARE(dialogs->lastText(), QString("Password Error!"));
     }
 
+    // A new --data-dir, missing or empty, gets the default picture, company
+    // name and password, and the first login works; a file already there
+    // stays the user's own.
+    void aNewDataFolderGetsTheDefaults_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QByteArray>("password");  // already there; empty: none
+        QTest::newRow("missing") << "new/image" << QByteArray();
+        QTest::newRow("empty") << "" << QByteArray();
+        QTest::newRow("holding a password") << "" << QByteArray("s3cret\r\n");
+    }
+    void aNewDataFolderGetsTheDefaults() {
+        QFETCH(QString, folder);
+        QFETCH(QByteArray, password);
+        QTemporaryDir home;
+        const QString dir = home.filePath(folder);
+        if (!password.isEmpty()) {
+            QFile file(dir + "/1.bc");
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(password);
+        }
+        LoginWindow login(DataFolder::locate(dir));
+        login.setEditor(editor.get());
+        login.show();
+        QTest::keyClicks(login.passwordEdit, password.isEmpty() ? "duoband" : "s3cret");
+        QTest::keyClick(login.passwordEdit, Qt::Key_Return);
+        QVERIFY2(dialogs->messages.empty(), qPrintable(dialogs->lastText()));
+        QVERIFY(editor->isVisible());
+        QCOMPARE(login.windowTitle(), QString("Quorral Radio Works"));
+        QCOMPARE(login.background->picture().size(), QSize(480, 300));
+        if (password.isEmpty()) {  // made private
+            QCOMPARE(QFile(dir + "/1.bc").permissions() & (QFile::ReadGroup | QFile::ReadOther),
+                     QFile::Permissions());
+        }
+    }
+
     void missingOrEmptyPasswordFileStopsTheLogin_data() {
         QTest::addColumn<bool>("remove");
         QTest::newRow("missing") << true;

@@ -58,10 +58,15 @@ std::optional<int> entryMatching(OptionList entries, std::string_view text) {
 
 using Refusal = std::optional<std::string>;
 
+// The cell as typing its text would leave the entry ("146,55" is 146.55 MHz);
+// a text of which typing would keep nothing is refused rather than taken as
+// an empty cell, which would empty the channel.
 Refusal pasteFrequency(EditorModel& model, Band band, CellPointer at, std::string_view text) {
     const ChannelEntry entry = at.column == Column::RxFrequency ? ChannelEntry::ReceiveFrequency
                                                                 : ChannelEntry::TransmitFrequency;
-    const FrequencyCommit commit = commitChannelFrequency(model, band, at, entry, text);
+    const std::string typed = typedChannelEntry(entry, text);
+    if (typed.empty() && !trimmed(text).empty()) return std::string(kNotAFrequencyMessage);
+    const FrequencyCommit commit = commitChannelFrequency(model, band, at, entry, typed);
     if (commit.outcome != FrequencyOutcome::Refused &&
         commit.outcome != FrequencyOutcome::NotAFrequency) {
         return std::nullopt;
@@ -95,12 +100,18 @@ Refusal editorClosed(const EditorModel& model, Band band, CellPointer at) {
 }
 
 // Commits one pasted cell; nullopt when it was taken, else why not.
-// `skipped` is set for an empty choice cell, which keeps its value.
+// `skipped` is set for an empty choice cell, which keeps its value. An
+// empty name clears the cell as Delete does, also on a channel whose name
+// cannot be typed (an empty channel copied over a full one).
 Refusal pasteCell(EditorModel& model, Band band, CellPointer at, std::string_view text,
                   bool& skipped) {
     const ChannelColumnEditor* editor = channelColumnEditor(at.column);
     skipped = editor->kind == CellEditorKind::Choice && trimmed(text).empty();
     if (skipped) return std::nullopt;
+    if (editor->kind == CellEditorKind::NameEntry && text.empty()) {
+        commitChannelName(model, band, at, text);
+        return std::nullopt;
+    }
     if (Refusal closed = editorClosed(model, band, at)) return closed;
     switch (editor->kind) {
         case CellEditorKind::FrequencyEntry:

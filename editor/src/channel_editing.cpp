@@ -184,14 +184,29 @@ CellOpening selectChannelCell(const EditorModel& model, Band band, CellPointer& 
     return opening;
 }
 
+namespace {
+
+// The characters an entry takes: its key filter, and what a paste keeps.
+rules::Charset entryCharset(ChannelEntry entry) {
+    return entry == ChannelEntry::Name ? kNameChars : kFrequencyChars;
+}
+
+}  // namespace
+
 KeyResult channelEntryKey(ChannelEntry entry, std::size_t length, char32_t key) {
-    const rules::KeyRule rule{
-        entry == ChannelEntry::Name ? kNameChars : kFrequencyChars, {}, KeyAction::Commit};
-    return rules::judgeKey(rule, length, key);
+    return rules::judgeKey({entryCharset(entry), {}, KeyAction::Commit}, length, key);
+}
+
+std::string typedChannelEntry(ChannelEntry entry, std::u32string_view text) {
+    return rules::filterText(text, entryCharset(entry));
+}
+
+std::string typedChannelEntry(ChannelEntry entry, std::string_view text) {
+    return rules::filterText(text, entryCharset(entry));
 }
 
 std::string filterChannelName(std::u32string_view pasted) {
-    return rules::filterText(pasted, kNameChars);
+    return typedChannelEntry(ChannelEntry::Name, pasted);
 }
 
 FrequencyCommit commitChannelFrequency(EditorModel& model, Band band, CellPointer at,
@@ -259,7 +274,7 @@ bool commitChannelChoice(EditorModel& model, Band band, CellPointer at, int entr
 
 bool commitChannelName(EditorModel& model, Band band, CellPointer at, std::string_view text) {
     if (!isChannelRow(at.row)) return false;
-    model.channels(band).cell(Column::Name, at.row) = rules::filterText(text, kNameChars);
+    model.channels(band).cell(Column::Name, at.row) = typedChannelEntry(ChannelEntry::Name, text);
     return true;
 }
 

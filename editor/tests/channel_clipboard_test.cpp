@@ -79,6 +79,27 @@ TEST(ChannelPaste, RefusedCellsAreListedAndChangeNothingWhileTheOthersApply) {
                   std::string(kReceiveRangeMessage) + "\nand 3 more\n");
 }
 
+// "146,55" pastes as it types; a copied empty channel pasted over a full one
+// empties it, refusing nothing.
+TEST(ChannelPaste, TakesWhatTypingTakesAndAnEmptyChannelClears) {
+    EditorModel typed;
+    EditorModel pasted;
+    for (EditorModel* model : {&typed, &pasted}) {
+        typeChannel(*model, Band::A, 1, "145.5", "D023N", "Low", "FULL");
+    }
+    commitChannelFrequency(typed, Band::A, {Column::RxFrequency, 2}, ChannelEntry::ReceiveFrequency,
+                           "146.55");  // typed "146,55"
+    clearChannels(typed.channels(Band::A), {1});
+    std::vector<Column> all;
+    for (int c = 1; c < kColumnCount; ++c) all.push_back(columnAt(c));
+    const std::string emptyChannel = copyCells(pasted.channels(Band::A), {9}, all);
+    const PasteReport report =
+        pasteCells(pasted, Band::A, {Column::RxFrequency, 1}, emptyChannel + "146,55\n");
+    EXPECT_TRUE(report.refused.empty()) << describeRefusals(Band::A, report.refused);
+    EXPECT_EQ(pasted, typed);
+    EXPECT_EQ(pasted.channels(Band::A).cell(Column::RxFrequency, 2), "146.55000");
+}
+
 TEST(ChannelPaste, StopsAtTheLastChannelAndCountsWhatWasLeftOut) {
     EditorModel model;
     const PasteReport report =

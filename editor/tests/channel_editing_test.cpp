@@ -377,6 +377,16 @@ TEST(ChannelName, PasteIsFilteredAndCut) {
     EXPECT_EQ(filterChannelName(U" ~x"), " ~x");
 }
 
+// A pasted frequency is what typing it leaves: the comma a point, blanks
+// and units dropped, cut at nine characters.
+TEST(ChannelFrequency, PasteTakesWhatTypingTakes) {
+    for (ChannelEntry entry : {ChannelEntry::ReceiveFrequency, ChannelEntry::TransmitFrequency}) {
+        EXPECT_EQ(typedChannelEntry(entry, U" 146,55 MHz"), "146.55");
+        EXPECT_EQ(typedChannelEntry(entry, std::string_view("433.0125000")), "433.01250");
+        EXPECT_EQ(typedChannelEntry(entry, U"\uFF11"), "");  // a full-width digit
+    }
+}
+
 TEST(ChannelKeys, FrequencyAndNameFilters) {
     using A = KeyAction;
     struct Key {

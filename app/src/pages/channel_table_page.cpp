@@ -53,6 +53,11 @@ QString cellStep(duoband::Column column, int row) {
         .arg(row);
 }
 
+// Shift+F10 opens a context menu from the keyboard, as the Menu key does.
+bool isMenuKey(const QKeyEvent* event) {
+    return event->keyCombination() == QKeyCombination(Qt::ShiftModifier, Qt::Key_F10);
+}
+
 // Text with a tab or a line break is a block of cells, not one entry's text.
 bool isCellBlock(const QString& text) {
     return text.contains('\t') || text.contains('\n');
@@ -97,6 +102,24 @@ void ChannelGrid::step(Move move) {
     if (next.isValid()) setCurrentIndex(next);
 }
 
+void ChannelGrid::showMenuAtCurrentCell() {
+    const QRect cell = visualRect(currentIndex());
+    const QPoint at = cell.isValid() ? cell.center() : QPoint(0, 0);
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, viewport()->mapToGlobal(at));
+    QApplication::sendEvent(viewport(), &menu);
+}
+
+// The Menu key's menu stands at the current cell too (the window system
+// would place it by the view's text cursor, which it takes for the grid's).
+bool ChannelGrid::event(QEvent* event) {
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        showMenuAtCurrentCell();
+        return true;
+    }
+    return QTableView::event(event);
+}
+
 // Extra width in a wide window is shared by the data columns, in
 // proportion to their widths.
 void ChannelGrid::resizeEvent(QResizeEvent* event) {
@@ -125,6 +148,7 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
             if (event->modifiers() == Qt::AltModifier) return emit editorRequested(false);
             break;
         default:
+            if (isMenuKey(event)) return showMenuAtCurrentCell();
             if (isPrintable(event)) return emit typedOnCell(event);
             break;
     }
@@ -199,6 +223,9 @@ void ChannelTablePage::buildEditors() {
         QWidget* editor = makeEditor(column);
         editor->setAccessibleName(tableModel_->editorName(column.column));
         editor->hide();
+        // A right-click on an open editor goes on to the grid: its menu, not
+        // the line edit's own, which lacks the channel operations.
+        editor->setContextMenuPolicy(Qt::NoContextMenu);
         editor->installEventFilter(this);
         editors_.at(static_cast<std::size_t>(column.column)) = editor;
     }
@@ -223,14 +250,10 @@ QWidget* ChannelTablePage::makeEditor(const ChannelColumnEditor& column) {
     entry->setKeyFilter([which](std::size_t length, char32_t key) {
         return pages::CommitLineEdit::KeyDecision{duoband::channelEntryKey(which, length, key), {}};
     });
-    if (which == duoband::ChannelEntry::Name) {
-        // Pasted names are filtered, then cut; a length limit of the edit
-        // would cut before the filter.
-        entry->setSanitizer(
-            [](std::u32string_view pasted) { return duoband::filterChannelName(pasted); });
-    } else {
-        entry->setMaxLength(static_cast<int>(column.maxLength));
-    }
+    // Pasted text becomes what typing it would ("146,55": 146.55), filtered
+    // before it is cut: a length limit of the edit would cut first.
+    entry->setSanitizer(
+        [which](std::u32string_view pasted) { return duoband::typedChannelEntry(which, pasted); });
     connect(entry, &pages::CommitLineEdit::committed, this,
             [this, &column] { commitEntry(column); });
     connect(entry, &pages::CommitLineEdit::enterPressed, this,
@@ -424,6 +447,10 @@ bool ChannelTablePage::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool isEntry = qobject_cast<pages::CommitLineEdit*>(watched) != nullptr;
     if (box != nullptr && choiceKey(box, key)) return true;
+    if (isMenuKey(key)) {
+        grid_->showMenuAtCurrentCell();
+        return true;
+    }
     switch (key->key()) {
         case Qt::Key_Tab:
             leaveEditor(ChannelGrid::Move::Next);

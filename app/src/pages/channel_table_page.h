@@ -28,6 +28,8 @@ class ChannelGrid : public QTableView {
     enum class Move { Up, Down, Next, Previous };
     // Moves the current cell as the arrow keys, Tab and Shift+Tab do.
     void step(Move move);
+    // The context menu, at the current cell, as Shift+F10 opens it.
+    void showMenuAtCurrentCell();
 
   signals:
     // Enter, F2, Space or Alt+Down: open or enter the current cell's editor.
@@ -36,6 +38,7 @@ class ChannelGrid : public QTableView {
     void typedOnCell(QKeyEvent* event);
 
   protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

@@ -18,7 +18,9 @@ namespace {
 struct ButtonDef {
     const char* name;
     const char* caption;
-    const char* step;  // the undo step of a read
+    // What the button does, for a screen reader (the captions alone repeat):
+    // also the undo step of a read.
+    const char* action;
     PartialBlock block;
     bool write;
 };
@@ -28,12 +30,13 @@ constexpr std::array<ButtonDef, 4> kButtons{{
     {"readBootMessage", QT_TRANSLATE_NOOP("LimitFrequencyPage", "Read"),
      QT_TRANSLATE_NOOP("LimitFrequencyPage", "Read Boot Message"), PartialBlock::BootMessage,
      false},
-    {"writeBootMessage", QT_TRANSLATE_NOOP("LimitFrequencyPage", "Write"), "",
-     PartialBlock::BootMessage, true},
+    {"writeBootMessage", QT_TRANSLATE_NOOP("LimitFrequencyPage", "Write"),
+     QT_TRANSLATE_NOOP("LimitFrequencyPage", "Write Boot Message"), PartialBlock::BootMessage,
+     true},
     {"readLimits", QT_TRANSLATE_NOOP("LimitFrequencyPage", "Read"),
      QT_TRANSLATE_NOOP("LimitFrequencyPage", "Read Limits"), PartialBlock::Limits, false},
-    {"writeLimits", QT_TRANSLATE_NOOP("LimitFrequencyPage", "Write"), "", PartialBlock::Limits,
-     true},
+    {"writeLimits", QT_TRANSLATE_NOOP("LimitFrequencyPage", "Write"),
+     QT_TRANSLATE_NOOP("LimitFrequencyPage", "Write Limits"), PartialBlock::Limits, true},
 }};
 
 }  // namespace
@@ -65,6 +68,7 @@ QPushButton* LimitFrequencyPage::makeButton(Transfer which) {
     const ButtonDef& def = kButtons.at(static_cast<std::size_t>(which));
     auto* push = new QPushButton(tr(def.caption), this);
     push->setObjectName(def.name);
+    push->setAccessibleName(tr(def.action));
     connect(push, &QPushButton::clicked, this, [this, which] { transfer(which); });
     buttons_.at(static_cast<std::size_t>(which)) = push;
     return push;
@@ -100,7 +104,7 @@ void LimitFrequencyPage::transfer(Transfer which) {
     setExchangeRunning(false);
     if (!def.write) {
         showModel();
-        emit edited(tr(def.step), {});
+        emit edited(tr(def.action), {});
     }
     const QString message = pages::fromCoreText(result.message);
     if (result.outcome == duoband::ExchangeOutcome::Success) {

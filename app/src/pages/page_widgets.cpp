@@ -106,6 +106,7 @@ CommitLineEdit::CommitLineEdit(const QString& name, QWidget* parent) : QLineEdit
 void CommitLineEdit::showText(const QString& text) {
     if (text != this->text()) setText(text);  // keeps the cursor where it is
     takenOver_ = text;
+    forgetOwnUndo();
 }
 
 bool CommitLineEdit::commit() {
@@ -120,6 +121,24 @@ void CommitLineEdit::forceCommit() {
     // The handler may have changed the text (an emptied entry): that is
     // the state now taken over.
     takenOver_ = text();
+    forgetOwnUndo();
+}
+
+// Setting the text clears the edit's undo and redo; the cursor and the
+// selection stay where they were.
+void CommitLineEdit::forgetOwnUndo() {
+    if (!isUndoAvailable() && !isRedoAvailable()) return;
+    const int cursor = cursorPosition();
+    const int start = selectionStart();
+    const int length = static_cast<int>(selectedText().size());
+    setText(text());
+    if (length == 0) {
+        setCursorPosition(cursor);
+    } else if (cursor == start) {
+        setSelection(start + length, -length);  // selected from the end
+    } else {
+        setSelection(start, length);
+    }
 }
 
 namespace {
@@ -133,6 +152,16 @@ char32_t typedCharacter(const QKeyEvent* event) {
     const QString text = event->text();
     if (text.size() != 1 || text.at(0).unicode() < 0x20 || text.at(0).unicode() == 0x7F) return 0;
     return text.at(0).unicode();
+}
+
+bool isUndoKey(const QKeyEvent* event) {
+    return event->matches(QKeySequence::Undo);
+}
+
+// The window's Redo answers Ctrl+Y as well.
+bool isRedoKey(const QKeyEvent* event) {
+    return event->matches(QKeySequence::Redo) ||
+           event->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
 }
 
 CommitLineEdit::KeyDecision judge(const CommitLineEdit::KeyFilter& filter, std::size_t length,
@@ -153,7 +182,26 @@ std::size_t lengthBeforeKey(const QLineEdit& edit, char32_t key) {
 
 }  // namespace
 
+// A shortcut the edit does not take (the override left ignored) goes to
+// the window's command.
+bool CommitLineEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (isUndoKey(key) || isRedoKey(key)) {
+            const bool own = isUndoKey(key) ? isUndoAvailable() : isRedoAvailable();
+            event->setAccepted(own);
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
 void CommitLineEdit::keyPressEvent(QKeyEvent* event) {
+    if (isRedoKey(event) && isRedoAvailable()) {  // QLineEdit knows only Ctrl+Shift+Z
+        event->accept();
+        redo();
+        return;
+    }
     const char32_t key = typedCharacter(event);
     const KeyDecision decision = judge(keyFilter_, lengthBeforeKey(*this, key), key);
     const duoband::KeyResult& verdict = decision.key;

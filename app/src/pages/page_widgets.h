@@ -41,6 +41,10 @@ void showChoice(QComboBox* box, const duoband::Choice& choice);
 // A line edit that takes its text over ("commits") when it loses the focus
 // and when Enter is pressed, once per change: leaving an unchanged text, or
 // a text the program has just shown, commits nothing.
+// Its own undo holds only typing not yet taken over: once taken over, a
+// change belongs to the configuration's history, and Undo and Redo (Ctrl+Z,
+// Ctrl+Shift+Z, Ctrl+Y) go on to the window whenever the edit has nothing of
+// its own to undo or redo.
 class CommitLineEdit : public QLineEdit {
     Q_OBJECT
   public:
@@ -78,12 +82,14 @@ class CommitLineEdit : public QLineEdit {
     void userEdited();
 
   protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void onTextEdited(const QString& text);
     void focusControl(const QString& name);
+    void forgetOwnUndo();
 
     KeyFilter keyFilter_;
     Sanitizer sanitizer_;

@@ -44,8 +44,10 @@ struct PasteReport {
 // channel number column starts at the Receiving Frequency. Each cell is
 // committed as if typed or picked, left to right, so a new Receiving
 // Frequency fills the row's defaults before the row's other pasted cells.
-// A refused cell changes nothing and is reported; an empty choice cell keeps
-// its value, as typing and picking can never empty one.
+// A text cell takes what typing its text would ("146,55" is 146.55 MHz); an
+// empty one clears its cell as Delete does. A refused cell changes nothing
+// and is reported; an empty choice cell keeps its value, as typing and
+// picking can never empty one.
 PasteReport pasteCells(EditorModel& model, Band band, CellPointer start, std::string_view text);
 
 // Delete and Cut: frequency and name cells are emptied as typing an empty

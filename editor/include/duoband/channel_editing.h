@@ -63,6 +63,13 @@ enum class ChannelEntry { ReceiveFrequency, TransmitFrequency, Name };
 // number of characters the entry holds before the key.
 KeyResult channelEntryKey(ChannelEntry entry, std::size_t length, char32_t key);
 
+// What typing `text` into the entry leaves in it: each character as its key
+// filter takes it (',' is a frequency's decimal point), the others dropped,
+// cut at the entry's length. A paste or a drop takes exactly this.
+std::string typedChannelEntry(ChannelEntry entry, std::u32string_view text);
+// The same for a text of the radio's bytes (a cell pasted into the grid).
+std::string typedChannelEntry(ChannelEntry entry, std::string_view text);
+
 // The name as pasted into the name entry: printable ASCII without ',', '"', '\'',
 // cut to 7 characters.
 std::string filterChannelName(std::u32string_view pasted);
