@@ -11,6 +11,7 @@
 #include "duoband/settings_file.h"
 #include "edit_history.h"
 #include "main_window.h"
+#include "pages/page_widgets.h"
 #include "user_dialogs.h"
 
 namespace {
@@ -68,11 +69,11 @@ void MainWindow::importChannelsCsv() {
     const duoband::SettingsFileResult read = duoband::readWholeFile(pathOf(name), bytes);
     duoband::ChannelCsvFile csv;
     if (read.ok()) csv = duoband::readChannelCsv(bytes);
-    if (!read.ok()) csv.error = read.error;
+    if (!read.ok()) csv.error = duoband::verbatim(read.error);
     if (!csv.ok()) {
-        userDialogs().error(
-            this, tr("%1 cannot be imported:\n%2")
-                      .arg(QFileInfo(name).fileName(), QString::fromStdString(csv.error)));
+        userDialogs().error(this,
+                            tr("%1 cannot be imported:\n%2")
+                                .arg(QFileInfo(name).fileName(), pages::fromCorePhrase(csv.error)));
         return;
     }
     std::optional<duoband::CsvStart> start;
@@ -91,7 +92,7 @@ void MainWindow::importChannelsCsv() {
     }
     userDialogs().warning(
         this, done + "\n\n" + tr("Rows skipped and values changed (Undo takes the import back):") +
-                  "\n" + QString::fromStdString(duoband::describeCsvNotes(result.notes)).trimmed());
+                  "\n" + pages::fromCorePhrase(duoband::describeCsvNotes(result.notes)));
 }
 
 void MainWindow::exportChannelSheet() {
