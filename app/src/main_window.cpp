@@ -44,6 +44,14 @@ namespace {
 using Handler = std::function<void(MainWindow&)>;
 using Availability = bool (MainWindow::*)() const;
 
+// An option the program remembers, shown as a checkable item.
+struct RememberedOption {
+    bool (*isOn)();
+    void (*set)(bool on);
+};
+constexpr RememberedOption kSheetForCustomer{&appSettings::sheetForCustomer,
+                                             &appSettings::setSheetForCustomer};
+
 struct MenuItem {
     const char* name;
     const char* caption;                                     // nullptr: a separator line
@@ -52,7 +60,8 @@ struct MenuItem {
     bool duringExchange = false;  // stays usable while an exchange with the radio runs
     Availability available = nullptr;
     QKeyCombination alternateKey = QKeyCombination(Qt::Key_unknown);
-    const char* submenu = nullptr;  // the item stands in this submenu of its menu
+    const char* submenu = nullptr;             // the item stands in this submenu of its menu
+    const RememberedOption* option = nullptr;  // a checkable item with no handler
 };
 
 struct MenuDef {
@@ -95,6 +104,9 @@ const std::vector<MenuDef>& menuTable() {
            QT_TRANSLATE_NOOP("MainWindow", "&Import")},
           {"printAction", QT_TRANSLATE_NOOP("MainWindow", "Print…"), &W::printChannelSheet,
            Qt::CTRL | Qt::Key_P},
+          {"sheetForCustomerAction",
+           QT_TRANSLATE_NOOP("MainWindow", "Sheet for a Customer (No Remote Codes)"), nullptr,
+           kNoKey, true, nullptr, kNoKey, nullptr, &kSheetForCustomer},
           {"fileQuitAction", QT_TRANSLATE_NOOP("MainWindow", "Quit"), &W::quit,
            Qt::CTRL | Qt::Key_Q, true}}},
         {QT_TRANSLATE_NOOP("MainWindow", "Edit(&E)"),
@@ -302,7 +314,12 @@ void MainWindow::buildCommands() {
                 if (key != kNoKey) keys << QKeySequence(key);
             }
             action->setShortcuts(keys);
-            if (item.handler) {
+            if (item.option != nullptr) {
+                action->setCheckable(true);
+                action->setChecked(item.option->isOn());
+                connect(action, &QAction::toggled, this,
+                        [&item](bool on) { item.option->set(on); });
+            } else if (item.handler) {
                 connect(action, &QAction::triggered, this, [this, &item] { item.handler(*this); });
                 commands_.push_back({action, item.duringExchange, item.available});
             } else {

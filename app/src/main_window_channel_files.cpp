@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 
+#include "app_settings.h"
 #include "channel_sheet.h"
 #include "duoband/channel_csv.h"
 #include "duoband/settings_file.h"
@@ -31,7 +32,9 @@ QString lines(const std::vector<std::string>& texts, std::size_t shown = 20) {
 }  // namespace
 
 SheetHeading MainWindow::sheetHeading() const {
-    return {companyName_, documentName()};
+    SheetHeading heading{companyName_, documentName(), hasUnsavedChanges()};
+    heading.forCustomer = appSettings::sheetForCustomer();
+    return heading;
 }
 
 // The configuration as last recorded: an edit still in its field is taken
@@ -112,6 +115,8 @@ void MainWindow::printChannelSheet() {
     recordPendingEdit();
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(documentName());
+    // Thirteen columns of channels read best across the page.
+    printer.setPageOrientation(QPageLayout::Landscape);
     if (!userDialogs().choosePrinter(this, printer)) return;
     ChannelSheet::print(history_->recordedModel(), sheetHeading(), printer);
 }
