@@ -105,7 +105,7 @@ const std::vector<MenuDef>& menuTable() {
           {"printAction", QT_TRANSLATE_NOOP("MainWindow", "Print…"), &W::printChannelSheet,
            Qt::CTRL | Qt::Key_P},
           {"sheetForCustomerAction",
-           QT_TRANSLATE_NOOP("MainWindow", "Sheet for a Customer (No Remote Codes)"), nullptr,
+           QT_TRANSLATE_NOOP("MainWindow", "Sheet for a &Customer (No Remote Codes)"), nullptr,
            kNoKey, true, nullptr, kNoKey, nullptr, &kSheetForCustomer},
           {"fileQuitAction", QT_TRANSLATE_NOOP("MainWindow", "Quit"), &W::quit,
            Qt::CTRL | Qt::Key_Q, true}}},
