@@ -15,17 +15,25 @@
 
 namespace {
 
+// The licence's name and text stay as the package states them: a licence is
+// never shown in a translation of its words, only introduced in the
+// window's language.
+QString licence() {
+    return AboutDialog::tr("Licence: %1").arg(QString::fromUtf8(DUOBAND_LICENCE_NAME)) + '\n' +
+           AboutDialog::tr("The licence's own words, which alone are binding:") + '\n' +
+           QString::fromUtf8(DUOBAND_LICENCE_TEXT);
+}
+
 QString aboutText(const DataFolder& data) {
     return AboutDialog::tr(
                "duoband %1\n"
                "Programs a dual-band handheld two-way radio over a serial port.\n\n"
-               "Licence: %2\n"
+               "%2\n\n"
                "Data folder (password, company name, background):\n%3\n\n"
                "Preferences (window, last port, last folder):\n%4")
         .arg(QString::fromUtf8(duoband::kVersion.data(),
                                static_cast<qsizetype>(duoband::kVersion.size())),
-             QString::fromUtf8(DUOBAND_LICENCE_NAME "\n" DUOBAND_LICENCE_TEXT "\n"),
-             QDir::toNativeSeparators(data.dir()),
+             licence(), QDir::toNativeSeparators(data.dir()),
              QDir::toNativeSeparators(appSettings::location()));
 }
 

@@ -48,6 +48,14 @@ void setTransferOption(const QString& name, bool on) {
     Store().setValue("transfer/" + name, on);
 }
 
+bool sheetForCustomer() {
+    return Store().value("sheet/forCustomer", false).toBool();
+}
+
+void setSheetForCustomer(bool on) {
+    Store().setValue("sheet/forCustomer", on);
+}
+
 QString location() {
     return Store().fileName();
 }

@@ -1,7 +1,7 @@
 // What the program remembers between runs, all of it through this one seam:
-// the editor's size and position, the port opened last and the folder of the
-// last file dialog. QSettings keeps it in the user's configuration folder
-// (duoband/duoband.conf); tests enable QStandardPaths' test mode, which moves
+// the editor's size and position, the port opened last, the folder of the
+// last file dialog and the transfer and sheet options. QSettings keeps it in the user's
+// configuration folder (duoband/duoband.conf); tests enable QStandardPaths' test mode, which moves
 // the store under ~/.qttest, and start from an empty one.
 #pragma once
 
@@ -27,6 +27,10 @@ void setLastFolderOf(const QString& file);
 // "backupFirstBox"); `byDefault` until the user has set it.
 bool transferOption(const QString& name, bool byDefault);
 void setTransferOption(const QString& name, bool on);
+
+// The channel sheet is made for a customer: without the remote codes.
+bool sheetForCustomer();
+void setSheetForCustomer(bool on);
 
 // The file that holds it all.
 QString location();

@@ -1,7 +1,8 @@
 // The printed channel sheet handed to a customer with the radio: a heading
 // (company, file, date), each band's programmed channels as a table, the
 // settings pages in a compact two-column form, and page numbers. Laid out
-// for the printer's page, A4 or Letter alike.
+// for the printer's page, A4 or Letter alike; a section's heading starts a
+// new page rather than stand alone at the foot of one.
 #pragma once
 
 #include <QCoreApplication>
@@ -14,8 +15,12 @@ class QPagedPaintDevice;
 
 struct SheetHeading {
     QString company;
-    QString fileName;  // "radio.bc", or "untitled"
+    QString fileName;             // "radio.bc", or "untitled"
+    bool unsavedChanges = false;  // the sheet shows edits the file does not hold
     QDateTime when = QDateTime::currentDateTime();
+    // A sheet for a customer leaves the revive, remote stun and remote kill
+    // codes off: they disable and restore the radio over the air.
+    bool forCustomer = false;
 };
 
 class ChannelSheet {

@@ -45,6 +45,14 @@ namespace {
 using Handler = std::function<void(MainWindow&)>;
 using Availability = bool (MainWindow::*)() const;
 
+// An option the program remembers, shown as a checkable item.
+struct RememberedOption {
+    bool (*isOn)();
+    void (*set)(bool on);
+};
+constexpr RememberedOption kSheetForCustomer{&appSettings::sheetForCustomer,
+                                             &appSettings::setSheetForCustomer};
+
 struct MenuItem {
     const char* name;
     const char* caption;  // nullptr: a separator line (which a screen reader passes over)
@@ -53,7 +61,8 @@ struct MenuItem {
     bool duringExchange = false;  // stays usable while an exchange with the radio runs
     Availability available = nullptr;
     QKeyCombination alternateKey = QKeyCombination(Qt::Key_unknown);
-    const char* submenu = nullptr;  // the item stands in this submenu of its menu
+    const char* submenu = nullptr;             // the item stands in this submenu of its menu
+    const RememberedOption* option = nullptr;  // a checkable item with no handler
 };
 
 struct MenuDef {
@@ -96,6 +105,9 @@ const std::vector<MenuDef>& menuTable() {
            QT_TRANSLATE_NOOP("MainWindow", "&Import")},
           {"printAction", QT_TRANSLATE_NOOP("MainWindow", "Print…"), &W::printChannelSheet,
            Qt::CTRL | Qt::Key_P},
+          {"sheetForCustomerAction",
+           QT_TRANSLATE_NOOP("MainWindow", "Sheet for a &Customer (No Remote Codes)"), nullptr,
+           kNoKey, true, nullptr, kNoKey, nullptr, &kSheetForCustomer},
           {"fileQuitAction", QT_TRANSLATE_NOOP("MainWindow", "Quit"), &W::quit,
            Qt::CTRL | Qt::Key_Q, true}}},
         {QT_TRANSLATE_NOOP("MainWindow", "Edit(&E)"),
@@ -305,8 +317,15 @@ void MainWindow::buildCommands() {
                 if (key != kNoKey) keys << QKeySequence(key);
             }
             action->setShortcuts(keys);
-            connect(action, &QAction::triggered, this, [this, &item] { item.handler(*this); });
-            commands_.push_back({action, item.duringExchange, item.available});
+            if (item.option != nullptr) {
+                action->setCheckable(true);
+                action->setChecked(item.option->isOn());
+                connect(action, &QAction::toggled, this,
+                        [&item](bool on) { item.option->set(on); });
+            } else {
+                connect(action, &QAction::triggered, this, [this, &item] { item.handler(*this); });
+                commands_.push_back({action, item.duringExchange, item.available});
+            }
         }
     }
     QAction* quitAction = menuBar()->addAction(tr("Quit(&Q)"));

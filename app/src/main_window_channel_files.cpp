@@ -6,11 +6,13 @@
 #include <QFileInfo>
 #include <QPrinter>
 
+#include "app_settings.h"
 #include "channel_sheet.h"
 #include "duoband/channel_csv.h"
 #include "duoband/settings_file.h"
 #include "edit_history.h"
 #include "main_window.h"
+#include "pages/page_widgets.h"
 #include "user_dialogs.h"
 
 namespace {
@@ -30,7 +32,9 @@ QString lines(const std::vector<std::string>& texts, std::size_t shown = 20) {
 }  // namespace
 
 SheetHeading MainWindow::sheetHeading() const {
-    return {companyName_, documentName()};
+    SheetHeading heading{companyName_, documentName(), hasUnsavedChanges()};
+    heading.forCustomer = appSettings::sheetForCustomer();
+    return heading;
 }
 
 // The configuration as last recorded: an edit still in its field is taken
@@ -68,11 +72,11 @@ void MainWindow::importChannelsCsv() {
     const duoband::SettingsFileResult read = duoband::readWholeFile(pathOf(name), bytes);
     duoband::ChannelCsvFile csv;
     if (read.ok()) csv = duoband::readChannelCsv(bytes);
-    if (!read.ok()) csv.error = read.error;
+    if (!read.ok()) csv.error = duoband::verbatim(read.error);
     if (!csv.ok()) {
-        userDialogs().error(
-            this, tr("%1 cannot be imported:\n%2")
-                      .arg(QFileInfo(name).fileName(), QString::fromStdString(csv.error)));
+        userDialogs().error(this,
+                            tr("%1 cannot be imported:\n%2")
+                                .arg(QFileInfo(name).fileName(), pages::fromCorePhrase(csv.error)));
         return;
     }
     std::optional<duoband::CsvStart> start;
@@ -87,7 +91,8 @@ void MainWindow::importChannelsCsv() {
                        .arg(QFileInfo(name).fileName());
     // What is said of the whole file (Locations from 0, columns not kept)
     // comes with the count; it is no fault of a row.
-    if (!result.remarks.empty()) done += "\n\n" + lines(result.remarks);
+    if (!result.remarks.empty())
+        done += "\n\n" + pages::fromCorePhrase(duoband::joinLines(result.remarks));
     if (result.clean()) {
         if (result.remarks.empty()) {
             showStatusMessage(done);
@@ -98,7 +103,7 @@ void MainWindow::importChannelsCsv() {
     }
     userDialogs().warning(
         this, done + "\n\n" + tr("Rows skipped and values changed (Undo takes the import back):") +
-                  "\n" + QString::fromStdString(duoband::describeCsvNotes(result.notes)).trimmed());
+                  "\n" + pages::fromCorePhrase(duoband::describeCsvNotes(result.notes)));
 }
 
 void MainWindow::exportChannelSheet() {
@@ -118,6 +123,8 @@ void MainWindow::printChannelSheet() {
     recordPendingEdit();
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(documentName());
+    // Thirteen columns of channels read best across the page.
+    printer.setPageOrientation(QPageLayout::Landscape);
     if (!userDialogs().choosePrinter(this, printer)) return;
     ChannelSheet::print(history_->recordedModel(), sheetHeading(), printer);
 }

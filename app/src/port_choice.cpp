@@ -22,10 +22,10 @@ QString fromStd(const std::string& text) {
 // The doctor's explanation and fix; when it sees nothing in the way (a
 // port held by this very program), what the failed opening itself says.
 QString whyNotOpened(const duoband::SerialPort& port, const duoband::SerialPortError& error) {
-    const std::string explained = duoband::explainPortProblem(port.path());
-    if (!explained.empty()) return fromStd(explained);
+    const duoband::Phrase explained = duoband::explainPortProblem(port.path());
+    if (!explained.empty()) return pages::fromCorePhrase(explained);
     if (port.lastOpenError() != 0)
-        return fromStd(duoband::explainOpenError(port.lastOpenError(), port.path()));
+        return pages::fromCorePhrase(duoband::explainOpenError(port.lastOpenError(), port.path()));
     return error.what();
 }
 
@@ -69,7 +69,7 @@ void PortChoice::start(PortOptions options) {
         return;
     }
     chooseEntry(choice->port.path);
-    emit announced(fromStd(duoband::announceChoice(*choice)));
+    emit announced(pages::fromCorePhrase(duoband::announceChoice(*choice)));
 }
 
 void PortChoice::choose() {
@@ -114,7 +114,7 @@ void PortChoice::apply(const PortEventOutcome& outcome) {
             showNothingChosen(tr("The cable of %1 was pulled out.").arg(fromStd(outcome.path)));
             break;
     }
-    if (!outcome.message.empty()) emit announced(fromStd(outcome.message));
+    if (!outcome.message.empty()) emit announced(pages::fromCorePhrase(outcome.message));
 }
 
 // The entries again, the chosen one still chosen when it is listed.

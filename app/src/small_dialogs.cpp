@@ -98,7 +98,7 @@ CompanyNameDialog::CompanyNameDialog(DataFolder data, QWidget* captionOwner, QWi
     auto* column = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     column->addLayout(form);
-    companyNameLabel = new QLabel(" Company Name:");
+    companyNameLabel = new QLabel(tr(" Company Name:"));
     companyNameEdit = addField(form, companyNameLabel, QLineEdit::Normal);
     addButtons(this, column, amendButton, cancelButton);
     connect(amendButton, &QPushButton::clicked, this, &CompanyNameDialog::amend);

@@ -1,17 +1,55 @@
 // The window's channel files: File > Import > Channels from CSV... is one
 // undo step, a file that names no channels asks where its rows go, and the
-// channel sheet made headless holds every channel name.
+// channel sheet, read back from its PDF, holds every channel with all its
+// columns, keeps words and headings whole, says when it shows unsaved edits
+// and leaves the remote codes off a customer's copy.
 #include <QAction>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
+#include "channel_sheet.h"
 #include "duoband/radio_sim_sample.h"
 #include "duoband/settings_file.h"
+#include "duoband/settings_table.h"
 #include "main_window.h"
+#include "pages/page_widgets.h"
 #include "window_fixture.h"
 
 using duoband::Band;
 using duoband::Column;
+
+namespace {
+
+// The text of a PDF as pdftotext lays it out, pages separated by '\f'.
+QString pdfText(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+    if (!pdftotext.waitForFinished(60000)) return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// The line of `text` that holds `word` as a word of its own.
+QString lineWith(const QString& text, const QString& word) {
+    const QRegularExpression whole("^.*\\b" + QRegularExpression::escape(word) + "\\b.*$",
+                                   QRegularExpression::MultilineOption);
+    return whole.match(text).captured();
+}
+
+// The titles of the sheet's sections.
+QStringList sectionTitles() {
+    using duoband::SettingsPage;
+    QStringList titles;
+    for (Band band : duoband::kBands) {
+        titles << pages::fromCoreText(duoband::channelPageTitle(band))
+               << pages::fromCoreText(duoband::pageTitle(SettingsPage::BandSetup, band));
+    }
+    for (SettingsPage page : {SettingsPage::General, SettingsPage::Dtmf, SettingsPage::Limits})
+        titles << pages::fromCoreText(duoband::pageTitle(page));
+    return titles;
+}
+
+}  // namespace
 
 class ChannelFilesTest : public QObject {
     Q_OBJECT
@@ -72,6 +110,8 @@ class ChannelFilesTest : public QObject {
         QCOMPARE(cell(Band::B, Column::Name, 11), "Y");
     }
 
+    // Every column of the grid: the signalling, compandor and scrambler of
+    // each channel stand on its line.
     void theSheetMadeWithoutAWindowHoldsEveryChannelName() {
         const duoband::EditorModel sample = duoband::sim::sampleModel();
         QVERIFY(
@@ -82,10 +122,7 @@ class ChannelFilesTest : public QObject {
                        fixture->data.path("sample.bc"), fixture->data.path("sheet.pdf")});
         QVERIFY(duoband.waitForFinished(60000));
         QCOMPARE(duoband.exitCode(), 0);
-        QProcess pdftotext;
-        pdftotext.start("pdftotext", {fixture->data.path("sheet.pdf"), "-"});
-        QVERIFY(pdftotext.waitForFinished(60000));
-        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const QString text = pdfText(fixture->data.path("sheet.pdf"));
         QString company;
         readFirstLine(fixture->data.path("2.bc"), company);
         QVERIFY2(text.contains(company), qPrintable(text));
@@ -99,6 +136,88 @@ class ChannelFilesTest : public QObject {
             }
         }
         QVERIFY(names > 10);
+        const duoband::ChannelTable& bandA = sample.channels(Band::A);
+        for (int row = 1; row <= duoband::ChannelTable::kChannels; ++row) {
+            if (bandA.cell(Column::LaunchSignalling, row) != "DTMF1") continue;
+            const QString line = lineWith(text, bandA.cell(Column::Name, row).c_str());
+            const QStringList cells = line.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+            QCOMPARE(cells.mid(cells.size() - 4),
+                     (QStringList{"DTMF1", bandA.cell(Column::EndSignalling, row).c_str(),
+                                  bandA.cell(Column::Compandor, row).c_str(),
+                                  bandA.cell(Column::Scrambler, row).c_str()}));
+            return;
+        }
+        QFAIL("the sample has no channel with DTMF1 as its launch signalling");
+    }
+
+    // However many channels come before it, a section's title never ends a
+    // page, and no title is broken inside a word.
+    void headingsStayWithTheirContentAndWordsStayWhole() {
+        QStringList titleWords;
+        for (const duoband::ChannelColumn& column : duoband::channelColumns())
+            titleWords << pages::fromCoreText(column.title).split(' ', Qt::SkipEmptyParts);
+        for (int channels = 1; channels <= 64; channels += 3) {
+            duoband::EditorModel model;
+            for (int row = 1; row <= channels; ++row)
+                model.channels(Band::A).cell(Column::RxFrequency, row) = "145.50000";
+            model.channels(Band::B).cell(Column::RxFrequency, 1) = "435.00000";
+            const QString pdf = fixture->data.path("lengths.pdf");
+            QVERIFY(ChannelSheet::savePdf(model, {"", "lengths.bc"}, pdf).isEmpty());
+            const QString text = pdfText(pdf);
+            const QStringList sheetPages = text.split('\f', Qt::SkipEmptyParts);
+            QVERIFY(sheetPages.size() > 1);
+            for (const QString& page : sheetPages.mid(0, sheetPages.size() - 1)) {
+                QStringList lines = page.split('\n', Qt::SkipEmptyParts);
+                // The page number; its line may also hold the start of the next
+                // page's first heading, drawn clipped away in the margin.
+                lines.removeLast();
+                QVERIFY2(!sectionTitles().contains(lines.last().trimmed()),
+                         qPrintable(QString("%1 channels: %2").arg(channels).arg(page)));
+            }
+            const QStringList wordList = text.split(QRegularExpression("\\W+"));
+            const QSet<QString> words(wordList.begin(), wordList.end());
+            for (const QString& word : titleWords) {
+                for (qsizetype cut = 3; cut < word.size(); ++cut)
+                    QVERIFY2(!words.contains(word.left(cut)), qPrintable(word.left(cut)));
+            }
+        }
+    }
+
+    // A sheet of unsaved edits says so beside the file's name; a customer's
+    // sheet, once asked for, keeps no remote stun, kill or revive code.
+    void theWindowsSheetSaysWhatItShows() {
+        duoband::EditorModel& model = window().model();
+        using duoband::SettingId;
+        *duoband::textOf(model, {SettingId::ReviveCode}) = "11111";
+        *duoband::textOf(model, {SettingId::RemoteStunCode}) = "22222";
+        *duoband::textOf(model, {SettingId::RemoteKillCode}) = "33333";
+        *duoband::textOf(model, {SettingId::MonitorCode}) = "4";
+        window().showModel();
+        fixture->dialogs.fileNames = {fixture->data.path("radio.bc")};
+        QVERIFY(window().saveFileAs());
+        const auto exportSheet = [this](const QString& name) {
+            fixture->dialogs.fileNames = {fixture->data.path(name)};
+            window().findChild<QAction*>("exportSheetAction")->trigger();
+            return pdfText(fixture->data.path(name));
+        };
+        QString text = exportSheet("saved.pdf");
+        QVERIFY2(lineWith(text, "radio.bc").contains(QRegularExpression("radio\\.bc\\s+Printed")),
+                 qPrintable(text));
+        for (const char* code : {"11111", "22222", "33333"}) QVERIFY(text.contains(code));
+
+        model.channels(Band::A).cell(Column::Name, 1) = "EDITED";
+        window().recordEdit("edit", {});
+        auto* forCustomer = window().findChild<QAction*>("sheetForCustomerAction");
+        QVERIFY(forCustomer->isCheckable() && !forCustomer->isChecked());
+        forCustomer->trigger();
+        text = exportSheet("edited.pdf");
+        QVERIFY2(lineWith(text, "radio.bc").contains("not saved"), qPrintable(text));
+        for (const char* code : {"11111", "22222", "33333"}) QVERIFY(!text.contains(code));
+        QVERIFY(text.contains(QRegularExpression("Monitor Code\\s+4\\b")));
+
+        fixture.reset();  // the next window remembers the choice
+        fixture = std::make_unique<WindowFixture>();
+        QVERIFY(window().findChild<QAction*>("sheetForCustomerAction")->isChecked());
     }
 
   private:

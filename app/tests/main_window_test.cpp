@@ -144,7 +144,7 @@ class MainWindowTest : public QObject {
         const QList<QAction*> menus = f.menuBar()->actions();
         QCOMPARE(actionTexts(menus[0]->menu()->actions()),
                  (QStringList{"New", "Open", "Save", "Save As...", "Backups...", "Export", "Import",
-                              "Print…", "Quit"}));
+                              "Print…", "Sheet for a Customer (No Remote Codes)", "Quit"}));
         QCOMPARE(actionTexts(menus[0]->menu()->actions()[5]->menu()->actions()),
                  (QStringList{"Channels as CSV…", "Channel sheet as PDF…"}));
         QCOMPARE(actionTexts(menus[0]->menu()->actions()[6]->menu()->actions()),

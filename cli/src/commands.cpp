@@ -317,7 +317,7 @@ int importCsvCommand(const Args& args, Io& io) {
     if (const auto read = readWholeFile(args.file, bytes); !read.ok())
         return fail(io, read.error), kUsageError;
     const ChannelCsvFile csv = readChannelCsv(bytes);
-    if (!csv.ok()) return fail(io, args.file + ": " + csv.error), kUsageError;
+    if (!csv.ok()) return fail(io, args.file + ": " + english(csv.error)), kUsageError;
     auto loaded = load(args["--into"], io);
     if (!loaded) return kUsageError;
     if (!start && csv.placement == CsvPlacement::FileOrder) {
@@ -325,8 +325,10 @@ int importCsvCommand(const Args& args, Io& io) {
                   "(--band and --first choose another start).\n";
     }
     const ChannelCsvImport result = importChannelCsv(csv, loaded->model, start);
-    for (const CsvNote& note : result.notes) fail(io, args.file + ": " + describeCsvNote(note));
-    for (const std::string& remark : result.remarks) io.err << args.file << ": " << remark << '\n';
+    for (const CsvNote& note : result.notes)
+        fail(io, args.file + ": " + english(describeCsvNote(note)));
+    for (const Phrase& remark : result.remarks)
+        io.err << args.file << ": " << english(remark) << '\n';
     const int saved = saveImport(*loaded, args["--out"], io);
     if (saved != kOk) return saved;
     const auto skipped = std::ranges::count_if(result.notes, &CsvNote::skipped);

@@ -240,8 +240,9 @@ std::string RadioSession::open(const std::string& device, const std::string& tra
         port_.open();
     } catch (const SerialPortError& e) {
         return "cannot open " + device + ": " +
-               (port_.lastOpenError() != 0 ? explainOpenError(port_.lastOpenError(), device)
-                                           : std::string(e.what()));
+               (port_.lastOpenError() != 0
+                    ? english(explainOpenError(port_.lastOpenError(), device))
+                    : std::string(e.what()));
     }
     exchange_ = std::make_unique<ProgrammingExchange>(port_, pump_);
     exchange_->stopRequested = [] { return stopRequested().load(); };

@@ -56,7 +56,7 @@ std::optional<int> entryMatching(OptionList entries, std::string_view text) {
     return std::nullopt;
 }
 
-using Refusal = std::optional<std::string>;
+using Refusal = std::optional<Phrase>;
 
 // The cell as typing its text would leave the entry ("146,55" is 146.55 MHz);
 // a text of which typing would keep nothing is refused rather than taken as
@@ -65,13 +65,14 @@ Refusal pasteFrequency(EditorModel& model, Band band, CellPointer at, std::strin
     const ChannelEntry entry = at.column == Column::RxFrequency ? ChannelEntry::ReceiveFrequency
                                                                 : ChannelEntry::TransmitFrequency;
     const std::string typed = typedChannelEntry(entry, text);
-    if (typed.empty() && !trimmed(text).empty()) return std::string(kNotAFrequencyMessage);
+    if (typed.empty() && !trimmed(text).empty()) return Phrase(kNotAFrequencyMessage);
     const FrequencyCommit commit = commitChannelFrequency(model, band, at, entry, typed);
     if (commit.outcome != FrequencyOutcome::Refused &&
         commit.outcome != FrequencyOutcome::NotAFrequency) {
         return std::nullopt;
     }
-    return std::string(trimmed(commit.message));
+    // Band A's range message ends in a blank of its own.
+    return Phrase(trimmed(commit.message));
 }
 
 Refusal pasteChoice(EditorModel& model, Band band, const ChannelColumnEditor& editor,
@@ -80,7 +81,7 @@ Refusal pasteChoice(EditorModel& model, Band band, const ChannelColumnEditor& ed
     if (!entry) {
         // A new frequency's default is a value of its own ("0FF"), no pick.
         if (channelColumnDefault(at.column) != trimmed(text)) {
-            return std::string("not one of the column's choices");
+            return Phrase(QT_TRANSLATE_NOOP("duoband", "not one of the column's choices"));
         }
         model.channels(band).cell(at.column, at.row) = std::string(trimmed(text));
         return std::nullopt;
@@ -96,7 +97,8 @@ Refusal editorClosed(const EditorModel& model, Band band, CellPointer at) {
         return std::nullopt;
     }
     const std::optional<Column> needed = channelColumnEditor(at.column)->openOnlyWhen;
-    return "the channel has no " + std::string(columnTitle(needed.value_or(at.column)));
+    return phrase(QT_TRANSLATE_NOOP("duoband", "the channel has no %1"),
+                  Phrase(columnTitle(needed.value_or(at.column))));
 }
 
 // Commits one pasted cell; nullopt when it was taken, else why not.
@@ -196,19 +198,14 @@ int clearCells(EditorModel& model, Band band, const std::vector<CellPointer>& ce
     return changed;
 }
 
-std::string describeRefusals(Band band, const std::vector<RefusedCell>& refused,
-                             std::size_t shown) {
-    std::string text;
-    for (std::size_t i = 0; i < refused.size() && i < shown; ++i) {
-        const RefusedCell& cell = refused[i];
-        text += std::string(bandName(band)) + " channel " + std::to_string(cell.row) + ", " +
-                std::string(columnTitle(cell.column)) + ": \"" + cell.text + "\" - " + cell.why +
-                "\n";
+Phrase describeRefusals(Band band, const std::vector<RefusedCell>& refused, std::size_t shown) {
+    std::vector<Phrase> lines;
+    for (const RefusedCell& cell : refused) {
+        lines.push_back(phrase(QT_TRANSLATE_NOOP("duoband", "%1, %2: \"%3\" - %4"),
+                               channelPlace(band, cell.row), Phrase(columnTitle(cell.column)),
+                               verbatimLatin1(cell.text), cell.why));
     }
-    if (refused.size() > shown) {
-        text += "and " + std::to_string(refused.size() - shown) + " more\n";
-    }
-    return text;
+    return shortList(std::move(lines), shown);
 }
 
 }  // namespace duoband

@@ -63,20 +63,31 @@ TEST(ChannelPaste, RefusedCellsAreListedAndChangeNothingWhileTheOthersApply) {
 
     ASSERT_EQ(report.refused.size(), 4U);
     EXPECT_EQ(report.refused[0].column, Column::RxFrequency);
-    EXPECT_EQ(report.refused[0].why, kReceiveRangeMessage);
+    EXPECT_EQ(english(report.refused[0].why), kReceiveRangeMessage);
     EXPECT_EQ(report.refused[1].row, 2);
-    EXPECT_EQ(report.refused[1].why, "not one of the column's choices");
-    EXPECT_EQ(report.refused[2].why, "the channel has no Receiving Frequency");
-    EXPECT_EQ(report.refused[3].why, kNotAFrequencyMessage);
+    EXPECT_EQ(english(report.refused[1].why), "not one of the column's choices");
+    EXPECT_EQ(english(report.refused[2].why), "the channel has no Receiving Frequency");
+    EXPECT_EQ(english(report.refused[3].why), kNotAFrequencyMessage);
     // Row 1 lost nothing to its refused frequency; its pasted tone applies.
     EXPECT_EQ(model.channels(Band::B).cell(Column::RxFrequency, 1), "145.50000");
     EXPECT_EQ(model.channels(Band::B).cell(Column::Name, 1), "KEEP");
     EXPECT_EQ(model.channels(Band::B).cell(Column::RxTone, 1), "67.0HZ");
     EXPECT_EQ(model.channels(Band::B).cell(Column::RxFrequency, 2), "146.50000");
     EXPECT_EQ(model.channels(Band::A), before.channels(Band::A));
-    EXPECT_EQ(describeRefusals(Band::B, report.refused, 1),
+    EXPECT_EQ(english(describeRefusals(Band::B, report.refused, 1)),
               "Band B channel 1, Receiving Frequency: \"300\" - " +
-                  std::string(kReceiveRangeMessage) + "\nand 3 more\n");
+                  std::string(kReceiveRangeMessage) + "\nand 3 more");
+}
+
+// A pasted text is a value: a place mark in it is not filled, and its
+// bytes (Latin-1) show as the characters they are.
+TEST(ChannelPaste, ARefusedTextIsShownAsItWasPasted) {
+    EditorModel model;
+    const PasteReport report =
+        pasteCells(model, Band::A, {Column::RxFrequency, 1}, pastedRow("145.5", "%4\xE9"));
+    EXPECT_EQ(
+        english(describeRefusals(Band::A, report.refused)),
+        "Band A channel 1, Receiving CTCSS: \"%4\xC3\xA9\" - not one of the column's choices");
 }
 
 // "146,55" pastes as it types; a copied empty channel pasted over a full one

@@ -22,16 +22,10 @@ constexpr std::uint64_t kLargestNumber = 100'000'000'000;
 // A watt figure from this up is High.
 constexpr std::uint64_t kHighPowerTenthsOfWatts = 40;
 
-constexpr std::string_view kRadioBands = "136\u2013176, 220\u2013250, 400\u2013490 MHz";
-
 // Columns the channels have no place for, which duoband's export leaves
 // empty. TStep, Power and the columns of other names are judged apart.
 constexpr std::array kUnkeptColumns{Field::Skip,     Field::Comment,  Field::Urcall,
                                     Field::Rpt1call, Field::Rpt2call, Field::Dvcode};
-
-std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
 
 // A number as a spreadsheet set to a decimal comma writes it: "146,52".
 std::string withDecimalPoint(std::string_view text) {
@@ -64,9 +58,7 @@ std::optional<int> wholeNumber(std::string_view text) {
 struct Target {
     Band band = Band::A;
     int channel = 0;
-    std::string name() const {
-        return std::string(bandName(band)) + " channel " + std::to_string(channel);
-    }
+    Phrase name() const { return channelPlace(band, channel); }
 };
 
 // The file's columns: the field index of each named column, or none.
@@ -126,12 +118,12 @@ class RowImport {
     void at(const Target& target) { note_.channel = target.name(); }
 
     // False, with a note, when the row is skipped.
-    bool skip(std::string what, std::string why) {
+    bool skip(Phrase what, Phrase why) {
         add(std::move(what), std::move(why), true);
         return false;
     }
-    void changed(std::string what, std::string why) { add(std::move(what), std::move(why), false); }
-    std::string what(Field f) const { return std::string(csv::nameOf(f)) + " " + quoted(value(f)); }
+    void changed(Phrase what, Phrase why) { add(std::move(what), std::move(why), false); }
+    Phrase what(Field f) const { return csv::fieldValue(csv::nameOf(f), value(f)); }
 
     // The grid's cells of the row, RxFrequency to Name.
     std::array<std::string, kColumnCount> cells;
@@ -144,7 +136,7 @@ class RowImport {
     void readCellFields();
 
   private:
-    void add(std::string what, std::string why, bool skipped) {
+    void add(Phrase what, Phrase why, bool skipped) {
         CsvNote note = note_;
         note.what = std::move(what);
         note.why = std::move(why);
@@ -162,24 +154,28 @@ class RowImport {
 // Frequency, Duplex and Offset as the receive and transmit frequencies.
 bool RowImport::readFrequencies(std::uint64_t& rxHertz, std::optional<std::uint64_t>& txHertz) {
     const auto rx = scaledDecimal(number(Field::Frequency), 6, kLargestNumber);
-    if (!rx) return skip(what(Field::Frequency), "not a frequency in MHz");
+    const Phrase notAFrequency = QT_TRANSLATE_NOOP("duoband", "not a frequency in MHz");
+    if (!rx) return skip(what(Field::Frequency), notAFrequency);
     rxHertz = *rx;
     const std::string_view duplex = trimmedValue(Field::Duplex);
     const auto offset = scaledDecimal(number(Field::Offset, "0"), 6, kLargestNumber);
     const bool needsOffset =
         duplex == "+" || duplex == "-" || text::equalIgnoringCase(duplex, "split");
-    if (needsOffset && !offset) return skip(what(Field::Offset), "not a frequency in MHz");
+    if (needsOffset && !offset) return skip(what(Field::Offset), notAFrequency);
     if (duplex.empty()) {
         txHertz = rxHertz;
     } else if (duplex == "+") {
         txHertz = rxHertz + *offset;
     } else if (duplex == "-") {
-        if (*offset > rxHertz) return skip(what(Field::Offset), "larger than the frequency");
+        if (*offset > rxHertz)
+            return skip(what(Field::Offset),
+                        QT_TRANSLATE_NOOP("duoband", "larger than the frequency"));
         txHertz = rxHertz - *offset;
     } else if (text::equalIgnoringCase(duplex, "split")) {
         txHertz = offset;
     } else if (!text::equalIgnoringCase(duplex, "off")) {
-        return skip(what(Field::Duplex), "not one of \"\", +, -, split, off");
+        return skip(what(Field::Duplex),
+                    QT_TRANSLATE_NOOP("duoband", "not one of \"\", +, -, split, off"));
     }
     cell(Column::RxFrequency) = fixedDecimal(rxHertz, 6);
     if (txHertz) cell(Column::TxFrequency) = fixedDecimal(*txHertz, 6);
@@ -202,9 +198,11 @@ bool RowImport::readTones() {
          {std::pair{pair.tx, Column::TxTone}, std::pair{pair.rx, Column::RxTone}}) {
         const auto entry = csv::cellOfTone(tone);
         if (!entry) {
-            return skip(std::string(tone.kind == csv::ToneKind::Dcs ? "DCS code " : "CTCSS tone ") +
-                            quoted(tone.value),
-                        "the radio has no such tone");
+            const char* what = tone.kind == csv::ToneKind::Dcs
+                                   ? QT_TRANSLATE_NOOP("duoband", "DCS code \"%1\"")
+                                   : QT_TRANSLATE_NOOP("duoband", "CTCSS tone \"%1\"");
+            return skip(phrase(what, verbatim(tone.value)),
+                        QT_TRANSLATE_NOOP("duoband", "the radio has no such tone"));
         }
         cell(column) = *entry;
     }
@@ -218,7 +216,8 @@ bool RowImport::readMode() {
     } else if (text::equalIgnoringCase(mode, "NFM")) {
         cell(Column::Bandwidth) = "Narrow";
     } else {
-        return skip(what(Field::Mode), "the radio has FM (Wide) and NFM (Narrow) only");
+        return skip(what(Field::Mode),
+                    QT_TRANSLATE_NOOP("duoband", "the radio has FM (Wide) and NFM (Narrow) only"));
     }
     return true;
 }
@@ -238,8 +237,10 @@ void RowImport::readPower() {
                                               1, kLargestNumber)
                               : std::nullopt;
     if (!tenths) {
-        changed(what(Field::Power), "not High, Low or watts; the default " +
-                                        quoted(*channelColumnDefault(Column::Power)) + " taken");
+        changed(
+            what(Field::Power),
+            phrase(QT_TRANSLATE_NOOP("duoband", "not High, Low or watts; the default \"%1\" taken"),
+                   Phrase(*channelColumnDefault(Column::Power))));
         return;
     }
     cell(Column::Power) = *tenths >= kHighPowerTenthsOfWatts ? "High" : "Low";
@@ -260,12 +261,17 @@ void RowImport::readName() {
     if (kept == name) return;
     const auto acceptable = std::ranges::count_if(
         characters, [](char32_t c) { return !filterChannelName(std::u32string(1, c)).empty(); });
-    std::string why;
-    if (acceptable < static_cast<std::ptrdiff_t>(characters.size()))
-        why = "characters other than printable ASCII (or , \" ') dropped";
-    if (static_cast<std::size_t>(acceptable) > kCountedTextMax)
-        why += std::string(why.empty() ? "" : ", ") + "cut to 7 characters";
-    changed(what(Field::Name), why + ": " + quoted(kept));
+    const bool dropped = acceptable < static_cast<std::ptrdiff_t>(characters.size());
+    const bool cut = static_cast<std::size_t>(acceptable) > kCountedTextMax;
+    const char* why =
+        !cut ? QT_TRANSLATE_NOOP(
+                   "duoband", "characters other than printable ASCII (or , \" ') dropped: \"%1\"")
+        : !dropped ? QT_TRANSLATE_NOOP("duoband", "cut to 7 characters: \"%1\"")
+                   : QT_TRANSLATE_NOOP(
+                         "duoband",
+                         "characters other than printable ASCII (or , \" ') dropped, cut to 7 "
+                         "characters: \"%1\"");
+    changed(what(Field::Name), phrase(why, verbatim(kept)));
 }
 
 void RowImport::readCellFields() {
@@ -282,11 +288,13 @@ class Placement {
           firstLocation_(file.firstLocation) {}
 
     // Said once: the Locations count from 0.
-    std::optional<std::string> remark() const {
+    std::optional<Phrase> remark() const {
         if (kind_ != CsvPlacement::Location || firstLocation_ == 1) return std::nullopt;
-        return "the smallest Location is 0: every Location counts one higher (0 is band A "
-               "channel 1, " +
-               std::to_string(csv::kLocationsPerBand) + " band B channel 1)";
+        return phrase(QT_TRANSLATE_NOOP("duoband",
+                                        "the smallest Location is 0: every Location "
+                                        "counts one higher (0 is band A channel 1, %1 "
+                                        "band B channel 1)"),
+                      verbatim(csv::kLocationsPerBand));
     }
 
     // The channel row `index` (0 first) of the file goes to; nullopt, with a
@@ -302,9 +310,9 @@ class Placement {
         }
         const int channel = start_.channel + index;
         if (channel > ChannelTable::kChannels) {
-            row.skip("row " + std::to_string(index + 1), "no channel left: band " +
-                                                             std::string(bandName(start_.band)) +
-                                                             " ends at channel 128");
+            row.skip(phrase(QT_TRANSLATE_NOOP("duoband", "row %1"), verbatim(index + 1)),
+                     phrase(QT_TRANSLATE_NOOP("duoband", "no channel left: %1 is the last"),
+                            channelPlace(start_.band, ChannelTable::kChannels)));
             return std::nullopt;
         }
         return Target{start_.band, channel};
@@ -315,9 +323,10 @@ class Placement {
         const std::string_view band = row.trimmedValue(Field::Band);
         const auto channel = wholeNumber(row.value(Field::Channel));
         if (!text::equalIgnoringCase(band, "A") && !text::equalIgnoringCase(band, "B")) {
-            row.skip(row.what(Field::Band), "not A or B");
+            row.skip(row.what(Field::Band), QT_TRANSLATE_NOOP("duoband", "not A or B"));
         } else if (!channel || *channel < 1 || *channel > ChannelTable::kChannels) {
-            row.skip(row.what(Field::Channel), "not a channel from 1 to 128");
+            row.skip(row.what(Field::Channel),
+                     QT_TRANSLATE_NOOP("duoband", "not a channel from 1 to 128"));
         } else {
             return Target{text::equalIgnoringCase(band, "A") ? Band::A : Band::B, *channel};
         }
@@ -329,11 +338,12 @@ class Placement {
         // 1 for band A channel 1.
         const int counted = location.value_or(-1) + 1 - firstLocation_;
         if (counted < 1 || counted > 2 * csv::kLocationsPerBand) {
-            const auto at = [&](int n) { return std::to_string(n - 1 + firstLocation_); };
+            const auto at = [&](int n) { return verbatim(n - 1 + firstLocation_); };
             const int perBand = csv::kLocationsPerBand;
-            row.skip(row.what(Field::Location), "not a channel: " + at(1) + " to " + at(perBand) +
-                                                    " are band A, " + at(perBand + 1) + " to " +
-                                                    at(2 * perBand) + " band B");
+            row.skip(row.what(Field::Location),
+                     phrase(QT_TRANSLATE_NOOP(
+                                "duoband", "not a channel: %1 to %2 are band A, %3 to %4 band B"),
+                            at(1), at(perBand), at(perBand + 1), at(2 * perBand)));
             return std::nullopt;
         }
         if (counted <= csv::kLocationsPerBand) return Target{Band::A, counted};
@@ -360,25 +370,35 @@ std::string pastedLine(const std::array<std::string, kColumnCount>& cells) {
 
 // A frequency the grid moved onto its channel steps.
 void noteSnapped(RowImport& row, const ChannelTable& table, int channel, Column column,
-                 std::string_view what) {
+                 const Phrase& what) {
     const std::string& cell = table.cell(column, channel);
     const std::string& asked = row.cells.at(static_cast<std::size_t>(columnIndex(column)));
     const auto units = frequencyUnits(cell);
     if (cell.empty() || !units || fixedDecimal(std::uint64_t{*units} * 10, 6) == asked) return;
-    row.changed(std::string(what) + " " + asked,
-                "snapped to " + cell + " (the 2.5 and 6.25 kHz channel steps)");
+    row.changed(
+        phrase("%1 %2", what, verbatim(asked)),
+        phrase(QT_TRANSLATE_NOOP("duoband", "snapped to %1 (the 2.5 and 6.25 kHz channel steps)"),
+               verbatim(cell)));
 }
 
 // A frequency the grid refused: said in the file's terms when it lies
 // outside the bands (the grid's own message names its entry).
 bool skipRefusedFrequency(RowImport& row, const RefusedCell& refused) {
     const bool receive = refused.column == Column::RxFrequency;
-    if (refused.why != (receive ? kReceiveRangeMessage : kTransmitRangeMessage)) {
-        return row.skip(std::string(columnTitle(refused.column)) + " " + quoted(refused.text),
+    if (english(refused.why) != (receive ? kReceiveRangeMessage : kTransmitRangeMessage)) {
+        return row.skip(phrase(QT_TRANSLATE_NOOP("duoband", "%1 \"%2\""),
+                               Phrase(columnTitle(refused.column)), verbatim(refused.text)),
                         refused.why);
     }
-    return row.skip({}, std::string(receive ? "" : "the transmit frequency ") + refused.text +
-                            " MHz is outside the radio's bands (" + std::string(kRadioBands) + ")");
+    return row.skip(
+        {}, phrase(receive ? QT_TRANSLATE_NOOP("duoband",
+                                               "%1 MHz is outside the radio's bands (136–176, "
+                                               "220–250, 400–490 MHz)")
+                           : QT_TRANSLATE_NOOP("duoband",
+                                               "the transmit frequency %1 MHz is outside the "
+                                               "radio's bands (136–176, 220–250, "
+                                               "400–490 MHz)"),
+                   verbatim(refused.text)));
 }
 
 // Applies the row to `target` of `scratch`; false when the row is skipped.
@@ -388,20 +408,25 @@ bool applyRow(RowImport& row, EditorModel& scratch, const Target& target) {
     const PasteReport report =
         pasteCells(scratch, target.band, {kFirstDataColumn, target.channel}, pastedLine(row.cells));
     for (const RefusedCell& refused : report.refused) {
-        const std::string what =
-            std::string(columnTitle(refused.column)) + " " + quoted(refused.text);
+        const Phrase what = phrase(QT_TRANSLATE_NOOP("duoband", "%1 \"%2\""),
+                                   Phrase(columnTitle(refused.column)), verbatim(refused.text));
         if (refused.column == Column::RxFrequency || refused.column == Column::TxFrequency)
             return skipRefusedFrequency(row, refused);
         const std::string& kept = table.cell(refused.column, target.channel);
-        row.changed(what, refused.why + (kept.empty() ? "; left empty" : "; kept " + quoted(kept)));
+        row.changed(what, kept.empty()
+                              ? phrase(QT_TRANSLATE_NOOP("duoband", "%1; left empty"), refused.why)
+                              : phrase(QT_TRANSLATE_NOOP("duoband", "%1; kept \"%2\""), refused.why,
+                                       Phrase(std::string_view(kept))));
     }
-    noteSnapped(row, table, target.channel, Column::RxFrequency, "Frequency");
+    noteSnapped(row, table, target.channel, Column::RxFrequency,
+                verbatim(csv::nameOf(csv::Field::Frequency)));
     // A simplex channel's transmit frequency is snapped with it: said once.
     const auto cellOf = [&](Column c) {
         return row.cells.at(static_cast<std::size_t>(columnIndex(c)));
     };
     if (cellOf(Column::TxFrequency) != cellOf(Column::RxFrequency))
-        noteSnapped(row, table, target.channel, Column::TxFrequency, "transmit frequency");
+        noteSnapped(row, table, target.channel, Column::TxFrequency,
+                    QT_TRANSLATE_NOOP("duoband", "transmit frequency"));
     return true;
 }
 
@@ -423,17 +448,19 @@ class UnkeptColumns {
     }
 
     // "not kept: TStep, Comment", or nothing.
-    std::optional<std::string> remark() const {
-        std::vector<std::string> names;
+    std::optional<Phrase> remark() const {
+        std::vector<Phrase> names;
         for (std::size_t i = 0; i < header_.size(); ++i) {
             if (!unkept_[i]) continue;
-            std::string name = header_[i].empty() ? "column " + std::to_string(i + 1) : header_[i];
+            Phrase name = header_[i].empty()
+                              ? phrase(QT_TRANSLATE_NOOP("duoband", "column %1"), verbatim(i + 1))
+                              : verbatim(header_[i]);
             if (std::ranges::find(names, name) == names.end()) names.push_back(std::move(name));
         }
         if (names.empty()) return std::nullopt;
-        std::string text = "not kept: " + names.front();
-        for (std::size_t i = 1; i < names.size(); ++i) text += ", " + names[i];
-        return text;
+        Phrase list = names.front();
+        for (std::size_t i = 1; i < names.size(); ++i) list = phrase("%1, %2", list, names[i]);
+        return phrase(QT_TRANSLATE_NOOP("duoband", "not kept: %1"), list);
     }
 
   private:
@@ -479,16 +506,20 @@ ChannelCsvFile readChannelCsv(std::string_view text) {
         return file;
     }
     if (parsed.records.empty()) {
-        file.error = "the file is empty: it needs a first line naming the columns";
+        file.error = QT_TRANSLATE_NOOP(
+            "duoband", "the file is empty: it needs a first line naming the columns");
         return file;
     }
     for (const std::string& name : parsed.records.front().fields)
         file.header.emplace_back(text::trimmed(name));
     const Columns columns(file.header);
     if (!columns.has(Field::Frequency)) {
-        file.error = "line " + std::to_string(parsed.records.front().line) +
-                     ": no Frequency column; the first line must name the columns, e.g. " +
-                     header({"Location", "Name", "Frequency", "Duplex", "Offset", "Tone"});
+        file.error =
+            phrase(QT_TRANSLATE_NOOP("duoband",
+                                     "line %1: no Frequency column; the first line must "
+                                     "name the columns, e.g. %2"),
+                   verbatim(parsed.records.front().line),
+                   verbatim(header({"Location", "Name", "Frequency", "Duplex", "Offset", "Tone"})));
         return file;
     }
     if (columns.has(Field::Band) && columns.has(Field::Channel)) {
@@ -528,8 +559,10 @@ ChannelCsvImport importChannelCsv(const ChannelCsvFile& file, EditorModel& model
         const auto [earlier, first] =
             lineOf.try_emplace({target->band, target->channel}, file.rows[i].line);
         if (!first) {
-            row.changed("the channel",
-                        "named again: this row replaces line " + std::to_string(earlier->second));
+            row.changed(
+                QT_TRANSLATE_NOOP("duoband", "the channel"),
+                phrase(QT_TRANSLATE_NOOP("duoband", "named again: this row replaces line %1"),
+                       verbatim(earlier->second)));
             earlier->second = file.rows[i].line;
         } else {
             ++result.channelsWritten;
@@ -545,21 +578,34 @@ ChannelCsvImport importChannelCsv(const ChannelCsvFile& file, EditorModel& model
     return result;
 }
 
-std::string describeCsvNote(const CsvNote& note) {
-    std::string text = "line " + std::to_string(note.line);
-    if (!note.location.empty()) text += ", Location " + note.location;
-    if (!note.channel.empty()) text += " (" + note.channel + ")";
-    text += std::string(": ") + (note.skipped ? "skipped" : "changed") + " - ";
-    if (!note.what.empty()) text += note.what + ": ";
-    return text + note.why;
+Phrase describeCsvNote(const CsvNote& note) {
+    const Phrase line = verbatim(note.line);
+    const Phrase location = verbatim(note.location);
+    Phrase place;
+    if (note.location.empty()) {
+        place = note.channel.empty()
+                    ? phrase(QT_TRANSLATE_NOOP("duoband", "line %1"), line)
+                    : phrase(QT_TRANSLATE_NOOP("duoband", "line %1 (%2)"), line, note.channel);
+    } else {
+        place = note.channel.empty()
+                    ? phrase(QT_TRANSLATE_NOOP("duoband", "line %1, Location %2"), line, location)
+                    : phrase(QT_TRANSLATE_NOOP("duoband", "line %1, Location %2 (%3)"), line,
+                             location, note.channel);
+    }
+    if (note.what.empty()) {
+        return phrase(note.skipped ? QT_TRANSLATE_NOOP("duoband", "%1: skipped - %2")
+                                   : QT_TRANSLATE_NOOP("duoband", "%1: changed - %2"),
+                      place, note.why);
+    }
+    return phrase(note.skipped ? QT_TRANSLATE_NOOP("duoband", "%1: skipped - %2: %3")
+                               : QT_TRANSLATE_NOOP("duoband", "%1: changed - %2: %3"),
+                  place, note.what, note.why);
 }
 
-std::string describeCsvNotes(const std::vector<CsvNote>& notes, std::size_t shown) {
-    std::string text;
-    for (std::size_t i = 0; i < notes.size() && i < shown; ++i)
-        text += describeCsvNote(notes[i]) + "\n";
-    if (notes.size() > shown) text += "and " + std::to_string(notes.size() - shown) + " more\n";
-    return text;
+Phrase describeCsvNotes(const std::vector<CsvNote>& notes, std::size_t shown) {
+    std::vector<Phrase> lines;
+    for (const CsvNote& note : notes) lines.push_back(describeCsvNote(note));
+    return shortList(std::move(lines), shown);
 }
 
 }  // namespace duoband

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "duoband/editor_model.h"
+#include "duoband/phrase.h"
 
 namespace duoband::csv {
 
@@ -59,6 +60,10 @@ constexpr std::size_t at(Field f) {
 }
 constexpr std::string_view nameOf(Field f) {
     return kFieldNames[at(f)];
+}
+// A column of the file and a value in it, for a note: Frequency "300.000000".
+inline Phrase fieldValue(std::string_view name, std::string_view value) {
+    return phrase(QT_TRANSLATE_NOOP("duoband", "%1 \"%2\""), verbatim(name), verbatim(value));
 }
 
 // duoband's own columns, which carry a cell's text as it stands.
@@ -129,7 +134,7 @@ ToneFields toneFields(const Tone& tx, const Tone& rx);
 // The two tones the tone columns describe, or why they cannot be read.
 struct TonePair {
     Tone tx, rx;
-    std::string what, why;  // set when the columns cannot be read
+    Phrase what, why;  // set when the columns cannot be read
 };
 TonePair tonesOf(const ToneFields& fields);
 

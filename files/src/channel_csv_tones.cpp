@@ -150,8 +150,8 @@ TonePair tonesOf(const ToneFields& f) {
         tone.value = dcs;
         const auto polarity = polarityAt(f.polarity, polaritySide);
         if (!polarity) {
-            pair.what = "DtcsPolarity \"" + f.polarity + "\"";
-            pair.why = "not one of NN, NR, RN, RR";
+            pair.what = fieldValue(nameOf(Field::DtcsPolarity), f.polarity);
+            pair.why = QT_TRANSLATE_NOOP("duoband", "not one of NN, NR, RN, RR");
         }
         tone.polarity = polarity.value_or('N');
     };
@@ -172,17 +172,17 @@ TonePair tonesOf(const ToneFields& f) {
                             ? std::nullopt
                             : kindNamed(std::string_view(f.crossMode).substr(arrow + 2));
         if (!tx || !rx) {
-            pair.what = "CrossMode \"" + f.crossMode + "\"";
-            pair.why =
-                "not one of Tone->Tone, Tone->DTCS, DTCS->Tone, ->Tone, ->DTCS, DTCS->, "
-                "DTCS->DTCS";
+            pair.what = fieldValue(nameOf(Field::CrossMode), f.crossMode);
+            pair.why = QT_TRANSLATE_NOOP("duoband",
+                                         "not one of Tone->Tone, Tone->DTCS, DTCS->Tone, ->Tone, "
+                                         "->DTCS, DTCS->, DTCS->DTCS");
             return pair;
         }
         side(*tx, f.rTone, f.dtcs, 0, pair.tx);
         side(*rx, f.cTone, f.rxDtcs, 1, pair.rx);
     } else {
-        pair.what = "Tone \"" + f.mode + "\"";
-        pair.why = "not one of Tone, TSQL, DTCS, Cross or empty";
+        pair.what = fieldValue(nameOf(Field::Tone), f.mode);
+        pair.why = QT_TRANSLATE_NOOP("duoband", "not one of Tone, TSQL, DTCS, Cross or empty");
     }
     return pair;
 }

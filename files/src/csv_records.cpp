@@ -56,8 +56,10 @@ class Reader {
         while (at_ < text_.size()) {
             CsvRecord record{line_, {}};
             if (!readRecord(record.fields)) {
-                out.error = "line " + std::to_string(record.line) +
-                            ": a quoted field is never closed (a \" is missing)";
+                out.error = phrase(
+                    QT_TRANSLATE_NOOP("duoband",
+                                      "line %1: a quoted field is never closed (a \" is missing)"),
+                    verbatim(record.line));
                 out.records.clear();
                 return out;
             }
@@ -142,9 +144,12 @@ CsvRecords parseCsv(std::string_view text) {
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     if (const auto bad = utf8::firstInvalidByte(text)) {
         const auto line = 1 + std::count(text.begin(), text.begin() + *bad, '\n');
-        return {{},
-                "line " + std::to_string(line) +
-                    ": not UTF-8 text (save the file as CSV UTF-8 and import it again)"};
+        return {
+            {},
+            phrase(QT_TRANSLATE_NOOP(
+                       "duoband",
+                       "line %1: not UTF-8 text (save the file as CSV UTF-8 and import it again)"),
+                   verbatim(line))};
     }
     return Reader(text, headerSeparator(text)).read();
 }

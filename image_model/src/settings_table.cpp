@@ -883,4 +883,10 @@ std::string_view columnTitle(Column column) {
     return kColumns[static_cast<std::size_t>(column)].title;
 }
 
+Phrase channelPlace(Band band, int channel) {
+    return phrase(band == Band::A ? QT_TRANSLATE_NOOP("duoband", "Band A channel %1")
+                                  : QT_TRANSLATE_NOOP("duoband", "Band B channel %1"),
+                  verbatim(channel));
+}
+
 }  // namespace duoband

@@ -30,33 +30,35 @@ bool isSerialPort(const fs::path& entry) {
 
 // The doctor looks at what stands in the way: the group to join, a new
 // login, a device only root may open.
-std::string permissionDenied(const std::string& device) {
-    const std::string explanation = explainPortProblem(device);
-    return explanation.empty() ? "Permission denied for " + device + "." : explanation;
+Phrase permissionDenied(const std::string& device) {
+    const Phrase explanation = explainPortProblem(device);
+    if (!explanation.empty()) return explanation;
+    return phrase(QT_TRANSLATE_NOOP("duoband", "Permission denied for %1."), verbatim(device));
 }
 
 // Names the programs that hold the port when the doctor can see them.
-std::string inUse(const std::string& device) {
+Phrase inUse(const std::string& device) {
     const PortDiagnosis diagnosis = diagnosePort(device);
     for (const auto& finding : diagnosis.findings) {
-        if (finding.problem != PortProblem::HeldByProcess) continue;
-        const PortAdvice advice = adviceFor(finding, diagnosis);
-        return advice.problem + " Fix: " + advice.fix;
+        if (finding.problem == PortProblem::HeldByProcess)
+            return problemAndFix(adviceFor(finding, diagnosis));
     }
-    return device + " is in use by another program.";
+    return phrase(QT_TRANSLATE_NOOP("duoband", "%1 is in use by another program."),
+                  verbatim(device));
 }
 
-std::string missing(const std::string& device) {
-    return device + " does not exist (is the cable plugged in?).";
+Phrase missing(const std::string& device) {
+    return phrase(QT_TRANSLATE_NOOP("duoband", "%1 does not exist (is the cable plugged in?)."),
+                  verbatim(device));
 }
 
-std::string notSerial(const std::string& device) {
-    return device + " is not a serial port.";
+Phrase notSerial(const std::string& device) {
+    return phrase(QT_TRANSLATE_NOOP("duoband", "%1 is not a serial port."), verbatim(device));
 }
 
 struct Explanation {
     int error;
-    std::string (*say)(const std::string& device);
+    Phrase (*say)(const std::string& device);
 };
 
 const Explanation kExplanations[] = {
@@ -77,11 +79,12 @@ std::vector<std::string> listSerialPorts(const fs::path& sysfsRoot, const fs::pa
     return ports;
 }
 
-std::string explainOpenError(int error, const std::string& device) {
+Phrase explainOpenError(int error, const std::string& device) {
     for (const auto& [code, say] : kExplanations) {
         if (code == error) return say(device);
     }
-    return device + ": " + std::strerror(error) + ".";
+    // The system's own words for the rest, as it gives them.
+    return verbatim(device + ": " + std::strerror(error) + ".");
 }
 
 }  // namespace duoband

@@ -173,7 +173,7 @@ void tryOpening(PortDiagnosis& diagnosis) {
         // A holder already explains a busy port.
         if (error != EBUSY || diagnosis.holders.empty())
             diagnosis.findings.push_back(
-                {PortProblem::OpenFailed, explainOpenError(error, diagnosis.path)});
+                {PortProblem::OpenFailed, english(explainOpenError(error, diagnosis.path))});
         return;
     }
     termios settings{};

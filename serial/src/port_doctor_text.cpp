@@ -30,16 +30,18 @@ std::string killHolders(const PortDiagnosis& diagnosis) {
     return (othersOwn ? "sudo kill" : "kill") + pids;
 }
 
-std::string stopModemManager(const PortDiagnosis& diagnosis) {
+Phrase stopModemManager(const PortDiagnosis& diagnosis) {
     // With the rule in place, udev only has to apply it to a device that
     // was plugged in before the rule came.
-    if (diagnosis.rulesInstalled) return "sudo udevadm trigger --action=add " + diagnosis.path;
-    return "sudo systemctl stop ModemManager";
+    if (diagnosis.rulesInstalled)
+        return verbatim("sudo udevadm trigger --action=add " + diagnosis.path);
+    return verbatim("sudo systemctl stop ModemManager");
 }
 
-std::string openFailedFix(const PortDiagnosis& diagnosis) {
-    if (!diagnosis.allProcessesChecked) return "sudo duoband-cli doctor " + diagnosis.path;
-    return "unplug the cable and plug it in again";
+Phrase openFailedFix(const PortDiagnosis& diagnosis) {
+    if (!diagnosis.allProcessesChecked)
+        return verbatim("sudo duoband-cli doctor " + diagnosis.path);
+    return QT_TRANSLATE_NOOP("duoband", "unplug the cable and plug it in again");
 }
 
 void detail(std::ostream& out, const char* label, const std::string& value) {
@@ -58,36 +60,63 @@ void details(std::ostream& out, const PortDiagnosis& diagnosis) {
 }  // namespace
 
 PortAdvice adviceFor(const PortFinding& finding, const PortDiagnosis& diagnosis) {
-    const std::string& path = diagnosis.path;
-    const std::string& group = finding.subject;
+    const Phrase path = verbatim(diagnosis.path);
+    const Phrase group = verbatim(quoted(finding.subject));
+    const Phrase listPorts = verbatim("duoband-cli ports");
+    const Phrase grantAccess = verbatim("sudo setfacl -m u:$USER:rw " + diagnosis.path);
     switch (finding.problem) {
         case PortProblem::NoSuchDevice:
-            return {path + " does not exist (is the cable plugged in?).", "duoband-cli ports"};
+            return {phrase(QT_TRANSLATE_NOOP("duoband",
+                                             "%1 does not exist (is the cable plugged in?)."),
+                           path),
+                    listPorts};
         case PortProblem::NotInGroup:
-            return {"Permission denied: the group " + quoted(group) + " may open " + path +
-                        ", and you are not in it.",
-                    "sudo usermod -aG " + group + " $USER   (then log out and in again)"};
+            return {
+                phrase(QT_TRANSLATE_NOOP(
+                           "duoband",
+                           "Permission denied: the group %1 may open %2, and you are not in it."),
+                       group, path),
+                phrase(QT_TRANSLATE_NOOP("duoband", "%1   (then log out and in again)"),
+                       verbatim("sudo usermod -aG " + finding.subject + " $USER"))};
         case PortProblem::GroupNeedsNewLogin:
-            return {"Permission denied: you joined the group " + quoted(group) +
-                        " after this session began.",
-                    "newgrp " + group + "   (in this terminal; or log out and in again)"};
+            return {
+                phrase(QT_TRANSLATE_NOOP(
+                           "duoband",
+                           "Permission denied: you joined the group %1 after this session began."),
+                       group),
+                phrase(QT_TRANSLATE_NOOP("duoband",
+                                         "%1   (in this terminal; or log out and in again)"),
+                       verbatim("newgrp " + finding.subject))};
         case PortProblem::RootOnly:
-            return {"Permission denied: only root may open " + path + "; no group may.",
-                    "sudo setfacl -m u:$USER:rw " + path + "   (until the device comes again)"};
+            return {
+                phrase(QT_TRANSLATE_NOOP("duoband",
+                                         "Permission denied: only root may open %1; no group may."),
+                       path),
+                phrase(QT_TRANSLATE_NOOP("duoband", "%1   (until the device comes again)"),
+                       grantAccess)};
         case PortProblem::PermissionDenied:
-            return {"Permission denied for " + path + ".", "sudo setfacl -m u:$USER:rw " + path};
+            return {phrase(QT_TRANSLATE_NOOP("duoband", "Permission denied for %1."), path),
+                    grantAccess};
         case PortProblem::HeldByProcess:
-            return {path + " is open in another program: " + holderList(diagnosis) + ".",
-                    killHolders(diagnosis)};
+            return {phrase(QT_TRANSLATE_NOOP("duoband", "%1 is open in another program: %2."), path,
+                           verbatim(holderList(diagnosis))),
+                    verbatim(killHolders(diagnosis))};
         case PortProblem::ModemManagerProbes:
-            return {"ModemManager runs and may send modem commands to " + path + ".",
+            return {phrase(QT_TRANSLATE_NOOP(
+                               "duoband", "ModemManager runs and may send modem commands to %1."),
+                           path),
                     stopModemManager(diagnosis)};
         case PortProblem::NotASerialPort:
-            return {path + " is not a serial port.", "duoband-cli ports"};
+            return {phrase(QT_TRANSLATE_NOOP("duoband", "%1 is not a serial port."), path),
+                    listPorts};
         case PortProblem::OpenFailed:
             break;
     }
-    return {finding.subject, openFailedFix(diagnosis)};
+    return {verbatim(finding.subject), openFailedFix(diagnosis)};
+}
+
+Phrase problemAndFix(const PortAdvice& advice) {
+    return phrase(QT_TRANSLATE_NOOP("duoband", "%1 Fix: %2"), advice.problem, advice.fix);
 }
 
 std::string formatDiagnosis(const PortDiagnosis& diagnosis) {
@@ -97,7 +126,8 @@ std::string formatDiagnosis(const PortDiagnosis& diagnosis) {
     if (diagnosis.triedOpening && diagnosis.ok()) out << "  opening:  works\n";
     for (const auto& finding : diagnosis.findings) {
         const PortAdvice advice = adviceFor(finding, diagnosis);
-        out << "  problem:  " << advice.problem << "\n  fix:      " << advice.fix << '\n';
+        out << "  problem:  " << english(advice.problem) << "\n  fix:      " << english(advice.fix)
+            << '\n';
     }
     if (!diagnosis.allProcessesChecked)
         out << "  note:     the open files of other users' processes were not looked at "
@@ -105,15 +135,12 @@ std::string formatDiagnosis(const PortDiagnosis& diagnosis) {
     return out.str();
 }
 
-std::string explainPortProblem(const std::string& path) {
+Phrase explainPortProblem(const std::string& path) {
     const PortDiagnosis diagnosis = diagnosePort(path);
-    std::string explanation;
-    for (const auto& finding : diagnosis.findings) {
-        const PortAdvice advice = adviceFor(finding, diagnosis);
-        if (!explanation.empty()) explanation += '\n';
-        explanation += advice.problem + " Fix: " + advice.fix;
-    }
-    return explanation;
+    std::vector<Phrase> lines;
+    for (const auto& finding : diagnosis.findings)
+        lines.push_back(problemAndFix(adviceFor(finding, diagnosis)));
+    return joinLines(lines);
 }
 
 }  // namespace duoband

@@ -16,21 +16,22 @@ PortEventOutcome plugged(PortList& list, const ListedPort& port, const PortState
         return {PortEventOutcome::Action::Select, port.path,
                 announceChoice({port, ChoiceReason::PluggedIn})};
     }
-    return {PortEventOutcome::Action::None, port.path, "Plugged in: " + friendlyName(port) + "."};
+    return {PortEventOutcome::Action::None, port.path,
+            phrase(QT_TRANSLATE_NOOP("duoband", "Plugged in: %1."), verbatim(friendlyName(port)))};
 }
 
 PortEventOutcome pulled(PortList& list, const std::string& path, const PortState& state) {
     const ListedPort* listed = list.find(path);
     if (listed == nullptr) return {};
-    const std::string name = friendlyName(*listed);
+    const Phrase name = verbatim(friendlyName(*listed));
     list.remove(path);
-    if (path != state.selected)
-        return {PortEventOutcome::Action::None, path, "Pulled out: " + name + "."};
+    const Phrase pulledOut = phrase(QT_TRANSLATE_NOOP("duoband", "Pulled out: %1."), name);
+    if (path != state.selected) return {PortEventOutcome::Action::None, path, pulledOut};
     if (state.open) {
         return {PortEventOutcome::Action::CloseLost, path,
-                "Pulled out: " + name + "; the port is closed."};
+                phrase(QT_TRANSLATE_NOOP("duoband", "Pulled out: %1; the port is closed."), name)};
     }
-    return {PortEventOutcome::Action::Unselect, path, "Pulled out: " + name + "."};
+    return {PortEventOutcome::Action::Unselect, path, pulledOut};
 }
 
 }  // namespace
@@ -77,23 +78,24 @@ std::optional<PortChoice> choosePortAtStart(const PortList& list,
     return PortChoice{list.ports().front(), ChoiceReason::FirstListed};
 }
 
-std::string announceChoice(const PortChoice& choice) {
-    const char* why = "";
+Phrase announceChoice(const PortChoice& choice) {
+    Phrase why;
     switch (choice.reason) {
         case ChoiceReason::Asked:
-            why = "the port given on the command line";
+            why = QT_TRANSLATE_NOOP("duoband", "the port given on the command line");
             break;
         case ChoiceReason::LastUsed:
-            why = "the port used last time";
+            why = QT_TRANSLATE_NOOP("duoband", "the port used last time");
             break;
         case ChoiceReason::FirstListed:
-            why = "the first port listed";
+            why = QT_TRANSLATE_NOOP("duoband", "the first port listed");
             break;
         case ChoiceReason::PluggedIn:
-            why = "the cable just plugged in";
+            why = QT_TRANSLATE_NOOP("duoband", "the cable just plugged in");
             break;
     }
-    return "Chose " + friendlyName(choice.port) + ", " + why + ".";
+    return phrase(QT_TRANSLATE_NOOP("duoband", "Chose %1, %2."),
+                  verbatim(friendlyName(choice.port)), why);
 }
 
 PortEventOutcome applyPortEvent(PortList& list, const PortEvent& event, const PortState& state) {

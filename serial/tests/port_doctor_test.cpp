@@ -59,7 +59,7 @@ TEST(PortDoctor, AFreePseudoTerminalOpensAndNeedsNoFix) {
               pty.path() +
                   "\n  by-id:    -\n  driver:   -\n  USB:      -\n  may open: yes\n"
                   "  opening:  works\n");
-    EXPECT_EQ(explainPortProblem(pty.path()), "");
+    EXPECT_EQ(english(explainPortProblem(pty.path())), "");
 }
 
 TEST(PortDoctor, AProcessHoldingThePortIsNamedWithTheCommandThatEndsIt) {
@@ -70,9 +70,9 @@ TEST(PortDoctor, AProcessHoldingThePortIsNamedWithTheCommandThatEndsIt) {
     EXPECT_EQ(problems(diagnosis), std::vector{PortProblem::HeldByProcess});
     const std::string pid = std::to_string(holder.pid());
     EXPECT_EQ(
-        explainPortProblem(pty.path()),
+        english(explainPortProblem(pty.path())),
         pty.path() + " is open in another program: sleep (pid " + pid + "). Fix: kill " + pid);
-    EXPECT_EQ(explainOpenError(EBUSY, pty.path()), explainPortProblem(pty.path()))
+    EXPECT_EQ(english(explainOpenError(EBUSY, pty.path())), english(explainPortProblem(pty.path())))
         << "a refused opening names the holder too";
 }
 
@@ -125,7 +125,8 @@ class AsAnotherUser : public ::testing::Test {
         if (child == 0) {
             const bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(sessionGroup) == 0 &&
                                  ::setuid(kNobody) == 0;
-            const std::string said = dropped ? explainOpenError(EACCES, path) : "still root";
+            const std::string said =
+                dropped ? english(explainOpenError(EACCES, path)) : "still root";
             (void)!::write(pipe[1], said.data(), said.size());
             ::_exit(0);
         }
@@ -188,7 +189,7 @@ TEST(PortAdvice, TheFixFitsWhatTheMachineHasAndWhoHoldsThePort) {
     };
     for (const auto& c : cases) {
         diagnosis.rulesInstalled = c.rulesInstalled;
-        EXPECT_EQ(adviceFor(c.finding, diagnosis).fix, c.fix);
+        EXPECT_EQ(english(adviceFor(c.finding, diagnosis).fix), c.fix);
     }
 }
 

@@ -65,7 +65,7 @@ TEST(PortChoiceAtStart, AskedThenLastUsedThenFirstListed) {
         EXPECT_EQ(choice->reason, c.reason);
     }
     EXPECT_FALSE(choosePortAtStart(PortList{}, {}, "/dev/ttyUSB0"));
-    EXPECT_EQ(announceChoice({kProlific, ChoiceReason::LastUsed}),
+    EXPECT_EQ(english(announceChoice({kProlific, ChoiceReason::LastUsed})),
               "Chose USB-Serial Prolific — /dev/ttyUSB0, the port used last time.");
 }
 
@@ -87,7 +87,7 @@ TEST_P(CableEvents, ChangeTheListAndTheChoiceOnlyAsTheRulesSay) {
     const PortEventOutcome outcome = applyPortEvent(list, c.event, c.state);
     EXPECT_EQ(outcome.action, c.action);
     EXPECT_EQ(paths(list), c.after);
-    EXPECT_EQ(outcome.message, c.message);
+    EXPECT_EQ(english(outcome.message), c.message);
     if (c.action != Action::None) {
         EXPECT_EQ(outcome.path, c.event.port.path);
     }

@@ -608,7 +608,7 @@ void ChannelTablePage::reportPaste(const duoband::PasteReport& report) {
     QStringList lines;
     if (!report.refused.empty()) {
         lines << tr("%1 cells were not pasted:").arg(report.refused.size())
-              << pages::fromModelText(duoband::describeRefusals(band_, report.refused)).trimmed();
+              << pages::fromCorePhrase(duoband::describeRefusals(band_, report.refused));
     }
     if (report.rowsLeftOut > 0) {
         lines << tr("The paste stopped at channel %1; %2 rows were left out.")

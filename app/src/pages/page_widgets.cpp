@@ -34,6 +34,11 @@ QString fromCoreText(std::string_view text) {
     return shown;
 }
 
+QString fromCorePhrase(const duoband::Phrase& phrase) {
+    return QString::fromStdString(duoband::render(
+        phrase, [](std::string_view text) { return fromCoreText(text).toStdString(); }));
+}
+
 namespace {
 
 class ClosedListGuard final : public QObject {

@@ -12,6 +12,7 @@
 
 #include "duoband/editor_keys.h"
 #include "duoband/editor_model.h"
+#include "duoband/phrase.h"
 
 class QGridLayout;
 
@@ -24,6 +25,10 @@ std::string toModelText(const QString& text);
 // Texts of the core (captions, list entries, messages) are English UTF-8;
 // the window shows them in its own language.
 QString fromCoreText(std::string_view text);
+// A report of the core (a paste's refusals, an import's notes, the port
+// doctor's advice) in the window's language: each of its texts translated,
+// its values as they are.
+QString fromCorePhrase(const duoband::Phrase& phrase);
 
 // A drop-down list with the entries of `entries`, choose-only. Closed, it
 // ignores the mouse wheel (which scrolls the page instead): only a pick

@@ -12,6 +12,7 @@
 
 #include "duoband/channel_editing.h"
 #include "duoband/editor_model.h"
+#include "duoband/phrase.h"
 
 namespace duoband {
 
@@ -27,8 +28,8 @@ std::string copyCells(const ChannelTable& table, const std::vector<int>& rows,
 struct RefusedCell {
     int row = 0;
     Column column = Column::Number;
-    std::string text;
-    std::string why;
+    std::string text;  // as pasted, the radio's bytes
+    Phrase why;
 };
 
 struct PasteReport {
@@ -57,7 +58,6 @@ int clearCells(EditorModel& model, Band band, const std::vector<CellPointer>& ce
 
 // One line per refused cell ("Band A channel 12, Receiving Frequency: "300" -
 // why"), the first `shown` of them and a count of the rest.
-std::string describeRefusals(Band band, const std::vector<RefusedCell>& refused,
-                             std::size_t shown = 20);
+Phrase describeRefusals(Band band, const std::vector<RefusedCell>& refused, std::size_t shown = 20);
 
 }  // namespace duoband

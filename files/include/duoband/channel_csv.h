@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "duoband/editor_model.h"
+#include "duoband/phrase.h"
 
 namespace duoband {
 
@@ -36,7 +37,7 @@ struct CsvRecord {
 
 struct CsvRecords {
     std::vector<CsvRecord> records;  // blank lines left out
-    std::string error;               // not UTF-8, or a quote left open: says where
+    Phrase error;                    // not UTF-8, or a quote left open: says where
     bool ok() const { return error.empty(); }
 };
 
@@ -78,7 +79,7 @@ struct CsvStart {
 
 // A CSV file read and checked, before anything is applied.
 struct ChannelCsvFile {
-    std::string error;  // not CSV, or no Frequency column: nothing can be imported
+    Phrase error;  // not CSV, or no Frequency column: nothing can be imported
     CsvPlacement placement = CsvPlacement::FileOrder;
     // The Location of band A channel 1: 0 when the smallest Location is 0,
     // as in many handhelds' exports (128 is then band B channel 1).
@@ -90,13 +91,15 @@ struct ChannelCsvFile {
 
 ChannelCsvFile readChannelCsv(std::string_view text);
 
-// A row skipped, or a value that had to change.
+// A row skipped, or a value that had to change. The texts are phrases, so
+// the window shows them in its own language: `what` names the file's column
+// (or the grid's) and its value, `why` says what is wrong with it.
 struct CsvNote {
     int line = 0;          // the file line the row starts on
     std::string location;  // the row's Location, as the file gives it (may be empty)
-    std::string channel;   // where it was meant to go: "Band A channel 12"; empty when unknown
-    std::string what;      // the column and value: "Frequency \"300.000000\""; may be empty
-    std::string why;
+    Phrase channel;        // where it was meant to go: "Band A channel 12"; empty when unknown
+    Phrase what;           // the column and value: "Frequency \"300.000000\""; may be empty
+    Phrase why;
     bool skipped = false;  // the whole row was left out; otherwise it went in changed
 };
 
@@ -106,7 +109,7 @@ struct ChannelCsvImport {
     // Said once for the whole file, and no fault of a row: Locations counted
     // from 0, the columns whose values were not kept ("not kept: TStep,
     // Comment").
-    std::vector<std::string> remarks;
+    std::vector<Phrase> remarks;
     bool clean() const { return notes.empty(); }
 };
 
@@ -125,8 +128,8 @@ ChannelCsvImport importChannelCsv(const ChannelCsvFile& file, EditorModel& model
 
 // "line 7, Location 12 (Band A channel 12): skipped - Frequency "300.000000":
 // why" (without "what: " when the why says it all).
-std::string describeCsvNote(const CsvNote& note);
+Phrase describeCsvNote(const CsvNote& note);
 // One line per note, the first `shown` of them and a count of the rest.
-std::string describeCsvNotes(const std::vector<CsvNote>& notes, std::size_t shown = 20);
+Phrase describeCsvNotes(const std::vector<CsvNote>& notes, std::size_t shown = 20);
 
 }  // namespace duoband

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "duoband/editor_model.h"
+#include "duoband/phrase.h"
 
 namespace duoband {
 
@@ -229,5 +230,8 @@ struct ChannelColumn {
 // The thirteen columns in grid order.
 std::span<const ChannelColumn> channelColumns();
 std::string_view columnTitle(Column column);
+
+// How reports name a channel: "Band A channel 12".
+Phrase channelPlace(Band band, int channel);
 
 }  // namespace duoband

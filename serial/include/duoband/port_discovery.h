@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "duoband/phrase.h"
+
 namespace duoband {
 
 // Device paths ("/dev/ttyUSB0") of the machine's serial ports, as libudev
@@ -23,6 +25,6 @@ std::vector<std::string> listSerialPorts(const std::filesystem::path& sysfsRoot,
 // One sentence that tells a user why `device` could not be opened, from the
 // errno that SerialPort::lastOpenError() kept: permission (the port doctor's
 // explanation and fix), in use, missing, not a serial port.
-std::string explainOpenError(int error, const std::string& device);
+Phrase explainOpenError(int error, const std::string& device);
 
 }  // namespace duoband

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "duoband/phrase.h"
+
 namespace duoband {
 
 // What the machine says about the device behind a port; what it does not
@@ -67,11 +69,13 @@ PortDiagnosis diagnosePort(const std::string& path, Opening opening = Opening::N
 
 // One problem in words and the command that fixes it.
 struct PortAdvice {
-    std::string problem;
-    std::string fix;
+    Phrase problem;
+    Phrase fix;
 };
 
 PortAdvice adviceFor(const PortFinding& finding, const PortDiagnosis& diagnosis);
+// "problem Fix: command"
+Phrase problemAndFix(const PortAdvice& advice);
 
 // The doctor's report on one port: the path, its details, whether this user
 // may open it, then each problem and its fix.
@@ -80,7 +84,7 @@ std::string formatDiagnosis(const PortDiagnosis& diagnosis);
 // Why `path` cannot be opened and how to fix it, one "problem Fix: command"
 // line per problem; empty when the doctor finds nothing. Does not open the
 // port.
-std::string explainPortProblem(const std::string& path);
+Phrase explainPortProblem(const std::string& path);
 
 // The kernel's and udev's details of the device at `path` (libudev).
 PortDevice describePortDevice(const std::string& path);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "duoband/phrase.h"
 #include "duoband/port_monitor.h"
 
 namespace duoband {
@@ -52,7 +53,7 @@ std::optional<PortChoice> choosePortAtStart(const PortList& list,
                                             const std::string& lastUsed);
 
 // "Chose USB-Serial Prolific — /dev/ttyUSB0, the port used last time."
-std::string announceChoice(const PortChoice& choice);
+Phrase announceChoice(const PortChoice& choice);
 
 // Where the front end stands when a cable comes or goes.
 struct PortState {
@@ -71,7 +72,7 @@ struct PortEventOutcome {
     };
     Action action = Action::None;
     std::string path;
-    std::string message;  // for the status bar; empty when the list did not change
+    Phrase message;  // for the status bar; empty when the list did not change
 };
 
 // A plugged cable is chosen only when no port is open, no exchange runs and

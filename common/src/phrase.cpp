@@ -1,0 +1,76 @@
+#include "duoband/phrase.h"
+
+#include <ostream>
+
+namespace duoband {
+
+Phrase verbatim(std::string_view value) {
+    Phrase p;
+    p.text = value;
+    p.verbatim = true;
+    return p;
+}
+
+Phrase verbatim(long long number) {
+    return verbatim(std::to_string(number));
+}
+
+Phrase verbatimLatin1(std::string_view bytes) {
+    std::string utf8;
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            utf8 += c;
+        } else {
+            utf8 += static_cast<char>(0xC0 | (byte >> 6));
+            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return verbatim(utf8);
+}
+
+Phrase joinLines(const std::vector<Phrase>& lines) {
+    if (lines.empty()) return {};
+    Phrase joined = lines.back();
+    // A text of places only, so nothing is looked up for it.
+    for (auto line = lines.rbegin() + 1; line != lines.rend(); ++line)
+        joined = phrase("%1\n%2", *line, joined);
+    return joined;
+}
+
+Phrase shortList(std::vector<Phrase> lines, std::size_t shown) {
+    if (lines.size() > shown) {
+        const auto more = static_cast<long long>(lines.size() - shown);
+        lines.resize(shown);
+        lines.push_back(phrase(QT_TRANSLATE_NOOP("duoband", "and %1 more"), verbatim(more)));
+    }
+    return joinLines(lines);
+}
+
+std::string render(const Phrase& phrase, const Translate& translate) {
+    if (phrase.verbatim) return phrase.text;
+    const std::string text = translate(phrase.text);
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool place =
+            text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9';
+        const std::size_t arg = place ? static_cast<std::size_t>(text[i + 1] - '1') : 0;
+        if (place && arg < phrase.args.size()) {
+            out += render(phrase.args[arg], translate);
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string english(const Phrase& phrase) {
+    return render(phrase, [](std::string_view text) { return std::string(text); });
+}
+
+std::ostream& operator<<(std::ostream& out, const Phrase& phrase) {
+    return out << english(phrase);
+}
+
+}  // namespace duoband
