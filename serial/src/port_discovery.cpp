@@ -38,12 +38,16 @@ std::string permissionDenied(const std::string& device) {
 // Names the programs that hold the port when the doctor can see them.
 std::string inUse(const std::string& device) {
     const PortDiagnosis diagnosis = diagnosePort(device);
+    std::string explanation;
     for (const auto& finding : diagnosis.findings) {
-        if (finding.problem != PortProblem::HeldByProcess) continue;
+        if (finding.problem != PortProblem::HeldByProcess &&
+            finding.problem != PortProblem::BusyProgramming)
+            continue;
         const PortAdvice advice = adviceFor(finding, diagnosis);
-        return advice.problem + " Fix: " + advice.fix;
+        if (!explanation.empty()) explanation += '\n';
+        explanation += advice.problem + " Fix: " + advice.fix;
     }
-    return device + " is in use by another program.";
+    return explanation.empty() ? device + " is in use by another program." : explanation;
 }
 
 std::string missing(const std::string& device) {

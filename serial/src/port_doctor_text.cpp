@@ -11,19 +11,23 @@ std::string quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-std::string holderList(const PortDiagnosis& diagnosis) {
+// The holders that run duoband or duoband-cli (`programs`), or the others.
+std::string holderList(const PortDiagnosis& diagnosis, bool programs) {
     std::string list;
     for (const auto& holder : diagnosis.holders) {
+        if (holder.programsRadio != programs) continue;
         if (!list.empty()) list += ", ";
         list += holder.command + " (pid " + std::to_string(holder.pid) + ")";
     }
     return list;
 }
 
+// A transfer is not ended from here: only the other programs are named.
 std::string killHolders(const PortDiagnosis& diagnosis) {
     bool othersOwn = false;
     std::string pids;
     for (const auto& holder : diagnosis.holders) {
+        if (holder.programsRadio) continue;
         othersOwn = othersOwn || !holder.sameUser;
         pids += " " + std::to_string(holder.pid);
     }
@@ -77,8 +81,11 @@ PortAdvice adviceFor(const PortFinding& finding, const PortDiagnosis& diagnosis)
         case PortProblem::PermissionDenied:
             return {"Permission denied for " + path + ".", "sudo setfacl -m u:$USER:rw " + path};
         case PortProblem::HeldByProcess:
-            return {path + " is open in another program: " + holderList(diagnosis) + ".",
+            return {path + " is open in another program: " + holderList(diagnosis, false) + ".",
                     killHolders(diagnosis)};
+        case PortProblem::BusyProgramming:
+            return {path + " is busy programming a radio: " + holderList(diagnosis, true) + ".",
+                    "wait until that transfer ends, then try again"};
         case PortProblem::ModemManagerProbes:
             return {"ModemManager runs and may send modem commands to " + path + ".",
                     stopModemManager(diagnosis)};
