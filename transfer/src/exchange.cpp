@@ -153,7 +153,8 @@ std::string ProgrammingExchange::failureDetail(int step, std::size_t expectedByt
     } else if (bytes == 0) {
         what = "nothing came back";
     } else if (got == "15") {
-        // A read step whose answer is one byte long takes 0x15 as its answer.
+        // A NAK: the one-byte answer at 0x02C0 may be 0x15, but then that
+        // step did not fail.
         what = "the radio refused the frame (NAK, 0x15)";
     } else if (expectedBytes == 0) {
         what = counted(bytes, "byte") + " came back instead of the acknowledgement";
