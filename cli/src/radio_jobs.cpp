@@ -209,11 +209,13 @@ namespace {
 // Whether two port paths reach one device: through links, or as two
 // device files of one device number.
 bool sameDevice(const std::string& a, const std::string& b) {
-    struct stat first {
-    }, second{};
+    struct stat first {};
+    struct stat second {};
     if (::stat(a.c_str(), &first) != 0 || ::stat(b.c_str(), &second) != 0) {
-        std::error_code ec;
-        return std::filesystem::weakly_canonical(a, ec) == std::filesystem::weakly_canonical(b, ec);
+        std::error_code ecA, ecB;
+        const auto pathA = std::filesystem::weakly_canonical(a, ecA);
+        const auto pathB = std::filesystem::weakly_canonical(b, ecB);
+        return ecA || ecB ? a == b : pathA == pathB;
     }
     if (S_ISCHR(first.st_mode) && S_ISCHR(second.st_mode)) return first.st_rdev == second.st_rdev;
     return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
