@@ -1,4 +1,8 @@
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -9,6 +13,7 @@
 #include "duoband/backups.h"
 #include "duoband/channel_csv.h"
 #include "duoband/cli.h"
+#include "duoband/counted.h"
 #include "duoband/decimal.h"
 #include "duoband/port_discovery.h"
 #include "duoband/settings_file.h"
@@ -184,10 +189,25 @@ int portsCommand(const Args& args, Io& io) {
     return kOk;
 }
 
+// Why the folder of --out-dir cannot take the radios' files; empty when it can.
+std::string outFolderProblem(const std::string& folder) {
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0)
+        return "--out-dir " + folder + ": " + std::strerror(errno) + ".";
+    if (!S_ISDIR(info.st_mode)) return "--out-dir " + folder + " is not a folder.";
+    return {};
+}
+
 int readCommand(const Args& args, Io& io) {
     const bool toFolder = args.has("--out-dir");
     if (!toFolder && args.all("--port").size() > 1)
         return fail(io, "read: several ports need --out-dir"), kUsageError;
+    if (toFolder) {
+        if (const std::string problem = outFolderProblem(args["--out-dir"]); !problem.empty())
+            return fail(io, "read: " + problem), kUsageError;
+    }
+    // A name ending in .img asks for the image, as --out-dir saves it.
+    const bool asImage = toFolder || args["--out"].ends_with(kImageExtension);
     const JobOptions options = jobOptions(args);
     return runJobs(
         args,
@@ -196,7 +216,7 @@ int readCommand(const Args& args, Io& io) {
                 toFolder ? std::filesystem::path(args["--out-dir"]) /
                                (portName(port) + std::string(kImageExtension))
                          : std::filesystem::path(args["--out"]);
-            return readJob(port, out, toFolder, options, output);
+            return readJob(port, out, asImage, options, output);
         },
         io);
 }
@@ -227,7 +247,7 @@ int readPartialCommand(PartialBlock block, const Args& args, Io& io) {
     auto loaded = load(args["--in"], io);
     if (!loaded) return kUsageError;
     // The file the result goes to is made ready before the handshake.
-    PendingFile destination(settingsFilePath(args["--out"]), kLargestSavedFile);
+    PendingFile destination(settingsFilePath(args["--out"]), newSettingsFileSize());
     if (!destination.ok()) return fail(io, destination.status().error), kUsageError;
     RadioSession radio;
     if (auto status = openPartial(radio, args, io)) return *status;
@@ -332,8 +352,10 @@ int importCsvCommand(const Args& args, Io& io) {
     const int saved = saveImport(*loaded, args["--out"], io);
     if (saved != kOk) return saved;
     const auto skipped = std::ranges::count_if(result.notes, &CsvNote::skipped);
-    io.out << result.channelsWritten << " channels imported, " << skipped << " rows skipped, "
-           << result.notes.size() - static_cast<std::size_t>(skipped) << " values changed\n";
+    io.out << counted(static_cast<std::uintmax_t>(result.channelsWritten), "channel")
+           << " imported, " << counted(static_cast<std::uintmax_t>(skipped), "row") << " skipped, "
+           << counted(result.notes.size() - static_cast<std::size_t>(skipped), "value")
+           << " changed\n";
     return result.clean() ? kOk : kChannelsChanged;
 }
 
@@ -377,9 +399,10 @@ const std::vector<Command>& commands() {
          "read --port DEV... (--out FILE | --out-dir DIR) [--fast] [--backup-dir DIR]\n"
          "       [--no-backup] [--report FILE.json] [--trace FILE]",
          "Reads the whole radio and saves it as a settings file, or as FILE.img in its place\n"
-         "when the configuration holds text a settings file cannot carry. With --out-dir,\n"
-         "each radio (--port may be repeated) is saved as DIR/<port name>.img. Nothing is\n"
-         "written when the read fails. Every successful read is kept as a backup.",
+         "when the configuration holds text a settings file cannot carry; a FILE ending in\n"
+         ".img is saved as the image. With --out-dir, each radio (--port may be repeated,\n"
+         "each port of its own name) is saved as DIR/<port name>.img. Nothing is written\n"
+         "when the read fails. Every successful read is kept as a backup.",
          {"--port"},
          {"--out", "--out-dir", "--backup-dir", "--report", "--trace"},
          kRadioFlags,
@@ -536,6 +559,11 @@ int runCommand(const Command& c, std::span<const std::string_view> args, Io& io)
         if (!parsed.has(r)) return usageError(c, "missing " + std::string(r), io);
     if (const std::string missing = missingChoice(c, parsed); !missing.empty())
         return usageError(c, missing, io);
+    if (parsed.has("--port")) {
+        const std::vector<std::string> clashes = portClashes(parsed.all("--port"));
+        for (const std::string& clash : clashes) fail(io, std::string(c.name) + ": " + clash);
+        if (!clashes.empty()) return kUsageError;
+    }
     return c.run(parsed, io);
 }
 

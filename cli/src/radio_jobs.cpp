@@ -1,5 +1,7 @@
 #include "radio_jobs.h"
 
+#include <sys/stat.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -9,6 +11,7 @@
 #include <thread>
 
 #include "duoband/backups.h"
+#include "duoband/counted.h"
 #include "duoband/port_discovery.h"
 #include "duoband/write_verify.h"
 
@@ -53,6 +56,15 @@ void takeOutcome(const ExchangeResult& r, JobReport& report) {
     }
 }
 
+// The exchange's result for this radio: its message, then why it failed on
+// a line of its own.
+void tell(const ExchangeResult& r, JobOutput& output, JobReport& report) {
+    takeOutcome(r, report);
+    say(output, report, r.message);
+    report.detail = r.detail;
+    if (!r.detail.empty()) warn(output, r.detail);
+}
+
 void keepBackup(BackupKind kind, const std::string& port, const RadioImage& image,
                 const JobOptions& options, JobOutput& output, JobReport& report) {
     if (!options.keepBackups) return;
@@ -64,11 +76,11 @@ void keepBackup(BackupKind kind, const std::string& port, const RadioImage& imag
     }
 }
 
-// Saves what was read through the file made for it before the read; false
-// when it could not be written.
-bool saveRead(const EditorModel& model, const RadioImage& image, const std::string& port,
-              const std::filesystem::path& out, bool asImage, PendingFile& destination,
-              JobOutput& output, JobReport& report) {
+// Saves what was read through the file made for it before the read; why it
+// could not be written, or nothing.
+std::string saveRead(const EditorModel& model, const RadioImage& image, const std::string& port,
+                     const std::filesystem::path& out, bool asImage, PendingFile& destination,
+                     JobOutput& output, JobReport& report) {
     ConfigurationSave save;
     if (asImage) {
         save.result = destination.commit(imageText(stampedNow(image, port)));
@@ -79,11 +91,11 @@ bool saveRead(const EditorModel& model, const RadioImage& image, const std::stri
     }
     if (!save.result.ok()) {
         warn(output, save.result.error);
-        return false;
+        return save.result.error;
     }
     report.file = save.result.path.string();
     if (save.result.path != out) warn(output, "saved as " + report.file);
-    return true;
+    return {};
 }
 
 std::filesystem::path temporaryFolder() {
@@ -91,23 +103,22 @@ std::filesystem::path temporaryFolder() {
     return tmp != nullptr && *tmp != '\0' ? std::filesystem::path(tmp) : "/tmp";
 }
 
-// A read that could not be saved where asked is not lost: it is in the
-// backup folder already (when backups are on and it was kept), or is
+// A read that could not be saved where asked (`why`) is not lost: it is in
+// the backup folder already (when backups are on and it was kept), or is
 // written to $TMPDIR; the user is told where. Exit status 2 either way.
-void keepUnsavedRead(const RadioImage& image, const std::string& port, JobOutput& output,
-                     JobReport& report) {
+void keepUnsavedRead(const RadioImage& image, const std::string& port, const std::string& why,
+                     JobOutput& output, JobReport& report) {
     report.result = "failed";
     report.status = kUsageError;
     std::string kept = report.backup;
     if (kept.empty()) {
-        const std::filesystem::path file =
-            temporaryFolder() /
-            backupName(std::chrono::system_clock::now(), BackupKind::Read, port);
-        if (writeFileAtomically(file, imageText(stampedNow(image, port))).ok())
-            kept = file.string();
+        const BackupResult file =
+            writeBackupFile(temporaryFolder(), BackupKind::Read, port, stampedNow(image, port));
+        kept = file.file.string();
     }
     report.message = kept.empty() ? "The configuration read could not be kept anywhere."
                                   : "The configuration read is kept in " + kept;
+    report.detail = why;
     warn(output, report.message);
 }
 
@@ -119,9 +130,7 @@ bool backUpFirst(RadioSession& radio, const std::string& port, const JobOptions&
     RadioImage before;
     const ExchangeResult r = radio.exchange().fullRead(held, progressOf(output), &before);
     if (r.outcome == ExchangeOutcome::Cancelled) {
-        takeOutcome(r, report);
-        say(output, report, r.message);
-        if (!r.detail.empty()) warn(output, r.detail);
+        tell(r, output, report);
         return false;
     }
     if (!r.ok()) {
@@ -140,6 +149,8 @@ void verify(RadioSession& radio, const WriteInput& input, JobOutput& output, Job
     const std::vector<std::string> lines = v.lines();
     for (const std::string& line : lines) say(output, report, line);
     report.message = lines.front();  // the summary names the first difference
+    report.detail = v.readBack.detail;
+    if (!v.readBack.detail.empty()) warn(output, v.readBack.detail);
     if (v.readBack.outcome == ExchangeOutcome::Cancelled) {
         takeOutcome(v.readBack, report);
     } else if (!v.ok()) {
@@ -193,6 +204,42 @@ std::string portName(const std::string& port) {
     return last.empty() ? port : last;
 }
 
+namespace {
+
+// Whether two port paths reach one device: through links, or as two
+// device files of one device number.
+bool sameDevice(const std::string& a, const std::string& b) {
+    struct stat first {};
+    struct stat second {};
+    if (::stat(a.c_str(), &first) != 0 || ::stat(b.c_str(), &second) != 0) {
+        std::error_code ecA, ecB;
+        const auto pathA = std::filesystem::weakly_canonical(a, ecA);
+        const auto pathB = std::filesystem::weakly_canonical(b, ecB);
+        return ecA || ecB ? a == b : pathA == pathB;
+    }
+    if (S_ISCHR(first.st_mode) && S_ISCHR(second.st_mode)) return first.st_rdev == second.st_rdev;
+    return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+}  // namespace
+
+std::vector<std::string> portClashes(const std::vector<std::string>& ports) {
+    std::vector<std::string> clashes;
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        for (std::size_t j = i + 1; j < ports.size(); ++j) {
+            const std::string pair = "--port " + ports[i] + " and --port " + ports[j];
+            if (sameDevice(ports[i], ports[j])) {
+                clashes.push_back(pair + " are the same port; give each radio its own.");
+            } else if (portName(ports[i]) == portName(ports[j])) {
+                clashes.push_back(pair + " share the name \"" + portName(ports[i]) +
+                                  "\", which names each radio's files, trace and backups; reach "
+                                  "one of them through a link of another name.");
+            }
+        }
+    }
+    return clashes;
+}
+
 std::string TraceFile::open(const std::string& path, const std::string& port) {
     path_ = path;
     errno = 0;
@@ -219,7 +266,7 @@ void TraceFile::line(const std::string& text) {
     written_ += text.size() + 1;
     if (!out_)
         problem_ = "the trace file " + path_ + " could not be written past " +
-                   std::to_string(written_ - text.size() - 1) + " bytes";
+                   counted(written_ - text.size() - 1, "byte");
 }
 
 void TraceFile::record(TraceDirection direction, std::span<const std::uint8_t> bytes) {
@@ -256,7 +303,8 @@ JobReport readJob(const std::string& port, const std::filesystem::path& out, boo
     return timed(port, [&](JobReport& report) {
         // Where the result goes is made ready before the handshake, so a
         // missing or read-only folder or a full disk shows now, not after the read.
-        PendingFile destination(asImage ? out : settingsFilePath(out), kLargestSavedFile);
+        PendingFile destination(asImage ? out : settingsFilePath(out),
+                                asImage ? imageFileSize(port) : newSettingsFileSize());
         if (!destination.ok())
             return refuse(destination.status().error, kUsageError, output, report);
         RadioSession radio;
@@ -264,14 +312,13 @@ JobReport readJob(const std::string& port, const std::filesystem::path& out, boo
         EditorModel model;  // as in a freshly started editor
         RadioImage image;
         const ExchangeResult r = radio.exchange().fullRead(model, progressOf(output), &image);
-        takeOutcome(r, report);
-        say(output, report, r.message);
-        if (!r.detail.empty()) warn(output, r.detail);
+        tell(r, output, report);
         warnOfTrace(radio, output);
         if (!r.ok()) return;
         keepBackup(BackupKind::Read, port, image, options, output, report);
-        if (!saveRead(model, image, port, out, asImage, destination, output, report))
-            keepUnsavedRead(image, port, output, report);
+        const std::string unsaved =
+            saveRead(model, image, port, out, asImage, destination, output, report);
+        if (!unsaved.empty()) keepUnsavedRead(image, port, unsaved, output, report);
     });
 }
 
@@ -283,9 +330,7 @@ JobReport writeJob(const std::string& port, const WriteInput& input, const JobOp
         if (options.backupFirst && !backUpFirst(radio, port, options, output, report)) return;
         keepBackup(BackupKind::Written, port, input.image, options, output, report);
         const ExchangeResult r = radio.exchange().writeImage(input.image, progressOf(output));
-        takeOutcome(r, report);
-        say(output, report, r.message);
-        if (!r.detail.empty()) warn(output, r.detail);
+        tell(r, output, report);
         warnOfTrace(radio, output);
         if (r.ok() && options.verify) verify(radio, input, output, report);
     });
@@ -383,19 +428,29 @@ std::vector<JobReport> runFleet(const std::vector<std::string>& ports, const Job
 }
 
 std::string summaryTable(const std::vector<JobReport>& reports) {
-    std::size_t width = 4;
-    for (const auto& r : reports) width = std::max(width, r.port.size());
+    // Only rows with a detail are padded to its column.
+    std::size_t portWidth = 4;
+    std::size_t messageWidth = 7;
+    for (const auto& r : reports) {
+        portWidth = std::max(portWidth, r.port.size());
+        if (!r.detail.empty()) messageWidth = std::max(messageWidth, r.message.size());
+    }
     std::ostringstream out;
     const auto row = [&](std::string_view port, std::string_view result, std::string_view seconds,
-                         std::string_view message) {
-        out << std::left << std::setw(static_cast<int>(width + 2)) << port << std::setw(11)
-            << result << std::setw(9) << seconds << message << '\n';
+                         std::string_view message, std::string_view detail) {
+        out << std::left << std::setw(static_cast<int>(portWidth + 2)) << port << std::setw(11)
+            << result << std::setw(9) << seconds;
+        if (detail.empty()) {
+            out << message << '\n';
+        } else {
+            out << std::setw(static_cast<int>(messageWidth + 2)) << message << detail << '\n';
+        }
     };
-    row("Port", "Result", "Seconds", "Message");
+    row("Port", "Result", "Seconds", "Message", "Detail");
     for (const auto& r : reports) {
         std::ostringstream seconds;
         seconds << std::fixed << std::setprecision(1) << r.seconds;
-        row(r.port, r.result, seconds.str(), r.message);
+        row(r.port, r.result, seconds.str(), r.message, r.detail);
     }
     return out.str();
 }
@@ -407,9 +462,9 @@ std::string reportJson(const std::vector<JobReport>& reports) {
         const JobReport& r = reports[i];
         out << "  {\"port\": " << jsonText(r.port) << ", \"result\": " << jsonText(r.result)
             << ", \"seconds\": " << std::fixed << std::setprecision(3) << r.seconds
-            << ", \"message\": " << jsonText(r.message) << ", \"file\": " << jsonText(r.file)
-            << ", \"backup\": " << jsonText(r.backup) << "}" << (i + 1 < reports.size() ? "," : "")
-            << "\n";
+            << ", \"message\": " << jsonText(r.message) << ", \"detail\": " << jsonText(r.detail)
+            << ", \"file\": " << jsonText(r.file) << ", \"backup\": " << jsonText(r.backup) << "}"
+            << (i + 1 < reports.size() ? "," : "") << "\n";
     }
     out << "]\n";
     return out.str();

@@ -93,6 +93,7 @@ struct JobReport {
     std::string result = "failed";  // "success", "failed", "cancelled"
     double seconds = 0;
     std::string message;  // the last thing said
+    std::string detail;   // why it failed, the line after the message; empty when none
     std::string file;     // the file written (read)
     std::string backup;   // the backup kept, if any
     int status = kRadioFailed;
@@ -100,7 +101,7 @@ struct JobReport {
 
 // Reads the radio on `port`; `out` is where the result goes: a settings
 // file (or X.img when it cannot carry the configuration), or an image when
-// `asImage`.
+// `asImage`. The file is made ready before the handshake.
 JobReport readJob(const std::string& port, const std::filesystem::path& out, bool asImage,
                   const JobOptions& options, JobOutput& output);
 JobReport writeJob(const std::string& port, const WriteInput& input, const JobOptions& options,
@@ -116,5 +117,10 @@ std::string reportJson(const std::vector<JobReport>& reports);
 
 // The last path component of a port: "ttyUSB0" for /dev/ttyUSB0.
 std::string portName(const std::string& port);
+
+// Why `ports` cannot run side by side, one line per pair: the same device
+// twice, or two ports of the same name, which names each radio's --out-dir
+// file, trace and backups. Empty when they can.
+std::vector<std::string> portClashes(const std::vector<std::string>& ports);
 
 }  // namespace duoband::cli

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -301,7 +302,14 @@ TEST(CliFleet, ThreeRadiosAndAMissingPortTheOthersSucceed) {
     for (const Radio* r : {&good1, &good2})
         EXPECT_NE(entry(r->port()).find("\"result\": \"success\", "), std::string::npos) << report;
     EXPECT_NE(entry(faulty.port()).find("\"result\": \"failed\", "), std::string::npos) << report;
-    EXPECT_NE(entry(faulty.port()).find("Write error!"), std::string::npos) << report;
+    EXPECT_NE(entry(faulty.port())
+                  .find("\"message\": \"Write error!\", \"detail\": \"Step 41 of "
+                        "136: the radio refused the frame (NAK, 0x15) on "),
+              std::string::npos)
+        << report;
+    EXPECT_NE(write.out.find("Write error!  Step 41 of 136: the radio refused"), std::string::npos)
+        << "a detail column:\n"
+        << write.out;
     EXPECT_NE(entry(missing).find("\"result\": \"failed\", "), std::string::npos) << report;
     EXPECT_NE(entry(missing).find("cannot open"), std::string::npos) << report;
     EXPECT_EQ(listBackups(folder / "backups").size(), 3u) << "one per radio reached";
@@ -345,6 +353,31 @@ TEST(CliEdges, AnUnwritableDestinationIsFoundBeforeTheHandshake) {
     }
     EXPECT_TRUE(fileLines(radio.log.path()).empty()) << "not even the handshake";
     EXPECT_EQ(folder.count(), 2u) << "no temporary file left behind";
+}
+
+// A nearly full disk takes a read whose file fits (a file size limit stands
+// in for it here); a name ending in .img asks for the image.
+TEST(CliEdges, AReadNeedsOnlyTheRoomOfItsFileAndANameEndingInImgIsTheImage) {
+    TempFolder folder("room");
+    Radio radio({"--sample"});
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit small = before;
+    small.rlim_cur = 16 * 1024;  // more than either file, less than 64 KiB
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const Ran image = cli(
+        {"read", "--port", radio.port(), "--out", folder / "radio.img", "--fast", "--no-backup"});
+    const Ran settings = cli(
+        {"read", "--port", radio.port(), "--out", folder / "radio.bc", "--fast", "--no-backup"});
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(image.status, 0) << image.err;
+    EXPECT_EQ(settings.status, 0) << settings.err;
+    EXPECT_TRUE(looksLikeImage(contents(folder / "radio.img")));
+    EditorModel read;
+    EXPECT_TRUE(openSettingsFile(folder / "radio.bc", read).ok());
+    EXPECT_EQ(folder.count(), 2u) << "no radio.img.bc";
 }
 
 // The image a read must fall back to (a comma in a name) cannot be written:

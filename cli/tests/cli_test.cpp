@@ -113,6 +113,43 @@ TEST(CliTrace, StopsAtItsLimitWithANote) {
     EXPECT_TRUE(last.ends_with(" trace cut here: it reached its limit of 16 MiB")) << last;
 }
 
+// Radios side by side must not share a device, nor the name that names
+// their --out-dir files, traces and backups: refused with 2, both named,
+// before any exchange; so is an --out-dir folder that is not there.
+TEST(CliFleet, PortsThatWouldMixTheirRadiosAreRefusedBeforeAnyExchange) {
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::path(::testing::TempDir()) / ("duoband_clash_" + std::to_string(::getpid()));
+    fs::create_directories(folder / "a");
+    fs::create_directories(folder / "b");
+    fs::create_symlink("/dev/null", folder / "a" / "radio");
+    fs::create_symlink("/dev/zero", folder / "b" / "radio");
+    fs::create_symlink("/dev/null", folder / "null-too");
+    const std::string a = folder / "a" / "radio", b = folder / "b" / "radio",
+                      nullToo = folder / "null-too", in = folder / "in.bc";
+    ASSERT_TRUE(saveSettingsFile(EditorModel(), in).ok());
+    const std::string sameName = "share the name \"radio\"";
+    const std::vector<std::pair<std::vector<std::string_view>, std::string>> table{
+        {{"read", "--out-dir", folder.c_str(), "--port", a, "--port", b},
+         "--port " + a + " and --port " + b + " " + sameName},
+        {{"write", "--in", in, "--port", a, "--port", b}, sameName},
+        {{"write", "--in", in, "--port", "/dev/null", "--port", "/dev/null"},
+         "--port /dev/null and --port /dev/null are the same port"},
+        {{"read", "--out-dir", folder.c_str(), "--port", "/dev/null", "--port", nullToo},
+         "--port /dev/null and --port " + nullToo + " are the same port"},
+        {{"read", "--out-dir", "/nonexistent/out", "--port", a, "--port", "/dev/zero"},
+         "read: --out-dir /nonexistent/out: No such file or directory."},
+    };
+    for (const auto& [args, message] : table) {
+        const Ran r = runCli(args);
+        EXPECT_EQ(r.status, kUsageError) << message;
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "") << "no exchange, no table";
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 4) << "no file written";
+    fs::remove_all(folder);
+}
+
 TEST(CliPort, APortThatCannotBeOpenedFailsItsRadio) {
     TempFile out("never.bc");
     const Ran r =
@@ -216,6 +253,7 @@ TEST(CliCsv, ChannelsGoOutAndComeBackWithTheirExitStatuses) {
     const Ran skipped = runCli({"import-csv", csv.path(), "--into", startFile.path(), "--out",
                                 back.path(), "--band", "B", "--first", "7"});
     EXPECT_EQ(skipped.status, kChannelsChanged);
+    EXPECT_EQ(skipped.out, "1 channel imported, 1 row skipped, 0 values changed\n");
     EXPECT_NE(skipped.err.find("line 3 (Band B channel 8): skipped - 520.000000 MHz is outside "
                                "the radio's bands"),
               std::string::npos)

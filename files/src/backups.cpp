@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <ctime>
+#include <iomanip>
+#include <sstream>
 
 namespace duoband {
 
@@ -13,7 +16,6 @@ namespace {
 
 constexpr std::array<BackupKind, 3> kKinds{BackupKind::Read, BackupKind::Written,
                                            BackupKind::BeforeWrite};
-constexpr std::size_t kStampLength = 19;  // YYYYMMDD-HHMMSS-mmm
 
 fs::path programFolder() {
     std::error_code ec;
@@ -34,23 +36,55 @@ fs::path userDataFolder() {
     return fs::path(home != nullptr ? home : ".") / ".local" / "share" / "duoband";
 }
 
-std::string stamp(system_clock::time_point when) {
-    return timeText(when, "%Y%m%d-%H%M%S", '-');
+// "YYYYMMDD-HHMMSS-mmmZ" in UTC.
+std::string utcStamp(system_clock::time_point when) {
+    const auto second = std::chrono::floor<std::chrono::seconds>(when);
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(when - second).count();
+    const std::time_t t = system_clock::to_time_t(second);
+    std::tm utc{};
+    gmtime_r(&t, &utc);
+    std::ostringstream out;
+    out << std::put_time(&utc, "%Y%m%d-%H%M%S") << '-' << std::setw(3) << std::setfill('0') << ms
+        << 'Z';
+    return out.str();
 }
 
-// "YYYYMMDD-HHMMSS-mmm" as "YYYY-MM-DD HH:MM:SS.mmm"; nullopt when it is not
-// one. Only the text changes: a name is never turned back into a clock time.
-std::optional<std::string> parseStamp(std::string_view stamp) {
+struct Stamp {
+    system_clock::time_point time;
+    std::size_t length;  // of the stamp in the name
+};
+
+// The time a name begins with: "YYYYMMDD-HHMMSS-mmm" and a Z in UTC, without
+// the Z in local time (older names). nullopt when it begins with no time.
+std::optional<Stamp> parseStamp(std::string_view name) {
     constexpr std::string_view kShape = "dddddddd-dddddd-ddd";
+    if (name.size() < kShape.size()) return std::nullopt;
     for (std::size_t i = 0; i < kShape.size(); ++i) {
-        const bool digit = stamp[i] >= '0' && stamp[i] <= '9';
-        if (kShape[i] == 'd' ? !digit : stamp[i] != kShape[i]) return std::nullopt;
+        const bool digit = name[i] >= '0' && name[i] <= '9';
+        if (kShape[i] == 'd' ? !digit : name[i] != kShape[i]) return std::nullopt;
     }
-    const auto part = [&](std::size_t at, std::size_t n) {
-        return std::string(stamp.substr(at, n));
+    const auto number = [&](std::size_t at, std::size_t digits) {
+        int value = 0;
+        for (const char c : name.substr(at, digits)) value = value * 10 + (c - '0');
+        return value;
     };
-    return part(0, 4) + "-" + part(4, 2) + "-" + part(6, 2) + " " + part(9, 2) + ":" + part(11, 2) +
-           ":" + part(13, 2) + "." + part(16, 3);
+    std::tm fields{};
+    fields.tm_year = number(0, 4) - 1900;
+    fields.tm_mon = number(4, 2) - 1;
+    fields.tm_mday = number(6, 2);
+    fields.tm_hour = number(9, 2);
+    fields.tm_min = number(11, 2);
+    fields.tm_sec = number(13, 2);
+    fields.tm_isdst = -1;  // whatever the zone's rule says for that day
+    std::tm normal = fields;
+    const bool utc = name.size() > kShape.size() && name[kShape.size()] == 'Z';
+    const std::time_t seconds = utc ? ::timegm(&normal) : std::mktime(&normal);
+    // A day or an hour that does not exist (20260231, 25:00) is no time.
+    if (seconds == -1 || normal.tm_mday != fields.tm_mday || normal.tm_mon != fields.tm_mon ||
+        fields.tm_hour > 23 || fields.tm_min > 59 || fields.tm_sec > 60)
+        return std::nullopt;
+    return Stamp{system_clock::from_time_t(seconds) + std::chrono::milliseconds(number(16, 3)),
+                 kShape.size() + (utc ? 1 : 0)};
 }
 
 std::string portComponent(std::string_view port) {
@@ -87,41 +121,51 @@ std::string_view backupKindName(BackupKind kind) {
 }
 
 std::string backupName(system_clock::time_point when, BackupKind kind, std::string_view port) {
-    return stamp(when) + "-" + std::string(backupKindName(kind)) + "-" + portComponent(port) +
+    return utcStamp(when) + "-" + std::string(backupKindName(kind)) + "-" + portComponent(port) +
            std::string(kImageExtension);
 }
 
 std::optional<Backup> parseBackupName(const fs::path& file) {
     const std::string name = file.filename().string();
-    if (name.size() <= kStampLength + 1 || !name.ends_with(kImageExtension) ||
-        name[kStampLength] != '-')
+    const auto stamp = parseStamp(name);
+    // The '-' after the stamp stands before the extension, if there is one.
+    if (!stamp || !name.ends_with(kImageExtension) || name.size() <= stamp->length ||
+        name[stamp->length] != '-')
         return std::nullopt;
-    const auto when = parseStamp(name);
-    if (!when) return std::nullopt;
     std::string_view rest(name);
-    rest = rest.substr(kStampLength + 1, rest.size() - kStampLength - 1 - kImageExtension.size());
+    rest = rest.substr(stamp->length + 1, rest.size() - stamp->length - 1 - kImageExtension.size());
     for (BackupKind kind : kKinds) {
         const std::string prefix = std::string(backupKindName(kind)) + "-";
         if (rest.starts_with(prefix) && rest.size() > prefix.size())
-            return Backup{file, *when, kind, std::string(rest.substr(prefix.size()))};
+            return Backup{file, stamp->time, timeText(stamp->time), kind,
+                          std::string(rest.substr(prefix.size()))};
     }
     return std::nullopt;
+}
+
+BackupResult writeBackupFile(const fs::path& folder, BackupKind kind, std::string_view port,
+                             const ImageFile& image, system_clock::time_point when) {
+    constexpr int kNamesTried = 1000;
+    const std::string text = imageText(image);
+    for (int tried = 0; tried < kNamesTried; ++tried, when += std::chrono::milliseconds(1)) {
+        const fs::path file = folder / backupName(when, kind, port);
+        const std::optional<SettingsFileResult> written = writeNewFile(file, text);
+        if (!written) continue;  // the name is taken
+        if (!written->ok()) return {{}, "The backup was not kept: " + written->error};
+        return {file, {}};
+    }
+    return {
+        {},
+        "The backup was not kept: every name of that second in " + folder.string() + " is taken."};
 }
 
 BackupResult saveBackup(const fs::path& folder, BackupKind kind, std::string_view port,
                         const ImageFile& image, system_clock::time_point when) {
     std::error_code ec;
     fs::create_directories(folder, ec);
-    // Two backups in one millisecond: the later one takes the next free one.
-    fs::path file = folder / backupName(when, kind, port);
-    while (fs::exists(file, ec)) {
-        when += std::chrono::milliseconds(1);
-        file = folder / backupName(when, kind, port);
-    }
-    const SettingsFileResult written = saveImageFile(image, file);
-    if (!written.ok()) return {{}, "The backup was not kept: " + written.error};
-    pruneBackups(folder);
-    return {file, {}};
+    const BackupResult kept = writeBackupFile(folder, kind, port, image, when);
+    if (kept.ok()) pruneBackups(folder, kBackupsKept, kept.file);
+    return kept;
 }
 
 std::vector<std::string> channelNames(const RadioImage& image, std::size_t most) {
@@ -143,17 +187,30 @@ std::vector<Backup> listBackups(const fs::path& folder) {
         if (!entry.is_regular_file(ec)) continue;
         if (auto backup = parseBackupName(entry.path())) backups.push_back(std::move(*backup));
     }
-    // Names sort as their times do; the name breaks ties the same way each time.
+    // The name breaks ties the same way each time.
     std::sort(backups.begin(), backups.end(), [](const Backup& a, const Backup& b) {
+        if (a.time != b.time) return a.time > b.time;
         return a.file.filename() > b.file.filename();
     });
     return backups;
 }
 
-void pruneBackups(const fs::path& folder, std::size_t keep) {
+void pruneBackups(const fs::path& folder, std::size_t keep, const fs::path& spared) {
     const std::vector<Backup> backups = listBackups(folder);
+    const auto isSpared = [&](const Backup& b) {
+        return !spared.empty() && b.file.filename() == spared.filename();
+    };
+    std::size_t room = keep;
+    if (room > 0 && std::ranges::any_of(backups, isSpared)) --room;
     std::error_code ec;
-    for (std::size_t i = keep; i < backups.size(); ++i) fs::remove(backups[i].file, ec);
+    for (const Backup& backup : backups) {
+        if (isSpared(backup)) continue;
+        if (room > 0) {
+            --room;
+        } else {
+            fs::remove(backup.file, ec);
+        }
+    }
 }
 
 }  // namespace duoband

@@ -5,6 +5,8 @@
 #include <sstream>
 #include <vector>
 
+#include "duoband/counted.h"
+
 namespace duoband {
 
 namespace {
@@ -75,7 +77,7 @@ std::string applyStepLine(std::size_t index, int step, std::string_view line, St
     std::string_view digits = line.substr(prefix.size());
     if (digits.size() != 2u * planned.length)
         return lineError(index, "step " + std::to_string(step) + " must hold " +
-                                    std::to_string(planned.length) + " bytes.");
+                                    counted(planned.length, "byte") + ".");
     std::size_t known = 0;
     while (known < planned.length && digits.substr(2 * known, 2) != kUnknownByte) ++known;
     const auto bytes = fromHex(digits.substr(0, 2 * known));
@@ -206,6 +208,16 @@ ConfigurationSave saveConfiguration(const EditorModel& model, const ImageFile& i
             pending != nullptr ? pending->commit(text, path) : writeFileAtomically(path, text);
     save.result.path = path;
     return save;
+}
+
+std::size_t imageFileSize(const std::string& port) {
+    return imageText(stampedNow(RadioImage(), port)).size();
+}
+
+std::size_t newSettingsFileSize() {
+    std::string text;
+    settingsText(EditorModel(), text);
+    return text.size();
 }
 
 }  // namespace duoband

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "duoband/channel_record.h"
+#include "duoband/counted.h"
 #include "duoband/memory_map.h"
 #include "settings_layout.h"
 #include "settings_splitter.h"
@@ -175,7 +176,7 @@ std::string applyChannelLine(const std::vector<std::string_view>& items, Channel
     constexpr std::size_t kFields = kColumnCount + 1;
     if (items.size() < kFields) {
         return at(line, static_cast<int>(items.size()) + 1) + "the channel line has " +
-               std::to_string(items.size()) + " fields instead of " + std::to_string(kFields) + ".";
+               counted(items.size(), "field") + " instead of " + std::to_string(kFields) + ".";
     }
     for (const ChannelColumn& c : channelColumns()) {
         const std::string_view item = items[static_cast<std::size_t>(c.fileField - 1)];
@@ -188,7 +189,7 @@ std::string applySettingsLine(const std::vector<std::string_view>& items, const 
                               EditorModel& model) {
     if (items.size() < line.fields.size()) {
         return at(line.number, static_cast<int>(items.size()) + 1) + "the line has " +
-               std::to_string(items.size()) + " fields instead of " +
+               counted(items.size(), "field") + " instead of " +
                std::to_string(line.fields.size()) + ".";
     }
     for (std::size_t i = 0; i < line.fields.size(); ++i) {
@@ -232,7 +233,7 @@ SettingsFileResult applySettingsText(std::string_view text, EditorModel& model) 
         return result;
     }
     if (lines.items.size() < kSettingsLines) {
-        result.error = "The file has " + std::to_string(lines.items.size()) + " lines instead of " +
+        result.error = "The file has " + counted(lines.items.size(), "line") + " instead of " +
                        std::to_string(kSettingsLines) + "; it is not a complete settings file.";
         return result;
     }

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "duoband/settings_file.h"
@@ -122,6 +123,23 @@ void PendingFile::discard() {
     fd_ = -1;
 }
 
+bool PendingFile::fill(std::string_view bytes) {
+    if (fd_ < 0) {
+        status_ = failure(path_, "Cannot write", EBADF);
+        return false;
+    }
+    const bool written = writeAll(fd_, bytes) &&
+                         ::ftruncate(fd_, static_cast<off_t>(bytes.size())) == 0 &&
+                         ::fsync(fd_) == 0;
+    const int writeError = errno;
+    const bool closed = ::close(fd_) == 0;
+    fd_ = -1;
+    if (written && closed) return true;
+    ::unlink(temp_.c_str());
+    status_ = failure(path_, "Cannot write", written ? errno : writeError);
+    return false;
+}
+
 SettingsFileResult PendingFile::commit(std::string_view bytes, const fs::path& as) {
     if (!ok()) return status_;
     if (!as.empty() && as != path_) {
@@ -129,17 +147,7 @@ SettingsFileResult PendingFile::commit(std::string_view bytes, const fs::path& a
         PendingFile other(as, bytes.size(), perms_);
         return other.commit(bytes);
     }
-    if (fd_ < 0) return status_ = failure(path_, "Cannot write", EBADF);
-    const bool written = writeAll(fd_, bytes) &&
-                         ::ftruncate(fd_, static_cast<off_t>(bytes.size())) == 0 &&
-                         ::fsync(fd_) == 0;
-    const int writeError = errno;
-    const bool closed = ::close(fd_) == 0;
-    fd_ = -1;
-    if (!written || !closed) {
-        ::unlink(temp_.c_str());
-        return status_ = failure(path_, "Cannot write", written ? errno : writeError);
-    }
+    if (!fill(bytes)) return status_;
     if (::rename(temp_.c_str(), target_.c_str()) != 0) {
         const int renameError = errno;
         ::unlink(temp_.c_str());
@@ -150,10 +158,35 @@ SettingsFileResult PendingFile::commit(std::string_view bytes, const fs::path& a
     return ok;
 }
 
+std::optional<SettingsFileResult> PendingFile::commitNew(std::string_view bytes) {
+    if (!ok()) return status_;
+    if (!fill(bytes)) return status_;
+    const bool renamed =
+        ::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, path_.c_str(), RENAME_NOREPLACE) == 0;
+    int error = renamed ? 0 : errno;
+    // A filesystem that cannot rename so: a hard link is as exclusive.
+    if (error == EINVAL || error == ENOSYS)
+        error = ::link(temp_.c_str(), path_.c_str()) == 0 ? 0 : errno;
+    if (!renamed) ::unlink(temp_.c_str());
+    if (error == EEXIST) return std::nullopt;
+    if (error != 0) return status_ = failure(path_, "Cannot save", error);
+    SettingsFileResult ok;
+    ok.path = path_;
+    return ok;
+}
+
 SettingsFileResult writeFileAtomically(const fs::path& path, std::string_view bytes,
                                        fs::perms perms) {
     PendingFile file(path, bytes.size(), perms);
     return file.commit(bytes);
+}
+
+std::optional<SettingsFileResult> writeNewFile(const fs::path& path, std::string_view bytes,
+                                               fs::perms perms) {
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(path, ec))) return std::nullopt;
+    PendingFile file(path, bytes.size(), perms);
+    return file.commitNew(bytes);
 }
 
 SettingsFileResult readWholeFile(const fs::path& path, std::string& bytes, std::uintmax_t largest) {

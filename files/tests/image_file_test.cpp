@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
+#include <optional>
+#include <set>
+#include <thread>
 
 #include "duoband/backups.h"
 #include "duoband/channel_editing.h"
@@ -116,21 +121,82 @@ TEST(ImageFile, KeepsAOneBlankNameASettingsFileWouldEmpty) {
     EXPECT_EQ(opened.channels(Band::A).cell(Column::Name, 3), " ");
 }
 
-TEST(Backups, NamesSayWhenWhatAndWhere) {
-    const auto when = system_clock::now();
-    const std::string name = backupName(when, BackupKind::BeforeWrite, "/dev/ttyUSB0");
-    EXPECT_EQ(name.size(), std::string("YYYYMMDD-HHMMSS-mmm-before-write-ttyUSB0.img").size());
-    EXPECT_TRUE(name.ends_with("-before-write-ttyUSB0.img")) << name;
-    const auto parsed = parseBackupName(name);
-    ASSERT_TRUE(parsed);
-    EXPECT_EQ(parsed->kind, BackupKind::BeforeWrite);
-    EXPECT_EQ(parsed->port, "ttyUSB0");
-    EXPECT_EQ(parsed->when, timeText(when));
+// Sets the process's time zone for a test and puts the old one back.
+class TestTimeZone {
+  public:
+    TestTimeZone() {
+        if (const char* zone = std::getenv("TZ")) saved_ = zone;
+    }
+    ~TestTimeZone() {
+        if (saved_) {
+            ::setenv("TZ", saved_->c_str(), 1);
+        } else {
+            ::unsetenv("TZ");
+        }
+        ::tzset();
+    }
+    void set(const char* zone) {
+        ::setenv("TZ", zone, 1);
+        ::tzset();
+    }
+
+  private:
+    std::optional<std::string> saved_;
+};
+
+constexpr auto kDecember7 = system_clock::time_point(std::chrono::seconds(1796652192)) +
+                            std::chrono::milliseconds(345);  // 2026-12-07 14:03:12.345 UTC
+
+TEST(Backups, NamesSayWhenInUtcWhatAndWhereAndOlderLocalNamesAreRead) {
+    TestTimeZone zone;
+    zone.set("UTC-3");  // three hours ahead of UTC
+    const std::string name = backupName(kDecember7, BackupKind::BeforeWrite, "/dev/ttyUSB0");
+    EXPECT_EQ(name, "20261207-140312-345Z-before-write-ttyUSB0.img");
+    const struct {
+        const char* name;
+        system_clock::time_point time;
+        const char* when;  // local
+    } names[]{
+        {"20261207-140312-345Z-before-write-ttyUSB0.img", kDecember7, "2026-12-07 17:03:12.345"},
+        {"20261207-170312-345-before-write-ttyUSB0.img", kDecember7, "2026-12-07 17:03:12.345"},
+    };
+    for (const auto& n : names) {
+        const auto parsed = parseBackupName(n.name);
+        ASSERT_TRUE(parsed) << n.name;
+        EXPECT_EQ(parsed->kind, BackupKind::BeforeWrite);
+        EXPECT_EQ(parsed->port, "ttyUSB0");
+        EXPECT_TRUE(parsed->time == n.time) << n.name;
+        EXPECT_EQ(parsed->when, n.when);
+    }
     for (const char* other :
-         {"radio.img", "20261207-140312-345-read-.img", "20261207-140312-345-copied-tty.img",
-          "20261207-1403-read-tty.img", "20261207-140312-345-read-tty.bc",
-          "2026120X-140312-345-read-tty.img"})
+         {"radio.img", "20261207-140312-345-read-.img", "20261207-140312-345Z-copied-tty.img",
+          "20261207-1403-read-tty.img", "20261207-140312-345Z-read-tty.bc",
+          "2026120X-140312-345-read-tty.img", "20261207-140312-345X-read-tty.img",
+          "20261207-140312-345Z.img", "20260231-140312-345Z-read-tty.img",
+          "20261207-250312-345Z-read-tty.img"})
         EXPECT_FALSE(parseBackupName(other)) << other;
+}
+
+// The backups kept before a time-zone change carry the old zone's local time
+// in their names and now read as hours later: the one written now is the
+// oldest of all by its name, and is kept all the same.
+TEST(Backups, PruningAcrossATimeZoneChangeKeepsTheBackupJustWritten) {
+    TempFolder folder("zone_change");
+    TestTimeZone zone;
+    zone.set("UTC-10");
+    const auto now = system_clock::now();
+    for (int i = 1; i <= static_cast<int>(kBackupsKept); ++i) {
+        const std::string older =
+            timeText(now - std::chrono::seconds(i), "%Y%m%d-%H%M%S", '-') + "-read-p.img";
+        ASSERT_TRUE(writeFileAtomically(folder.path() / older, "").ok());
+    }
+    zone.set("UTC+10");
+    const BackupResult kept = saveBackup(folder.path(), BackupKind::Read, "p", {}, now);
+    ASSERT_TRUE(kept.ok()) << kept.warning;
+    EXPECT_TRUE(fs::exists(kept.file));
+    const std::vector<Backup> backups = listBackups(folder.path());
+    EXPECT_EQ(backups.size(), kBackupsKept);
+    EXPECT_EQ(backups.back().file, kept.file) << "the oldest by its name";
 }
 
 TEST(Backups, TheNewestTwoHundredAreKeptAndNothingElseIsTouched) {
@@ -167,13 +233,21 @@ TEST(Backups, AreToldApartByTheirFirstChannelNames) {
     EXPECT_EQ(channelNames(image, 1), std::vector<std::string>{"CALL"});
 }
 
-TEST(Backups, TwoInOneMillisecondBothStay) {
+// Programs that keep backups at the same moment each get a name of its own.
+TEST(Backups, ManyInOneMillisecondAllStay) {
     TempFolder folder("same_ms");
     const auto when = system_clock::now();
-    const BackupResult first = saveBackup(folder.path(), BackupKind::Written, "p", {}, when);
-    const BackupResult second = saveBackup(folder.path(), BackupKind::Written, "p", {}, when);
-    EXPECT_NE(first.file, second.file);
-    EXPECT_EQ(listBackups(folder.path()).size(), 2u);
+    std::vector<BackupResult> kept(8);
+    {
+        std::vector<std::jthread> savers;
+        for (BackupResult& k : kept)
+            savers.emplace_back(
+                [&] { k = saveBackup(folder.path(), BackupKind::Written, "p", {}, when); });
+    }
+    std::set<fs::path> files;
+    for (const BackupResult& k : kept) files.insert(k.file);
+    EXPECT_EQ(files.size(), kept.size());
+    EXPECT_EQ(listBackups(folder.path()).size(), kept.size());
 }
 
 TEST(Backups, AFolderThatCannotBeWrittenIsAWarning) {

@@ -85,6 +85,29 @@ TEST(WriteFileAtomically, RefusesAReadOnlyFileAndLeavesItAsItWas) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);
 }
 
+// A name that must not be shared: a file or a link that has it, also one
+// made after the pending file was, stays as it was and the name is refused.
+TEST(WriteNewFile, NeverReplacesWhatHasTheNameAlready) {
+    TempFolder folder("new_file");
+    const fs::path taken = folder.path() / "taken.img";
+    const fs::path raced = folder.path() / "raced.img";
+    { std::ofstream(taken) << "old"; }
+    fs::create_symlink("missing.img", folder.path() / "link.img");
+    EXPECT_FALSE(writeNewFile(taken, "new"));
+    EXPECT_FALSE(writeNewFile(folder.path() / "link.img", "new"));
+    PendingFile pending(raced, 3);
+    { std::ofstream(raced) << "theirs"; }
+    EXPECT_FALSE(pending.commitNew("ours"));
+    const auto fresh = writeNewFile(folder.path() / "fresh.img", "new");
+    ASSERT_TRUE(fresh && fresh->ok());
+
+    EXPECT_EQ(contentOf(taken), "old");
+    EXPECT_EQ(contentOf(raced), "theirs");
+    EXPECT_EQ(contentOf(folder.path() / "fresh.img"), "new");
+    EXPECT_FALSE(fs::exists(folder.path() / "missing.img"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 4) << "no file left over";
+}
+
 // A disk that cannot take the file is found when the pending file is made,
 // before any bytes exist (here a file size limit stands in for a full disk).
 TEST(PendingFile, FindsAFullDiskWhenItIsMade) {

@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "duoband/counted.h"
 #include "duoband/settings_table.h"
 
 namespace duoband {
@@ -21,8 +22,17 @@ std::string byteDifference(const Difference& d) {
            hexNumber(d.sent, 2) + ", the radio holds " + hexNumber(d.held, 2);
 }
 
+// A text as the radio holds it, one byte per character. A byte outside
+// printable ASCII is written in hex (\xFF): raw, a terminal or a message
+// box would show it as garbage or not at all.
 std::string shown(std::string_view value) {
-    return value.empty() ? std::string("nothing") : std::string(value);
+    if (value.empty()) return "nothing";
+    std::string text;
+    for (const char c : value) {
+        const auto byte = static_cast<unsigned char>(c);
+        text += byte >= 0x20 && byte < 0x7F ? std::string(1, c) : "\\x" + hexNumber(byte, 2);
+    }
+    return text;
 }
 
 std::string valueDifference(const std::string& where, std::string_view sent,
@@ -92,8 +102,8 @@ class Comparison {
         nameSettings(named);
         report_.differences.insert(report_.differences.begin(), named.begin(), named.end());
         if (unchecked_ > 0)
-            report_.notes.push_back(std::to_string(unchecked_) +
-                                    " bytes unchecked: the image does not know them");
+            report_.notes.push_back(counted(static_cast<std::uintmax_t>(unchecked_), "byte") +
+                                    " unchecked: the image does not know them");
         return std::move(report_);
     }
 

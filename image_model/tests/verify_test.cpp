@@ -57,6 +57,27 @@ TEST(Verify, BytesTheImageDoesNotKnowAreUnchecked) {
     EXPECT_TRUE(r.ok());
     EXPECT_EQ(r.notes,
               std::vector<std::string>{"16 bytes unchecked: the image does not know them"});
+    RadioImage oneShort = sent;
+    storeAnswer(oneShort, kStepCodes, Bytes(63, 0x00));
+    storeAnswer(sent, kStepCodes, Bytes(64, 0x00));
+    EXPECT_EQ(compareImages(sent, oneShort, Compared::EveryByte).notes,
+              std::vector<std::string>{"1 byte unchecked: the image does not know them"});
+}
+
+TEST(Verify, ATextByteOutsidePrintableAsciiIsShownInHex) {
+    EditorModel model;
+    model.channels(Band::A).cell(Column::Name, 12) = "NEW";
+    const RadioImage sent = imageOfModel(model);
+    RadioImage held = sent;
+    const int lastLetter = kBandAChannelBase + 11 * kRecordBytes + 16 + 3;  // after the count
+    for (int s = 0; s < kTransferSteps; ++s) {
+        const TransferStep t = transferPlan()[static_cast<std::size_t>(s)];
+        if (lastLetter >= t.address && lastLetter < t.address + t.length)
+            held.step(s).bytes[static_cast<std::size_t>(lastLetter - t.address)] = 0xFF;
+    }
+    EXPECT_EQ(compareImages(sent, held, Compared::HeldBytes).differences,
+              std::vector<std::string>{
+                  "Band A channel 12, Channel Name: sent NEW, the radio holds NE\\xFF"});
 }
 
 TEST(Verify, ShowsTheFirstTenDifferencesAndTheirCount) {

@@ -39,12 +39,16 @@ Phrase permissionDenied(const std::string& device) {
 // Names the programs that hold the port when the doctor can see them.
 Phrase inUse(const std::string& device) {
     const PortDiagnosis diagnosis = diagnosePort(device);
+    std::vector<Phrase> lines;
     for (const auto& finding : diagnosis.findings) {
-        if (finding.problem == PortProblem::HeldByProcess)
-            return problemAndFix(adviceFor(finding, diagnosis));
+        if (finding.problem == PortProblem::HeldByProcess ||
+            finding.problem == PortProblem::BusyProgramming)
+            lines.push_back(problemAndFix(adviceFor(finding, diagnosis)));
     }
-    return phrase(QT_TRANSLATE_NOOP("duoband", "%1 is in use by another program."),
-                  verbatim(device));
+    if (lines.empty())
+        return phrase(QT_TRANSLATE_NOOP("duoband", "%1 is in use by another program."),
+                      verbatim(device));
+    return joinLines(lines);
 }
 
 Phrase missing(const std::string& device) {

@@ -5,11 +5,13 @@
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -105,24 +107,62 @@ std::string commandOf(int pid) {
     return command;
 }
 
-enum class Holding { No, Yes, Hidden };
+enum class Holding { No, Yes, OtherEnd, Hidden };
+
+// The number N of a pseudo-terminal /dev/pts/N, from its device number;
+// nullopt for other devices.
+std::optional<unsigned> ptyIndex(dev_t device) {
+    constexpr unsigned kFirstMajor = 136, kMajors = 8;  // the kernel's pts device numbers
+    const unsigned first = ::major(device);
+    if (first < kFirstMajor || first >= kFirstMajor + kMajors) return std::nullopt;
+    return (first - kFirstMajor) * 256 + ::minor(device);
+}
+
+// Whether the descriptor `fd` of `pid` is the master (/dev/ptmx) of the
+// pseudo-terminal numbered `index`: its fdinfo says "tty-index: N".
+bool isPtyMaster(int pid, const char* fd, const struct stat& info, unsigned index) {
+    if (!S_ISCHR(info.st_mode) || info.st_rdev != ::makedev(5, 2)) return false;
+    std::ifstream fdinfo(procFile(pid, "fdinfo/") + fd);
+    for (std::string line; std::getline(fdinfo, line);) {
+        if (!line.starts_with("tty-index:")) continue;
+        const std::size_t digits = line.find_first_not_of(" \t", 10);
+        unsigned number = 0;
+        const char* end = line.data() + line.size();
+        return digits != std::string::npos &&
+               std::from_chars(line.data() + digits, end, number).ec == std::errc() &&
+               number == index;
+    }
+    return false;
+}
 
 Holding holds(int pid, dev_t device) {
     Directory fds(::opendir(procFile(pid, "fd").c_str()));
     if (!fds) return errno == EACCES ? Holding::Hidden : Holding::No;
+    const std::optional<unsigned> pty = ptyIndex(device);
+    Holding holding = Holding::No;
     while (const dirent* entry = ::readdir(fds.get())) {
         struct stat info {};
-        if (entry->d_name[0] != '.' &&
-            ::fstatat(::dirfd(fds.get()), entry->d_name, &info, 0) == 0 && S_ISCHR(info.st_mode) &&
-            info.st_rdev == device)
-            return Holding::Yes;
+        if (entry->d_name[0] == '.' || ::fstatat(::dirfd(fds.get()), entry->d_name, &info, 0) != 0)
+            continue;
+        if (pty && isPtyMaster(pid, entry->d_name, info, *pty)) return Holding::OtherEnd;
+        if (S_ISCHR(info.st_mode) && info.st_rdev == device) holding = Holding::Yes;
     }
-    return Holding::No;
+    return holding;
 }
 
 bool sameUser(int pid) {
     struct stat info {};
     return ::stat(procFile(pid, "").c_str(), &info) == 0 && info.st_uid == ::geteuid();
+}
+
+// Whether the process runs duoband or duoband-cli; the program file may
+// have been replaced since it started (" (deleted)").
+bool programsRadio(int pid, const std::string& command) {
+    std::error_code ec;
+    std::string program = fs::read_symlink(procFile(pid, "exe"), ec).filename().string();
+    if (ec) program = command;  // another user's process
+    if (program.ends_with(" (deleted)")) program.resize(program.size() - 10);
+    return program == "duoband" || program == "duoband-cli";
 }
 
 // Another program may use a port without locking it, so every process's
@@ -133,10 +173,15 @@ void lookForHolders(const struct stat& port, PortDiagnosis& diagnosis) {
         if (pid == ::getpid()) continue;
         const Holding holding = holds(pid, port.st_rdev);
         if (holding == Holding::Hidden) diagnosis.allProcessesChecked = false;
-        if (holding == Holding::Yes)
-            diagnosis.holders.push_back({pid, commandOf(pid), sameUser(pid)});
+        if (holding != Holding::Yes) continue;
+        const std::string command = commandOf(pid);
+        diagnosis.holders.push_back({pid, command, sameUser(pid), programsRadio(pid, command)});
     }
-    if (!diagnosis.holders.empty()) diagnosis.findings.push_back({PortProblem::HeldByProcess, {}});
+    const auto& holders = diagnosis.holders;
+    if (std::ranges::any_of(holders, [](const PortHolder& h) { return !h.programsRadio; }))
+        diagnosis.findings.push_back({PortProblem::HeldByProcess, {}});
+    if (std::ranges::any_of(holders, &PortHolder::programsRadio))
+        diagnosis.findings.push_back({PortProblem::BusyProgramming, {}});
 }
 
 // --- ModemManager -------------------------------------------------------------

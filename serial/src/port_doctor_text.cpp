@@ -11,19 +11,23 @@ std::string quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-std::string holderList(const PortDiagnosis& diagnosis) {
+// The holders that run duoband or duoband-cli (`programs`), or the others.
+std::string holderList(const PortDiagnosis& diagnosis, bool programs) {
     std::string list;
     for (const auto& holder : diagnosis.holders) {
+        if (holder.programsRadio != programs) continue;
         if (!list.empty()) list += ", ";
         list += holder.command + " (pid " + std::to_string(holder.pid) + ")";
     }
     return list;
 }
 
+// A transfer is not ended from here: only the other programs are named.
 std::string killHolders(const PortDiagnosis& diagnosis) {
     bool othersOwn = false;
     std::string pids;
     for (const auto& holder : diagnosis.holders) {
+        if (holder.programsRadio) continue;
         othersOwn = othersOwn || !holder.sameUser;
         pids += " " + std::to_string(holder.pid);
     }
@@ -99,8 +103,12 @@ PortAdvice adviceFor(const PortFinding& finding, const PortDiagnosis& diagnosis)
                     grantAccess};
         case PortProblem::HeldByProcess:
             return {phrase(QT_TRANSLATE_NOOP("duoband", "%1 is open in another program: %2."), path,
-                           verbatim(holderList(diagnosis))),
+                           verbatim(holderList(diagnosis, false))),
                     verbatim(killHolders(diagnosis))};
+        case PortProblem::BusyProgramming:
+            return {phrase(QT_TRANSLATE_NOOP("duoband", "%1 is busy programming a radio: %2."),
+                           path, verbatim(holderList(diagnosis, true))),
+                    QT_TRANSLATE_NOOP("duoband", "wait until that transfer ends, then try again")};
         case PortProblem::ModemManagerProbes:
             return {phrase(QT_TRANSLATE_NOOP(
                                "duoband", "ModemManager runs and may send modem commands to %1."),

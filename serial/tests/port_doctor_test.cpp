@@ -28,15 +28,23 @@ std::vector<PortProblem> problems(const PortDiagnosis& diagnosis) {
     return found;
 }
 
-// A child process that inherits every descriptor not closed on exec, so it
-// holds the test's pseudo-terminal as another program would.
+// A child process that holds the test's pseudo-terminal as another program
+// would: `program` (sleep, under whatever name it is given) inherits the
+// terminal, and the master too when it plays the other end.
+enum class Ends { TerminalOnly, BothEnds };
+
 class Holder {
   public:
-    Holder() {
-        char sleep[] = "sleep";
+    Holder(const testing::PtyPair& pty, Ends ends, const std::string& program = "sleep") {
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        if (ends == Ends::TerminalOnly) posix_spawn_file_actions_addclose(&actions, pty.master());
+        std::string name = fs::path(program).filename().string();
         char seconds[] = "30";
-        char* argv[] = {sleep, seconds, nullptr};
-        if (::posix_spawnp(&pid_, "sleep", nullptr, nullptr, argv, environ) != 0) pid_ = -1;
+        char* argv[] = {name.data(), seconds, nullptr};
+        if (::posix_spawnp(&pid_, program.c_str(), &actions, nullptr, argv, environ) != 0)
+            pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
     }
     ~Holder() {
         if (pid_ <= 0) return;
@@ -63,8 +71,8 @@ TEST(PortDoctor, AFreePseudoTerminalOpensAndNeedsNoFix) {
 }
 
 TEST(PortDoctor, AProcessHoldingThePortIsNamedWithTheCommandThatEndsIt) {
-    testing::PtyPair pty;  // its terminal is not closed on exec
-    const Holder holder;
+    testing::PtyPair pty;
+    const Holder holder(pty, Ends::TerminalOnly);
     ASSERT_GT(holder.pid(), 0);
     const PortDiagnosis diagnosis = diagnosePort(pty.path(), Opening::Try);
     EXPECT_EQ(problems(diagnosis), std::vector{PortProblem::HeldByProcess});
@@ -74,6 +82,39 @@ TEST(PortDoctor, AProcessHoldingThePortIsNamedWithTheCommandThatEndsIt) {
         pty.path() + " is open in another program: sleep (pid " + pid + "). Fix: kill " + pid);
     EXPECT_EQ(english(explainOpenError(EBUSY, pty.path())), english(explainPortProblem(pty.path())))
         << "a refused opening names the holder too";
+}
+
+// A simulated radio holds its terminal's master and the terminal itself (to
+// keep the line up): it is the port's other end, not in the way.
+TEST(PortDoctor, TheOtherEndOfAPseudoTerminalIsNoHolder) {
+    testing::PtyPair pty;
+    const Holder radio(pty, Ends::BothEnds);
+    ASSERT_GT(radio.pid(), 0);
+    const PortDiagnosis diagnosis = diagnosePort(pty.path());
+    EXPECT_TRUE(diagnosis.ok()) << formatDiagnosis(diagnosis);
+    EXPECT_TRUE(diagnosis.holders.empty());
+}
+
+// duoband-cli in the middle of a transfer is not to be killed: the port is
+// said to be busy programming a radio.
+TEST(PortDoctor, DuobandHoldingThePortIsBusyProgrammingARadio) {
+    const fs::path folder =
+        fs::path(::testing::TempDir()) / ("duoband_busy_" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    const fs::path program = folder / "duoband-cli";
+    fs::copy_file("/bin/sleep", program, fs::copy_options::overwrite_existing);
+    testing::PtyPair pty;
+    {
+        const Holder transfer(pty, Ends::TerminalOnly, program.string());
+        ASSERT_GT(transfer.pid(), 0);
+        const PortDiagnosis diagnosis = diagnosePort(pty.path());
+        EXPECT_EQ(problems(diagnosis), std::vector{PortProblem::BusyProgramming});
+        EXPECT_EQ(english(explainOpenError(EBUSY, pty.path())),
+                  pty.path() + " is busy programming a radio: duoband-cli (pid " +
+                      std::to_string(transfer.pid()) +
+                      "). Fix: wait until that transfer ends, then try again");
+    }
+    fs::remove_all(folder);
 }
 
 TEST(PortDoctor, AMissingPathOrADeviceThatIsNoSerialPortIsSaidSo) {
@@ -175,7 +216,8 @@ TEST_F(AsAnotherUser, AGroupTheUserJoinedAfterTheSessionBeganNeedsANewLogin) {
 TEST(PortAdvice, TheFixFitsWhatTheMachineHasAndWhoHoldsThePort) {
     PortDiagnosis diagnosis;
     diagnosis.path = "/dev/ttyUSB0";
-    diagnosis.holders = {{101, "minicom", true}, {202, "screen", false}};
+    diagnosis.holders = {
+        {101, "minicom", true}, {202, "screen", false}, {303, "duoband-cli", true, true}};
     const struct {
         PortFinding finding;
         bool rulesInstalled;
@@ -185,7 +227,7 @@ TEST(PortAdvice, TheFixFitsWhatTheMachineHasAndWhoHoldsThePort) {
         {{PortProblem::ModemManagerProbes, {}},
          true,
          "sudo udevadm trigger --action=add /dev/ttyUSB0"},
-        {{PortProblem::HeldByProcess, {}}, false, "sudo kill 101 202"},
+        {{PortProblem::HeldByProcess, {}}, false, "sudo kill 101 202"},  // never a transfer
     };
     for (const auto& c : cases) {
         diagnosis.rulesInstalled = c.rulesInstalled;

@@ -40,6 +40,7 @@ class PtyPair {
 
     const std::string& path() const { return path_; }
     int slave() const { return slave_; }
+    int master() const { return master_; }
     void closeMaster() {
         if (master_ >= 0) ::close(master_);
         master_ = -1;

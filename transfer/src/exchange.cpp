@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "duoband/block_layouts.h"
+#include "duoband/counted.h"
 #include "duoband/memory_image.h"
 
 namespace duoband {
@@ -151,12 +152,14 @@ std::string ProgrammingExchange::failureDetail(int step, std::size_t expectedByt
         what = "the port is not open";
     } else if (bytes == 0) {
         what = "nothing came back";
+    } else if (got == "15") {
+        // A NAK: the one-byte answer at 0x02C0 may be 0x15, but then that
+        // step did not fail.
+        what = "the radio refused the frame (NAK, 0x15)";
     } else if (expectedBytes == 0) {
-        what = got == "15"
-                   ? "the radio refused the frame (NAK)"
-                   : std::to_string(bytes) + " bytes came back instead of the acknowledgement";
+        what = counted(bytes, "byte") + " came back instead of the acknowledgement";
     } else {
-        what = std::to_string(bytes) + " bytes of " + std::to_string(expectedBytes) + " came back";
+        what = counted(bytes, "byte") + " of " + std::to_string(expectedBytes) + " came back";
     }
     return "Step " + std::to_string(step + 1) + " of " + std::to_string(kTransferSteps) + ": " +
            what + " on " + port_.path() + ". " + std::string(advice);

@@ -208,6 +208,17 @@ TEST(FullRead, AHangUpEndsTheReadWithoutWaitingItOut) {
     EXPECT_EQ(link.sent.back(), kExitHex);
 }
 
+// A NAK is not taken for a one-byte answer that came short.
+TEST(FullRead, ANakIsSaidAsTheRadioRefusingTheFrame) {
+    RadioLink link;
+    ASSERT_TRUE(link.start({"--sample", "--nak-at", "5"}));
+    EditorModel model;
+    const ExchangeResult r = link.exchange.fullRead(model);
+    EXPECT_EQ(r.progress, 5);
+    EXPECT_TRUE(r.detail.starts_with("Step 6 of 136: the radio refused the frame (NAK, 0x15) on "))
+        << r.detail;
+}
+
 // The memory the radio starts with in the write tests: every byte 0x00, so
 // that every byte the write leaves alone, or fills with 0xFF, shows.
 std::string zeroMemoryFile(const TempFile& file) {
@@ -275,7 +286,7 @@ TEST(FullWrite, ANakStopsTheWriteAtItsStep) {
     EXPECT_EQ(r.message, kWriteError);
     EXPECT_EQ(r.outcome, ExchangeOutcome::RadioFailed);
     EXPECT_EQ(r.progress, 40);
-    EXPECT_TRUE(r.detail.starts_with("Step 41 of 136: the radio refused the frame (NAK)"))
+    EXPECT_TRUE(r.detail.starts_with("Step 41 of 136: the radio refused the frame (NAK, 0x15)"))
         << r.detail;
     EXPECT_EQ(progress.values.back(), 40);
     const auto log = waitForExit(link.log.path());

@@ -2,11 +2,13 @@
 // it: every successful full read, every image a write sends and, on request,
 // what the radio held before a write, as image files named
 //
-//   YYYYMMDD-HHMMSS-mmm-<kind>-<port>.img     e.g. 20261207-140312-345-read-ttyUSB0.img
+//   YYYYMMDD-HHMMSS-mmmZ-<kind>-<port>.img    e.g. 20261207-140312-345Z-read-ttyUSB0.img
 //
-// (local time, the port as its last path component). The newest
-// kBackupsKept are kept; pruning touches only files named this way. A backup
-// that cannot be written is a warning: it never stops a transfer.
+// (UTC, the port as its last path component). Names without the Z, in local
+// time, come from older versions and are read too. The newest kBackupsKept
+// are kept, by the time in their names, and never the one just written;
+// pruning touches only files named this way. A backup that cannot be
+// written is a warning: it never stops a transfer.
 #pragma once
 
 #include <chrono>
@@ -35,7 +37,8 @@ std::string_view backupKindName(BackupKind kind);  // "read", "written", "before
 
 struct Backup {
     std::filesystem::path file;
-    std::string when;  // local time, as an image header writes it: "2026-12-07 14:03:12.345"
+    std::chrono::system_clock::time_point time;  // when it was kept
+    std::string when;  // that time in local time, as an image header writes it
     BackupKind kind = BackupKind::Read;
     std::string port;  // as in the name
 };
@@ -43,7 +46,8 @@ struct Backup {
 // The file name of a backup; the port is cut to its last path component.
 std::string backupName(std::chrono::system_clock::time_point when, BackupKind kind,
                        std::string_view port);
-// A file name read back; nullopt when it is not a backup's name.
+// A file name read back; nullopt when it is not a backup's name. A name in
+// local time is read in the time zone that holds now.
 std::optional<Backup> parseBackupName(const std::filesystem::path& file);
 
 struct BackupResult {
@@ -58,6 +62,13 @@ BackupResult saveBackup(
     const std::filesystem::path& folder, BackupKind kind, std::string_view port,
     const ImageFile& image,
     std::chrono::system_clock::time_point when = std::chrono::system_clock::now());
+// Writes `image` into the existing `folder` under a backup name no other
+// file has, also when another program saves one in the same millisecond
+// (the later takes the next millisecond's name); prunes nothing.
+BackupResult writeBackupFile(
+    const std::filesystem::path& folder, BackupKind kind, std::string_view port,
+    const ImageFile& image,
+    std::chrono::system_clock::time_point when = std::chrono::system_clock::now());
 
 // The first `most` channel names an image holds (band A, then band B), for
 // telling backups apart in a list.
@@ -65,7 +76,9 @@ std::vector<std::string> channelNames(const RadioImage& image, std::size_t most 
 
 // The backups in `folder`, newest first; other files are ignored.
 std::vector<Backup> listBackups(const std::filesystem::path& folder);
-// Removes the oldest backups beyond `keep`; nothing else.
-void pruneBackups(const std::filesystem::path& folder, std::size_t keep = kBackupsKept);
+// Removes the oldest backups beyond `keep`, but never `spared` (the one just
+// written, whatever the time in its name); nothing else.
+void pruneBackups(const std::filesystem::path& folder, std::size_t keep = kBackupsKept,
+                  const std::filesystem::path& spared = {});
 
 }  // namespace duoband

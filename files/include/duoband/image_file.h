@@ -92,4 +92,12 @@ ConfigurationSave saveConfiguration(const EditorModel& model, const ImageFile& i
 // the bytes exist.
 inline constexpr std::size_t kLargestSavedFile = 64 * 1024;
 
+// The room a file made before a read (a PendingFile) is given, so that a
+// nearly full disk refuses only what it cannot hold: the exact size of the
+// image of a read on `port`, or the size of the settings file of a new
+// configuration, about the least a read makes (a fuller one takes the rest
+// as it is written: some 10 KB for a programmed radio, at most some 25 KB).
+std::size_t imageFileSize(const std::string& port);
+std::size_t newSettingsFileSize();
+
 }  // namespace duoband

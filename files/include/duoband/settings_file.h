@@ -19,6 +19,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -89,9 +90,15 @@ class PendingFile {
     // Writes `bytes` and puts them in place; `as`, when given, is saved
     // instead of the path the file was made for.
     SettingsFileResult commit(std::string_view bytes, const std::filesystem::path& as = {});
+    // As commit, but never over a file (or link) that has the name by then:
+    // nullopt when it has, and nothing is written.
+    std::optional<SettingsFileResult> commitNew(std::string_view bytes);
 
   private:
     void discard();
+    // Writes `bytes` into the temporary file and closes it; false (and
+    // status() says why) when that failed.
+    bool fill(std::string_view bytes);
 
     std::filesystem::path path_;
     std::filesystem::perms perms_;
@@ -104,6 +111,13 @@ class PendingFile {
 // A whole file saved through a PendingFile.
 SettingsFileResult writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                                        std::filesystem::perms perms = kNewFilePerms);
+
+// A new file saved as writeFileAtomically does, for names that must not be
+// shared: nullopt when a file (or a link) of that name exists already, also
+// when another process made it a moment ago; the caller takes another name.
+std::optional<SettingsFileResult> writeNewFile(const std::filesystem::path& path,
+                                               std::string_view bytes,
+                                               std::filesystem::perms perms = kNewFilePerms);
 
 // The largest file readWholeFile takes unless told otherwise: far more than
 // a settings file or an image can hold.

@@ -24,11 +24,13 @@ struct PortDevice {
     bool modemManagerIgnores = false;  // udev set ID_MM_DEVICE_IGNORE=1 for it
 };
 
-// Another process that has the port open.
+// Another process that has the port open. A process that holds the master
+// of a pseudo-terminal (a simulated radio) is its other end, not a holder.
 struct PortHolder {
     int pid = 0;
     std::string command;  // its /proc/PID/comm
     bool sameUser = true;
+    bool programsRadio = false;  // it is duoband or duoband-cli (its /proc/PID/exe)
 };
 
 enum class PortProblem {
@@ -37,7 +39,8 @@ enum class PortProblem {
     GroupNeedsNewLogin,  // the user joined that group after this session began
     RootOnly,            // only root may open it
     PermissionDenied,    // denied otherwise (an access list, an odd mode)
-    HeldByProcess,       // other processes have it open
+    HeldByProcess,       // other programs have it open
+    BusyProgramming,     // duoband or duoband-cli has it open, for a transfer
     ModemManagerProbes,  // ModemManager runs and does not leave the device alone
     NotASerialPort,      // it opens, but takes no serial line settings
     OpenFailed,          // opening it failed for another reason
