@@ -678,12 +678,20 @@ void MainWindow::writeRadio() {
 
 // A backup that cannot be written is said in the status bar; the transfer
 // has succeeded all the same.
-void MainWindow::keepBackup(duoband::BackupKind kind, const duoband::RadioImage& image) {
-    if (backupFolder_.empty()) return;
+std::filesystem::path MainWindow::keepBackup(duoband::BackupKind kind,
+                                             const duoband::RadioImage& image) {
+    if (backupFolder_.empty()) return {};
     const duoband::BackupResult kept = duoband::saveBackup(
         backupFolder_, kind, port_.path(), duoband::stampedNow(image, port_.path()));
     showStatusMessage(kept.ok() ? tr("Backup kept: %1").arg(fromPath(kept.file))
                                 : tr("No backup: %1").arg(QString::fromStdString(kept.warning)));
+    return kept.file;
+}
+
+void MainWindow::relabelBackup(const std::filesystem::path& file, duoband::BackupKind kind) {
+    const duoband::BackupResult kept = duoband::relabelBackup(file, kind);
+    showStatusMessage(kept.ok() ? tr("Backup kept: %1").arg(fromPath(kept.file))
+                                : QString::fromStdString(kept.warning));
 }
 
 void MainWindow::undo() {

@@ -80,7 +80,10 @@ class MainWindow : public QMainWindow, public PageHost {
     // Where every full read and write keeps its image; none when empty.
     void setBackupFolder(std::filesystem::path folder) { backupFolder_ = std::move(folder); }
     // Keeps `image` as a backup of `kind`; a failure is said in the status bar.
-    void keepBackup(duoband::BackupKind kind, const duoband::RadioImage& image);
+    // The file it went into; empty when none was kept.
+    std::filesystem::path keepBackup(duoband::BackupKind kind, const duoband::RadioImage& image);
+    // Gives the kept backup `file` the kind `kind`, said in the status bar.
+    void relabelBackup(const std::filesystem::path& file, duoband::BackupKind kind);
 
     // Commands (menu items; the tool bar buttons run the same handlers).
     void newConfiguration();

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -22,12 +23,16 @@ TransferDialog::TransferDialog(const QString& caption, MainWindow& editor, QWidg
     progressBar->setRange(0, duoband::kTransferSteps);
     progressBar->setMinimumWidth(320);
     startButton = new QPushButton(caption);
+    startButton->setDefault(true);
     cancelButton = new QPushButton(tr("Cancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(startButton);
     buttons->addWidget(cancelButton);
     auto* column = new QVBoxLayout(this);
+    // The dialog takes the size its controls ask for, at every scale and in
+    // every language, and follows them as options are added.
+    column->setSizeConstraint(QLayout::SetFixedSize);
     options_ = new QVBoxLayout;
     column->addLayout(options_);
     column->addWidget(progressBar);
@@ -37,11 +42,15 @@ TransferDialog::TransferDialog(const QString& caption, MainWindow& editor, QWidg
     connect(cancelButton, &QPushButton::clicked, this, &TransferDialog::reject);
 }
 
-// Every showing starts from an empty progress bar.
+// Every showing starts from an empty progress bar, with the focus on the
+// transfer button: the last transfer left it on Cancel, and Enter would
+// cancel instead of starting.
 void TransferDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
+        progressBar->resetFormat();
         progressBar->setValue(0);
+        startButton->setFocus();
         succeeded_ = false;
     }
 }
@@ -54,7 +63,6 @@ QCheckBox* TransferDialog::addOption(const QString& caption, const QString& name
     connect(box, &QCheckBox::toggled, this,
             [name](bool on) { appSettings::setTransferOption(name, on); });
     options_->addWidget(box);
-    setFixedSize(sizeHint());
     return box;
 }
 
@@ -67,7 +75,7 @@ void TransferDialog::startTransfer() {
     exchange.stopRequested = [this] { return cancelRequested_; };
     auto result = run(editor_, [this](int steps) { progressBar->setValue(steps); });
     exchange.stopRequested = nullptr;
-    if (result.outcome == duoband::ExchangeOutcome::Cancelled) {
+    if (result.message == duoband::kCancelled) {
         result.message = tr("%1 cancelled").arg(caption_).toStdString();
     }
     succeeded_ = result.outcome == duoband::ExchangeOutcome::Success;
@@ -110,12 +118,7 @@ void TransferDialog::reject() {
 }
 
 void TransferDialog::requestCancel() {
-    if (running_ && !cancelRequested_ && confirmCancel()) cancelRequested_ = true;
-}
-
-bool WriteDialog::confirmCancel() {
-    return userDialogs().confirm(
-        this, tr("Stop writing? The radio will hold a mix of old and new settings."));
+    if (running_ && !cancelRequested_) askToStop();
 }
 
 ReadDialog::ReadDialog(MainWindow& editor, QWidget* parent)
@@ -137,39 +140,96 @@ WriteDialog::WriteDialog(MainWindow& editor, QWidget* parent)
     verifyBox = addOption(tr("Verify after writing"), "verifyBox", false);
 }
 
+// A stop mid-write leaves the radio half written: it is asked first, and the
+// write goes on while the question is open, so the radio does not time out.
+// Before and after the write a stop changes nothing on the radio.
+void WriteDialog::askToStop() {
+    if (stage_ != Stage::Writing) return stopAfterCurrentFrame();
+    if (stopQuestion_ != nullptr) return;
+    stopQuestion_ = userDialogs().openQuestion(
+        this, tr("Stop writing? The radio will hold a mix of old and new settings."));
+    connect(stopQuestion_, &QMessageBox::finished, this, [this] {
+        if (stopQuestion_->standardButton(stopQuestion_->clickedButton()) == QMessageBox::Yes)
+            stopAfterCurrentFrame();
+        closeStopQuestion();
+    });
+}
+
+// Answered, or the write ended before an answer came.
+void WriteDialog::closeStopQuestion() {
+    if (stopQuestion_ == nullptr) return;
+    stopQuestion_->disconnect(this);
+    stopQuestion_->hide();
+    stopQuestion_->deleteLater();
+    stopQuestion_ = nullptr;
+}
+
+void WriteDialog::enter(Stage stage) {
+    static constexpr const char* kShown[] = {
+        QT_TR_NOOP("Reading what the radio holds: %v of %m"),
+        QT_TR_NOOP("Writing: %v of %m"),
+        QT_TR_NOOP("Verifying: %v of %m"),
+    };
+    stage_ = stage;
+    progressBar->setFormat(tr(kShown[static_cast<int>(stage)]));
+    progressBar->setValue(0);
+}
+
+// A stop says what the radio holds then (duoband::stoppedWrite); the image
+// sent is kept before sending and relabelled when the write does not
+// complete.
 duoband::ExchangeResult WriteDialog::run(MainWindow& editor,
                                          const duoband::ProgrammingExchange::Progress& progress) {
-    if (backupFirstBox->isChecked() && !backUpFirst(editor)) {
-        return {duoband::ExchangeOutcome::Cancelled, tr("Write cancelled").toStdString(), 0};
+    const duoband::ImageEncoding encoding = duoband::encodeImage(editor.model());
+    if (!encoding.ok()) return {duoband::ExchangeOutcome::Invalid, encoding.error, 0};
+    const duoband::RadioImage sent = duoband::imageOf(encoding);
+    std::filesystem::path beforeWrite;
+    if (backupFirstBox->isChecked()) {
+        enter(Stage::ReadingFirst);
+        if (!backUpFirst(editor, progress, beforeWrite)) return duoband::stoppedWrite(0, {});
     }
-    // Every write keeps the image it sends, before sending it.
-    const duoband::ImageEncoding sent = duoband::encodeImage(editor.model());
-    if (sent.ok()) editor.keepBackup(duoband::BackupKind::Written, duoband::imageOf(sent));
-    duoband::ExchangeResult written = editor.exchange().fullWrite(editor.model(), progress);
-    if (written.ok() && verifyBox->isChecked()) verify(editor, written, progress);
+    const std::filesystem::path kept = editor.keepBackup(duoband::BackupKind::Written, sent);
+    enter(Stage::Writing);
+    duoband::ExchangeResult written = editor.exchange().writeImage(sent, progress);
+    closeStopQuestion();
+    const duoband::BackupKind sentKind = duoband::sentImageKind(written.progress);
+    if (!kept.empty() && sentKind != duoband::BackupKind::Written)
+        editor.relabelBackup(kept, sentKind);
+    if (written.outcome == duoband::ExchangeOutcome::Cancelled)
+        return duoband::stoppedWrite(written.progress, beforeWrite.string());
+    if (written.ok() && verifyBox->isChecked()) {
+        enter(Stage::Verifying);
+        verify(editor, sent, written, progress);
+    }
     return written;
 }
 
-bool WriteDialog::backUpFirst(MainWindow& editor) {
+bool WriteDialog::backUpFirst(MainWindow& editor,
+                              const duoband::ProgrammingExchange::Progress& progress,
+                              std::filesystem::path& kept) {
     duoband::EditorModel scratch;
     duoband::RadioImage held;
-    const duoband::ExchangeResult read = editor.exchange().fullRead(scratch, {}, &held);
+    const duoband::ExchangeResult read = editor.exchange().fullRead(scratch, progress, &held);
     if (read.ok()) {
-        editor.keepBackup(duoband::BackupKind::BeforeWrite, held);
+        kept = editor.keepBackup(duoband::BackupKind::BeforeWrite, held);
         return true;
     }
+    if (read.outcome == duoband::ExchangeOutcome::Cancelled) return false;
     return userDialogs().confirm(this, tr("Reading the radio first failed: %1\nWrite all the same?")
                                            .arg(pages::fromCoreText(read.message)));
 }
 
 // A clean verify adds "Verify success!"; a difference makes the write fail
-// with the differences named.
-void WriteDialog::verify(MainWindow& editor, duoband::ExchangeResult& written,
+// with the differences named; a stopped one says the radio was not verified.
+void WriteDialog::verify(MainWindow& editor, const duoband::RadioImage& sent,
+                         duoband::ExchangeResult& written,
                          const duoband::ProgrammingExchange::Progress& progress) {
-    progressBar->setValue(0);
-    const duoband::VerifyResult checked = duoband::verifyWrite(
-        editor.exchange(), duoband::imageOf(duoband::encodeImage(editor.model())),
-        duoband::Compared::HeldBytes, progress);
+    const duoband::VerifyResult checked =
+        duoband::verifyWrite(editor.exchange(), sent, duoband::Compared::HeldBytes, progress);
+    if (checked.readBack.outcome == duoband::ExchangeOutcome::Cancelled) {
+        written = duoband::stoppedWrite(duoband::kTransferSteps, {});
+        return;
+    }
     for (const std::string& line : checked.lines()) written.message += "\n" + line;
     if (!checked.ok()) written.outcome = duoband::ExchangeOutcome::RadioFailed;
 }

@@ -2,14 +2,19 @@
 // and the full write with their progress (0..136). While an exchange runs
 // both buttons are disabled and the dialog cannot be closed, so no second
 // exchange can start; the result message follows, then the dialog closes.
+// Each takes the size its controls ask for; the transfer button is the
+// default whenever no transfer runs.
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
+#include <filesystem>
 
 #include "duoband/exchange.h"
 #include "duoband/radio_image.h"
 
 class QCheckBox;
+class QMessageBox;
 class QProgressBar;
 class QPushButton;
 class QVBoxLayout;
@@ -27,7 +32,7 @@ class TransferDialog : public QDialog {
     void startTransfer();
     bool running() const { return running_; }
     // Cancel while the exchange runs: it stops after the current frame and
-    // sends EXIT (once); a write asks first.
+    // sends EXIT (once); a write asks first while it writes.
     void requestCancel();
     // The last exchange this dialog ran succeeded.
     bool succeeded() const { return succeeded_; }
@@ -37,9 +42,10 @@ class TransferDialog : public QDialog {
     // Adds a check box above the progress bar, checked as the user left it
     // last time (or `checked`).
     QCheckBox* addOption(const QString& caption, const QString& name, bool checked);
-    // Whether the user stands by a cancel (a stopped write leaves the radio
-    // half written).
-    virtual bool confirmCancel() { return true; }
+    // Cancel pressed while the exchange runs; unless a dialog asks first,
+    // the exchange stops after its current frame.
+    virtual void askToStop() { stopAfterCurrentFrame(); }
+    void stopAfterCurrentFrame() { cancelRequested_ = true; }
     // The exchange itself, reporting the steps done through `progress`.
     virtual duoband::ExchangeResult run(MainWindow& editor,
                                         const duoband::ProgrammingExchange::Progress& progress) = 0;
@@ -84,14 +90,24 @@ class WriteDialog final : public TransferDialog {
     QCheckBox* verifyBox;       // "Verify after writing"
 
   protected:
-    bool confirmCancel() override;
+    void askToStop() override;
     duoband::ExchangeResult run(MainWindow& editor,
                                 const duoband::ProgrammingExchange::Progress& progress) override;
 
   private:
-    // Keeps what the radio holds as a "before-write" backup; false when the
-    // read failed and the user would rather not write.
-    bool backUpFirst(MainWindow& editor);
-    void verify(MainWindow& editor, duoband::ExchangeResult& written,
+    // The parts of a write, each shown in the progress bar by name.
+    enum class Stage { ReadingFirst, Writing, Verifying };
+    void enter(Stage stage);
+    // Reads what the radio holds and keeps it as a "before-write" backup in
+    // `kept`; false when the write should not go on: the read was stopped, or
+    // it failed and the user would rather not write.
+    bool backUpFirst(MainWindow& editor, const duoband::ProgrammingExchange::Progress& progress,
+                     std::filesystem::path& kept);
+    void verify(MainWindow& editor, const duoband::RadioImage& sent,
+                duoband::ExchangeResult& written,
                 const duoband::ProgrammingExchange::Progress& progress);
+    void closeStopQuestion();
+
+    Stage stage_ = Stage::Writing;
+    QPointer<QMessageBox> stopQuestion_;  // "Stop writing?" while it is open
 };

@@ -25,6 +25,12 @@ class QtUserDialogs final : public UserDialogs {
         return QMessageBox::question(parent, QString(), text, QMessageBox::Yes | QMessageBox::No) ==
                QMessageBox::Yes;
     }
+    // Window-modal: the box stays over `parent`, and no event loop waits for it.
+    QMessageBox* openQuestion(QWidget* parent, const QString& text) override {
+        QMessageBox* box = UserDialogs::openQuestion(parent, text);
+        box->open();
+        return box;
+    }
     SaveAnswer askToSave(QWidget* parent, const QString& text) override {
         switch (QMessageBox::question(
             parent, QString(), text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
@@ -78,6 +84,11 @@ class QtUserDialogs final : public UserDialogs {
 UserDialogs* installed = nullptr;
 
 }  // namespace
+
+QMessageBox* UserDialogs::openQuestion(QWidget* parent, const QString& text) {
+    return new QMessageBox(QMessageBox::Question, QString(), text,
+                           QMessageBox::Yes | QMessageBox::No, parent);
+}
 
 std::optional<duoband::CsvStart> UserDialogs::importStart(QWidget*, int) {
     return std::nullopt;

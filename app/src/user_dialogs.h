@@ -8,6 +8,7 @@
 
 #include "duoband/channel_csv.h"
 
+class QMessageBox;
 class QPrinter;
 class QWidget;
 
@@ -22,6 +23,12 @@ class UserDialogs {
     virtual void error(QWidget* parent, const QString& text) = 0;
     // A Yes/No question; true only for Yes.
     virtual bool confirm(QWidget* parent, const QString& text) = 0;
+    // A Yes/No question that does not wait for its answer: the box, a child
+    // of `parent`, is open when this returns and the program goes on. The
+    // answer comes as the box's finished() with its clickedButton(); the
+    // caller hides and deletes the box, also when the question no longer
+    // stands. Unless a seam shows it, no one sees it and it stays open.
+    virtual QMessageBox* openQuestion(QWidget* parent, const QString& text);
     // The question before unsaved changes would go.
     enum class SaveAnswer { Save, Discard, Cancel };
     virtual SaveAnswer askToSave(QWidget* parent, const QString& text) = 0;

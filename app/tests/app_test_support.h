@@ -10,6 +10,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -58,6 +61,21 @@ class ScriptedDialogs final : public UserDialogs {
         questions.push_back(text);
         return takeFront(saveAnswers, SaveAnswer::Cancel);
     }
+    // Shown without a modal loop (as the program's own seam does) until the
+    // test answers it or the program closes it.
+    QMessageBox* openQuestion(QWidget* parent, const QString& text) override {
+        questions.push_back(text);
+        openQuestionBox = UserDialogs::openQuestion(parent, text);
+        openQuestionBox->show();
+        return openQuestionBox;
+    }
+    bool questionOpen() const { return openQuestionBox != nullptr && openQuestionBox->isVisible(); }
+    // Clicks `answer` in the open question; false when none is open.
+    bool answerOpenQuestion(QMessageBox::StandardButton answer) {
+        if (!questionOpen()) return false;
+        openQuestionBox->button(answer)->click();
+        return true;
+    }
     QString openFileName(QWidget*, const QString& title, const QString& filter) override {
         fileDialogs.push_back(title + "|" + filter);
         return takeFront(fileNames, QString());
@@ -78,6 +96,7 @@ class ScriptedDialogs final : public UserDialogs {
     QStringList questions;
     QStringList fileDialogs;  // "title|filter" of each file dialog shown
     std::deque<bool> confirmations;
+    QPointer<QMessageBox> openQuestionBox;  // the last openQuestion()
     std::deque<SaveAnswer> saveAnswers;
     std::deque<QString> fileNames;
     std::deque<std::optional<duoband::CsvStart>> importStarts;  // nullopt: cancelled

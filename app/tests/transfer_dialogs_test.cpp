@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -17,6 +18,7 @@
 
 #include "app_test_support.h"
 #include "application.h"
+#include "duoband/backups.h"
 #include "duoband/radio_sim_sample.h"
 #include "duoband/settings_table.h"
 #include "main_window.h"
@@ -119,6 +121,7 @@ class TransferDialogsTest : public QObject {
 
   private slots:
     void init() {
+        appSettings::clear();  // the dialogs' options as at first start
         data = std::make_unique<TestDataFolder>();
         dialogs = std::make_unique<ScriptedDialogs>();
     }
@@ -240,8 +243,7 @@ class TransferDialogsTest : public QObject {
         QCOMPARE(dialogs->lastKind(), QString("warning"));  // a failure, not a notice
     }
 
-    // Cancel stops a read after its current frame with EXIT sent once; a
-    // write asks first, and No lets it go on.
+    // Cancel stops a read after its current frame with EXIT sent once.
     void cancelStopsAfterTheCurrentFrame() {
         QTemporaryDir dir;
         const QString log = dir.filePath("radio.log");
@@ -259,20 +261,146 @@ class TransferDialogsTest : public QObject {
         QVERIFY(progress > 0 && progress < 136);
         windows.reset();
         QCOMPARE(logLinesStartingWith(log, "EXIT", 1), 1);
+    }
 
-        startRadio({"--sample"});
-        dialogs->confirmations = {false};
-        QTimer::singleShot(0, [this] {
-            auto* dialog = qobject_cast<WriteDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog != nullptr);
-            dialog->backupFirstBox->setChecked(false);
-            QTimer::singleShot(300, dialog, [dialog] { dialog->cancelButton->click(); });
-            dialog->startTransfer();
+    // A write stopped (Cancel, and Yes while it writes) says what the radio
+    // holds; the image sent is kept as "partly-written" when the write did
+    // not complete. The question leaves the write going: it is answered
+    // frames later, or closed when the write ends first. Each part of the
+    // write shows in the progress bar.
+    void aStoppedWriteSaysWhatTheRadioHolds_data() {
+        QTest::addColumn<bool>("readFirst");
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<QString>("cancelAt");  // the progress shown when Cancel is pressed
+        QTest::addColumn<QString>("answer");    // to "Stop writing?" at "Writing: 20 of 136"
+        QTest::addColumn<QString>("message");   // %1: the before-write backup
+        QTest::addColumn<QStringList>("backups");
+        QTest::addColumn<int>("framesWritten");
+        QTest::addColumn<int>("exchanges");  // read first, write, verify: each ends with EXIT
+        QTest::addColumn<QStringList>("shownAt40");
+        const QString reading = "Reading what the radio holds: %1 of 136";
+        const QString writing = "Writing: %1 of 136";
+        const QString verifying = "Verifying: %1 of 136";
+        const QString partly =
+            "Write cancelled: the radio now holds part of the new configuration. What it held "
+            "before ";
+        QTest::newRow("while reading first")
+            << true << false << reading.arg(40) << ""
+            << "Write cancelled: the radio is unchanged." << QStringList{} << 0 << 1
+            << QStringList{reading.arg(40)};
+        QTest::newRow("while writing, Yes") << true << false << writing.arg(10) << "Yes"
+                                            << partly + "is in the \"before-write\" backup:\n%1"
+                                            << QStringList{"before-write", "partly-written"} << 20
+                                            << 2 << QStringList{reading.arg(40)};
+        QTest::newRow("while writing with nothing read first, Yes")
+            << false << false << writing.arg(10) << "Yes" << partly + "was not kept."
+            << QStringList{"partly-written"} << 20 << 1 << QStringList{};
+        QTest::newRow("while writing, No")
+            << false << true << writing.arg(10) << "No"
+            << "Write success!\nVerify success!" << QStringList{"written"} << 136 << 2
+            << QStringList{writing.arg(40), verifying.arg(40)};
+        QTest::newRow("the write ends while asking")
+            << true << true << writing.arg(130) << ""
+            << "Write success!\nVerify success!" << QStringList{"before-write", "written"} << 136
+            << 3 << QStringList{reading.arg(40), writing.arg(40), verifying.arg(40)};
+        QTest::newRow("while verifying")
+            << false << true << verifying.arg(10) << ""
+            << "Write cancelled: the radio holds the new configuration; it was not verified."
+            << QStringList{"written"} << 136 << 2 << QStringList{writing.arg(40)};
+    }
+    void aStoppedWriteSaysWhatTheRadioHolds() {
+        QFETCH(bool, readFirst);
+        QFETCH(bool, verify);
+        QFETCH(QString, cancelAt);
+        QFETCH(QString, answer);
+        QFETCH(QString, message);
+        QFETCH(QStringList, backups);
+        QFETCH(int, framesWritten);
+        QFETCH(int, exchanges);
+        QFETCH(QStringList, shownAt40);
+        QTemporaryDir dir;
+        const QString log = dir.filePath("radio.log");
+        startRadio({"--sample", "--log", log.toStdString()});
+        const std::filesystem::path backupFolder = dir.filePath("backups").toStdString();
+        windows->mainWindow->setBackupFolder(backupFolder);
+        WriteDialog* dialog = windows->writeDialog;
+        dialog->fastBox->setChecked(true);
+        dialog->backupFirstBox->setChecked(readFirst);
+        dialog->verifyBox->setChecked(verify);
+        QStringList shown;
+        bool answered = false;
+        connect(dialog->progressBar, &QProgressBar::valueChanged, dialog, [&](int value) {
+            const QString text = dialog->progressBar->text();
+            if (value == 40) shown << text;
+            if (text == cancelAt) dialog->cancelButton->click();
+            if (text == "Writing: 20 of 136" && !answer.isEmpty())
+                answered = dialogs->answerOpenQuestion(answer == "Yes" ? QMessageBox::Yes
+                                                                       : QMessageBox::No);
         });
+        QTimer::singleShot(0, dialog, [dialog] { dialog->startTransfer(); });
         windows->mainWindow->writeRadio();
-        QCOMPARE(dialogs->questions,
-                 QStringList{"Stop writing? The radio will hold a mix of old and new settings."});
-        QCOMPARE(dialogs->lastText(), QString("Write success!"));
+        dialog->progressBar->disconnect(dialog);
+
+        QStringList kinds;
+        QString beforeWrite;
+        for (const duoband::Backup& backup : duoband::listBackups(backupFolder)) {
+            kinds << fromView(duoband::backupKindName(backup.kind));
+            if (backup.kind == duoband::BackupKind::BeforeWrite)
+                beforeWrite = QString::fromStdString(backup.file.string());
+        }
+        kinds.sort();
+        QCOMPARE(kinds, backups);
+        QCOMPARE(dialogs->lastText(), message.contains("%1") ? message.arg(beforeWrite) : message);
+        QCOMPARE(shown, shownAt40);
+        QCOMPARE(answered, !answer.isEmpty());
+        const bool askedMidWrite = cancelAt.startsWith("Writing");
+        QCOMPARE(dialogs->questions.size(), askedMidWrite ? 1 : 0);
+        QVERIFY(!dialogs->questionOpen());
+        windows.reset();
+        QCOMPARE(logLinesStartingWith(log, "EXIT", exchanges), exchanges);
+        QCOMPARE(logLinesStartingWith(log, "WRITE", 0), framesWritten);
+    }
+
+    // Every control of both dialogs shows at its size hint at least: the
+    // Write dialog's options are not squeezed into the Read dialog's size.
+    void controlsShowAtTheirSizeHints() {
+        windows = std::make_unique<Windows>(DataFolder(data->dir()), PortOptions{{}, false});
+        for (TransferDialog* dialog :
+             std::initializer_list<TransferDialog*>{windows->readDialog, windows->writeDialog}) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            for (QWidget* control : dialog->findChildren<QWidget*>()) {
+                const QSize hint = control->sizeHint();
+                QVERIFY2(
+                    control->width() >= hint.width() && control->height() >= hint.height(),
+                    qPrintable(QString("%1 %2: %3x%4, asks for %5x%6")
+                                   .arg(dialog->objectName(), control->metaObject()->className())
+                                   .arg(control->width())
+                                   .arg(control->height())
+                                   .arg(hint.width())
+                                   .arg(hint.height())));
+            }
+            dialog->hide();
+        }
+    }
+
+    // Enter starts the next transfer: the last one moved the focus to
+    // Cancel when it disabled the transfer button.
+    void theTransferButtonStaysTheDefault() {
+        startRadio({"--silent-at", "0"});
+        windows->readDialog->fastBox->setChecked(true);
+        runThroughDialog("readAction");
+        QCOMPARE(dialogs->messages.size(), std::size_t{1});
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog != nullptr);
+            QWidget* focused = dialog->focusWidget();
+            QTest::keyClick(focused != nullptr ? focused : dialog, Qt::Key_Return);
+        });
+        windows->mainWindow->findChild<QAction*>("readAction")->trigger();
+        QCOMPARE(dialogs->messages.size(), std::size_t{2});
+        QCOMPARE(dialogs->lastText().section('\n', 0, 0), QString("Read Error!"));
+        QVERIFY(windows->readDialog->startButton->isDefault());
     }
 
     // The program asked to end mid-read: the exchange stops at once, sends

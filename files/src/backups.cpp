@@ -7,6 +7,8 @@
 #include <iomanip>
 #include <sstream>
 
+#include "duoband/memory_map.h"
+
 namespace duoband {
 
 namespace fs = std::filesystem;
@@ -14,8 +16,8 @@ using std::chrono::system_clock;
 
 namespace {
 
-constexpr std::array<BackupKind, 3> kKinds{BackupKind::Read, BackupKind::Written,
-                                           BackupKind::BeforeWrite};
+constexpr std::array<BackupKind, 4> kKinds{BackupKind::Read, BackupKind::Written,
+                                           BackupKind::BeforeWrite, BackupKind::PartlyWritten};
 
 fs::path programFolder() {
     std::error_code ec;
@@ -116,8 +118,14 @@ std::string_view backupKindName(BackupKind kind) {
             return "written";
         case BackupKind::BeforeWrite:
             return "before-write";
+        case BackupKind::PartlyWritten:
+            return "partly-written";
     }
     return "read";
+}
+
+BackupKind sentImageKind(int framesAcknowledged) {
+    return framesAcknowledged >= kTransferSteps ? BackupKind::Written : BackupKind::PartlyWritten;
 }
 
 std::string backupName(system_clock::time_point when, BackupKind kind, std::string_view port) {
@@ -166,6 +174,27 @@ BackupResult saveBackup(const fs::path& folder, BackupKind kind, std::string_vie
     const BackupResult kept = writeBackupFile(folder, kind, port, image, when);
     if (kept.ok()) pruneBackups(folder, kBackupsKept, kept.file);
     return kept;
+}
+
+BackupResult relabelBackup(const fs::path& file, BackupKind kind) {
+    const std::optional<Backup> backup = parseBackupName(file);
+    if (!backup) return {{}, "Not a backup: " + file.string()};
+    // The name ends in "-<kind>-<port>.img"; its time before that stays.
+    const auto ending = [&](BackupKind k) {
+        return "-" + std::string(backupKindName(k)) + "-" + backup->port +
+               std::string(kImageExtension);
+    };
+    const std::string name = file.filename().string();
+    const fs::path renamed =
+        file.parent_path() /
+        (name.substr(0, name.size() - ending(backup->kind).size()) + ending(kind));
+    if (renamed == file) return {file, {}};
+    std::error_code ec;
+    if (fs::exists(renamed, ec))
+        return {{}, "The backup was not relabelled: " + renamed.string() + " exists"};
+    fs::rename(file, renamed, ec);
+    if (ec) return {{}, "The backup was not relabelled: " + ec.message()};
+    return {renamed, {}};
 }
 
 std::vector<std::string> channelNames(const RadioImage& image, std::size_t most) {

@@ -250,6 +250,33 @@ TEST(Backups, ManyInOneMillisecondAllStay) {
     EXPECT_EQ(listBackups(folder.path()).size(), kept.size());
 }
 
+// The image a write sent is kept before sending; a write that does not reach
+// its last frame relabels it, keeping its time and port.
+TEST(Backups, AnIncompleteWriteKeepsItsImageAsPartlyWritten) {
+    EXPECT_EQ(sentImageKind(kTransferSteps), BackupKind::Written);
+    EXPECT_EQ(sentImageKind(kTransferSteps - 1), BackupKind::PartlyWritten);
+    EXPECT_EQ(sentImageKind(0), BackupKind::PartlyWritten);
+    TempFolder folder("relabel");
+    const auto when = system_clock::now();
+    const BackupResult sent =
+        saveBackup(folder.path(), BackupKind::Written, "/dev/ttyUSB0", countingImage(), when);
+    ASSERT_TRUE(sent.ok()) << sent.warning;
+    const BackupResult partly = relabelBackup(sent.file, sentImageKind(40));
+    ASSERT_TRUE(partly.ok()) << partly.warning;
+    EXPECT_EQ(partly.file.filename(), backupName(when, BackupKind::PartlyWritten, "ttyUSB0"));
+    const std::vector<Backup> backups = listBackups(folder.path());
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(backups[0].kind, BackupKind::PartlyWritten);
+    EXPECT_EQ(backups[0].when, parseBackupName(sent.file)->when);
+    EXPECT_EQ(backups[0].port, "ttyUSB0");
+    // A name already taken is left alone, and so is the file to relabel.
+    ASSERT_TRUE(saveBackup(folder.path(), BackupKind::Written, "ttyUSB0", {}, when).ok());
+    const BackupResult taken = relabelBackup(sent.file, BackupKind::PartlyWritten);
+    EXPECT_FALSE(taken.ok());
+    EXPECT_TRUE(fs::exists(sent.file));
+    EXPECT_EQ(listBackups(folder.path()).size(), 2u);
+}
+
 TEST(Backups, AFolderThatCannotBeWrittenIsAWarning) {
     TempFolder folder("unwritable");
     // A plain file where the folder should be: no one can write into it.

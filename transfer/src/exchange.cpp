@@ -213,7 +213,11 @@ ExchangeResult ProgrammingExchange::writeImage(const RadioImage& image, const Pr
     int done = 0;
     bool cancelled = false;
     std::string detail;
-    for (; done < kTransferSteps && !cancelled; ++done) {
+    // Asked before every frame: a stop that came during the handshake sends
+    // none, and the radio keeps what it held.
+    for (; done < kTransferSteps; ++done) {
+        cancelled = stopAsked();
+        if (cancelled) break;
         send(writeFrame(transferPlan()[static_cast<std::size_t>(done)],
                         toHex(image.step(done).bytes)));
         if (!pollForAnswer(done, [&] { return receiveBuffer_.text() == kAckHex; })) {
@@ -222,7 +226,6 @@ ExchangeResult ProgrammingExchange::writeImage(const RadioImage& image, const Pr
         }
         if (progress) progress(done + 1);
         receiveBuffer_.clear();
-        cancelled = stopAsked();
     }
     send(kExitHex);
     ExchangeResult r = fullResult(done, cancelled, kWriteSuccess, kWriteError);

@@ -28,4 +28,17 @@ VerifyResult verifyBlockWrite(ProgrammingExchange& exchange, PartialBlock block,
     return result;
 }
 
+ExchangeResult stoppedWrite(int framesAcknowledged, const std::string& beforeWriteBackup) {
+    ExchangeResult r{ExchangeOutcome::Cancelled, {}, framesAcknowledged};
+    if (framesAcknowledged == 0) {
+        r.message = kWriteStoppedUnchanged;
+    } else if (framesAcknowledged >= kTransferSteps) {
+        r.message = kWriteStoppedUnverified;
+    } else {
+        r.message = beforeWriteBackup.empty() ? kWriteStoppedPartlyUnkept : kWriteStoppedPartly;
+        r.detail = beforeWriteBackup;
+    }
+    return r;
+}
+
 }  // namespace duoband

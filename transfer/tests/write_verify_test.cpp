@@ -86,19 +86,33 @@ TEST(VerifyAfterWrite, TheBootMessageAloneVerifiesAndNamesItsLine) {
     EXPECT_NE(v.report.differences[0].find("Boot"), std::string::npos) << v.report.differences[0];
 }
 
-TEST(StopRequest, EndsAFullTransferAfterTheCurrentFrameWithOneExit) {
-    RadioLink link;
-    ASSERT_TRUE(link.start({"--sample"}));
-    int frames = 0;
-    link.exchange.stopRequested = [&] { return ++frames == 3; };
-    EditorModel model;
-    const ExchangeResult r = link.exchange.fullRead(model);
-    EXPECT_EQ(r.outcome, ExchangeOutcome::Cancelled);
-    EXPECT_EQ(r.message, "cancelled");
-    EXPECT_EQ(r.progress, 3);
-    const auto log = waitForExit(link.log.path());
-    EXPECT_EQ(countPrefix(log, "READ"), 3);
-    EXPECT_EQ(countPrefix(log, "EXIT"), 1);
+// A stop is asked after every frame of a read and before every frame of a
+// write, so a stop that comes before the first write frame sends none.
+TEST(StopRequest, EndsAFullTransferAtAFrameWithOneExit) {
+    struct Case {
+        const char* name;
+        bool write;
+        int stopAtAsk;  // the stop request that says yes, from 1
+        int framesSent;
+    };
+    for (const Case& c :
+         {Case{"read, third ask", false, 3, 3}, Case{"write, first ask", true, 1, 0},
+          Case{"write, fourth ask", true, 4, 3}}) {
+        SCOPED_TRACE(c.name);
+        RadioLink link;
+        ASSERT_TRUE(link.start({"--sample"}));
+        int asks = 0;
+        link.exchange.stopRequested = [&] { return ++asks == c.stopAtAsk; };
+        EditorModel model;
+        const ExchangeResult r =
+            c.write ? link.exchange.writeImage(sampleImage()) : link.exchange.fullRead(model);
+        EXPECT_EQ(r.outcome, ExchangeOutcome::Cancelled);
+        EXPECT_EQ(r.message, "cancelled");
+        EXPECT_EQ(r.progress, c.framesSent);
+        const auto log = waitForExit(link.log.path());
+        EXPECT_EQ(countPrefix(log, c.write ? "WRITE" : "READ"), c.framesSent);
+        EXPECT_EQ(countPrefix(log, "EXIT"), 1);
+    }
 }
 
 }  // namespace

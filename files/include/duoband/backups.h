@@ -1,5 +1,6 @@
 // The data folder the window and duoband-cli share, and the backups kept in
-// it: every successful full read, every image a write sends and, on request,
+// it: every successful full read, every image a write sends (kept before
+// sending, relabelled when the write does not complete) and, on request,
 // what the radio held before a write, as image files named
 //
 //   YYYYMMDD-HHMMSS-mmmZ-<kind>-<port>.img    e.g. 20261207-140312-345Z-read-ttyUSB0.img
@@ -32,8 +33,14 @@ std::filesystem::path backupFolder(const std::filesystem::path& dataFolder);
 
 inline constexpr std::size_t kBackupsKept = 200;
 
-enum class BackupKind { Read, Written, BeforeWrite };
-std::string_view backupKindName(BackupKind kind);  // "read", "written", "before-write"
+enum class BackupKind { Read, Written, BeforeWrite, PartlyWritten };
+// "read", "written", "before-write", "partly-written"
+std::string_view backupKindName(BackupKind kind);
+
+// The kind of the backup of an image a write sent: "written" when the radio
+// acknowledged all of its frames, "partly-written" when the write stopped or
+// failed before that.
+BackupKind sentImageKind(int framesAcknowledged);
 
 struct Backup {
     std::filesystem::path file;
@@ -69,6 +76,10 @@ BackupResult writeBackupFile(
     const std::filesystem::path& folder, BackupKind kind, std::string_view port,
     const ImageFile& image,
     std::chrono::system_clock::time_point when = std::chrono::system_clock::now());
+
+// Gives the backup `file` the kind `kind`, keeping its time and port; the
+// result names the file it is now. A name already taken is not replaced.
+BackupResult relabelBackup(const std::filesystem::path& file, BackupKind kind);
 
 // The first `most` channel names an image holds (band A, then band B), for
 // telling backups apart in a list.

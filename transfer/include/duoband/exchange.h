@@ -150,8 +150,9 @@ class ProgrammingExchange {
 
     // Every byte sent and received, as it goes out or comes in.
     Trace onTrace;
-    // Asked after every frame of a full transfer; true stops it there
-    // ("EXIT" is still sent once) with the outcome Cancelled.
+    // Asked after every frame of a full read and before every frame of a
+    // full write; true stops it there ("EXIT" is still sent once) with the
+    // outcome Cancelled.
     std::function<bool()> stopRequested;
 
     // onReceive: appends the chunk to the receive buffer.

@@ -1,6 +1,8 @@
 // Verify after write: a second exchange reads back what was written and
 // compares it with what was sent (see duoband/verify.h for how differences
-// are named). Runs on the thread that owns the exchange's port.
+// are named). Runs on the thread that owns the exchange's port. And what a
+// write job (an optional read of what the radio holds, the write, an
+// optional verify) says when the user stops it.
 #pragma once
 
 #include <string>
@@ -25,5 +27,25 @@ VerifyResult verifyWrite(ProgrammingExchange& exchange, const RadioImage& sent, 
                          const ProgrammingExchange::Progress& progress = {});
 // After a write of the boot message or the limits: reads that block back.
 VerifyResult verifyBlockWrite(ProgrammingExchange& exchange, PartialBlock block, const Bytes& sent);
+
+// A stopped write job says what the radio holds now.
+inline constexpr std::string_view kWriteStoppedUnchanged =
+    QT_TRANSLATE_NOOP("duoband", "Write cancelled: the radio is unchanged.");
+inline constexpr std::string_view kWriteStoppedPartly = QT_TRANSLATE_NOOP(
+    "duoband",
+    "Write cancelled: the radio now holds part of the new configuration. What it held before "
+    "is in the \"before-write\" backup:");
+inline constexpr std::string_view kWriteStoppedPartlyUnkept = QT_TRANSLATE_NOOP(
+    "duoband",
+    "Write cancelled: the radio now holds part of the new configuration. What it held before "
+    "was not kept.");
+inline constexpr std::string_view kWriteStoppedUnverified = QT_TRANSLATE_NOOP(
+    "duoband", "Write cancelled: the radio holds the new configuration; it was not verified.");
+
+// The result of a write job stopped after the radio acknowledged
+// `framesAcknowledged` write frames: 0 before the write (also while reading
+// the radio first), kTransferSteps during the verify. `beforeWriteBackup`
+// holds what the radio had (empty: none was kept); it is the detail.
+ExchangeResult stoppedWrite(int framesAcknowledged, const std::string& beforeWriteBackup);
 
 }  // namespace duoband
