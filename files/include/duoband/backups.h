@@ -68,4 +68,10 @@ std::vector<Backup> listBackups(const std::filesystem::path& folder);
 // Removes the oldest backups beyond `keep`; nothing else.
 void pruneBackups(const std::filesystem::path& folder, std::size_t keep = kBackupsKept);
 
+// Whether `file` lies in `folder` or below it, once "..", "." and symbolic
+// links are resolved as far as the path exists; false for an empty folder.
+// The window opens what lies in the backup folder untitled and writes
+// nothing there but the backups.
+bool isInsideFolder(const std::filesystem::path& folder, const std::filesystem::path& file);
+
 }  // namespace duoband
