@@ -4,8 +4,7 @@
 
 class EditHistory::Step final : public QUndoCommand {
   public:
-    Step(EditHistory& history, Snapshot before, Snapshot after, const QString& text,
-         QString mergeKey)
+    Step(EditHistory& history, State before, State after, const QString& text, QString mergeKey)
         : QUndoCommand(text),
           history_(history),
           before_(std::move(before)),
@@ -27,14 +26,15 @@ class EditHistory::Step final : public QUndoCommand {
         if (next->mergeKey_ != mergeKey_) return false;
         after_ = next->after_;
         // Typing that ends where it began is no step at all.
-        setObsolete(*after_ == *before_);
+        setObsolete(after_ == before_);
         return true;
     }
+    void saveAfterAs(const ConfigurationFile& file) { after_.file = file; }
 
   private:
     EditHistory& history_;
-    Snapshot before_;
-    Snapshot after_;
+    State before_;
+    State after_;
     QString mergeKey_;
     bool pushed_ = false;
 };
@@ -44,16 +44,18 @@ EditHistory::EditHistory(duoband::EditorModel& model, std::function<void()> show
     : QObject(parent),
       model_(model),
       showModel_(std::move(showModel)),
-      recorded_(std::make_shared<const duoband::EditorModel>(model)) {
+      recorded_{std::make_shared<const duoband::EditorModel>(model), {}} {
     stack_.setUndoLimit(kStepsKept);
     connect(&stack_, &QUndoStack::cleanChanged, this,
             [this](bool clean) { emit modifiedChanged(!clean); });
 }
 
 void EditHistory::record(const QString& text, const QString& mergeKey) {
-    if (model_ == *recorded_) return;
-    Snapshot after = std::make_shared<const duoband::EditorModel>(model_);
-    Snapshot before = std::exchange(recorded_, after);
+    if (model_ == *recorded_.model && file_ == recorded_.file) return;
+    State after{model_ == *recorded_.model ? recorded_.model
+                                           : std::make_shared<const duoband::EditorModel>(model_),
+                file_};
+    State before = std::exchange(recorded_, after);
     stack_.push(new Step(*this, std::move(before), std::move(after), text, mergeKey));
 }
 
@@ -62,12 +64,27 @@ void EditHistory::markClean() {
     stack_.setClean();
 }
 
-bool EditHistory::isModified() const {
-    return !stack_.isClean() || model_ != *recorded_;
+// The step that led to the present state now leads to it under its new
+// file, so a redo back to it after an undo names the file it was saved as.
+// The stack hands its steps out const; they are ours.
+void EditHistory::markSavedAs(const ConfigurationFile& file) {
+    record(tr("Edit"));
+    file_ = file;
+    recorded_.file = file;
+    if (stack_.index() > 0) {
+        const_cast<Step*>(static_cast<const Step*>(stack_.command(stack_.index() - 1)))
+            ->saveAfterAs(file);
+    }
+    stack_.setClean();
 }
 
-void EditHistory::restore(const Snapshot& state) {
-    model_ = *state;
+bool EditHistory::isModified() const {
+    return !stack_.isClean() || model_ != *recorded_.model || file_ != recorded_.file;
+}
+
+void EditHistory::restore(const State& state) {
+    model_ = *state.model;
+    file_ = state.file;
     recorded_ = state;
     showModel_();
 }

@@ -3,6 +3,10 @@
 // every cell, every page control and every block field byte for byte (the
 // encoders write block fields at each change). A copy is about 100 KB and
 // consecutive steps share theirs, so 200 steps stay near 20 MB.
+//
+// The file a configuration belongs to is part of each step's state: undoing
+// an Open or a Read brings back the file the earlier content belongs to, so
+// Save never writes one configuration into another's file.
 #pragma once
 
 #include <QObject>
@@ -12,6 +16,13 @@
 #include <memory>
 
 #include "duoband/editor_model.h"
+
+// Where a configuration belongs.
+struct ConfigurationFile {
+    QString path;    // the file Save writes; empty: untitled, Save asks for a name
+    QString origin;  // untitled: where it came from ("read from /dev/ttyUSB0"); empty: New
+    bool operator==(const ConfigurationFile&) const = default;
+};
 
 class EditHistory : public QObject {
     Q_OBJECT
@@ -25,28 +36,44 @@ class EditHistory : public QObject {
 
     QUndoStack& stack() { return stack_; }
 
-    // Records what the model went through since the last record as one step
-    // named `text`; nothing when it did not change. Consecutive steps with
-    // the same non-empty `mergeKey` (typing in one field) become one.
+    // The file the configuration belongs to now; undo and redo restore it.
+    const ConfigurationFile& file() const { return file_; }
+    // The configuration belongs to `file` from now on; the next record()
+    // takes it into the step with the model.
+    void setFile(ConfigurationFile file) { file_ = std::move(file); }
+
+    // Records what the model and its file went through since the last record
+    // as one step named `text`; nothing when neither changed. Consecutive
+    // steps with the same non-empty `mergeKey` (typing in one field) become one.
     void record(const QString& text, const QString& mergeKey = {});
     // Records, then takes the present state as saved (New, Open, Save, a
-    // full Read or Write).
+    // full Write), in the file it belongs to.
     void markClean();
-    // The model differs from the last clean point.
+    // The present state was saved as `file` (Save As): it belongs to that file
+    // from now on, without a step of its own, since saving changes no content.
+    void markSavedAs(const ConfigurationFile& file);
+    // The model or its file differs from the last clean point.
     bool isModified() const;
     // The model as the last record left it.
-    const duoband::EditorModel& recordedModel() const { return *recorded_; }
+    const duoband::EditorModel& recordedModel() const { return *recorded_.model; }
 
   signals:
     void modifiedChanged(bool modified);
 
   private:
     class Step;
-    using Snapshot = std::shared_ptr<const duoband::EditorModel>;
-    void restore(const Snapshot& state);
+    struct State {
+        std::shared_ptr<const duoband::EditorModel> model;
+        ConfigurationFile file;
+        bool operator==(const State& other) const {
+            return file == other.file && *model == *other.model;
+        }
+    };
+    void restore(const State& state);
 
     duoband::EditorModel& model_;
+    ConfigurationFile file_;
     std::function<void()> showModel_;
     QUndoStack stack_;
-    Snapshot recorded_;  // the model as the top step left it
+    State recorded_;  // the model and file as the top step left them
 };

@@ -249,6 +249,8 @@ MainWindow::MainWindow(PortOptions ports, QWidget* parent) : QMainWindow(parent)
     showModel();
     connect(history_, &EditHistory::modifiedChanged, this, &MainWindow::setWindowModified);
     connect(&history_->stack(), &QUndoStack::indexChanged, this, &MainWindow::updateCommandStates);
+    // An undo or redo may bring back another file with the content.
+    connect(&history_->stack(), &QUndoStack::indexChanged, this, &MainWindow::updateCaption);
     connect(pageTabs, &QTabWidget::currentChanged, this, &MainWindow::updateCommandStates);
     updateCommandStates();
 }
@@ -511,14 +513,25 @@ bool MainWindow::settleUnsavedChanges() {
     return false;
 }
 
-void MainWindow::markClean(const QString& fileName) {
-    fileName_ = fileName;
+void MainWindow::markClean() {
     history_->markClean();
     updateCaption();
 }
 
+void MainWindow::replaceConfiguration(const duoband::EditorModel& model, ConfigurationFile file,
+                                      const QString& step) {
+    model_ = model;
+    history_->setFile(std::move(file));
+    showModel();
+    history_->record(step);
+    updateCaption();
+}
+
+// "radio.bc"; "untitled (read from /dev/ttyUSB0)".
 QString MainWindow::documentName() const {
-    return fileName_.isEmpty() ? tr("untitled") : QFileInfo(fileName_).fileName();
+    const ConfigurationFile& file = history_->file();
+    if (!file.path.isEmpty()) return QFileInfo(file.path).fileName();
+    return file.origin.isEmpty() ? tr("untitled") : tr("untitled (%1)").arg(file.origin);
 }
 
 void MainWindow::updateCaption() {
@@ -541,10 +554,8 @@ void MainWindow::newConfiguration() {
                             : !userDialogs().confirm(this, tr("Do you want to New?"))) {
         return;
     }
-    duoband::resetToInitialValues(model_);
-    showModel();
-    history_->record(tr("New"));
-    markClean({});
+    replaceConfiguration(duoband::EditorModel(), {}, tr("New"));
+    markClean();
 }
 
 void MainWindow::openFile() {
@@ -559,12 +570,19 @@ void MainWindow::showBackups() {
     openNamed(dialog.chosen());
 }
 
+// A backup is kept as the radio held it: it opens untitled, so Save asks
+// for a name instead of overwriting it.
 void MainWindow::openNamed(const QString& name) {
     if (name.isEmpty()) return;
-    if (!openInto(name, model_)) return;
-    showModel();
-    history_->record(tr("Open %1").arg(QFileInfo(name).fileName()));
-    markClean(name);
+    duoband::EditorModel opened = model_;
+    if (!openInto(name, opened)) return;
+    const QString shortName = QFileInfo(name).fileName();
+    replaceConfiguration(opened,
+                         insideBackupFolder(name)
+                             ? ConfigurationFile{{}, tr("from the backup %1").arg(shortName)}
+                             : ConfigurationFile{name, {}},
+                         tr("Open %1").arg(shortName));
+    markClean();
 }
 
 // A settings file, or an image decoded onto the start-up configuration as a
@@ -600,8 +618,8 @@ void MainWindow::warnOfCellsOffTheirLists(const duoband::EditorModel& model) {
 }
 
 bool MainWindow::saveFile() {
-    if (fileName_.isEmpty()) return saveFileAs();
-    return saveTo(fileName_);
+    if (fileName().isEmpty()) return saveFileAs();
+    return saveTo(fileName());
 }
 
 // The dialog confirms replacing the name it returns; when the program still
@@ -622,6 +640,7 @@ bool MainWindow::saveFileAs() {
 // Mid-exchange (Quit while reading) the last recorded state is saved, never
 // a half-read model.
 bool MainWindow::saveTo(const QString& name) {
+    if (refusedAsBackup(name)) return false;
     recordPendingEdit();
     const duoband::EditorModel& model = history_->recordedModel();
     duoband::SettingsFileResult result;
@@ -643,8 +662,23 @@ bool MainWindow::saveTo(const QString& name) {
         userDialogs().error(this, QString::fromStdString(result.error));
         return false;
     }
-    if (exchangesRunning_ == 0) markClean(fromPath(result.path));
+    if (exchangesRunning_ == 0) {
+        history_->markSavedAs({fromPath(result.path), {}});
+        updateCaption();
+    }
     userDialogs().information(this, tr("Save success!"));
+    return true;
+}
+
+bool MainWindow::insideBackupFolder(const QString& name) const {
+    return duoband::isInsideFolder(backupFolder_, toPath(name));
+}
+
+bool MainWindow::refusedAsBackup(const QString& name) {
+    if (!insideBackupFolder(name)) return false;
+    userDialogs().error(this, tr("%1 is in the backup folder, which keeps only the backups of "
+                                 "reads and writes. Choose another folder.")
+                                  .arg(QFileInfo(name).fileName()));
     return true;
 }
 
@@ -656,24 +690,29 @@ bool MainWindow::saveAsImageInstead(const QString& name, const std::string& why)
     return userDialogs().confirm(this, question) && saveTo(image);
 }
 
-// Read may change the model even when it fails part-way: show it either
-// way; it is one step that Undo takes back.
+// The read fills a configuration of its own. A complete one replaces the
+// open configuration as one step that Undo takes back; it belongs to no file
+// yet, so Save asks for a name and Quit asks before losing it.
 void MainWindow::readRadio() {
     if (!settleUnsavedChanges()) return;
     showModal(readDialog_);
-    showModel();
-    history_->record(tr("Read"));
     const auto* read = qobject_cast<ReadDialog*>(readDialog_);
-    if (read == nullptr || !read->succeeded()) return;
-    keepBackup(duoband::BackupKind::Read, read->received());
-    markClean(fileName_);
+    if (read == nullptr) return;
+    const QString port = QString::fromStdString(port_.path());
+    if (read->succeeded()) {
+        replaceConfiguration(read->arrived(), {{}, tr("read from %1").arg(port)}, tr("Read"));
+        keepBackup(duoband::BackupKind::Read, read->received());
+    } else if (read->keepWhatArrived() && settleUnsavedChanges()) {
+        replaceConfiguration(read->arrived(), {{}, tr("part of a read from %1").arg(port)},
+                             tr("Keep What Arrived"));
+    }
 }
 
 void MainWindow::writeRadio() {
     recordPendingEdit();
     showModal(writeDialog_);
     const auto* write = qobject_cast<TransferDialog*>(writeDialog_);
-    if (write != nullptr && write->succeeded()) markClean(fileName_);
+    if (write != nullptr && write->succeeded()) markClean();
 }
 
 // A backup that cannot be written is said in the status bar; the transfer

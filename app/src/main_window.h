@@ -13,6 +13,7 @@
 #include "duoband/editor_model.h"
 #include "duoband/exchange.h"
 #include "duoband/serial_port.h"
+#include "edit_history.h"
 #include "pages/page_host.h"
 #include "port_choice.h"
 
@@ -27,7 +28,6 @@ class QTimer;
 class QToolBar;
 class QtMessagePump;
 class ChannelTablePage;
-class EditHistory;
 
 // One page of the tabs and the two things the window asks of it.
 struct EditorPage {
@@ -73,10 +73,11 @@ class MainWindow : public QMainWindow, public PageHost {
     // Records the model's change since the last step as step `step`.
     void recordEdit(const QString& step, const QString& mergeKey = {});
     // The configuration differs from its last clean point (New, Open, Save,
-    // a full Read or Write).
+    // a full Write).
     bool hasUnsavedChanges() const;
-    // The settings file or image last opened or saved; empty before the first.
-    QString fileName() const { return fileName_; }
+    // The settings file or image Save writes; empty while the configuration
+    // is untitled (new, read from the radio, opened from a backup).
+    QString fileName() const { return history_->file().path; }
     // Where every full read and write keeps its image; none when empty.
     void setBackupFolder(std::filesystem::path folder) { backupFolder_ = std::move(folder); }
     // Keeps `image` as a backup of `kind`; a failure is said in the status bar.
@@ -88,12 +89,15 @@ class MainWindow : public QMainWindow, public PageHost {
     // Commands (menu items; the tool bar buttons run the same handlers).
     void newConfiguration();
     void openFile();
-    // Save writes the file last opened or saved, Save As asks for a name;
-    // false when nothing was saved.
+    // Save writes the file the configuration belongs to, Save As (and Save
+    // of an untitled one) asks for a name; false when nothing was saved.
     bool saveFile();
     bool saveFileAs();
     // File > Backups...: opens a kept image.
     void showBackups();
+    // Reads the radio aside: only a complete read replaces the configuration
+    // (untitled, modified); after a failed or cancelled one the user may keep
+    // what arrived.
     void readRadio();
     void writeRadio();
     void showBandAChannels();  // A/Upper Band Channel
@@ -144,14 +148,24 @@ class MainWindow : public QMainWindow, public PageHost {
     bool settleUnsavedChanges();
     void recordPendingEdit();
     bool saveTo(const QString& name);
+    // Refuses, with a message, a file the window would write into the backup
+    // folder; only the backups themselves go there.
+    bool refusedAsBackup(const QString& name);
+    bool insideBackupFolder(const QString& name) const;
     // A configuration a settings file cannot carry is saved as an image,
     // when the user agrees; false when nothing was written.
     bool saveAsImageInstead(const QString& name, const std::string& why);
     bool openInto(const QString& name, duoband::EditorModel& model);
     void warnOfCellsOffTheirLists(const duoband::EditorModel& model);
+    // Opens a settings file or an image after the unsaved changes were
+    // settled; a file inside the backup folder opens untitled.
     void openNamed(const QString& name);
-    // After New, Open, Save and a full Read or Write.
-    void markClean(const QString& fileName);
+    // Replaces the configuration with `model`, belonging to `file`, as one
+    // step named `step`.
+    void replaceConfiguration(const duoband::EditorModel& model, ConfigurationFile file,
+                              const QString& step);
+    // After New, Open and a full Write.
+    void markClean();
     void updateCaption();
     QString documentName() const;
     void updateCommandStates();
@@ -179,7 +193,6 @@ class MainWindow : public QMainWindow, public PageHost {
     std::vector<Command> commands_;
     int exchangesRunning_ = 0;
     EditHistory* history_ = nullptr;
-    QString fileName_;
     std::filesystem::path backupFolder_;
     QString companyName_;
     QLabel* messageLabel_ = nullptr;

@@ -43,7 +43,7 @@ void MainWindow::exportChannelsCsv() {
     recordPendingEdit();
     const QString name =
         userDialogs().saveFileName(this, tr("Export channels as CSV"), tr("CSV file (*.csv)"));
-    if (name.isEmpty()) return;
+    if (name.isEmpty() || refusedAsBackup(name)) return;
     const duoband::ChannelCsvExport csv = duoband::exportChannelCsv(history_->recordedModel());
     const duoband::SettingsFileResult written =
         duoband::writeFileAtomically(pathOf(name), csv.text);
@@ -110,7 +110,7 @@ void MainWindow::exportChannelSheet() {
     recordPendingEdit();
     const QString name =
         userDialogs().saveFileName(this, tr("Export channel sheet as PDF"), tr("PDF file (*.pdf)"));
-    if (name.isEmpty()) return;
+    if (name.isEmpty() || refusedAsBackup(name)) return;
     const QString error = ChannelSheet::savePdf(history_->recordedModel(), sheetHeading(), name);
     if (!error.isEmpty()) {
         userDialogs().error(this, error);

@@ -12,6 +12,7 @@
 #include "duoband/write_verify.h"
 #include "main_window.h"
 #include "pages/page_widgets.h"
+#include "qt_message_pump.h"
 #include "user_dialogs.h"
 
 TransferDialog::TransferDialog(const QString& caption, MainWindow& editor, QWidget* parent)
@@ -86,10 +87,14 @@ void TransferDialog::startTransfer() {
     } else if (succeeded_) {
         userDialogs().information(this, message);
     } else {
-        userDialogs().warning(this, message);
+        showFailure(result, message);
     }
     setRunning(false);
     accept();
+}
+
+void TransferDialog::showFailure(const duoband::ExchangeResult&, const QString& message) {
+    userDialogs().warning(this, message);
 }
 
 void TransferDialog::setRunning(bool running) {
@@ -129,7 +134,33 @@ ReadDialog::ReadDialog(MainWindow& editor, QWidget* parent)
 duoband::ExchangeResult ReadDialog::run(MainWindow& editor,
                                         const duoband::ProgrammingExchange::Progress& progress) {
     received_ = duoband::RadioImage();
-    return editor.exchange().fullRead(editor.model(), progress, &received_);
+    arrived_ = duoband::EditorModel();
+    keepWhatArrived_ = false;
+    const duoband::ExchangeResult read = editor.exchange().fullRead(arrived_, progress, &received_);
+    canKeep_ = read.progress > 0 && !editor.pump().abandoned();
+    return read;
+}
+
+void ReadDialog::showEvent(QShowEvent* event) {
+    TransferDialog::showEvent(event);
+    if (!event->spontaneous()) keepWhatArrived_ = false;
+}
+
+// Nothing of the read reached the editor's configuration; the steps that
+// arrived may still be worth keeping (a radio that went silent near the end).
+void ReadDialog::showFailure(const duoband::ExchangeResult& result, const QString& message) {
+    QString text = result.outcome == duoband::ExchangeOutcome::Cancelled
+                       ? tr("Read cancelled: nothing was changed")
+                       : message + "\n" + tr("Nothing was changed.");
+    if (!canKeep_) {
+        userDialogs().warning(this, text);
+        return;
+    }
+    text += "\n\n" + tr("%1 of %2 steps arrived. Keep What Arrived puts them on the start-up "
+                        "configuration as a new, untitled configuration.")
+                         .arg(result.progress)
+                         .arg(duoband::kTransferSteps);
+    keepWhatArrived_ = userDialogs().warningWithOffer(this, text, tr("Keep What Arrived"));
 }
 
 WriteDialog::WriteDialog(MainWindow& editor, QWidget* parent)

@@ -49,6 +49,8 @@ class TransferDialog : public QDialog {
     // The exchange itself, reporting the steps done through `progress`.
     virtual duoband::ExchangeResult run(MainWindow& editor,
                                         const duoband::ProgrammingExchange::Progress& progress) = 0;
+    // Shows how a transfer that did not succeed ended; `message` says it.
+    virtual void showFailure(const duoband::ExchangeResult& result, const QString& message);
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -72,13 +74,25 @@ class ReadDialog final : public TransferDialog {
     explicit ReadDialog(MainWindow& editor, QWidget* parent = nullptr);
     // The bytes the last read received, as the radio sent them.
     const duoband::RadioImage& received() const { return received_; }
+    // The last read decoded onto the start-up configuration: the whole radio
+    // after a success, otherwise the steps that arrived. The editor's own
+    // configuration is never touched by a read.
+    const duoband::EditorModel& arrived() const { return arrived_; }
+    // The user chose to keep what arrived of a read that did not succeed.
+    bool keepWhatArrived() const { return keepWhatArrived_; }
 
   protected:
     duoband::ExchangeResult run(MainWindow& editor,
                                 const duoband::ProgrammingExchange::Progress& progress) override;
+    void showFailure(const duoband::ExchangeResult& result, const QString& message) override;
+    // A showing closed without reading keeps nothing.
+    void showEvent(QShowEvent* event) override;
 
   private:
     duoband::RadioImage received_;
+    duoband::EditorModel arrived_;
+    bool canKeep_ = false;  // some steps arrived and the program goes on
+    bool keepWhatArrived_ = false;
 };
 
 class WriteDialog final : public TransferDialog {

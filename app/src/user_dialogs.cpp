@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 
 #include "app_settings.h"
@@ -17,6 +18,14 @@ class QtUserDialogs final : public UserDialogs {
     }
     void warning(QWidget* parent, const QString& text) override {
         QMessageBox::warning(parent, QString(), text);
+    }
+    bool warningWithOffer(QWidget* parent, const QString& text, const QString& offer) override {
+        QMessageBox box(QMessageBox::Warning, QString(), text, QMessageBox::Ok, parent);
+        QPushButton* offered = box.addButton(offer, QMessageBox::AcceptRole);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+        box.exec();
+        return box.clickedButton() == offered;
     }
     void error(QWidget* parent, const QString& text) override {
         QMessageBox::critical(parent, QString(), text);
@@ -88,6 +97,12 @@ UserDialogs* installed = nullptr;
 QMessageBox* UserDialogs::openQuestion(QWidget* parent, const QString& text) {
     return new QMessageBox(QMessageBox::Question, QString(), text,
                            QMessageBox::Yes | QMessageBox::No, parent);
+}
+
+// Where no one is asked, the offer is not taken.
+bool UserDialogs::warningWithOffer(QWidget* parent, const QString& text, const QString&) {
+    warning(parent, text);
+    return false;
 }
 
 std::optional<duoband::CsvStart> UserDialogs::importStart(QWidget*, int) {

@@ -19,6 +19,9 @@ class UserDialogs {
     virtual void information(QWidget* parent, const QString& text) = 0;
     // A modal box with the warning icon: a refused entry, a failed transfer.
     virtual void warning(QWidget* parent, const QString& text) = 0;
+    // A warning with OK and one more button captioned `offer` (a way out the
+    // user may choose); true only when that button was pressed.
+    virtual bool warningWithOffer(QWidget* parent, const QString& text, const QString& offer);
     // A modal error box with an OK button.
     virtual void error(QWidget* parent, const QString& text) = 0;
     // A Yes/No question; true only for Yes.

@@ -52,6 +52,11 @@ class ScriptedDialogs final : public UserDialogs {
         messages.push_back({"information", text});
     }
     void warning(QWidget*, const QString& text) override { messages.push_back({"warning", text}); }
+    bool warningWithOffer(QWidget*, const QString& text, const QString& offer) override {
+        messages.push_back({"warning", text});
+        offers.push_back(offer);
+        return takeFront(offersTaken, false);
+    }
     void error(QWidget*, const QString& text) override { messages.push_back({"error", text}); }
     bool confirm(QWidget*, const QString& text) override {
         questions.push_back(text);
@@ -95,8 +100,10 @@ class ScriptedDialogs final : public UserDialogs {
     std::vector<Message> messages;
     QStringList questions;
     QStringList fileDialogs;  // "title|filter" of each file dialog shown
+    QStringList offers;       // the extra button of each warning that had one
     std::deque<bool> confirmations;
     QPointer<QMessageBox> openQuestionBox;  // the last openQuestion()
+    std::deque<bool> offersTaken;           // true: the warning's extra button was pressed
     std::deque<SaveAnswer> saveAnswers;
     std::deque<QString> fileNames;
     std::deque<std::optional<duoband::CsvStart>> importStarts;  // nullopt: cancelled

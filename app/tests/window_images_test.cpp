@@ -114,7 +114,7 @@ class WindowImagesTest : public QObject {
         QVERIFY(decoded == window().model());
 
         // File > Backups... lists it and opens it again.
-        dialogs->confirmations = {true};
+        dialogs->saveAnswers = {UserDialogs::SaveAnswer::Discard};
         window().newConfiguration();
         QString listed;
         QTimer::singleShot(0, [&listed] {

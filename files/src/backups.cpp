@@ -242,4 +242,20 @@ void pruneBackups(const fs::path& folder, std::size_t keep, const fs::path& spar
     }
 }
 
+bool isInsideFolder(const fs::path& folder, const fs::path& file) {
+    if (folder.empty() || file.empty()) return false;
+    std::error_code ec;
+    const fs::path base = fs::weakly_canonical(fs::absolute(folder, ec), ec);
+    if (ec) return false;
+    const fs::path target = fs::weakly_canonical(fs::absolute(file, ec), ec);
+    if (ec) return false;
+    // Compared element by element: "backups2" is not inside "backups".
+    auto inBase = base.begin();
+    auto inTarget = target.begin();
+    for (; inBase != base.end() && !inBase->empty(); ++inBase, ++inTarget) {
+        if (inTarget == target.end() || *inBase != *inTarget) return false;
+    }
+    return inTarget != target.end() && !inTarget->empty();
+}
+
 }  // namespace duoband

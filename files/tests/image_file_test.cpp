@@ -287,6 +287,30 @@ TEST(Backups, AFolderThatCannotBeWrittenIsAWarning) {
     EXPECT_NE(r.warning.find("The backup was not kept"), std::string::npos) << r.warning;
 }
 
+// The backup folder is told by its place, not by how a path spells it.
+TEST(Backups, AFileInsideTheFolderIsKnownHoweverItIsNamed) {
+    TempFolder folder("inside");
+    const fs::path backups = folder.path() / "backups";
+    fs::create_directories(backups / "older");
+    fs::create_symlink(backups, folder.path() / "linked");
+    const struct {
+        fs::path file;
+        bool inside;
+    } cases[] = {
+        {backups / "a.img", true},
+        {backups / "older" / "a.img", true},
+        {folder.path() / "linked" / "a.img", true},
+        {folder.path() / "x" / ".." / "backups" / "a.img", true},
+        {backups / ".." / "a.img", false},
+        {folder.path() / "backups2" / "a.img", false},
+        {backups, false},
+        {folder.path() / "backups" / "", false},
+        {"a.img", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(isInsideFolder(backups, c.file), c.inside) << c.file;
+    EXPECT_FALSE(isInsideFolder({}, backups / "a.img"));
+}
+
 TEST(DataFolder, AFolderAskedForWinsAndHoldsImageAndBackups) {
     EXPECT_EQ(locateDataFolder("/srv/duoband"), fs::path("/srv/duoband"));
     EXPECT_EQ(backupFolder("/srv/duoband"), fs::path("/srv/duoband/backups"));

@@ -92,4 +92,10 @@ std::vector<Backup> listBackups(const std::filesystem::path& folder);
 void pruneBackups(const std::filesystem::path& folder, std::size_t keep = kBackupsKept,
                   const std::filesystem::path& spared = {});
 
+// Whether `file` lies in `folder` or below it, once "..", "." and symbolic
+// links are resolved as far as the path exists; false for an empty folder.
+// The window opens what lies in the backup folder untitled and writes
+// nothing there but the backups.
+bool isInsideFolder(const std::filesystem::path& folder, const std::filesystem::path& file);
+
 }  // namespace duoband
