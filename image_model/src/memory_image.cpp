@@ -100,7 +100,7 @@ void storeFields(EditorModel& model, std::span<const Block> blocks, std::string_
 }  // namespace
 
 bool isAcceptedReadLength(int step, std::size_t hexDigits) {
-    return hexDigits == 96 ||
+    return hexDigits == 2 * kAnswerBytesAtEveryStep ||
            hexDigits == 2u * transferPlan().at(static_cast<std::size_t>(step)).length;
 }
 

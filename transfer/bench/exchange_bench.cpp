@@ -2,15 +2,19 @@
 // with the port set up exactly as for a real radio. Reports the wall time of
 // each next to the time the protocol itself needs, next to the line's own
 // time (the handshake wait and every byte at 19200 baud), and the CPU time
-// spent.
+// spent. With --usb-packet the radio's answers come through a simulated
+// USB-serial adapter, and the line's time is given with one adapter latency
+// per step added.
 //
-//   duoband_exchange_bench [--fast] [path/to/duoband-radio-sim]
+//   duoband_exchange_bench [--fast] [--usb-packet N [--usb-latency MS]]
+//                          [path/to/duoband-radio-sim]
 #include <sys/resource.h>
 
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "duoband/exchange.h"
 #include "duoband/memory_map.h"
@@ -69,22 +73,51 @@ Run measure(F&& exchange) {
             cpuMs(RUSAGE_SELF) - cpu0};
 }
 
-void report(const char* name, const Run& run, double protocol, double line) {
+void report(const char* name, const Run& run, double protocol, double line, double adapterMs) {
     std::printf(
         "%-10s %-15s wall %6.0f ms  protocol %6.0f ms (%+6.2f%%)  line %5.0f ms (x%4.2f)  "
         "cpu %5.1f ms (%4.2f%% of a core)\n",
         name, run.result.c_str(), run.wallMs, protocol, 100.0 * (run.wallMs / protocol - 1.0), line,
         run.wallMs / line, run.cpuMs, 100.0 * run.cpuMs / run.wallMs);
+    if (adapterMs == 0) return;
+    const double lineAndAdapter = line + kTransferSteps * adapterMs;
+    std::printf("%-26s line + one adapter latency per step %5.0f ms (x%4.2f)\n", "", lineAndAdapter,
+                run.wallMs / lineAndAdapter);
+}
+
+struct BenchOptions {
+    bool fast = false;
+    std::string usbPacket;  // empty: no adapter
+    std::string usbLatency = "16";
+    std::string simPath = DUOBAND_RADIO_SIM;
+};
+
+BenchOptions parse(int argc, char** argv) {
+    BenchOptions o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--fast") {
+            o.fast = true;
+        } else if ((arg == "--usb-packet" || arg == "--usb-latency") && i + 1 < argc) {
+            (arg == "--usb-packet" ? o.usbPacket : o.usbLatency) = argv[++i];
+        } else {
+            o.simPath = arg;
+        }
+    }
+    return o;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool fast = argc > 1 && std::string(argv[1]) == "--fast";
-    const int simArg = fast ? 2 : 1;
-    const std::string simPath = argc > simArg ? argv[simArg] : DUOBAND_RADIO_SIM;
+    const BenchOptions options = parse(argc, argv);
+    const bool fast = options.fast;
+    std::vector<std::string> simArgs{"--sample", "--pace"};
+    if (!options.usbPacket.empty())
+        simArgs.insert(simArgs.end(),
+                       {"--usb-packet", options.usbPacket, "--usb-latency", options.usbLatency});
     sim::SimProcess radio;
-    if (!radio.start(simPath, {"--sample", "--pace"})) {
+    if (!radio.start(options.simPath, simArgs)) {
         std::fprintf(stderr, "%s\n", radio.error().c_str());
         return 2;
     }
@@ -95,7 +128,12 @@ int main(int argc, char** argv) {
     HeadlessPump pump(port);
     ProgrammingExchange exchange(port, pump);
     exchange.setFastLink(fast);
-    std::printf("%s link\n", fast ? "fast" : "default");
+    std::printf("%s link", fast ? "fast" : "default");
+    if (!options.usbPacket.empty())
+        std::printf(", USB adapter: %s-byte packets, %s ms latency", options.usbPacket.c_str(),
+                    options.usbLatency.c_str());
+    std::printf("\n");
+    const double adapterMs = options.usbPacket.empty() ? 0 : std::stod(options.usbLatency);
 
     EditorModel model;
     const Run read = measure([&] { return exchange.fullRead(model); });
@@ -103,8 +141,8 @@ int main(int argc, char** argv) {
     port.close();
     radio.stop();
 
-    report("full read", read, protocolMs(false), lineMs(false));
-    report("full write", write, protocolMs(true), lineMs(true));
+    report("full read", read, protocolMs(false), lineMs(false), adapterMs);
+    report("full write", write, protocolMs(true), lineMs(true), adapterMs);
     std::printf("simulated radio cpu %.1f ms in all\n", cpuMs(RUSAGE_CHILDREN));
     return read.result == kReadSuccess && write.result == kWriteSuccess ? 0 : 1;
 }

@@ -43,6 +43,22 @@ ExchangeResult fullResult(int done, bool cancelled, std::string_view success,
     return result(done == kTransferSteps, success, failure, done);
 }
 
+using std::chrono::milliseconds;
+
+// How long the fast link waits for the line to stay quiet before it takes a
+// read answer of `bytes` bytes at `step`; nothing when that length does not
+// complete the step. The longest length the step accepts cannot grow into
+// another one and is taken at once. The plan's length at a step shorter
+// than 48 bytes may be the start of an answer padded to 48; 48 bytes at
+// 0x0280 the start of its 64, held back by an adapter.
+std::optional<milliseconds> readAnswerQuiet(int step, std::size_t bytes) {
+    if (!isAcceptedReadLength(step, 2 * bytes)) return std::nullopt;
+    const std::size_t planned = transferPlan()[static_cast<std::size_t>(step)].length;
+    if (bytes == std::max(planned, kAnswerBytesAtEveryStep)) return milliseconds(0);
+    if (bytes == planned) return ProgrammingExchange::kShortStepQuiet;
+    return milliseconds(ProgrammingExchange::kDefaultGatherMs);
+}
+
 // What each partial block is: where it lives and which field holds it.
 struct PartialTransfer {
     TransferStep transfer;
@@ -84,6 +100,8 @@ ProgrammingExchange::~ProgrammingExchange() {
 
 void ProgrammingExchange::receiveChunk(SerialPort*, const std::uint8_t* data, std::uint16_t size) {
     receiveBuffer_.append(data, size);
+    lastDelivery_ = Deadline::now();
+    if (lastDelivery_ > answerDueBy_) lateBytes_ += size;
     if (onTrace) onTrace(TraceDirection::Received, {data, size});
 }
 
@@ -106,28 +124,46 @@ void ProgrammingExchange::openExchange() {
     receiveBuffer_.clear();
 }
 
-bool ProgrammingExchange::pollForAnswer(int step, const std::function<bool()>& complete) {
-    if (fastLink_) return takeAnswerWhenComplete(step, complete);
+bool ProgrammingExchange::pollForAnswer(int step, const AnswerCheck& answered) {
+    lastDelivery_ = Deadline::now();
+    answerDueBy_ = TimePoint::max();
+    lateBytes_ = 0;
+    return fastLink_ ? takeAnswerWhenComplete(step, answered) : pollAtTheProtocolsPace(answered);
+}
+
+bool ProgrammingExchange::pollAtTheProtocolsPace(const AnswerCheck& answered) {
     for (int poll = 0; poll < kPolls; ++poll) {
         wait(kPollInterval);
-        if (complete()) return true;
+        if (answered()) return true;
         // An answer that cannot come any more is not waited out.
         if (answerLost()) return false;
     }
+    answerDueBy_ = Deadline::now();
     return false;
 }
 
-bool ProgrammingExchange::takeAnswerWhenComplete(int step, const std::function<bool()>& complete) {
-    const Deadline deadline = Deadline::in(kPolls * kPollInterval);
-    while (!complete()) {
-        if (answerLost() || deadline.expired()) return false;
-        pump_.waitForDelivery(deadline);
+bool ProgrammingExchange::takeAnswerWhenComplete(int step, const AnswerCheck& answered) {
+    const Deadline giveUp = Deadline::in(kAnswerTimeout);
+    // The default link sees an answer only after the port's gathering time.
+    answerDueBy_ = giveUp.at() - milliseconds(kDefaultGatherMs);
+    // Nothing follows the last answer to show up a stray byte after it: it
+    // gets the port's usual gathering time to arrive.
+    const milliseconds lastAnswerQuiet(step + 1 == kTransferSteps ? kDefaultGatherMs : 0);
+    for (;;) {
+        Deadline wakeUp = giveUp;
+        if (const auto quiet = answered(); quiet && lateBytes_ == 0) {
+            const Deadline takeAt(lastDelivery_ + std::max(*quiet, lastAnswerQuiet));
+            if (takeAt.expired()) return true;
+            wakeUp = Deadline::earliest(takeAt, giveUp);
+        }
+        if (answerLost() || giveUp.expired()) return false;
+        pump_.waitForDelivery(wakeUp);
     }
-    if (step + 1 < kTransferSteps) return true;
-    // Nothing follows the last answer to show up a stray byte after it: give
-    // it the port's usual gathering time to arrive.
-    wait(std::chrono::milliseconds(kDefaultGatherMs));
-    return complete();
+}
+
+void ProgrammingExchange::awaitLateAnswer() {
+    if (answerLost()) return;
+    wait(milliseconds(port_.readIntervalMs()) + kPollInterval);
 }
 
 void ProgrammingExchange::setFastLink(bool on) {
@@ -150,6 +186,10 @@ std::string ProgrammingExchange::failureDetail(int step, std::size_t expectedByt
         advice = "Is this the radio's programming cable, with no other device sending on it?";
     } else if (!port_.isOpen()) {
         what = "the port is not open";
+    } else if (lateBytes_ > 0) {
+        what =
+            expectedBytes == 0 ? "the acknowledgement came too late" : "the answer came too late";
+        advice = "Try again; if it keeps coming late, check the cable and its adapter.";
     } else if (bytes == 0) {
         what = "nothing came back";
     } else if (got == "15") {
@@ -177,16 +217,14 @@ ExchangeResult ProgrammingExchange::fullRead(EditorModel& model, const Progress&
     openExchange();
     int done = 0;
     bool cancelled = false;
-    std::string detail;
+    bool failed = false;
     for (; done < kTransferSteps && !cancelled; ++done) {
         const int step = done;
         receiveBuffer_.clear();
         send(readFrame(transferPlan()[static_cast<std::size_t>(step)]));
-        if (!pollForAnswer(
-                step, [&] { return isAcceptedReadLength(step, receiveBuffer_.text().size()); })) {
-            detail = failureDetail(step, transferPlan()[static_cast<std::size_t>(step)].length);
-            break;
-        }
+        failed = !pollForAnswer(
+            step, [&] { return readAnswerQuiet(step, receiveBuffer_.text().size() / 2); });
+        if (failed) break;
         if (progress) progress(step + 1);
         loadReadStep(model, step, receiveBuffer_.text());
         if (received) storeAnswer(*received, step, *fromHex(receiveBuffer_.text()));
@@ -194,7 +232,10 @@ ExchangeResult ProgrammingExchange::fullRead(EditorModel& model, const Progress&
     }
     send(kExitHex);
     ExchangeResult r = fullResult(done, cancelled, kReadSuccess, kReadError);
-    r.detail = std::move(detail);
+    if (failed) {
+        awaitLateAnswer();
+        r.detail = failureDetail(done, transferPlan()[static_cast<std::size_t>(done)].length);
+    }
     return r;
 }
 
@@ -212,7 +253,11 @@ ExchangeResult ProgrammingExchange::writeImage(const RadioImage& image, const Pr
     openExchange();
     int done = 0;
     bool cancelled = false;
-    std::string detail;
+    bool failed = false;
+    const auto acknowledged = [this]() -> std::optional<milliseconds> {
+        if (receiveBuffer_.text() == kAckHex) return milliseconds(0);
+        return std::nullopt;
+    };
     // Asked before every frame: a stop that came during the handshake sends
     // none, and the radio keeps what it held.
     for (; done < kTransferSteps; ++done) {
@@ -220,16 +265,17 @@ ExchangeResult ProgrammingExchange::writeImage(const RadioImage& image, const Pr
         if (cancelled) break;
         send(writeFrame(transferPlan()[static_cast<std::size_t>(done)],
                         toHex(image.step(done).bytes)));
-        if (!pollForAnswer(done, [&] { return receiveBuffer_.text() == kAckHex; })) {
-            detail = failureDetail(done, 0);
-            break;
-        }
+        failed = !pollForAnswer(done, acknowledged);
+        if (failed) break;
         if (progress) progress(done + 1);
         receiveBuffer_.clear();
     }
     send(kExitHex);
     ExchangeResult r = fullResult(done, cancelled, kWriteSuccess, kWriteError);
-    r.detail = std::move(detail);
+    if (failed) {
+        awaitLateAnswer();
+        r.detail = failureDetail(done, 0);
+    }
     return r;
 }
 

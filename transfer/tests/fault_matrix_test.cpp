@@ -11,9 +11,9 @@
 namespace duoband {
 namespace {
 
+using testing_support::Link;
 using testing_support::RadioLink;
-
-enum class Link { Default, Fast };  // the protocol's own pace, or the fast link
+using testing_support::sampleImage;
 
 struct FaultCase {
     const char* name;
@@ -29,16 +29,6 @@ struct MatrixCase {
 
 void PrintTo(const MatrixCase& c, std::ostream* os) {
     *os << c.fault.name << "At" << c.frame << (c.link == Link::Fast ? "Fast" : "Default");
-}
-
-RadioImage sampleImage() {
-    const sim::Memory memory = sim::sampleMemory();
-    RadioImage image;
-    for (int s = 0; s < kTransferSteps; ++s) {
-        const TransferStep t = transferPlan()[static_cast<std::size_t>(s)];
-        storeAnswer(image, s, std::span<const std::uint8_t>(memory.data() + t.address, t.length));
-    }
-    return image;
 }
 
 // The steps before the fault hold the radio's bytes, the rest nothing read.

@@ -18,6 +18,7 @@
 #include "duoband/exchange.h"
 #include "duoband/radio_sim.h"
 #include "duoband/radio_sim_process.h"
+#include "duoband/radio_sim_sample.h"
 #include "duoband/serial_port.h"
 #include "duoband/settings_table.h"
 
@@ -74,6 +75,19 @@ inline std::vector<std::string> waitForExit(const std::string& log) {
 inline long countPrefix(const std::vector<std::string>& lines, std::string_view prefix) {
     return std::count_if(lines.begin(), lines.end(),
                          [&](const std::string& l) { return l.starts_with(prefix); });
+}
+
+enum class Link { Default, Fast };  // the protocol's own pace, or the fast link
+
+// The sample radio's memory as a read keeps it.
+inline RadioImage sampleImage() {
+    const sim::Memory memory = sim::sampleMemory();
+    RadioImage image;
+    for (int s = 0; s < kTransferSteps; ++s) {
+        const TransferStep t = transferPlan()[static_cast<std::size_t>(s)];
+        storeAnswer(image, s, std::span<const std::uint8_t>(memory.data() + t.address, t.length));
+    }
+    return image;
 }
 
 // Reports each differing cell rather than two walls of bytes.

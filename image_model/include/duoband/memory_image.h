@@ -11,8 +11,11 @@
 
 namespace duoband {
 
+// The answer length that completes every read step, whatever its own length.
+inline constexpr std::size_t kAnswerBytesAtEveryStep = 48;
+
 // Whether a reply of `hexDigits` digits completes read step `step`: the
-// step's own length, or 96 digits at every step.
+// step's own length, or 96 digits (kAnswerBytesAtEveryStep) at every step.
 bool isAcceptedReadLength(int step, std::size_t hexDigits);
 
 // Decodes a completed step into the controls and tables, then stores the

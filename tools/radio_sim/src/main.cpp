@@ -24,7 +24,7 @@ using Clock = LineTimer::Clock;
 class Server {
   public:
     Server(Options options, int signals)
-        : options_(std::move(options)), timer_(options_.pace), signals_(signals) {}
+        : options_(std::move(options)), timer_(options_.pace, options_.usb), signals_(signals) {}
     ~Server();
     bool setUp(Memory memory);
     int run();

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <fstream>
@@ -37,7 +38,7 @@ bool setMillis(Millis& into, std::string_view v) {
     return n && (into = Millis{*n}, true);
 }
 
-constexpr std::array<std::pair<std::string_view, Setter>, 10> kValueOptions{{
+constexpr std::array<std::pair<std::string_view, Setter>, 12> kValueOptions{{
     {"--memory", [](Options& o, std::string_view v) { return o.memoryFile = v, !v.empty(); }},
     {"--save-memory",
      [](Options& o, std::string_view v) { return o.saveMemoryFile = v, !v.empty(); }},
@@ -47,6 +48,12 @@ constexpr std::array<std::pair<std::string_view, Setter>, 10> kValueOptions{{
     {"--reply-delay", [](Options& o, std::string_view v) { return setMillis(o.replyDelay, v); }},
     {"--turnaround", [](Options& o, std::string_view v) { return setMillis(o.replyDelay, v); }},
     {"--write-ms", [](Options& o, std::string_view v) { return setMillis(o.writeMs, v); }},
+    {"--usb-packet",
+     [](Options& o, std::string_view v) {
+         const auto n = number(v);
+         return n && *n > 0 && (o.usb.packet = static_cast<std::size_t>(*n), true);
+     }},
+    {"--usb-latency", [](Options& o, std::string_view v) { return setMillis(o.usb.latency, v); }},
     {"--corrupt-offset",
      [](Options& o, std::string_view v) {
          const auto n = number(v);
@@ -57,6 +64,13 @@ constexpr std::array<std::pair<std::string_view, Setter>, 10> kValueOptions{{
          const auto bytes = fromHex(v);
          return bytes && !bytes->empty() && (o.handshakeReply = *bytes, true);
      }},
+}};
+
+constexpr std::array<std::pair<std::string_view, bool Options::*>, 4> kFlagOptions{{
+    {"--pace", &Options::pace},
+    {"--sample", &Options::sample},
+    {"--pad-to-48", &Options::padTo48},
+    {"--cut-to-48", &Options::cutTo48},
 }};
 
 template <typename Table>
@@ -81,6 +95,14 @@ std::string usage() {
            "                        --reply-delay MS)\n"
            "  --write-ms MS         take MS milliseconds to store a written frame\n"
            "  --handshake-reply HEX answer the handshake with these bytes\n"
+           "  --usb-packet N        hand the answers over as a USB-serial adapter does:\n"
+           "                        in packets of N bytes, one that is not full leaving\n"
+           "                        the latency after its first byte (without --pace,\n"
+           "                        one packet every latency)\n"
+           "  --usb-latency MS      the adapter's latency, 16 ms unless given\n"
+           "  --pad-to-48           answer a READ for fewer than 48 bytes with 48\n"
+           "                        (the memory from its address on)\n"
+           "  --cut-to-48           answer a READ for more than 48 bytes with its first 48\n"
            "Faults, by frame number (0 is the first frame after the handshake):\n"
            "  --silent-at N  --short-at N  --extra-at N  --split-at N  --nak-at N\n"
            "  --double-ack-at N  --hangup-at N  --late-at N --late-ms MS\n"
@@ -96,8 +118,8 @@ std::variant<Options, std::string> parseOptions(std::span<const std::string_view
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view name = args[i];
         if (name == "--help") return usage();
-        if (name == "--pace" || name == "--sample") {
-            (name == "--pace" ? options.pace : options.sample) = true;
+        if (const auto flag = lookup(kFlagOptions, name); flag != kFlagOptions.end()) {
+            options.*(flag->second) = true;
             continue;
         }
         const auto fault = lookup(kFaultOptions, name);
@@ -118,6 +140,9 @@ std::variant<Options, std::string> parseOptions(std::span<const std::string_view
         return "--sample and --memory exclude each other";
     if (options.faults.contains(Fault::Late) && options.late == Millis{0})
         return "--late-at needs --late-ms";
+    if (options.usb.packet == 0 &&
+        std::find(args.begin(), args.end(), "--usb-latency") != args.end())
+        return "--usb-latency needs --usb-packet";
     return options;
 }
 

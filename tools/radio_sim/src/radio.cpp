@@ -2,6 +2,7 @@
 #include <iterator>
 
 #include "duoband/hex_text.h"
+#include "duoband/memory_image.h"
 #include "duoband/radio_sim.h"
 
 namespace duoband::sim {
@@ -159,13 +160,19 @@ Bytes Radio::frameAnswer(const Command& command, bool& store) const {
     if (isWrite) {
         answer = {kAck};
     } else {
-        for (std::size_t i = 0; i < command.length; ++i)
+        for (std::size_t i = 0; i < answerLength(command.length); ++i)
             answer.push_back(memory_[(command.address + i) % kMemorySize]);
     }
     store = isWrite;
     for (const auto& f : kAnswerFaults)
         if (faultAt(f.fault)) f.apply(answer, isWrite, store);
     return answer;
+}
+
+std::size_t Radio::answerLength(std::size_t asked) const {
+    if (options_.padTo48 && asked < kAnswerBytesAtEveryStep) return kAnswerBytesAtEveryStep;
+    if (options_.cutTo48 && asked > kAnswerBytesAtEveryStep) return kAnswerBytesAtEveryStep;
+    return asked;
 }
 
 void Radio::storeWrite(const Command& command) {

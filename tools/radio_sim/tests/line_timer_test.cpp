@@ -45,5 +45,70 @@ TEST(LineTimer, PacedChunksArriveAtTheLineRate) {
     EXPECT_NEAR(answer.count(), 25.0, 0.01);
 }
 
+// Each packet a USB adapter hands the host: when (after the answer is due)
+// and how many bytes.
+struct Packet {
+    LineTimer::Duration after;
+    std::size_t bytes;
+    bool operator==(const Packet&) const = default;
+};
+
+struct AdapterCase {
+    const char* name;
+    bool pace;
+    UsbAdapter usb;
+    std::size_t answerBytes;
+    std::vector<Packet> packets;
+};
+
+void PrintTo(const AdapterCase& c, std::ostream* os) {
+    *os << c.name;
+}
+void PrintTo(const Packet& p, std::ostream* os) {
+    *os << p.bytes << " bytes after " << p.after.count() << " ns";
+}
+
+class ThroughAUsbAdapter : public testing::TestWithParam<AdapterCase> {};
+
+TEST_P(ThroughAUsbAdapter, AnswersReachTheHostInItsPackets) {
+    const AdapterCase& c = GetParam();
+    LineTimer timer(c.pace, c.usb);
+    timer.send(t0, Bytes(c.answerBytes, 0xA5));
+    std::vector<Packet> packets;
+    while (const auto due = timer.nextDue())
+        packets.push_back({*due - t0, timer.takeDue(*due).size()});
+    EXPECT_EQ(packets, c.packets);
+}
+
+constexpr LineTimer::Duration kByte = LineTimer::kByteTime;
+constexpr Millis k16ms{16};
+
+INSTANTIATE_TEST_SUITE_P(
+    LineTimer, ThroughAUsbAdapter,
+    testing::Values(
+        // Full packets leave as their last byte comes in.
+        AdapterCase{"PacedFullPackets",
+                    true,
+                    {16, k16ms},
+                    48,
+                    {{16 * kByte, 16}, {32 * kByte, 16}, {48 * kByte, 16}}},
+        // A packet that does not fill within the latency leaves when it runs out.
+        AdapterCase{
+            "PacedLatency", true, {62, k16ms}, 48, {{kByte + k16ms, 31}, {32 * kByte + k16ms, 17}}},
+        AdapterCase{"PacedLastPacketShort",
+                    true,
+                    {16, k16ms},
+                    33,
+                    {{16 * kByte, 16}, {32 * kByte, 16}, {33 * kByte + k16ms, 1}}},
+        // Without the line's time the latency spaces the packets.
+        AdapterCase{"UnpacedOnePacketPerLatency",
+                    false,
+                    {16, Millis{4}},
+                    40,
+                    {{Millis{0}, 16}, {Millis{4}, 16}, {Millis{8}, 8}}},
+        AdapterCase{
+            "UnpacedLongPackets", false, {62, Millis{4}}, 64, {{Millis{0}, 62}, {Millis{4}, 2}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace duoband::sim

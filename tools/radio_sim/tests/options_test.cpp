@@ -53,7 +53,13 @@ TEST(SimOptions, ValuesAndFlags) {
                                "--write-ms",
                                "30",
                                "--corrupt-offset",
-                               "4"});
+                               "4",
+                               "--usb-packet",
+                               "62",
+                               "--usb-latency",
+                               "2",
+                               "--pad-to-48",
+                               "--cut-to-48"});
     ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << std::get<std::string>(parsed);
     const Options& o = std::get<Options>(parsed);
     EXPECT_TRUE(o.pace);
@@ -62,6 +68,11 @@ TEST(SimOptions, ValuesAndFlags) {
     EXPECT_EQ(o.late, Millis{600});
     EXPECT_EQ(o.writeMs, Millis{30});
     EXPECT_EQ(o.corruptOffset, 4);
+    EXPECT_EQ(o.usb.packet, 62u);
+    EXPECT_EQ(o.usb.latency, Millis{2});
+    EXPECT_TRUE(o.padTo48);
+    EXPECT_TRUE(o.cutTo48);
+    EXPECT_EQ(std::get<Options>(parse({"--usb-packet", "8"})).usb.latency, Millis{16});
     EXPECT_EQ(std::get<Options>(parse({"--turnaround", "9"})).replyDelay, Millis{9});
     EXPECT_EQ(o.faults.at(Fault::Late), 3);
     EXPECT_EQ(o.handshakeReply, (Bytes{0xA1, 0xB2}));
@@ -80,7 +91,9 @@ TEST(SimOptions, MistakesAreRefusedWithAReason) {
                                                          {"--handshake-reply", "ZZ"},
                                                          {"--log", ""},
                                                          {"--sample", "--memory", "f"},
-                                                         {"--late-at", "3"}};
+                                                         {"--late-at", "3"},
+                                                         {"--usb-packet", "0"},
+                                                         {"--usb-latency", "4"}};
     for (const auto& args : bad) {
         const auto parsed = parse(args);
         ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << args[0];

@@ -196,6 +196,32 @@ INSTANTIATE_TEST_SUITE_P(
                     FaultCase{"DoubleAckLeavesReads", Fault::DoubleAck, kRead4, {"10111213"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A radio that pads short answers to 48 bytes or cuts long ones to 48:
+// the memory from the frame's address on, however long the answer.
+TEST(Radio, AnswersPaddedOrCutTo48BytesComeFromTheFramesAddress) {
+    struct Case {
+        bool pad, cut;
+        std::string frame;
+        std::size_t address, answerBytes;
+    };
+    const std::vector<Case> cases{
+        {true, false, "5245414402700010", 0x270, 48}, {true, false, "5245414402C00001", 0x2C0, 48},
+        {true, false, "5245414402800040", 0x280, 64}, {false, true, "5245414402800040", 0x280, 48},
+        {false, true, "5245414402700010", 0x270, 16}, {true, true, "5245414404000030", 0x400, 48},
+    };
+    const Memory m = patterned();
+    for (const Case& c : cases) {
+        Options options;
+        options.padTo48 = c.pad;
+        options.cutTo48 = c.cut;
+        Harness h(options);
+        const auto from = m.begin() + static_cast<long>(c.address);
+        EXPECT_EQ(Harness::answerHex(h.send(c.frame)),
+                  toHex(Bytes(from, from + static_cast<long>(c.answerBytes))))
+            << c.frame << (c.pad ? " padded" : "") << (c.cut ? " cut" : "");
+    }
+}
+
 TEST(Radio, SplitAnswerHasItsSecondPartLater) {
     Options options;
     options.faults[Fault::Split] = 0;

@@ -6,8 +6,10 @@
 // ReceiveBuffer only while the MessagePump waits.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -106,6 +108,8 @@ class ProgrammingExchange {
 
     static constexpr int kPolls = 51;
     static constexpr std::chrono::milliseconds kPollInterval{20};
+    // A frame fails when its answer is not in by the last poll.
+    static constexpr std::chrono::milliseconds kAnswerTimeout = kPolls * kPollInterval;
     static constexpr std::chrono::milliseconds kHandshakeWait{500};
     static constexpr std::chrono::milliseconds kPartialWait{500};
 
@@ -135,13 +139,24 @@ class ProgrammingExchange {
     ExchangeResult readBlock(PartialBlock block, Bytes& received);
     ExchangeResult writePartial(PartialBlock block, const EditorModel& model);
 
-    // The fast link: an answer is taken as soon as it is complete and the
-    // line has been quiet for kFastGatherMs (instead of the port's 100 ms
-    // gathering and the next 20 ms poll). Frames, waits, time-outs and
-    // messages stay those of the protocol. Changes the port's read interval
-    // while on. Off by default.
+    // The fast link: the port hands bytes on after kFastGatherMs of quiet
+    // (instead of its 100 ms gathering), and an answer is taken as soon as
+    // it is complete instead of at the next 20 ms poll. An answer of the
+    // longest length its step accepts is complete at once. A shorter accepted
+    // length may be the start of a longer answer that a USB adapter holds
+    // back (in packets, or for its latency of up to 16 ms), so it is taken
+    // only once the line has stayed quiet: kShortStepQuiet for the plan's
+    // length at a step shorter than 48 bytes, the usual 100 ms gathering for
+    // 48 bytes of the 64 at 0x0280. The last answer, which no frame follows,
+    // always gets the 100 ms. An answer has as long to come as on the
+    // default link, which sees it only after the port's 100 ms gathering:
+    // one that ends later than 100 ms before the last poll is late on both
+    // links, and both give up at the last poll. Frames, waits and messages
+    // stay those of the protocol. Changes the port's read interval while on.
+    // Off by default.
     static constexpr std::uint32_t kFastGatherMs = 1;  // about two byte times at 19200 baud
     static constexpr std::uint32_t kDefaultGatherMs = 100;
+    static constexpr std::chrono::milliseconds kShortStepQuiet{20};
     void setFastLink(bool on);
     bool fastLink() const { return fastLink_; }
 
@@ -160,11 +175,21 @@ class ProgrammingExchange {
 
   private:
     class Running;
+    // Whether the receive buffer holds an answer to the frame just sent and,
+    // if so, how long the fast link lets the line stay quiet before taking it.
+    using AnswerCheck = std::function<std::optional<std::chrono::milliseconds>()>;
+    using TimePoint = Deadline::Clock::time_point;
+
     void send(std::string_view hex);
     void wait(std::chrono::milliseconds span);
     void openExchange();
-    bool pollForAnswer(int step, const std::function<bool()>& complete);
-    bool takeAnswerWhenComplete(int step, const std::function<bool()>& complete);
+    bool pollForAnswer(int step, const AnswerCheck& answered);
+    bool pollAtTheProtocolsPace(const AnswerCheck& answered);
+    bool takeAnswerWhenComplete(int step, const AnswerCheck& answered);
+    // After a step failed by time-out: gives an answer that was on its way
+    // the port's gathering time to show up, so the failure can say it came
+    // too late.
+    void awaitLateAnswer();
     bool stopAsked() const;
     // The answer awaited cannot come any more: the line went away, or more
     // came than any answer holds.
@@ -180,6 +205,9 @@ class ProgrammingExchange {
     PortHandler previousHangup_;
     bool busy_ = false;
     bool lineLost_ = false;
+    TimePoint lastDelivery_{};                  // when bytes last reached the buffer
+    TimePoint answerDueBy_ = TimePoint::max();  // bytes after this are too late
+    std::size_t lateBytes_ = 0;                 // of the current answer
     bool fastLink_ = false;
     std::uint32_t gatherMs_ = kDefaultGatherMs;  // the port's own, while the fast link is on
 };

@@ -49,6 +49,17 @@ enum class Fault {
 inline constexpr Millis kSplitGap{150};
 inline constexpr Millis kStrayGap{30};
 
+// A USB-serial adapter between the radio and the host. It hands the radio's
+// bytes on in packets of at most `packet` bytes: a packet leaves when it is
+// full, or `latency` after its first byte (its latency timer). Without
+// pacing all of an answer's bytes are in at once; the latency then stands
+// for the line's time and the packets leave one `latency` apart.
+// `packet` 0: no adapter, every byte goes on as soon as it is out.
+struct UsbAdapter {
+    std::size_t packet = 0;
+    Millis latency{16};
+};
+
 struct Options {
     std::map<Fault, int> faults;  // fault -> frame number it starts at
     Millis late{0};
@@ -56,6 +67,12 @@ struct Options {
     Millis writeMs{0};      // its time to store a written frame before the 0x06
     int corruptOffset = 0;  // the data byte a Corrupt write changes
     bool pace = false;
+    UsbAdapter usb;
+    // A READ for fewer than 48 bytes (the answer every step accepts) is
+    // answered with 48, the memory from its address on; one for more, with
+    // only its first 48.
+    bool padTo48 = false;
+    bool cutTo48 = false;
     Bytes handshakeReply;
     bool sample = false;
     std::string memoryFile;
@@ -111,6 +128,7 @@ class Radio {
     void handle(const Command& command, std::size_t afterByte, Outcome& out);
     void answerFrame(const Command& command, std::size_t afterByte, Outcome& out);
     Bytes frameAnswer(const Command& command, bool& store) const;
+    std::size_t answerLength(std::size_t asked) const;
     void storeWrite(const Command& command);
     bool faultAt(Fault fault) const;
     void flushJunk();
@@ -125,9 +143,10 @@ class Radio {
     bool flooding_ = false;
 };
 
-// The radio's transmitter: when each answer byte leaves. Without pacing an
-// answer goes out whole when it is due; with pacing bytes leave one by one
-// at the line's byte rate and one answer never overlaps the previous one.
+// The radio's transmitter: when each answer byte reaches the host. Without
+// pacing an answer goes out whole when it is due; with pacing bytes leave one
+// by one at the line's byte rate and one answer never overlaps the previous
+// one. A USB adapter then holds them back into its packets.
 class LineTimer {
   public:
     using Clock = std::chrono::steady_clock;
@@ -135,7 +154,7 @@ class LineTimer {
     // 19200 baud, 10 bits per byte (start, 8 data, stop).
     static constexpr Duration kByteTime{520833};
 
-    explicit LineTimer(bool pace) : pace_(pace) {}
+    explicit LineTimer(bool pace, UsbAdapter usb = {}) : pace_(pace), usb_(usb) {}
 
     // When the bytes of a chunk have fully arrived: all at the moment of
     // reading without pacing; with pacing one byte time after another, as
@@ -158,9 +177,15 @@ class LineTimer {
         Clock::time_point due;
         Bytes bytes;
     };
+    std::vector<Clock::time_point> lineTimes(Clock::time_point due, std::size_t count);
+    void holdInPackets(std::vector<Clock::time_point>& times);
+    void insert(Clock::time_point due, Bytes bytes);
+
     bool pace_;
+    UsbAdapter usb_;
     std::vector<Slot> slots_;  // ordered by due time, ties in sending order
     Clock::time_point outFree_{};
+    Clock::time_point lastPacket_{};  // packets reach the host in order
     Clock::time_point inFree_{};
 };
 
