@@ -4,19 +4,28 @@
 <context>
     <name>AboutDialog</name>
     <message>
+        <source>About duoband</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Licence: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The licence&apos;s own words, which alone are binding:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>duoband %1
 Programs a dual-band handheld two-way radio over a serial port.
 
-Licence: %2
+%2
+
 Data folder (password, company name, background):
 %3
 
 Preferences (window, last port, last folder):
 %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About duoband</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -59,6 +68,14 @@ Preferences (window, last port, last folder):
     </message>
     <message>
         <source>%1 could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, with changes not saved in the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -154,6 +171,10 @@ Preferences (window, last port, last folder):
         <source>No Empty!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source> Company Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DataFolder</name>
@@ -215,6 +236,14 @@ Preferences (window, last port, last folder):
     </message>
     <message>
         <source>Read Limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Boot Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Limits</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -542,6 +571,34 @@ Save it as the image %2 instead?</source>
         <source>Channel sheet saved as %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Sheet for a &amp;Customer (No Remote Codes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>untitled (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from the backup %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in the backup folder, which keeps only the backups of reads and writes. Choose another folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>part of a read from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep What Arrived</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PasswordDialog</name>
@@ -617,6 +674,22 @@ Save it as the image %2 instead?</source>
         <source>Read</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Read cancelled: nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 steps arrived. Keep What Arrived puts them on the start-up configuration as a new, untitled configuration.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep What Arrived</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SmallDialogs</name>
@@ -663,12 +736,20 @@ Save it as the image %2 instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Write cancelled</source>
+        <source>Reading the radio first failed: %1
+Write all the same?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Reading the radio first failed: %1
-Write all the same?</source>
+        <source>Reading what the radio holds: %v of %m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing: %v of %m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verifying: %v of %m</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1192,6 +1273,314 @@ Write all the same?</source>
     </message>
     <message>
         <source>The company name holds a line break, a tab or another control character (pasted with it?). Type the name without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not one of the column&apos;s choices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the channel has no %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: &quot;%3&quot; - %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a frequency in MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than the frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not one of &quot;&quot;, +, -, split, off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DCS code &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CTCSS tone &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the radio has no such tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the radio has FM (Wide) and NFM (Narrow) only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not High, Low or watts; the default &quot;%1&quot; taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>characters other than printable ASCII (or , &quot; &apos;) dropped: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cut to 7 characters: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>characters other than printable ASCII (or , &quot; &apos;) dropped, cut to 7 characters: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the smallest Location is 0: every Location counts one higher (0 is band A channel 1, %1 band B channel 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no channel left: %1 is the last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not A or B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a channel from 1 to 128</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a channel: %1 to %2 are band A, %3 to %4 band B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>snapped to %1 (the 2.5 and 6.25 kHz channel steps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside the radio&apos;s bands (136–176, 220–250, 400–490 MHz)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the transmit frequency %1 MHz is outside the radio&apos;s bands (136–176, 220–250, 400–490 MHz)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; left empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; kept &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>transmit frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is empty: it needs a first line naming the columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: no Frequency column; the first line must name the columns, e.g. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>named again: this row replaces line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1, Location %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1, Location %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: skipped - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: changed - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: skipped - %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: changed - %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not one of NN, NR, RN, RR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not one of Tone-&gt;Tone, Tone-&gt;DTCS, DTCS-&gt;Tone, -&gt;Tone, -&gt;DTCS, DTCS-&gt;, DTCS-&gt;DTCS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not one of Tone, TSQL, DTCS, Cross or empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is never closed (a &quot; is missing)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: not UTF-8 text (save the file as CSV UTF-8 and import it again)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Band A channel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Band B channel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist (is the cable plugged in?).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unplug the cable and plug it in again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied: the group %1 may open %2, and you are not in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1   (then log out and in again)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied: you joined the group %1 after this session began.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1   (in this terminal; or log out and in again)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied: only root may open %1; no group may.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1   (until the device comes again)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is open in another program: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is busy programming a radio: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wait until that transfer ends, then try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ModemManager runs and may send modem commands to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Fix: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plugged in: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulled out: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pulled out: %1; the port is closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the port given on the command line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the port used last time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first port listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the cable just plugged in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chose %1, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write cancelled: the radio is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write cancelled: the radio now holds part of the new configuration. What it held before is in the &quot;before-write&quot; backup:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write cancelled: the radio now holds part of the new configuration. What it held before was not kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write cancelled: the radio holds the new configuration; it was not verified.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -4,10 +4,23 @@
 <context>
     <name>AboutDialog</name>
     <message>
+        <source>About duoband</source>
+        <translation>关于 duoband</translation>
+    </message>
+    <message>
+        <source>Licence: %1</source>
+        <translation>许可证：%1</translation>
+    </message>
+    <message>
+        <source>The licence&apos;s own words, which alone are binding:</source>
+        <translation>许可证原文如下（以原文为准）：</translation>
+    </message>
+    <message>
         <source>duoband %1
 Programs a dual-band handheld two-way radio over a serial port.
 
-Licence: %2
+%2
+
 Data folder (password, company name, background):
 %3
 
@@ -16,16 +29,13 @@ Preferences (window, last port, last folder):
         <translation>duoband %1
 通过串口为双频手持对讲机写频。
 
-许可证：%2
+%2
+
 数据文件夹（密码、公司名称、背景）：
 %3
 
 偏好设置（窗口、上次的端口、上次的文件夹）：
 %4</translation>
-    </message>
-    <message>
-        <source>About duoband</source>
-        <translation>关于 duoband</translation>
     </message>
 </context>
 <context>
@@ -68,6 +78,14 @@ Preferences (window, last port, last folder):
     <message>
         <source>%1 could not be written: %2</source>
         <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1, with changes not saved in the file</source>
+        <translation>%1（含未保存到文件的修改）</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
     </message>
 </context>
 <context>
@@ -162,6 +180,10 @@ Preferences (window, last port, last folder):
         <source>No Empty!</source>
         <translation>不能为空！</translation>
     </message>
+    <message>
+        <source> Company Name:</source>
+        <translation> 公司名称：</translation>
+    </message>
 </context>
 <context>
     <name>DataFolder</name>
@@ -185,7 +207,9 @@ Preferences (window, last port, last folder):
     </message>
     <message numerus="yes">
         <source>The file names no channels. Its %n row(s) go one after the other from:</source>
-        <translation><numerusform>文件未指明信道。它的 %n 行将从以下位置依次放入：</numerusform></translation>
+        <translation>
+            <numerusform>文件未指明信道。它的 %n 行将从以下位置依次放入：</numerusform>
+        </translation>
     </message>
     <message>
         <source>A/Upper Band</source>
@@ -221,6 +245,14 @@ Preferences (window, last port, last folder):
     <message>
         <source>Read Limits</source>
         <translation>读取频率限制</translation>
+    </message>
+    <message>
+        <source>Write Boot Message</source>
+        <translation>写入开机信息</translation>
+    </message>
+    <message>
+        <source>Write Limits</source>
+        <translation>写入频率限制</translation>
     </message>
 </context>
 <context>
@@ -437,7 +469,7 @@ Preferences (window, last port, last folder):
         <translation>打开 %1</translation>
     </message>
     <message>
-        <source>Some cells hold a text that is not one of their list's entries. Pick an entry in each before writing:
+        <source>Some cells hold a text that is not one of their list&apos;s entries. Pick an entry in each before writing:
 %1</source>
         <translation>有些单元格的内容不是列表中的选项。写频前请为每个单元格选择一个选项：
 %1</translation>
@@ -506,7 +538,9 @@ Save it as the image %2 instead?</source>
     </message>
     <message numerus="yes">
         <source>%n channel(s) exported to %1.</source>
-        <translation><numerusform>已将 %n 个信道导出到 %1。</numerusform></translation>
+        <translation>
+            <numerusform>已将 %n 个信道导出到 %1。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Not everything could go into the file:</source>
@@ -528,7 +562,9 @@ Save it as the image %2 instead?</source>
     </message>
     <message numerus="yes">
         <source>%n channel(s) imported from %1.</source>
-        <translation><numerusform>已从 %1 导入 %n 个信道。</numerusform></translation>
+        <translation>
+            <numerusform>已从 %1 导入 %n 个信道。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Rows skipped and values changed (Undo takes the import back):</source>
@@ -545,6 +581,34 @@ Save it as the image %2 instead?</source>
     <message>
         <source>Channel sheet saved as %1</source>
         <translation>信道表已保存为 %1</translation>
+    </message>
+    <message>
+        <source>Sheet for a &amp;Customer (No Remote Codes)</source>
+        <translation>客户用信道表（不含遥控码）(&amp;C)</translation>
+    </message>
+    <message>
+        <source>untitled (%1)</source>
+        <translation>未命名（%1）</translation>
+    </message>
+    <message>
+        <source>from the backup %1</source>
+        <translation>来自备份 %1</translation>
+    </message>
+    <message>
+        <source>%1 is in the backup folder, which keeps only the backups of reads and writes. Choose another folder.</source>
+        <translation>%1 位于备份文件夹中，该文件夹只存放读频和写频的备份。请选择其他文件夹。</translation>
+    </message>
+    <message>
+        <source>read from %1</source>
+        <translation>从 %1 读频</translation>
+    </message>
+    <message>
+        <source>part of a read from %1</source>
+        <translation>从 %1 读频的部分内容</translation>
+    </message>
+    <message>
+        <source>Keep What Arrived</source>
+        <translation>保留已收到的内容</translation>
     </message>
 </context>
 <context>
@@ -621,6 +685,22 @@ Save it as the image %2 instead?</source>
         <source>Read</source>
         <translation>读频</translation>
     </message>
+    <message>
+        <source>Read cancelled: nothing was changed</source>
+        <translation>读频已取消：未做任何更改</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>未做任何更改。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 steps arrived. Keep What Arrived puts them on the start-up configuration as a new, untitled configuration.</source>
+        <translation>已收到 %2 步中的 %1 步。“保留已收到的内容”会把它们放到初始配置上，作为一个新的未命名配置。</translation>
+    </message>
+    <message>
+        <source>Keep What Arrived</source>
+        <translation>保留已收到的内容</translation>
+    </message>
 </context>
 <context>
     <name>SmallDialogs</name>
@@ -667,14 +747,22 @@ Save it as the image %2 instead?</source>
         <translation>写频后校验</translation>
     </message>
     <message>
-        <source>Write cancelled</source>
-        <translation>写频已取消</translation>
-    </message>
-    <message>
         <source>Reading the radio first failed: %1
 Write all the same?</source>
         <translation>先读取电台失败：%1
 仍要写频吗？</translation>
+    </message>
+    <message>
+        <source>Reading what the radio holds: %v of %m</source>
+        <translation>正在读取电台现有内容：%v / %m</translation>
+    </message>
+    <message>
+        <source>Writing: %v of %m</source>
+        <translation>正在写频：%v / %m</translation>
+    </message>
+    <message>
+        <source>Verifying: %v of %m</source>
+        <translation>正在校验：%v / %m</translation>
     </message>
 </context>
 <context>
@@ -1198,6 +1286,314 @@ Write all the same?</source>
     <message>
         <source>The company name holds a line break, a tab or another control character (pasted with it?). Type the name without it.</source>
         <translation>公司名称含有换行符、制表符或其他控制字符（是粘贴进来的吗？）。请输入不含这些字符的名称。</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>另有 %1 条</translation>
+    </message>
+    <message>
+        <source>not one of the column&apos;s choices</source>
+        <translation>不是该列的可选值</translation>
+    </message>
+    <message>
+        <source>the channel has no %1</source>
+        <translation>该信道没有%1</translation>
+    </message>
+    <message>
+        <source>%1, %2: &quot;%3&quot; - %4</source>
+        <translation>%1，%2：“%3” - %4</translation>
+    </message>
+    <message>
+        <source>not a frequency in MHz</source>
+        <translation>不是以 MHz 为单位的频率</translation>
+    </message>
+    <message>
+        <source>larger than the frequency</source>
+        <translation>大于频率</translation>
+    </message>
+    <message>
+        <source>not one of &quot;&quot;, +, -, split, off</source>
+        <translation>不是 &quot;&quot;、+、-、split、off 之一</translation>
+    </message>
+    <message>
+        <source>DCS code &quot;%1&quot;</source>
+        <translation>DCS 码“%1”</translation>
+    </message>
+    <message>
+        <source>CTCSS tone &quot;%1&quot;</source>
+        <translation>CTCSS 亚音“%1”</translation>
+    </message>
+    <message>
+        <source>the radio has no such tone</source>
+        <translation>电台没有该亚音</translation>
+    </message>
+    <message>
+        <source>the radio has FM (Wide) and NFM (Narrow) only</source>
+        <translation>电台只有 FM（宽带）和 NFM（窄带）</translation>
+    </message>
+    <message>
+        <source>not High, Low or watts; the default &quot;%1&quot; taken</source>
+        <translation>不是 High、Low 或瓦数；已取默认值“%1”</translation>
+    </message>
+    <message>
+        <source>characters other than printable ASCII (or , &quot; &apos;) dropped: &quot;%1&quot;</source>
+        <translation>已去掉可打印 ASCII 以外的字符（及 , &quot; &apos;）：“%1”</translation>
+    </message>
+    <message>
+        <source>cut to 7 characters: &quot;%1&quot;</source>
+        <translation>已截为 7 个字符：“%1”</translation>
+    </message>
+    <message>
+        <source>characters other than printable ASCII (or , &quot; &apos;) dropped, cut to 7 characters: &quot;%1&quot;</source>
+        <translation>已去掉可打印 ASCII 以外的字符（及 , &quot; &apos;），并截为 7 个字符：“%1”</translation>
+    </message>
+    <message>
+        <source>the smallest Location is 0: every Location counts one higher (0 is band A channel 1, %1 band B channel 1)</source>
+        <translation>最小的 Location 为 0：每个 Location 都按加一计算（0 为 A 段信道 1，%1 为 B 段信道 1）</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>第 %1 行数据</translation>
+    </message>
+    <message>
+        <source>no channel left: %1 is the last</source>
+        <translation>没有剩余信道：%1 是最后一个</translation>
+    </message>
+    <message>
+        <source>not A or B</source>
+        <translation>不是 A 或 B</translation>
+    </message>
+    <message>
+        <source>not a channel from 1 to 128</source>
+        <translation>不是 1 到 128 之间的信道</translation>
+    </message>
+    <message>
+        <source>not a channel: %1 to %2 are band A, %3 to %4 band B</source>
+        <translation>不是信道：%1 到 %2 为 A 段，%3 到 %4 为 B 段</translation>
+    </message>
+    <message>
+        <source>snapped to %1 (the 2.5 and 6.25 kHz channel steps)</source>
+        <translation>已对齐到 %1（2.5 和 6.25 kHz 信道步进）</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;</source>
+        <translation>%1“%2”</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside the radio&apos;s bands (136–176, 220–250, 400–490 MHz)</source>
+        <translation>%1 MHz 不在电台的频段内（136–176、220–250、400–490 MHz）</translation>
+    </message>
+    <message>
+        <source>the transmit frequency %1 MHz is outside the radio&apos;s bands (136–176, 220–250, 400–490 MHz)</source>
+        <translation>发射频率 %1 MHz 不在电台的频段内（136–176、220–250、400–490 MHz）</translation>
+    </message>
+    <message>
+        <source>%1; left empty</source>
+        <translation>%1；已留空</translation>
+    </message>
+    <message>
+        <source>%1; kept &quot;%2&quot;</source>
+        <translation>%1；保留“%2”</translation>
+    </message>
+    <message>
+        <source>transmit frequency</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>第 %1 列</translation>
+    </message>
+    <message>
+        <source>not kept: %1</source>
+        <translation>未保留：%1</translation>
+    </message>
+    <message>
+        <source>the file is empty: it needs a first line naming the columns</source>
+        <translation>文件为空：第一行须列出各列名称</translation>
+    </message>
+    <message>
+        <source>line %1: no Frequency column; the first line must name the columns, e.g. %2</source>
+        <translation>第 %1 行：没有 Frequency 列；第一行须列出各列名称，例如 %2</translation>
+    </message>
+    <message>
+        <source>the channel</source>
+        <translation>该信道</translation>
+    </message>
+    <message>
+        <source>named again: this row replaces line %1</source>
+        <translation>再次出现：本行取代第 %1 行</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>line %1 (%2)</source>
+        <translation>第 %1 行（%2）</translation>
+    </message>
+    <message>
+        <source>line %1, Location %2</source>
+        <translation>第 %1 行，Location %2</translation>
+    </message>
+    <message>
+        <source>line %1, Location %2 (%3)</source>
+        <translation>第 %1 行，Location %2（%3）</translation>
+    </message>
+    <message>
+        <source>%1: skipped - %2</source>
+        <translation>%1：已跳过 - %2</translation>
+    </message>
+    <message>
+        <source>%1: changed - %2</source>
+        <translation>%1：已更改 - %2</translation>
+    </message>
+    <message>
+        <source>%1: skipped - %2: %3</source>
+        <translation>%1：已跳过 - %2：%3</translation>
+    </message>
+    <message>
+        <source>%1: changed - %2: %3</source>
+        <translation>%1：已更改 - %2：%3</translation>
+    </message>
+    <message>
+        <source>not one of NN, NR, RN, RR</source>
+        <translation>不是 NN、NR、RN、RR 之一</translation>
+    </message>
+    <message>
+        <source>not one of Tone-&gt;Tone, Tone-&gt;DTCS, DTCS-&gt;Tone, -&gt;Tone, -&gt;DTCS, DTCS-&gt;, DTCS-&gt;DTCS</source>
+        <translation>不是 Tone-&gt;Tone、Tone-&gt;DTCS、DTCS-&gt;Tone、-&gt;Tone、-&gt;DTCS、DTCS-&gt;、DTCS-&gt;DTCS 之一</translation>
+    </message>
+    <message>
+        <source>not one of Tone, TSQL, DTCS, Cross or empty</source>
+        <translation>不是 Tone、TSQL、DTCS、Cross 或空值之一</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is never closed (a &quot; is missing)</source>
+        <translation>第 %1 行：引号字段没有结束（缺少一个 &quot;）</translation>
+    </message>
+    <message>
+        <source>line %1: not UTF-8 text (save the file as CSV UTF-8 and import it again)</source>
+        <translation>第 %1 行：不是 UTF-8 文本（请另存为 CSV UTF-8 后再导入）</translation>
+    </message>
+    <message>
+        <source>Band A channel %1</source>
+        <translation>A 段信道 %1</translation>
+    </message>
+    <message>
+        <source>Band B channel %1</source>
+        <translation>B 段信道 %1</translation>
+    </message>
+    <message>
+        <source>Permission denied for %1.</source>
+        <translation>没有权限打开 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 正被另一个程序使用。</translation>
+    </message>
+    <message>
+        <source>%1 does not exist (is the cable plugged in?).</source>
+        <translation>%1 不存在（写频线插好了吗？）。</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port.</source>
+        <translation>%1 不是串口。</translation>
+    </message>
+    <message>
+        <source>unplug the cable and plug it in again</source>
+        <translation>拔下写频线再重新插上</translation>
+    </message>
+    <message>
+        <source>Permission denied: the group %1 may open %2, and you are not in it.</source>
+        <translation>没有权限：用户组 %1 可以打开 %2，而您不在该组中。</translation>
+    </message>
+    <message>
+        <source>%1   (then log out and in again)</source>
+        <translation>%1   （然后注销并重新登录）</translation>
+    </message>
+    <message>
+        <source>Permission denied: you joined the group %1 after this session began.</source>
+        <translation>没有权限：您是在本次登录之后才加入用户组 %1 的。</translation>
+    </message>
+    <message>
+        <source>%1   (in this terminal; or log out and in again)</source>
+        <translation>%1   （在此终端中执行；或注销并重新登录）</translation>
+    </message>
+    <message>
+        <source>Permission denied: only root may open %1; no group may.</source>
+        <translation>没有权限：只有 root 可以打开 %1，没有用户组可以。</translation>
+    </message>
+    <message>
+        <source>%1   (until the device comes again)</source>
+        <translation>%1   （在设备重新接入之前有效）</translation>
+    </message>
+    <message>
+        <source>%1 is open in another program: %2.</source>
+        <translation>%1 已被另一个程序打开：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is busy programming a radio: %2.</source>
+        <translation>%1 正在为电台写频：%2。</translation>
+    </message>
+    <message>
+        <source>wait until that transfer ends, then try again</source>
+        <translation>等该传输结束后再试</translation>
+    </message>
+    <message>
+        <source>ModemManager runs and may send modem commands to %1.</source>
+        <translation>ModemManager 正在运行，可能会向 %1 发送调制解调器命令。</translation>
+    </message>
+    <message>
+        <source>%1 Fix: %2</source>
+        <translation>%1 解决方法：%2</translation>
+    </message>
+    <message>
+        <source>Plugged in: %1.</source>
+        <translation>已插入：%1。</translation>
+    </message>
+    <message>
+        <source>Pulled out: %1.</source>
+        <translation>已拔出：%1。</translation>
+    </message>
+    <message>
+        <source>Pulled out: %1; the port is closed.</source>
+        <translation>已拔出：%1；端口已关闭。</translation>
+    </message>
+    <message>
+        <source>the port given on the command line</source>
+        <translation>命令行指定的端口</translation>
+    </message>
+    <message>
+        <source>the port used last time</source>
+        <translation>上次使用的端口</translation>
+    </message>
+    <message>
+        <source>the first port listed</source>
+        <translation>列表中的第一个端口</translation>
+    </message>
+    <message>
+        <source>the cable just plugged in</source>
+        <translation>刚插入的写频线</translation>
+    </message>
+    <message>
+        <source>Chose %1, %2.</source>
+        <translation>已选择 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>Write cancelled: the radio is unchanged.</source>
+        <translation>写频已取消：电台未被更改。</translation>
+    </message>
+    <message>
+        <source>Write cancelled: the radio now holds part of the new configuration. What it held before is in the &quot;before-write&quot; backup:</source>
+        <translation>写频已取消：电台现在只含有部分新配置。它原有的内容在“before-write”备份中：</translation>
+    </message>
+    <message>
+        <source>Write cancelled: the radio now holds part of the new configuration. What it held before was not kept.</source>
+        <translation>写频已取消：电台现在只含有部分新配置。它原有的内容未保存。</translation>
+    </message>
+    <message>
+        <source>Write cancelled: the radio holds the new configuration; it was not verified.</source>
+        <translation>写频已取消：电台已含有新配置，但未经校验。</translation>
     </message>
 </context>
 <context>
