@@ -28,6 +28,7 @@
 #include "edit_history.h"
 #include "login_window.h"
 #include "main_window.h"
+#include "pages/page_widgets.h"
 #include "small_dialogs.h"
 #include "transfer_dialogs.h"
 #include "window_language.h"
@@ -300,6 +301,9 @@ class MainWindowTest : public QObject {
         QCOMPARE(grid->model()->index(1, duoband::columnIndex(Column::Power)).data().toString(),
                  QString("高"));
         QCOMPARE(f.statusPanelText(0), QString("没有端口!"));
+        // A write's message with the verify's line joined to it.
+        QCOMPARE(pages::fromCoreText("Write success!\nVerify success!"),
+                 QString("写频成功!\n校验成功!"));
 
         dialogs->fileNames.push_back(data->path("zh.bc"));
         QVERIFY(f.saveFileAs());

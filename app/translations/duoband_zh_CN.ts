@@ -596,7 +596,7 @@ Save it as the image %2 instead?</source>
     </message>
     <message>
         <source>%1 is in the backup folder, which keeps only the backups of reads and writes. Choose another folder.</source>
-        <translation>%1 位于备份文件夹中，该文件夹只存放读频和写频的备份。请选择其他文件夹。</translation>
+        <translation>%1 位于备份文件夹中，该文件夹只存放读写频的备份。请另选文件夹。</translation>
     </message>
     <message>
         <source>read from %1</source>
@@ -1585,11 +1585,11 @@ Write all the same?</source>
     </message>
     <message>
         <source>Write cancelled: the radio now holds part of the new configuration. What it held before is in the &quot;before-write&quot; backup:</source>
-        <translation>写频已取消：电台现在只含有部分新配置。它原有的内容在“before-write”备份中：</translation>
+        <translation>写频已取消：电台现在含有部分新配置。原有内容在“before-write”备份中：</translation>
     </message>
     <message>
         <source>Write cancelled: the radio now holds part of the new configuration. What it held before was not kept.</source>
-        <translation>写频已取消：电台现在只含有部分新配置。它原有的内容未保存。</translation>
+        <translation>写频已取消：电台现在含有部分新配置。原有内容未保存。</translation>
     </message>
     <message>
         <source>Write cancelled: the radio holds the new configuration; it was not verified.</source>

@@ -22,9 +22,10 @@ std::string toModelText(const QString& text) {
     return out;
 }
 
+namespace {
+
 // A text that ends in blanks (band A's range message) is also found without them.
-QString fromCoreText(std::string_view text) {
-    const std::string source(text);
+QString translatedLine(const std::string& source) {
     QString shown = QCoreApplication::translate("duoband", source.c_str());
     const std::size_t end = source.find_last_not_of(' ') + 1;
     if (shown == QString::fromStdString(source) && end < source.size()) {
@@ -32,6 +33,20 @@ QString fromCoreText(std::string_view text) {
                 QString(static_cast<qsizetype>(source.size() - end), ' ');
     }
     return shown;
+}
+
+}  // namespace
+
+// A message the core joined from texts of its own ("Write success!\nVerify
+// success!") has no translation as a whole: each of its lines is looked up.
+QString fromCoreText(std::string_view text) {
+    const std::string source(text);
+    const QString shown = translatedLine(source);
+    if (shown != QString::fromStdString(source) || source.find('\n') == std::string::npos)
+        return shown;
+    QStringList lines;
+    for (const QString& line : shown.split('\n')) lines << translatedLine(line.toStdString());
+    return lines.join('\n');
 }
 
 QString fromCorePhrase(const duoband::Phrase& phrase) {
