@@ -33,25 +33,15 @@ QString programText(std::string_view text) {
     return pages::fromCoreText(text).toHtmlEscaped();
 }
 
-// The columns of the sheet and their share of the page's width: every
-// column of the grid, the signalling, compandor and scrambler included.
-struct SheetColumn {
-    Column column;
-    int percent;
-};
-constexpr std::array<SheetColumn, 13> kSheetColumns{{{Column::Number, 5},
-                                                     {Column::Name, 8},
-                                                     {Column::RxFrequency, 9},
-                                                     {Column::RxTone, 7},
-                                                     {Column::TxFrequency, 9},
-                                                     {Column::TxTone, 7},
-                                                     {Column::Power, 5},
-                                                     {Column::Bandwidth, 6},
-                                                     {Column::RxMode, 9},
-                                                     {Column::LaunchSignalling, 10},
-                                                     {Column::EndSignalling, 10},
-                                                     {Column::Compandor, 8},
-                                                     {Column::Scrambler, 7}}};
+// The columns of the sheet, left to right: every column of the grid, the
+// signalling, compandor and scrambler included, in the places the column
+// table gives them.
+std::array<const duoband::ChannelColumn*, duoband::kColumnCount> sheetColumns() {
+    std::array<const duoband::ChannelColumn*, duoband::kColumnCount> columns{};
+    for (const duoband::ChannelColumn& c : duoband::channelColumns())
+        columns.at(static_cast<std::size_t>(c.sheet.position)) = &c;
+    return columns;
+}
 
 // The codes that disable and restore the radio over the air.
 constexpr std::array<duoband::SettingId, 3> kRemoteCodes{duoband::SettingId::ReviveCode,
@@ -74,16 +64,16 @@ QString channelTable(const duoband::EditorModel& model, Band band) {
     for (int row = 1; row <= duoband::ChannelTable::kChannels; ++row) {
         if (duoband::channelIsEmpty(table, row)) continue;
         rows += "<tr>";
-        for (const SheetColumn& c : kSheetColumns)
-            rows += "<td>" + cellText(table, c.column, row) + "</td>";
+        for (const duoband::ChannelColumn* c : sheetColumns())
+            rows += "<td>" + cellText(table, c->column, row) + "</td>";
         rows += "</tr>";
     }
     QString html = "<h3>" + programText(duoband::channelPageTitle(band)) + "</h3>";
     if (rows.isEmpty()) return html + "<p>" + ChannelSheet::tr("No programmed channels") + "</p>";
     html += "<table border='1' cellspacing='0' cellpadding='3' width='100%'><thead><tr>";
-    for (const SheetColumn& c : kSheetColumns) {
-        html += QString("<th width='%1%' style='font-size: 8pt'>").arg(c.percent) +
-                programText(duoband::columnTitle(c.column)) + "</th>";
+    for (const duoband::ChannelColumn* c : sheetColumns()) {
+        html += QString("<th width='%1%' style='font-size: 8pt'>").arg(c->sheet.percent) +
+                programText(c->title) + "</th>";
     }
     return html + "</tr></thead>" + rows + "</table>";
 }

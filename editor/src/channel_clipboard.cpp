@@ -123,6 +123,8 @@ Refusal pasteCell(EditorModel& model, Band band, CellPointer at, std::string_vie
             return std::nullopt;
         case CellEditorKind::Choice:
             return pasteChoice(model, band, *editor, at, text);
+        case CellEditorKind::None:  // the number column: never pasted into
+            break;
     }
     return std::nullopt;
 }

@@ -17,58 +17,44 @@ namespace {
 
 using K = CellEditorKind;
 
-constexpr std::size_t kFrequencyLength = 9;  // "145.50000"
+constexpr std::size_t kFrequencyLength = kChannelFrequencyLength;
 constexpr std::size_t kNameLength = kCountedTextMax;
 
 using C = Column;
-
-// In column order, RxFrequency first.
-const std::array<ChannelColumnEditor, 12> kColumnEditors{{
-    {C::RxFrequency, K::FrequencyEntry, nullptr, std::nullopt, kFrequencyLength},
-    {C::RxTone, K::Choice, &lists::channelTones, C::RxFrequency, 0},
-    {C::RxMode, K::Choice, &lists::channelReceivingMode, C::RxFrequency, 0},
-    {C::TxFrequency, K::FrequencyEntry, nullptr, std::nullopt, kFrequencyLength},
-    {C::TxTone, K::Choice, &lists::channelTones, C::TxFrequency, 0},
-    {C::LaunchSignalling, K::Choice, &lists::signalling, C::TxFrequency, 0},
-    {C::EndSignalling, K::Choice, &lists::signalling, C::TxFrequency, 0},
-    {C::Power, K::Choice, &lists::channelPower, C::RxFrequency, 0},
-    {C::Bandwidth, K::Choice, &lists::channelBandwidth, C::RxFrequency, 0},
-    {C::Compandor, K::Choice, &lists::offOn, C::RxFrequency, 0},
-    {C::Scrambler, K::Choice, &lists::offOn, C::RxFrequency, 0},
-    {C::Name, K::NameEntry, nullptr, C::RxFrequency, kNameLength},
-}};
 
 constexpr rules::Charset kFrequencyChars{&rules::frequencyCharacter, kFrequencyLength,
                                          &rules::decimalPointSpelling};
 constexpr rules::Charset kNameChars{&rules::fileTextCharacter, kNameLength};
 
-struct CellText {
-    Column column;
-    std::string_view text;
-};
-
-// A frequency column, the columns that belong to it, and what a new
-// frequency puts into them.
+// A frequency column and the message that refuses a frequency outside the
+// accepted ranges. The columns that belong to it, and what a new frequency
+// puts into them, are in the channel column table.
 struct FrequencyColumn {
     Column column;
-    std::span<const Column> dependents;
-    std::span<const CellText> defaults;
     std::string_view rangeMessage;
 };
 
-constexpr Column kRxDependents[] = {C::RxTone,    C::RxMode,    C::Power, C::Bandwidth,
-                                    C::Compandor, C::Scrambler, C::Name};
-constexpr CellText kRxDefaults[] = {{C::RxTone, "0FF"},    {C::RxMode, "OFF"},
-                                    {C::Power, "High"},    {C::Bandwidth, "Wide"},
-                                    {C::Compandor, "OFF"}, {C::Scrambler, "OFF"}};
-constexpr Column kTxDependents[] = {C::TxTone, C::LaunchSignalling, C::EndSignalling};
-constexpr CellText kTxDefaults[] = {
-    {C::TxTone, "0FF"}, {C::LaunchSignalling, "OFF"}, {C::EndSignalling, "OFF"}};
-
 const std::array<FrequencyColumn, 2> kFrequencyColumns{{
-    {C::RxFrequency, kRxDependents, kRxDefaults, kReceiveRangeMessage},
-    {C::TxFrequency, kTxDependents, kTxDefaults, kTransmitRangeMessage},
+    {C::RxFrequency, kReceiveRangeMessage},
+    {C::TxFrequency, kTransmitRangeMessage},
 }};
+
+// The data columns, RxFrequency first.
+std::span<const ChannelColumn> dataColumns() {
+    return channelColumns().subspan(1);
+}
+
+// The columns that belong to a frequency: emptied with it.
+auto dependents(const FrequencyColumn& f) {
+    return dataColumns() |
+           std::views::filter([&f](const ChannelColumn& c) { return c.openOnlyWhen == f.column; });
+}
+
+// The columns a new frequency writes, with what it writes.
+auto defaults(const FrequencyColumn& f) {
+    return dependents(f) |
+           std::views::filter([](const ChannelColumn& c) { return !c.newFrequencyValue.empty(); });
+}
 
 // Band A's messages end in a blank, band B's do not.
 constexpr std::array<std::string_view, 2> kRangeMessageEnding{" ", ""};
@@ -121,7 +107,7 @@ std::vector<Column> clearFrequency(ChannelTable& table, const FrequencyColumn& f
         changed.push_back(col);
     };
     clear(f.column);
-    std::ranges::for_each(f.dependents, clear);
+    for (const ChannelColumn& c : dependents(f)) clear(c.column);
     std::ranges::sort(changed);
     return changed;
 }
@@ -135,16 +121,16 @@ std::vector<Column> writeFrequency(ChannelTable& table, const FrequencyColumn& f
         changed.push_back(col);
     };
     write(f.column, text);
-    for (const auto& [col, value] : f.defaults) write(col, value);
+    for (const ChannelColumn& c : defaults(f)) write(c.column, c.newFrequencyValue);
     std::ranges::sort(changed);
     return changed;
 }
 
 // Whether writing the defaults would change a setting the row already holds.
 bool defaultsReplaceSettings(const ChannelTable& table, const FrequencyColumn& f, int row) {
-    return std::ranges::any_of(f.defaults, [&](const CellText& d) {
+    return std::ranges::any_of(defaults(f), [&](const ChannelColumn& d) {
         const std::string& held = table.cell(d.column, row);
-        return !held.empty() && held != d.text;
+        return !held.empty() && held != d.newFrequencyValue;
     });
 }
 
@@ -155,12 +141,13 @@ const FrequencyColumn& frequencyColumn(ChannelEntry entry) {
 }  // namespace
 
 std::span<const ChannelColumnEditor> channelColumnEditors() {
-    return kColumnEditors;
+    return dataColumns();
 }
 
 const ChannelColumnEditor* channelColumnEditor(Column column) {
-    const auto* editor = std::ranges::find(kColumnEditors, column, &ChannelColumnEditor::column);
-    return editor != kColumnEditors.end() ? editor : nullptr;
+    if (columnIndex(column) < 0 || columnIndex(column) >= kColumnCount) return nullptr;
+    const ChannelColumn& c = channelColumn(column);
+    return c.kind != K::None ? &c : nullptr;
 }
 
 CellOpening selectChannelCell(const EditorModel& model, Band band, CellPointer& pointer, Column col,
@@ -255,11 +242,9 @@ std::optional<int> acceptedRange(std::uint64_t units) {
 }
 
 std::optional<std::string_view> channelColumnDefault(Column column) {
-    for (const FrequencyColumn& f : kFrequencyColumns) {
-        const auto d = std::ranges::find(f.defaults, column, &CellText::column);
-        if (d != f.defaults.end()) return d->text;
-    }
-    return std::nullopt;
+    const ChannelColumn& c = channelColumn(column);
+    if (c.newFrequencyValue.empty()) return std::nullopt;
+    return c.newFrequencyValue;
 }
 
 bool commitChannelChoice(EditorModel& model, Band band, CellPointer at, int entry) {

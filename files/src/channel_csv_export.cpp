@@ -17,12 +17,6 @@ using csv::Field;
 
 constexpr std::string_view kOutsideRanges = "outside 136~176, 220~250 and 400~490 MHz";
 
-// Columns that hold a value once their frequency is set: an empty one (a
-// radio's 0xFF) is exported as the value a new frequency gives it.
-constexpr std::array<Column, 6> kValueColumns{
-    Column::LaunchSignalling, Column::EndSignalling, Column::Power,
-    Column::Bandwidth,        Column::Compandor,     Column::Scrambler};
-
 std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
@@ -65,10 +59,11 @@ class ChannelLine {
     }
 
     void fillEmptyValues() {
-        for (Column c : kValueColumns) {
-            const auto needs = channelColumnEditor(c)->openOnlyWhen;
-            if (!cell(c).empty() || cell(*needs).empty()) continue;
-            cell(c) = std::string(*channelColumnDefault(c));
+        for (const ChannelColumn& column : channelColumns()) {
+            if (!column.exportsEmptyAsNewValue) continue;
+            const Column c = column.column;
+            if (!cell(c).empty() || cell(*column.openOnlyWhen).empty()) continue;
+            cell(c) = std::string(column.newFrequencyValue);
             lost.push_back(title(c) + " empty: exported as " + quoted(cell(c)));
         }
     }
@@ -104,7 +99,10 @@ class ChannelLine {
         if (cell(Column::Bandwidth) != "Narrow" && cell(Column::Bandwidth) != "Wide")
             lose(Column::Bandwidth, "exported as FM: not Wide or Narrow");
         fields[at(Field::Power)] = cell(Column::Power);
-        for (const csv::CellField& f : csv::kCellFields) fields[at(f.field)] = cell(f.column);
+        for (const ChannelColumn& c : channelColumns()) {
+            if (c.csv == CsvCarriage::OwnColumn)
+                fields.at(csv::fieldNamed(c.csvName)) = cell(c.column);
+        }
     }
 
   private:

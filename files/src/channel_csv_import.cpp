@@ -275,7 +275,10 @@ void RowImport::readName() {
 }
 
 void RowImport::readCellFields() {
-    for (const csv::CellField& f : csv::kCellFields) cell(f.column) = trimmedValue(f.field);
+    for (const ChannelColumn& c : channelColumns()) {
+        if (c.csv == CsvCarriage::OwnColumn)
+            cell(c.column) = trimmedValue(static_cast<Field>(csv::fieldNamed(c.csvName)));
+    }
 }
 
 // ---- placing the rows ------------------------------------------------------

@@ -66,18 +66,13 @@ inline Phrase fieldValue(std::string_view name, std::string_view value) {
     return phrase(QT_TRANSLATE_NOOP("duoband", "%1 \"%2\""), verbatim(name), verbatim(value));
 }
 
-// duoband's own columns, which carry a cell's text as it stands.
-struct CellField {
-    Field field;
-    Column column;
-};
-inline constexpr std::array<CellField, 5> kCellFields{{
-    {Field::ReceivingMode, Column::RxMode},
-    {Field::LaunchSignalling, Column::LaunchSignalling},
-    {Field::EndSignalling, Column::EndSignalling},
-    {Field::Compandor, Column::Compandor},
-    {Field::Scrambler, Column::Scrambler},
-}};
+// The field of a header name; kFieldCount for none.
+constexpr std::size_t fieldNamed(std::string_view name) {
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        if (kFieldNames[i] == name) return i;
+    }
+    return kFieldCount;
+}
 
 // Locations: band A channels 1..128, then band B.
 inline constexpr int kLocationsPerBand = ChannelTable::kChannels;

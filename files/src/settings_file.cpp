@@ -61,7 +61,10 @@ class Writer {
 
 void writeChannelLines(Writer& w, const ChannelTable& table) {
     for (int row = 1; row <= ChannelTable::kChannels; ++row) {
-        for (const ChannelColumn& c : channelColumns()) w.cell(table.cell(c.column, row));
+        std::array<std::string_view, kColumnCount> fields;
+        for (const ChannelColumn& c : channelColumns())
+            fields.at(static_cast<std::size_t>(c.fileField - 1)) = table.cell(c.column, row);
+        for (std::string_view field : fields) w.cell(field);
         w.cell("");  // the fourteenth field, outside the table
         w.endLine();
     }

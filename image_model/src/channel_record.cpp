@@ -1,31 +1,21 @@
 #include "duoband/channel_record.h"
 
+#include <map>
 #include <optional>
 
 #include "duoband/field_codecs.h"
 #include "duoband/memory_map.h"
 #include "duoband/option_lists.h"
+#include "duoband/settings_table.h"
 
 namespace duoband {
 
 namespace {
 
-struct Flag {
-    Column column;
-    std::uint8_t bit;
-    std::string_view clear, set;
-};
-
-constexpr std::array<Flag, 4> kFlags{{
-    {Column::Power, 0x80, "Low", "High"},
-    {Column::Bandwidth, 0x40, "Narrow", "Wide"},
-    {Column::Compandor, 0x20, "OFF", "ON"},
-    {Column::Scrambler, 0x10, "OFF", "ON"},
-}};
-
-std::uint32_t be(const Bytes& b, std::size_t at, int width) {
+std::uint32_t be(const Bytes& b, const RecordPlace& place) {
     std::uint32_t v = 0;
-    for (int i = 0; i < width; ++i) v = (v << 8) | b[at + static_cast<std::size_t>(i)];
+    for (int i = 0; i < place.width; ++i)
+        v = (v << 8) | b[static_cast<std::size_t>(place.offset + i)];
     return v;
 }
 
@@ -45,25 +35,44 @@ std::string signallingCell(std::uint8_t code, bool frequencySet) {
     return std::string(signallingText(code));
 }
 
+// Whether the frequency a column belongs to is set: a tone, mode or
+// signalling of a channel without it reads as empty.
+bool frequencySet(const Bytes& b, const ChannelColumn& c) {
+    return c.openOnlyWhen && be(b, channelColumn(*c.openOnlyWhen).record) != kNoFrequency;
+}
+
+std::string decodeCell(const Bytes& b, const ChannelColumn& c) {
+    const RecordPlace& place = c.record;
+    const std::uint32_t value = be(b, place);
+    switch (place.codec) {
+        case RecordCodec::None:
+            return {};
+        case RecordCodec::FrequencyBe32:
+            return frequencyText(value);
+        case RecordCodec::ToneBe16:
+            return toneCell(static_cast<std::uint16_t>(value), frequencySet(b, c));
+        case RecordCodec::ReceivingMode:
+            return receivingModeCell(static_cast<std::uint8_t>(value), frequencySet(b, c));
+        case RecordCodec::SignallingCode:
+            return signallingCell(static_cast<std::uint8_t>(value), frequencySet(b, c));
+        case RecordCodec::FlagBit:
+            if (value == 0xFF) return {};
+            return std::string((value & place.bit) ? place.set : place.clear);
+        case RecordCodec::CountedText:
+            return countedTextText(std::span<const std::uint8_t>(b).subspan(
+                static_cast<std::size_t>(place.offset), static_cast<std::size_t>(place.width)));
+    }
+    return {};
+}
+
 }  // namespace
 
 ChannelRow decodeChannelRecord(std::string_view hex48) {
     Bytes b = fromHex(hex48.substr(0, 48)).value_or(Bytes{});
     b.resize(kRecordBytes, 0xFF);
     ChannelRow row;
-    const std::uint32_t rx = be(b, 0, 4);
-    const std::uint32_t tx = be(b, 7, 4);
-    row[Column::RxFrequency] = frequencyText(rx);
-    row[Column::RxTone] = toneCell(static_cast<std::uint16_t>(be(b, 4, 2)), rx != kNoFrequency);
-    row[Column::RxMode] = receivingModeCell(b[6], rx != kNoFrequency);
-    row[Column::TxFrequency] = frequencyText(tx);
-    row[Column::TxTone] = toneCell(static_cast<std::uint16_t>(be(b, 11, 2)), tx != kNoFrequency);
-    row[Column::LaunchSignalling] = signallingCell(b[13], tx != kNoFrequency);
-    row[Column::EndSignalling] = signallingCell(b[14], tx != kNoFrequency);
-    for (const Flag& f : kFlags) {
-        row[f.column] = b[15] == 0xFF ? "" : std::string((b[15] & f.bit) ? f.set : f.clear);
-    }
-    row[Column::Name] = countedTextText(std::span<const std::uint8_t>(b).subspan(16, 8));
+    for (const ChannelColumn& c : channelColumns())
+        if (c.record.codec != RecordCodec::None) row[c.column] = decodeCell(b, c);
     return row;
 }
 
@@ -89,49 +98,68 @@ std::optional<HexText> toneHex(std::string_view text) {
     return code ? std::optional<HexText>(hexNumber(*code, 4)) : std::nullopt;
 }
 
-// The flags byte, or the flag column whose text is not one of its two.
-std::optional<HexText> flagsHex(const ChannelRow& row, std::optional<Column>& failedColumn) {
-    std::uint8_t flags = 0;
-    bool anyEmpty = false;
-    for (const Flag& f : kFlags) {
-        const std::string& text = row[f.column];
+// The flags byte: the flag bits of the columns set, or 0xFF while any of
+// them is empty.
+class FlagsByte {
+  public:
+    // False when the text is neither of the column's two.
+    bool add(const RecordPlace& place, std::string_view text) {
         if (text.empty()) {
-            anyEmpty = true;
-        } else if (text == f.set) {
-            flags |= f.bit;
-        } else if (text != f.clear) {
-            failedColumn = f.column;
-            return std::nullopt;
+            anyEmpty_ = true;
+        } else if (text == place.set) {
+            bits_ |= place.bit;
+        } else if (text != place.clear) {
+            return false;
         }
+        return true;
     }
-    return hexNumber(anyEmpty ? 0xFF : flags, 2);
+    std::uint8_t value() const { return anyEmpty_ ? 0xFF : bits_; }
+
+  private:
+    std::uint8_t bits_ = 0;
+    bool anyEmpty_ = false;
+};
+
+std::optional<HexText> cellHex(const ChannelColumn& c, std::string_view text) {
+    switch (c.record.codec) {
+        case RecordCodec::FrequencyBe32:
+            return frequency_be32(text);
+        case RecordCodec::ToneBe16:
+            return toneHex(text);
+        case RecordCodec::ReceivingMode:
+            return receivingModeHex(text);
+        case RecordCodec::SignallingCode:
+            return signallingHex(text);
+        case RecordCodec::CountedText:
+            return countedText(text);
+        case RecordCodec::None:
+        case RecordCodec::FlagBit:
+            break;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
 RecordEncoding encodeChannelRecord(const ChannelRow& row) {
     RecordEncoding out;
-    auto add = [&](Column column, const std::optional<HexText>& part) {
-        if (out.failedColumn) return;
-        if (part) {
-            out.hex += *part;
-        } else {
-            out.failedColumn = column;
+    std::string digits(2 * kRecordBytes, 'F');
+    std::map<int, FlagsByte> flags;  // by offset
+    for (const ChannelColumn& c : channelColumns()) {
+        const RecordPlace& place = c.record;
+        if (place.codec == RecordCodec::None) continue;
+        if (place.codec == RecordCodec::FlagBit) {
+            if (flags[place.offset].add(place, row[c.column])) continue;
+        } else if (const auto hex = cellHex(c, row[c.column])) {
+            digits.replace(static_cast<std::size_t>(2 * place.offset), hex->size(), *hex);
+            continue;
         }
-    };
-    add(Column::RxFrequency, frequency_be32(row[Column::RxFrequency]));
-    add(Column::RxTone, toneHex(row[Column::RxTone]));
-    add(Column::RxMode, receivingModeHex(row[Column::RxMode]));
-    add(Column::TxFrequency, frequency_be32(row[Column::TxFrequency]));
-    add(Column::TxTone, toneHex(row[Column::TxTone]));
-    add(Column::LaunchSignalling, signallingHex(row[Column::LaunchSignalling]));
-    add(Column::EndSignalling, signallingHex(row[Column::EndSignalling]));
-    if (!out.failedColumn) {
-        const auto flags = flagsHex(row, out.failedColumn);
-        if (flags) out.hex += *flags;
+        out.failedColumn = c.column;
+        return out;
     }
-    add(Column::Name, countedText(row[Column::Name]));
-    if (!out.ok()) out.hex.clear();
+    for (const auto& [offset, byte] : flags)
+        digits.replace(static_cast<std::size_t>(2 * offset), 2, hexNumber(byte.value(), 2));
+    out.hex = digits;
     return out;
 }
 

@@ -24,8 +24,10 @@ using duoband::ChannelTable;
 
 namespace {
 
-constexpr std::array<int, duoband::kColumnCount> kColumnWidths{55,  75, 80, 130, 95, 90, 130,
-                                                               130, 60, 75, 75,  75, 80};
+int gridWidth(duoband::Column column) {
+    return duoband::channelColumn(column).gridWidth;
+}
+
 constexpr int kHeaderHeight = 40;
 constexpr int kRowHeight = 30;
 
@@ -85,7 +87,7 @@ ChannelGrid::ChannelGrid(QWidget* parent) : QTableView(parent) {
     setWordWrap(true);
     setCornerButtonEnabled(false);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    verticalHeader()->setFixedWidth(kColumnWidths[0]);
+    verticalHeader()->setFixedWidth(gridWidth(duoband::Column::Number));
     verticalHeader()->setMinimumSectionSize(kRowHeight);
     verticalHeader()->setDefaultSectionSize(kRowHeight);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -124,12 +126,12 @@ bool ChannelGrid::event(QEvent* event) {
 // proportion to their widths.
 void ChannelGrid::resizeEvent(QResizeEvent* event) {
     QTableView::resizeEvent(event);
+    const auto dataColumns = duoband::channelColumns().subspan(1);
     int base = 0;
-    for (std::size_t col = 1; col < kColumnWidths.size(); ++col) base += kColumnWidths[col];
+    for (const duoband::ChannelColumn& c : dataColumns) base += c.gridWidth;
     const int room = std::max(base, viewport()->width());
-    for (std::size_t col = 1; col < kColumnWidths.size(); ++col) {
-        setColumnWidth(static_cast<int>(col), kColumnWidths[col] * room / base);
-    }
+    for (const duoband::ChannelColumn& c : dataColumns)
+        setColumnWidth(duoband::columnIndex(c.column), c.gridWidth * room / base);
 }
 
 void ChannelGrid::keyPressEvent(QKeyEvent* event) {
@@ -185,9 +187,8 @@ ChannelTablePage::ChannelTablePage(duoband::EditorModel& model, Band band, QWidg
     // The channel numbers head the rows, so they stay in sight when the grid
     // scrolls sideways, and a click on them selects whole channels.
     grid_->setColumnHidden(duoband::columnIndex(duoband::Column::Number), true);
-    for (int col = 0; col < duoband::kColumnCount; ++col) {
-        grid_->setColumnWidth(col, kColumnWidths[static_cast<std::size_t>(col)]);
-    }
+    for (const duoband::ChannelColumn& c : duoband::channelColumns())
+        grid_->setColumnWidth(duoband::columnIndex(c.column), c.gridWidth);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -16,6 +16,7 @@
 
 #include "duoband/editor_keys.h"
 #include "duoband/editor_model.h"
+#include "duoband/settings_table.h"
 #include "duoband/translatable.h"
 
 namespace duoband {
@@ -28,16 +29,9 @@ struct CellPointer {
     bool operator==(const CellPointer&) const = default;
 };
 
-enum class CellEditorKind { FrequencyEntry, NameEntry, Choice };
-
-// The editor a data column opens over a selected cell.
-struct ChannelColumnEditor {
-    Column column;
-    CellEditorKind kind;
-    OptionList (*entries)();             // the choice list; nullptr for the entries
-    std::optional<Column> openOnlyWhen;  // the column that must not be empty
-    std::size_t maxLength;               // of an entry; 0 for a choice
-};
+// The editor a data column opens over a selected cell: the column's row of
+// the channel column table.
+using ChannelColumnEditor = ChannelColumn;
 
 std::span<const ChannelColumnEditor> channelColumnEditors();
 // nullptr for the channel number column.

@@ -1,17 +1,6 @@
 // One memory channel: 24 bytes in the radio, one row of twelve texts in a
-// channel table.
-//
-//   offset width field                      column
-//   0      4     receiving frequency         RxFrequency
-//   4      2     receiving CTCSS/DCS         RxTone
-//   6      1     receiving mode              RxMode
-//   7      4     transmission frequency      TxFrequency
-//   11     2     transmission CTCSS/DCS      TxTone
-//   13     1     launch signalling           LaunchSignalling
-//   14     1     transmit end signalling     EndSignalling
-//   15     1     flags: 0x80 power High, 0x40 Wide, 0x20 compandor ON,
-//                0x10 scrambler ON; 0xFF none set   Power..Scrambler
-//   16     8     counted text, the name       Name
+// channel table. Where each column lies in the record and how it is encoded
+// is its row of the channel column table (`channelColumns()`).
 #pragma once
 
 #include <array>

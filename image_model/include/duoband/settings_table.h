@@ -9,6 +9,7 @@
 // Captions are the English source texts, UTF-8.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -216,19 +217,88 @@ const std::string* textOf(const EditorModel& model, SettingRef ref);
 const Setting& blockFieldSetting(Block block);
 
 // ---- the channel columns --------------------------------------------------
+//
+// Everything a channel column is, one row per column in grid order: the
+// record codec, the grid's editors and their rules, paste, the CSV export and
+// import, the settings file, the grid, the channel sheet and `show` all walk
+// this table. Adding a column is adding a row (and a record codec if its kind
+// of value is new).
+
+// The characters of a frequency entry: "145.50000".
+inline constexpr std::size_t kChannelFrequencyLength = 9;
+
+// How a column's value is held in the 24-byte channel record.
+enum class RecordCodec {
+    None,            // not in the record (the channel number)
+    FrequencyBe32,   // 10 Hz units, big-endian; 0xFFFFFFFF: none
+    ToneBe16,        // a ToneCode, big-endian; 0x0000 and 0xFFFF: no tone
+    ReceivingMode,   // the receiving mode list's entry number
+    SignallingCode,  // the signalling list's code
+    FlagBit,         // one bit of the flags byte; 0xFF: none of the flags set
+    CountedText,     // a counted text
+};
+
+struct RecordPlace {
+    RecordCodec codec = RecordCodec::None;
+    int offset = 0;  // the first byte, from the start of the record
+    int width = 0;   // in bytes
+    // FlagBit only: the bit within the byte, and the texts of it cleared and set.
+    std::uint8_t bit = 0;
+    std::string_view clear = {}, set = {};
+};
+
+// The editor a column opens over a selected cell; None for the number column.
+enum class CellEditorKind { None, FrequencyEntry, NameEntry, Choice };
+
+// How the channel CSV file carries a column.
+enum class CsvCarriage {
+    Place,      // Location, with Band and Channel
+    Frequency,  // Frequency
+    Offset,     // Duplex and Offset, from both frequencies
+    Tone,       // the generic tone columns, from both tones
+    Mode,       // Mode: FM or NFM
+    Power,      // Power, the cell as it stands
+    Name,       // Name, kept text in a spreadsheet
+    OwnColumn,  // duoband's own column `csvName`, the cell as it stands
+};
+
+// Where the channel sheet prints a column: its place from the left and its
+// share of the page's width in percent. Choices print in the window's
+// language, the other cells as the radio's text.
+struct SheetPlace {
+    int position = 0;
+    int percent = 0;
+};
 
 struct ChannelColumn {
     Column column;
     std::string_view name;   // an identifier for widgets and tests: "rxFrequency"
     std::string_view title;  // the grid's column title
-    int fileField;           // 1-based field of a channel line
+    RecordPlace record = {};
+    // The grid's editor: its kind, a choice's list, the frequency column that
+    // must not be empty for it to open (the column belongs to that frequency:
+    // emptying the frequency empties it) and an entry's length.
+    CellEditorKind kind = CellEditorKind::None;
+    OptionList (*entries)() = nullptr;
+    std::optional<Column> openOnlyWhen = std::nullopt;
+    std::size_t maxLength = 0;
+    // What a new frequency in `openOnlyWhen` writes into it; empty: nothing.
+    std::string_view newFrequencyValue = {};
+    // An empty cell of a channel whose frequency is set is exported as its
+    // `newFrequencyValue` (and said so).
+    bool exportsEmptyAsNewValue = false;
+    int fileField = 0;  // 1-based field of a channel line in the settings file
+    CsvCarriage csv = CsvCarriage::OwnColumn;
     // The channel CSV column that carries it (a tone: its CTCSS column; the
     // transmission frequency: with Duplex).
-    std::string_view csvName;
+    std::string_view csvName = {};
+    SheetPlace sheet = {};
+    int gridWidth = 0;  // in pixels; the number column's is the row header's
 };
 
 // The thirteen columns in grid order.
 std::span<const ChannelColumn> channelColumns();
+const ChannelColumn& channelColumn(Column column);
 std::string_view columnTitle(Column column);
 
 // How reports name a channel: "Band A channel 12".
