@@ -25,6 +25,7 @@
 #include "duoband/image_file.h"
 #include "duoband/settings_file.h"
 #include "duoband/settings_table.h"
+#include "duoband/whole_file.h"
 #include "edit_history.h"
 #include "pages/band_setup_page.h"
 #include "pages/channel_table_page.h"
@@ -589,7 +590,7 @@ void MainWindow::openNamed(const QString& name) {
 // read would; on any fault the model stays as it was.
 bool MainWindow::openInto(const QString& name, duoband::EditorModel& model) {
     std::string bytes;
-    duoband::SettingsFileResult result = duoband::readWholeFile(toPath(name), bytes);
+    duoband::FileResult result = duoband::readWholeFile(toPath(name), bytes);
     if (result.ok() && duoband::looksLikeImage(bytes)) {
         duoband::ImageFile image;
         result = duoband::applyImageText(bytes, image);
@@ -643,7 +644,7 @@ bool MainWindow::saveTo(const QString& name) {
     if (refusedAsBackup(name)) return false;
     recordPendingEdit();
     const duoband::EditorModel& model = history_->recordedModel();
-    duoband::SettingsFileResult result;
+    duoband::FileResult result;
     if (name.endsWith(".img")) {
         const duoband::ImageEncoding encoding = duoband::encodeImage(model);
         result.error = encoding.error;
