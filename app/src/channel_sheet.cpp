@@ -17,6 +17,7 @@
 #include "duoband/channel_rows.h"
 #include "duoband/image_file.h"
 #include "duoband/settings_table.h"
+#include "duoband/whole_file.h"
 #include "pages/page_widgets.h"
 
 namespace {
@@ -233,7 +234,7 @@ QString ChannelSheet::savePdf(const duoband::EditorModel& model, const SheetHead
 
 QString ChannelSheet::exportFile(const QString& from, const QString& to, const QString& company) {
     duoband::EditorModel model;
-    const duoband::SettingsFileResult opened =
+    const duoband::FileResult opened =
         duoband::openConfiguration(QFile::encodeName(from).toStdString(), model);
     if (!opened.ok()) return QString::fromStdString(opened.error);
     return savePdf(model, {company, QFileInfo(from).fileName()}, to);

@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 #include <filesystem>
 
-#include "duoband/settings_file.h"
+#include "duoband/whole_file.h"
 
 namespace {
 

@@ -25,6 +25,7 @@
 #include "duoband/image_file.h"
 #include "duoband/settings_file.h"
 #include "duoband/settings_table.h"
+#include "duoband/whole_file.h"
 #include "edit_history.h"
 #include "pages/band_setup_page.h"
 #include "pages/channel_table_page.h"
@@ -55,8 +56,8 @@ constexpr RememberedOption kSheetForCustomer{&appSettings::sheetForCustomer,
 
 struct MenuItem {
     const char* name;
-    const char* caption;  // nullptr: a separator line (which a screen reader passes over)
-    Handler handler;
+    const char* caption = nullptr;  // nullptr: a separator line (which a screen reader passes over)
+    Handler handler = nullptr;
     QKeyCombination key = QKeyCombination(Qt::Key_unknown);  // Key_unknown: none
     bool duringExchange = false;  // stays usable while an exchange with the radio runs
     Availability available = nullptr;
@@ -84,79 +85,137 @@ const std::vector<MenuDef>& menuTable() {
     using W = MainWindow;
     static const std::vector<MenuDef> menus{
         {QT_TRANSLATE_NOOP("MainWindow", "File(&F)"),
-         {{"newAction", QT_TRANSLATE_NOOP("MainWindow", "New"), &W::newConfiguration,
-           Qt::CTRL | Qt::Key_N},
-          {"openAction", QT_TRANSLATE_NOOP("MainWindow", "Open"), &W::openFile,
-           Qt::CTRL | Qt::Key_O},
-          {"saveAction", QT_TRANSLATE_NOOP("MainWindow", "Save"), &W::saveFile,
-           Qt::CTRL | Qt::Key_S},
-          {"saveAsAction", QT_TRANSLATE_NOOP("MainWindow", "Save As..."), &W::saveFileAs,
-           Qt::CTRL | Qt::SHIFT | Qt::Key_S},
-          {"backupsAction", QT_TRANSLATE_NOOP("MainWindow", "Backups..."), &W::showBackups,
-           Qt::CTRL | Qt::Key_B},
-          {"exportCsvAction", QT_TRANSLATE_NOOP("MainWindow", "Channels as &CSV…"),
-           &W::exportChannelsCsv, kNoKey, false, nullptr, kNoKey,
-           QT_TRANSLATE_NOOP("MainWindow", "&Export")},
-          {"exportSheetAction", QT_TRANSLATE_NOOP("MainWindow", "Channel sheet as &PDF…"),
-           &W::exportChannelSheet, kNoKey, false, nullptr, kNoKey,
-           QT_TRANSLATE_NOOP("MainWindow", "&Export")},
-          {"importCsvAction", QT_TRANSLATE_NOOP("MainWindow", "Channels from &CSV…"),
-           &W::importChannelsCsv, kNoKey, false, nullptr, kNoKey,
-           QT_TRANSLATE_NOOP("MainWindow", "&Import")},
-          {"printAction", QT_TRANSLATE_NOOP("MainWindow", "Print…"), &W::printChannelSheet,
-           Qt::CTRL | Qt::Key_P},
-          {"sheetForCustomerAction",
-           QT_TRANSLATE_NOOP("MainWindow", "Sheet for a &Customer (No Remote Codes)"), nullptr,
-           kNoKey, true, nullptr, kNoKey, nullptr, &kSheetForCustomer},
-          {"fileQuitAction", QT_TRANSLATE_NOOP("MainWindow", "Quit"), &W::quit,
-           Qt::CTRL | Qt::Key_Q, true}}},
+         {{.name = "newAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "New"),
+           .handler = &W::newConfiguration,
+           .key = Qt::CTRL | Qt::Key_N},
+          {.name = "openAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Open"),
+           .handler = &W::openFile,
+           .key = Qt::CTRL | Qt::Key_O},
+          {.name = "saveAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Save"),
+           .handler = &W::saveFile,
+           .key = Qt::CTRL | Qt::Key_S},
+          {.name = "saveAsAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Save As..."),
+           .handler = &W::saveFileAs,
+           .key = Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+          {.name = "backupsAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Backups..."),
+           .handler = &W::showBackups,
+           .key = Qt::CTRL | Qt::Key_B},
+          {.name = "exportCsvAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Channels as &CSV…"),
+           .handler = &W::exportChannelsCsv,
+           .submenu = QT_TRANSLATE_NOOP("MainWindow", "&Export")},
+          {.name = "exportSheetAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Channel sheet as &PDF…"),
+           .handler = &W::exportChannelSheet,
+           .submenu = QT_TRANSLATE_NOOP("MainWindow", "&Export")},
+          {.name = "importCsvAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Channels from &CSV…"),
+           .handler = &W::importChannelsCsv,
+           .submenu = QT_TRANSLATE_NOOP("MainWindow", "&Import")},
+          {.name = "printAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Print…"),
+           .handler = &W::printChannelSheet,
+           .key = Qt::CTRL | Qt::Key_P},
+          {.name = "sheetForCustomerAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Sheet for a &Customer (No Remote Codes)"),
+           .duringExchange = true,
+           .option = &kSheetForCustomer},
+          {.name = "fileQuitAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Quit"),
+           .handler = &W::quit,
+           .key = Qt::CTRL | Qt::Key_Q,
+           .duringExchange = true}}},
         {QT_TRANSLATE_NOOP("MainWindow", "Edit(&E)"),
-         {{"readAction", QT_TRANSLATE_NOOP("MainWindow", "&Read"), &W::readRadio},
-          {"writeAction", QT_TRANSLATE_NOOP("MainWindow", "&Write"), &W::writeRadio},
-          {"editSeparator1", nullptr, nullptr},
-          {"bandAChannelsAction", QT_TRANSLATE_NOOP("MainWindow", "&A/Upper Band Channel"),
-           &W::showBandAChannels, kNoKey, true},
-          {"bandBChannelsAction", QT_TRANSLATE_NOOP("MainWindow", "&B/Under Band Channel"),
-           &W::showBandBChannels, kNoKey, true},
-          {"editSeparator2", nullptr, nullptr},
-          {"undoAction", QT_TRANSLATE_NOOP("MainWindow", "Undo"), &W::undo, Qt::CTRL | Qt::Key_Z,
-           false, &W::canUndo},
-          {"redoAction", QT_TRANSLATE_NOOP("MainWindow", "Redo"), &W::redo,
-           Qt::CTRL | Qt::SHIFT | Qt::Key_Z, false, &W::canRedo, Qt::CTRL | Qt::Key_Y},
-          {"clipboardSeparator", nullptr, nullptr},
-          {"cutAction", QT_TRANSLATE_NOOP("MainWindow", "Cut"),
-           onChannelGrid<&ChannelTablePage::cutSelection>(), Qt::CTRL | Qt::Key_X, false,
-           &W::channelPageShown},
-          {"copyAction", QT_TRANSLATE_NOOP("MainWindow", "Copy"),
-           onChannelGrid<&ChannelTablePage::copySelection>(), Qt::CTRL | Qt::Key_C, false,
-           &W::channelPageShown},
-          {"pasteAction", QT_TRANSLATE_NOOP("MainWindow", "Paste"),
-           onChannelGrid<&ChannelTablePage::pasteAtCurrentCell>(), Qt::CTRL | Qt::Key_V, false,
-           &W::channelPageShown},
-          {"deleteAction", QT_TRANSLATE_NOOP("MainWindow", "Delete"),
-           onChannelGrid<&ChannelTablePage::clearSelection>(), QKeyCombination(Qt::Key_Delete),
-           false, &W::channelPageShown},
-          {"channelsSeparator", nullptr, nullptr},
-          {"insertChannelsAction", QT_TRANSLATE_NOOP("MainWindow", "Insert empty channel"),
-           onChannelGrid<&ChannelTablePage::insertChannels>(), QKeyCombination(Qt::Key_Insert),
-           false, &W::channelPageShown},
-          {"deleteChannelsAction", QT_TRANSLATE_NOOP("MainWindow", "Delete channels"),
-           onChannelGrid<&ChannelTablePage::deleteChannels>(), Qt::CTRL | Qt::Key_Delete, false,
-           &W::channelPageShown},
-          {"moveChannelsUpAction", QT_TRANSLATE_NOOP("MainWindow", "Move up"),
-           onChannelGrid<&ChannelTablePage::moveChannels, duoband::MoveDirection::Up>(),
-           Qt::CTRL | Qt::SHIFT | Qt::Key_Up, false, &W::channelPageShown},
-          {"moveChannelsDownAction", QT_TRANSLATE_NOOP("MainWindow", "Move down"),
-           onChannelGrid<&ChannelTablePage::moveChannels, duoband::MoveDirection::Down>(),
-           Qt::CTRL | Qt::SHIFT | Qt::Key_Down, false, &W::channelPageShown},
-          {"clearChannelsAction", QT_TRANSLATE_NOOP("MainWindow", "C&lear channels"),
-           onChannelGrid<&ChannelTablePage::clearChannels>(), kNoKey, false,
-           &W::channelPageShown}}},
+         {{.name = "readAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "&Read"),
+           .handler = &W::readRadio},
+          {.name = "writeAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "&Write"),
+           .handler = &W::writeRadio},
+          {.name = "editSeparator1"},
+          {.name = "bandAChannelsAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "&A/Upper Band Channel"),
+           .handler = &W::showBandAChannels,
+           .duringExchange = true},
+          {.name = "bandBChannelsAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "&B/Under Band Channel"),
+           .handler = &W::showBandBChannels,
+           .duringExchange = true},
+          {.name = "editSeparator2"},
+          {.name = "undoAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Undo"),
+           .handler = &W::undo,
+           .key = Qt::CTRL | Qt::Key_Z,
+           .available = &W::canUndo},
+          {.name = "redoAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Redo"),
+           .handler = &W::redo,
+           .key = Qt::CTRL | Qt::SHIFT | Qt::Key_Z,
+           .available = &W::canRedo,
+           .alternateKey = Qt::CTRL | Qt::Key_Y},
+          {.name = "clipboardSeparator"},
+          {.name = "cutAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Cut"),
+           .handler = onChannelGrid<&ChannelTablePage::cutSelection>(),
+           .key = Qt::CTRL | Qt::Key_X,
+           .available = &W::channelPageShown},
+          {.name = "copyAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Copy"),
+           .handler = onChannelGrid<&ChannelTablePage::copySelection>(),
+           .key = Qt::CTRL | Qt::Key_C,
+           .available = &W::channelPageShown},
+          {.name = "pasteAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Paste"),
+           .handler = onChannelGrid<&ChannelTablePage::pasteAtCurrentCell>(),
+           .key = Qt::CTRL | Qt::Key_V,
+           .available = &W::channelPageShown},
+          {.name = "deleteAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Delete"),
+           .handler = onChannelGrid<&ChannelTablePage::clearSelection>(),
+           .key = QKeyCombination(Qt::Key_Delete),
+           .available = &W::channelPageShown},
+          {.name = "channelsSeparator"},
+          {.name = "insertChannelsAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Insert empty channel"),
+           .handler = onChannelGrid<&ChannelTablePage::insertChannels>(),
+           .key = QKeyCombination(Qt::Key_Insert),
+           .available = &W::channelPageShown},
+          {.name = "deleteChannelsAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Delete channels"),
+           .handler = onChannelGrid<&ChannelTablePage::deleteChannels>(),
+           .key = Qt::CTRL | Qt::Key_Delete,
+           .available = &W::channelPageShown},
+          {.name = "moveChannelsUpAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Move up"),
+           .handler = onChannelGrid<&ChannelTablePage::moveChannels, duoband::MoveDirection::Up>(),
+           .key = Qt::CTRL | Qt::SHIFT | Qt::Key_Up,
+           .available = &W::channelPageShown},
+          {.name = "moveChannelsDownAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Move down"),
+           .handler =
+               onChannelGrid<&ChannelTablePage::moveChannels, duoband::MoveDirection::Down>(),
+           .key = Qt::CTRL | Qt::SHIFT | Qt::Key_Down,
+           .available = &W::channelPageShown},
+          {.name = "clearChannelsAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "C&lear channels"),
+           .handler = onChannelGrid<&ChannelTablePage::clearChannels>(),
+           .available = &W::channelPageShown}}},
         {QT_TRANSLATE_NOOP("MainWindow", "Help(&H)"),
-         {{"companyNameAction", QT_TRANSLATE_NOOP("MainWindow", "&Note"), &W::editCompanyName},
-          {"amendPasswordAction", QT_TRANSLATE_NOOP("MainWindow", "Amend &Password"),
-           &W::amendPassword},
-          {"aboutAction", QT_TRANSLATE_NOOP("MainWindow", "&About"), &W::showAbout, kNoKey, true}}},
+         {{.name = "companyNameAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "&Note"),
+           .handler = &W::editCompanyName},
+          {.name = "amendPasswordAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Amend &Password"),
+           .handler = &W::amendPassword},
+          {.name = "aboutAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "&About"),
+           .handler = &W::showAbout,
+           .duringExchange = true}}},
     };
     return menus;
 }
@@ -165,7 +224,7 @@ struct ToolItem {
     const char* name;
     const char* caption;
     QStyle::StandardPixmap icon;
-    Handler handler;
+    Handler handler = nullptr;
 };
 
 // Every button runs its menu item's handler.
@@ -589,7 +648,7 @@ void MainWindow::openNamed(const QString& name) {
 // read would; on any fault the model stays as it was.
 bool MainWindow::openInto(const QString& name, duoband::EditorModel& model) {
     std::string bytes;
-    duoband::SettingsFileResult result = duoband::readWholeFile(toPath(name), bytes);
+    duoband::FileResult result = duoband::readWholeFile(toPath(name), bytes);
     if (result.ok() && duoband::looksLikeImage(bytes)) {
         duoband::ImageFile image;
         result = duoband::applyImageText(bytes, image);
@@ -643,7 +702,7 @@ bool MainWindow::saveTo(const QString& name) {
     if (refusedAsBackup(name)) return false;
     recordPendingEdit();
     const duoband::EditorModel& model = history_->recordedModel();
-    duoband::SettingsFileResult result;
+    duoband::FileResult result;
     if (name.endsWith(".img")) {
         const duoband::ImageEncoding encoding = duoband::encodeImage(model);
         result.error = encoding.error;

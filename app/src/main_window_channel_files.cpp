@@ -9,7 +9,7 @@
 #include "app_settings.h"
 #include "channel_sheet.h"
 #include "duoband/channel_csv.h"
-#include "duoband/settings_file.h"
+#include "duoband/whole_file.h"
 #include "edit_history.h"
 #include "main_window.h"
 #include "pages/page_widgets.h"
@@ -45,8 +45,7 @@ void MainWindow::exportChannelsCsv() {
         userDialogs().saveFileName(this, tr("Export channels as CSV"), tr("CSV file (*.csv)"));
     if (name.isEmpty() || refusedAsBackup(name)) return;
     const duoband::ChannelCsvExport csv = duoband::exportChannelCsv(history_->recordedModel());
-    const duoband::SettingsFileResult written =
-        duoband::writeFileAtomically(pathOf(name), csv.text);
+    const duoband::FileResult written = duoband::writeFileAtomically(pathOf(name), csv.text);
     if (!written.ok()) {
         userDialogs().error(this, QString::fromStdString(written.error));
         return;
@@ -69,7 +68,7 @@ void MainWindow::importChannelsCsv() {
         userDialogs().openFileName(this, tr("Import channels from CSV"), tr("CSV file (*.csv)"));
     if (name.isEmpty()) return;
     std::string bytes;
-    const duoband::SettingsFileResult read = duoband::readWholeFile(pathOf(name), bytes);
+    const duoband::FileResult read = duoband::readWholeFile(pathOf(name), bytes);
     duoband::ChannelCsvFile csv;
     if (read.ok()) csv = duoband::readChannelCsv(bytes);
     if (!read.ok()) csv.error = duoband::verbatim(read.error);

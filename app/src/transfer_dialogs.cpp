@@ -20,27 +20,30 @@ TransferDialog::TransferDialog(const QString& caption, MainWindow& editor, QWidg
     setWindowTitle(caption);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
-    progressBar = new QProgressBar;
-    progressBar->setRange(0, duoband::kTransferSteps);
-    progressBar->setMinimumWidth(320);
-    startButton = new QPushButton(caption);
-    startButton->setDefault(true);
-    cancelButton = new QPushButton(tr("Cancel"));
+    progressBar_ = new QProgressBar;
+    progressBar_->setObjectName("progressBar");
+    progressBar_->setRange(0, duoband::kTransferSteps);
+    progressBar_->setMinimumWidth(320);
+    startButton_ = new QPushButton(caption);
+    startButton_->setObjectName("startButton");
+    startButton_->setDefault(true);
+    cancelButton_ = new QPushButton(tr("Cancel"));
+    cancelButton_->setObjectName("cancelButton");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(startButton);
-    buttons->addWidget(cancelButton);
+    buttons->addWidget(startButton_);
+    buttons->addWidget(cancelButton_);
     auto* column = new QVBoxLayout(this);
     // The dialog takes the size its controls ask for, at every scale and in
     // every language, and follows them as options are added.
     column->setSizeConstraint(QLayout::SetFixedSize);
     options_ = new QVBoxLayout;
     column->addLayout(options_);
-    column->addWidget(progressBar);
+    column->addWidget(progressBar_);
     column->addLayout(buttons);
-    fastBox = addOption(tr("Fast transfer"), "fastBox", false);
-    connect(startButton, &QPushButton::clicked, this, &TransferDialog::startTransfer);
-    connect(cancelButton, &QPushButton::clicked, this, &TransferDialog::reject);
+    fastBox_ = addOption(tr("Fast transfer"), "fastBox", false);
+    connect(startButton_, &QPushButton::clicked, this, &TransferDialog::startTransfer);
+    connect(cancelButton_, &QPushButton::clicked, this, &TransferDialog::reject);
 }
 
 // Every showing starts from an empty progress bar, with the focus on the
@@ -49,9 +52,9 @@ TransferDialog::TransferDialog(const QString& caption, MainWindow& editor, QWidg
 void TransferDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
-        progressBar->resetFormat();
-        progressBar->setValue(0);
-        startButton->setFocus();
+        progressBar_->resetFormat();
+        progressBar_->setValue(0);
+        startButton_->setFocus();
         succeeded_ = false;
     }
 }
@@ -72,9 +75,9 @@ void TransferDialog::startTransfer() {
     setRunning(true);
     cancelRequested_ = false;
     duoband::ProgrammingExchange& exchange = editor_.exchange();
-    exchange.setFastLink(fastBox->isChecked());
+    exchange.setFastLink(fastBox_->isChecked());
     exchange.stopRequested = [this] { return cancelRequested_; };
-    auto result = run(editor_, [this](int steps) { progressBar->setValue(steps); });
+    auto result = run(editor_, [this](int steps) { progressBar_->setValue(steps); });
     exchange.stopRequested = nullptr;
     if (result.message == duoband::kCancelled) {
         result.message = tr("%1 cancelled").arg(caption_).toStdString();
@@ -100,7 +103,7 @@ void TransferDialog::showFailure(const duoband::ExchangeResult&, const QString& 
 void TransferDialog::setRunning(bool running) {
     running_ = running;
     editor_.exchangeRunning(running);
-    startButton->setEnabled(!running);
+    startButton_->setEnabled(!running);
     for (QCheckBox* box : findChildren<QCheckBox*>()) box->setEnabled(!running);
 }
 
@@ -166,9 +169,9 @@ void ReadDialog::showFailure(const duoband::ExchangeResult& result, const QStrin
 WriteDialog::WriteDialog(MainWindow& editor, QWidget* parent)
     : TransferDialog(tr("Write"), editor, parent) {
     setObjectName("writeDialog");
-    backupFirstBox =
+    backupFirstBox_ =
         addOption(tr("Read the radio first and keep what it held"), "backupFirstBox", true);
-    verifyBox = addOption(tr("Verify after writing"), "verifyBox", false);
+    verifyBox_ = addOption(tr("Verify after writing"), "verifyBox", false);
 }
 
 // A stop mid-write leaves the radio half written: it is asked first, and the
@@ -202,8 +205,8 @@ void WriteDialog::enter(Stage stage) {
         QT_TR_NOOP("Verifying: %v of %m"),
     };
     stage_ = stage;
-    progressBar->setFormat(tr(kShown[static_cast<int>(stage)]));
-    progressBar->setValue(0);
+    progressBar_->setFormat(tr(kShown[static_cast<int>(stage)]));
+    progressBar_->setValue(0);
 }
 
 // A stop says what the radio holds then (duoband::stoppedWrite); the image
@@ -215,7 +218,7 @@ duoband::ExchangeResult WriteDialog::run(MainWindow& editor,
     if (!encoding.ok()) return {duoband::ExchangeOutcome::Invalid, encoding.error, 0};
     const duoband::RadioImage sent = duoband::imageOf(encoding);
     std::filesystem::path beforeWrite;
-    if (backupFirstBox->isChecked()) {
+    if (backupFirstBox_->isChecked()) {
         enter(Stage::ReadingFirst);
         if (!backUpFirst(editor, progress, beforeWrite)) return duoband::stoppedWrite(0, {});
     }
@@ -228,7 +231,7 @@ duoband::ExchangeResult WriteDialog::run(MainWindow& editor,
         editor.relabelBackup(kept, sentKind);
     if (written.outcome == duoband::ExchangeOutcome::Cancelled)
         return duoband::stoppedWrite(written.progress, beforeWrite.string());
-    if (written.ok() && verifyBox->isChecked()) {
+    if (written.ok() && verifyBox_->isChecked()) {
         enter(Stage::Verifying);
         verify(editor, sent, written, progress);
     }

@@ -24,11 +24,9 @@ class TransferDialog : public QDialog {
     Q_OBJECT
 
   public:
-    QProgressBar* progressBar;
-    QPushButton* startButton;   // "Read" / "Write"
-    QPushButton* cancelButton;  // "Cancel"
-    QCheckBox* fastBox;         // "Fast transfer"
-
+    // Its parts are found by their object names: "progressBar", "startButton",
+    // "cancelButton", and the check boxes "fastBox" (both), "backupFirstBox"
+    // and "verifyBox" (Write).
     void startTransfer();
     bool running() const { return running_; }
     // Cancel while the exchange runs: it stops after the current frame and
@@ -55,6 +53,11 @@ class TransferDialog : public QDialog {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+
+    QProgressBar* progressBar_;
+    QPushButton* startButton_;   // "Read" / "Write"
+    QPushButton* cancelButton_;  // "Cancel"
+    QCheckBox* fastBox_;         // "Fast transfer"
 
   private:
     void setRunning(bool running);
@@ -100,8 +103,6 @@ class WriteDialog final : public TransferDialog {
 
   public:
     explicit WriteDialog(MainWindow& editor, QWidget* parent = nullptr);
-    QCheckBox* backupFirstBox;  // "Read the radio first and keep what it held"
-    QCheckBox* verifyBox;       // "Verify after writing"
 
   protected:
     void askToStop() override;
@@ -122,6 +123,8 @@ class WriteDialog final : public TransferDialog {
                 const duoband::ProgrammingExchange::Progress& progress);
     void closeStopQuestion();
 
+    QCheckBox* backupFirstBox_;  // "Read the radio first and keep what it held"
+    QCheckBox* verifyBox_;       // "Verify after writing"
     Stage stage_ = Stage::Writing;
     QPointer<QMessageBox> stopQuestion_;  // "Stop writing?" while it is open
 };

@@ -54,14 +54,14 @@ class ConfigurationFileTest : public QObject {
             auto* dialog = qobject_cast<ReadDialog*>(QApplication::activeModalWidget());
             if (dialog == nullptr) return;
             if (cancelAt == 0) {
-                dialog->cancelButton->click();
+                dialog->findChild<QPushButton*>("cancelButton")->click();
                 return;
             }
-            const auto cancelling =
-                QObject::connect(dialog->progressBar, &QProgressBar::valueChanged, dialog,
-                                 [dialog, cancelAt](int steps) {
-                                     if (steps == cancelAt) dialog->cancelButton->click();
-                                 });
+            const auto cancelling = QObject::connect(
+                dialog->findChild<QProgressBar*>("progressBar"), &QProgressBar::valueChanged,
+                dialog, [dialog, cancelAt](int steps) {
+                    if (steps == cancelAt) dialog->findChild<QPushButton*>("cancelButton")->click();
+                });
             dialog->startTransfer();
             QObject::disconnect(cancelling);
         });

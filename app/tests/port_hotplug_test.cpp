@@ -87,12 +87,13 @@ class PortHotplugTest : public QObject {
         f.serialPort().setReadIntervalMs(0);
         monitor->post(plug(radio->port(), "USB-Serial Prolific"));
         QTRY_VERIFY(f.portShownOpen());
-        QProgressBar* progress = windows->readDialog->progressBar;
+        QProgressBar* progress = windows->readDialog->findChild<QProgressBar*>("progressBar");
         connect(progress, &QProgressBar::valueChanged, this, [this](int steps) {
             if (steps == 10) monitor->post(pull(radio->port()));
         });
         QTimer::singleShot(0, this, [this] {
-            QTest::mouseClick(windows->readDialog->startButton, Qt::LeftButton);
+            QTest::mouseClick(windows->readDialog->findChild<QPushButton*>("startButton"),
+                              Qt::LeftButton);
         });
         f.findChild<QAction*>("readAction")->trigger();
         QCOMPARE(dialogs->lastText().section('\n', 0, 0), QString("Read Error!"));

@@ -81,16 +81,17 @@ class PreferencesTest : public QObject {
         TestDataFolder data;
         {
             Windows first(DataFolder(data.dir()), PortOptions{{}, false});
-            QVERIFY(first.writeDialog->backupFirstBox->isChecked());  // on by default
-            QVERIFY(!first.writeDialog->verifyBox->isChecked());
-            first.writeDialog->backupFirstBox->setChecked(false);
-            first.writeDialog->verifyBox->setChecked(true);
-            first.readDialog->fastBox->setChecked(true);
+            QVERIFY(first.writeDialog->findChild<QCheckBox*>("backupFirstBox")
+                        ->isChecked());  // on by default
+            QVERIFY(!first.writeDialog->findChild<QCheckBox*>("verifyBox")->isChecked());
+            first.writeDialog->findChild<QCheckBox*>("backupFirstBox")->setChecked(false);
+            first.writeDialog->findChild<QCheckBox*>("verifyBox")->setChecked(true);
+            first.readDialog->findChild<QCheckBox*>("fastBox")->setChecked(true);
         }
         Windows next(DataFolder(data.dir()), PortOptions{{}, false});
-        QVERIFY(!next.writeDialog->backupFirstBox->isChecked());
-        QVERIFY(next.writeDialog->verifyBox->isChecked());
-        QVERIFY(next.writeDialog->fastBox->isChecked());
+        QVERIFY(!next.writeDialog->findChild<QCheckBox*>("backupFirstBox")->isChecked());
+        QVERIFY(next.writeDialog->findChild<QCheckBox*>("verifyBox")->isChecked());
+        QVERIFY(next.writeDialog->findChild<QCheckBox*>("fastBox")->isChecked());
     }
 
     void aPortGivenOnTheCommandLineIsNotRemembered() {

@@ -93,7 +93,8 @@ class ProgramEndTest : public QObject {
         QVERIFY(radio.started());
         Windows windows(DataFolder(data.dir()), PortOptions{{radio.port()}, false});
         QTimer::singleShot(0, [&] { windows.mainWindow->readRadio(); });
-        QTimer::singleShot(50, [&] { windows.readDialog->startButton->click(); });
+        QTimer::singleShot(
+            50, [&] { windows.readDialog->findChild<QPushButton*>("startButton")->click(); });
         QTimer::singleShot(1200, [] { std::raise(SIGTERM); });
         Guard guard(5000);
         QCOMPARE(QApplication::exec(), 0);

@@ -137,7 +137,7 @@ class TransferDialogsTest : public QObject {
         duoband::EditorModel& m = windows->mainWindow->model();
         const DuringExchange seen = runThroughDialog("readAction");
         QCOMPARE(dialogs->lastText(), QString("Read success!"));
-        QCOMPARE(windows->readDialog->progressBar->value(), 136);
+        QCOMPARE(windows->readDialog->findChild<QProgressBar*>("progressBar")->value(), 136);
         QVERIFY(!windows->readDialog->isVisible());
         QVERIFY(!seen.startEnabled);
         QVERIFY(seen.cancelEnabled);  // Cancel stops an exchange
@@ -175,9 +175,9 @@ class TransferDialogsTest : public QObject {
         const duoband::EditorModel before = windows->mainWindow->model();
         runThroughDialog("readButton");
         QCOMPARE(dialogs->lastText().section('\n', 0, 0), QString("Read Error!"));
-        QCOMPARE(windows->readDialog->progressBar->value(), 0);
+        QCOMPARE(windows->readDialog->findChild<QProgressBar*>("progressBar")->value(), 0);
         QVERIFY(windows->mainWindow->model() == before);
-        QVERIFY(windows->readDialog->startButton->isEnabled());
+        QVERIFY(windows->readDialog->findChild<QPushButton*>("startButton")->isEnabled());
     }
 
     // Writing the sample configuration to a radio never programmed leaves it
@@ -189,7 +189,7 @@ class TransferDialogsTest : public QObject {
         windows->mainWindow->model() = duoband::sim::sampleModel();
         const DuringExchange seen = runThroughDialog("writeAction");
         QCOMPARE(dialogs->lastText(), QString("Write success!"));
-        QCOMPARE(windows->writeDialog->progressBar->value(), 136);
+        QCOMPARE(windows->writeDialog->findChild<QProgressBar*>("progressBar")->value(), 136);
         QVERIFY(!seen.startEnabled);
         const auto expected = duoband::sim::sampleMemory();
         const auto written = fileBytes(memory);
@@ -204,7 +204,7 @@ class TransferDialogsTest : public QObject {
         windows->mainWindow->model().channels(Band::B).cell(Column::RxFrequency, 7) = "14x.000";
         runThroughDialog("writeAction");
         QCOMPARE(dialogs->lastKind(), QString("error"));
-        QCOMPARE(windows->writeDialog->progressBar->value(), 0);
+        QCOMPARE(windows->writeDialog->findChild<QProgressBar*>("progressBar")->value(), 0);
     }
 
     // A page's own exchange waits in a nested event loop with the editor
@@ -252,13 +252,15 @@ class TransferDialogsTest : public QObject {
         QTimer::singleShot(0, [this] {
             auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog != nullptr);
-            QTimer::singleShot(800, dialog, [dialog] { dialog->cancelButton->click(); });
+            QTimer::singleShot(800, dialog, [dialog] {
+                dialog->findChild<QPushButton*>("cancelButton")->click();
+            });
             dialog->startTransfer();
         });
         windows->mainWindow->readRadio();
         QCOMPARE(dialogs->lastText().section('\n', 0, 0),
                  QString("Read cancelled: nothing was changed"));
-        const int progress = windows->readDialog->progressBar->value();
+        const int progress = windows->readDialog->findChild<QProgressBar*>("progressBar")->value();
         QVERIFY(progress > 0 && progress < 136);
         windows.reset();
         QCOMPARE(logLinesStartingWith(log, "EXIT", 1), 1);
@@ -325,22 +327,23 @@ class TransferDialogsTest : public QObject {
         const std::filesystem::path backupFolder = dir.filePath("backups").toStdString();
         windows->mainWindow->setBackupFolder(backupFolder);
         WriteDialog* dialog = windows->writeDialog;
-        dialog->fastBox->setChecked(true);
-        dialog->backupFirstBox->setChecked(readFirst);
-        dialog->verifyBox->setChecked(verify);
+        dialog->findChild<QCheckBox*>("fastBox")->setChecked(true);
+        dialog->findChild<QCheckBox*>("backupFirstBox")->setChecked(readFirst);
+        dialog->findChild<QCheckBox*>("verifyBox")->setChecked(verify);
         QStringList shown;
         bool answered = false;
-        connect(dialog->progressBar, &QProgressBar::valueChanged, dialog, [&](int value) {
-            const QString text = dialog->progressBar->text();
-            if (value == 40) shown << text;
-            if (text == cancelAt) dialog->cancelButton->click();
-            if (text == "Writing: 20 of 136" && !answer.isEmpty())
-                answered = dialogs->answerOpenQuestion(answer == "Yes" ? QMessageBox::Yes
-                                                                       : QMessageBox::No);
-        });
+        connect(dialog->findChild<QProgressBar*>("progressBar"), &QProgressBar::valueChanged,
+                dialog, [&](int value) {
+                    const QString text = dialog->findChild<QProgressBar*>("progressBar")->text();
+                    if (value == 40) shown << text;
+                    if (text == cancelAt) dialog->findChild<QPushButton*>("cancelButton")->click();
+                    if (text == "Writing: 20 of 136" && !answer.isEmpty())
+                        answered = dialogs->answerOpenQuestion(answer == "Yes" ? QMessageBox::Yes
+                                                                               : QMessageBox::No);
+                });
         QTimer::singleShot(0, dialog, [dialog] { dialog->startTransfer(); });
         windows->mainWindow->writeRadio();
-        dialog->progressBar->disconnect(dialog);
+        dialog->findChild<QProgressBar*>("progressBar")->disconnect(dialog);
 
         QStringList kinds;
         QString beforeWrite;
@@ -389,7 +392,7 @@ class TransferDialogsTest : public QObject {
     // Cancel when it disabled the transfer button.
     void theTransferButtonStaysTheDefault() {
         startRadio({"--silent-at", "0"});
-        windows->readDialog->fastBox->setChecked(true);
+        windows->readDialog->findChild<QCheckBox*>("fastBox")->setChecked(true);
         runThroughDialog("readAction");
         QCOMPARE(dialogs->messages.size(), std::size_t{1});
         QTimer::singleShot(0, [] {
@@ -401,7 +404,7 @@ class TransferDialogsTest : public QObject {
         windows->mainWindow->findChild<QAction*>("readAction")->trigger();
         QCOMPARE(dialogs->messages.size(), std::size_t{2});
         QCOMPARE(dialogs->lastText().section('\n', 0, 0), QString("Read Error!"));
-        QVERIFY(windows->readDialog->startButton->isDefault());
+        QVERIFY(windows->readDialog->findChild<QPushButton*>("startButton")->isDefault());
     }
 
     // The program asked to end mid-read: the exchange stops at once, sends
@@ -417,7 +420,7 @@ class TransferDialogsTest : public QObject {
         QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(dialogs->lastText().section('\n', 0, 0), QString("Read Error!"));
         QVERIFY(windows->mainWindow->pump().abandoned());
-        const int progress = windows->readDialog->progressBar->value();
+        const int progress = windows->readDialog->findChild<QProgressBar*>("progressBar")->value();
         QVERIFY(progress > 0 && progress < 136);
         windows.reset();  // closes the port after the last bytes went out
         QCOMPARE(logLinesStartingWith(log, "EXIT", 1), 1);
@@ -445,12 +448,12 @@ class TransferDialogsTest : public QObject {
             if (dialog == nullptr) return;
             QTimer::singleShot(700, dialog, [this, dialog, &seen] {
                 seen.editorEnabled = enabledCommands(*windows->mainWindow);
-                seen.startEnabled = dialog->startButton->isEnabled();
-                seen.cancelEnabled = dialog->cancelButton->isEnabled();
+                seen.startEnabled = dialog->findChild<QPushButton*>("startButton")->isEnabled();
+                seen.cancelEnabled = dialog->findChild<QPushButton*>("cancelButton")->isEnabled();
                 dialog->close();  // refused while running
                 seen.closedMidway = !dialog->isVisible();
             });
-            QTest::mouseClick(dialog->startButton, Qt::LeftButton);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("startButton"), Qt::LeftButton);
         });
         windows->mainWindow->findChild<QAction*>(command)->trigger();
         return seen;

@@ -97,7 +97,7 @@ class WindowImagesTest : public QObject {
             std::make_unique<Windows>(DataFolder(data->dir()), PortOptions{{radio.port()}, false});
         window().serialPort().setReadIntervalMs(0);
         window().setBackupFolder(pathOf("backups"));
-        windows->readDialog->fastBox->setChecked(true);
+        windows->readDialog->findChild<QCheckBox*>("fastBox")->setChecked(true);
         QTimer::singleShot(0, [] {
             if (auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget()))
                 dialog->startTransfer();
@@ -147,7 +147,7 @@ class WindowImagesTest : public QObject {
         window().serialPort().setReadIntervalMs(0);
         window().setBackupFolder(pathOf("backups"));
         window().model().channels(Band::A).cell(Column::RxFrequency, 1) = "145.50000";
-        windows->writeDialog->verifyBox->setChecked(true);
+        windows->writeDialog->findChild<QCheckBox*>("verifyBox")->setChecked(true);
         QTimer::singleShot(0, [this] { windows->writeDialog->startTransfer(); });
         window().writeRadio();
         const QString message = dialogs->lastText();

@@ -18,6 +18,7 @@
 #include "duoband/port_discovery.h"
 #include "duoband/settings_file.h"
 #include "duoband/version.h"
+#include "duoband/whole_file.h"
 #include "duoband/write_verify.h"
 #include "radio_jobs.h"
 
@@ -104,7 +105,7 @@ struct Loaded {
 
 std::optional<Loaded> load(const std::string& path, Io& io) {
     std::string bytes;
-    SettingsFileResult r = readWholeFile(path, bytes);
+    FileResult r = readWholeFile(path, bytes);
     Loaded loaded;
     if (r.ok() && looksLikeImage(bytes)) {
         ImageFile file;
@@ -324,7 +325,7 @@ int saveImport(const Loaded& loaded, const std::string& path, Io& io) {
     if (!path.ends_with(kImageExtension)) return save(loaded.model, path, {}, io);
     const auto image = importedImage(loaded.image, loaded.model, io);
     if (!image) return kUsageError;
-    const SettingsFileResult saved = saveImageFile(stampedNow(*image, {}), path);
+    const FileResult saved = saveImageFile(stampedNow(*image, {}), path);
     if (!saved.ok()) return fail(io, path + ": " + saved.error), kUsageError;
     return kOk;
 }

@@ -13,6 +13,8 @@
 #include "duoband/backups.h"
 #include "duoband/counted.h"
 #include "duoband/port_discovery.h"
+#include "duoband/settings_file.h"
+#include "duoband/whole_file.h"
 #include "duoband/write_verify.h"
 
 namespace duoband::cli {

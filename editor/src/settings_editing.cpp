@@ -156,19 +156,20 @@ Encoded encode(const Setting& s, const std::string& text) {
 }  // namespace
 
 bool pickChoice(EditorModel& model, SettingRef ref, int entry) {
-    Choice* current = choiceOf(model, ref);
-    if (current == nullptr) return false;
-    Choice picked = *current;
+    return pickChoice(model, setting(ref.id), ref.band, entry);
+}
+
+bool pickChoice(EditorModel& model, const Setting& s, Band band, int entry) {
+    if (!s.isChoice()) return false;
+    Choice& current = s.choice.get(model, band);
+    Choice picked = current;
     picked.select(entry);
     if (picked.index < 0) return false;
-    const Setting& s = setting(ref.id);
-    if (!regionBlocks(s.slice.region, ref.band).empty()) {
+    if (!regionBlocks(s.slice.region, band).empty()) {
         const auto value = choiceValue(s, picked);
-        if (!value) return false;
-        if (!writeSettingSlice(model.blocks, ref, hexNumber(*value, 2 * s.slice.width)))
-            return false;
+        if (!value || !writeSettingValue(model.blocks, s, band, *value)) return false;
     }
-    *current = picked;
+    current = picked;
     return true;
 }
 

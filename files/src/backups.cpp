@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "duoband/memory_map.h"
+#include "duoband/whole_file.h"
 
 namespace duoband {
 
@@ -157,7 +158,7 @@ BackupResult writeBackupFile(const fs::path& folder, BackupKind kind, std::strin
     const std::string text = imageText(image);
     for (int tried = 0; tried < kNamesTried; ++tried, when += std::chrono::milliseconds(1)) {
         const fs::path file = folder / backupName(when, kind, port);
-        const std::optional<SettingsFileResult> written = writeNewFile(file, text);
+        const std::optional<FileResult> written = writeNewFile(file, text);
         if (!written) continue;  // the name is taken
         if (!written->ok()) return {{}, "The backup was not kept: " + written->error};
         return {file, {}};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "duoband/counted.h"
+#include "duoband/settings_file.h"
 
 namespace duoband {
 
@@ -149,9 +150,9 @@ std::string imageText(const ImageFile& file) {
     return text;
 }
 
-SettingsFileResult applyImageText(std::string_view text, ImageFile& file) {
+FileResult applyImageText(std::string_view text, ImageFile& file) {
     ImageFile loaded;
-    SettingsFileResult result;
+    FileResult result;
     result.error = applyLines(splitLines(text), loaded);
     if (result.ok()) file = std::move(loaded);
     return result;
@@ -161,20 +162,20 @@ bool looksLikeImage(std::string_view bytes) {
     return bytes.starts_with(std::string(kImageFormat) + " ");
 }
 
-SettingsFileResult saveImageFile(const ImageFile& file, const std::filesystem::path& path) {
+FileResult saveImageFile(const ImageFile& file, const std::filesystem::path& path) {
     return writeFileAtomically(path, imageText(file));
 }
 
-SettingsFileResult openImageFile(const std::filesystem::path& path, ImageFile& file) {
+FileResult openImageFile(const std::filesystem::path& path, ImageFile& file) {
     return applyWholeFile(path,
                           [&](std::string_view bytes) { return applyImageText(bytes, file); });
 }
 
-SettingsFileResult openConfiguration(const std::filesystem::path& path, EditorModel& model) {
+FileResult openConfiguration(const std::filesystem::path& path, EditorModel& model) {
     return applyWholeFile(path, [&](std::string_view bytes) {
         if (!looksLikeImage(bytes)) return applySettingsText(bytes, model);
         ImageFile file;
-        SettingsFileResult result = applyImageText(bytes, file);
+        FileResult result = applyImageText(bytes, file);
         if (result.ok()) {
             EditorModel opened;
             decodeImage(file.image, opened);

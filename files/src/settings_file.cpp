@@ -111,8 +111,8 @@ std::vector<std::string> textsSettingsFileCannotCarry(const EditorModel& model) 
     return problems;
 }
 
-SettingsFileResult settingsText(const EditorModel& model, std::string& text) {
-    SettingsFileResult result;
+FileResult settingsText(const EditorModel& model, std::string& text) {
+    FileResult result;
     const auto problems = textsSettingsFileCannotCarry(model);
     if (!problems.empty()) {
         result.error = problems.front() +
@@ -228,8 +228,8 @@ std::string applyLines(const std::vector<std::string_view>& lines, EditorModel& 
 
 }  // namespace
 
-SettingsFileResult applySettingsText(std::string_view text, EditorModel& model) {
-    SettingsFileResult result;
+FileResult applySettingsText(std::string_view text, EditorModel& model) {
+    FileResult result;
     const auto lines = splitLines(text);
     if (!lines.ok) {
         result.error = "A quote in the file is never closed; the file is not a settings file.";
@@ -252,9 +252,9 @@ std::filesystem::path settingsFilePath(const std::filesystem::path& chosen) {
     return target;
 }
 
-SettingsFileResult saveSettingsFile(const EditorModel& model, const std::filesystem::path& chosen) {
+FileResult saveSettingsFile(const EditorModel& model, const std::filesystem::path& chosen) {
     std::string text;
-    SettingsFileResult result = settingsText(model, text);
+    FileResult result = settingsText(model, text);
     if (!result.ok()) return result;
     const std::filesystem::path target = settingsFilePath(chosen);
     result = writeFileAtomically(target, text);
@@ -262,7 +262,7 @@ SettingsFileResult saveSettingsFile(const EditorModel& model, const std::filesys
     return result;
 }
 
-SettingsFileResult openSettingsFile(const std::filesystem::path& path, EditorModel& model) {
+FileResult openSettingsFile(const std::filesystem::path& path, EditorModel& model) {
     return applyWholeFile(path,
                           [&](std::string_view bytes) { return applySettingsText(bytes, model); });
 }

@@ -5,24 +5,26 @@
 
 namespace duoband {
 
+std::vector<SettingsLine> settingsLinesOf(std::span<const Setting> settings) {
+    std::map<int, std::vector<std::pair<int, SettingRef>>> byLine;
+    for (const Setting& s : settings) {
+        for (Band band : kBands) {
+            if (band == Band::B && !s.perBand()) continue;
+            byLine[s.fileLine(band)].push_back({s.file.field, SettingRef{s.id, band}});
+        }
+    }
+    std::vector<SettingsLine> out;
+    for (auto& [number, fields] : byLine) {
+        std::ranges::sort(fields, {}, &std::pair<int, SettingRef>::first);
+        SettingsLine line{number, {}};
+        for (const auto& field : fields) line.fields.push_back(field.second);
+        out.push_back(std::move(line));
+    }
+    return out;
+}
+
 const std::vector<SettingsLine>& settingsLines() {
-    static const std::vector<SettingsLine> lines = [] {
-        std::map<int, std::vector<std::pair<int, SettingRef>>> byLine;
-        for (const Setting& s : allSettings()) {
-            for (Band band : kBands) {
-                if (band == Band::B && !s.perBand()) continue;
-                byLine[s.fileLine(band)].push_back({s.file.field, SettingRef{s.id, band}});
-            }
-        }
-        std::vector<SettingsLine> out;
-        for (auto& [number, fields] : byLine) {
-            std::ranges::sort(fields, {}, &std::pair<int, SettingRef>::first);
-            SettingsLine line{number, {}};
-            for (const auto& field : fields) line.fields.push_back(field.second);
-            out.push_back(std::move(line));
-        }
-        return out;
-    }();
+    static const std::vector<SettingsLine> lines = settingsLinesOf(allSettings());
     return lines;
 }
 

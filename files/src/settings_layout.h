@@ -2,6 +2,7 @@
 // them: the writer and the reader both walk these lines.
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include "duoband/settings_table.h"
@@ -19,5 +20,8 @@ struct SettingsLine {
 
 // The lines that hold settings (129 and 258..262), in file order.
 const std::vector<SettingsLine>& settingsLines();
+// The lines `settings` places, in file order: each setting in its own field,
+// also where settings share a byte in the radio.
+std::vector<SettingsLine> settingsLinesOf(std::span<const Setting> settings);
 
 }  // namespace duoband

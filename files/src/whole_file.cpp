@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "duoband/settings_file.h"
+#include "duoband/whole_file.h"
 
 namespace duoband {
 
@@ -14,15 +14,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-SettingsFileResult failure(const fs::path& path, const std::string& what, int error) {
-    SettingsFileResult r;
+FileResult failure(const fs::path& path, const std::string& what, int error) {
+    FileResult r;
     r.error = what + " \"" + path.string() + "\": " + std::strerror(error) + ".";
     r.path = path;
     return r;
 }
 
-SettingsFileResult refusal(const fs::path& path, const std::string& why) {
-    SettingsFileResult r;
+FileResult refusal(const fs::path& path, const std::string& why) {
+    FileResult r;
     r.error = "\"" + path.string() + "\" " + why;
     r.path = path;
     return r;
@@ -140,7 +140,7 @@ bool PendingFile::fill(std::string_view bytes) {
     return false;
 }
 
-SettingsFileResult PendingFile::commit(std::string_view bytes, const fs::path& as) {
+FileResult PendingFile::commit(std::string_view bytes, const fs::path& as) {
     if (!ok()) return status_;
     if (!as.empty() && as != path_) {
         discard();
@@ -153,12 +153,12 @@ SettingsFileResult PendingFile::commit(std::string_view bytes, const fs::path& a
         ::unlink(temp_.c_str());
         return status_ = failure(path_, "Cannot replace", renameError);
     }
-    SettingsFileResult ok;
+    FileResult ok;
     ok.path = path_;
     return ok;
 }
 
-std::optional<SettingsFileResult> PendingFile::commitNew(std::string_view bytes) {
+std::optional<FileResult> PendingFile::commitNew(std::string_view bytes) {
     if (!ok()) return status_;
     if (!fill(bytes)) return status_;
     const bool renamed =
@@ -170,26 +170,25 @@ std::optional<SettingsFileResult> PendingFile::commitNew(std::string_view bytes)
     if (!renamed) ::unlink(temp_.c_str());
     if (error == EEXIST) return std::nullopt;
     if (error != 0) return status_ = failure(path_, "Cannot save", error);
-    SettingsFileResult ok;
+    FileResult ok;
     ok.path = path_;
     return ok;
 }
 
-SettingsFileResult writeFileAtomically(const fs::path& path, std::string_view bytes,
-                                       fs::perms perms) {
+FileResult writeFileAtomically(const fs::path& path, std::string_view bytes, fs::perms perms) {
     PendingFile file(path, bytes.size(), perms);
     return file.commit(bytes);
 }
 
-std::optional<SettingsFileResult> writeNewFile(const fs::path& path, std::string_view bytes,
-                                               fs::perms perms) {
+std::optional<FileResult> writeNewFile(const fs::path& path, std::string_view bytes,
+                                       fs::perms perms) {
     std::error_code ec;
     if (fs::exists(fs::symlink_status(path, ec))) return std::nullopt;
     PendingFile file(path, bytes.size(), perms);
     return file.commitNew(bytes);
 }
 
-SettingsFileResult readWholeFile(const fs::path& path, std::string& bytes, std::uintmax_t largest) {
+FileResult readWholeFile(const fs::path& path, std::string& bytes, std::uintmax_t largest) {
     // Not blocking: a named pipe must not hold the program.
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.get() < 0) return failure(path, "Cannot open", errno);
@@ -218,15 +217,15 @@ SettingsFileResult readWholeFile(const fs::path& path, std::string& bytes, std::
     }
     read.resize(have);
     bytes = std::move(read);
-    SettingsFileResult ok;
+    FileResult ok;
     ok.path = path;
     return ok;
 }
 
-SettingsFileResult applyWholeFile(
-    const fs::path& path, const std::function<SettingsFileResult(std::string_view bytes)>& apply) {
+FileResult applyWholeFile(const fs::path& path,
+                          const std::function<FileResult(std::string_view bytes)>& apply) {
     std::string bytes;
-    SettingsFileResult result = readWholeFile(path, bytes);
+    FileResult result = readWholeFile(path, bytes);
     if (!result.ok()) return result;
     result = apply(bytes);
     result.path = path;

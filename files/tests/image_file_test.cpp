@@ -70,7 +70,7 @@ TEST(ImageFile, ADamagedImageIsRefusedWithItsReason) {
     for (const auto& [text, reason] : table) {
         ImageFile file = countingImage();
         file.header.port = "kept";
-        const SettingsFileResult r = applyImageText(text, file);
+        const FileResult r = applyImageText(text, file);
         EXPECT_NE(r.error.find(reason), std::string::npos) << reason << ": " << r.error;
         EXPECT_EQ(file.header.port, "kept") << "nothing is taken from a refused image";
     }

@@ -4,7 +4,7 @@
 #include <csignal>
 #include <fstream>
 
-#include "duoband/settings_file.h"
+#include "duoband/whole_file.h"
 #include "temp_folder.h"
 
 namespace duoband {
@@ -44,7 +44,7 @@ TEST(ReadWholeFile, RefusesWhatIsNoFileAndWhatIsTooLarge) {
     };
     for (const auto& c : cases) {
         std::string bytes = "kept";
-        const SettingsFileResult r = readWholeFile(c.path, bytes);
+        const FileResult r = readWholeFile(c.path, bytes);
         EXPECT_NE(r.error.find(c.says), std::string::npos) << r.error;
         EXPECT_EQ(bytes, "kept");
     }
@@ -79,7 +79,7 @@ TEST(WriteFileAtomically, RefusesAReadOnlyFileAndLeavesItAsItWas) {
     const fs::path file = folder.path() / "radio.bc";
     { std::ofstream(file) << "old"; }
     fs::permissions(file, fs::perms(0444));
-    const SettingsFileResult r = writeFileAtomically(file, "new");
+    const FileResult r = writeFileAtomically(file, "new");
     EXPECT_NE(r.error.find("is read-only and was left as it was"), std::string::npos) << r.error;
     EXPECT_EQ(contentOf(file), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);

@@ -1,6 +1,7 @@
 #include "duoband/block_layouts.h"
 
 #include "duoband/field_codecs.h"
+#include "duoband/hex_text.h"
 #include "duoband/option_lists.h"
 
 namespace duoband {
@@ -47,15 +48,15 @@ std::string decodedText(Encoding encoding, std::span<const std::uint8_t> bytes) 
 }  // namespace
 
 void decodeRegion(EditorModel& model, Region region, Band band, int firstOffset,
-                  std::span<const std::uint8_t> bytes) {
+                  std::span<const std::uint8_t> bytes, std::span<const Setting> settings) {
     const int end = firstOffset + static_cast<int>(bytes.size());
-    for (const Setting& s : allSettings()) {
+    for (const Setting& s : settings) {
         if (s.encoding == Encoding::HexDigits || s.slice.region != region) continue;
         if (s.slice.offset < firstOffset || s.slice.offset + s.slice.width > end) continue;
         const auto value = bytes.subspan(static_cast<std::size_t>(s.slice.offset - firstOffset),
                                          static_cast<std::size_t>(s.slice.width));
         if (s.isChoice()) {
-            decodeChoice(s, s.choice.get(model, band), readBe(value));
+            decodeChoice(s, s.choice.get(model, band), s.slice.valueIn(readBe(value)));
         } else {
             s.text.get(model, band) = decodedText(s.encoding, value);
         }
@@ -86,6 +87,39 @@ bool writeBlockSlice(BlockFields& blocks, std::span<const Block> fields, int off
         start += bytes;
     }
     return false;
+}
+
+std::optional<std::uint32_t> readBlockSlice(const BlockFields& blocks,
+                                            std::span<const Block> fields, int offset, int width) {
+    int start = 0;  // byte offset of the current field in the block
+    for (Block block : fields) {
+        const int bytes = blockExtent(block).bytes;
+        if (offset >= start && offset + width <= start + bytes) {
+            const HexText& field = blocks[block];
+            if (static_cast<int>(field.size()) != 2 * bytes) return std::nullopt;
+            const auto held = fromHex(
+                std::string_view(field).substr(static_cast<std::size_t>(2 * (offset - start)),
+                                               static_cast<std::size_t>(2 * width)));
+            if (!held) return std::nullopt;
+            return readBe(*held);
+        }
+        start += bytes;
+    }
+    return std::nullopt;
+}
+
+bool writeSettingValue(BlockFields& blocks, const Setting& s, Band band, std::uint32_t value) {
+    const RegionSlice& slice = s.slice;
+    const auto fields = regionBlocks(slice.region, band);
+    std::uint32_t held = 0;  // a value of whole bytes replaces them all
+    if (slice.bits != 0) {
+        const auto read = readBlockSlice(blocks, fields, slice.offset, slice.width);
+        if (!read) return false;
+        held = *read;
+    }
+    const auto merged = slice.withValue(held, value);
+    if (!merged) return false;
+    return writeBlockSlice(blocks, fields, slice.offset, hexNumber(*merged, 2 * slice.width));
 }
 
 bool writeSettingSlice(BlockFields& blocks, SettingRef ref, std::string_view hex) {

@@ -104,14 +104,15 @@ bool isAcceptedReadLength(int step, std::size_t hexDigits) {
            hexDigits == 2u * transferPlan().at(static_cast<std::size_t>(step)).length;
 }
 
-void loadReadStep(EditorModel& model, int step, std::string_view replyHex) {
+void loadReadStep(EditorModel& model, int step, std::string_view replyHex,
+                  std::span<const Setting> settings) {
     const Bytes bytes = fromHex(replyHex).value_or(Bytes{});
     if (step < 2 * kChannelStepsPerBand) {
         if (replyHex.size() >= 96) loadChannels(model, step, replyHex);
         return;
     }
     if (step == kStepRemoteState) {
-        if (!bytes.empty()) decodeRegion(model, Region::RemoteState, Band::A, 0, bytes);
+        if (!bytes.empty()) decodeRegion(model, Region::RemoteState, Band::A, 0, bytes, settings);
         return;
     }
     const SettingsStep* s = settingsStep(step);
@@ -121,7 +122,8 @@ void loadReadStep(EditorModel& model, int step, std::string_view replyHex) {
     const int firstOffset =
         transferPlan()[static_cast<std::size_t>(step)].address - regionAddress(s->region, s->band);
     decodeRegion(model, s->region, s->band, firstOffset,
-                 std::span<const std::uint8_t>(bytes).subspan(0, static_cast<std::size_t>(held)));
+                 std::span<const std::uint8_t>(bytes).subspan(0, static_cast<std::size_t>(held)),
+                 settings);
     storeFields(model, blocks, replyHex, held);
 }
 

@@ -28,11 +28,12 @@ RadioImage imageOf(const ImageEncoding& encoding) {
     return image;
 }
 
-void decodeImage(const RadioImage& image, EditorModel& model) {
+void decodeImage(const RadioImage& image, EditorModel& model, std::span<const Setting> settings) {
     for (int s = 0; s < kTransferSteps; ++s) {
         const StepBytes& kept = image.step(s);
         loadReadStep(model, s,
-                     toHex(std::span(kept.bytes).first(static_cast<std::size_t>(kept.known))));
+                     toHex(std::span(kept.bytes).first(static_cast<std::size_t>(kept.known))),
+                     settings);
     }
 }
 

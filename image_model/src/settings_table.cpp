@@ -743,6 +743,15 @@ constexpr bool rowsInIdOrder() {
 }
 static_assert(rowsInIdOrder(), "the rows follow the SettingId order");
 
+// Texts and block fields are whole bytes; only a choice may hold some bits.
+constexpr bool onlyChoicesNameBits() {
+    for (const Setting& s : kSettings) {
+        if (s.slice.bits != 0 && s.choice.get == nullptr) return false;
+    }
+    return true;
+}
+static_assert(onlyChoicesNameBits(), "only choices hold part of a byte");
+
 constexpr ChannelColumn kColumns[] = {
     {.column = Column::Number,
      .name = "number",
@@ -1007,12 +1016,15 @@ std::string_view channelPageTitle(Band band) {
 }
 
 std::string describeSetting(SettingRef ref) {
-    const Setting& s = setting(ref.id);
+    return describeSetting(setting(ref.id), ref.band);
+}
+
+std::string describeSetting(const Setting& s, Band band) {
     // A block field is on no page: its memory range says which it is.
     if (s.encoding == Encoding::HexDigits)
         return "\"" + std::string(withoutTrailingColon(s.caption)) + "\"";
-    return "\"" + std::string(withoutTrailingColon(s.captionFor(ref.band))) + "\" on \"" +
-           std::string(pageTitle(s.page, ref.band)) + "\"";
+    return "\"" + std::string(withoutTrailingColon(s.captionFor(band))) + "\" on \"" +
+           std::string(pageTitle(s.page, band)) + "\"";
 }
 
 std::string settingObjectName(SettingRef ref) {

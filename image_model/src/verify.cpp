@@ -57,30 +57,44 @@ std::optional<ChannelKey> channelAt(int address) {
     return std::nullopt;
 }
 
-std::optional<SettingRef> settingAt(int address) {
-    for (const Setting& s : allSettings()) {
+// A setting of one band, as verify names it.
+struct SettingPlace {
+    const Setting* setting;
+    Band band;
+    bool operator==(const SettingPlace&) const = default;
+};
+
+// The settings whose bits differ in the byte of `d`: one for a setting of
+// whole bytes, those whose bits changed where settings share a byte.
+std::vector<SettingPlace> settingsAt(const Difference& d, std::span<const Setting> settings) {
+    std::vector<SettingPlace> places;
+    const auto changed = static_cast<std::uint8_t>(d.sent ^ d.held);
+    for (const Setting& s : settings) {
         if (s.encoding == Encoding::HexDigits) continue;
         for (Band band : kBands) {
             if (!s.perBand() && band == Band::B) continue;
-            const int first = s.address(band);
-            if (address >= first && address < first + s.bytes()) return SettingRef{s.id, band};
+            const int byte = d.address - s.address(band);
+            if (byte < 0 || byte >= s.bytes() || (s.slice.bitsOfByte(byte) & changed) == 0)
+                continue;
+            places.push_back({&s, band});
         }
     }
-    return std::nullopt;
+    return places;
 }
 
-std::string valueText(const EditorModel& model, SettingRef ref) {
-    if (const Choice* c = choiceOf(model, ref)) return std::string(c->text());
-    const std::string* t = textOf(model, ref);
-    return t != nullptr ? *t : std::string();
+std::string valueText(const EditorModel& model, const SettingPlace& place) {
+    const Setting& s = *place.setting;
+    if (s.isChoice()) return std::string(s.choice.read(model, place.band).text());
+    return s.isText() ? s.text.read(model, place.band) : std::string();
 }
 
 // Collects the differing bytes by what they belong to, then names each.
 class Comparison {
   public:
-    Comparison(const RadioImage& sent, const RadioImage& held) {
-        decodeImage(sent, sentModel_);
-        decodeImage(held, heldModel_);
+    Comparison(const RadioImage& sent, const RadioImage& held, std::span<const Setting> settings)
+        : settingsTable_(settings) {
+        decodeImage(sent, sentModel_, settings);
+        decodeImage(held, heldModel_, settings);
     }
 
     void add(const Difference& d, bool fill, bool fillCounts) {
@@ -88,8 +102,8 @@ class Comparison {
             (fillCounts ? report_.differences : report_.notes).push_back(byteDifference(d));
         } else if (auto channel = channelAt(d.address)) {
             channels_[*channel].push_back(d);
-        } else if (auto setting = settingAt(d.address)) {
-            settings_.emplace_back(*setting, d);
+        } else if (auto places = settingsAt(d, settingsTable_); !places.empty()) {
+            for (const SettingPlace& place : places) settings_.emplace_back(place, d);
         } else {
             report_.differences.push_back(byteDifference(d));
         }
@@ -126,31 +140,33 @@ class Comparison {
     }
 
     void nameSettings(std::vector<std::string>& named) const {
-        std::vector<SettingRef> done;
-        for (const auto& [ref, d] : settings_) {
-            const std::string where = describeSetting(ref);
-            const std::string sent = valueText(sentModel_, ref);
-            const std::string held = valueText(heldModel_, ref);
+        std::vector<SettingPlace> done;
+        for (const auto& [place, d] : settings_) {
+            const std::string where = describeSetting(*place.setting, place.band);
+            const std::string sent = valueText(sentModel_, place);
+            const std::string held = valueText(heldModel_, place);
             if (sent == held) {
                 named.push_back(where + ", " + byteDifference(d));
-            } else if (std::ranges::find(done, ref) == done.end()) {
+            } else if (std::ranges::find(done, place) == done.end()) {
                 named.push_back(valueDifference(where, sent, held));
-                done.push_back(ref);
+                done.push_back(place);
             }
         }
     }
 
+    std::span<const Setting> settingsTable_;
     EditorModel sentModel_, heldModel_;
     std::map<ChannelKey, std::vector<Difference>> channels_;
-    std::vector<std::pair<SettingRef, Difference>> settings_;
+    std::vector<std::pair<SettingPlace, Difference>> settings_;
     VerifyReport report_;
     int unchecked_ = 0;
 };
 
 }  // namespace
 
-VerifyReport compareImages(const RadioImage& sent, const RadioImage& held, Compared compared) {
-    Comparison comparison(sent, held);
+VerifyReport compareImages(const RadioImage& sent, const RadioImage& held, Compared compared,
+                           std::span<const Setting> settings) {
+    Comparison comparison(sent, held, settings);
     for (int s = 0; s < kTransferSteps; ++s) {
         const StepBytes& out = sent.step(s);
         const StepBytes& in = held.step(s);

@@ -129,5 +129,22 @@ TEST(ChannelRecord, EditorRowsSurviveBothDirections) {
     }
 }
 
+// A failing comparison says which column of which channel, and which
+// setting, differs.
+TEST(ModelPrinting, NamesTheCellsAndSettingsThatDepartFromANewConfiguration) {
+    EditorModel model;
+    EXPECT_EQ(testing::PrintToString(model), "a new configuration");
+    model.channels(Band::B).cell(Column::Power, 12) = "Low";
+    model.general.volume.select(3);
+    EXPECT_EQ(testing::PrintToString(model),
+              "\n  Band B channel 12, Power \"Low\""
+              "\n  \"Volume\" on \"Comprehensive Setting\": \"3\"");
+    ChannelRow row;
+    row[Column::Name] = "HOME";
+    const std::string printed = testing::PrintToString(row);
+    EXPECT_TRUE(printed.starts_with("{Receiving Frequency \"\", ")) << printed;
+    EXPECT_TRUE(printed.ends_with(", Channel Name \"HOME\"}")) << printed;
+}
+
 }  // namespace
 }  // namespace duoband

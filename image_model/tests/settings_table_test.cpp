@@ -76,15 +76,20 @@ TEST(SettingsTable, EveryValueLiesInsideOneBlockFieldOfItsRegion) {
     }
 }
 
-TEST(SettingsTable, NoTwoValuesShareAByte) {
-    std::map<int, std::string> owner;  // address -> setting
+TEST(SettingsTable, NoTwoValuesShareABit) {
+    std::map<std::pair<int, int>, std::string> owner;  // address, bit -> setting
     for (const SettingRef& ref : allRefs()) {
         const Setting& s = setting(ref.id);
         if (s.encoding == Encoding::HexDigits) continue;
-        for (int a = s.address(ref.band); a < s.address(ref.band) + s.bytes(); ++a) {
-            const auto [it, inserted] = owner.emplace(a, label(ref));
-            EXPECT_TRUE(inserted) << label(ref) << " and " << it->second << " at 0x" << std::hex
-                                  << a;
+        EXPECT_NE(s.slice.mask(), 0u) << label(ref);
+        for (int i = 0; i < s.bytes(); ++i) {
+            const int address = s.address(ref.band) + i;
+            for (int bit = 0; bit < 8; ++bit) {
+                if ((s.slice.bitsOfByte(i) & (1 << bit)) == 0) continue;
+                const auto [it, inserted] = owner.emplace(std::pair{address, bit}, label(ref));
+                EXPECT_TRUE(inserted) << label(ref) << " and " << it->second << " at 0x" << std::hex
+                                      << address << " bit " << bit;
+            }
         }
     }
 }

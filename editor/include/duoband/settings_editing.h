@@ -27,6 +27,9 @@ namespace duoband {
 // changing nothing, for a setting that is not a list, an entry outside the
 // list, or a block field of the wrong length.
 bool pickChoice(EditorModel& model, SettingRef ref, int entry);
+// The same for a row of another table than the program's own (`band` for
+// band settings).
+bool pickChoice(EditorModel& model, const Setting& setting, Band band, int entry);
 
 struct TextCommit {
     std::string text;      // what the control shows now (also stored in the model)

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "duoband/radio_image.h"
-#include "duoband/settings_file.h"
+#include "duoband/whole_file.h"
 
 namespace duoband {
 
@@ -53,18 +53,18 @@ ImageFile stampedNow(const RadioImage& image, std::string port);
 std::string imageText(const ImageFile& file);
 // Checks the whole text; on any fault `file` is left as it was and the error
 // says what is wrong and where.
-SettingsFileResult applyImageText(std::string_view text, ImageFile& file);
+FileResult applyImageText(std::string_view text, ImageFile& file);
 // Whether `bytes` begin like an image file (of any version).
 bool looksLikeImage(std::string_view bytes);
 
 // Writes a temporary file beside the target and renames it over the target.
-SettingsFileResult saveImageFile(const ImageFile& file, const std::filesystem::path& path);
-SettingsFileResult openImageFile(const std::filesystem::path& path, ImageFile& file);
+FileResult saveImageFile(const ImageFile& file, const std::filesystem::path& path);
+FileResult openImageFile(const std::filesystem::path& path, ImageFile& file);
 
 // Opens a settings file or an image, told apart by their first bytes; an
 // image is decoded onto the start-up configuration as a read would. On any
 // fault `model` is left as it was.
-SettingsFileResult openConfiguration(const std::filesystem::path& path, EditorModel& model);
+FileResult openConfiguration(const std::filesystem::path& path, EditorModel& model);
 
 // The image's name for a settings file name: "radio.bc" and "radio" give
 // "radio.img".
@@ -80,7 +80,7 @@ namespace duoband {
 // settingsFilePath(chosen) before the configuration was read) it is saved
 // through that.
 struct ConfigurationSave {
-    SettingsFileResult result;
+    FileResult result;
     std::vector<std::string> uncarried;  // why the image was written instead
     bool asImage() const { return !uncarried.empty(); }
 };

@@ -25,8 +25,10 @@ namespace duoband {
 // which begin at byte `firstOffset` of the region. Values a list has no
 // entry for leave the choice as the table's decoding says. Block fields are
 // never touched: the read stores the raw bytes itself.
+// A choice that holds some bits of its bytes takes its value from them.
 void decodeRegion(EditorModel& model, Region region, Band band, int firstOffset,
-                  std::span<const std::uint8_t> bytes);
+                  std::span<const std::uint8_t> bytes,
+                  std::span<const Setting> settings = allSettings());
 
 // The value a selection of an EntryNumber, EntryCode or Tone setting
 // writes; nullopt when nothing (or an entry without a code) is selected.
@@ -37,6 +39,18 @@ std::optional<std::uint16_t> choiceValue(const Setting& setting, const Choice& c
 // the slice does not lie inside one field of its proper length.
 bool writeBlockSlice(BlockFields& blocks, std::span<const Block> fields, int offset,
                      std::string_view hex);
+
+// The `width` bytes at `offset` of the block held in `fields`, as one
+// big-endian number; nullopt when they do not lie inside one field of its
+// proper length or are not hex digits.
+std::optional<std::uint32_t> readBlockSlice(const BlockFields& blocks,
+                                            std::span<const Block> fields, int offset, int width);
+
+// Writes a choice's `value` into its slice of the block fields (of `band`);
+// a value held in some bits of its bytes keeps the other bits as they are.
+// False, changing nothing, when the value does not fit or the slice does not
+// lie inside one field of its proper length.
+bool writeSettingValue(BlockFields& blocks, const Setting& setting, Band band, std::uint32_t value);
 
 // Writes `hex` into the block field slice of a setting (of `band`).
 bool writeSettingSlice(BlockFields& blocks, SettingRef ref, std::string_view hex);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,9 @@ struct ChannelRow {
   private:
     static std::size_t slot(Column c) { return static_cast<std::size_t>(columnIndex(c) - 1); }
 };
+
+// For test failures: every column by its title.
+void PrintTo(const ChannelRow& row, std::ostream* out);
 
 // Decodes 48 hex digits; every column is written. Digits that are not hex
 // decode as bytes 0xFF.

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <iosfwd>
 #include <span>
 #include <string>
 #include <string_view>
@@ -170,6 +171,10 @@ struct EditorModel {
 
     bool operator==(const EditorModel&) const = default;
 };
+
+// For test failures: what departs from a new configuration, each channel
+// cell and setting by name ("Band A channel 12, Receiving Frequency ...").
+void PrintTo(const EditorModel& model, std::ostream* out);
 
 // Gives every page the initial values of a freshly created window and every
 // block field its default contents; the tables' channel numbers and titles

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "duoband/editor_model.h"
 #include "duoband/memory_map.h"
+#include "duoband/settings_table.h"
 
 namespace duoband {
 
@@ -21,7 +23,10 @@ bool isAcceptedReadLength(int step, std::size_t hexDigits);
 // Decodes a completed step into the controls and tables, then stores the
 // raw digits in the step's block fields. A block field is only stored when
 // the reply holds all of it; the rest keep their contents.
-void loadReadStep(EditorModel& model, int step, std::string_view replyHex);
+// The settings are those of `settings` (the program's own table unless a
+// test gives another).
+void loadReadStep(EditorModel& model, int step, std::string_view replyHex,
+                  std::span<const Setting> settings = allSettings());
 
 // The data of every write step, encoded and checked before anything is sent.
 struct ImageEncoding {

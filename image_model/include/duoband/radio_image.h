@@ -40,6 +40,7 @@ void storeAnswer(RadioImage& image, int step, std::span<const std::uint8_t> answ
 RadioImage imageOf(const ImageEncoding& encoding);
 
 // Decodes every step onto `model` as a read would (the known bytes of each).
-void decodeImage(const RadioImage& image, EditorModel& model);
+void decodeImage(const RadioImage& image, EditorModel& model,
+                 std::span<const Setting> settings = allSettings());
 
 }  // namespace duoband

@@ -9,6 +9,7 @@
 // Captions are the English source texts, UTF-8.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -132,11 +133,37 @@ struct ChoiceDecoding {
 };
 
 // Where the value lies: `width` bytes at `offset` from the start of the
-// region (of the band's region for band settings).
+// region (of the band's region for band settings). A choice may hold only
+// some bits of its bytes (`bits`, of the bytes read as one big-endian number;
+// 0 means all of them), so that settings sharing a byte are a row each:
+// reading takes the value from its bits, a pick rewrites only its bits.
 struct RegionSlice {
     Region region = Region::General;
     int offset = 0;
     int width = 0;
+    std::uint32_t bits = 0;
+
+    // The bits that hold the value.
+    constexpr std::uint32_t mask() const {
+        if (bits != 0) return bits;
+        return width >= 4 ? 0xFFFFFFFFu : (1u << (8 * width)) - 1;
+    }
+    // The value the slice's bytes (`held`, big-endian) hold.
+    constexpr std::uint32_t valueIn(std::uint32_t held) const {
+        return (held & mask()) >> std::countr_zero(mask());
+    }
+    // `held` with the value's bits replaced by `value`; nullopt when the
+    // value does not fit into them.
+    constexpr std::optional<std::uint32_t> withValue(std::uint32_t held,
+                                                     std::uint32_t value) const {
+        const int shift = std::countr_zero(mask());
+        if (value > (mask() >> shift)) return std::nullopt;
+        return (held & ~mask()) | (value << shift);
+    }
+    // The bits of the slice's byte `i` (0 = first) that the value holds.
+    constexpr std::uint8_t bitsOfByte(int i) const {
+        return static_cast<std::uint8_t>(mask() >> (8 * (width - 1 - i)));
+    }
 };
 
 // The model member behind a setting, both ways; `band` is only used by
@@ -202,6 +229,7 @@ std::string_view channelPageTitle(Band band);
 // The caption without its trailing colon and blanks, with the page it is on:
 // "\"Single Signaling choice\" on \"Comprehensive Setting\"". For messages.
 std::string describeSetting(SettingRef ref);
+std::string describeSetting(const Setting& setting, Band band);
 // A widget name: the setting's name, with "bandA."/"bandB." before band
 // settings.
 std::string settingObjectName(SettingRef ref);

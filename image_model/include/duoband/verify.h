@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "duoband/radio_image.h"
+#include "duoband/settings_table.h"
 #include "duoband/translatable.h"
 
 namespace duoband {
@@ -27,7 +28,11 @@ struct VerifyReport {
     bool ok() const { return differences.empty(); }
 };
 
-VerifyReport compareImages(const RadioImage& sent, const RadioImage& held, Compared compared);
+// Settings are named as `settings` places them (the program's own table
+// unless a test gives another); where settings share a byte, each whose
+// bits differ.
+VerifyReport compareImages(const RadioImage& sent, const RadioImage& held, Compared compared,
+                           std::span<const Setting> settings = allSettings());
 
 // The block of the boot message or of the limits alone (`address` and
 // `length` of its transfer).
