@@ -15,7 +15,9 @@
 
 #include "duoband/backups.h"
 #include "duoband/cli.h"
+#include "duoband/field_codecs.h"
 #include "duoband/image_file.h"
+#include "duoband/radio_jobs.h"
 #include "duoband/radio_sim.h"
 #include "duoband/radio_sim_process.h"
 #include "duoband/radio_sim_sample.h"
@@ -321,6 +323,42 @@ TEST(CliFleet, ThreeRadiosAndAMissingPortTheOthersSucceed) {
         const std::string name = fs::path(r->port()).filename().string();
         EXPECT_TRUE(fs::exists(folder / (name + ".img")));
         EXPECT_FALSE(fileLines(folder / ("trace." + name)).empty()) << "a trace of its own";
+    }
+}
+
+// Each radio its own identity code, in --port order; a batch whose last
+// number would not fit is refused before any radio hears a byte.
+TEST(CliFleet, NumbersEachRadioInPortOrderAndRefusesATooWideBatchBeforeAnyExchange) {
+    TempFolder folder("numbered");
+    ASSERT_TRUE(saveSettingsFile(sim::sampleModel(), folder / "radio.bc").ok());
+    const std::string first = folder / "first.bin", second = folder / "second.bin";
+    Radio one({"--save-memory", first}), two({"--save-memory", second});
+    const std::vector<std::string> args{"write",    "--in",     folder / "radio.bc",
+                                        "--port",   one.port(), "--port",
+                                        two.port(), "--fast",   "--no-backup"};
+    auto tooWide = args;
+    tooWide.insert(tooWide.end(), {"--number", "identity-code=99999"});
+    const Ran refused = cli(tooWide);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("radio 2 would need more than the 5 digits"), std::string::npos)
+        << refused.err;
+    EXPECT_TRUE(fileLines(one.log.path()).empty()) << "not even the handshake";
+
+    auto numbered = args;
+    numbered.insert(numbered.end(), {"--number", "identity-code=09998", "--verify", "--report",
+                                     folder / "report.json"});
+    const Ran write = cli(numbered);
+    EXPECT_EQ(write.status, 0) << write.err;
+    EXPECT_NE(write.out.find("Identity code"), std::string::npos) << write.out;
+    const std::string report = contents(folder / "report.json");
+    for (const auto& [memory, number] : {std::pair{first, "09998"}, std::pair{second, "09999"}}) {
+        EXPECT_NE(report.find(std::string("\"identity-code\": \"") + number + "\""),
+                  std::string::npos)
+            << report;
+        std::string error;
+        const auto held = sim::loadMemory(memory, error);
+        ASSERT_TRUE(held) << error;
+        EXPECT_EQ(countedDigitsText(std::span(held->data() + 0x0296, 6)), number);
     }
 }
 
