@@ -17,6 +17,7 @@
 #include "duoband/decimal.h"
 #include "duoband/port_discovery.h"
 #include "duoband/settings_file.h"
+#include "duoband/station_log.h"
 #include "duoband/version.h"
 #include "duoband/write_verify.h"
 #include "radio_jobs.h"
@@ -198,14 +199,25 @@ int readCommand(const Args& args, Io& io) {
 
 // Each radio's numbers, in the order of the ports: every number is checked
 // before any exchange, so a batch is never numbered only in part.
-std::optional<std::vector<UnitNumbers>> radioNumbers(const Args& args, Io& io) {
+// With a log, numbering continues after the highest number it holds, and
+// says so.
+std::optional<std::vector<UnitNumbers>> radioNumbers(const Args& args, const StationLog* log,
+                                                     Io& io) {
     const std::size_t radios = args.all("--port").size();
     std::vector<UnitNumbers> numbers(radios);
     if (!args.has("--number")) return numbers;
     for (const std::string& option : args.all("--number")) {
         std::string problem;
-        const auto numbering = parseUnitNumbering(option, problem);
+        auto numbering = parseUnitNumbering(option, problem);
         if (!numbering) return fail(io, "write: " + problem), std::nullopt;
+        if (log != nullptr) {
+            const UnitNumbering continued = continuedAfter(*log, *numbering);
+            if (continued.start != numbering->start)
+                io.err << "--number " << option << ": " << args["--log"] << " holds numbers up to "
+                       << continued.start - 1 << "; numbering continues at "
+                       << unitNumber(continued, 0).value_or("") << '\n';
+            numbering = continued;
+        }
         const UnitFieldLayout& field = unitFieldLayout(numbering->field);
         for (std::size_t i = 0; i < radios; ++i) {
             const auto number = unitNumber(*numbering, i);
@@ -224,7 +236,13 @@ std::optional<std::vector<UnitNumbers>> radioNumbers(const Args& args, Io& io) {
 int writeCommand(const Args& args, Io& io) {
     const auto input = writeInput(args["--in"], io);
     if (!input) return kUsageError;
-    const auto numbers = radioNumbers(args, io);
+    StationLog log;
+    const bool logged = args.has("--log");
+    if (logged) {
+        if (const std::string problem = log.open(args["--log"]); !problem.empty())
+            return fail(io, "write: " + problem), kUsageError;
+    }
+    const auto numbers = radioNumbers(args, logged ? &log : nullptr, io);
     if (!numbers) return kUsageError;
     const JobOptions options = jobOptions(args);
     return runJobs(
@@ -233,7 +251,12 @@ int writeCommand(const Args& args, Io& io) {
             WriteInput radio = *input;
             radio.numbers = (*numbers)[index];
             radio.image = withUnitNumbers(input->image, radio.numbers);
-            return writeJob(port, radio, options, output);
+            const JobReport report = writeJob(port, radio, options, output);
+            if (logged) {
+                const std::string problem = log.append(report, args["--in"]);
+                if (!problem.empty() && output.warn) output.warn("warning: " + problem);
+            }
+            return report;
         },
         io);
 }
@@ -415,9 +438,9 @@ const std::vector<Command>& commands() {
          false,
          readCommand},
         {"write",
-         "write --port DEV... --in FILE [--number FIELD=START]... [--verify] [--fast]\n"
-         "       [--backup-first] [--backup-dir DIR] [--no-backup] [--report FILE.json]\n"
-         "       [--trace FILE]",
+         "write --port DEV... --in FILE [--number FIELD=START]... [--log FILE.csv]\n"
+         "       [--verify] [--fast] [--backup-first] [--backup-dir DIR] [--no-backup]\n"
+         "       [--report FILE.json] [--trace FILE]",
          "Writes a settings file or an image to the radio (--port may be repeated). An image\n"
          "is sent byte for byte, a clone of the radio it was read from. The image sent is kept\n"
          "as a backup; --backup-first reads the radio first and keeps what it held; --verify\n"
@@ -426,9 +449,12 @@ const std::vector<Command>& commands() {
          "each radio its own code, in the order of the --port options: START, START+1, ...,\n"
          "each with at least START's digits; a number too wide for its field is refused\n"
          "before any exchange. Everything else is sent as given; --verify checks each radio\n"
-         "against what it was sent.",
+         "against what it was sent.\n"
+         "--log FILE.csv appends a line per radio to a station log (created with a header,\n"
+         "locked while the command runs); numbering continues after the highest number the\n"
+         "log holds, so no number is given twice.",
          {"--port", "--in"},
-         {"--backup-dir", "--report", "--trace", "--number"},
+         {"--backup-dir", "--report", "--trace", "--number", "--log"},
          {"--fast", "--no-backup", "--verify", "--backup-first"},
          false,
          writeCommand},
