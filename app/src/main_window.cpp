@@ -760,7 +760,6 @@ void MainWindow::readRadio() {
     const QString port = QString::fromStdString(port_.path());
     if (read->succeeded()) {
         replaceConfiguration(read->arrived(), {{}, tr("read from %1").arg(port)}, tr("Read"));
-        keepBackup(duoband::BackupKind::Read, read->received());
     } else if (read->keepWhatArrived() && settleUnsavedChanges()) {
         replaceConfiguration(read->arrived(), {{}, tr("part of a read from %1").arg(port)},
                              tr("Keep What Arrived"));
@@ -781,15 +780,28 @@ std::filesystem::path MainWindow::keepBackup(duoband::BackupKind kind,
     if (backupFolder_.empty()) return {};
     const duoband::BackupResult kept = duoband::saveBackup(
         backupFolder_, kind, port_.path(), duoband::stampedNow(image, port_.path()));
-    showStatusMessage(kept.ok() ? tr("Backup kept: %1").arg(fromPath(kept.file))
-                                : tr("No backup: %1").arg(QString::fromStdString(kept.warning)));
+    jobOutput().backup(kept, false);
     return kept.file;
 }
 
-void MainWindow::relabelBackup(const std::filesystem::path& file, duoband::BackupKind kind) {
-    const duoband::BackupResult kept = duoband::relabelBackup(file, kind);
-    showStatusMessage(kept.ok() ? tr("Backup kept: %1").arg(fromPath(kept.file))
-                                : QString::fromStdString(kept.warning));
+duoband::JobOptions MainWindow::jobOptions() const {
+    duoband::JobOptions options;
+    options.backupFolder = backupFolder_;
+    return options;
+}
+
+duoband::JobOutput MainWindow::jobOutput() {
+    duoband::JobOutput output;
+    output.backup = [this](const duoband::BackupResult& kept, bool relabelled) {
+        if (kept.ok()) {
+            showStatusMessage(tr("Backup kept: %1").arg(fromPath(kept.file)));
+        } else {
+            showStatusMessage(relabelled
+                                  ? QString::fromStdString(kept.warning)
+                                  : tr("No backup: %1").arg(QString::fromStdString(kept.warning)));
+        }
+    };
+    return output;
 }
 
 void MainWindow::undo() {

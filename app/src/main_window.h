@@ -12,6 +12,7 @@
 #include "duoband/backups.h"
 #include "duoband/editor_model.h"
 #include "duoband/exchange.h"
+#include "duoband/radio_jobs.h"
 #include "duoband/serial_port.h"
 #include "edit_history.h"
 #include "pages/page_host.h"
@@ -83,8 +84,11 @@ class MainWindow : public QMainWindow, public PageHost {
     // Keeps `image` as a backup of `kind`; a failure is said in the status bar.
     // The file it went into; empty when none was kept.
     std::filesystem::path keepBackup(duoband::BackupKind kind, const duoband::RadioImage& image);
-    // Gives the kept backup `file` the kind `kind`, said in the status bar.
-    void relabelBackup(const std::filesystem::path& file, duoband::BackupKind kind);
+    // What a radio job of this window gets: the backup folder.
+    duoband::JobOptions jobOptions() const;
+    // Where a radio job of this window reports: a backup kept (or why not) in
+    // the status bar.
+    duoband::JobOutput jobOutput();
 
     // Commands (menu items; the tool bar buttons run the same handlers).
     void newConfiguration();

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app_settings.h"
-#include "duoband/write_verify.h"
+#include "duoband/radio_jobs.h"
 #include "main_window.h"
 #include "pages/page_widgets.h"
 #include "qt_message_pump.h"
@@ -134,14 +134,20 @@ ReadDialog::ReadDialog(MainWindow& editor, QWidget* parent)
     setObjectName("readDialog");
 }
 
+// The read runs through the radio job every front end shares; a complete one
+// is kept as a "read" backup.
 duoband::ExchangeResult ReadDialog::run(MainWindow& editor,
                                         const duoband::ProgrammingExchange::Progress& progress) {
     received_ = duoband::RadioImage();
     arrived_ = duoband::EditorModel();
     keepWhatArrived_ = false;
-    const duoband::ExchangeResult read = editor.exchange().fullRead(arrived_, progress, &received_);
+    duoband::JobOutput output = editor.jobOutput();
+    output.progress = progress;
+    const duoband::JobReport read =
+        duoband::readRadio(editor.exchange(), editor.serialPort().path(), arrived_, received_,
+                           editor.jobOptions(), output);
     canKeep_ = read.progress > 0 && !editor.pump().abandoned();
-    return read;
+    return duoband::asExchangeResult(read);
 }
 
 void ReadDialog::showEvent(QShowEvent* event) {
@@ -178,7 +184,7 @@ WriteDialog::WriteDialog(MainWindow& editor, QWidget* parent)
 // write goes on while the question is open, so the radio does not time out.
 // Before and after the write a stop changes nothing on the radio.
 void WriteDialog::askToStop() {
-    if (stage_ != Stage::Writing) return stopAfterCurrentFrame();
+    if (state_ != duoband::JobState::Writing) return stopAfterCurrentFrame();
     if (stopQuestion_ != nullptr) return;
     stopQuestion_ = userDialogs().openQuestion(
         this, tr("Stop writing? The radio will hold a mix of old and new settings."));
@@ -198,72 +204,48 @@ void WriteDialog::closeStopQuestion() {
     stopQuestion_ = nullptr;
 }
 
-void WriteDialog::enter(Stage stage) {
-    static constexpr const char* kShown[] = {
-        QT_TR_NOOP("Reading what the radio holds: %v of %m"),
-        QT_TR_NOOP("Writing: %v of %m"),
-        QT_TR_NOOP("Verifying: %v of %m"),
-    };
-    stage_ = stage;
-    progressBar_->setFormat(tr(kShown[static_cast<int>(stage)]));
+void WriteDialog::enter(duoband::JobState state) {
+    state_ = state;
+    const char* shown = nullptr;
+    switch (state) {
+        case duoband::JobState::ReadingFirst:
+            shown = QT_TR_NOOP("Reading what the radio holds: %v of %m");
+            break;
+        case duoband::JobState::Writing:
+            shown = QT_TR_NOOP("Writing: %v of %m");
+            break;
+        case duoband::JobState::Verifying:
+            shown = QT_TR_NOOP("Verifying: %v of %m");
+            break;
+        default:
+            break;
+    }
+    // Past the write a stop changes nothing on the radio: no question.
+    if (state != duoband::JobState::Writing) closeStopQuestion();
+    if (shown == nullptr) return;
+    progressBar_->setFormat(tr(shown));
     progressBar_->setValue(0);
 }
 
-// A stop says what the radio holds then (duoband::stoppedWrite); the image
-// sent is kept before sending and relabelled when the write does not
-// complete.
+// The write runs through the radio job every front end shares: read first
+// and keep what the radio held, keep the image sent (relabelled when the
+// write does not complete), write, verify; a stop says what the radio holds.
 duoband::ExchangeResult WriteDialog::run(MainWindow& editor,
                                          const duoband::ProgrammingExchange::Progress& progress) {
     const duoband::ImageEncoding encoding = duoband::encodeImage(editor.model());
     if (!encoding.ok()) return {duoband::ExchangeOutcome::Invalid, encoding.error, 0};
-    const duoband::RadioImage sent = duoband::imageOf(encoding);
-    std::filesystem::path beforeWrite;
-    if (backupFirstBox_->isChecked()) {
-        enter(Stage::ReadingFirst);
-        if (!backUpFirst(editor, progress, beforeWrite)) return duoband::stoppedWrite(0, {});
-    }
-    const std::filesystem::path kept = editor.keepBackup(duoband::BackupKind::Written, sent);
-    enter(Stage::Writing);
-    duoband::ExchangeResult written = editor.exchange().writeImage(sent, progress);
-    closeStopQuestion();
-    const duoband::BackupKind sentKind = duoband::sentImageKind(written.progress);
-    if (!kept.empty() && sentKind != duoband::BackupKind::Written)
-        editor.relabelBackup(kept, sentKind);
-    if (written.outcome == duoband::ExchangeOutcome::Cancelled)
-        return duoband::stoppedWrite(written.progress, beforeWrite.string());
-    if (written.ok() && verifyBox_->isChecked()) {
-        enter(Stage::Verifying);
-        verify(editor, sent, written, progress);
-    }
-    return written;
-}
-
-bool WriteDialog::backUpFirst(MainWindow& editor,
-                              const duoband::ProgrammingExchange::Progress& progress,
-                              std::filesystem::path& kept) {
-    duoband::EditorModel scratch;
-    duoband::RadioImage held;
-    const duoband::ExchangeResult read = editor.exchange().fullRead(scratch, progress, &held);
-    if (read.ok()) {
-        kept = editor.keepBackup(duoband::BackupKind::BeforeWrite, held);
-        return true;
-    }
-    if (read.outcome == duoband::ExchangeOutcome::Cancelled) return false;
-    return userDialogs().confirm(this, tr("Reading the radio first failed: %1\nWrite all the same?")
-                                           .arg(pages::fromCoreText(read.message)));
-}
-
-// A clean verify adds "Verify success!"; a difference makes the write fail
-// with the differences named; a stopped one says the radio was not verified.
-void WriteDialog::verify(MainWindow& editor, const duoband::RadioImage& sent,
-                         duoband::ExchangeResult& written,
-                         const duoband::ProgrammingExchange::Progress& progress) {
-    const duoband::VerifyResult checked =
-        duoband::verifyWrite(editor.exchange(), sent, duoband::Compared::HeldBytes, progress);
-    if (checked.readBack.outcome == duoband::ExchangeOutcome::Cancelled) {
-        written = duoband::stoppedWrite(duoband::kTransferSteps, {});
-        return;
-    }
-    for (const std::string& line : checked.lines()) written.message += "\n" + line;
-    if (!checked.ok()) written.outcome = duoband::ExchangeOutcome::RadioFailed;
+    duoband::JobOptions options = editor.jobOptions();
+    options.backupFirst = backupFirstBox_->isChecked();
+    options.verify = verifyBox_->isChecked();
+    duoband::JobOutput output = editor.jobOutput();
+    output.progress = progress;
+    output.state = [this](duoband::JobState state) { enter(state); };
+    output.writeAfterFailedFirstRead = [this](const duoband::ExchangeResult& read) {
+        return userDialogs().confirm(this,
+                                     tr("Reading the radio first failed: %1\nWrite all the same?")
+                                         .arg(pages::fromCoreText(read.message)));
+    };
+    const duoband::WriteInput sent{duoband::imageOf(encoding), duoband::Compared::HeldBytes, {}};
+    return duoband::asExchangeResult(
+        duoband::writeRadio(editor.exchange(), editor.serialPort().path(), sent, options, output));
 }

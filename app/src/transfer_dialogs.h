@@ -12,6 +12,7 @@
 
 #include "duoband/exchange.h"
 #include "duoband/radio_image.h"
+#include "duoband/radio_jobs.h"
 
 class QCheckBox;
 class QMessageBox;
@@ -110,21 +111,12 @@ class WriteDialog final : public TransferDialog {
                                 const duoband::ProgrammingExchange::Progress& progress) override;
 
   private:
-    // The parts of a write, each shown in the progress bar by name.
-    enum class Stage { ReadingFirst, Writing, Verifying };
-    void enter(Stage stage);
-    // Reads what the radio holds and keeps it as a "before-write" backup in
-    // `kept`; false when the write should not go on: the read was stopped, or
-    // it failed and the user would rather not write.
-    bool backUpFirst(MainWindow& editor, const duoband::ProgrammingExchange::Progress& progress,
-                     std::filesystem::path& kept);
-    void verify(MainWindow& editor, const duoband::RadioImage& sent,
-                duoband::ExchangeResult& written,
-                const duoband::ProgrammingExchange::Progress& progress);
+    // Shows the part of the write under way in the progress bar by name.
+    void enter(duoband::JobState state);
     void closeStopQuestion();
 
     QCheckBox* backupFirstBox_;  // "Read the radio first and keep what it held"
     QCheckBox* verifyBox_;       // "Verify after writing"
-    Stage stage_ = Stage::Writing;
+    duoband::JobState state_ = duoband::JobState::Waiting;
     QPointer<QMessageBox> stopQuestion_;  // "Stop writing?" while it is open
 };

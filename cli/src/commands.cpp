@@ -17,6 +17,7 @@
 #include "duoband/decimal.h"
 #include "duoband/port_discovery.h"
 #include "duoband/settings_file.h"
+#include "duoband/station_log.h"
 #include "duoband/version.h"
 #include "duoband/whole_file.h"
 #include "duoband/write_verify.h"
@@ -42,30 +43,6 @@ void fail(Io& io, std::string_view message) {
     io.err << "duoband-cli: " << message << '\n';
 }
 
-// One radio on the console. A progress bar on a terminal is ended before
-// anything else is printed, so a result never lands on the bar's line.
-JobOutput consoleOutput(Io& io) {
-    auto barOpen = std::make_shared<bool>(false);
-    auto endBar = [&io, barOpen] {
-        if (*barOpen) io.err << '\n';
-        *barOpen = false;
-    };
-    JobOutput output{[&io, endBar](const std::string& l) { endBar(), io.out << l << '\n'; },
-                     [&io, endBar](const std::string& l) { endBar(), fail(io, l); },
-                     {}};
-    if (io.progressBar) {
-        output.progress = [&io, barOpen](int done) {
-            constexpr int kWidth = 40;
-            const int filled = done * kWidth / kTransferSteps;
-            io.err << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
-                   << std::string(static_cast<std::size_t>(kWidth - filled), ' ') << "] " << done
-                   << '/' << kTransferSteps << std::flush;
-            *barOpen = true;
-        };
-    }
-    return output;
-}
-
 JobOptions jobOptions(const Args& args) {
     JobOptions o;
     o.fast = args.has("--fast");
@@ -76,6 +53,7 @@ JobOptions jobOptions(const Args& args) {
                                               : backupFolder(locateDataFolder());
     if (args.has("--trace")) o.tracePath = args["--trace"];
     o.tracePerPort = args.all("--port").size() > 1;
+    o.stopRequested = [] { return stopRequested().load(); };
     return o;
 }
 
@@ -139,18 +117,16 @@ int save(const EditorModel& model, const std::string& path, const std::string& p
 std::optional<WriteInput> writeInput(const std::string& path, Io& io) {
     auto loaded = load(path, io);
     if (!loaded) return std::nullopt;
-    if (loaded->image) return WriteInput{*loaded->image, Compared::EveryByte};
+    if (loaded->image) return WriteInput{*loaded->image, Compared::EveryByte, {}};
     const ImageEncoding encoding = encodeImage(loaded->model);
     if (!encoding.ok()) return fail(io, path + ": " + encoding.error), std::nullopt;
-    return WriteInput{imageOf(encoding), Compared::HeldBytes};
+    return WriteInput{imageOf(encoding), Compared::HeldBytes, {}};
 }
 
 // --- commands -------------------------------------------------------------
 
 int exitStatus(const std::vector<JobReport>& reports) {
-    return std::ranges::all_of(reports, [](const JobReport& r) { return r.status == kOk; })
-               ? kOk
-               : kRadioFailed;
+    return std::ranges::all_of(reports, &JobReport::ok) ? kOk : kRadioFailed;
 }
 
 int writeReport(PendingFile* file, const std::vector<JobReport>& reports, Io& io) {
@@ -172,13 +148,13 @@ int runJobs(const Args& args, const Job& job, Io& io) {
     std::vector<JobReport> reports;
     if (ports.size() == 1) {
         JobOutput output = consoleOutput(io);
-        reports.push_back(job(ports.front(), output));
+        reports.push_back(job(0, ports.front(), output));
     } else {
-        reports = runFleet(ports, job, io);
+        reports = runFleetOnScreen(ports, job, io);
         io.out << summaryTable(reports);
     }
     const int reported = writeReport(reportFile ? &*reportFile : nullptr, reports, io);
-    if (ports.size() == 1 && reports.front().status != kOk) return reports.front().status;
+    if (ports.size() == 1 && !reports.front().ok()) return static_cast<int>(reports.front().status);
     return reported != kOk ? reported : exitStatus(reports);
 }
 
@@ -212,7 +188,7 @@ int readCommand(const Args& args, Io& io) {
     const JobOptions options = jobOptions(args);
     return runJobs(
         args,
-        [&](const std::string& port, JobOutput& output) {
+        [&](std::size_t, const std::string& port, JobOutput& output) {
             const std::filesystem::path out =
                 toFolder ? std::filesystem::path(args["--out-dir"]) /
                                (portName(port) + std::string(kImageExtension))
@@ -222,14 +198,66 @@ int readCommand(const Args& args, Io& io) {
         io);
 }
 
+// Each radio's numbers, in the order of the ports: every number is checked
+// before any exchange, so a batch is never numbered only in part.
+// With a log, numbering continues after the highest number it holds, and
+// says so.
+std::optional<std::vector<UnitNumbers>> radioNumbers(const Args& args, const StationLog* log,
+                                                     Io& io) {
+    const std::size_t radios = args.all("--port").size();
+    std::vector<UnitNumbers> numbers(radios);
+    if (!args.has("--number")) return numbers;
+    for (const std::string& option : args.all("--number")) {
+        std::string problem;
+        auto numbering = parseUnitNumbering(option, problem);
+        if (!numbering) return fail(io, "write: " + problem), std::nullopt;
+        if (log != nullptr) {
+            const UnitNumbering continued = continuedAfter(*log, *numbering);
+            if (continued.start != numbering->start)
+                io.err << "--number " << option << ": " << args["--log"] << " holds numbers up to "
+                       << continued.start - 1 << "; numbering continues at "
+                       << unitNumber(continued, 0).value_or("") << '\n';
+            numbering = continued;
+        }
+        const UnitFieldLayout& field = unitFieldLayout(numbering->field);
+        for (std::size_t i = 0; i < radios; ++i) {
+            const auto number = unitNumber(*numbering, i);
+            if (!number) {
+                fail(io, "write: --number " + option + ": radio " + std::to_string(i + 1) +
+                             " would need more than the " + std::to_string(field.digits) +
+                             " digits the " + std::string(field.name) + " holds");
+                return std::nullopt;
+            }
+            numbers[i][numbering->field] = *number;
+        }
+    }
+    return numbers;
+}
+
 int writeCommand(const Args& args, Io& io) {
     const auto input = writeInput(args["--in"], io);
     if (!input) return kUsageError;
+    StationLog log;
+    const bool logged = args.has("--log");
+    if (logged) {
+        if (const std::string problem = log.open(args["--log"]); !problem.empty())
+            return fail(io, "write: " + problem), kUsageError;
+    }
+    const auto numbers = radioNumbers(args, logged ? &log : nullptr, io);
+    if (!numbers) return kUsageError;
     const JobOptions options = jobOptions(args);
     return runJobs(
         args,
-        [&](const std::string& port, JobOutput& output) {
-            return writeJob(port, *input, options, output);
+        [&](std::size_t index, const std::string& port, JobOutput& output) {
+            WriteInput radio = *input;
+            radio.numbers = (*numbers)[index];
+            radio.image = withUnitNumbers(input->image, radio.numbers);
+            const JobReport report = writeJob(port, radio, options, output);
+            if (logged) {
+                const std::string problem = log.append(report, args["--in"]);
+                if (!problem.empty() && output.warn) output.warn("warning: " + problem);
+            }
+            return report;
         },
         io);
 }
@@ -237,8 +265,9 @@ int writeCommand(const Args& args, Io& io) {
 // Opens the one port of a partial transfer; the status when it cannot.
 std::optional<int> openPartial(RadioSession& radio, const Args& args, Io& io) {
     bool traceFailed = false;
-    const std::string problem =
-        radio.open(args["--port"], args.has("--trace") ? args["--trace"] : "", traceFailed);
+    const std::string problem = radio.open(
+        args["--port"], args.has("--trace") ? args["--trace"] : "",
+        [] { return stopRequested().load(); }, traceFailed);
     if (problem.empty()) return std::nullopt;
     fail(io, problem);
     return traceFailed ? kUsageError : kRadioFailed;
@@ -410,14 +439,23 @@ const std::vector<Command>& commands() {
          false,
          readCommand},
         {"write",
-         "write --port DEV... --in FILE [--verify] [--fast] [--backup-first]\n"
-         "       [--backup-dir DIR] [--no-backup] [--report FILE.json] [--trace FILE]",
+         "write --port DEV... --in FILE [--number FIELD=START]... [--log FILE.csv]\n"
+         "       [--verify] [--fast] [--backup-first] [--backup-dir DIR] [--no-backup]\n"
+         "       [--report FILE.json] [--trace FILE]",
          "Writes a settings file or an image to the radio (--port may be repeated). An image\n"
          "is sent byte for byte, a clone of the radio it was read from. The image sent is kept\n"
          "as a backup; --backup-first reads the radio first and keeps what it held; --verify\n"
-         "reads it back afterwards and compares.",
+         "reads it back afterwards and compares.\n"
+         "--number native-id=START (up to 7 digits) or identity-code=START (up to 5) gives\n"
+         "each radio its own code, in the order of the --port options: START, START+1, ...,\n"
+         "each with at least START's digits; a number too wide for its field is refused\n"
+         "before any exchange. Everything else is sent as given; --verify checks each radio\n"
+         "against what it was sent.\n"
+         "--log FILE.csv appends a line per radio to a station log (created with a header,\n"
+         "locked while the command runs); numbering continues after the highest number the\n"
+         "log holds, so no number is given twice.",
          {"--port", "--in"},
-         {"--backup-dir", "--report", "--trace"},
+         {"--backup-dir", "--report", "--trace", "--number", "--log"},
          {"--fast", "--no-backup", "--verify", "--backup-first"},
          false,
          writeCommand},

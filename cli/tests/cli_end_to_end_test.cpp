@@ -15,11 +15,14 @@
 
 #include "duoband/backups.h"
 #include "duoband/cli.h"
+#include "duoband/field_codecs.h"
 #include "duoband/image_file.h"
+#include "duoband/radio_jobs.h"
 #include "duoband/radio_sim.h"
 #include "duoband/radio_sim_process.h"
 #include "duoband/radio_sim_sample.h"
 #include "duoband/settings_file.h"
+#include "duoband/station_log.h"
 #include "sim_harness.h"
 
 extern char** environ;
@@ -321,6 +324,102 @@ TEST(CliFleet, ThreeRadiosAndAMissingPortTheOthersSucceed) {
         const std::string name = fs::path(r->port()).filename().string();
         EXPECT_TRUE(fs::exists(folder / (name + ".img")));
         EXPECT_FALSE(fileLines(folder / ("trace." + name)).empty()) << "a trace of its own";
+    }
+}
+
+// Each radio its own identity code, in --port order; a batch whose last
+// number would not fit is refused before any radio hears a byte.
+TEST(CliFleet, NumbersEachRadioInPortOrderAndRefusesATooWideBatchBeforeAnyExchange) {
+    TempFolder folder("numbered");
+    ASSERT_TRUE(saveSettingsFile(sim::sampleModel(), folder / "radio.bc").ok());
+    const std::string first = folder / "first.bin", second = folder / "second.bin";
+    Radio one({"--save-memory", first}), two({"--save-memory", second});
+    const std::vector<std::string> args{"write",    "--in",     folder / "radio.bc",
+                                        "--port",   one.port(), "--port",
+                                        two.port(), "--fast",   "--no-backup"};
+    auto tooWide = args;
+    tooWide.insert(tooWide.end(), {"--number", "identity-code=99999"});
+    const Ran refused = cli(tooWide);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("radio 2 would need more than the 5 digits"), std::string::npos)
+        << refused.err;
+    EXPECT_TRUE(fileLines(one.log.path()).empty()) << "not even the handshake";
+
+    auto numbered = args;
+    numbered.insert(numbered.end(), {"--number", "identity-code=09998", "--verify", "--report",
+                                     folder / "report.json"});
+    const Ran write = cli(numbered);
+    EXPECT_EQ(write.status, 0) << write.err;
+    EXPECT_NE(write.out.find("Identity code"), std::string::npos) << write.out;
+    const std::string report = contents(folder / "report.json");
+    for (const auto& [memory, number] : {std::pair{first, "09998"}, std::pair{second, "09999"}}) {
+        EXPECT_NE(report.find(std::string("\"identity-code\": \"") + number + "\""),
+                  std::string::npos)
+            << report;
+        std::string error;
+        const auto held = sim::loadMemory(memory, error);
+        ASSERT_TRUE(held) << error;
+        EXPECT_EQ(countedDigitsText(std::span(held->data() + 0x0296, 6)), number);
+    }
+}
+
+// Four radios, each its own native ID, a log line each; the next batch
+// continues after the log's numbers, and a radio that failed keeps its own.
+TEST(CliStation, FourRadiosNumberedAndLoggedAndTheNextBatchContinues) {
+    TempFolder folder("station");
+    const EditorModel plan = sim::sampleModel();
+    ASSERT_TRUE(saveSettingsFile(plan, folder / "plan.bc").ok());
+    std::vector<std::unique_ptr<Radio>> radios;
+    std::vector<std::string> args{"write", "--in", folder / "plan.bc"};
+    for (int i = 0; i < 4; ++i) {
+        radios.push_back(std::make_unique<Radio>(std::vector<std::string>{
+            "--save-memory", folder / ("radio" + std::to_string(i) + ".bin")}));
+        args.insert(args.end(), {"--port", radios.back()->port()});
+    }
+    args.insert(args.end(), {"--number", "native-id=1001", "--log", folder / "station.csv",
+                             "--no-backup", "--fast"});
+    const Ran first = cli(args);
+    EXPECT_EQ(first.status, 0) << first.err;
+    const RadioImage sent = imageOf(encodeImage(plan));
+    for (int i = 0; i < 4; ++i) {
+        std::string error;
+        const auto memory = sim::loadMemory(folder / ("radio" + std::to_string(i) + ".bin"), error);
+        ASSERT_TRUE(memory) << error;
+        RadioImage held;
+        for (int s = 0; s < kTransferSteps; ++s) {
+            const TransferStep t = transferPlan()[static_cast<std::size_t>(s)];
+            storeAnswer(held, s, std::span(memory->data() + t.address, t.length));
+        }
+        UnitNumbers numbers;
+        numbers[UnitField::NativeId] = "100" + std::to_string(i + 1);
+        EXPECT_EQ(held, withUnitNumbers(sent, numbers)) << "radio " << i;
+    }
+    const Ran second = cli(args);
+    EXPECT_EQ(second.status, 0) << second.err;
+    EXPECT_NE(second.err.find("holds numbers up to 1004; numbering continues at 1005"),
+              std::string::npos)
+        << second.err;
+    Radio faulty({"--nak-at", "40"});
+    const Ran failed =
+        cli({"write", "--in", folder / "plan.bc", "--port", faulty.port(), "--number",
+             "native-id=1001", "--log", folder / "station.csv", "--no-backup", "--fast"});
+    EXPECT_EQ(failed.status, 1);
+    const auto lines = fileLines(folder / "station.csv");
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[0] + "\n", kStationLogHeader) << "the header, then a line per radio";
+    // Each line is written as its radio ends, so a batch's lines come in any order.
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        std::size_t radio = 0;
+        while (radio < 4 && lines[i].find("," + radios[radio]->port() + ",") == std::string::npos)
+            ++radio;
+        const bool failing = i == 9;
+        EXPECT_EQ(radio < 4, !failing) << lines[i];
+        const std::string number = std::to_string(failing ? 1009 : 1001 + radio + (i > 4 ? 4 : 0));
+        EXPECT_NE(lines[i].find("," + folder.path() + "/plan.bc," +
+                                (failing ? "failed" : "success") + ","),
+                  std::string::npos)
+            << lines[i];
+        EXPECT_NE(lines[i].find("," + number + ",,"), std::string::npos) << lines[i];
     }
 }
 

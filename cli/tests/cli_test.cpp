@@ -94,25 +94,6 @@ TEST(CliFiles, WhatIsNoSettingsFileIsRefusedAtOnce) {
     }
 }
 
-// A flooded line cannot fill the disk through --trace: the log stops at its
-// limit with a note saying so.
-TEST(CliTrace, StopsAtItsLimitWithANote) {
-    TempFile path("cut.trace");
-    {
-        TraceFile trace;
-        ASSERT_EQ(trace.open(path.path(), "/dev/ttyUSB0"), "");
-        const std::vector<std::uint8_t> block(2048, 0x55);
-        for (std::uintmax_t sent = 0; sent < kTraceLimit; sent += block.size())
-            trace.record(TraceDirection::Received, block);
-        EXPECT_EQ(trace.problem(), "");
-    }
-    EXPECT_LE(std::filesystem::file_size(path.path()), kTraceLimit);
-    std::ifstream in(path.path());
-    std::string line, last;
-    while (std::getline(in, line)) last = line;
-    EXPECT_TRUE(last.ends_with(" trace cut here: it reached its limit of 16 MiB")) << last;
-}
-
 // Radios side by side must not share a device, nor the name that names
 // their --out-dir files, traces and backups: refused with 2, both named,
 // before any exchange; so is an --out-dir folder that is not there.

@@ -20,9 +20,6 @@ inline constexpr int kUsageError = 2;   // a usage or file error found before an
 // export-csv and import-csv: the file was written, but channels were left out or changed.
 inline constexpr int kChannelsChanged = 1;
 
-// The most a --trace file holds; it ends with a note where it was cut.
-inline constexpr std::uintmax_t kTraceLimit = 16 * 1024 * 1024;
-
 struct Io {
     std::ostream& out;
     std::ostream& err;

@@ -1,0 +1,113 @@
+#include <iomanip>
+#include <sstream>
+#include <thread>
+
+#include "duoband/radio_jobs.h"
+
+namespace duoband {
+
+namespace {
+
+std::string jsonText(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            std::ostringstream escaped;
+            escaped << "\\u" << std::hex << std::setw(4) << std::setfill('0') << int(c);
+            out += escaped.str();
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+// The fields some radio of the reports was numbered in.
+std::vector<UnitField> numberedFields(const std::vector<JobReport>& reports) {
+    std::vector<UnitField> fields;
+    for (UnitField f : kUnitFields) {
+        for (const JobReport& r : reports) {
+            if (!r.numbers[f].empty()) {
+                fields.push_back(f);
+                break;
+            }
+        }
+    }
+    return fields;
+}
+
+}  // namespace
+
+std::vector<JobReport> runFleet(const std::vector<std::string>& ports, const Job& job,
+                                const std::function<JobOutput(std::size_t index)>& outputFor) {
+    std::vector<JobReport> reports(ports.size());
+    std::vector<JobOutput> outputs;
+    for (std::size_t i = 0; i < ports.size(); ++i) outputs.push_back(outputFor(i));
+    std::vector<std::jthread> running;
+    for (std::size_t i = 0; i < ports.size(); ++i)
+        running.emplace_back([&, i] { reports[i] = job(i, ports[i], outputs[i]); });
+    running.clear();  // joins every job
+    return reports;
+}
+
+std::string summaryTable(const std::vector<JobReport>& reports) {
+    // Only rows with a detail are padded to its column.
+    std::size_t portWidth = 4;
+    std::size_t messageWidth = 7;
+    for (const auto& r : reports) {
+        portWidth = std::max(portWidth, r.port.size());
+        if (!r.detail.empty()) messageWidth = std::max(messageWidth, r.message.size());
+    }
+    const std::vector<UnitField> numbered = numberedFields(reports);
+    std::ostringstream out;
+    const auto row = [&](std::string_view port, std::string_view result, std::string_view seconds,
+                         const std::vector<std::string_view>& numbers, std::string_view message,
+                         std::string_view detail) {
+        out << std::left << std::setw(static_cast<int>(portWidth + 2)) << port << std::setw(11)
+            << result << std::setw(9) << seconds;
+        for (std::size_t i = 0; i < numbered.size(); ++i) {
+            const UnitFieldLayout& layout = unitFieldLayout(numbered[i]);
+            out << std::setw(static_cast<int>(std::max(layout.caption.size(), layout.digits) + 2))
+                << numbers[i];
+        }
+        if (detail.empty()) {
+            out << message << '\n';
+        } else {
+            out << std::setw(static_cast<int>(messageWidth + 2)) << message << detail << '\n';
+        }
+    };
+    std::vector<std::string_view> captions;
+    for (UnitField f : numbered) captions.push_back(unitFieldLayout(f).caption);
+    row("Port", "Result", "Seconds", captions, "Message", "Detail");
+    for (const auto& r : reports) {
+        std::ostringstream seconds;
+        seconds << std::fixed << std::setprecision(1) << r.seconds;
+        std::vector<std::string_view> numbers;
+        for (UnitField f : numbered) numbers.push_back(r.numbers[f]);
+        row(r.port, r.result, seconds.str(), numbers, r.message, r.detail);
+    }
+    return out.str();
+}
+
+std::string reportJson(const std::vector<JobReport>& reports) {
+    const std::vector<UnitField> numbered = numberedFields(reports);
+    std::ostringstream out;
+    out << "[\n";
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        const JobReport& r = reports[i];
+        out << "  {\"port\": " << jsonText(r.port) << ", \"result\": " << jsonText(r.result)
+            << ", \"seconds\": " << std::fixed << std::setprecision(3) << r.seconds
+            << ", \"message\": " << jsonText(r.message) << ", \"detail\": " << jsonText(r.detail)
+            << ", \"file\": " << jsonText(r.file) << ", \"backup\": " << jsonText(r.backup);
+        for (UnitField f : numbered)
+            out << ", " << jsonText(unitFieldLayout(f).name) << ": " << jsonText(r.numbers[f]);
+        out << "}" << (i + 1 < reports.size() ? "," : "") << "\n";
+    }
+    out << "]\n";
+    return out.str();
+}
+
+}  // namespace duoband
