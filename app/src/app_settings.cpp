@@ -40,6 +40,28 @@ void setLastFolderOf(const QString& file) {
     Store().setValue("files/lastFolder", QFileInfo(file).absolutePath());
 }
 
+QStringList recentFiles() {
+    return Store().value("files/recent").toStringList().mid(0, kRecentFiles);
+}
+
+void addRecentFile(const QString& file) {
+    const QString path = QFileInfo(file).absoluteFilePath();
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    Store().setValue("files/recent", files.mid(0, kRecentFiles));
+}
+
+void removeRecentFile(const QString& file) {
+    QStringList files = recentFiles();
+    files.removeAll(file);
+    Store().setValue("files/recent", files);
+}
+
+void clearRecentFiles() {
+    Store().remove("files/recent");
+}
+
 bool transferOption(const QString& name, bool byDefault) {
     return Store().value("transfer/" + name, byDefault).toBool();
 }

@@ -1,12 +1,14 @@
 // What the program remembers between runs, all of it through this one seam:
 // the editor's size and position, the port opened last, the folder of the
-// last file dialog and the transfer and sheet options. QSettings keeps it in the user's
-// configuration folder (duoband/duoband.conf); tests enable QStandardPaths' test mode, which moves
-// the store under ~/.qttest, and start from an empty one.
+// last file dialog, the files opened or saved last and the transfer and
+// sheet options. QSettings keeps it in the user's configuration folder
+// (duoband/duoband.conf); tests enable QStandardPaths' test mode, which
+// moves the store under ~/.qttest, and start from an empty one.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace appSettings {
 
@@ -22,6 +24,15 @@ void setLastPort(const QString& path);
 QString lastFolder();
 // Keeps the folder that holds `file`.
 void setLastFolderOf(const QString& file);
+
+// The settings files and images opened or saved last, newest first, at
+// most kRecentFiles of them, each once.
+constexpr int kRecentFiles = 8;
+QStringList recentFiles();
+// Puts `file` (made absolute) first.
+void addRecentFile(const QString& file);
+void removeRecentFile(const QString& file);
+void clearRecentFiles();
 
 // A check box of the Read and Write dialogs ("fastBox", "verifyBox",
 // "backupFirstBox"); `byDefault` until the user has set it.

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <csignal>
 
@@ -37,7 +38,10 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
         "after it, without a window, and ends.",
         "FILE");
     parser.addOptions({port, demo, dataDir, language, exportPdf});
-    parser.addPositionalArgument("OUT.pdf", "The PDF file --export-pdf writes.", "[OUT.pdf]");
+    parser.addPositionalArgument(
+        "FILE", "Opens FILE (a settings file .bc or an image .img) after the login.", "[FILE]");
+    parser.addPositionalArgument("OUT.pdf", "With --export-pdf: the PDF file it writes.",
+                                 "[OUT.pdf]");
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -58,9 +62,14 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
         }
         options.sheetFrom = parser.value(exportPdf);
         options.sheetTo = parser.positionalArguments().front();
-    } else if (!parser.positionalArguments().isEmpty()) {
-        error = "Unexpected argument: " + parser.positionalArguments().front();
+    } else if (parser.positionalArguments().size() > 1) {
+        error = "Unexpected argument: " + parser.positionalArguments().at(1) +
+                " (the window opens one file)";
         return std::nullopt;
+    } else if (!parser.positionalArguments().isEmpty()) {
+        // The program's folder does not change, but a name relative to it
+        // would be lost on the recent-files list.
+        options.fileToOpen = QFileInfo(parser.positionalArguments().front()).absoluteFilePath();
     }
     for (const QString& path : parser.values(port)) options.ports.push_back(path.toStdString());
     options.dataDir = parser.value(dataDir);
@@ -94,6 +103,12 @@ Windows::Windows(const DataFolder& data, PortOptions ports) {
     mainWindow->setDialogs(passwordDialog, companyNameDialog, readDialog, writeDialog);
     aboutDialog = new AboutDialog(data, mainWindow.get());
     mainWindow->setAboutDialog(aboutDialog);
+}
+
+void Windows::openAfterLogin(const QString& file) {
+    if (file.isEmpty()) return;
+    QObject::connect(loginWindow.get(), &LoginWindow::loggedIn, mainWindow.get(),
+                     [editor = mainWindow.get(), file] { editor->openFileNamed(file); });
 }
 
 Windows::~Windows() {

@@ -28,6 +28,7 @@ struct StartOptions {
     QString dataDir;                 // --data-dir
     bool demo = false;               // --demo
     QString language;                // --lang; empty: the system's
+    QString fileToOpen;              // FILE, absolute; opened after the login
     // --export-pdf FILE OUT.pdf: the channel sheet of FILE, without a window.
     QString sheetFrom, sheetTo;
 };
@@ -56,6 +57,9 @@ class DemoRadio {
 struct Windows {
     Windows(const DataFolder& data, PortOptions ports);
     ~Windows();
+
+    // Opens `file` as File > Open would once the user has logged in.
+    void openAfterLogin(const QString& file);
 
     std::unique_ptr<LoginWindow> loginWindow;
     std::unique_ptr<MainWindow> mainWindow;

@@ -139,6 +139,7 @@ void LoginWindow::login() {
     if (editor_ == nullptr) return;
     editor_->setWindowTitle(windowTitle());
     editor_->show();
+    emit loggedIn();
 }
 
 // The chosen picture is shown at once and copied over image/1.jpg; a file

@@ -48,6 +48,10 @@ class LoginWindow : public QWidget {
     void replaceBackground();
     void showBackgroundAndCaption();
 
+  signals:
+    // The password was right and the editor is shown.
+    void loggedIn();
+
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -102,6 +102,7 @@ int main(int argc, char** argv) {
         options->dataDir.isEmpty()
             ? duoband::backupFolder(duoband::locateDataFolder())
             : std::filesystem::path(QFile::encodeName(options->dataDir).toStdString()) / "backups");
+    windows.openAfterLogin(options->fileToOpen);
     windows.loginWindow->show();
     if (!error.isEmpty()) {
         QTextStream(stderr) << error << "\n";

@@ -4,11 +4,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSocketNotifier>
 #include <QStatusBar>
 #include <QStyle>
@@ -287,6 +290,20 @@ QString fromPath(const std::filesystem::path& path) {
     return QFile::decodeName(QByteArray::fromStdString(path.string()));
 }
 
+// "&3 ~/radios/harbour.bc": numbered for the keyboard, the home folder
+// shortened and a long path cut in the middle.
+QString recentFileCaption(int number, const QString& path, const QFontMetrics& font) {
+    const QString home = QDir::homePath() + "/";
+    const QString shown = path.startsWith(home) ? "~/" + path.mid(home.size()) : path;
+    const QString cut = font.elidedText(shown, Qt::ElideMiddle, 60 * font.averageCharWidth());
+    return QString("&%1 %2").arg(number).arg(QString(cut).replace("&", "&&"));
+}
+
+bool isDroppableKind(const QString& file) {
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    return suffix == "bc" || suffix == "img";
+}
+
 }  // namespace
 
 MainWindow::MainWindow(PortOptions ports, QWidget* parent) : QMainWindow(parent) {
@@ -312,6 +329,8 @@ MainWindow::MainWindow(PortOptions ports, QWidget* parent) : QMainWindow(parent)
     connect(&history_->stack(), &QUndoStack::indexChanged, this, &MainWindow::updateCaption);
     connect(pageTabs, &QTabWidget::currentChanged, this, &MainWindow::updateCommandStates);
     updateCommandStates();
+    setAcceptDrops(true);
+    qApp->installEventFilter(this);  // drops on any of the window's widgets
 }
 
 // Two panels, 200 wide: panel 0 the port state, panel 1 four blanks.
@@ -389,6 +408,7 @@ void MainWindow::buildCommands() {
             }
         }
     }
+    buildRecentFilesMenu();
     QAction* quitAction = menuBar()->addAction(tr("Quit(&Q)"));
     quitAction->setObjectName("quitAction");
     connect(quitAction, &QAction::triggered, this, &MainWindow::quit);
@@ -420,6 +440,37 @@ void MainWindow::buildCommands() {
         findChild<QAction*>("redoAction")
             ->setText(step.isEmpty() ? tr("Redo") : tr("Redo %1").arg(step));
     });
+}
+
+// File > Open Recent, under Open, is listed afresh each time it opens: a
+// second window of the program may have opened or saved files since.
+void MainWindow::buildRecentFilesMenu() {
+    QAction* save = menuBar()->findChild<QAction*>("saveAction");
+    auto* fileMenu = qobject_cast<QMenu*>(save->parent());
+    recentFilesMenu_ = new QMenu(tr("Open &Recent"), fileMenu);
+    recentFilesMenu_->setObjectName("openRecentMenu");
+    recentFilesMenu_->menuAction()->setObjectName("openRecentAction");
+    fileMenu->insertMenu(save, recentFilesMenu_);
+    commands_.push_back({recentFilesMenu_->menuAction(), false, nullptr});
+    connect(recentFilesMenu_, &QMenu::aboutToShow, this, &MainWindow::listRecentFiles);
+}
+
+void MainWindow::listRecentFiles() {
+    recentFilesMenu_->clear();
+    const QStringList files = appSettings::recentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        QAction* entry = recentFilesMenu_->addAction(
+            recentFileCaption(i + 1, files[i], recentFilesMenu_->fontMetrics()));
+        entry->setObjectName("recentFileAction");
+        entry->setData(files[i]);
+        connect(entry, &QAction::triggered, this,
+                [this, file = files[i]] { openRecentFile(file); });
+    }
+    recentFilesMenu_->addSeparator();
+    QAction* clear =
+        recentFilesMenu_->addAction(tr("Clear List"), this, &MainWindow::clearRecentFiles);
+    clear->setObjectName("clearRecentFilesAction");
+    clear->setEnabled(!files.isEmpty());
 }
 
 void MainWindow::buildPages() {
@@ -622,6 +673,59 @@ void MainWindow::openFile() {
     openNamed(userDialogs().openFileName(this, tr("Open"), kOpenFilter));
 }
 
+void MainWindow::openFileNamed(const QString& name) {
+    if (settleUnsavedChanges()) openNamed(name);
+}
+
+void MainWindow::openRecentFile(const QString& name) {
+    if (QFileInfo::exists(name)) {
+        openFileNamed(name);
+        return;
+    }
+    appSettings::removeRecentFile(name);
+    userDialogs().warning(this, tr("%1 is no longer there: it was moved, renamed or deleted. It "
+                                   "is taken off the Open Recent list.")
+                                    .arg(name));
+}
+
+void MainWindow::clearRecentFiles() {
+    appSettings::clearRecentFiles();
+}
+
+// While a dialog is open (a file dialog of Save As, a question) the
+// configuration it works on must not change under it.
+QString MainWindow::droppableFile(const QMimeData* dragged) const {
+    if (exchangesRunning_ > 0 || QApplication::activeModalWidget() != nullptr ||
+        dragged == nullptr || dragged->urls().size() != 1) {
+        return {};
+    }
+    const QUrl url = dragged->urls().front();
+    return url.isLocalFile() && isDroppableKind(url.toLocalFile()) ? url.toLocalFile() : QString();
+}
+
+// A drag that carries one settings file or image is the window's wherever
+// it is over, a text field included (which would take the file's name as
+// text); any other drag is left to the widget under it. The file opens after
+// the drop has ended, so that the unsaved-changes question does not hold
+// the program the file was dragged from.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    auto* target = qobject_cast<QWidget*>(watched);
+    if ((type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) ||
+        target == nullptr || target->window() != this) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QString file = droppableFile(drop->mimeData());
+    if (file.isEmpty()) return false;
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop) {
+        QMetaObject::invokeMethod(
+            this, [this, file] { openFileNamed(file); }, Qt::QueuedConnection);
+    }
+    return true;
+}
+
 void MainWindow::showBackups() {
     if (!settleUnsavedChanges()) return;
     BackupsDialog dialog(backupFolder_, this);
@@ -642,6 +746,7 @@ void MainWindow::openNamed(const QString& name) {
                              : ConfigurationFile{name, {}},
                          tr("Open %1").arg(shortName));
     markClean();
+    appSettings::addRecentFile(name);
 }
 
 // A settings file, or an image decoded onto the start-up configuration as a
@@ -725,6 +830,7 @@ bool MainWindow::saveTo(const QString& name) {
         history_->markSavedAs({fromPath(result.path), {}});
         updateCaption();
     }
+    appSettings::addRecentFile(fromPath(result.path));
     userDialogs().information(this, tr("Save success!"));
     return true;
 }

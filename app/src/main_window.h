@@ -23,6 +23,7 @@ class QComboBox;
 class QDialog;
 class QLabel;
 class QMenu;
+class QMimeData;
 class QSocketNotifier;
 class QTabWidget;
 class QTimer;
@@ -93,6 +94,13 @@ class MainWindow : public QMainWindow, public PageHost {
     // Commands (menu items; the tool bar buttons run the same handlers).
     void newConfiguration();
     void openFile();
+    // Opens the settings file or image `name` as Open does after its file
+    // dialog (the file given on the command line, a file dropped on the
+    // window): the unsaved changes first, then the same checks and messages.
+    void openFileNamed(const QString& name);
+    // File > Open Recent: `name`, or says it is gone and forgets it.
+    void openRecentFile(const QString& name);
+    void clearRecentFiles();
     // Save writes the file the configuration belongs to, Save As (and Save
     // of an untitled one) asks for a name; false when nothing was saved.
     bool saveFile();
@@ -135,12 +143,20 @@ class MainWindow : public QMainWindow, public PageHost {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // A settings file or image dropped anywhere on the window opens, unless
+    // an exchange runs.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // The login window and Note set the caption to the company name; the
     // window adds the file name and the modified mark to it.
     void changeEvent(QEvent* event) override;
 
   private:
     void buildCommands();
+    void buildRecentFilesMenu();
+    void listRecentFiles();
+    // The one settings file or image a drag carries; empty when it carries
+    // anything else, or an exchange runs or a dialog is open.
+    QString droppableFile(const QMimeData* dragged) const;
     void buildPages();
     void buildStatusBar();
     void connectSerialPort();
@@ -197,6 +213,7 @@ class MainWindow : public QMainWindow, public PageHost {
     std::vector<Command> commands_;
     int exchangesRunning_ = 0;
     EditHistory* history_ = nullptr;
+    QMenu* recentFilesMenu_ = nullptr;
     std::filesystem::path backupFolder_;
     QString companyName_;
     QLabel* messageLabel_ = nullptr;

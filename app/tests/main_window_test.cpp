@@ -143,12 +143,13 @@ class MainWindowTest : public QObject {
         QCOMPARE(actionTexts(f.menuBar()->actions()),
                  (QStringList{"File(F)", "Edit(E)", "Help(H)", "Quit(Q)"}));
         const QList<QAction*> menus = f.menuBar()->actions();
-        QCOMPARE(actionTexts(menus[0]->menu()->actions()),
-                 (QStringList{"New", "Open", "Save", "Save As...", "Backups...", "Export", "Import",
-                              "Print…", "Sheet for a Customer (No Remote Codes)", "Quit"}));
-        QCOMPARE(actionTexts(menus[0]->menu()->actions()[5]->menu()->actions()),
-                 (QStringList{"Channels as CSV…", "Channel sheet as PDF…"}));
+        QCOMPARE(
+            actionTexts(menus[0]->menu()->actions()),
+            (QStringList{"New", "Open", "Open Recent", "Save", "Save As...", "Backups...", "Export",
+                         "Import", "Print…", "Sheet for a Customer (No Remote Codes)", "Quit"}));
         QCOMPARE(actionTexts(menus[0]->menu()->actions()[6]->menu()->actions()),
+                 (QStringList{"Channels as CSV…", "Channel sheet as PDF…"}));
+        QCOMPARE(actionTexts(menus[0]->menu()->actions()[7]->menu()->actions()),
                  (QStringList{"Channels from CSV…"}));
         QCOMPARE(actionTexts(menus[1]->menu()->actions()),
                  (QStringList{"Read", "Write", "|", "A/Upper Band Channel", "B/Under Band Channel",
@@ -464,8 +465,8 @@ class MainWindowTest : public QObject {
                                  << "" << false;
         QTest::newRow("port without path")
             << QStringList{"duoband", "--port"} << false << QStringList{} << "" << false;
-        QTest::newRow("stray word")
-            << QStringList{"duoband", "COM1"} << false << QStringList{} << "" << false;
+        QTest::newRow("two files")
+            << QStringList{"duoband", "a.bc", "b.bc"} << false << QStringList{} << "" << false;
     }
     void startOptions() {
         QFETCH(QStringList, arguments);
