@@ -2,11 +2,15 @@
 # Installs the Debian packages duoband needs, only those that are missing.
 set -euo pipefail
 # qt6-tools-dev, qt6-l10n-tools: the translations (lupdate, lrelease).
-# libudev-dev: port enumeration and details; help2man, dpkg-dev and file:
-# the man pages and the Debian package (lintian is used when present);
-# poppler-utils: pdftotext reads the printed channel sheet back in a test.
+# libudev-dev: port enumeration and details; dpkg-dev (also the hardening
+# flags) and file: the Debian package; appstream, desktop-file-utils,
+# shared-mime-info and libglib2.0-bin (gio): the package check validates the
+# metainfo and the desktop entry and tries the settings file's MIME type
+# (lintian is used when present); poppler-utils: pdftotext reads the printed
+# channel sheet back in a test.
 packages=(cmake g++ make pkg-config qt6-base-dev libjpeg62-turbo-dev libgtest-dev libudev-dev
-          qt6-tools-dev qt6-l10n-tools xvfb xauth help2man dpkg-dev file poppler-utils)
+          qt6-tools-dev qt6-l10n-tools xvfb xauth dpkg-dev file poppler-utils
+          appstream desktop-file-utils shared-mime-info libglib2.0-bin)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -9,19 +9,18 @@
 #include "app_settings.h"
 #include "duoband/version.h"
 
-#if !defined(DUOBAND_LICENCE_NAME) || !defined(DUOBAND_LICENCE_TEXT)
-#error "the build takes the licence from packaging/copyright"
-#endif
-
 namespace {
 
 // The licence's name and text stay as the package states them: a licence is
 // never shown in a translation of its words, only introduced in the
 // window's language.
 QString licence() {
-    return AboutDialog::tr("Licence: %1").arg(QString::fromUtf8(DUOBAND_LICENCE_NAME)) + '\n' +
+    const auto text = [](std::string_view utf8) {
+        return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    };
+    return AboutDialog::tr("Licence: %1").arg(text(duoband::kLicence)) + '\n' +
            AboutDialog::tr("The licence's own words, which alone are binding:") + '\n' +
-           QString::fromUtf8(DUOBAND_LICENCE_TEXT);
+           text(duoband::kLicenceNotice);
 }
 
 QString aboutText(const DataFolder& data) {
@@ -44,6 +43,7 @@ AboutDialog::AboutDialog(const DataFolder& data, QWidget* parent) : QDialog(pare
     setWindowTitle(tr("About duoband"));
     setModal(true);
     text = new QLabel(aboutText(data));
+    text->setTextFormat(Qt::PlainText);  // the licence names addresses in <...>
     text->setObjectName("aboutText");
     text->setWordWrap(true);
     text->setMinimumWidth(420);

@@ -1,8 +1,11 @@
 #include "app_settings.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+
+#include "duoband/backups.h"
 
 namespace appSettings {
 namespace {
@@ -76,6 +79,12 @@ bool sheetForCustomer() {
 
 void setSheetForCustomer(bool on) {
     Store().setValue("sheet/forCustomer", on);
+}
+
+void useUserConfigFolder() {
+    const auto folder = duoband::xdgUserFolder(duoband::XdgFolder::Config);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QFile::decodeName(folder.c_str()));
 }
 
 QString location() {

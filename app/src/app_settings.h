@@ -43,6 +43,11 @@ void setTransferOption(const QString& name, bool on);
 bool sheetForCustomer();
 void setSheetForCustomer(bool on);
 
+// Keeps the store in the user's configuration folder as duoband-cli finds
+// its folders (a relative XDG_CONFIG_HOME is ignored, where Qt would take
+// it as a folder). The program calls it at start; tests keep the test store.
+void useUserConfigFolder();
+
 // The file that holds it all.
 QString location();
 

@@ -51,7 +51,7 @@ std::optional<StartOptions> parseStartOptions(const QStringList& arguments, QStr
         return std::nullopt;
     }
     if (parser.isSet(versionOption)) {
-        help = QString::fromStdString(duoband::versionLine("duoband")) + "\n";
+        help = QString::fromStdString(duoband::versionText("duoband")) + "\n";
         return std::nullopt;
     }
     StartOptions options;

@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <filesystem>
 
+#include "duoband/backups.h"
 #include "duoband/whole_file.h"
 
 namespace {
@@ -13,7 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr fs::perms kPrivate = fs::perms::owner_read | fs::perms::owner_write;
-constexpr fs::perms kShared = kPrivate | fs::perms::group_read | fs::perms::others_read;
+constexpr fs::perms kShared = duoband::kNewFilePerms;  // less the umask
 // A background picture may be far larger than the small text files.
 constexpr std::uintmax_t kLargestPicture = 64 * 1024 * 1024;
 
@@ -53,13 +53,12 @@ void fillDataFolder(const QString& dir) {
 }  // namespace
 
 DataFolder DataFolder::locate(const QString& requested) {
-    const QString beside = QCoreApplication::applicationDirPath() + "/image";
-    QString dir = requested;
-    if (dir.isEmpty()) {
-        dir = QDir(beside).exists()
-                  ? beside
-                  : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/image";
-    }
+    // The data folder duoband-cli uses too, found by the same rules (Qt's
+    // own lookup would take a relative XDG_DATA_HOME as a folder).
+    const QString dir =
+        requested.isEmpty()
+            ? QFile::decodeName(duoband::imageFolder(duoband::locateDataFolder()).c_str())
+            : requested;
     fillDataFolder(dir);
     return DataFolder(dir);
 }

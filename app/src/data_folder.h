@@ -8,9 +8,10 @@ class DataFolder {
   public:
     explicit DataFolder(QString dir) : dir_(std::move(dir)) {}
 
-    // --data-dir when given; otherwise "image" beside the program when it
-    // exists; otherwise the user's own, as an installed program folder is
-    // read-only. Whichever it is, a file it lacks is created from the
+    // --data-dir when given; otherwise "image" in the data folder that
+    // duoband-cli uses too: beside the program in the build tree, otherwise
+    // the user's own ($XDG_DATA_HOME/duoband, ~/.local/share/duoband), as an
+    // installed program folder is read-only. Whichever it is, a file it lacks is created from the
     // defaults (the installed share/duoband/image, or the copy built into
     // the program): the default password, company name and picture.
     static DataFolder locate(const QString& requested);

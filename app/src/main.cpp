@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <new>
 
+#include "app_settings.h"
 #include "application.h"
 #include "channel_sheet.h"
 #include "duoband/backups.h"
@@ -64,6 +65,8 @@ int exportChannelSheet(const StartOptions& options) {
 
 int main(int argc, char** argv) {
     QApplication::setApplicationName("duoband");
+    // Wayland matches the window to its desktop entry by this name.
+    QGuiApplication::setDesktopFileName("org.duoband.Duoband");
     if (const auto status = answerWithoutWindow(argc, argv)) return *status;
     // A sheet needs no display: unless a platform is chosen, none is used.
     for (int i = 1; i < argc; ++i) {
@@ -74,6 +77,7 @@ int main(int argc, char** argv) {
     }
     Application app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // the windows end the program themselves
+    appSettings::useUserConfigFolder();
 
     QString error;
     QString help;

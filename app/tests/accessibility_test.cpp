@@ -212,8 +212,9 @@ class AccessibilityTest : public QObject {
         const QString version =
             QString::fromUtf8(duoband::kVersion.data(), qsizetype(duoband::kVersion.size()));
         QVERIFY2(shown.startsWith("duoband " + version + "\n"), qPrintable(shown));
-        QVERIFY2(shown.contains("Licence: proprietary\nThe licence's own words, which alone are "
-                                "binding:\nAll rights reserved."),
+        QVERIFY2(shown.contains("Licence: GPL-3.0-or-later\nThe licence's own words, which alone "
+                                "are binding:\nThis program is free software: you can "
+                                "redistribute it"),
                  qPrintable(shown));
         QVERIFY2(shown.contains(QDir::toNativeSeparators(data.dir())), qPrintable(shown));
     }

@@ -38,7 +38,7 @@ duoband::EditorModel modelNamed(const std::string& name) {
 // Writes a settings file, or an image when `path` ends in ".img".
 void writeConfiguration(const QString& path, const std::string& name) {
     const std::filesystem::path file = path.toStdString();
-    const duoband::SettingsFileResult written =
+    const duoband::FileResult written =
         path.endsWith(".img")
             ? duoband::saveImageFile(
                   duoband::stampedNow(duoband::imageOf(duoband::encodeImage(modelNamed(name))), {}),

@@ -616,7 +616,7 @@ std::atomic<bool>& stopRequested() {
 int run(std::span<const std::string_view> args, Io& io) {
     if (args.empty()) return toolHelp(io.err), kUsageError;
     if (args[0] == "--help" || args[0] == "help") return toolHelp(io.out), kOk;
-    if (args[0] == "--version") return io.out << versionLine("duoband-cli") << '\n', kOk;
+    if (args[0] == "--version") return io.out << versionText("duoband-cli") << '\n', kOk;
     const auto c = std::ranges::find(commands(), args[0], &Command::name);
     if (c == commands().end()) {
         fail(io, "unknown command " + std::string(args[0]));

@@ -33,10 +33,7 @@ bool isBuildTree(const fs::path& program) {
 }
 
 fs::path userDataFolder() {
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg != nullptr && *xdg == '/') return fs::path(xdg) / "duoband";
-    const char* home = std::getenv("HOME");
-    return fs::path(home != nullptr ? home : ".") / ".local" / "share" / "duoband";
+    return xdgUserFolder(XdgFolder::Data) / "duoband";
 }
 
 // "YYYYMMDD-HHMMSS-mmmZ" in UTC.
@@ -96,6 +93,20 @@ std::string portComponent(std::string_view port) {
 }
 
 }  // namespace
+
+fs::path xdgUserFolder(XdgFolder kind) {
+    struct Rule {
+        const char* variable;
+        const char* underHome;
+    };
+    static constexpr Rule kRules[] = {{"XDG_DATA_HOME", ".local/share"},
+                                      {"XDG_CONFIG_HOME", ".config"}};
+    const Rule& rule = kRules[static_cast<int>(kind)];
+    const char* set = std::getenv(rule.variable);
+    if (set != nullptr && *set == '/') return set;
+    const char* home = std::getenv("HOME");
+    return fs::path(home != nullptr ? home : ".") / rule.underHome;
+}
 
 fs::path locateDataFolder(const fs::path& requested) {
     if (!requested.empty()) return requested;

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <random>
 
 #include "duoband/whole_file.h"
 
@@ -58,6 +59,24 @@ std::string_view kindOf(mode_t mode) {
     return "a device";
 }
 
+// A new file `target`.XXXXXX, created exclusively as mkstemp does, but with
+// `mode` less the umask where mkstemp always gives 0600. -1 and errno when
+// it cannot be made.
+int createBeside(const fs::path& target, mode_t mode, std::string& name) {
+    static constexpr std::string_view kLetters =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> letter(0, kLetters.size() - 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = target.string() + '.';
+        for (int i = 0; i < 6; ++i) name += kLetters[letter(random)];
+        const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
 class Descriptor {
   public:
     explicit Descriptor(int fd) : fd_(fd) {}
@@ -76,7 +95,10 @@ class Descriptor {
 
 PendingFile::PendingFile(const fs::path& path, std::size_t room, fs::perms perms)
     : path_(path), perms_(perms), target_(savedFile(path)) {
-    auto mode = static_cast<mode_t>(perms);
+    const auto asked = static_cast<mode_t>(perms);
+    const bool ownerOnly = (asked & 077) == 0;
+    // The mode the file gets once created; none: the one it was created with.
+    std::optional<mode_t> keptMode;
     struct stat info {};
     if (::stat(target_.c_str(), &info) == 0) {
         if (!S_ISREG(info.st_mode)) {
@@ -91,19 +113,23 @@ PendingFile::PendingFile(const fs::path& path, std::size_t room, fs::perms perms
                               "make it writable first.");
             return;
         }
-        // A private file (owner-only perms asked for) stays private.
-        mode = info.st_mode & 07777 & ((mode & 077) == 0 ? ~mode_t{077} : ~mode_t{0});
+        // An existing file keeps its mode; a private one stays private.
+        keptMode = info.st_mode & 07777 & (ownerOnly ? ~mode_t{077} : ~mode_t{0});
     } else if (errno != ENOENT) {
         status_ = failure(path_, "Cannot save", errno);
         return;
+    } else if (ownerOnly) {
+        keptMode = asked;  // whatever the umask: the password stays readable by its owner
     }
-    temp_ = target_.string() + ".XXXXXX";
-    fd_ = ::mkstemp(temp_.data());
+    // A new file takes the umask (and a folder's default ACL) from the system,
+    // as every program's new files do; anything else is created private
+    // and then given its mode, so no one else can open it in between.
+    fd_ = createBeside(target_, keptMode ? mode_t{0600} : asked, temp_);
     if (fd_ < 0) {
         status_ = failure(path_, "Cannot create a file beside", errno);
         return;
     }
-    int error = ::fchmod(fd_, mode) == 0 ? 0 : errno;
+    int error = !keptMode || ::fchmod(fd_, *keptMode) == 0 ? 0 : errno;
     // Filesystems that cannot reserve room still take the bytes later.
     if (error == 0 && room > 0) error = ::posix_fallocate(fd_, 0, static_cast<off_t>(room));
     if (error != 0 && error != EOPNOTSUPP && error != EINVAL) {

@@ -319,5 +319,35 @@ TEST(DataFolder, AFolderAskedForWinsAndHoldsImageAndBackups) {
     EXPECT_EQ(locateDataFolder(), fs::read_symlink("/proc/self/exe").parent_path());
 }
 
+// The window and duoband-cli read XDG_DATA_HOME and XDG_CONFIG_HOME alike:
+// a relative path is no folder of the user's and is ignored.
+TEST(DataFolder, XdgFoldersTakeOnlyAbsolutePaths) {
+    const struct {
+        XdgFolder kind;
+        const char* variable;
+        const char* value;  // nullptr: unset
+        fs::path expected;
+    } cases[] = {
+        {XdgFolder::Data, "XDG_DATA_HOME", "/srv/data", "/srv/data"},
+        {XdgFolder::Data, "XDG_DATA_HOME", "data", "/home/u/.local/share"},
+        {XdgFolder::Data, "XDG_DATA_HOME", "", "/home/u/.local/share"},
+        {XdgFolder::Data, "XDG_DATA_HOME", nullptr, "/home/u/.local/share"},
+        {XdgFolder::Config, "XDG_CONFIG_HOME", "/srv/config", "/srv/config"},
+        {XdgFolder::Config, "XDG_CONFIG_HOME", "./config", "/home/u/.config"},
+        {XdgFolder::Config, "XDG_CONFIG_HOME", nullptr, "/home/u/.config"},
+    };
+    const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    ::setenv("HOME", "/home/u", 1);
+    for (const auto& c : cases) {
+        const std::optional<std::string> kept =
+            std::getenv(c.variable) ? std::optional(std::getenv(c.variable)) : std::nullopt;
+        c.value != nullptr ? ::setenv(c.variable, c.value, 1) : ::unsetenv(c.variable);
+        EXPECT_EQ(xdgUserFolder(c.kind), c.expected)
+            << c.variable << "=" << (c.value ? c.value : "(unset)");
+        kept ? ::setenv(c.variable, kept->c_str(), 1) : ::unsetenv(c.variable);
+    }
+    ::setenv("HOME", home.c_str(), 1);
+}
+
 }  // namespace
 }  // namespace duoband

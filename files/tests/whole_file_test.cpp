@@ -4,6 +4,9 @@
 #include <csignal>
 #include <fstream>
 
+#include "duoband/backups.h"
+#include "duoband/channel_csv.h"
+#include "duoband/settings_file.h"
 #include "duoband/whole_file.h"
 #include "temp_folder.h"
 
@@ -23,6 +26,18 @@ mode_t modeOf(const fs::path& file) {
     EXPECT_EQ(::stat(file.c_str(), &info), 0);
     return info.st_mode & 07777;
 }
+
+// The process's umask for the life of the object.
+class UmaskFor {
+  public:
+    explicit UmaskFor(mode_t mask) : before_(::umask(mask)) {}
+    ~UmaskFor() { ::umask(before_); }
+    UmaskFor(const UmaskFor&) = delete;
+    UmaskFor& operator=(const UmaskFor&) = delete;
+
+  private:
+    mode_t before_;
+};
 
 // No input may hold the reader or make it read without end: what is not a
 // regular file, or larger than any file it reads, is refused and says why.
@@ -53,7 +68,7 @@ TEST(ReadWholeFile, RefusesWhatIsNoFileAndWhatIsTooLarge) {
 }
 
 // Saving over a symbolic link writes the file it points to, beside itself,
-// and keeps that file's mode; a new file gets 0644.
+// and keeps that file's mode.
 TEST(WriteFileAtomically, SavesThroughALinkAndKeepsTheMode) {
     TempFolder folder("through_link");
     fs::create_directories(folder.path() / "elsewhere");
@@ -68,10 +83,40 @@ TEST(WriteFileAtomically, SavesThroughALinkAndKeepsTheMode) {
     EXPECT_EQ(contentOf(target), "new");
     EXPECT_EQ(modeOf(target), 0640u);
     EXPECT_EQ(std::distance(fs::directory_iterator(target.parent_path()), {}), 1);
+}
 
-    const fs::path fresh = folder.path() / "fresh.bc";
-    ASSERT_TRUE(writeFileAtomically(fresh, "x").ok());
-    EXPECT_EQ(modeOf(fresh), 0644u);
+// New files get 0666 less the user's umask, as every program's do: a saved
+// settings file, a backup and a CSV file (both front ends write it with
+// writeFileAtomically's default). The password file is 0600 whatever the
+// umask, and an existing file keeps its mode under any umask.
+TEST(WriteFileAtomically, NewFilesTakeTheUmaskAndThePasswordStaysPrivate) {
+    const struct {
+        mode_t umask;
+        mode_t newFile;
+    } cases[] = {{077, 0600}, {022, 0644}, {027, 0640}};
+    const auto ownerOnly = fs::perms::owner_read | fs::perms::owner_write;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "umask 0" << std::oct << c.umask);
+        TempFolder folder("umask");
+        const fs::path kept = folder.path() / "kept.bc";
+        { std::ofstream(kept) << "old"; }
+        fs::permissions(kept, fs::perms(0664));
+        const UmaskFor scope(c.umask);
+        ASSERT_TRUE(saveSettingsFile(EditorModel{}, folder.path() / "radio.bc").ok());
+        const BackupResult backup =
+            saveBackup(folder.path() / "backups", BackupKind::Read, "ttyUSB0", ImageFile{});
+        const ChannelCsvExport csv = exportChannelCsv(EditorModel{});
+        ASSERT_TRUE(writeFileAtomically(folder.path() / "plan.csv", csv.text).ok());
+        ASSERT_TRUE(writeFileAtomically(folder.path() / "1.bc", "duoband\r\n", ownerOnly).ok());
+        ASSERT_TRUE(writeFileAtomically(kept, "new").ok());
+
+        ASSERT_TRUE(backup.ok()) << backup.warning;
+        EXPECT_EQ(modeOf(folder.path() / "radio.bc"), c.newFile);
+        EXPECT_EQ(modeOf(backup.file), c.newFile);
+        EXPECT_EQ(modeOf(folder.path() / "plan.csv"), c.newFile);
+        EXPECT_EQ(modeOf(folder.path() / "1.bc"), 0600u);
+        EXPECT_EQ(modeOf(kept), 0664u);
+    }
 }
 
 TEST(WriteFileAtomically, RefusesAReadOnlyFileAndLeavesItAsItWas) {

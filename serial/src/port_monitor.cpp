@@ -24,11 +24,22 @@ struct KnownBridge {
 
 // The USB-serial bridges of programming cables (the ones duoband's udev
 // rule names), by the name printed on their boxes.
-constexpr std::array<KnownBridge, 4> kKnownBridges{{
+constexpr std::array<KnownBridge, 15> kKnownBridges{{
     {"067b:2303", "USB-Serial Prolific"},
+    {"067b:23a3", "USB-Serial Prolific"},
+    {"067b:23b3", "USB-Serial Prolific"},
+    {"067b:23c3", "USB-Serial Prolific"},
+    {"067b:23d3", "USB-Serial Prolific"},
+    {"067b:23e3", "USB-Serial Prolific"},
+    {"067b:23f3", "USB-Serial Prolific"},
     {"1a86:7523", "USB-Serial WCH CH340"},
+    {"1a86:5523", "USB-Serial WCH CH341"},
+    {"1a86:55d4", "USB-Serial WCH CH9102"},
     {"10c4:ea60", "USB-Serial Silicon Labs CP210x"},
+    {"10c4:ea70", "USB-Serial Silicon Labs CP2105"},
     {"0403:6001", "USB-Serial FTDI"},
+    {"0403:6014", "USB-Serial FTDI"},
+    {"0403:6015", "USB-Serial FTDI"},
 }};
 
 std::string text(const char* value) {

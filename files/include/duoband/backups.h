@@ -23,6 +23,12 @@
 
 namespace duoband {
 
+// The user's folders by the XDG rule: $XDG_DATA_HOME or $XDG_CONFIG_HOME
+// when it is an absolute path (a relative one is ignored), otherwise
+// ~/.local/share or ~/.config.
+enum class XdgFolder { Data, Config };
+std::filesystem::path xdgUserFolder(XdgFolder kind);
+
 // The data folder: `requested` when given; the program's own folder when it
 // runs from the build tree (an "image" folder or the build's CMakeCache.txt
 // beside it); otherwise $XDG_DATA_HOME/duoband, ~/.local/share/duoband.

@@ -20,9 +20,11 @@ struct FileResult {
     bool ok() const { return error.empty(); }
 };
 
+// A new file may be read and written by all, less the user's umask.
 inline constexpr std::filesystem::perms kNewFilePerms =
     std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-    std::filesystem::perms::group_read | std::filesystem::perms::others_read;
+    std::filesystem::perms::group_read | std::filesystem::perms::group_write |
+    std::filesystem::perms::others_read | std::filesystem::perms::others_write;
 
 // A file saved in two halves: first a temporary file beside the target,
 // created and given `room` bytes at once (so a missing or read-only folder or
@@ -30,9 +32,9 @@ inline constexpr std::filesystem::perms kNewFilePerms =
 // renamed over the target, so a failed save never destroys the old file.
 // Through a symbolic link the file it points to is saved (beside itself); a
 // target that is read-only or not a regular file is refused; an existing
-// file keeps its mode, a new one gets `perms` (owner-only `perms` also take
-// the group's and others' bits from an existing file: a password stays
-// private). Uncommitted, the temporary
+// file keeps its mode, a new one gets `perms` less the umask. Owner-only
+// `perms` (a password) are kept whatever the umask, and also take the
+// group's and others' bits from an existing file. Uncommitted, the temporary
 // file goes with the object.
 class PendingFile {
   public:

@@ -161,7 +161,7 @@ int main(int argc, char** argv) {
     if (signals < 0) return std::cerr << "signalfd: " << std::strerror(errno) << "\n", 2;
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.size() == 1 && args[0] == "--version")
-        return std::cout << duoband::versionLine("duoband-radio-sim") << "\n", 0;
+        return std::cout << duoband::versionText("duoband-radio-sim") << "\n", 0;
     auto parsed = parseOptions(args);
     if (auto* message = std::get_if<std::string>(&parsed)) {
         const bool help = *message == usage();
