@@ -1,6 +1,7 @@
 #include "duoband/phrase.h"
 
 #include <ostream>
+#include <span>
 
 namespace duoband {
 
@@ -29,13 +30,25 @@ Phrase verbatimLatin1(std::string_view bytes) {
     return verbatim(utf8);
 }
 
+namespace {
+
+// The first half joined, then the second: a balanced nesting.
+Phrase joinedHalves(std::span<Phrase> items, std::string_view pair) {
+    if (items.size() == 1) return std::move(items.front());
+    const std::size_t half = items.size() / 2;
+    return phrase(pair, joinedHalves(items.first(half), pair),
+                  joinedHalves(items.subspan(half), pair));
+}
+
+}  // namespace
+
+Phrase joined(std::vector<Phrase> items, std::string_view pair) {
+    if (items.empty()) return {};
+    return joinedHalves(items, pair);
+}
+
 Phrase joinLines(const std::vector<Phrase>& lines) {
-    if (lines.empty()) return {};
-    Phrase joined = lines.back();
-    // A text of places only, so nothing is looked up for it.
-    for (auto line = lines.rbegin() + 1; line != lines.rend(); ++line)
-        joined = phrase("%1\n%2", *line, joined);
-    return joined;
+    return joined(lines, "%1\n%2");
 }
 
 Phrase shortList(std::vector<Phrase> lines, std::size_t shown) {

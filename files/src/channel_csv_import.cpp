@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "channel_csv_layout.h"
 #include "duoband/channel_clipboard.h"
@@ -453,17 +454,18 @@ class UnkeptColumns {
     // "not kept: TStep, Comment", or nothing.
     std::optional<Phrase> remark() const {
         std::vector<Phrase> names;
+        std::set<std::string_view> named;  // a name given to several columns is said once
         for (std::size_t i = 0; i < header_.size(); ++i) {
             if (!unkept_[i]) continue;
-            Phrase name = header_[i].empty()
-                              ? phrase(QT_TRANSLATE_NOOP("duoband", "column %1"), verbatim(i + 1))
-                              : verbatim(header_[i]);
-            if (std::ranges::find(names, name) == names.end()) names.push_back(std::move(name));
+            if (header_[i].empty()) {
+                names.push_back(phrase(QT_TRANSLATE_NOOP("duoband", "column %1"), verbatim(i + 1)));
+            } else if (named.insert(header_[i]).second) {
+                names.push_back(verbatim(header_[i]));
+            }
         }
         if (names.empty()) return std::nullopt;
-        Phrase list = names.front();
-        for (std::size_t i = 1; i < names.size(); ++i) list = phrase("%1, %2", list, names[i]);
-        return phrase(QT_TRANSLATE_NOOP("duoband", "not kept: %1"), list);
+        return phrase(QT_TRANSLATE_NOOP("duoband", "not kept: %1"),
+                      joined(std::move(names), "%1, %2"));
     }
 
   private:

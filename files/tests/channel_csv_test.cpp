@@ -458,5 +458,28 @@ TEST(ChannelCsvImport, FilesFromSpreadsheetsAndOtherPrograms) {
     }
 }
 
+// A file from another program may have a great many columns the channels
+// do not keep: one remark names them all, each name once, without nesting as
+// deep as their count (which ran out of stack) or taking the square of it.
+TEST(ChannelCsvImport, AHundredThousandColumnsNotKeptAreNamedInOneRemark) {
+    constexpr int kColumns = 100'000;
+    std::string header = "Location,Frequency";
+    std::string row = "1,146.52";
+    std::string expected = "not kept: ";
+    for (int i = 0; i < kColumns; ++i) {
+        const std::string name = "x" + std::to_string(i);
+        header += "," + name;
+        row += ",v";
+        expected += (i == 0 ? "" : ", ") + name;
+    }
+    header += ",x0,";  // a name given again, and a column without one
+    row += ",v,v";
+    expected += ", column " + std::to_string(kColumns + 4);
+    EditorModel m;
+    const ChannelCsvImport in = importChannelCsv(readChannelCsv(lines({header, row})), m);
+    ASSERT_EQ(in.remarks.size(), 1u);
+    EXPECT_EQ(english(in.remarks.front()), expected);
+}
+
 }  // namespace
 }  // namespace duoband

@@ -51,6 +51,11 @@ Phrase verbatim(long long number);
 // A value held as the radio's bytes, one byte per character (Latin-1).
 Phrase verbatimLatin1(std::string_view bytes);
 
+// The items in order with `pair`, a text of the places %1 and %2 only
+// ("%1, %2"), joining each two; empty when there are none. However many the
+// items, the phrase nests only as deep as the logarithm of their count, so
+// a list as long as a file's columns renders without running out of stack.
+Phrase joined(std::vector<Phrase> items, std::string_view pair);
 // The lines one under the other; empty when there are none.
 Phrase joinLines(const std::vector<Phrase>& lines);
 // The first `shown` lines one under the other, then "and N more".
