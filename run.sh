@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds into build/ and starts duoband with a
 # simulated radio (--demo): log in, Read, edit, Write and Read again without
 # a radio. Without a display it gives a headless demonstration instead: the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds into build/ and runs every test.
 #   ./test.sh                 normal build, warnings are errors, then the
 #                             Debian package is made and checked

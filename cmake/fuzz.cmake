@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # libFuzzer targets and the replay of their seed corpora.
 #
 # The fuzz build (clang, -DDUOBAND_FUZZ=ON) compiles every library with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs seed inputs through a libFuzzer entry point in a build without
 // libFuzzer, so the seed corpora are replayed by the ordinary tests. Each
 // argument is a file or a folder of files. A finding aborts inside the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A fuzz campaign anyone can rerun: builds build-fuzz/ with clang (every
 # library instrumented for libFuzzer, address and undefined-behaviour
 # sanitizers, every report fatal) and runs each target from its seed corpus,

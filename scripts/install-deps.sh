@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages duoband needs, only those that are missing.
 set -euo pipefail
 # qt6-tools-dev, qt6-l10n-tools: the translations (lupdate, lrelease).

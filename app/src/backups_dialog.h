@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Backups...: the images kept of every full read and write, newest
 // first, with when, what and on which port, and the first channel names to
 // tell them apart. Open takes the chosen one into the editor.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed channel sheet handed to a customer with the radio: a heading
 // (company, file, date), each band's programmed channels as a table, the
 // settings pages in a compact two-column form, and page numbers. Laid out

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's channel files: File > Export > Channels as CSV... and
 // Channel sheet as PDF..., File > Import > Channels from CSV..., File >
 // Print.... The rules live in the core (channel_csv.h) and the sheet; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's port choice: the caption "COM Port:", the list of ports by
 // their friendly names ("USB-Serial Prolific — /dev/ttyUSB0", each entry
 // holding its path), and what status panel 0 says about the chosen port.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ending the program: "Quit", "Quit(Q)", closing the editor or the login
 // window, SIGINT and SIGTERM all end it at once, without a question.
 #pragma once

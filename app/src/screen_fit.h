@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps a top-level window, its frame included, within the available area of
 // its screen when it opens: a default or remembered size larger than the
 // screen (a small laptop screen, a scale factor of 2) is shrunk and the

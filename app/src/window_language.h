@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's language: English is the source language, and a translation
 // built into the program (":/i18n/duoband_<lang>.qm") replaces it, chosen by
 // the system's locale or by --lang. Only the window is translated: the

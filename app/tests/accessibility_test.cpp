@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A screen reader's and a keyboard user's view of the program: every control
 // of every window, page and dialog, walked through QAccessible, has a name;
 // a channel cell reads as band, channel, column and value; every menu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's channel files: File > Import > Channels from CSV... is one
 // undo step, a file that names no channels asks where its rows go, and the
 // channel sheet, read back from its PDF, holds every channel with all its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel grids as a technician uses them: selecting cells with the
 // mouse and the keyboard, typing into the entries and picking from the
 // choice editors, on both bands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port list follows the cables: events of the port monitor, injected
 // where udev would send them, change the list, the choice and status panel
 // 0 of a real editor window, and a pulled cable fails a running Read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program remembers between runs, through its one settings seam
 // and a private test store: the editor's size and position and the port
 // used last (two editor windows, one after the other), and the folder of the

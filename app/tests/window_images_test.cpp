@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Images and backups in the window: an image opens as a read would, a
 // configuration a settings file cannot hold is offered as an image, and
 // every full read keeps a backup.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // duoband-cli: the programming tool without a window.
 #include <signal.h>
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio jobs on the terminal: one radio's lines as they come, many
 // radios side by side with a progress line each, and the checks of a
 // command's ports. The jobs themselves are duoband/radio_jobs.h.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RFC 4180 records, read leniently: LF and CR end lines as CRLF does, a
 // quote inside an unquoted field, or after a closing quote, is taken as it
 // stands, and the separator may be ';' or a tab, as spreadsheets set to a

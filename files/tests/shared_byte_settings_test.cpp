@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two settings held in one byte, each a row of a table of their own: the
 // program's table has no byte shared by two settings, so this pins what lets
 // one be added as a row. The read's decoder, a page's pick, verify's naming

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "duoband/editor_model.h"
 
 #include "duoband/settings_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A thread that its owner can wait for with a deadline. If the deadline
 // passes the thread is let go (detached); its body must then own everything
 // it touches (shared_ptr captures), which the port threads do.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port doctor's words: each finding as a problem and the command that
 // fixes it, and the report of `duoband-cli doctor`.
 #include <sstream>

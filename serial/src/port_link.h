@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // State that SerialPort shares with its receive and transmit threads. Each thread
 // holds a shared_ptr, so a thread that outlives the bounded wait of
 // close() never touches freed memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the udev enumeration and the udev monitor share.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Owns one file descriptor and closes it once.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry: the input plays the radio. A full read, then a full write
 // of what was read, run through the exchange on a port that is never opened:
 // a scripted pump hands the exchange the radio's answers as the port would

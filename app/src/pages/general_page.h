@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Comprehensive Setting": the general settings.
 #pragma once
 

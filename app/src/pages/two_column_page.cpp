@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/two_column_page.h"
 
 #include <QGridLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // duoband-cli: read, write and inspect radios and settings files without a
 // window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text for people that the window shows in its own language, kept as the
 // pieces it is made of: an English text with places %1..%9, and the pieces
 // that fill them. A piece is either a text of its own (translated in turn)

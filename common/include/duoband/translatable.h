@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts the window shows in its own language (captions, list entries,
 // messages) are kept here in English, the source language. Marked with
 // QT_TRANSLATE_NOOP in the "duoband" context, Qt's lupdate finds them and

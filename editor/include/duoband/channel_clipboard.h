@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copying, pasting and clearing blocks of cells of a channel table.
 //
 // A block travels as tab-separated text, one line per row, as spreadsheets

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an edit control does with a typed key, decided without any window
 // system: the front end hands over the key and the length of the control's
 // current text and acts on the answer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel tables as CSV, in the generic layout that spreadsheets and
 // the common open-source radio programmers read and write, followed by
 // duoband's own columns:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One memory channel: 24 bytes in the radio, one row of twelve texts in a
 // channel table. Where each column lies in the record and how it is encoded
 // is its row of the channel column table (`channelColumns()`).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole configuration exactly as the editor holds it, as plain data.
 //
 // The read, the write, the settings file, the command-line tool and the

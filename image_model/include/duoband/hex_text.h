@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // HexText: upper-case hexadecimal text, two digits per byte, first byte
 // first; multi-byte numbers are big-endian.
 #pragma once

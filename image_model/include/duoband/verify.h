@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comparing what a write sent with what the radio holds afterwards, named
 // in the editor's terms: a channel's column, a setting's caption, or an
 // address with its bytes where no field lies.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The station log: one CSV line (RFC 4180, UTF-8) per radio programmed, with
 // the numbers it got, so that no number is given twice. The log is locked
 // (flock) while a command or a station uses it; lines are appended as their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SerialPort: the program's serial port. It opens one tty device, runs a
 // receive thread (ReceiveThread) and a transmit thread (TransmitThread), and
 // hands everything the threads report to the owner's thread through a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A thread-safe FIFO whose descriptor is readable exactly while the queue
 // holds something, so a consumer can wait for it in poll() (or a
 // QSocketNotifier) together with other descriptors and never spins.

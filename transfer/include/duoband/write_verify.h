@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Verify after write: a second exchange reads back what was written and
 // compares it with what was sent (see duoband/verify.h for how differences
 // are named). Runs on the thread that owns the exchange's port. And what a
