@@ -104,7 +104,8 @@ StationLog::~StationLog() {
 
 std::string StationLog::open(const std::filesystem::path& path) {
     path_ = path;
-    fd_ = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    // A new log is readable and writable by all, less the user's umask, as every new file.
+    fd_ = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (fd_ < 0) return "cannot open the log " + path.string() + ": " + std::strerror(errno);
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0)
         return "the log " + path.string() +
