@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Comparing two configurations of the radio, named in the editor's terms: a
+// channel's cell, a setting's caption on its page, or, where no page holds
+// the byte, its address. The same comparison serves verify (what was sent
+// against what the radio holds), duoband-cli diff and the window's compare
+// panel; each words the entries in its own way.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "duoband/radio_image.h"
+#include "duoband/settings_table.h"
+
+namespace duoband {
+
+// What a side of a comparison is: a configuration (a settings file or the
+// window's, compared by what a write of it would send), or an image that
+// holds every byte of the plan as a radio sent it (a read, an .img).
+enum class SideKind { Configuration, Image };
+
+// How bytes no page holds are counted.
+enum class LooseBytes {
+    Count,     // a difference (two images; the verify of a clone)
+    NoteFill,  // a difference, but the 0xFF fill a write adds past the
+               // configuration's blocks is a note (the verify of a write)
+    Note,      // listed, not counted (diff, either side a configuration)
+};
+
+enum class EntryKind { Difference, Note };
+
+// Where an entry lies; exactly one of the three is set.
+struct ComparePlace {
+    struct Cell {
+        Band band;
+        int channel;  // 1..128
+        Column column;
+        bool operator==(const Cell&) const = default;
+    };
+    std::optional<Cell> cell;           // a channel's column
+    std::optional<SettingRef> setting;  // a setting, on its page
+    std::optional<int> address;         // loose bytes: the first one's address
+    bool operator==(const ComparePlace&) const = default;
+};
+
+struct CompareEntry {
+    EntryKind kind = EntryKind::Difference;
+    ComparePlace where;
+    // Each side's value as the editor shows it ("" is an empty cell); for
+    // loose bytes, the bytes in hex ("FF").
+    std::string a, b;
+    // Each side's bytes where the entry lies.
+    Bytes aBytes, bBytes;
+    bool operator==(const CompareEntry&) const = default;
+};
+
+// The differences first, in this order: band A's channels, band B's, the
+// settings in tab order, then loose bytes by address; the notes after them
+// in the same order. Bytes either image does not know are notes.
+std::vector<CompareEntry> compareConfigurations(const RadioImage& a, const RadioImage& b,
+                                                LooseBytes loose,
+                                                std::span<const Setting> settings = allSettings());
+
+// The comparison two sides call for: loose bytes count only between two images.
+inline LooseBytes looseBytesFor(SideKind a, SideKind b) {
+    return a == SideKind::Image && b == SideKind::Image ? LooseBytes::Count : LooseBytes::Note;
+}
+
+std::size_t differenceCount(std::span<const CompareEntry> entries);
+
+}  // namespace duoband
