@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdlib>
 #include <ctime>
 #include <iomanip>
 #include <sstream>
+#include <system_error>
 
 #include "duoband/memory_map.h"
 #include "duoband/whole_file.h"
@@ -202,11 +204,14 @@ BackupResult relabelBackup(const fs::path& file, BackupKind kind) {
         file.parent_path() /
         (name.substr(0, name.size() - ending(backup->kind).size()) + ending(kind));
     if (renamed == file) return {file, {}};
-    std::error_code ec;
-    if (fs::exists(renamed, ec))
+    // Never over another backup, even one another job keeps this moment.
+    const int error = moveWithoutReplacing(file, renamed);
+    if (error == EEXIST)
         return {{}, "The backup was not relabelled: " + renamed.string() + " exists"};
-    fs::rename(file, renamed, ec);
-    if (ec) return {{}, "The backup was not relabelled: " + ec.message()};
+    if (error != 0)
+        return {{},
+                "The backup was not relabelled: " +
+                    std::error_code(error, std::generic_category()).message()};
     return {renamed, {}};
 }
 

@@ -188,18 +188,22 @@ FileResult PendingFile::commit(std::string_view bytes, const fs::path& as) {
 std::optional<FileResult> PendingFile::commitNew(std::string_view bytes) {
     if (!ok()) return status_;
     if (!fill(bytes)) return status_;
-    const bool renamed =
-        ::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, path_.c_str(), RENAME_NOREPLACE) == 0;
-    int error = renamed ? 0 : errno;
-    // A filesystem that cannot rename so: a hard link is as exclusive.
-    if (error == EINVAL || error == ENOSYS)
-        error = ::link(temp_.c_str(), path_.c_str()) == 0 ? 0 : errno;
-    if (!renamed) ::unlink(temp_.c_str());
+    const int error = moveWithoutReplacing(temp_, path_);
+    if (error != 0) ::unlink(temp_.c_str());
     if (error == EEXIST) return std::nullopt;
     if (error != 0) return status_ = failure(path_, "Cannot save", error);
     FileResult ok;
     ok.path = path_;
     return ok;
+}
+
+int moveWithoutReplacing(const fs::path& from, const fs::path& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS) return errno;
+    // A filesystem that cannot rename so: a hard link is as exclusive.
+    if (::link(from.c_str(), to.c_str()) != 0) return errno;
+    ::unlink(from.c_str());
+    return 0;
 }
 
 FileResult writeFileAtomically(const fs::path& path, std::string_view bytes, fs::perms perms) {

@@ -79,6 +79,10 @@ FileResult writeFileAtomically(const std::filesystem::path& path, std::string_vi
 std::optional<FileResult> writeNewFile(const std::filesystem::path& path, std::string_view bytes,
                                        std::filesystem::perms perms = kNewFilePerms);
 
+// Moves `from` to `to` only when no file of that name exists, even one made
+// a moment ago by another process: 0, or the errno (EEXIST when taken).
+int moveWithoutReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
+
 // The largest file readWholeFile takes unless told otherwise: far more than
 // a settings file or an image can hold.
 inline constexpr std::uintmax_t kLargestReadFile = 256 * 1024;
