@@ -5,6 +5,8 @@
 #include <map>
 #include <tuple>
 
+#include "duoband/counted.h"
+
 namespace duoband {
 
 namespace {
@@ -267,6 +269,47 @@ std::vector<ByteChange> changedBytes(const CompareEntry& entry, std::span<const 
         changes.push_back({address + static_cast<int>(i), entry.aBytes[i], entry.bBytes[i]});
     }
     return changes;
+}
+
+namespace {
+
+// A value as the radio holds it, one byte per character; a byte outside
+// printable ASCII in hex (\xFF), so that a terminal shows it.
+std::string shownValue(std::string_view value) {
+    if (value.empty()) return "(empty)";
+    std::string text;
+    for (const char c : value) {
+        const auto byte = static_cast<unsigned char>(c);
+        text += byte >= 0x20 && byte < 0x7F ? std::string(1, c) : "\\x" + hexNumber(byte, 2);
+    }
+    return text;
+}
+
+std::string compareLine(const CompareEntry& entry) {
+    std::string line = entry.kind == EntryKind::Note ? "note: " : "";
+    if (!showsTheSame(entry) || isUnknown(entry))
+        return line + english(describePlace(entry.where)) + ": " + shownValue(entry.a) + " -> " +
+               shownValue(entry.b);
+    if (!entry.where.address) line += english(describePlace(entry.where)) + ", ";
+    const auto changes = changedBytes(entry);
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        const ByteChange& c = changes[i];
+        line += (i > 0 ? ", 0x" : "0x") + hexNumber(static_cast<std::uint64_t>(c.address), 4) +
+                ": " + hexNumber(c.a, 2) + " -> " + hexNumber(c.b, 2);
+    }
+    return line;
+}
+
+}  // namespace
+
+std::vector<std::string> compareLines(std::span<const CompareEntry> entries) {
+    std::vector<std::string> lines;
+    for (const CompareEntry& entry : entries) lines.push_back(compareLine(entry));
+    const std::size_t differences = differenceCount(entries);
+    std::string count = counted(differences, "difference");
+    if (differences < entries.size()) count += ", " + counted(entries.size() - differences, "note");
+    lines.push_back(count);
+    return lines;
 }
 
 }  // namespace duoband

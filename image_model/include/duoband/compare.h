@@ -101,4 +101,12 @@ struct ByteChange {
 std::vector<ByteChange> changedBytes(const CompareEntry& entry,
                                      std::span<const Setting> settings = allSettings());
 
+// The entries as duoband-cli diff prints them, one line each, the notes
+// marked "note: ", then the count ("3 differences, 2 notes"):
+//   Band A channel 12, Receiving Frequency: 145.52500 -> 145.50000
+//   "Squelch level" on "Comprehensive Setting": 3 -> 5
+//   0x02B4: FF -> 00
+// An empty value shows as "(empty)".
+std::vector<std::string> compareLines(std::span<const CompareEntry> entries);
+
 }  // namespace duoband
