@@ -109,6 +109,12 @@ const std::vector<MenuDef>& menuTable() {
            .caption = QT_TRANSLATE_NOOP("MainWindow", "Backups..."),
            .handler = &W::showBackups,
            .key = Qt::CTRL | Qt::Key_B},
+          {.name = "compareWithFileAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Compare With &File…"),
+           .handler = &W::compareWithFile},
+          {.name = "compareWithBackupAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Compare With Bac&kup…"),
+           .handler = &W::compareWithBackup},
           {.name = "exportCsvAction",
            .caption = QT_TRANSLATE_NOOP("MainWindow", "Channels as &CSV…"),
            .handler = &W::exportChannelsCsv,
@@ -141,6 +147,17 @@ const std::vector<MenuDef>& menuTable() {
           {.name = "writeAction",
            .caption = QT_TRANSLATE_NOOP("MainWindow", "&Write"),
            .handler = &W::writeRadio},
+          {.name = "compareWithRadioAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Compare With Ra&dio…"),
+           .handler = &W::compareWithRadio},
+          {.name = "takeOtherValueAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "&Take Other Value"),
+           .handler = &W::takeOtherValue,
+           .available = &W::canTakeOtherValue},
+          {.name = "takeAllAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Ta&ke All"),
+           .handler = &W::takeAllOtherValues,
+           .available = &W::canTakeAll},
           {.name = "editSeparator1"},
           {.name = "bandAChannelsAction",
            .caption = QT_TRANSLATE_NOOP("MainWindow", "&A/Upper Band Channel"),
@@ -320,6 +337,7 @@ MainWindow::MainWindow(PortOptions ports, QWidget* parent) : QMainWindow(parent)
         model_, [this] { showModel(); }, this);
     buildCommands();
     buildPages();
+    buildComparePanel();
     buildStatusBar();
     connectSerialPort();
     buildPortChoice(ports);

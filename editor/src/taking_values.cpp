@@ -103,4 +103,14 @@ TakeReport takeOtherValues(EditorModel& model, std::span<const CompareEntry> ent
     return report;
 }
 
+Phrase describeRefusedValues(const std::vector<RefusedValue>& refused, std::size_t shown) {
+    std::vector<Phrase> lines;
+    for (const RefusedValue& value : refused) {
+        lines.push_back(phrase(QT_TRANSLATE_NOOP("duoband", "%1: \"%2\" - %3"),
+                               describePlace(value.entry.where), verbatimLatin1(value.entry.b),
+                               value.why));
+    }
+    return shortList(std::move(lines), shown);
+}
+
 }  // namespace duoband

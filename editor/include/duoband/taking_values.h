@@ -33,4 +33,8 @@ struct TakeReport {
 // value leaves the configuration exactly as it was before it.
 TakeReport takeOtherValues(EditorModel& model, std::span<const CompareEntry> entries);
 
+// One line per refused value ("Band A channel 12, Receiving Frequency:
+// "300.00000" - why"), the first `shown` of them, then how many more.
+Phrase describeRefusedValues(const std::vector<RefusedValue>& refused, std::size_t shown = 20);
+
 }  // namespace duoband
