@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "duoband/phrase.h"
 #include "duoband/radio_image.h"
 #include "duoband/settings_table.h"
 
@@ -36,6 +37,8 @@ struct ComparePlace {
     struct Cell {
         Band band;
         int channel;  // 1..128
+        // Column::Number: the channel's record as a whole, whose bytes
+        // differ where no column shows it (a tone of 0x0000 against 0xFFFF)
         Column column;
         bool operator==(const Cell&) const = default;
     };
@@ -49,9 +52,12 @@ struct CompareEntry {
     EntryKind kind = EntryKind::Difference;
     ComparePlace where;
     // Each side's value as the editor shows it ("" is an empty cell); for
-    // loose bytes, the bytes in hex ("FF").
+    // loose bytes, the bytes in hex ("FF"; "00 00 ?? ??" where an image does
+    // not know them). The same on both sides when only bytes the editor does
+    // not show differ (see showsTheSame).
     std::string a, b;
-    // Each side's bytes where the entry lies.
+    // Each side's bytes where the entry lies: the column's bytes of the
+    // record, the whole record, the setting's bytes, the loose bytes.
     Bytes aBytes, bBytes;
     bool operator==(const CompareEntry&) const = default;
 };
@@ -69,5 +75,38 @@ inline LooseBytes looseBytesFor(SideKind a, SideKind b) {
 }
 
 std::size_t differenceCount(std::span<const CompareEntry> entries);
+
+// ---- wording the entries ---------------------------------------------------
+
+// "Band A channel 12, Receiving Frequency", "Band A channel 12",
+// "\"Squelch level\" on \"Comprehensive Setting\"", "0x02B4".
+Phrase describePlace(const ComparePlace& where);
+
+// Whether the editor shows the same on both sides, so that the entry is
+// worded by its bytes (changedBytes): loose bytes, a channel's record, a
+// setting's value outside its list.
+bool showsTheSame(const CompareEntry& entry);
+
+// Whether the entry lists bytes an image does not know (always a note).
+bool isUnknown(const CompareEntry& entry);
+
+struct ByteChange {
+    int address;
+    std::uint8_t a, b;
+    bool operator==(const ByteChange&) const = default;
+};
+// The entry's bytes that differ, each with its address; of a setting, only
+// the bytes where its own bits differ (`settings` places it, as given to
+// compareConfigurations). None for unknown bytes.
+std::vector<ByteChange> changedBytes(const CompareEntry& entry,
+                                     std::span<const Setting> settings = allSettings());
+
+// The entries as duoband-cli diff prints them, one line each, the notes
+// marked "note: ", then the count ("3 differences, 2 notes"):
+//   Band A channel 12, Receiving Frequency: 145.52500 -> 145.50000
+//   "Squelch level" on "Comprehensive Setting": 3 -> 5
+//   0x02B4: FF -> 00
+// An empty value shows as "(empty)".
+std::vector<std::string> compareLines(std::span<const CompareEntry> entries);
 
 }  // namespace duoband
