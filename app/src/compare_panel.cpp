@@ -24,24 +24,44 @@ enum ListColumn { Where, This, Other };
 // Choices are list entries, shown in the window's language; cells and texts
 // are the radio's bytes.
 bool isListEntry(const duoband::ComparePlace& where) {
-    if (where.cell) return duoband::channelColumn(where.cell->column).kind == duoband::CellEditorKind::Choice;
+    if (where.cell)
+        return duoband::channelColumn(where.cell->column).kind == duoband::CellEditorKind::Choice;
     return where.setting && duoband::setting(where.setting->id).isChoice();
 }
 
-QString hexOf(const duoband::Bytes& bytes) {
-    QStringList hex;
-    for (std::uint8_t byte : bytes) hex << QString("%1").arg(byte, 2, 16, QChar('0')).toUpper();
-    return hex.join(' ');
+// Where the editor shows the same on both sides (bytes no column or page
+// shows), the bytes that differ: "0x0412: 00".
+QString changedBytes(const CompareEntry& entry, bool otherSide) {
+    QStringList bytes;
+    for (const duoband::ByteChange& change : duoband::changedBytes(entry)) {
+        bytes << QString("0x%1: %2")
+                     .arg(change.address, 4, 16, QChar('0'))
+                     .arg(otherSide ? change.b : change.a, 2, 16, QChar('0'))
+                     .toUpper()
+                     .replace("0X", "0x");
+    }
+    return bytes.join(", ");
 }
 
-// A side's value as the editor shows it; where both sides show the same
-// (bytes no column or page shows), its bytes too.
-QString shownValue(const CompareEntry& entry, const std::string& value, const duoband::Bytes& bytes) {
-    QString shown = value.empty()           ? ComparePanel::tr("(empty)")
-                    : isListEntry(entry.where) ? pages::fromCoreText(value)
-                                            : pages::fromModelText(value);
-    if (duoband::showsTheSame(entry) && !entry.where.address) shown += " [" + hexOf(bytes) + "]";
-    return shown;
+// A side's value as the editor shows it.
+QString shownValue(const CompareEntry& entry, bool otherSide) {
+    const std::string& value = otherSide ? entry.b : entry.a;
+    if (duoband::showsTheSame(entry) && !entry.where.address && !duoband::isUnknown(entry))
+        return changedBytes(entry, otherSide);
+    if (value.empty()) return ComparePanel::tr("(empty)");
+    return isListEntry(entry.where) ? pages::fromCoreText(value) : pages::fromModelText(value);
+}
+
+// A setting by its caption and page in the window's language; the rest as
+// the core words it.
+QString placeText(const duoband::ComparePlace& where) {
+    if (!where.setting) return pages::fromCorePhrase(duoband::describePlace(where));
+    const duoband::SettingRef ref = *where.setting;
+    const duoband::Setting& setting = duoband::setting(ref.id);
+    QString caption = pages::fromCoreText(setting.captionFor(ref.band)).trimmed();
+    while (caption.endsWith(':') || caption.endsWith(QChar(0xFF1A))) caption.chop(1);
+    return ComparePanel::tr("\"%1\" on \"%2\"")
+        .arg(caption.trimmed(), pages::fromCoreText(duoband::pageTitle(setting.page, ref.band)));
 }
 
 QString countText(std::size_t differences, std::size_t notes) {
@@ -123,11 +143,10 @@ void ComparePanel::showComparison(const QString& otherName, std::vector<CompareE
         list->clear();
         QList<QTreeWidgetItem*> rows;
         for (const CompareEntry& entry : entries_) {
-            const QString where = pages::fromCorePhrase(duoband::describePlace(entry.where));
+            const QString where = placeText(entry.where);
             const bool note = entry.kind == EntryKind::Note;
-            auto* item = new QTreeWidgetItem(
-                {note ? tr("Note: %1").arg(where) : where, shownValue(entry, entry.a, entry.aBytes),
-                 shownValue(entry, entry.b, entry.bBytes)});
+            auto* item = new QTreeWidgetItem({note ? tr("Note: %1").arg(where) : where,
+                                              shownValue(entry, false), shownValue(entry, true)});
             if (note) {
                 for (int c = Where; c <= Other; ++c)
                     item->setForeground(c, palette().brush(QPalette::Disabled, QPalette::Text));
@@ -136,7 +155,8 @@ void ComparePanel::showComparison(const QString& otherName, std::vector<CompareE
         }
         list->addTopLevelItems(rows);
         if (chosen >= 0 && list->topLevelItemCount() > 0) {
-            QTreeWidgetItem* kept = list->topLevelItem(std::min(chosen, list->topLevelItemCount() - 1));
+            QTreeWidgetItem* kept =
+                list->topLevelItem(std::min(chosen, list->topLevelItemCount() - 1));
             list->setCurrentItem(kept);
         }
     }

@@ -7,9 +7,11 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QUndoStack>
 #include <map>
 
@@ -40,7 +42,8 @@ QString otherValueTip(const QString& otherName, const duoband::CompareEntry& ent
                           : choice        ? pages::fromCoreText(entry.b)
                                           : pages::fromModelText(entry.b);
     if (column == duoband::Column::Number)
-        return MainWindow::tr("The channel differs from %1 in bytes no column shows").arg(otherName);
+        return MainWindow::tr("The channel differs from %1 in bytes no column shows")
+            .arg(otherName);
     return MainWindow::tr("%1 holds %2").arg(otherName, value);
 }
 
@@ -53,8 +56,7 @@ void MainWindow::buildComparePanel() {
     addDockWidget(Qt::BottomDockWidgetArea, comparePanel_);
     comparePanel_->hide();
     connect(comparePanel_, &ComparePanel::placeChosen, this, &MainWindow::showPlace);
-    connect(comparePanel_, &ComparePanel::selectionChanged, this,
-            &MainWindow::updateCommandStates);
+    connect(comparePanel_, &ComparePanel::selectionChanged, this, &MainWindow::updateCommandStates);
     connect(comparePanel_, &ComparePanel::closed, this, &MainWindow::endComparison);
     // Every step, an undo and a redo included, is compared afresh.
     connect(&history_->stack(), &QUndoStack::indexChanged, this, [this] {
@@ -131,15 +133,15 @@ void MainWindow::recompare() {
     if (!compared_) return;
     const duoband::ImageEncoding encoding = duoband::encodeImage(model_);
     if (!encoding.ok()) {
-        comparePanel_->showProblem(
-            compared_->name,
-            tr("This configuration cannot be compared: %1").arg(QString::fromStdString(encoding.error)));
+        comparePanel_->showProblem(compared_->name,
+                                   tr("This configuration cannot be compared: %1")
+                                       .arg(QString::fromStdString(encoding.error)));
     } else {
         comparePanel_->showComparison(
-            compared_->name, duoband::compareConfigurations(
-                                 duoband::imageOf(encoding), compared_->image,
-                                 duoband::looseBytesFor(duoband::SideKind::Configuration,
-                                                        compared_->kind)));
+            compared_->name,
+            duoband::compareConfigurations(
+                duoband::imageOf(encoding), compared_->image,
+                duoband::looseBytesFor(duoband::SideKind::Configuration, compared_->kind)));
     }
     markDifferingCells();
     updateCommandStates();
@@ -196,12 +198,11 @@ void MainWindow::showPlace(const duoband::ComparePlace& where, bool focus) {
 }
 
 bool MainWindow::canTakeOtherValue() const {
-    return compared_ && comparePanel_->isVisible() && !comparePanel_->selectedDifferences().empty();
+    return compared_ && !comparePanel_->selectedDifferences().empty();
 }
 
 bool MainWindow::canTakeAll() const {
-    return compared_ && comparePanel_->isVisible() &&
-           duoband::differenceCount(comparePanel_->entries()) > 0;
+    return compared_ && duoband::differenceCount(comparePanel_->entries()) > 0;
 }
 
 void MainWindow::takeOtherValue() {
@@ -212,7 +213,8 @@ void MainWindow::takeAllOtherValues() {
     takeValues(comparePanel_->differences(), tr("Take All"));
 }
 
-void MainWindow::takeValues(const std::vector<duoband::CompareEntry>& entries, const QString& step) {
+void MainWindow::takeValues(const std::vector<duoband::CompareEntry>& entries,
+                            const QString& step) {
     if (!compared_ || entries.empty() || exchangesRunning_ > 0) return;
     recordPendingEdit();
     const duoband::TakeReport report = duoband::takeOtherValues(model_, entries);
@@ -222,6 +224,7 @@ void MainWindow::takeValues(const std::vector<duoband::CompareEntry>& entries, c
     const QString heading = report.refused.size() == 1
                                 ? tr("1 value was not taken:")
                                 : tr("%1 values were not taken:").arg(report.refused.size());
-    userDialogs().warning(this, heading + "\n" +
-                                    pages::fromCorePhrase(duoband::describeRefusedValues(report.refused)));
+    userDialogs().warning(
+        this,
+        heading + "\n" + pages::fromCorePhrase(duoband::describeRefusedValues(report.refused)));
 }

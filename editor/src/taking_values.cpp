@@ -79,6 +79,8 @@ Refusal takeText(EditorModel& model, SettingRef ref, const std::string& wanted) 
 }
 
 Refusal takeValue(EditorModel& model, const CompareEntry& entry) {
+    if (showsTheSame(entry) && !entry.where.address)
+        return Phrase(QT_TRANSLATE_NOOP("duoband", "only bytes the editor does not show differ"));
     if (entry.where.cell) return takeCell(model, *entry.where.cell, entry.b);
     if (entry.where.setting) {
         const SettingRef ref = *entry.where.setting;

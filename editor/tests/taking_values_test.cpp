@@ -12,8 +12,11 @@
 namespace duoband {
 namespace {
 
+// `a`, this configuration's value, is left out of the taking; any text
+// other than `b` makes the entry a difference the editor shows.
 CompareEntry cellEntry(Band band, int channel, Column column, std::string other) {
     CompareEntry entry;
+    entry.a = "this";
     entry.where.cell = ComparePlace::Cell{band, channel, column};
     entry.b = std::move(other);
     return entry;
@@ -21,6 +24,7 @@ CompareEntry cellEntry(Band band, int channel, Column column, std::string other)
 
 CompareEntry settingEntry(SettingRef ref, std::string other) {
     CompareEntry entry;
+    entry.a = "this";
     entry.where.setting = ref;
     entry.b = std::move(other);
     return entry;

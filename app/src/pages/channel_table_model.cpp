@@ -82,15 +82,15 @@ QString ChannelTableModel::accessibleText(const QModelIndex& index) const {
     const QString channel = tr("%1, channel %2").arg(bandName()).arg(gridRow(index));
     if (column == duoband::Column::Number) return channel;
     const QString value = shownCell(column, gridRow(index));
-    const QString cell = QString("%1, %2, %3")
-                             .arg(channel, shownCell(column, 0), value.isEmpty() ? tr("empty") : value);
+    const QString cell =
+        QString("%1, %2, %3")
+            .arg(channel, shownCell(column, 0), value.isEmpty() ? tr("empty") : value);
     const QString* other = differenceAt(index);
     return other != nullptr ? cell + ", " + *other : cell;
 }
 
 const QString* ChannelTableModel::differenceAt(const QModelIndex& index) const {
-    const auto found =
-        differing_.find({gridRow(index), duoband::columnAt(index.column())});
+    const auto found = differing_.find({gridRow(index), duoband::columnAt(index.column())});
     return found != differing_.end() ? &found->second : nullptr;
 }
 
