@@ -176,6 +176,13 @@ void ComparePanel::showProblem(const QString& otherName, const QString& why) {
     emit selectionChanged();
 }
 
+void ComparePanel::chooseFirstRow() {
+    list->setFocus(Qt::OtherFocusReason);
+    if (list->topLevelItemCount() == 0) return;
+    list->setCurrentItem(list->topLevelItem(0));
+    if (list->currentItem() != nullptr) chooseRow(list->currentItem(), false);
+}
+
 int ComparePanel::rowOf(const QTreeWidgetItem* item) const {
     return list->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item));
 }

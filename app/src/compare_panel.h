@@ -31,6 +31,10 @@ class ComparePanel : public QDockWidget {
     // The comparison could not be made: the panel says why and lists nothing.
     void showProblem(const QString& otherName, const QString& why);
 
+    // Chooses the first row, which shows its place, and gives the list the
+    // keyboard.
+    void chooseFirstRow();
+
     const std::vector<duoband::CompareEntry>& entries() const { return entries_; }
     // The differences of the selected rows, in list order (notes are left out).
     std::vector<duoband::CompareEntry> selectedDifferences() const;

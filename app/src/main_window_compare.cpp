@@ -124,9 +124,14 @@ void MainWindow::startComparison(ComparedSide side) {
     recordPendingEdit();
     compared_ = std::move(side);
     recompare();
-    comparePanel_->show();
+    if (comparePanel_->isHidden()) {
+        comparePanel_->show();
+        // About seven rows: the pages keep most of the window.
+        resizeDocks({comparePanel_}, {comparePanel_->fontMetrics().lineSpacing() * 11},
+                    Qt::Vertical);
+    }
     comparePanel_->raise();
-    comparePanel_->list->setFocus(Qt::OtherFocusReason);
+    comparePanel_->chooseFirstRow();
 }
 
 void MainWindow::recompare() {
