@@ -10,10 +10,12 @@
 #include <optional>
 #include <vector>
 
+#include "diff.h"
 #include "doctor.h"
 #include "duoband/backups.h"
 #include "duoband/channel_csv.h"
 #include "duoband/cli.h"
+#include "duoband/compared_side.h"
 #include "duoband/counted.h"
 #include "duoband/decimal.h"
 #include "duoband/port_discovery.h"
@@ -29,7 +31,8 @@ namespace {
 
 struct Args {
     std::map<std::string, std::vector<std::string>, std::less<>> options;
-    std::string file;  // the positional FILE of `show`
+    std::string file;   // the positional FILE of `show`
+    std::string other;  // the second FILE of `diff`
     // The last value given.
     const std::string& operator[](std::string_view name) const {
         return options.find(name)->second.back();
@@ -390,6 +393,42 @@ int importCsvCommand(const Args& args, Io& io) {
     return result.clean() ? kOk : kChannelsChanged;
 }
 
+// --- diff -----------------------------------------------------------------
+
+std::optional<ComparedSide> fileSide(const std::string& path, Io& io) {
+    ComparedSide side;
+    const FileResult opened = openComparedSide(path, side);
+    if (!opened.ok()) return fail(io, "diff: " + opened.error), std::nullopt;
+    return side;
+}
+
+// The radio on --port, read whole and kept as a backup. What the read says
+// goes to stderr, so that stdout holds the comparison alone.
+std::optional<ComparedSide> radioSide(const Args& args, Io& io) {
+    Io readIo{io.err, io.err, io.progressBar};
+    JobOutput output = consoleOutput(readIo);
+    ComparedSide side{RadioImage{}, SideKind::Image};
+    if (!readImageJob(args["--port"], side.image, jobOptions(args), output).ok())
+        return std::nullopt;
+    return side;
+}
+
+// As diff(1): 0 the same, 1 they differ, 2 whatever kept the comparison from
+// finishing (a file, the radio, a cancel).
+int diffCommand(const Args& args, Io& io) {
+    const auto a = fileSide(args.file, io);
+    if (!a) return kUsageError;
+    const auto b = args.has("--port") ? radioSide(args, io) : fileSide(args.other, io);
+    if (!b) return kUsageError;
+    const auto entries = compareConfigurations(a->image, b->image, looseBytesFor(a->kind, b->kind));
+    if (args.has("--json")) {
+        io.out << compareJson(entries);
+    } else {
+        for (const std::string& line : compareLines(entries)) io.out << line << '\n';
+    }
+    return differenceCount(entries) == 0 ? kOk : kDiffers;
+}
+
 struct Command {
     std::string_view name;
     std::string_view usage;
@@ -399,7 +438,8 @@ struct Command {
     std::vector<std::string_view> flags;     // options without one
     bool takesFile;
     int (*run)(const Args&, Io&);
-    bool fileOptional = false;  // FILE may be left out (doctor without a port)
+    bool fileOptional = false;    // FILE may be left out (doctor without a port)
+    bool takesOtherFile = false;  // a second FILE (diff)
 };
 
 const std::vector<std::string_view> kRadioFlags{"--fast", "--no-backup"};
@@ -526,6 +566,25 @@ const std::vector<Command>& commands() {
          {},
          true,
          importCsvCommand},
+        {"diff",
+         "diff FILE (FILE | --port DEV) [--json] [--fast] [--backup-dir DIR] [--no-backup]\n"
+         "       [--trace FILE]",
+         "Compares two configurations, each a settings file or an image, or one with what the\n"
+         "radio on --port holds (a full read, kept as a backup like any read). Settings files\n"
+         "are compared by what a write of them would send. One line per difference, named as\n"
+         "the editor names it (\"Band A channel 12, Receiving Frequency: 145.52500 ->\n"
+         "145.50000\"); then notes, \"note: \" before each: bytes no page holds and bytes an\n"
+         "image does not know, which count only between two images; then the count. --json\n"
+         "prints the list as JSON instead. Exit status: 0 the same, 1 they differ, 2 the\n"
+         "comparison could not finish (a file or the radio could not be read, a cancel, a\n"
+         "usage error).",
+         {},
+         {"--port", "--backup-dir", "--trace"},
+         {"--json", "--fast", "--no-backup"},
+         true,
+         diffCommand,
+         false,
+         true},
         {"show",
          "show FILE",
          "Prints a settings file or an image: the programmed channels of both bands, then\n"
@@ -549,7 +608,8 @@ void toolHelp(std::ostream& out) {
            "--fast takes each answer as soon as it is complete (see the README).\n"
            "Backups go to backups/ in the data folder unless --backup-dir DIR says otherwise.\n"
            "Exit status: 0 everything done; 1 a radio failed, was cancelled or differed on\n"
-           "verify; 2 a usage or file error found before any exchange.\n"
+           "verify; 2 a usage or file error found before any exchange. diff, as diff(1): 0 the\n"
+           "same, 1 they differ, 2 the comparison could not finish.\n"
            "Run \"duoband-cli COMMAND --help\" for a command's description, and\n"
            "\"duoband-cli --version\" for the version.\n";
 }
@@ -573,6 +633,12 @@ std::string missingChoice(const Command& c, const Args& parsed) {
     if (c.name == "read" && !parsed.has("--out") && !parsed.has("--out-dir"))
         return "missing --out (or --out-dir)";
     if (c.takesFile && !c.fileOptional && parsed.file.empty()) return "missing FILE";
+    if (c.takesOtherFile) {
+        const bool radio = parsed.has("--port");
+        if (radio && !parsed.other.empty()) return "a second FILE or --port, not both";
+        if (!radio && parsed.other.empty()) return "missing the second FILE (or --port)";
+        if (radio && parsed.all("--port").size() > 1) return "one --port only";
+    }
     return {};
 }
 
@@ -591,6 +657,8 @@ int runCommand(const Command& c, std::span<const std::string_view> args, Io& io)
             parsed.options[std::string(a)].emplace_back(args[++i]);
         } else if (c.takesFile && parsed.file.empty()) {
             parsed.file = a;
+        } else if (c.takesOtherFile && parsed.other.empty()) {
+            parsed.other = a;
         } else {
             return usageError(c, "unexpected argument " + std::string(a), io);
         }

@@ -27,7 +27,7 @@ TEST(CliHelp, ForTheToolAndEveryCommand) {
     const Ran tool = runCli({"--help"});
     EXPECT_EQ(tool.status, kOk);
     for (const char* command : {"ports", "read", "write", "read-boot", "read-limits", "write-boot",
-                                "write-limits", "show", "export-csv", "import-csv"}) {
+                                "write-limits", "show", "export-csv", "import-csv", "diff"}) {
         const auto at = tool.out.find(std::string("\n  ") + command);
         ASSERT_NE(at, std::string::npos) << command;
         const char next = tool.out[at + 3 + std::strlen(command)];
@@ -50,6 +50,10 @@ TEST(CliUsage, MistakesExitWithTwoAndSayWhy) {
         {{"show"}, "missing FILE"},
         {{"show", "a", "b"}, "unexpected argument b"},
         {{"ports", "x"}, "unexpected argument x"},
+        {{"diff", "a.bc"}, "missing the second FILE (or --port)"},
+        {{"diff", "a.bc", "b.bc", "--port", "p"}, "a second FILE or --port, not both"},
+        {{"diff", "a.bc", "--port", "p", "--port", "q"}, "one --port only"},
+        {{"diff", "a.bc", "b.bc", "c.bc"}, "unexpected argument c.bc"},
         {{"import-csv", "f.csv", "--into", "a.bc"}, "missing --out"},
         {{"import-csv", "f.csv", "--into", "a.bc", "--out", "b.bc", "--band", "C"},
          "--band is A or B"},

@@ -245,21 +245,29 @@ bool isUnknown(const CompareEntry& entry) {
            (entry.a.find('?') != std::string::npos || entry.b.find('?') != std::string::npos);
 }
 
+int entryAddress(const CompareEntry& entry, std::span<const Setting> settings) {
+    const ComparePlace& where = entry.where;
+    if (where.cell) {
+        const int record = recordAddress(*where.cell);
+        if (where.cell->column == Column::Number) return record;
+        return record + channelColumn(where.cell->column).record.offset;
+    }
+    if (where.setting) {
+        const auto s = std::ranges::find(settings, where.setting->id, &Setting::id);
+        return s == settings.end() ? 0 : s->address(where.setting->band);
+    }
+    return where.address.value_or(0);
+}
+
 std::vector<ByteChange> changedBytes(const CompareEntry& entry, std::span<const Setting> settings) {
     if (isUnknown(entry)) return {};
-    const ComparePlace& where = entry.where;
-    int address = where.address.value_or(0);
     const Setting* owner = nullptr;
-    if (where.cell) {
-        address = recordAddress(*where.cell);
-        if (where.cell->column != Column::Number)
-            address += channelColumn(where.cell->column).record.offset;
-    } else if (where.setting) {
-        const auto s = std::ranges::find(settings, where.setting->id, &Setting::id);
+    if (entry.where.setting) {
+        const auto s = std::ranges::find(settings, entry.where.setting->id, &Setting::id);
         if (s == settings.end()) return {};
         owner = &*s;
-        address = owner->address(where.setting->band);
     }
+    const int address = entryAddress(entry, settings);
     std::vector<ByteChange> changes;
     for (std::size_t i = 0; i < entry.aBytes.size() && i < entry.bBytes.size(); ++i) {
         const auto changed = static_cast<std::uint8_t>(entry.aBytes[i] ^ entry.bBytes[i]);

@@ -957,13 +957,13 @@ static_assert(recordPlacesFit());
 
 constexpr std::string_view kBandPrefixes[] = {"bandA.", "bandB."};
 
+}  // namespace
+
 std::string_view withoutTrailingColon(std::string_view caption) {
     while (!caption.empty() && (caption.back() == ':' || caption.back() == ' '))
         caption.remove_suffix(1);
     return caption;
 }
-
-}  // namespace
 
 int Setting::fileLine(Band band) const {
     return perBand() && band == Band::B ? kBandBSetupLine : file.line;

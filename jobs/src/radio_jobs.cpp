@@ -304,6 +304,18 @@ JobReport readJob(const std::string& port, const std::filesystem::path& out, boo
     });
 }
 
+JobReport readImageJob(const std::string& port, RadioImage& image, const JobOptions& options,
+                       JobOutput& output) {
+    return timed(port, output, [&](JobReport& report) {
+        RadioSession radio;
+        if (!openFor(radio, options, output, report)) return;
+        EditorModel model;
+        RadioImage received;
+        read(radio.exchange(), &radio.trace(), model, received, options, output, report);
+        if (report.ok()) image = std::move(received);
+    });
+}
+
 JobReport writeJob(const std::string& port, const WriteInput& input, const JobOptions& options,
                    JobOutput& output) {
     return timed(port, output, [&](JobReport& report) {

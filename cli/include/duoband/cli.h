@@ -18,6 +18,8 @@ namespace duoband::cli {
 inline constexpr int kOk = 0;
 inline constexpr int kRadioFailed = 1;  // a radio failed, was cancelled or differed on verify
 inline constexpr int kUsageError = 2;   // a usage or file error found before any exchange
+// diff: the two differ (a radio that could not be read is a usage error: 2).
+inline constexpr int kDiffers = 1;
 // export-csv and import-csv: the file was written, but channels were left out or changed.
 inline constexpr int kChannelsChanged = 1;
 

@@ -90,6 +90,9 @@ bool showsTheSame(const CompareEntry& entry);
 // Whether the entry lists bytes an image does not know (always a note).
 bool isUnknown(const CompareEntry& entry);
 
+// The address of the entry's first byte (of aBytes).
+int entryAddress(const CompareEntry& entry, std::span<const Setting> settings = allSettings());
+
 struct ByteChange {
     int address;
     std::uint8_t a, b;

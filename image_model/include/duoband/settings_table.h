@@ -231,6 +231,8 @@ std::string_view channelPageTitle(Band band);
 // "\"Single Signaling choice\" on \"Comprehensive Setting\"". For messages.
 std::string describeSetting(SettingRef ref);
 std::string describeSetting(const Setting& setting, Band band);
+// A caption without its trailing colon and blanks: "Squelch level".
+std::string_view withoutTrailingColon(std::string_view caption);
 // A widget name: the setting's name, with "bandA."/"bandB." before band
 // settings.
 std::string settingObjectName(SettingRef ref);

@@ -158,6 +158,10 @@ JobReport writeRadio(ProgrammingExchange& exchange, const std::string& port,
 // that cannot be saved there is kept in the backup folder or $TMPDIR.
 JobReport readJob(const std::string& port, const std::filesystem::path& out, bool asImage,
                   const JobOptions& options, JobOutput& output);
+// Opens `port` and reads the radio into `image` (left as it was unless the
+// read completes); the read is kept as a backup, and no other file is written.
+JobReport readImageJob(const std::string& port, RadioImage& image, const JobOptions& options,
+                       JobOutput& output);
 // Opens `port` and writes `input` to the radio.
 JobReport writeJob(const std::string& port, const WriteInput& input, const JobOptions& options,
                    JobOutput& output);
