@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "duoband/backups.h"
-#include "duoband/compare.h"
+#include "duoband/compared_side.h"
 #include "duoband/editor_model.h"
 #include "duoband/exchange.h"
 #include "duoband/radio_jobs.h"
@@ -211,14 +211,10 @@ class MainWindow : public QMainWindow, public PageHost {
     void updateCommandStates();
     struct SheetHeading sheetHeading() const;
 
-    // The configuration the open one is compared with, kept while the panel
-    // is open.
-    struct ComparedSide {
-        duoband::RadioImage image;
-        duoband::SideKind kind = duoband::SideKind::Configuration;
-        QString name;  // "harbour.bc", "the radio on /dev/ttyUSB0"
-    };
-    void startComparison(ComparedSide side);
+    // Compares the open configuration with `side`, named `name` ("harbour.bc",
+    // "the radio on /dev/ttyUSB0"), until the panel is closed.
+    void startComparison(duoband::ComparedSide side, const QString& name);
+    void compareWithFileNamed(const QString& file, const QString& name);
     // Compares the configuration as it is now and marks the differing cells.
     void recompare();
     void endComparison();
@@ -256,5 +252,8 @@ class MainWindow : public QMainWindow, public PageHost {
     QLabel* messageLabel_ = nullptr;
     QTimer* messageTimer_ = nullptr;
     ComparePanel* comparePanel_ = nullptr;
-    std::optional<ComparedSide> compared_;
+    // The configuration the open one is compared with, kept while the panel
+    // is open, and its name.
+    std::optional<duoband::ComparedSide> compared_;
+    QString comparedName_;
 };

@@ -17,11 +17,7 @@
 
 #include "backups_dialog.h"
 #include "compare_panel.h"
-#include "duoband/image_file.h"
-#include "duoband/memory_image.h"
-#include "duoband/settings_file.h"
 #include "duoband/taking_values.h"
-#include "duoband/whole_file.h"
 #include "main_window.h"
 #include "pages/channel_table_page.h"
 #include "pages/page_widgets.h"
@@ -66,27 +62,7 @@ void MainWindow::buildComparePanel() {
 
 void MainWindow::compareWithFile() {
     const QString name = userDialogs().openFileName(this, tr("Compare With File"), "*.bc *.img");
-    if (name.isEmpty()) return;
-    ComparedSide side{{}, duoband::SideKind::Configuration, QFileInfo(name).fileName()};
-    std::string bytes;
-    duoband::FileResult result = duoband::readWholeFile(toPath(name), bytes);
-    if (result.ok() && duoband::looksLikeImage(bytes)) {
-        duoband::ImageFile image;
-        result = duoband::applyImageText(bytes, image);
-        side.image = image.image;
-        side.kind = duoband::SideKind::Image;
-    } else if (result.ok()) {
-        duoband::EditorModel model;
-        result = duoband::applySettingsText(bytes, model);
-        const duoband::ImageEncoding encoding = duoband::encodeImage(model);
-        if (result.ok() && !encoding.ok()) result.error = encoding.error;
-        if (result.ok()) side.image = duoband::imageOf(encoding);
-    }
-    if (!result.ok()) {
-        userDialogs().error(this, QString::fromStdString(result.error));
-        return;
-    }
-    startComparison(std::move(side));
+    if (!name.isEmpty()) compareWithFileNamed(name, QFileInfo(name).fileName());
 }
 
 void MainWindow::compareWithBackup() {
@@ -95,15 +71,18 @@ void MainWindow::compareWithBackup() {
     dialog.openButton->setText(tr("Compare"));
     dialog.exec();
     const QString chosen = dialog.chosen();
-    if (chosen.isEmpty()) return;
-    duoband::ImageFile image;
-    const duoband::FileResult opened = duoband::openImageFile(toPath(chosen), image);
+    if (!chosen.isEmpty())
+        compareWithFileNamed(chosen, tr("the backup %1").arg(QFileInfo(chosen).fileName()));
+}
+
+void MainWindow::compareWithFileNamed(const QString& file, const QString& name) {
+    duoband::ComparedSide side;
+    const duoband::FileResult opened = duoband::openComparedSide(toPath(file), side);
     if (!opened.ok()) {
         userDialogs().error(this, QString::fromStdString(opened.error));
         return;
     }
-    startComparison({image.image, duoband::SideKind::Image,
-                     tr("the backup %1").arg(QFileInfo(chosen).fileName())});
+    startComparison(std::move(side), name);
 }
 
 // The read goes aside, as Read's does, and is kept as a backup; the open
@@ -116,13 +95,14 @@ void MainWindow::compareWithRadio() {
     showModal(read);
     read->setForComparison(false);
     if (!read->succeeded()) return;
-    startComparison({read->received(), duoband::SideKind::Image,
-                     tr("the radio on %1").arg(QString::fromStdString(port_.path()))});
+    startComparison({read->received(), duoband::SideKind::Image},
+                    tr("the radio on %1").arg(QString::fromStdString(port_.path())));
 }
 
-void MainWindow::startComparison(ComparedSide side) {
+void MainWindow::startComparison(duoband::ComparedSide side, const QString& name) {
     recordPendingEdit();
     compared_ = std::move(side);
+    comparedName_ = name;
     recompare();
     if (comparePanel_->isHidden()) {
         comparePanel_->show();
@@ -136,17 +116,16 @@ void MainWindow::startComparison(ComparedSide side) {
 
 void MainWindow::recompare() {
     if (!compared_) return;
-    const duoband::ImageEncoding encoding = duoband::encodeImage(model_);
-    if (!encoding.ok()) {
-        comparePanel_->showProblem(compared_->name,
-                                   tr("This configuration cannot be compared: %1")
-                                       .arg(QString::fromStdString(encoding.error)));
+    duoband::ComparedSide open;
+    const duoband::FileResult encoded = duoband::configurationSide(model_, open);
+    if (!encoded.ok()) {
+        comparePanel_->showProblem(comparedName_, tr("This configuration cannot be compared: %1")
+                                                      .arg(QString::fromStdString(encoded.error)));
     } else {
         comparePanel_->showComparison(
-            compared_->name,
-            duoband::compareConfigurations(
-                duoband::imageOf(encoding), compared_->image,
-                duoband::looseBytesFor(duoband::SideKind::Configuration, compared_->kind)));
+            comparedName_,
+            duoband::compareConfigurations(open.image, compared_->image,
+                                           duoband::looseBytesFor(open.kind, compared_->kind)));
     }
     markDifferingCells();
     updateCommandStates();
@@ -157,7 +136,7 @@ void MainWindow::markDifferingCells() {
     for (const duoband::CompareEntry& entry : comparePanel_->entries()) {
         if (!entry.where.cell) continue;
         const duoband::ComparePlace::Cell& cell = *entry.where.cell;
-        cells[cell.band][{cell.channel, cell.column}] = otherValueTip(compared_->name, entry);
+        cells[cell.band][{cell.channel, cell.column}] = otherValueTip(comparedName_, entry);
     }
     for (const EditorPage& page : pages_) {
         if (auto* channels = qobject_cast<ChannelTablePage*>(page.widget))

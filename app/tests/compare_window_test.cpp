@@ -13,7 +13,7 @@
 #include "app_test_support.h"
 #include "compare_panel.h"
 #include "duoband/channel_editing.h"
-#include "duoband/memory_image.h"
+#include "duoband/compared_side.h"
 #include "duoband/radio_sim_sample.h"
 #include "duoband/settings_editing.h"
 #include "duoband/settings_file.h"
@@ -184,13 +184,11 @@ class CompareWindowTest : public QObject {
         trigger(window, "saveAction");
         QCOMPARE(dialogs.lastText(), QString("Save success!"));
 
-        duoband::EditorModel saved;
-        QVERIFY(duoband::openConfiguration(data.path("taken.bc").toStdString(), saved).ok());
-        const duoband::ImageEncoding encoding = duoband::encodeImage(saved);
-        QVERIFY(encoding.ok());
+        duoband::ComparedSide saved;
+        QVERIFY(duoband::openComparedSide(data.path("taken.bc").toStdString(), saved).ok());
         const auto left = duoband::compareConfigurations(
-            duoband::imageOf(encoding), imageOf(duoband::sim::sampleMemory()),
-            duoband::looseBytesFor(duoband::SideKind::Configuration, duoband::SideKind::Image));
+            saved.image, imageOf(duoband::sim::sampleMemory()),
+            duoband::looseBytesFor(saved.kind, duoband::SideKind::Image));
         QCOMPARE(duoband::differenceCount(left), std::size_t{0});
     }
 };
