@@ -80,8 +80,12 @@ ComparePanel::ComparePanel(QWidget* parent) : QDockWidget(parent) {
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
                 QDockWidget::DockWidgetFloatable);
     setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
+    // Shown by a comparison and closed by its close button only: the window's
+    // tool bar menu does not offer it.
+    toggleViewAction()->setVisible(false);
     list = new QTreeWidget;
     list->setObjectName("differenceList");
+    list->setAccessibleName(tr("Differences"));
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);

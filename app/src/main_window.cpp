@@ -390,6 +390,7 @@ MainWindow::~MainWindow() {
     pageTabs->disconnect(this);
     history_->disconnect(this);
     history_->stack().disconnect(this);
+    comparePanel_->disconnect(this);
     delete pageTabs;
 }
 
