@@ -25,6 +25,7 @@
 
 #include "app_settings.h"
 #include "backups_dialog.h"
+#include "compare_panel.h"
 #include "duoband/channel_editing.h"
 #include "duoband/image_file.h"
 #include "duoband/settings_file.h"
