@@ -29,16 +29,18 @@ bool isListEntry(const duoband::ComparePlace& where) {
     return where.setting && duoband::setting(where.setting->id).isChoice();
 }
 
+QString hex(unsigned value, int digits) {
+    return QString::number(value, 16).rightJustified(digits, '0').toUpper();
+}
+
 // Where the editor shows the same on both sides (bytes no column or page
 // shows), the bytes that differ: "0x0412: 00".
 QString changedBytes(const CompareEntry& entry, bool otherSide) {
     QStringList bytes;
     for (const duoband::ByteChange& change : duoband::changedBytes(entry)) {
-        bytes << QString("0x%1: %2")
-                     .arg(change.address, 4, 16, QChar('0'))
-                     .arg(otherSide ? change.b : change.a, 2, 16, QChar('0'))
-                     .toUpper()
-                     .replace("0X", "0x");
+        const unsigned byte = otherSide ? change.b : change.a;
+        bytes
+            << QString("0x%1: %2").arg(hex(static_cast<unsigned>(change.address), 4), hex(byte, 2));
     }
     return bytes.join(", ");
 }
