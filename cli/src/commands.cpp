@@ -567,17 +567,18 @@ const std::vector<Command>& commands() {
          true,
          importCsvCommand},
         {"diff",
-         "diff FILE (FILE | --port DEV) [--json] [--fast] [--backup-dir DIR] [--no-backup]\n"
-         "       [--trace FILE]",
-         "Compares two configurations, each a settings file or an image, or one with what the\n"
-         "radio on --port holds (a full read, kept as a backup like any read). Settings files\n"
-         "are compared by what a write of them would send. One line per difference, named as\n"
-         "the editor names it (\"Band A channel 12, Receiving Frequency: 145.52500 ->\n"
-         "145.50000\"); then notes, \"note: \" before each: bytes no page holds and bytes an\n"
-         "image does not know, which count only between two images; then the count. --json\n"
+         "diff FILE (FILE | --port DEV) [--json] [--fast] [--backup-dir DIR]\n"
+         "       [--no-backup] [--trace FILE]",
+         "Compares two configurations, each a settings file or an image, or one with\n"
+         "what the radio on --port holds (a full read, kept as a backup like any read).\n"
+         "A settings file is compared by what a write of it would send. One line per\n"
+         "difference, named as the editor names it:\n"
+         "  Band A channel 12, Receiving Frequency: 145.52500 -> 145.50000\n"
+         "then the notes, \"note: \" before each (bytes no page holds and bytes an image\n"
+         "does not know, which count only between two images), then the count. --json\n"
          "prints the list as JSON instead. Exit status: 0 the same, 1 they differ, 2 the\n"
-         "comparison could not finish (a file or the radio could not be read, a cancel, a\n"
-         "usage error).",
+         "comparison could not finish (a file or the radio could not be read, a cancel,\n"
+         "a usage error).",
          {},
          {"--port", "--backup-dir", "--trace"},
          {"--json", "--fast", "--no-backup"},
@@ -608,8 +609,8 @@ void toolHelp(std::ostream& out) {
            "--fast takes each answer as soon as it is complete (see the README).\n"
            "Backups go to backups/ in the data folder unless --backup-dir DIR says otherwise.\n"
            "Exit status: 0 everything done; 1 a radio failed, was cancelled or differed on\n"
-           "verify; 2 a usage or file error found before any exchange. diff, as diff(1): 0 the\n"
-           "same, 1 they differ, 2 the comparison could not finish.\n"
+           "verify; 2 a usage or file error found before any exchange. diff, as diff(1):\n"
+           "0 the same, 1 they differ, 2 the comparison could not finish.\n"
            "Run \"duoband-cli COMMAND --help\" for a command's description, and\n"
            "\"duoband-cli --version\" for the version.\n";
 }
