@@ -4,6 +4,7 @@
 // place, and taking the other values as one step.
 #include <QAction>
 #include <QApplication>
+#include <QProgressBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -164,8 +165,22 @@ class CompareWindowTest : public QObject {
         window.showModel();
         const duoband::EditorModel before = window.model();
 
-        QTimer::singleShot(0, [&windows] { windows.readDialog->startTransfer(); });
+        // While the read runs, no compare command can start another.
+        QStringList usableWhileReading;
+        QTimer::singleShot(0, [&] {
+            auto* progress = windows.readDialog->findChild<QProgressBar*>("progressBar");
+            QObject::connect(progress, &QProgressBar::valueChanged, [&](int step) {
+                if (step != 1) return;
+                for (const char* name : {"compareWithFileAction", "compareWithBackupAction",
+                                         "compareWithRadioAction"}) {
+                    if (window.findChild<QAction*>(name)->isEnabled()) usableWhileReading << name;
+                }
+            });
+            windows.readDialog->startTransfer();
+        });
         trigger(window, "compareWithRadioAction");
+        QVERIFY(usableWhileReading.isEmpty());
+        QVERIFY(window.findChild<QAction*>("compareWithRadioAction")->isEnabled());
         ComparePanel& panel = *window.comparePanel();
         QVERIFY(panel.isVisible());
         QVERIFY(window.model() == before);
