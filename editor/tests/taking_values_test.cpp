@@ -30,6 +30,15 @@ CompareEntry settingEntry(SettingRef ref, std::string other) {
     return entry;
 }
 
+// A channel's record that differs where no column shows it (two images).
+CompareEntry recordBytes() {
+    CompareEntry entry;
+    entry.where.cell = ComparePlace::Cell{Band::A, 9, Column::Number};
+    entry.aBytes = Bytes(kRecordBytes, 0x00);
+    entry.bBytes = Bytes(kRecordBytes, 0xFF);
+    return entry;
+}
+
 CompareEntry looseByte(EntryKind kind) {
     CompareEntry entry;
     entry.kind = kind;
@@ -158,6 +167,7 @@ TEST(TakingValues, AllOfAChannelInOrderAndTheSettingsThroughTheirRules) {
         settingEntry({SettingId::FmFrequency}, "100.5"),
         settingEntry({SettingId::FmFrequency}, "120"),  // out of its range
         settingEntry({SettingId::MainBand}, "C/Band"),  // no such entry
+        recordBytes(),
         looseByte(EntryKind::Note),
         looseByte(EntryKind::Difference),
     };
@@ -176,6 +186,7 @@ TEST(TakingValues, AllOfAChannelInOrderAndTheSettingsThroughTheirRules) {
     for (const RefusedValue& r : report.refused) refusals.push_back(english(r.why));
     EXPECT_EQ(refusals,
               (std::vector<std::string>{"FM Frequency 88~108MHz", "not one of the list's entries",
+                                        "only bytes the editor does not show differ",
                                         "no page holds these bytes"}));
     EXPECT_EQ(model, expected);
 }
