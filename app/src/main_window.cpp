@@ -25,6 +25,7 @@
 
 #include "app_settings.h"
 #include "backups_dialog.h"
+#include "compare_panel.h"
 #include "duoband/channel_editing.h"
 #include "duoband/image_file.h"
 #include "duoband/settings_file.h"
@@ -109,6 +110,12 @@ const std::vector<MenuDef>& menuTable() {
            .caption = QT_TRANSLATE_NOOP("MainWindow", "Backups..."),
            .handler = &W::showBackups,
            .key = Qt::CTRL | Qt::Key_B},
+          {.name = "compareWithFileAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Compare With &File…"),
+           .handler = &W::compareWithFile},
+          {.name = "compareWithBackupAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Compare With Bac&kup…"),
+           .handler = &W::compareWithBackup},
           {.name = "exportCsvAction",
            .caption = QT_TRANSLATE_NOOP("MainWindow", "Channels as &CSV…"),
            .handler = &W::exportChannelsCsv,
@@ -141,6 +148,17 @@ const std::vector<MenuDef>& menuTable() {
           {.name = "writeAction",
            .caption = QT_TRANSLATE_NOOP("MainWindow", "&Write"),
            .handler = &W::writeRadio},
+          {.name = "compareWithRadioAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Compare With Ra&dio…"),
+           .handler = &W::compareWithRadio},
+          {.name = "takeOtherValueAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "&Take Other Value"),
+           .handler = &W::takeOtherValue,
+           .available = &W::canTakeOtherValue},
+          {.name = "takeAllAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Ta&ke All"),
+           .handler = &W::takeAllOtherValues,
+           .available = &W::canTakeAll},
           {.name = "editSeparator1"},
           {.name = "bandAChannelsAction",
            .caption = QT_TRANSLATE_NOOP("MainWindow", "&A/Upper Band Channel"),
@@ -320,6 +338,7 @@ MainWindow::MainWindow(PortOptions ports, QWidget* parent) : QMainWindow(parent)
         model_, [this] { showModel(); }, this);
     buildCommands();
     buildPages();
+    buildComparePanel();
     buildStatusBar();
     connectSerialPort();
     buildPortChoice(ports);
@@ -372,6 +391,7 @@ MainWindow::~MainWindow() {
     pageTabs->disconnect(this);
     history_->disconnect(this);
     history_->stack().disconnect(this);
+    comparePanel_->disconnect(this);
     delete pageTabs;
 }
 

@@ -7,10 +7,12 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "duoband/backups.h"
+#include "duoband/compared_side.h"
 #include "duoband/editor_model.h"
 #include "duoband/exchange.h"
 #include "duoband/radio_jobs.h"
@@ -31,6 +33,7 @@ class QTimer;
 class QToolBar;
 class QtMessagePump;
 class ChannelTablePage;
+class ComparePanel;
 
 // One page of the tabs and the two things the window asks of it.
 struct EditorPage {
@@ -113,6 +116,21 @@ class MainWindow : public QMainWindow, public PageHost {
     // what arrived.
     void readRadio();
     void writeRadio();
+    // File > Compare With File... and Compare With Backup..., Edit > Compare
+    // With Radio... (a full read aside, kept as a backup): the differences
+    // from the open configuration, which stays as it is, in the compare
+    // panel. The panel follows every edit until it is closed.
+    void compareWithFile();
+    void compareWithBackup();
+    void compareWithRadio();
+    // The other values of the panel's selected rows, or of all its
+    // differences, taken through the editing rules as one step; the values
+    // the rules refuse are listed.
+    void takeOtherValue();
+    void takeAllOtherValues();
+    bool canTakeOtherValue() const;
+    bool canTakeAll() const;
+    ComparePanel* comparePanel() const { return comparePanel_; }
     void showBandAChannels();  // A/Upper Band Channel
     void showBandBChannels();  // B/Under Band Channel
     void editCompanyName();    // Note
@@ -159,6 +177,7 @@ class MainWindow : public QMainWindow, public PageHost {
     // anything else, or an exchange runs or a dialog is open.
     QString droppableFile(const QMimeData* dragged) const;
     void buildPages();
+    void buildComparePanel();
     void buildStatusBar();
     void connectSerialPort();
     void buildPortChoice(const PortOptions& ports);
@@ -192,6 +211,19 @@ class MainWindow : public QMainWindow, public PageHost {
     void updateCommandStates();
     struct SheetHeading sheetHeading() const;
 
+    // Compares the open configuration with `side`, named `name` ("harbour.bc",
+    // "the radio on /dev/ttyUSB0"), until the panel is closed.
+    void startComparison(duoband::ComparedSide side, const QString& name);
+    void compareWithFileNamed(const QString& file, const QString& name);
+    // Compares the configuration as it is now and marks the differing cells.
+    void recompare();
+    void endComparison();
+    void markDifferingCells();
+    // Shows the place of a difference on its tab; `focus` gives its cell or
+    // control the keyboard.
+    void showPlace(const duoband::ComparePlace& where, bool focus);
+    void takeValues(const std::vector<duoband::CompareEntry>& entries, const QString& step);
+
     duoband::EditorModel model_;
     duoband::SerialPort port_;
     std::unique_ptr<QSocketNotifier> portNotifier_;
@@ -219,4 +251,9 @@ class MainWindow : public QMainWindow, public PageHost {
     QString companyName_;
     QLabel* messageLabel_ = nullptr;
     QTimer* messageTimer_ = nullptr;
+    ComparePanel* comparePanel_ = nullptr;
+    // The configuration the open one is compared with, kept while the panel
+    // is open, and its name.
+    std::optional<duoband::ComparedSide> compared_;
+    QString comparedName_;
 };

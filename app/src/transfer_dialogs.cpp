@@ -151,6 +151,11 @@ duoband::ExchangeResult ReadDialog::run(MainWindow& editor,
     return duoband::asExchangeResult(read);
 }
 
+void ReadDialog::setForComparison(bool comparing) {
+    comparing_ = comparing;
+    setWindowTitle(comparing ? tr("Compare With Radio") : tr("Read"));
+}
+
 void ReadDialog::showEvent(QShowEvent* event) {
     TransferDialog::showEvent(event);
     if (!event->spontaneous()) keepWhatArrived_ = false;
@@ -162,7 +167,7 @@ void ReadDialog::showFailure(const duoband::ExchangeResult& result, const QStrin
     QString text = result.outcome == duoband::ExchangeOutcome::Cancelled
                        ? tr("Read cancelled: nothing was changed")
                        : message + "\n" + tr("Nothing was changed.");
-    if (!canKeep_) {
+    if (!canKeep_ || comparing_) {
         userDialogs().warning(this, text);
         return;
     }

@@ -85,6 +85,9 @@ class ReadDialog final : public TransferDialog {
     const duoband::EditorModel& arrived() const { return arrived_; }
     // The user chose to keep what arrived of a read that did not succeed.
     bool keepWhatArrived() const { return keepWhatArrived_; }
+    // A read for Compare With Radio: so titled, and a failed one offers
+    // nothing to keep (part of a radio compares as nothing useful).
+    void setForComparison(bool comparing);
 
   protected:
     duoband::ExchangeResult run(MainWindow& editor,
@@ -97,6 +100,7 @@ class ReadDialog final : public TransferDialog {
     duoband::RadioImage received_;
     duoband::EditorModel arrived_;
     bool canKeep_ = false;  // some steps arrived and the program goes on
+    bool comparing_ = false;
     bool keepWhatArrived_ = false;
 };
 

@@ -144,19 +144,36 @@ class MainWindowTest : public QObject {
         QCOMPARE(actionTexts(f.menuBar()->actions()),
                  (QStringList{"File(F)", "Edit(E)", "Help(H)", "Quit(Q)"}));
         const QList<QAction*> menus = f.menuBar()->actions();
-        QCOMPARE(
-            actionTexts(menus[0]->menu()->actions()),
-            (QStringList{"New", "Open", "Open Recent", "Save", "Save As...", "Backups...", "Export",
-                         "Import", "Print…", "Sheet for a Customer (No Remote Codes)", "Quit"}));
-        QCOMPARE(actionTexts(menus[0]->menu()->actions()[6]->menu()->actions()),
+        QCOMPARE(actionTexts(menus[0]->menu()->actions()),
+                 (QStringList{"New", "Open", "Open Recent", "Save", "Save As...", "Backups...",
+                              "Compare With File…", "Compare With Backup…", "Export", "Import",
+                              "Print…", "Sheet for a Customer (No Remote Codes)", "Quit"}));
+        QCOMPARE(actionTexts(menus[0]->menu()->actions()[8]->menu()->actions()),
                  (QStringList{"Channels as CSV…", "Channel sheet as PDF…"}));
-        QCOMPARE(actionTexts(menus[0]->menu()->actions()[7]->menu()->actions()),
+        QCOMPARE(actionTexts(menus[0]->menu()->actions()[9]->menu()->actions()),
                  (QStringList{"Channels from CSV…"}));
-        QCOMPARE(actionTexts(menus[1]->menu()->actions()),
-                 (QStringList{"Read", "Write", "|", "A/Upper Band Channel", "B/Under Band Channel",
-                              "|", "Undo", "Redo", "|", "Cut", "Copy", "Paste", "Delete", "|",
-                              "Insert empty channel", "Delete channels", "Move up", "Move down",
-                              "Clear channels"}));
+        QCOMPARE(actionTexts(menus[1]->menu()->actions()), (QStringList{"Read",
+                                                                        "Write",
+                                                                        "Compare With Radio…",
+                                                                        "Take Other Value",
+                                                                        "Take All",
+                                                                        "|",
+                                                                        "A/Upper Band Channel",
+                                                                        "B/Under Band Channel",
+                                                                        "|",
+                                                                        "Undo",
+                                                                        "Redo",
+                                                                        "|",
+                                                                        "Cut",
+                                                                        "Copy",
+                                                                        "Paste",
+                                                                        "Delete",
+                                                                        "|",
+                                                                        "Insert empty channel",
+                                                                        "Delete channels",
+                                                                        "Move up",
+                                                                        "Move down",
+                                                                        "Clear channels"}));
         QCOMPARE(actionTexts(menus[2]->menu()->actions()),
                  (QStringList{"Note", "Amend Password", "About"}));
         QStringList buttons;

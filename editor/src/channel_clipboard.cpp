@@ -181,6 +181,16 @@ PasteReport pasteCells(EditorModel& model, Band band, CellPointer start, std::st
     return report;
 }
 
+std::optional<Phrase> pasteOneCell(EditorModel& model, Band band, CellPointer at,
+                                   std::string_view text) {
+    if (channelColumnEditor(at.column) == nullptr || at.row < 1 || at.row > ChannelTable::kChannels)
+        return Phrase(QT_TRANSLATE_NOOP("duoband", "not a channel's cell"));
+    bool skipped = false;
+    Refusal why = pasteCell(model, band, at, text, skipped);
+    if (skipped) return Phrase(QT_TRANSLATE_NOOP("duoband", "no pick empties a choice cell"));
+    return why;
+}
+
 int clearCells(EditorModel& model, Band band, const std::vector<CellPointer>& cells) {
     int changed = 0;
     for (const CellPointer& at : cells) {

@@ -95,6 +95,16 @@ TEST(SettingsTable, NoTwoValuesShareABit) {
     }
 }
 
+// Also at compile time, where a shift past the 32 bits of the mask is refused.
+constexpr RegionSlice kSevenBytes{Region::General, 0, 7};
+static_assert(kSevenBytes.bitsOfByte(0) == 0xFF && kSevenBytes.bitsOfByte(6) == 0xFF);
+
+TEST(SettingsTable, AValueWiderThanFourBytesHoldsEveryBitOfThem) {
+    const Setting& line = setting(SettingId::BootMessage1);
+    ASSERT_GT(line.bytes(), 4);
+    for (int i = 0; i < line.bytes(); ++i) EXPECT_EQ(line.slice.bitsOfByte(i), 0xFF) << i;
+}
+
 TEST(SettingsTable, ChoicesStartInsideTheirListsAndCodesCoverThem) {
     for (const Setting& s : allSettings()) {
         SCOPED_TRACE(s.name);

@@ -9,6 +9,14 @@
 
 using duoband::ChannelTable;
 
+namespace {
+
+// An amber wash: half transparent, so that it reads over the light and the
+// dark palette's base alike and the cell's text keeps its own colour.
+const QColor kDifferenceWash(255, 166, 0, 110);
+
+}  // namespace
+
 ChannelTableModel::ChannelTableModel(ChannelTable& table, duoband::Band band, QObject* parent)
     : QAbstractTableModel(parent), table_(table), band_(band) {}
 
@@ -30,7 +38,11 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
             // Centred from the top; the view wraps at word boundaries.
             return QVariant::fromValue(Qt::Alignment(Qt::AlignHCenter | Qt::AlignTop));
         case Qt::BackgroundRole:
-            return fixed ? QVariant(QApplication::palette().button()) : QVariant();
+            if (fixed) return QApplication::palette().button();
+            return differenceAt(index) != nullptr ? QVariant(kDifferenceWash) : QVariant();
+        case Qt::ToolTipRole:
+            if (const QString* other = differenceAt(index)) return *other;
+            return {};
         case Qt::ForegroundRole:
             // The fixed column is not selectable but must not look disabled.
             return fixed ? QVariant(QApplication::palette().buttonText()) : QVariant();
@@ -70,14 +82,35 @@ QString ChannelTableModel::accessibleText(const QModelIndex& index) const {
     const QString channel = tr("%1, channel %2").arg(bandName()).arg(gridRow(index));
     if (column == duoband::Column::Number) return channel;
     const QString value = shownCell(column, gridRow(index));
-    return QString("%1, %2, %3")
-        .arg(channel, shownCell(column, 0), value.isEmpty() ? tr("empty") : value);
+    const QString cell =
+        QString("%1, %2, %3")
+            .arg(channel, shownCell(column, 0), value.isEmpty() ? tr("empty") : value);
+    const QString* other = differenceAt(index);
+    return other != nullptr ? cell + ", " + *other : cell;
+}
+
+const QString* ChannelTableModel::differenceAt(const QModelIndex& index) const {
+    const auto found = differing_.find({gridRow(index), duoband::columnAt(index.column())});
+    return found != differing_.end() ? &found->second : nullptr;
+}
+
+void ChannelTableModel::markDifferences(DifferingCells cells) {
+    if (cells.empty() && differing_.empty()) return;
+    differing_ = std::move(cells);
+    emit dataChanged(index(0, 0), index(ChannelTable::kChannels - 1, duoband::kColumnCount - 1),
+                     {Qt::BackgroundRole, Qt::ToolTipRole, Qt::AccessibleTextRole});
+    emit headerDataChanged(Qt::Vertical, 0, ChannelTable::kChannels - 1);
 }
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     // The rows are headed by their channel numbers.
     if (orientation == Qt::Vertical) {
-        if (role != Qt::DisplayRole || section < 0 || section >= ChannelTable::kChannels) return {};
+        if (section < 0 || section >= ChannelTable::kChannels) return {};
+        // A channel whose record differs where no column shows it.
+        const QString* other = differenceAt(index(section, 0));
+        if (role == Qt::BackgroundRole && other != nullptr) return kDifferenceWash;
+        if (role == Qt::ToolTipRole && other != nullptr) return *other;
+        if (role != Qt::DisplayRole) return {};
         return pages::fromModelText(table_.cell(duoband::Column::Number, section + 1));
     }
     if (section < 0 || section >= duoband::kColumnCount) return {};

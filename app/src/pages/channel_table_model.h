@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <map>
+#include <utility>
 
 #include "duoband/editor_model.h"
 
@@ -32,6 +34,12 @@ class ChannelTableModel : public QAbstractTableModel {
     QString tableName() const;
     QString editorName(duoband::Column col) const;
 
+    // The cells that differ from a compared configuration, by (grid row,
+    // column), each with what its tool tip says of the other value; they are
+    // drawn marked until the next call. Empty: none.
+    using DifferingCells = std::map<std::pair<int, duoband::Column>, QString>;
+    void markDifferences(DifferingCells cells);
+
     // The table changed behind the model's back: one row, or everything.
     void rowChanged(int gridRow);
     void tableChanged();
@@ -40,7 +48,9 @@ class ChannelTableModel : public QAbstractTableModel {
     QString accessibleText(const QModelIndex& index) const;
     QString bandName() const;
     QString shownCell(duoband::Column column, int row) const;
+    const QString* differenceAt(const QModelIndex& index) const;
 
     duoband::ChannelTable& table_;
     const duoband::Band band_;
+    DifferingCells differing_;
 };

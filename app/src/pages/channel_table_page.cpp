@@ -624,6 +624,16 @@ void ChannelTablePage::reportPaste(const duoband::PasteReport& report) {
     grid_->setFocus(Qt::OtherFocusReason);
 }
 
+void ChannelTablePage::showCell(duoband::Column column, int row) {
+    commitPendingEdit();
+    hideEditors();
+    showSelection(blockSelection(row, row, column, column));
+}
+
+void ChannelTablePage::markDifferences(std::map<std::pair<int, duoband::Column>, QString> cells) {
+    tableModel_->markDifferences(std::move(cells));
+}
+
 void ChannelTablePage::insertChannels() {
     commitPendingEdit();
     const std::vector<int> rows = selectedRows();

@@ -8,6 +8,8 @@
 #include <QTableView>
 #include <QWidget>
 #include <array>
+#include <map>
+#include <utility>
 
 #include "duoband/channel_clipboard.h"
 #include "duoband/channel_editing.h"
@@ -57,6 +59,7 @@ class ChannelTablePage : public QWidget {
     void commitPendingEdit();
 
     ChannelGrid* grid() const { return grid_; }
+    duoband::Band band() const { return band_; }
     // The cell selected last.
     duoband::CellPointer cellPointer() const { return pointer_; }
 
@@ -67,6 +70,13 @@ class ChannelTablePage : public QWidget {
     void pasteAtCurrentCell();
     // Delete: empties the selected frequency and name cells.
     void clearSelection();
+
+    // Selects the cell and scrolls it into sight, without opening its
+    // editor; an open editor commits first.
+    void showCell(duoband::Column column, int row);
+    // Marks the cells that differ from a compared configuration, each with
+    // its tool tip (by grid row and column); empty: none.
+    void markDifferences(std::map<std::pair<int, duoband::Column>, QString> cells);
 
     // The channels of the selected rows (or the current one).
     void insertChannels();

@@ -7,6 +7,7 @@
 // grid's editors could not.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,12 @@ struct PasteReport {
 // and is reported; an empty choice cell keeps its value, as typing and
 // picking can never empty one.
 PasteReport pasteCells(EditorModel& model, Band band, CellPointer start, std::string_view text);
+
+// One cell pasted alone: `text` committed as typing or picking it would.
+// Nullopt when it was taken, else why not. Unlike a block's empty choice
+// cell, an empty choice is refused: no pick empties one.
+std::optional<Phrase> pasteOneCell(EditorModel& model, Band band, CellPointer at,
+                                   std::string_view text);
 
 // Delete and Cut: frequency and name cells are emptied as typing an empty
 // text would (an emptied Receiving Frequency empties its row's settings);

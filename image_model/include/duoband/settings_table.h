@@ -161,9 +161,13 @@ struct RegionSlice {
         if (value > (mask() >> shift)) return std::nullopt;
         return (held & ~mask()) | (value << shift);
     }
-    // The bits of the slice's byte `i` (0 = first) that the value holds.
+    // The bits of the slice's byte `i` (0 = first) that the value holds. A
+    // value wider than four bytes (a DTMF code, a boot message line) holds
+    // every bit of its bytes.
     constexpr std::uint8_t bitsOfByte(int i) const {
-        return static_cast<std::uint8_t>(mask() >> (8 * (width - 1 - i)));
+        const int shift = 8 * (width - 1 - i);
+        if (shift >= 32) return bits == 0 ? 0xFF : 0;
+        return static_cast<std::uint8_t>(mask() >> shift);
     }
 };
 
