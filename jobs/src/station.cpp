@@ -112,20 +112,21 @@ std::optional<std::uint64_t> StationNumbering::highestKnown(UnitField field) con
     return highest;
 }
 
-std::optional<StationNumbering::Taken> StationNumbering::take(const UnitNumbers& set,
+std::optional<StationNumbering::Taken> StationNumbering::take(const NumbersSet& set,
                                                               Phrase& problem) {
     Taken taken;
     auto given = given_;
     for (UnitField f : kUnitFields) {
-        if (set[f].empty()) continue;
+        const auto& from = set[static_cast<std::size_t>(f)];
+        if (!from) continue;
         const UnitFieldLayout& layout = unitFieldLayout(f);
         std::string unused;
-        auto numbering = parseUnitNumbering(std::string(layout.name) + "=" + set[f], unused);
+        auto numbering = parseUnitNumbering(std::string(layout.name) + "=" + *from, unused);
         if (!numbering) {
             problem = phrase(
                 QT_TRANSLATE_NOOP("duoband", "The next %1 is up to %2 decimal digits, not \"%3\"."),
                 Phrase(layout.caption), verbatim(static_cast<long long>(layout.digits)),
-                verbatim(set[f]));
+                verbatim(*from));
             return std::nullopt;
         }
         if (const auto highest = highestKnown(f); highest && *highest >= numbering->start)

@@ -70,9 +70,7 @@ TEST(StationNumbering, ContinuesPastTheLogAndItsOwnAndRefusesWhatDoesNotFit) {
     ASSERT_EQ(log.open(path.path()), "");
     StationNumbering numbering;
     numbering.setLog(&log);
-    UnitNumbers set;
-    set[UnitField::NativeId] = "1001";
-    set[UnitField::IdentityCode] = "0042";
+    StationNumbering::NumbersSet set{"1001", "0042"};
     struct Step {
         std::string nativeId, identityCode, nextNativeId;
     };
@@ -84,18 +82,21 @@ TEST(StationNumbering, ContinuesPastTheLogAndItsOwnAndRefusesWhatDoesNotFit) {
         EXPECT_EQ(taken->numbers[UnitField::IdentityCode], s.identityCode);
         EXPECT_EQ(taken->next[UnitField::NativeId], s.nextNativeId);
     }
-    set[UnitField::IdentityCode] = "99999";
+    set[1] = "99999";
     Phrase problem;
     ASSERT_TRUE(numbering.take(set, problem));
     EXPECT_FALSE(numbering.take(set, problem)) << "100000 needs six digits";
     EXPECT_EQ(english(problem),
               "The next Identity code would be 100000, more than the 5 digits "
               "it holds.");
-    set[UnitField::IdentityCode].clear();
+    set[1].reset();
     const auto taken = numbering.take(set, problem);
     ASSERT_TRUE(taken);
     EXPECT_EQ(taken->numbers[UnitField::NativeId], "1009") << "the refused radio took none";
     EXPECT_EQ(taken->numbers[UnitField::IdentityCode], "");
+    set[0] = "";
+    EXPECT_FALSE(numbering.take(set, problem));
+    EXPECT_EQ(english(problem), "The next Native ID is up to 7 decimal digits, not \"\".");
 }
 
 }  // namespace

@@ -80,15 +80,17 @@ class StationNumbering {
     // The log whose numbers are not given again; nullptr: none.
     void setLog(const StationLog* log) { log_ = log; }
 
+    // For each field, the number set for it (decimal digits, leading zeros
+    // kept); nullopt: the field is not numbered.
+    using NumbersSet = std::array<std::optional<std::string>, kUnitFields.size()>;
     struct Taken {
         UnitNumbers numbers;  // this radio's
         UnitNumbers next;     // what the next radio would get, for display
     };
-    // The numbers of the next radio: for each field, `set` holds the number
-    // set for it (digits; empty: not numbered). nullopt, and `problem` says
-    // why, when a number needs more digits than its field holds; nothing
-    // is given then.
-    std::optional<Taken> take(const UnitNumbers& set, Phrase& problem);
+    // The numbers of the next radio; nullopt, and `problem` says why, when a
+    // number set is not digits or needs more digits than its field holds.
+    // Nothing is given then.
+    std::optional<Taken> take(const NumbersSet& set, Phrase& problem);
 
   private:
     std::optional<std::uint64_t> highestKnown(UnitField field) const;
