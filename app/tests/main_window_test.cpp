@@ -152,11 +152,26 @@ class MainWindowTest : public QObject {
                  (QStringList{"Channels as CSV…", "Channel sheet as PDF…"}));
         QCOMPARE(actionTexts(menus[0]->menu()->actions()[7]->menu()->actions()),
                  (QStringList{"Channels from CSV…"}));
-        QCOMPARE(actionTexts(menus[1]->menu()->actions()),
-                 (QStringList{"Read", "Write", "|", "A/Upper Band Channel", "B/Under Band Channel",
-                              "|", "Undo", "Redo", "|", "Cut", "Copy", "Paste", "Delete", "|",
-                              "Insert empty channel", "Delete channels", "Move up", "Move down",
-                              "Clear channels"}));
+        QCOMPARE(actionTexts(menus[1]->menu()->actions()), (QStringList{"Read",
+                                                                        "Write",
+                                                                        "Program Many Radios…",
+                                                                        "|",
+                                                                        "A/Upper Band Channel",
+                                                                        "B/Under Band Channel",
+                                                                        "|",
+                                                                        "Undo",
+                                                                        "Redo",
+                                                                        "|",
+                                                                        "Cut",
+                                                                        "Copy",
+                                                                        "Paste",
+                                                                        "Delete",
+                                                                        "|",
+                                                                        "Insert empty channel",
+                                                                        "Delete channels",
+                                                                        "Move up",
+                                                                        "Move down",
+                                                                        "Clear channels"}));
         QCOMPARE(actionTexts(menus[2]->menu()->actions()),
                  (QStringList{"Note", "Amend Password", "About"}));
         QStringList buttons;
@@ -166,13 +181,14 @@ class MainWindowTest : public QObject {
                 QVERIFY(!a->icon().isNull());
             }
         }
-        QCOMPARE(buttons, (QStringList{"  New  ", "  Open  ", "  Save   ", "Read", "Write", "Note",
-                                       "Password"}));
+        QCOMPARE(buttons, (QStringList{"  New  ", "  Open  ", "  Save   ", "Read", "Write",
+                                       "Many Radios", "Note", "Password"}));
         const std::pair<const char*, QKeySequence> keys[] = {
             {"newAction", QKeySequence("Ctrl+N")},
             {"openAction", QKeySequence("Ctrl+O")},
             {"saveAction", QKeySequence("Ctrl+S")},
             {"fileQuitAction", QKeySequence("Ctrl+Q")},
+            {"programManyAction", QKeySequence("Ctrl+M")},
             {"undoAction", QKeySequence("Ctrl+Z")},
             {"redoAction", QKeySequence("Ctrl+Shift+Z")},
             {"moveChannelsUpAction", QKeySequence("Ctrl+Shift+Up")}};
