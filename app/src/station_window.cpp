@@ -25,6 +25,7 @@
 #include "main_window.h"
 #include "pages/page_widgets.h"
 #include "port_choice.h"
+#include "screen_fit.h"
 #include "user_dialogs.h"
 
 namespace {
@@ -97,7 +98,8 @@ StationWindow::StationWindow(MainWindow& editor) : QWidget(&editor, Qt::Window),
     buildNumbering(column);
     buildTable(column);
     buildButtons(column);
-    resize(900, 560);
+    resize(1000, 680);
+    keepWithinScreen(this);
 
     dueTimer_ = new QTimer(this);
     dueTimer_->setSingleShot(true);
@@ -116,6 +118,7 @@ StationWindow::StationWindow(MainWindow& editor) : QWidget(&editor, Qt::Window),
     connect(&editor.portChoice(), &PortChoice::cableEvent, this, &StationWindow::takeCableEvent);
     editor.stationOpen(true);
     showCounts();
+    showNumberColumns();
     updateControls();
 }
 
@@ -168,11 +171,13 @@ void StationWindow::buildNumbering(QVBoxLayout* column) {
         next->setValidator(new QRegularExpressionValidator(
             QRegularExpression(QString("[0-9]{1,%1}").arg(digits)), next));
         next->setMaxLength(digits);
+        next->setFixedWidth(next->fontMetrics().horizontalAdvance(QString(digits + 2, '0')) + 12);
         const QString kept = appSettings::stationText(name + "Next");
         next->setText(kept.isEmpty() ? "1" : kept);
         next->setAccessibleName(tr("Next %1").arg(fieldCaption(field)));
         connect(next, &QLineEdit::textChanged, this,
                 [name](const QString& text) { appSettings::setStationText(name + "Next", text); });
+        connect(box, &QCheckBox::toggled, this, &StationWindow::showNumberColumns);
         auto* label = new QLabel(tr("next number:"));
         label->setBuddy(next);
         grid->addWidget(box, line, 0);
@@ -192,9 +197,9 @@ void StationWindow::buildNumbering(QVBoxLayout* column) {
     chooseLogButton_->setAccessibleName(tr("Choose the log file"));
     connect(chooseLogButton_, &QPushButton::clicked, this, &StationWindow::chooseLog);
     grid->addWidget(logLabel, line, 0);
-    grid->addWidget(logFileEdit_, line, 1, 1, 2);
-    grid->addWidget(chooseLogButton_, line, 3);
-    grid->setColumnStretch(2, 1);
+    grid->addWidget(logFileEdit_, line, 1, 1, 3);
+    grid->addWidget(chooseLogButton_, line, 4);
+    grid->setColumnStretch(3, 1);
     column->addWidget(group);
 }
 
@@ -217,8 +222,16 @@ void StationWindow::buildTable(QVBoxLayout* column) {
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    table_->setColumnWidth(kPortColumn, 260);
-    table_->setWordWrap(true);
+    // A message's two lines stand as they are, cut at the edge; the whole
+    // of it is the cell's tool tip.
+    table_->setWordWrap(false);
+    const int digit = fontMetrics().horizontalAdvance('0');
+    table_->setColumnWidth(kPortColumn, 30 * digit);
+    for (UnitField field : duoband::kUnitFields)
+        table_->setColumnWidth(numberColumn(field), 14 * digit);
+    table_->setColumnWidth(kStateColumn, 14 * digit);
+    table_->setColumnWidth(kProgressColumn, 14 * digit);
+    table_->setColumnWidth(kSecondsColumn, 9 * digit);
     column->addWidget(counterLabel_);
     column->addWidget(table_, 1);
     column->addWidget(noteLabel_);
@@ -403,6 +416,7 @@ void StationWindow::launch(int row, const duoband::WriteInput& input) {
     setCell(row, kSecondsColumn, "0");
     for (UnitField field : duoband::kUnitFields)
         setCell(row, numberColumn(field), QString::fromStdString(input.numbers[field]));
+    showNumberColumns();
     table_->resizeRowToContents(row);
     ports_.started(r.path);
     showState(r.path, JobState::Waiting);
@@ -525,6 +539,19 @@ void StationWindow::setCell(int row, int column, const QString& text) {
         table_->setItem(row, column, item);
     }
     item->setText(text);
+    if (column == kMessageColumn) item->setToolTip(text);
+}
+
+// A field's column stands while the field is numbered or a row shows one of its numbers.
+void StationWindow::showNumberColumns() {
+    for (const NumberedField& f : numbered_) {
+        bool shown = f.box->isChecked();
+        for (int row = 0; row < table_->rowCount() && !shown; ++row) {
+            const auto* item = table_->item(row, numberColumn(f.field));
+            shown = item != nullptr && !item->text().isEmpty();
+        }
+        table_->setColumnHidden(numberColumn(f.field), !shown);
+    }
 }
 
 void StationWindow::showSeconds() {

@@ -103,6 +103,7 @@ class StationWindow : public QWidget {
     int rowFor(const duoband::ListedPort& port);
     void removeRow(const std::string& path);
     void setCell(int row, int column, const QString& text);
+    void showNumberColumns();
     void showSeconds();
     void showCounts();
     void updateControls();
