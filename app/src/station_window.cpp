@@ -320,8 +320,9 @@ void StationWindow::programListedPorts() {
 
 void StationWindow::stopAll() {
     for (auto& [path, job] : jobs_) *job.stop = true;
-    if (!jobs_.empty())
-        noteLabel_->setText(tr("Stopping: each radio stops after its current frame."));
+    if (jobs_.empty()) return;
+    stopping_ = true;
+    noteLabel_->setText(tr("Stopping: each radio stops after its current frame."));
 }
 
 bool StationWindow::ready() {
@@ -384,12 +385,12 @@ std::optional<duoband::UnitNumbers> StationWindow::takeNumbers(int row) {
         if (!set[static_cast<std::size_t>(f.field)]) continue;
         const QString given = QString::fromStdString(taken->numbers[f.field]);
         if (given != f.next->text())
-            moved << tr("the %1 continues at %2, past the numbers the log holds")
+            moved << tr("Numbering of the %1 continues at %2, past the numbers the log holds.")
                          .arg(fieldCaption(f.field), given);
         f.next->setText(QString::fromStdString(taken->next[f.field]));
         setCell(row, numberColumn(f.field), given);
     }
-    noteLabel_->setText(moved.isEmpty() ? QString() : moved.join("; "));
+    noteLabel_->setText(moved.join(" "));
     return taken->numbers;
 }
 
@@ -494,7 +495,8 @@ void StationWindow::jobEnded(const std::string& path, const duoband::JobReport& 
     }
     if (jobs_.empty()) {
         secondsTimer_->stop();
-        if (!closeWhenStopped_) noteLabel_->clear();
+        if (stopping_ && !closeWhenStopped_) noteLabel_->clear();
+        stopping_ = false;
     }
     showCounts();
     updateControls();

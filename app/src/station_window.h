@@ -119,6 +119,7 @@ class StationWindow : public QWidget {
     int done_ = 0;
     int failed_ = 0;
     bool closeWhenStopped_ = false;
+    bool stopping_ = false;  // the note says so
 
     QCheckBox* backupFirstBox_;
     QCheckBox* verifyBox_;
