@@ -891,7 +891,8 @@ void MainWindow::writeRadio() {
 // it is open the configuration cannot change and the ports are its own.
 void MainWindow::programManyRadios() {
     recordPendingEdit();
-    if (station_ == nullptr) station_ = new StationWindow(*this);
+    // A station closed a moment ago is on its way out: a new one opens.
+    if (station_ == nullptr || !station_->isVisible()) station_ = new StationWindow(*this);
     station_->show();
     station_->raise();
     station_->activateWindow();

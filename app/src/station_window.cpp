@@ -125,6 +125,8 @@ StationWindow::StationWindow(MainWindow& editor) : QWidget(&editor, Qt::Window),
 StationWindow::~StationWindow() {
     for (auto& [path, job] : jobs_) *job.stop = true;
     for (auto& [path, job] : jobs_) job.thread.join();
+    for (const NumberedField& f : numbered_)
+        appSettings::setStationText(fieldName(f.field) + "Next", f.next->text());
 }
 
 // --- building -----------------------------------------------------------
@@ -175,7 +177,10 @@ void StationWindow::buildNumbering(QVBoxLayout* column) {
         const QString kept = appSettings::stationText(name + "Next");
         next->setText(kept.isEmpty() ? "1" : kept);
         next->setAccessibleName(tr("Next %1").arg(fieldCaption(field)));
-        connect(next, &QLineEdit::textChanged, this,
+        // Kept as the user types it; the numbers the station moves it on
+        // to are kept when it closes (a settings write per radio would
+        // hold up the window).
+        connect(next, &QLineEdit::textEdited, this,
                 [name](const QString& text) { appSettings::setStationText(name + "Next", text); });
         connect(box, &QCheckBox::toggled, this, &StationWindow::showNumberColumns);
         auto* label = new QLabel(tr("next number:"));
@@ -594,6 +599,7 @@ void StationWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     dueTimer_->stop();
+    editor_.portChoice().disconnect(this);
     editor_.stationOpen(false);
     event->accept();
 }
