@@ -121,6 +121,23 @@ class StationWindowTest : public QObject {
                  QString("Done: 2    Failed: 1    Running: 0"));
     }
 
+    // The configuration is checked as Write checks it, before any radio
+    // hears a byte; the user is told once, each port's row says it again.
+    void aConfigurationWriteWouldRefuseStartsNoJob() {
+        editor().model().channels(duoband::Band::B).cell(duoband::Column::RxFrequency, 7) =
+            "14x.000";
+        StationWindow& station = open();
+        plug(0, {});
+        QTRY_COMPARE_WITH_TIMEOUT(column(station, kStateColumn), QStringList{"Failed"},
+                                  kJobTimeoutMs);
+        QCOMPARE(dialogs->messages.size(), std::size_t(1));
+        QCOMPARE(dialogs->lastKind(), QString("error"));
+        QCOMPARE(column(station, kMessageColumn), QStringList{dialogs->lastText()});
+        station.programListedPorts();
+        QCOMPARE(dialogs->messages.size(), std::size_t(1));
+        QCOMPARE(logLinesStartingWith(radios[0]->log, "", 1, std::chrono::milliseconds(300)), 0);
+    }
+
     // Closing while radios are written asks first; Keep Running keeps them.
     void stopEndsEveryJobWithOneExit() {
         StationWindow& station = open();
