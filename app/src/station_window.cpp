@@ -283,6 +283,7 @@ void StationWindow::chooseLog() {
     appSettings::setStationText("logFile", chosen);
     logFileEdit_->setText(chosen);
     log_.reset();
+    told_.clear();
 }
 
 // --- ports and jobs ---------------------------------------------------------
@@ -330,41 +331,41 @@ void StationWindow::stopAll() {
     noteLabel_->setText(tr("Stopping: each radio stops after its current frame."));
 }
 
-bool StationWindow::ready() {
+// Why no radio can start now (the configuration Write would refuse, a log
+// that cannot be opened); empty when the bytes and the log are ready. The
+// user is told each reason once; each port refused shows it in its row.
+QString StationWindow::whyNotReady() {
     if (!image_ && refusal_.isEmpty()) {
         // The same check as Write: a configuration the radio cannot take
         // is refused before any radio hears a byte.
         const duoband::ImageEncoding encoding = duoband::encodeImage(editor_.model());
-        if (!encoding.ok()) {
+        if (encoding.ok()) {
+            image_ = duoband::imageOf(encoding);
+        } else {
             refusal_ = pages::fromCoreText(encoding.error);
-            userDialogs().error(this, refusal_);
-            return false;
         }
-        image_ = duoband::imageOf(encoding);
     }
-    if (!refusal_.isEmpty()) return false;
-    if (log_) return true;
-    auto log = std::make_unique<duoband::StationLog>();
-    const QString path = logFile();
-    const std::string problem = log->open(QFile::encodeName(path).toStdString());
-    if (!problem.empty()) {
-        userDialogs().error(this, QString::fromStdString(problem));
-        return false;
+    QString why = refusal_;
+    if (why.isEmpty() && !log_) {
+        auto log = std::make_unique<duoband::StationLog>();
+        const std::string problem = log->open(QFile::encodeName(logFile()).toStdString());
+        if (problem.empty()) {
+            log_ = std::move(log);
+            numbering_ = duoband::StationNumbering();
+            numbering_.setLog(log_.get());
+        }
+        why = QString::fromStdString(problem);
     }
-    log_ = std::move(log);
-    numbering_ = duoband::StationNumbering();
-    numbering_.setLog(log_.get());
-    return true;
+    if (!why.isEmpty() && why != told_) userDialogs().error(this, why);
+    told_ = why;
+    return why;
 }
 
 void StationWindow::startJob(const std::string& path) {
     if (jobs_.count(path) != 0) return;
     const int row = rowOf(path);
     if (row < 0) return;
-    if (!ready()) {
-        if (!refusal_.isEmpty()) refuseStart(row, refusal_);
-        return;
-    }
+    if (const QString why = whyNotReady(); !why.isEmpty()) return refuseStart(row, why);
     const auto numbers = takeNumbers(row);
     if (!numbers) return;
     duoband::WriteInput input{duoband::withUnitNumbers(*image_, *numbers),

@@ -88,8 +88,8 @@ class StationWindow : public QWidget {
     void scheduleNextDue();
     void startJob(const std::string& path);
     // The configuration's bytes and the open log, made ready before the
-    // first job; false when the station cannot start (the user was told).
-    bool ready();
+    // first job; why not, when the station cannot start.
+    QString whyNotReady();
     std::optional<duoband::UnitNumbers> takeNumbers(int row);
     void launch(int row, const duoband::WriteInput& input);
     duoband::JobOutput outputFor(const std::string& path);
@@ -113,6 +113,7 @@ class StationWindow : public QWidget {
     duoband::StationNumbering numbering_;
     std::optional<duoband::RadioImage> image_;  // the configuration's bytes, once checked
     QString refusal_;                           // why the configuration cannot be written
+    QString told_;                              // the last reason the user was told
     std::unique_ptr<duoband::StationLog> log_;  // open and locked from the first job on
     std::vector<Row> rows_;
     std::map<std::string, RunningJob> jobs_;

@@ -138,6 +138,22 @@ class StationWindowTest : public QObject {
         QCOMPARE(logLinesStartingWith(radios[0]->log, "", 1, std::chrono::milliseconds(300)), 0);
     }
 
+    // A log another duoband holds: said once, the radio waits untouched, and
+    // no start is tried again until asked.
+    void aLogInUseStartsNoJobAndIsSaidOnce() {
+        duoband::StationLog other;
+        QCOMPARE(other.open(folder.filePath("station.csv").toStdString()), std::string());
+        StationWindow& station = open();
+        plug(0, {});
+        QTRY_COMPARE_WITH_TIMEOUT(column(station, kStateColumn), QStringList{"Failed"},
+                                  kJobTimeoutMs);
+        QTest::qWait(300);
+        QCOMPARE(dialogs->messages.size(), std::size_t(1));
+        QVERIFY2(dialogs->lastText().contains("is in use by another duoband"),
+                 qPrintable(dialogs->lastText()));
+        QCOMPARE(logLinesStartingWith(radios[0]->log, "", 1, std::chrono::milliseconds(100)), 0);
+    }
+
     // Closing while radios are written asks first; Keep Running keeps them.
     void stopEndsEveryJobWithOneExit() {
         StationWindow& station = open();
