@@ -434,10 +434,7 @@ void StationWindow::launch(int row, const duoband::WriteInput& input) {
     options.fast = fastBox_->isChecked();
     RunningJob& job = jobs_[r.path];
     options.stopRequested = [stop = job.stop] { return stop->load(); };
-    const std::string configuration =
-        QFile::encodeName(editor_.fileName().isEmpty() ? editor_.documentName()
-                                                       : editor_.fileName())
-            .toStdString();
+    const std::string configuration = loggedConfiguration();
     job.thread = std::thread(
         [this, path = r.path, input, options, configuration, output = outputFor(r.path)]() mutable {
             const duoband::JobReport report = duoband::writeJob(path, input, options, output);
@@ -452,6 +449,15 @@ void StationWindow::launch(int row, const duoband::WriteInput& input) {
     if (!secondsTimer_->isActive()) secondsTimer_->start();
     showCounts();
     updateControls();
+}
+
+// The log's name for what was sent: the file, marked when the editor holds
+// changes not saved into it.
+std::string StationWindow::loggedConfiguration() const {
+    const QString file = editor_.fileName();
+    QString name = file.isEmpty() ? editor_.documentName() : file;
+    if (!file.isEmpty() && editor_.hasUnsavedChanges()) name += " (unsaved changes)";
+    return name.toUtf8().toStdString();
 }
 
 // Called on the job's thread: each report goes to this window's thread.

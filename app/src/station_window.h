@@ -92,6 +92,7 @@ class StationWindow : public QWidget {
     QString whyNotReady();
     std::optional<duoband::UnitNumbers> takeNumbers(int row);
     void launch(int row, const duoband::WriteInput& input);
+    std::string loggedConfiguration() const;
     duoband::JobOutput outputFor(const std::string& path);
     void showState(const std::string& path, duoband::JobState state);
     void showProgress(const std::string& path, int steps);

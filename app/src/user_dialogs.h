@@ -29,9 +29,8 @@ class UserDialogs {
     virtual bool confirm(QWidget* parent, const QString& text) = 0;
     // A question with two answers captioned `yes` and `no` (the default);
     // true only for `yes`. By default as confirm.
-    virtual bool confirmWith(QWidget* parent, const QString& text, const QString& yes,
-                             const QString& no) {
-        (void)yes, (void)no;
+    virtual bool confirmWith(QWidget* parent, const QString& text, const QString& /*yes*/,
+                             const QString& /*no*/) {
         return confirm(parent, text);
     }
     // A Yes/No question that does not wait for its answer: the box, a child
