@@ -107,18 +107,26 @@ class StationWindowTest : public QObject {
         QTRY_VERIFY(editor().findChild<QAction*>("openAction")->isEnabled());
     }
 
+    // A faulty radio and a pulled cable each fail their own job alone.
     void aFaultyRadioFailsWhileTheOthersFinish() {
         StationWindow& station = open();
         plug(0, {});
         plug(1, {"--nak-at", "40"});
         plug(2, {});
+        plug(3, {"--pace"});
+        QTRY_COMPARE_WITH_TIMEOUT(column(station, kStateColumn).value(3), QString("Writing"),
+                                  kJobTimeoutMs);
+        radios[3]->radio->stop();
+        monitor->post({PortEvent::Kind::Removed, ListedPort{radios[3]->radio->port(), {}, false}});
         QTRY_COMPARE_WITH_TIMEOUT(column(station, kStateColumn),
-                                  (QStringList{"Done", "Failed", "Done"}), kJobTimeoutMs);
+                                  (QStringList{"Done", "Failed", "Done", "Failed"}), kJobTimeoutMs);
         QVERIFY2(column(station, kMessageColumn)[1].startsWith(
                      "Write error!\nStep 41 of 136: the radio refused the frame"),
                  qPrintable(column(station, kMessageColumn)[1]));
+        QVERIFY2(column(station, kMessageColumn)[3].startsWith("Write error!\n"),
+                 qPrintable(column(station, kMessageColumn)[3]));
         QCOMPARE(station.findChild<QLabel*>("counterLabel")->text(),
-                 QString("Done: 2    Failed: 1    Running: 0"));
+                 QString("Done: 2    Failed: 2    Running: 0"));
     }
 
     // The configuration is checked as Write checks it, before any radio
