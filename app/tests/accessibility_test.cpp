@@ -129,15 +129,11 @@ class AccessibilityTest : public QObject {
         windows->mainWindow->findChild<QAction*>("programManyAction")->trigger();
         auto* station = windows->mainWindow->findChild<StationWindow*>();
         QVERIFY(station != nullptr);
-        const QList<QWidget*> windowList{windows->loginWindow.get(),
-                                         windows->mainWindow.get(),
-                                         windows->passwordDialog,
-                                         windows->companyNameDialog,
-                                         windows->readDialog,
-                                         windows->writeDialog,
-                                         windows->aboutDialog,
-                                         &backups,
-                                         station};
+        QList<QWidget*> windowList{windows->loginWindow.get(), windows->mainWindow.get(),
+                                   windows->passwordDialog,    windows->companyNameDialog,
+                                   windows->readDialog,        windows->writeDialog,
+                                   windows->aboutDialog,       &backups};
+        windowList << station;
         int controls = 0;
         QStringList unnamed;
         for (QWidget* window : windowList) {
