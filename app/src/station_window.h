@@ -3,7 +3,8 @@
 // in the editor to radio after radio: on its own when a USB cable has been
 // plugged in for a second ("Start when a radio is plugged in"), or on every
 // listed port when asked. Each radio gets its own numbers and a line in the
-// station log; a table shows each port's job as it goes.
+// station log; a table shows each port's job as it goes. While it is open
+// the editor's configuration and ports are its own (MainWindow::stationOpen).
 //
 // Threads: each job runs writeJob() on a thread of its own with its own
 // port; what it reports comes to this window's thread as queued calls, so
