@@ -74,6 +74,22 @@ void setTransferOption(const QString& name, bool on) {
     Store().setValue("transfer/" + name, on);
 }
 
+bool stationOption(const QString& name, bool byDefault) {
+    return Store().value("station/" + name, byDefault).toBool();
+}
+
+void setStationOption(const QString& name, bool on) {
+    Store().setValue("station/" + name, on);
+}
+
+QString stationText(const QString& name) {
+    return Store().value("station/" + name).toString();
+}
+
+void setStationText(const QString& name, const QString& text) {
+    Store().setValue("station/" + name, text);
+}
+
 bool sheetForCustomer() {
     return Store().value("sheet/forCustomer", false).toBool();
 }

@@ -40,6 +40,14 @@ void clearRecentFiles();
 bool transferOption(const QString& name, bool byDefault);
 void setTransferOption(const QString& name, bool on);
 
+// The station's check boxes ("autoStartBox", "verifyBox", ...), `byDefault`
+// until the user has set them, and its texts (the next numbers, the log
+// file chosen); an empty text when none was kept.
+bool stationOption(const QString& name, bool byDefault);
+void setStationOption(const QString& name, bool on);
+QString stationText(const QString& name);
+void setStationText(const QString& name, const QString& text);
+
 // The channel sheet is made for a customer: without the remote codes.
 bool sheetForCustomer();
 void setSheetForCustomer(bool on);

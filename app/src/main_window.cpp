@@ -42,6 +42,7 @@
 #include "program_end.h"
 #include "qt_message_pump.h"
 #include "screen_fit.h"
+#include "station_window.h"
 #include "transfer_dialogs.h"
 #include "user_dialogs.h"
 
@@ -148,6 +149,10 @@ const std::vector<MenuDef>& menuTable() {
           {.name = "writeAction",
            .caption = QT_TRANSLATE_NOOP("MainWindow", "&Write"),
            .handler = &W::writeRadio},
+          {.name = "programManyAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "Program &Many Radios…"),
+           .handler = &W::programManyRadios,
+           .key = Qt::CTRL | Qt::Key_M},
           {.name = "compareWithRadioAction",
            .caption = QT_TRANSLATE_NOOP("MainWindow", "Compare With Ra&dio…"),
            .handler = &W::compareWithRadio},
@@ -250,7 +255,7 @@ struct ToolItem {
 };
 
 // Every button runs its menu item's handler.
-const std::array<ToolItem, 7> kToolButtons{{
+const std::array<ToolItem, 8> kToolButtons{{
     {"newButton", QT_TRANSLATE_NOOP("MainWindow", "  New  "), QStyle::SP_FileIcon,
      &MainWindow::newConfiguration},
     {"openButton", QT_TRANSLATE_NOOP("MainWindow", "  Open  "), QStyle::SP_DialogOpenButton,
@@ -261,6 +266,8 @@ const std::array<ToolItem, 7> kToolButtons{{
      &MainWindow::readRadio},
     {"writeButton", QT_TRANSLATE_NOOP("MainWindow", "Write"), QStyle::SP_ArrowUp,
      &MainWindow::writeRadio},
+    {"programManyButton", QT_TRANSLATE_NOOP("MainWindow", "Many Radios"),
+     QStyle::SP_FileDialogListView, &MainWindow::programManyRadios},
     {"companyNameButton", QT_TRANSLATE_NOOP("MainWindow", "Note"),
      QStyle::SP_FileDialogDetailedView, &MainWindow::editCompanyName},
     {"passwordButton", QT_TRANSLATE_NOOP("MainWindow", "Password"), QStyle::SP_DialogApplyButton,
@@ -898,6 +905,22 @@ void MainWindow::writeRadio() {
     showModal(writeDialog_);
     const auto* write = qobject_cast<TransferDialog*>(writeDialog_);
     if (write != nullptr && write->succeeded()) markClean();
+}
+
+// The station writes the configuration open here to radio after radio; while
+// it is open the configuration cannot change and the ports are its own.
+void MainWindow::programManyRadios() {
+    recordPendingEdit();
+    // A station closed a moment ago is on its way out: a new one opens.
+    if (station_ == nullptr || !station_->isVisible()) station_ = new StationWindow(*this);
+    station_->show();
+    station_->raise();
+    station_->activateWindow();
+}
+
+void MainWindow::stationOpen(bool open) {
+    exchangeRunning(open);
+    portChoice_->lendPorts(open);
 }
 
 // A backup that cannot be written is said in the status bar; the transfer

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -34,6 +35,7 @@ class QToolBar;
 class QtMessagePump;
 class ChannelTablePage;
 class ComparePanel;
+class StationWindow;
 
 // One page of the tabs and the two things the window asks of it.
 struct EditorPage {
@@ -131,6 +133,15 @@ class MainWindow : public QMainWindow, public PageHost {
     bool canTakeOtherValue() const;
     bool canTakeAll() const;
     ComparePanel* comparePanel() const { return comparePanel_; }
+    // Edit > Program Many Radios…: opens the station (or brings it up).
+    void programManyRadios();
+    // The station is open: the configuration and the ports are its own
+    // (the commands that change them are disabled, the port is closed)
+    // until it closes.
+    void stationOpen(bool open);
+    PortChoice& portChoice() { return *portChoice_; }
+    // "radio.bc"; "untitled (read from /dev/ttyUSB0)".
+    QString documentName() const;
     void showBandAChannels();  // A/Upper Band Channel
     void showBandBChannels();  // B/Under Band Channel
     void editCompanyName();    // Note
@@ -207,7 +218,6 @@ class MainWindow : public QMainWindow, public PageHost {
     // After New, Open and a full Write.
     void markClean();
     void updateCaption();
-    QString documentName() const;
     void updateCommandStates();
     struct SheetHeading sheetHeading() const;
 
@@ -237,6 +247,7 @@ class MainWindow : public QMainWindow, public PageHost {
     QDialog* writeDialog_ = nullptr;
     QDialog* aboutDialog_ = nullptr;
     PortChoice* portChoice_ = nullptr;
+    QPointer<StationWindow> station_;
     // Each command and when it can be used.
     struct Command {
         QAction* action;

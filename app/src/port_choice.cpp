@@ -96,6 +96,7 @@ void PortChoice::takeCableEvents() {
         const duoband::PortState state{chosen, port_.isOpen() && port_.path() == chosen,
                                        exchangeRunning_};
         apply(duoband::applyPortEvent(ports_, event, state));
+        emit cableEvent(event);
     }
 }
 
@@ -147,6 +148,20 @@ void PortChoice::openChosen() {
     } catch (const duoband::SerialPortError& error) {
         showPanel(portPanelText(path, false), whyNotOpened(port_, error));
     }
+}
+
+void PortChoice::lendPorts(bool lent) {
+    if (!lent) {
+        if (chosenPath().isEmpty()) {
+            showNothingChosen({});
+        } else {
+            openChosen();
+        }
+        return;
+    }
+    if (port_.isOpen()) port_.close();
+    showPanel(portCaption() + tr("in use by the station"),
+              tr("While the station is open, it has every port; closing it gives the port back."));
 }
 
 void PortChoice::showNothingChosen(const QString& why) {

@@ -59,12 +59,19 @@ class PortChoice : public QObject {
 
     // The path of the chosen entry; empty when none is chosen.
     QString chosenPath() const;
+    // The ports listed now.
+    const duoband::PortList& ports() const { return ports_; }
+    // Lent: the ports are another window's (the station's), so the chosen
+    // one is closed and panel 0 says so; given back, it is opened again.
+    void lendPorts(bool lent);
 
   signals:
     // Status panel 0 and its tool tip (why the port cannot be opened).
     void panelChanged(const QString& text, const QString& toolTip);
     // A change of the choice or the list, for the status bar.
     void announced(const QString& message);
+    // A cable came or went; the list has taken it in.
+    void cableEvent(const duoband::PortEvent& event);
 
   private:
     void takeEventsBeforeStart();

@@ -35,6 +35,16 @@ class QtUserDialogs final : public UserDialogs {
         return QMessageBox::question(parent, QString(), text, QMessageBox::Yes | QMessageBox::No) ==
                QMessageBox::Yes;
     }
+    bool confirmWith(QWidget* parent, const QString& text, const QString& yes,
+                     const QString& no) override {
+        QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::NoButton, parent);
+        QPushButton* yesButton = box.addButton(yes, QMessageBox::AcceptRole);
+        QPushButton* noButton = box.addButton(no, QMessageBox::RejectRole);
+        box.setDefaultButton(noButton);
+        box.setEscapeButton(noButton);
+        box.exec();
+        return box.clickedButton() == yesButton;
+    }
     // Window-modal: the box stays over `parent`, and no event loop waits for it.
     QMessageBox* openQuestion(QWidget* parent, const QString& text) override {
         QMessageBox* box = UserDialogs::openQuestion(parent, text);
@@ -58,11 +68,32 @@ class QtUserDialogs final : public UserDialogs {
         return remembered(
             QFileDialog::getOpenFileName(parent, title, appSettings::lastFolder(), filter));
     }
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override {
+        return fileToWrite(parent, title, filter, {});
+    }
+    QString appendFileName(QWidget* parent, const QString& title, const QString& filter) override {
+        return fileToWrite(parent, title, filter, QFileDialog::DontConfirmOverwrite);
+    }
+
+    std::optional<duoband::CsvStart> importStart(QWidget* parent, int rows) override {
+        ImportStartDialog dialog(rows, parent);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return dialog.start();
+    }
+
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+  private:
     // The filter's extension ("*.bc") is added before the dialog asks about
     // replacing a file, so it asks about the name that will be written.
-    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override {
+    static QString fileToWrite(QWidget* parent, const QString& title, const QString& filter,
+                               QFileDialog::Options options) {
         QFileDialog dialog(parent, title, appSettings::lastFolder(), filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOptions(options);
         const auto suffixOf = [](const QString& chosen) {
             static const QRegularExpression pattern(R"(\*\.(\w+))");
             return pattern.match(chosen).captured(1);
@@ -73,18 +104,6 @@ class QtUserDialogs final : public UserDialogs {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
         return remembered(dialog.selectedFiles().first());
     }
-
-    std::optional<duoband::CsvStart> importStart(QWidget* parent, int rows) override {
-        ImportStartDialog dialog(rows, parent);
-        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-        return dialog.start();
-    }
-    bool choosePrinter(QWidget* parent, QPrinter& printer) override {
-        QPrintDialog dialog(&printer, parent);
-        return dialog.exec() == QDialog::Accepted;
-    }
-
-  private:
     static QString remembered(const QString& file) {
         if (!file.isEmpty()) appSettings::setLastFolderOf(file);
         return file;

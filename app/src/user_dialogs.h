@@ -27,6 +27,12 @@ class UserDialogs {
     virtual void error(QWidget* parent, const QString& text) = 0;
     // A Yes/No question; true only for Yes.
     virtual bool confirm(QWidget* parent, const QString& text) = 0;
+    // A question with two answers captioned `yes` and `no` (the default);
+    // true only for `yes`. By default as confirm.
+    virtual bool confirmWith(QWidget* parent, const QString& text, const QString& /*yes*/,
+                             const QString& /*no*/) {
+        return confirm(parent, text);
+    }
     // A Yes/No question that does not wait for its answer: the box, a child
     // of `parent`, is open when this returns and the program goes on. The
     // answer comes as the box's finished() with its clickedButton(); the
@@ -39,6 +45,11 @@ class UserDialogs {
     // A file name, or an empty string when the dialog is cancelled.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // A file that lines are added to: new or existing, never asked about
+    // replacing. By default as saveFileName.
+    virtual QString appendFileName(QWidget* parent, const QString& title, const QString& filter) {
+        return saveFileName(parent, title, filter);
+    }
     // Where the `rows` rows of a channel file that names no channels go;
     // nullopt when cancelled (also when no one is asked).
     virtual std::optional<duoband::CsvStart> importStart(QWidget* parent, int rows);

@@ -25,6 +25,7 @@
 #include "main_window.h"
 #include "pages/channel_table_page.h"
 #include "small_dialogs.h"
+#include "station_window.h"
 #include "transfer_dialogs.h"
 
 namespace {
@@ -125,10 +126,14 @@ class AccessibilityTest : public QObject {
     void everyControlOfEveryWindowHasAName() {
         QTemporaryDir empty;
         BackupsDialog backups(empty.path().toStdString(), nullptr);
-        const QList<QWidget*> windowList{windows->loginWindow.get(), windows->mainWindow.get(),
-                                         windows->passwordDialog,    windows->companyNameDialog,
-                                         windows->readDialog,        windows->writeDialog,
-                                         windows->aboutDialog,       &backups};
+        windows->mainWindow->findChild<QAction*>("programManyAction")->trigger();
+        auto* station = windows->mainWindow->findChild<StationWindow*>();
+        QVERIFY(station != nullptr);
+        QList<QWidget*> windowList{windows->loginWindow.get(), windows->mainWindow.get(),
+                                   windows->passwordDialog,    windows->companyNameDialog,
+                                   windows->readDialog,        windows->writeDialog,
+                                   windows->aboutDialog,       &backups};
+        windowList << station;
         int controls = 0;
         QStringList unnamed;
         for (QWidget* window : windowList) {
@@ -137,6 +142,7 @@ class AccessibilityTest : public QObject {
             controls += seen.controls;
         }
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join("\n")));
+        QVERIFY(station->close());
         // Both grids' cells alone are 2 × 128 × 13.
         QVERIFY2(controls > 2 * 128 * 13, qPrintable(QString::number(controls)));
     }

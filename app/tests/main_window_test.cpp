@@ -154,6 +154,7 @@ class MainWindowTest : public QObject {
                  (QStringList{"Channels from CSV…"}));
         QCOMPARE(actionTexts(menus[1]->menu()->actions()), (QStringList{"Read",
                                                                         "Write",
+                                                                        "Program Many Radios…",
                                                                         "Compare With Radio…",
                                                                         "Take Other Value",
                                                                         "Take All",
@@ -183,13 +184,14 @@ class MainWindowTest : public QObject {
                 QVERIFY(!a->icon().isNull());
             }
         }
-        QCOMPARE(buttons, (QStringList{"  New  ", "  Open  ", "  Save   ", "Read", "Write", "Note",
-                                       "Password"}));
+        QCOMPARE(buttons, (QStringList{"  New  ", "  Open  ", "  Save   ", "Read", "Write",
+                                       "Many Radios", "Note", "Password"}));
         const std::pair<const char*, QKeySequence> keys[] = {
             {"newAction", QKeySequence("Ctrl+N")},
             {"openAction", QKeySequence("Ctrl+O")},
             {"saveAction", QKeySequence("Ctrl+S")},
             {"fileQuitAction", QKeySequence("Ctrl+Q")},
+            {"programManyAction", QKeySequence("Ctrl+M")},
             {"undoAction", QKeySequence("Ctrl+Z")},
             {"redoAction", QKeySequence("Ctrl+Shift+Z")},
             {"moveChannelsUpAction", QKeySequence("Ctrl+Shift+Up")}};

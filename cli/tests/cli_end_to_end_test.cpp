@@ -555,5 +555,37 @@ TEST(CliStop, SigintEndsAfterTheCurrentFrameWithOneExit) {
     EXPECT_FALSE(fs::exists(folder / "radio.bc"));
 }
 
+// A batch stops as one: every radio after its current frame, each with one
+// EXIT, each with its line in the log as cancelled.
+TEST(CliStop, SigintStopsEveryRadioOfAWriteWithOneExitEach) {
+    TempFolder folder("sigint_fleet");
+    ASSERT_TRUE(saveSettingsFile(sim::sampleModel(), folder / "plan.bc").ok());
+    TempFile out("sigint_fleet.out"), err("sigint_fleet.err");
+    std::vector<std::unique_ptr<Radio>> radios;
+    std::vector<std::string> args{"write",          "--in",  folder / "plan.bc",     "--number",
+                                  "native-id=1001", "--log", folder / "station.csv", "--no-backup"};
+    for (int i = 0; i < 3; ++i) {
+        radios.push_back(std::make_unique<Radio>(std::vector<std::string>{"--pace"}));
+        args.insert(args.end(), {"--port", radios.back()->port()});
+    }
+    const pid_t pid = startCli(args, out, err);
+    ASSERT_GT(pid, 0);
+    for (const auto& radio : radios)
+        testing_support::waitForLog(radio->log.path(),
+                                    [](const auto& l) { return countPrefix(l, "WRITE") >= 2; });
+    ::kill(pid, SIGINT);
+    const Ran stopped = finish(pid, out, err);
+    EXPECT_EQ(stopped.status, 1) << stopped.err;
+    for (const auto& radio : radios) {
+        const auto log = testing_support::waitForExit(radio->log.path());
+        EXPECT_EQ(countPrefix(log, "EXIT"), 1) << radio->port();
+        EXPECT_LT(countPrefix(log, "WRITE"), kTransferSteps) << radio->port();
+    }
+    const auto lines = fileLines(folder / "station.csv");
+    ASSERT_EQ(lines.size(), 4u);
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        EXPECT_NE(lines[i].find(",cancelled,"), std::string::npos) << lines[i];
+}
+
 }  // namespace
 }  // namespace duoband::cli

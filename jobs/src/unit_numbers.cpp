@@ -5,14 +5,15 @@
 #include <charconv>
 
 #include "duoband/field_codecs.h"
+#include "duoband/translatable.h"
 
 namespace duoband {
 
 namespace {
 
 constexpr std::array<UnitFieldLayout, kUnitFields.size()> kLayouts{{
-    {"native-id", "Native ID", 7, 0x00, 8},
-    {"identity-code", "Identity code", 5, 0x16, 6},
+    {"native-id", QT_TRANSLATE_NOOP("duoband", "Native ID"), 7, 0x00, 8},
+    {"identity-code", QT_TRANSLATE_NOOP("duoband", "Identity code"), 5, 0x16, 6},
 }};
 
 std::size_t decimalDigits(std::uint64_t n) {

@@ -1,0 +1,612 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "station_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app_settings.h"
+#include "duoband/backups.h"
+#include "duoband/port_discovery.h"
+#include "main_window.h"
+#include "pages/page_widgets.h"
+#include "port_choice.h"
+#include "screen_fit.h"
+#include "user_dialogs.h"
+
+namespace {
+
+using duoband::JobState;
+using duoband::UnitField;
+using Clock = std::chrono::steady_clock;
+
+// The table's columns: the port, one per numbered field, then the job.
+constexpr int kPortColumn = 0;
+int numberColumn(UnitField field) {
+    return 1 + static_cast<int>(field);
+}
+constexpr int kStateColumn = 1 + static_cast<int>(duoband::kUnitFields.size());
+constexpr int kProgressColumn = kStateColumn + 1;
+constexpr int kSecondsColumn = kStateColumn + 2;
+constexpr int kMessageColumn = kStateColumn + 3;
+constexpr int kColumns = kStateColumn + 4;
+
+QString stateText(JobState state) {
+    switch (state) {
+        case JobState::Waiting:
+            return StationWindow::tr("Waiting");
+        case JobState::Reading:
+            return StationWindow::tr("Reading");
+        case JobState::ReadingFirst:
+            return StationWindow::tr("Reading first");
+        case JobState::Writing:
+            return StationWindow::tr("Writing");
+        case JobState::Verifying:
+            return StationWindow::tr("Verifying");
+        case JobState::Done:
+            return StationWindow::tr("Done");
+        case JobState::Failed:
+            return StationWindow::tr("Failed");
+        case JobState::Cancelled:
+            return StationWindow::tr("Cancelled");
+    }
+    return {};
+}
+
+QString fromPath(const std::filesystem::path& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path.string()));
+}
+
+QString fieldCaption(UnitField field) {
+    return pages::fromCoreText(duoband::unitFieldLayout(field).caption);
+}
+
+QString fieldName(UnitField field) {
+    return QString::fromUtf8(duoband::unitFieldLayout(field).name);
+}
+
+// The result as the Write dialog says it: the message, and on a line of its
+// own what came back at which step.
+QString resultText(const duoband::JobReport& report) {
+    QString text = pages::fromCoreText(report.message);
+    if (!report.detail.empty()) text += "\n" + QString::fromStdString(report.detail);
+    return text;
+}
+
+}  // namespace
+
+StationWindow::StationWindow(MainWindow& editor) : QWidget(&editor, Qt::Window), editor_(editor) {
+    setObjectName("stationWindow");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("Program Many Radios — %1").arg(editor.documentName()));
+    auto* column = new QVBoxLayout(this);
+    buildOptions(column);
+    buildNumbering(column);
+    buildTable(column);
+    buildButtons(column);
+    resize(1000, 680);
+    keepWithinScreen(this);
+
+    dueTimer_ = new QTimer(this);
+    dueTimer_->setSingleShot(true);
+    connect(dueTimer_, &QTimer::timeout, this, &StationWindow::startDueJobs);
+    secondsTimer_ = new QTimer(this);
+    secondsTimer_->setInterval(std::chrono::seconds(1));
+    connect(secondsTimer_, &QTimer::timeout, this, &StationWindow::showSeconds);
+
+    // The ports there now start only when asked; the cables plugged in from
+    // now on start on their own.
+    ports_.setAutoStart(autoStartBox_->isChecked());
+    for (const duoband::ListedPort& port : editor.portChoice().ports().ports()) {
+        ports_.list(port.path);
+        rowFor(port);
+    }
+    connect(&editor.portChoice(), &PortChoice::cableEvent, this, &StationWindow::takeCableEvent);
+    editor.stationOpen(true);
+    showCounts();
+    showNumberColumns();
+    updateControls();
+}
+
+StationWindow::~StationWindow() {
+    for (auto& [path, job] : jobs_) *job.stop = true;
+    for (auto& [path, job] : jobs_) job.thread.join();
+    for (const NumberedField& f : numbered_)
+        appSettings::setStationText(fieldName(f.field) + "Next", f.next->text());
+}
+
+// --- building -----------------------------------------------------------
+
+QCheckBox* StationWindow::addOption(const QString& caption, const QString& name, bool byDefault) {
+    auto* box = new QCheckBox(caption);
+    box->setObjectName(name);
+    box->setAccessibleName(box->text().remove('&'));
+    box->setChecked(appSettings::stationOption(name, byDefault));
+    connect(box, &QCheckBox::toggled, this,
+            [name](bool on) { appSettings::setStationOption(name, on); });
+    return box;
+}
+
+void StationWindow::buildOptions(QVBoxLayout* column) {
+    auto* group = new QGroupBox(tr("Each radio"));
+    auto* options = new QVBoxLayout(group);
+    backupFirstBox_ =
+        addOption(tr("&Read the radio first and keep what it held"), "backupFirstBox", true);
+    verifyBox_ = addOption(tr("&Verify after writing"), "verifyBox", false);
+    fastBox_ = addOption(tr("&Fast transfer"), "fastBox", false);
+    autoStartBox_ = addOption(tr("&Start when a radio is plugged in"), "autoStartBox", true);
+    connect(autoStartBox_, &QCheckBox::toggled, this, [this](bool on) {
+        ports_.setAutoStart(on);
+        scheduleNextDue();
+    });
+    for (QCheckBox* box : {backupFirstBox_, verifyBox_, fastBox_, autoStartBox_})
+        options->addWidget(box);
+    column->addWidget(group);
+}
+
+// For each field a radio can be numbered in: on or off, and the number the
+// next radio gets (moved on as radios are written); then the log.
+void StationWindow::buildNumbering(QVBoxLayout* column) {
+    auto* group = new QGroupBox(tr("Numbering"));
+    auto* grid = new QGridLayout(group);
+    int line = 0;
+    for (UnitField field : duoband::kUnitFields) {
+        const QString name = fieldName(field);
+        auto* box = addOption(fieldCaption(field), name + "Box", false);
+        auto* next = new QLineEdit;
+        next->setObjectName(name + "Next");
+        const auto digits = static_cast<int>(duoband::unitFieldLayout(field).digits);
+        next->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QString("[0-9]{1,%1}").arg(digits)), next));
+        next->setMaxLength(digits);
+        next->setFixedWidth(next->fontMetrics().horizontalAdvance(QString(digits + 2, '0')) + 12);
+        const QString kept = appSettings::stationText(name + "Next");
+        next->setText(kept.isEmpty() ? "1" : kept);
+        next->setAccessibleName(tr("Next %1").arg(fieldCaption(field)));
+        // Kept as the user types it; the numbers the station moves it on
+        // to are kept when it closes (a settings write per radio would
+        // hold up the window).
+        connect(next, &QLineEdit::textEdited, this,
+                [name](const QString& text) { appSettings::setStationText(name + "Next", text); });
+        connect(box, &QCheckBox::toggled, this, &StationWindow::showNumberColumns);
+        auto* label = new QLabel(tr("next number:"));
+        label->setBuddy(next);
+        grid->addWidget(box, line, 0);
+        grid->addWidget(label, line, 1);
+        grid->addWidget(next, line, 2);
+        numbered_.push_back({field, box, next});
+        ++line;
+    }
+    auto* logLabel = new QLabel(tr("&Log file:"));
+    logFileEdit_ = new QLineEdit(logFile());
+    logFileEdit_->setObjectName("logFileEdit");
+    logFileEdit_->setReadOnly(true);
+    logFileEdit_->setAccessibleName(tr("Log file"));
+    logLabel->setBuddy(logFileEdit_);
+    chooseLogButton_ = new QPushButton(tr("C&hoose…"));
+    chooseLogButton_->setObjectName("chooseLogButton");
+    chooseLogButton_->setAccessibleName(tr("Choose the log file"));
+    connect(chooseLogButton_, &QPushButton::clicked, this, &StationWindow::chooseLog);
+    grid->addWidget(logLabel, line, 0);
+    grid->addWidget(logFileEdit_, line, 1, 1, 3);
+    grid->addWidget(chooseLogButton_, line, 4);
+    grid->setColumnStretch(3, 1);
+    column->addWidget(group);
+}
+
+void StationWindow::buildTable(QVBoxLayout* column) {
+    counterLabel_ = new QLabel;
+    counterLabel_->setObjectName("counterLabel");
+    noteLabel_ = new QLabel;
+    noteLabel_->setObjectName("noteLabel");
+    noteLabel_->setWordWrap(true);
+    table_ = new QTableWidget(0, kColumns);
+    table_->setObjectName("radioTable");
+    table_->setAccessibleName(tr("Radios"));
+    QStringList headers{tr("Port")};
+    for (UnitField field : duoband::kUnitFields) headers << fieldCaption(field);
+    headers << tr("State") << tr("Progress") << tr("Seconds") << tr("Message");
+    table_->setHorizontalHeaderLabels(headers);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setTabKeyNavigation(false);  // Tab goes on to the buttons
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // A message's two lines stand as they are, cut at the edge; the whole
+    // of it is the cell's tool tip.
+    table_->setWordWrap(false);
+    const int digit = fontMetrics().horizontalAdvance('0');
+    table_->setColumnWidth(kPortColumn, 30 * digit);
+    for (UnitField field : duoband::kUnitFields)
+        table_->setColumnWidth(numberColumn(field), 14 * digit);
+    table_->setColumnWidth(kStateColumn, 14 * digit);
+    table_->setColumnWidth(kProgressColumn, 14 * digit);
+    table_->setColumnWidth(kSecondsColumn, 9 * digit);
+    column->addWidget(counterLabel_);
+    column->addWidget(table_, 1);
+    column->addWidget(noteLabel_);
+}
+
+void StationWindow::buildButtons(QVBoxLayout* column) {
+    programListedButton_ = new QPushButton(tr("&Program Listed Ports"));
+    programListedButton_->setObjectName("programListedButton");
+    stopButton_ = new QPushButton(tr("S&top"));
+    stopButton_->setObjectName("stopButton");
+    closeButton_ = new QPushButton(tr("Close"));
+    closeButton_->setObjectName("closeButton");
+    for (QPushButton* button : {programListedButton_, stopButton_, closeButton_})
+        button->setAccessibleName(button->text().remove('&'));
+    connect(programListedButton_, &QPushButton::clicked, this, &StationWindow::programListedPorts);
+    connect(stopButton_, &QPushButton::clicked, this, &StationWindow::stopAll);
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(programListedButton_);
+    buttons->addWidget(stopButton_);
+    buttons->addStretch(1);
+    buttons->addWidget(closeButton_);
+    column->addLayout(buttons);
+}
+
+// --- the log ----------------------------------------------------------------
+
+// The log chosen, or station-YYYYMMDD.csv of today in the data folder.
+QString StationWindow::logFile() const {
+    const QString chosen = appSettings::stationText("logFile");
+    if (!chosen.isEmpty()) return chosen;
+    const std::filesystem::path backups = editor_.jobOptions().backupFolder;
+    const std::filesystem::path folder =
+        backups.empty() ? duoband::locateDataFolder() : backups.parent_path();
+    return fromPath(
+        folder / ("station-" + QDate::currentDate().toString("yyyyMMdd").toStdString() + ".csv"));
+}
+
+// Another log is opened by the next start; its numbers count from then on.
+void StationWindow::chooseLog() {
+    const QString chosen =
+        userDialogs().appendFileName(this, tr("Log File"), tr("Station log (*.csv)"));
+    if (chosen.isEmpty() || !jobs_.empty()) return;
+    appSettings::setStationText("logFile", chosen);
+    logFileEdit_->setText(chosen);
+    log_.reset();
+    told_.clear();
+}
+
+// --- ports and jobs ---------------------------------------------------------
+
+void StationWindow::takeCableEvent(const duoband::PortEvent& event) {
+    const std::string& path = event.port.path;
+    if (event.kind == duoband::PortEvent::Kind::Added) {
+        ports_.plugged(path, event.port.usb, Clock::now());
+        const int row = rowFor(event.port);
+        rows_[static_cast<std::size_t>(row)].ran = false;
+        if (jobs_.count(path) == 0) showState(path, JobState::Waiting);
+    } else {
+        ports_.pulled(path);
+        const int row = rowOf(path);
+        // A port that wrote nothing leaves no row; a job's result stays.
+        if (row >= 0 && !rows_[static_cast<std::size_t>(row)].ran && jobs_.count(path) == 0)
+            removeRow(path);
+    }
+    scheduleNextDue();
+}
+
+void StationWindow::scheduleNextDue() {
+    const auto next = ports_.nextDue();
+    if (!next) {
+        dueTimer_->stop();
+        return;
+    }
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*next - Clock::now());
+    dueTimer_->start(std::max(wait, std::chrono::milliseconds(0)));
+}
+
+void StationWindow::startDueJobs() {
+    for (const std::string& path : ports_.due(Clock::now())) startJob(path);
+    scheduleNextDue();
+}
+
+void StationWindow::programListedPorts() {
+    for (const std::string& path : ports_.idle()) startJob(path);
+}
+
+void StationWindow::stopAll() {
+    for (auto& [path, job] : jobs_) *job.stop = true;
+    if (jobs_.empty()) return;
+    stopping_ = true;
+    noteLabel_->setText(tr("Stopping: each radio stops after its current frame."));
+}
+
+// Why no radio can start now (the configuration Write would refuse, a log
+// that cannot be opened); empty when the bytes and the log are ready. The
+// user is told each reason once; each port refused shows it in its row.
+QString StationWindow::whyNotReady() {
+    if (!image_ && refusal_.isEmpty()) {
+        // The same check as Write: a configuration the radio cannot take
+        // is refused before any radio hears a byte.
+        const duoband::ImageEncoding encoding = duoband::encodeImage(editor_.model());
+        if (encoding.ok()) {
+            image_ = duoband::imageOf(encoding);
+        } else {
+            refusal_ = pages::fromCoreText(encoding.error);
+        }
+    }
+    QString why = refusal_;
+    if (why.isEmpty() && !log_) {
+        auto log = std::make_unique<duoband::StationLog>();
+        const std::string problem = log->open(QFile::encodeName(logFile()).toStdString());
+        if (problem.empty()) {
+            log_ = std::move(log);
+            numbering_ = duoband::StationNumbering();
+            numbering_.setLog(log_.get());
+        }
+        why = QString::fromStdString(problem);
+    }
+    if (!why.isEmpty() && why != told_) userDialogs().error(this, why);
+    told_ = why;
+    return why;
+}
+
+void StationWindow::startJob(const std::string& path) {
+    if (jobs_.count(path) != 0) return;
+    const int row = rowOf(path);
+    if (row < 0) return;
+    if (const QString why = whyNotReady(); !why.isEmpty()) return refuseStart(row, why);
+    const auto numbers = takeNumbers(row);
+    if (!numbers) return;
+    duoband::WriteInput input{duoband::withUnitNumbers(*image_, *numbers),
+                              duoband::Compared::HeldBytes, *numbers};
+    launch(row, input);
+}
+
+// The numbers of the radio on `row`; the fields show the next radio's.
+std::optional<duoband::UnitNumbers> StationWindow::takeNumbers(int row) {
+    duoband::StationNumbering::NumbersSet set;
+    for (const NumberedField& f : numbered_) {
+        if (f.box->isChecked())
+            set[static_cast<std::size_t>(f.field)] = f.next->text().toStdString();
+    }
+    duoband::Phrase problem;
+    const auto taken = numbering_.take(set, problem);
+    if (!taken) {
+        refuseStart(row, pages::fromCorePhrase(problem));
+        return std::nullopt;
+    }
+    QStringList moved;
+    for (const NumberedField& f : numbered_) {
+        if (!set[static_cast<std::size_t>(f.field)]) continue;
+        const QString given = QString::fromStdString(taken->numbers[f.field]);
+        if (given != f.next->text())
+            moved << tr("Numbering of the %1 continues at %2, past the numbers the log holds.")
+                         .arg(fieldCaption(f.field), given);
+        f.next->setText(QString::fromStdString(taken->next[f.field]));
+        setCell(row, numberColumn(f.field), given);
+    }
+    noteLabel_->setText(moved.join(" "));
+    return taken->numbers;
+}
+
+// A port that could not start: its row says why, and it waits for its
+// cable to be plugged in again, as after any job.
+void StationWindow::refuseStart(int row, const QString& why) {
+    const std::string path = rows_[static_cast<std::size_t>(row)].path;
+    ports_.started(path);
+    ports_.ended(path);
+    rows_[static_cast<std::size_t>(row)].ran = true;
+    showState(path, JobState::Failed);
+    setCell(row, kMessageColumn, why);
+    table_->resizeRowToContents(row);
+    ++failed_;
+    showCounts();
+}
+
+void StationWindow::launch(int row, const duoband::WriteInput& input) {
+    Row& r = rows_[static_cast<std::size_t>(row)];
+    r.ran = true;
+    r.started = Clock::now();
+    r.progress->setValue(0);
+    setCell(row, kMessageColumn, {});
+    setCell(row, kSecondsColumn, "0");
+    for (UnitField field : duoband::kUnitFields)
+        setCell(row, numberColumn(field), QString::fromStdString(input.numbers[field]));
+    showNumberColumns();
+    table_->resizeRowToContents(row);
+    ports_.started(r.path);
+    showState(r.path, JobState::Waiting);
+
+    duoband::JobOptions options = editor_.jobOptions();
+    options.backupFirst = backupFirstBox_->isChecked();
+    options.verify = verifyBox_->isChecked();
+    options.fast = fastBox_->isChecked();
+    RunningJob& job = jobs_[r.path];
+    options.stopRequested = [stop = job.stop] { return stop->load(); };
+    const std::string configuration = loggedConfiguration();
+    job.thread = std::thread(
+        [this, path = r.path, input, options, configuration, output = outputFor(r.path)]() mutable {
+            const duoband::JobReport report = duoband::writeJob(path, input, options, output);
+            const std::string problem = log_->append(report, configuration);
+            QMetaObject::invokeMethod(
+                this,
+                [this, path, report, problem] {
+                    jobEnded(path, report, QString::fromStdString(problem));
+                },
+                Qt::QueuedConnection);
+        });
+    if (!secondsTimer_->isActive()) secondsTimer_->start();
+    showCounts();
+    updateControls();
+}
+
+// The log's name for what was sent: the file, marked when the editor holds
+// changes not saved into it.
+std::string StationWindow::loggedConfiguration() const {
+    const QString file = editor_.fileName();
+    QString name = file.isEmpty() ? editor_.documentName() : file;
+    if (!file.isEmpty() && editor_.hasUnsavedChanges()) name += " (unsaved changes)";
+    return name.toUtf8().toStdString();
+}
+
+// Called on the job's thread: each report goes to this window's thread.
+duoband::JobOutput StationWindow::outputFor(const std::string& path) {
+    duoband::JobOutput output;
+    output.state = [this, path](JobState state) {
+        QMetaObject::invokeMethod(
+            this, [this, path, state] { showState(path, state); }, Qt::QueuedConnection);
+    };
+    output.progress = [this, path](int steps) {
+        QMetaObject::invokeMethod(
+            this, [this, path, steps] { showProgress(path, steps); }, Qt::QueuedConnection);
+    };
+    return output;
+}
+
+void StationWindow::showState(const std::string& path, JobState state) {
+    const int row = rowOf(path);
+    if (row < 0) return;
+    setCell(row, kStateColumn, stateText(state));
+    if (state == JobState::ReadingFirst || state == JobState::Writing ||
+        state == JobState::Verifying)
+        rows_[static_cast<std::size_t>(row)].progress->setValue(0);
+}
+
+void StationWindow::showProgress(const std::string& path, int steps) {
+    const int row = rowOf(path);
+    if (row >= 0) rows_[static_cast<std::size_t>(row)].progress->setValue(steps);
+}
+
+void StationWindow::jobEnded(const std::string& path, const duoband::JobReport& report,
+                             const QString& logProblem) {
+    const auto job = jobs_.find(path);
+    if (job != jobs_.end()) {
+        job->second.thread.join();  // it has nothing left to do but return
+        jobs_.erase(job);
+    }
+    ports_.ended(path);
+    (report.ok() ? done_ : failed_) += 1;
+    const int row = rowOf(path);
+    if (row >= 0) {
+        QString message = resultText(report);
+        if (!logProblem.isEmpty()) message += "\n" + logProblem;
+        setCell(row, kMessageColumn, message);
+        setCell(row, kSecondsColumn, QString::number(report.seconds, 'f', 1));
+        table_->resizeRowToContents(row);
+    }
+    if (jobs_.empty()) {
+        secondsTimer_->stop();
+        if (stopping_ && !closeWhenStopped_) noteLabel_->clear();
+        stopping_ = false;
+    }
+    showCounts();
+    updateControls();
+    scheduleNextDue();
+    if (closeWhenStopped_ && jobs_.empty()) close();
+}
+
+// --- rows ---------------------------------------------------------------------
+
+int StationWindow::rowOf(const std::string& path) const {
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].path == path) return static_cast<int>(i);
+    return -1;
+}
+
+int StationWindow::rowFor(const duoband::ListedPort& port) {
+    if (const int row = rowOf(port.path); row >= 0) return row;
+    const int row = table_->rowCount();
+    table_->insertRow(row);
+    auto* progress = new QProgressBar;
+    progress->setRange(0, duoband::kTransferSteps);
+    progress->setValue(0);
+    progress->setAccessibleName(tr("Progress of %1").arg(QString::fromStdString(port.path)));
+    table_->setCellWidget(row, kProgressColumn, progress);
+    rows_.push_back({port.path, progress, {}, false});
+    setCell(row, kPortColumn, QString::fromStdString(duoband::friendlyName(port)));
+    setCell(row, kStateColumn, stateText(JobState::Waiting));
+    return row;
+}
+
+void StationWindow::removeRow(const std::string& path) {
+    const int row = rowOf(path);
+    if (row < 0) return;
+    table_->removeRow(row);
+    rows_.erase(rows_.begin() + row);
+}
+
+void StationWindow::setCell(int row, int column, const QString& text) {
+    auto* item = table_->item(row, column);
+    if (item == nullptr) {
+        item = new QTableWidgetItem;
+        table_->setItem(row, column, item);
+    }
+    item->setText(text);
+    if (column == kMessageColumn) item->setToolTip(text);
+}
+
+// A field's column stands while the field is numbered or a row shows one of its numbers.
+void StationWindow::showNumberColumns() {
+    for (const NumberedField& f : numbered_) {
+        bool shown = f.box->isChecked();
+        for (int row = 0; row < table_->rowCount() && !shown; ++row) {
+            const auto* item = table_->item(row, numberColumn(f.field));
+            shown = item != nullptr && !item->text().isEmpty();
+        }
+        table_->setColumnHidden(numberColumn(f.field), !shown);
+    }
+}
+
+void StationWindow::showSeconds() {
+    const auto now = Clock::now();
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (jobs_.count(rows_[i].path) == 0) continue;
+        const auto seconds =
+            std::chrono::duration_cast<std::chrono::seconds>(now - rows_[i].started);
+        setCell(static_cast<int>(i), kSecondsColumn, QString::number(seconds.count()));
+    }
+}
+
+void StationWindow::showCounts() {
+    counterLabel_->setText(
+        tr("Done: %1    Failed: %2    Running: %3").arg(done_).arg(failed_).arg(jobs_.size()));
+    counterLabel_->setAccessibleName(counterLabel_->text());
+}
+
+// The log is not changed under running jobs.
+void StationWindow::updateControls() {
+    const bool running = !jobs_.empty();
+    stopButton_->setEnabled(running);
+    chooseLogButton_->setEnabled(!running);
+}
+
+void StationWindow::closeEvent(QCloseEvent* event) {
+    if (!jobs_.empty()) {
+        event->ignore();
+        if (closeWhenStopped_) return;
+        const QString question =
+            tr("%n radio(s) are being written. Stop them after their current frame and close "
+               "the station?",
+               nullptr, static_cast<int>(jobs_.size()));
+        if (!userDialogs().confirmWith(this, question, tr("Stop and Close"), tr("Keep Running")))
+            return;
+        closeWhenStopped_ = true;
+        stopAll();
+        return;
+    }
+    dueTimer_->stop();
+    editor_.portChoice().disconnect(this);
+    editor_.stationOpen(false);
+    event->accept();
+}

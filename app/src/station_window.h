@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Edit > Program Many Radios…: the station. It writes the configuration open
+// in the editor to radio after radio: on its own when a USB cable has been
+// plugged in for a second ("Start when a radio is plugged in"), or on every
+// listed port when asked. Each radio gets its own numbers and a line in the
+// station log; a table shows each port's job as it goes. While it is open
+// the editor's configuration and ports are its own (MainWindow::stationOpen).
+//
+// Threads: each job runs writeJob() on a thread of its own with its own
+// port; what it reports comes to this window's thread as queued calls, so
+// the window never waits for a radio. The rules (which port starts when,
+// the numbers) are duoband/station.h's.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <atomic>
+#include <chrono>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "duoband/port_monitor.h"
+#include "duoband/radio_jobs.h"
+#include "duoband/station.h"
+#include "duoband/station_log.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+class QVBoxLayout;
+class MainWindow;
+
+class StationWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Its parts are found by their object names: the check boxes
+    // "backupFirstBox", "verifyBox", "fastBox", "autoStartBox"; for each
+    // numbered field (its name, "native-id") "native-idBox" and
+    // "native-idNext"; "logFileEdit", "chooseLogButton"; "radioTable",
+    // "counterLabel", "noteLabel"; "programListedButton", "stopButton",
+    // "closeButton".
+    explicit StationWindow(MainWindow& editor);
+    // Stops every job after its current frame and waits for it.
+    ~StationWindow() override;
+
+    // "Program Listed Ports": a job on every listed port that runs none.
+    void programListedPorts();
+    // "Stop": every running job stops after its current frame.
+    void stopAll();
+    std::size_t runningJobs() const { return jobs_.size(); }
+    // The log file the next start opens.
+    QString logFile() const;
+
+  protected:
+    // While jobs run it asks first; a close that stops them waits for their end.
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // A port's row and the job running on it, if any.
+    struct Row {
+        std::string path;
+        QProgressBar* progress = nullptr;
+        std::chrono::steady_clock::time_point started;
+        bool ran = false;  // a job ran on it since it was plugged in
+    };
+    struct RunningJob {
+        std::shared_ptr<std::atomic<bool>> stop = std::make_shared<std::atomic<bool>>(false);
+        std::thread thread;
+    };
+
+    void buildOptions(QVBoxLayout* column);
+    void buildNumbering(QVBoxLayout* column);
+    void buildTable(QVBoxLayout* column);
+    void buildButtons(QVBoxLayout* column);
+    QCheckBox* addOption(const QString& caption, const QString& name, bool byDefault);
+    void chooseLog();
+
+    void takeCableEvent(const duoband::PortEvent& event);
+    void startDueJobs();
+    void scheduleNextDue();
+    void startJob(const std::string& path);
+    // The configuration's bytes and the open log, made ready before the
+    // first job; why not, when the station cannot start.
+    QString whyNotReady();
+    std::optional<duoband::UnitNumbers> takeNumbers(int row);
+    void launch(int row, const duoband::WriteInput& input);
+    std::string loggedConfiguration() const;
+    duoband::JobOutput outputFor(const std::string& path);
+    void showState(const std::string& path, duoband::JobState state);
+    void showProgress(const std::string& path, int steps);
+    void jobEnded(const std::string& path, const duoband::JobReport& report,
+                  const QString& logProblem);
+    void refuseStart(int row, const QString& why);
+
+    int rowOf(const std::string& path) const;
+    int rowFor(const duoband::ListedPort& port);
+    void removeRow(const std::string& path);
+    void setCell(int row, int column, const QString& text);
+    void showNumberColumns();
+    void showSeconds();
+    void showCounts();
+    void updateControls();
+
+    MainWindow& editor_;
+    duoband::StationPorts ports_;
+    duoband::StationNumbering numbering_;
+    std::optional<duoband::RadioImage> image_;  // the configuration's bytes, once checked
+    QString refusal_;                           // why the configuration cannot be written
+    QString told_;                              // the last reason the user was told
+    std::unique_ptr<duoband::StationLog> log_;  // open and locked from the first job on
+    std::vector<Row> rows_;
+    std::map<std::string, RunningJob> jobs_;
+    int done_ = 0;
+    int failed_ = 0;
+    bool closeWhenStopped_ = false;
+    bool stopping_ = false;  // the note says so
+
+    QCheckBox* backupFirstBox_;
+    QCheckBox* verifyBox_;
+    QCheckBox* fastBox_;
+    QCheckBox* autoStartBox_;
+    struct NumberedField {
+        duoband::UnitField field;
+        QCheckBox* box;
+        QLineEdit* next;
+    };
+    std::vector<NumberedField> numbered_;
+    QLineEdit* logFileEdit_;
+    QPushButton* chooseLogButton_;
+    QLabel* counterLabel_;
+    QLabel* noteLabel_;
+    QTableWidget* table_;
+    QPushButton* programListedButton_;
+    QPushButton* stopButton_;
+    QPushButton* closeButton_;
+    QTimer* dueTimer_;
+    QTimer* secondsTimer_;
+};

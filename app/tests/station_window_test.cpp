@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The station writes simulated radios on real pseudo-terminals as their
+// cables are plugged in (port-monitor events injected where udev would send
+// them): each radio its own number and a log line, a faulty radio failing
+// alone, and Stop ending every job with one EXIT.
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "app_test_support.h"
+#include "application.h"
+#include "duoband/radio_sim.h"
+#include "duoband/radio_sim_sample.h"
+#include "main_window.h"
+#include "station_window.h"
+
+using duoband::ListedPort;
+using duoband::PortEvent;
+
+namespace {
+
+constexpr int kStateColumn = 3;  // port, native ID, identity code, state
+constexpr int kMessageColumn = 6;
+constexpr int kJobTimeoutMs = 30000;
+
+QStringList times(const QString& text, int n) {
+    QStringList list;
+    for (int i = 0; i < n; ++i) list << text;
+    return list;
+}
+
+// A radio with its memory and command log in `folder`.
+struct StationRadio {
+    StationRadio(const QTemporaryDir& folder, int n, std::vector<std::string> faults)
+        : memory(folder.filePath(QString("radio%1.bin").arg(n))),
+          log(folder.filePath(QString("radio%1.log").arg(n))) {
+        faults.insert(faults.end(),
+                      {"--save-memory", memory.toStdString(), "--log", log.toStdString()});
+        radio = std::make_unique<TestRadio>(faults);
+    }
+    QString memory, log;
+    std::unique_ptr<TestRadio> radio;
+};
+
+}  // namespace
+
+class StationWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        data = std::make_unique<TestDataFolder>();
+        dialogs = std::make_unique<ScriptedDialogs>();
+        monitor = std::make_shared<duoband::QueuedPortMonitor>();
+        windows =
+            std::make_unique<Windows>(DataFolder(data->dir()), PortOptions{{}, false, monitor});
+        appSettings::setStationText("logFile", folder.filePath("station.csv"));
+        appSettings::setStationOption("fastBox", true);
+        appSettings::setStationOption("backupFirstBox", false);
+        appSettings::setStationOption("verifyBox", true);
+        appSettings::setStationOption("native-idBox", true);
+        appSettings::setStationText("native-idNext", "1001");
+        editor().model() = duoband::sim::sampleModel();
+    }
+    void cleanup() {
+        windows.reset();
+        radios.clear();
+        dialogs.reset();
+        monitor.reset();
+        data.reset();
+        appSettings::clear();
+        QFile::remove(folder.filePath("station.csv"));
+    }
+
+    void threeRadiosPluggedOneAfterAnotherAreNumberedAndLogged() {
+        StationWindow& station = open();
+        QVERIFY(!editor().findChild<QAction*>("openAction")->isEnabled());
+        QVERIFY(!editor().findChild<QAction*>("writeAction")->isEnabled());
+        for (int i = 0; i < 3; ++i) {
+            plug(i, {});
+            QTRY_COMPARE_WITH_TIMEOUT(column(station, kStateColumn), times("Done", i + 1),
+                                      kJobTimeoutMs);
+        }
+        QCOMPARE(column(station, 1), (QStringList{"1001", "1002", "1003"}));
+        QCOMPARE(station.findChild<QLabel*>("counterLabel")->text(),
+                 QString("Done: 3    Failed: 0    Running: 0"));
+        const duoband::RadioImage sent =
+            duoband::imageOf(duoband::encodeImage(duoband::sim::sampleModel()));
+        for (int i = 0; i < 3; ++i) {
+            duoband::UnitNumbers numbers;
+            numbers[duoband::UnitField::NativeId] = std::to_string(1001 + i);
+            QVERIFY2(held(i) == duoband::withUnitNumbers(sent, numbers),
+                     qPrintable(column(station, kMessageColumn).join("|")));
+        }
+        QFile log(folder.filePath("station.csv"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = log.readAll().split('\n');
+        QCOMPARE(lines.size(), 5);  // the header, three radios, the end
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY2(lines[i + 1].contains(("," + radios[i]->radio->port() + ",").c_str()),
+                     lines[i + 1].constData());
+            QVERIFY2(lines[i + 1].contains(",success,"), lines[i + 1].constData());
+        }
+        station.close();
+        QTRY_VERIFY(editor().findChild<QAction*>("openAction")->isEnabled());
+    }
+
+    // A faulty radio and a pulled cable each fail their own job alone.
+    void aFaultyRadioFailsWhileTheOthersFinish() {
+        StationWindow& station = open();
+        plug(0, {});
+        plug(1, {"--nak-at", "40"});
+        plug(2, {});
+        plug(3, {"--pace"});
+        QTRY_COMPARE_WITH_TIMEOUT(column(station, kStateColumn).value(3), QString("Writing"),
+                                  kJobTimeoutMs);
+        radios[3]->radio->stop();
+        monitor->post({PortEvent::Kind::Removed, ListedPort{radios[3]->radio->port(), {}, false}});
+        QTRY_COMPARE_WITH_TIMEOUT(column(station, kStateColumn),
+                                  (QStringList{"Done", "Failed", "Done", "Failed"}), kJobTimeoutMs);
+        QVERIFY2(column(station, kMessageColumn)[1].startsWith(
+                     "Write error!\nStep 41 of 136: the radio refused the frame"),
+                 qPrintable(column(station, kMessageColumn)[1]));
+        QVERIFY2(column(station, kMessageColumn)[3].startsWith("Write error!\n"),
+                 qPrintable(column(station, kMessageColumn)[3]));
+        QCOMPARE(station.findChild<QLabel*>("counterLabel")->text(),
+                 QString("Done: 2    Failed: 2    Running: 0"));
+    }
+
+    // The configuration is checked as Write checks it, before any radio
+    // hears a byte; the user is told once, each port's row says it again.
+    void aConfigurationWriteWouldRefuseStartsNoJob() {
+        editor().model().channels(duoband::Band::B).cell(duoband::Column::RxFrequency, 7) =
+            "14x.000";
+        StationWindow& station = open();
+        plug(0, {});
+        QTRY_COMPARE_WITH_TIMEOUT(column(station, kStateColumn), QStringList{"Failed"},
+                                  kJobTimeoutMs);
+        QCOMPARE(dialogs->messages.size(), std::size_t(1));
+        QCOMPARE(dialogs->lastKind(), QString("error"));
+        QCOMPARE(column(station, kMessageColumn), QStringList{dialogs->lastText()});
+        station.programListedPorts();
+        QCOMPARE(dialogs->messages.size(), std::size_t(1));
+        QCOMPARE(logLinesStartingWith(radios[0]->log, "", 1, std::chrono::milliseconds(300)), 0);
+    }
+
+    // A log another duoband holds: said once, the radio waits untouched, and
+    // no start is tried again until asked.
+    void aLogInUseStartsNoJobAndIsSaidOnce() {
+        duoband::StationLog other;
+        QCOMPARE(other.open(folder.filePath("station.csv").toStdString()), std::string());
+        StationWindow& station = open();
+        plug(0, {});
+        QTRY_COMPARE_WITH_TIMEOUT(column(station, kStateColumn), QStringList{"Failed"},
+                                  kJobTimeoutMs);
+        QTest::qWait(300);
+        QCOMPARE(dialogs->messages.size(), std::size_t(1));
+        QVERIFY2(dialogs->lastText().contains("is in use by another duoband"),
+                 qPrintable(dialogs->lastText()));
+        QCOMPARE(logLinesStartingWith(radios[0]->log, "", 1, std::chrono::milliseconds(100)), 0);
+    }
+
+    // Closing while radios are written asks first; Keep Running keeps them.
+    void stopEndsEveryJobWithOneExit() {
+        StationWindow& station = open();
+        for (int i = 0; i < 3; ++i) plug(i, {"--pace"});
+        QTRY_COMPARE_WITH_TIMEOUT(station.runningJobs(), std::size_t(3), kJobTimeoutMs);
+        dialogs->confirmations.push_back(false);
+        QVERIFY(!station.close());
+        QCOMPARE(dialogs->questions.size(), 1);
+        QCOMPARE(station.runningJobs(), std::size_t(3));
+        QTest::mouseClick(station.findChild<QPushButton*>("stopButton"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(column(station, kStateColumn), times("Cancelled", 3),
+                                  kJobTimeoutMs);
+        for (const auto& r : radios) {
+            QCOMPARE(logLinesStartingWith(r->log, "EXIT", 1), 1);
+            QCOMPARE(logLinesStartingWith(r->log, "EXIT", 2, std::chrono::milliseconds(300)), 1);
+        }
+        QVERIFY(station.close());
+    }
+
+  private:
+    MainWindow& editor() { return *windows->mainWindow; }
+
+    StationWindow& open() {
+        editor().findChild<QAction*>("programManyAction")->trigger();
+        auto* station = editor().findChild<StationWindow*>();
+        Q_ASSERT(station != nullptr);
+        return *station;
+    }
+
+    void plug(int n, std::vector<std::string> faults) {
+        radios.push_back(std::make_unique<StationRadio>(folder, n, std::move(faults)));
+        QVERIFY2(radios.back()->radio->started(), qPrintable(radios.back()->radio->error()));
+        monitor->post(
+            {PortEvent::Kind::Added, ListedPort{radios.back()->radio->port(), "USB-Serial", true}});
+    }
+
+    static QStringList column(StationWindow& station, int column) {
+        auto* table = station.findChild<QTableWidget*>("radioTable");
+        QStringList texts;
+        for (int row = 0; row < table->rowCount(); ++row)
+            texts << (table->item(row, column) ? table->item(row, column)->text() : QString());
+        return texts;
+    }
+
+    // What radio `n` holds where a write puts its bytes.
+    duoband::RadioImage held(int n) {
+        std::string error;
+        const auto memory = duoband::sim::loadMemory(radios[n]->memory.toStdString(), error);
+        duoband::RadioImage image;
+        if (!memory) return image;
+        for (int s = 0; s < duoband::kTransferSteps; ++s) {
+            const duoband::TransferStep t = duoband::transferPlan()[static_cast<std::size_t>(s)];
+            duoband::storeAnswer(image, s, std::span(memory->data() + t.address, t.length));
+        }
+        return image;
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<TestDataFolder> data;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::shared_ptr<duoband::QueuedPortMonitor> monitor;
+    std::vector<std::unique_ptr<StationRadio>> radios;
+    std::unique_ptr<Windows> windows;
+};
+
+QTEST_MAIN(StationWindowTest)
+#include "station_window_test.moc"
