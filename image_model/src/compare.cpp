@@ -281,16 +281,8 @@ std::vector<ByteChange> changedBytes(const CompareEntry& entry, std::span<const 
 
 namespace {
 
-// A value as the radio holds it, one byte per character; a byte outside
-// printable ASCII in hex (\xFF), so that a terminal shows it.
 std::string shownValue(std::string_view value) {
-    if (value.empty()) return "(empty)";
-    std::string text;
-    for (const char c : value) {
-        const auto byte = static_cast<unsigned char>(c);
-        text += byte >= 0x20 && byte < 0x7F ? std::string(1, c) : "\\x" + hexNumber(byte, 2);
-    }
-    return text;
+    return value.empty() ? "(empty)" : printableText(value);
 }
 
 std::string compareLine(const CompareEntry& entry) {

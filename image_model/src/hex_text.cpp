@@ -80,4 +80,13 @@ std::optional<std::uint64_t> parseHexNumber(std::string_view hex) {
     return value;
 }
 
+std::string printableText(std::string_view value) {
+    std::string text;
+    for (const char c : value) {
+        const auto byte = static_cast<unsigned char>(c);
+        text += byte >= 0x20 && byte < 0x7F ? std::string(1, c) : "\\x" + hexNumber(byte, 2);
+    }
+    return text;
+}
+
 }  // namespace duoband

@@ -16,17 +16,8 @@ std::string byteDifference(const ByteChange& d) {
            hexNumber(d.a, 2) + ", the radio holds " + hexNumber(d.b, 2);
 }
 
-// A text as the radio holds it, one byte per character. A byte outside
-// printable ASCII is written in hex (\xFF): raw, a terminal or a message
-// box would show it as garbage or not at all.
 std::string shown(std::string_view value) {
-    if (value.empty()) return "nothing";
-    std::string text;
-    for (const char c : value) {
-        const auto byte = static_cast<unsigned char>(c);
-        text += byte >= 0x20 && byte < 0x7F ? std::string(1, c) : "\\x" + hexNumber(byte, 2);
-    }
-    return text;
+    return value.empty() ? "nothing" : printableText(value);
 }
 
 // An entry in verify's words: its value on both sides, or each byte that

@@ -23,6 +23,10 @@ HexText toHex(const Bytes& bytes);
 std::optional<Bytes> fromHex(std::string_view hex);
 // A number written as `digits` upper-case hex digits, zero-padded.
 HexText hexNumber(std::uint64_t value, int digits);
+// A text as the radio holds it, one byte per character, with every byte
+// outside printable ASCII written in hex (\xFF): raw, a terminal or a message
+// box would show it as garbage or not at all.
+std::string printableText(std::string_view value);
 // A run of hex digits read as a number; nullopt when not all hex or too long.
 std::optional<std::uint64_t> parseHexNumber(std::string_view hex);
 
