@@ -233,7 +233,7 @@ Preferences (window, last port, last folder):
     </message>
     <message>
         <source>Compared with %1: %2</source>
-        <translation>与 %1 比较：%2</translation>
+        <translation>比较对象：%1（%2）</translation>
     </message>
     <message>
         <source>Note: %1</source>
