@@ -177,6 +177,65 @@ Preferences (window, last port, last folder):
     </message>
 </context>
 <context>
+    <name>ComparePanel</name>
+    <message>
+        <source>(empty)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; on &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, 1 note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compared with %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DataFolder</name>
     <message>
         <source>The file %1 is empty.</source>
@@ -599,6 +658,98 @@ Save it as the image %2 instead?</source>
         <source>Keep What Arrived</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Compare With &amp;File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With Bac&amp;kup…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program &amp;Many Radios…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With Ra&amp;dio…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Take Other Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ta&amp;ke All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Many Radios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no longer there: it was moved, renamed or deleted. It is taken off the Open Recent list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channel differs from %1 in bytes no column shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the backup %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the radio on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This configuration cannot be compared: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take Other Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 value was not taken:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 values were not taken:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PasswordDialog</name>
@@ -631,6 +782,14 @@ Save it as the image %2 instead?</source>
     </message>
     <message>
         <source>The cable of %1 was pulled out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in use by the station</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>While the station is open, it has every port; closing it gives the port back.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -690,6 +849,10 @@ Save it as the image %2 instead?</source>
         <source>Keep What Arrived</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Compare With Radio</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SmallDialogs</name>
@@ -699,6 +862,168 @@ Save it as the image %2 instead?</source>
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StationWindow</name>
+    <message>
+        <source>Waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program Many Radios — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Read the radio first and keep what it held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Verify after writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fast transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start when a radio is plugged in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numbering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>next number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Log file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hoose…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the log file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Program Listed Ports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Station log (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping: each radio stops after its current frame.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numbering of the %1 continues at %2, past the numbers the log holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done: %1    Failed: %2    Running: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n radio(s) are being written. Stop them after their current frame and close the station?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop and Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Running</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1581,6 +1906,58 @@ Write all the same?</source>
     </message>
     <message>
         <source>Write cancelled: the radio holds the new configuration; it was not verified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a channel&apos;s cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no pick empties a choice cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rules would make it &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no page edits this setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not one of the list&apos;s entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the entry cannot be stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only bytes the editor does not show differ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no page holds these bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; - %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The next %1 is up to %2 decimal digits, not &quot;%3&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The next %1 would be %2, more than the %3 digits it holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Native ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identity code</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -186,6 +186,65 @@ Preferences (window, last port, last folder):
     </message>
 </context>
 <context>
+    <name>ComparePanel</name>
+    <message>
+        <source>(empty)</source>
+        <translation>（空）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; on &quot;%2&quot;</source>
+        <translation>“%2”中的“%1”</translation>
+    </message>
+    <message>
+        <source>no differences</source>
+        <translation>没有差异</translation>
+    </message>
+    <message>
+        <source>1 difference</source>
+        <translation>1 处差异</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>%1 处差异</translation>
+    </message>
+    <message>
+        <source>, 1 note</source>
+        <translation>，1 条说明</translation>
+    </message>
+    <message>
+        <source>, %1 notes</source>
+        <translation>，%1 条说明</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>差异</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>This configuration</source>
+        <translation>当前配置</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>另一方</translation>
+    </message>
+    <message>
+        <source>Compared with %1: %2</source>
+        <translation>比较对象：%1（%2）</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>说明：%1</translation>
+    </message>
+    <message>
+        <source>not compared</source>
+        <translation>未比较</translation>
+    </message>
+</context>
+<context>
     <name>DataFolder</name>
     <message>
         <source>The file %1 is empty.</source>
@@ -610,6 +669,98 @@ Save it as the image %2 instead?</source>
         <source>Keep What Arrived</source>
         <translation>保留已收到的内容</translation>
     </message>
+    <message>
+        <source>Compare With &amp;File…</source>
+        <translation>与文件比较(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Compare With Bac&amp;kup…</source>
+        <translation>与备份比较(&amp;K)…</translation>
+    </message>
+    <message>
+        <source>Program &amp;Many Radios…</source>
+        <translation>批量写频(&amp;M)…</translation>
+    </message>
+    <message>
+        <source>Compare With Ra&amp;dio…</source>
+        <translation>与电台比较(&amp;D)…</translation>
+    </message>
+    <message>
+        <source>&amp;Take Other Value</source>
+        <translation>采用另一方的值(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Ta&amp;ke All</source>
+        <translation>全部采用(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Many Radios</source>
+        <translation>批量写频</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>最近打开(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>清除列表</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there: it was moved, renamed or deleted. It is taken off the Open Recent list.</source>
+        <translation>%1 已不存在：它已被移动、重命名或删除。已将它从“最近打开”列表中移除。</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>（空）</translation>
+    </message>
+    <message>
+        <source>The channel differs from %1 in bytes no column shows</source>
+        <translation>该信道与 %1 的差异在于未显示在任何列中的字节</translation>
+    </message>
+    <message>
+        <source>%1 holds %2</source>
+        <translation>%1 中为 %2</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>与文件比较</translation>
+    </message>
+    <message>
+        <source>Compare With Backup</source>
+        <translation>与备份比较</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>the backup %1</source>
+        <translation>备份 %1</translation>
+    </message>
+    <message>
+        <source>the radio on %1</source>
+        <translation>%1 上的电台</translation>
+    </message>
+    <message>
+        <source>This configuration cannot be compared: %1</source>
+        <translation>无法比较当前配置：%1</translation>
+    </message>
+    <message>
+        <source>Take Other Value</source>
+        <translation>采用另一方的值</translation>
+    </message>
+    <message>
+        <source>Take All</source>
+        <translation>全部采用</translation>
+    </message>
+    <message>
+        <source>1 value was not taken:</source>
+        <translation>1 个值未采用：</translation>
+    </message>
+    <message>
+        <source>%1 values were not taken:</source>
+        <translation>%1 个值未采用：</translation>
+    </message>
 </context>
 <context>
     <name>PasswordDialog</name>
@@ -643,6 +794,14 @@ Save it as the image %2 instead?</source>
     <message>
         <source>The cable of %1 was pulled out.</source>
         <translation>%1 的写频线已拔出。</translation>
+    </message>
+    <message>
+        <source>in use by the station</source>
+        <translation>正被批量写频占用</translation>
+    </message>
+    <message>
+        <source>While the station is open, it has every port; closing it gives the port back.</source>
+        <translation>批量写频窗口打开期间占用所有端口；关闭该窗口即可释放端口。</translation>
     </message>
 </context>
 <context>
@@ -701,6 +860,10 @@ Save it as the image %2 instead?</source>
         <source>Keep What Arrived</source>
         <translation>保留已收到的内容</translation>
     </message>
+    <message>
+        <source>Compare With Radio</source>
+        <translation>与电台比较</translation>
+    </message>
 </context>
 <context>
     <name>SmallDialogs</name>
@@ -711,6 +874,167 @@ Save it as the image %2 instead?</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>StationWindow</name>
+    <message>
+        <source>Waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>读频中</translation>
+    </message>
+    <message>
+        <source>Reading first</source>
+        <translation>先读取中</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>写频中</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>校验中</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>Program Many Radios — %1</source>
+        <translation>批量写频 — %1</translation>
+    </message>
+    <message>
+        <source>Each radio</source>
+        <translation>每台电台</translation>
+    </message>
+    <message>
+        <source>&amp;Read the radio first and keep what it held</source>
+        <translation>先读取电台并保存其原有内容(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Verify after writing</source>
+        <translation>写频后校验(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Fast transfer</source>
+        <translation>快速传输(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Start when a radio is plugged in</source>
+        <translation>插入电台时自动开始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Numbering</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <source>Next %1</source>
+        <translation>下一个%1</translation>
+    </message>
+    <message>
+        <source>next number:</source>
+        <translation>下一个编号:</translation>
+    </message>
+    <message>
+        <source>&amp;Log file:</source>
+        <translation>日志文件(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Log file</source>
+        <translation>日志文件</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose…</source>
+        <translation>选择(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>Choose the log file</source>
+        <translation>选择日志文件</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>电台</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>消息</translation>
+    </message>
+    <message>
+        <source>&amp;Program Listed Ports</source>
+        <translation>为列出的端口写频(&amp;P)</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>停止(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Log File</source>
+        <translation>日志文件</translation>
+    </message>
+    <message>
+        <source>Station log (*.csv)</source>
+        <translation>批量写频日志 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Stopping: each radio stops after its current frame.</source>
+        <translation>正在停止：每台电台在当前数据帧完成后停止。</translation>
+    </message>
+    <message>
+        <source>Numbering of the %1 continues at %2, past the numbers the log holds.</source>
+        <translation>%1 的编号从 %2 继续，跳过日志中已有的编号。</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>%1 的进度</translation>
+    </message>
+    <message>
+        <source>Done: %1    Failed: %2    Running: %3</source>
+        <translation>已完成：%1    失败：%2    进行中：%3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n radio(s) are being written. Stop them after their current frame and close the station?</source>
+        <translation>
+            <numerusform>%n 台电台正在写频。要在当前数据帧完成后停止它们并关闭批量写频窗口吗？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop and Close</source>
+        <translation>停止并关闭</translation>
+    </message>
+    <message>
+        <source>Keep Running</source>
+        <translation>继续运行</translation>
     </message>
 </context>
 <context>
@@ -1594,6 +1918,58 @@ Write all the same?</source>
     <message>
         <source>Write cancelled: the radio holds the new configuration; it was not verified.</source>
         <translation>写频已取消：电台已含有新配置，但未经校验。</translation>
+    </message>
+    <message>
+        <source>not a channel&apos;s cell</source>
+        <translation>不是信道的单元格</translation>
+    </message>
+    <message>
+        <source>no pick empties a choice cell</source>
+        <translation>选项单元格不能清空</translation>
+    </message>
+    <message>
+        <source>the rules would make it &quot;%1&quot;</source>
+        <translation>按规则会变为“%1”</translation>
+    </message>
+    <message>
+        <source>no page edits this setting</source>
+        <translation>没有页面可编辑此设置</translation>
+    </message>
+    <message>
+        <source>not one of the list&apos;s entries</source>
+        <translation>不是列表中的选项</translation>
+    </message>
+    <message>
+        <source>the entry cannot be stored</source>
+        <translation>无法保存该选项</translation>
+    </message>
+    <message>
+        <source>only bytes the editor does not show differ</source>
+        <translation>只有编辑器不显示的字节不同</translation>
+    </message>
+    <message>
+        <source>no page holds these bytes</source>
+        <translation>没有页面包含这些字节</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; - %3</source>
+        <translation>%1：“%2” - %3</translation>
+    </message>
+    <message>
+        <source>The next %1 is up to %2 decimal digits, not &quot;%3&quot;.</source>
+        <translation>下一个%1最多为 %2 位十进制数字，而不是“%3”。</translation>
+    </message>
+    <message>
+        <source>The next %1 would be %2, more than the %3 digits it holds.</source>
+        <translation>下一个%1将是 %2，超出了它所能容纳的 %3 位数字。</translation>
+    </message>
+    <message>
+        <source>Native ID</source>
+        <translation>本机 ID</translation>
+    </message>
+    <message>
+        <source>Identity code</source>
+        <translation>身份码</translation>
     </message>
 </context>
 <context>
