@@ -154,6 +154,7 @@ duoband::ExchangeResult ReadDialog::run(MainWindow& editor,
 void ReadDialog::setForComparison(bool comparing) {
     comparing_ = comparing;
     setWindowTitle(comparing ? tr("Compare With Radio") : tr("Read"));
+    startButton_->setText(comparing ? tr("Compare") : tr("Read"));
 }
 
 void ReadDialog::showEvent(QShowEvent* event) {

@@ -853,6 +853,10 @@ Save it as the image %2 instead?</source>
         <source>Compare With Radio</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SmallDialogs</name>

@@ -864,6 +864,10 @@ Save it as the image %2 instead?</source>
         <source>Compare With Radio</source>
         <translation>与电台比较</translation>
     </message>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
 </context>
 <context>
     <name>SmallDialogs</name>
