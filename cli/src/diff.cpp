@@ -2,32 +2,18 @@
 #include "diff.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "duoband/json_text.h"
+#include "duoband/utf8.h"
 
 namespace duoband::cli {
 
 namespace {
 
-// A JSON string of `text`, whose bytes are Latin-1 characters.
+// A JSON string of `text`, whose bytes are Latin-1 characters (the radio's
+// own texts, and the captions and titles, which are ASCII).
 std::string jsonText(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20 || byte == 0x7F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04X", byte);
-            out += escaped;
-        } else if (byte >= 0x80) {
-            out += static_cast<char>(0xC0 | byte >> 6);
-            out += static_cast<char>(0x80 | (byte & 0x3F));
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
+    return jsonString(utf8::fromLatin1(text));
 }
 
 std::string jsonTextOrNull(const std::optional<std::string>& text) {

@@ -8,7 +8,7 @@
 #include "duoband/decimal.h"
 #include "duoband/field_codecs.h"
 #include "duoband/settings_table.h"
-#include "utf8.h"
+#include "duoband/utf8.h"
 
 namespace duoband {
 

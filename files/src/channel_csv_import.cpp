@@ -11,7 +11,7 @@
 #include "duoband/field_codecs.h"
 #include "duoband/settings_table.h"
 #include "text_case.h"
-#include "utf8.h"
+#include "duoband/utf8.h"
 
 namespace duoband {
 

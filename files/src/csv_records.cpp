@@ -8,7 +8,7 @@
 #include <array>
 
 #include "duoband/channel_csv.h"
-#include "utf8.h"
+#include "duoband/utf8.h"
 
 namespace duoband {
 

@@ -3,28 +3,12 @@
 #include <sstream>
 #include <thread>
 
+#include "duoband/json_text.h"
 #include "duoband/radio_jobs.h"
 
 namespace duoband {
 
 namespace {
-
-std::string jsonText(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            std::ostringstream escaped;
-            escaped << "\\u" << std::hex << std::setw(4) << std::setfill('0') << int(c);
-            out += escaped.str();
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
 
 // The fields some radio of the reports was numbered in.
 std::vector<UnitField> numberedFields(const std::vector<JobReport>& reports) {
@@ -99,12 +83,13 @@ std::string reportJson(const std::vector<JobReport>& reports) {
     out << "[\n";
     for (std::size_t i = 0; i < reports.size(); ++i) {
         const JobReport& r = reports[i];
-        out << "  {\"port\": " << jsonText(r.port) << ", \"result\": " << jsonText(r.result)
+        out << "  {\"port\": " << jsonString(r.port) << ", \"result\": " << jsonString(r.result)
             << ", \"seconds\": " << std::fixed << std::setprecision(3) << r.seconds
-            << ", \"message\": " << jsonText(r.message) << ", \"detail\": " << jsonText(r.detail)
-            << ", \"file\": " << jsonText(r.file) << ", \"backup\": " << jsonText(r.backup);
+            << ", \"message\": " << jsonString(r.message)
+            << ", \"detail\": " << jsonString(r.detail) << ", \"file\": " << jsonString(r.file)
+            << ", \"backup\": " << jsonString(r.backup);
         for (UnitField f : numbered)
-            out << ", " << jsonText(unitFieldLayout(f).name) << ": " << jsonText(r.numbers[f]);
+            out << ", " << jsonString(unitFieldLayout(f).name) << ": " << jsonString(r.numbers[f]);
         out << "}" << (i + 1 < reports.size() ? "," : "") << "\n";
     }
     out << "]\n";
