@@ -37,8 +37,7 @@ void StationPorts::setAutoStart(bool on) {
 std::vector<std::string> StationPorts::due(Clock::time_point now) const {
     std::vector<const Port*> ready;
     for (const Port& port : ports_)
-        if (port.present && !port.running && port.dueAt && *port.dueAt <= now)
-            ready.push_back(&port);
+        if (port.waitsToStart() && *port.dueAt <= now) ready.push_back(&port);
     std::ranges::stable_sort(ready, {}, [](const Port* p) { return *p->dueAt; });
     std::vector<std::string> paths;
     for (const Port* port : ready) paths.push_back(port->path);
@@ -48,8 +47,7 @@ std::vector<std::string> StationPorts::due(Clock::time_point now) const {
 std::optional<StationPorts::Clock::time_point> StationPorts::nextDue() const {
     std::optional<Clock::time_point> next;
     for (const Port& port : ports_)
-        if (port.present && !port.running && port.dueAt && (!next || *port.dueAt < *next))
-            next = port.dueAt;
+        if (port.waitsToStart() && (!next || *port.dueAt < *next)) next = port.dueAt;
     return next;
 }
 

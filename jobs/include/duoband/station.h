@@ -63,6 +63,7 @@ class StationPorts {
         bool running = false;
         // Starts on its own once this time has come; none: it waits to be asked.
         std::optional<Clock::time_point> dueAt;
+        bool waitsToStart() const { return present && !running && dueAt; }
     };
     Port* find(const std::string& path);
     const Port* find(const std::string& path) const;
