@@ -8,6 +8,7 @@
 
 #include "duoband/backups.h"
 #include "duoband/whole_file.h"
+#include "file_paths.h"
 
 namespace {
 
@@ -17,10 +18,6 @@ constexpr fs::perms kPrivate = fs::perms::owner_read | fs::perms::owner_write;
 constexpr fs::perms kShared = duoband::kNewFilePerms;  // less the umask
 // A background picture may be far larger than the small text files.
 constexpr std::uintmax_t kLargestPicture = 64 * 1024 * 1024;
-
-fs::path toPath(const QString& path) {
-    return fs::path(QFile::encodeName(path).toStdString());
-}
 
 // The default of one of the folder's files: from the installed
 // share/duoband/image when it is there (a site may put its own picture and

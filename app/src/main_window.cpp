@@ -32,6 +32,7 @@
 #include "duoband/settings_table.h"
 #include "duoband/whole_file.h"
 #include "edit_history.h"
+#include "file_paths.h"
 #include "pages/band_setup_page.h"
 #include "pages/channel_table_page.h"
 #include "pages/dtmf_page.h"
@@ -306,14 +307,6 @@ QMenu* submenuOf(QMenu* menu, const QString& title) {
         if (action->menu() != nullptr && action->text() == title) return action->menu();
     }
     return menu->addMenu(title);
-}
-
-std::filesystem::path toPath(const QString& name) {
-    return std::filesystem::path(QFile::encodeName(name).toStdString());
-}
-
-QString fromPath(const std::filesystem::path& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path.string()));
 }
 
 // "&3 ~/radios/harbour.bc": numbered for the keyboard, the home folder

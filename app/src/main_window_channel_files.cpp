@@ -12,15 +12,12 @@
 #include "duoband/channel_csv.h"
 #include "duoband/whole_file.h"
 #include "edit_history.h"
+#include "file_paths.h"
 #include "main_window.h"
 #include "pages/page_widgets.h"
 #include "user_dialogs.h"
 
 namespace {
-
-std::filesystem::path pathOf(const QString& name) {
-    return QFile::encodeName(name).toStdString();
-}
 
 QString lines(const std::vector<std::string>& texts, std::size_t shown = 20) {
     QStringList list;
@@ -46,7 +43,7 @@ void MainWindow::exportChannelsCsv() {
         userDialogs().saveFileName(this, tr("Export channels as CSV"), tr("CSV file (*.csv)"));
     if (name.isEmpty() || refusedAsBackup(name)) return;
     const duoband::ChannelCsvExport csv = duoband::exportChannelCsv(history_->recordedModel());
-    const duoband::FileResult written = duoband::writeFileAtomically(pathOf(name), csv.text);
+    const duoband::FileResult written = duoband::writeFileAtomically(toPath(name), csv.text);
     if (!written.ok()) {
         userDialogs().error(this, QString::fromStdString(written.error));
         return;
@@ -69,7 +66,7 @@ void MainWindow::importChannelsCsv() {
         userDialogs().openFileName(this, tr("Import channels from CSV"), tr("CSV file (*.csv)"));
     if (name.isEmpty()) return;
     std::string bytes;
-    const duoband::FileResult read = duoband::readWholeFile(pathOf(name), bytes);
+    const duoband::FileResult read = duoband::readWholeFile(toPath(name), bytes);
     duoband::ChannelCsvFile csv;
     if (read.ok()) csv = duoband::readChannelCsv(bytes);
     if (!read.ok()) csv.error = duoband::verbatim(read.error);

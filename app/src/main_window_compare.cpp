@@ -18,6 +18,7 @@
 #include "backups_dialog.h"
 #include "compare_panel.h"
 #include "duoband/taking_values.h"
+#include "file_paths.h"
 #include "main_window.h"
 #include "pages/channel_table_page.h"
 #include "pages/page_widgets.h"
@@ -25,10 +26,6 @@
 #include "user_dialogs.h"
 
 namespace {
-
-std::filesystem::path toPath(const QString& name) {
-    return std::filesystem::path(QFile::encodeName(name).toStdString());
-}
 
 // What a cell's tool tip says of the other side's value.
 QString otherValueTip(const QString& otherName, const duoband::CompareEntry& entry) {

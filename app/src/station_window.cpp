@@ -22,6 +22,7 @@
 #include "app_settings.h"
 #include "duoband/backups.h"
 #include "duoband/port_discovery.h"
+#include "file_paths.h"
 #include "main_window.h"
 #include "pages/page_widgets.h"
 #include "port_choice.h"
@@ -65,10 +66,6 @@ QString stateText(JobState state) {
             return StationWindow::tr("Cancelled");
     }
     return {};
-}
-
-QString fromPath(const std::filesystem::path& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path.string()));
 }
 
 QString fieldCaption(UnitField field) {
@@ -348,7 +345,7 @@ QString StationWindow::whyNotReady() {
     QString why = refusal_;
     if (why.isEmpty() && !log_) {
         auto log = std::make_unique<duoband::StationLog>();
-        const std::string problem = log->open(QFile::encodeName(logFile()).toStdString());
+        const std::string problem = log->open(toPath(logFile()));
         if (problem.empty()) {
             log_ = std::move(log);
             numbering_ = duoband::StationNumbering();
