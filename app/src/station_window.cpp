@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -586,6 +587,14 @@ void StationWindow::updateControls() {
     const bool running = !jobs_.empty();
     stopButton_->setEnabled(running);
     chooseLogButton_->setEnabled(!running);
+}
+
+void StationWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void StationWindow::closeEvent(QCloseEvent* event) {

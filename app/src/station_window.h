@@ -63,6 +63,9 @@ class StationWindow : public QWidget {
   protected:
     // While jobs run it asks first; a close that stops them waits for their end.
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes the station as a dialog's does (asking first while
+    // radios are written).
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // A port's row and the job running on it, if any.
