@@ -119,6 +119,14 @@ grep -qF "<project_license>$licence</project_license>" "$metainfo" ||
     complain "the metainfo does not name the licence $licence"
 grep -qF "<release version=\"$version\"" "$metainfo" ||
     complain "the metainfo has no release $version"
+# Every bridge the udev rule names is offered as a modalias, and no other.
+rule_file="$root$(grep -E '60-duoband\.rules$' <<<"$contents" | head -n1 | cut -c2-)"
+rule_ids=$(sed -nE 's/.*idVendor}=="([0-9a-f]{4})".*idProduct}=="([0-9a-f]{4})".*/\1:\2/p' \
+    "$rule_file" | sort)
+modalias_ids=$(sed -nE 's|.*<modalias>usb:v([0-9A-F]{4})p([0-9A-F]{4})d\*</modalias>.*|\1:\2|p' \
+    "$metainfo" | tr 'A-F' 'a-f' | sort)
+[[ -n "$rule_ids" && "$rule_ids" == "$modalias_ids" ]] ||
+    complain "the metainfo's modaliases are not the bridges of the udev rule"
 
 if have desktop-file-validate; then
     # Its hints are suggestions (HamRadio could join Audio or Network).

@@ -25,7 +25,7 @@ struct KnownBridge {
 
 // The USB-serial bridges of programming cables (the ones duoband's udev
 // rule names), by the name printed on their boxes.
-constexpr std::array<KnownBridge, 15> kKnownBridges{{
+constexpr std::array<KnownBridge, 18> kKnownBridges{{
     {"067b:2303", "USB-Serial Prolific"},
     {"067b:23a3", "USB-Serial Prolific"},
     {"067b:23b3", "USB-Serial Prolific"},
@@ -36,9 +36,12 @@ constexpr std::array<KnownBridge, 15> kKnownBridges{{
     {"1a86:7523", "USB-Serial WCH CH340"},
     {"1a86:5523", "USB-Serial WCH CH341"},
     {"1a86:55d4", "USB-Serial WCH CH9102"},
+    {"1a86:55d3", "USB-Serial WCH CH343"},
     {"10c4:ea60", "USB-Serial Silicon Labs CP210x"},
     {"10c4:ea70", "USB-Serial Silicon Labs CP2105"},
+    {"10c4:ea71", "USB-Serial Silicon Labs CP2108"},
     {"0403:6001", "USB-Serial FTDI"},
+    {"0403:6010", "USB-Serial FTDI"},
     {"0403:6014", "USB-Serial FTDI"},
     {"0403:6015", "USB-Serial FTDI"},
 }};
