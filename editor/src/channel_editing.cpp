@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <ranges>
 #include <span>
 
 #include "duoband/decimal.h"
@@ -45,16 +44,20 @@ std::span<const ChannelColumn> dataColumns() {
     return channelColumns().subspan(1);
 }
 
-// The columns that belong to a frequency: emptied with it.
-auto dependents(const FrequencyColumn& f) {
-    return dataColumns() |
-           std::views::filter([&f](const ChannelColumn& c) { return c.openOnlyWhen == f.column; });
+// The columns that belong to a frequency: emptied with it. A vector rather
+// than a filtered view, which clang 14 cannot compile against libstdc++ 12.
+std::vector<const ChannelColumn*> dependents(const FrequencyColumn& f) {
+    std::vector<const ChannelColumn*> found;
+    for (const ChannelColumn& c : dataColumns())
+        if (c.openOnlyWhen == f.column) found.push_back(&c);
+    return found;
 }
 
 // The columns a new frequency writes, with what it writes.
-auto defaults(const FrequencyColumn& f) {
-    return dependents(f) |
-           std::views::filter([](const ChannelColumn& c) { return !c.newFrequencyValue.empty(); });
+std::vector<const ChannelColumn*> defaults(const FrequencyColumn& f) {
+    std::vector<const ChannelColumn*> found = dependents(f);
+    std::erase_if(found, [](const ChannelColumn* c) { return c->newFrequencyValue.empty(); });
+    return found;
 }
 
 // Band A's messages end in a blank, band B's do not.
@@ -108,7 +111,7 @@ std::vector<Column> clearFrequency(ChannelTable& table, const FrequencyColumn& f
         changed.push_back(col);
     };
     clear(f.column);
-    for (const ChannelColumn& c : dependents(f)) clear(c.column);
+    for (const ChannelColumn* c : dependents(f)) clear(c->column);
     std::ranges::sort(changed);
     return changed;
 }
@@ -122,16 +125,16 @@ std::vector<Column> writeFrequency(ChannelTable& table, const FrequencyColumn& f
         changed.push_back(col);
     };
     write(f.column, text);
-    for (const ChannelColumn& c : defaults(f)) write(c.column, c.newFrequencyValue);
+    for (const ChannelColumn* c : defaults(f)) write(c->column, c->newFrequencyValue);
     std::ranges::sort(changed);
     return changed;
 }
 
 // Whether writing the defaults would change a setting the row already holds.
 bool defaultsReplaceSettings(const ChannelTable& table, const FrequencyColumn& f, int row) {
-    return std::ranges::any_of(defaults(f), [&](const ChannelColumn& d) {
-        const std::string& held = table.cell(d.column, row);
-        return !held.empty() && held != d.newFrequencyValue;
+    return std::ranges::any_of(defaults(f), [&](const ChannelColumn* d) {
+        const std::string& held = table.cell(d->column, row);
+        return !held.empty() && held != d->newFrequencyValue;
     });
 }
 
