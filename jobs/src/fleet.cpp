@@ -83,11 +83,11 @@ std::string reportJson(const std::vector<JobReport>& reports) {
     out << "[\n";
     for (std::size_t i = 0; i < reports.size(); ++i) {
         const JobReport& r = reports[i];
-        out << "  {\"port\": " << jsonString(r.port) << ", \"result\": " << jsonString(r.result)
+        out << "  {" << jsonPathMembers("port", r.port) << ", \"result\": " << jsonString(r.result)
             << ", \"seconds\": " << std::fixed << std::setprecision(3) << r.seconds
             << ", \"message\": " << jsonString(r.message)
-            << ", \"detail\": " << jsonString(r.detail) << ", \"file\": " << jsonString(r.file)
-            << ", \"backup\": " << jsonString(r.backup);
+            << ", \"detail\": " << jsonString(r.detail) << ", " << jsonPathMembers("file", r.file)
+            << ", " << jsonPathMembers("backup", r.backup);
         for (UnitField f : numbered)
             out << ", " << jsonString(unitFieldLayout(f).name) << ": " << jsonString(r.numbers[f]);
         out << "}" << (i + 1 < reports.size() ? "," : "") << "\n";

@@ -9,6 +9,7 @@
 
 #include "duoband/radio_jobs.h"
 #include "duoband/unit_numbers.h"
+#include "duoband/utf8.h"
 #include "duoband/write_verify.h"
 #include "sim_harness.h"
 
@@ -18,6 +19,25 @@ namespace {
 namespace fs = std::filesystem;
 using testing_support::countPrefix;
 using testing_support::TempFile;
+
+// A path may hold any byte: the report stays valid UTF-8, and a path that is
+// not UTF-8 has its bytes beside it in hex.
+TEST(Fleet, TheJsonReportStaysUtf8WhateverBytesAPathHolds) {
+    JobReport r;
+    r.port = "/dev/tty\xFF";
+    r.message = "Write error! /dev/tty\xFF: \x1B\xC3";
+    r.file = "caf\xC3\xA9.img";
+    r.backup = "/b/\xE9t\xE9.img";
+    const std::string json = reportJson({r});
+    EXPECT_EQ(utf8::firstInvalidByte(json), std::nullopt) << json;
+    for (const char* member :
+         {"\"port\": \"/dev/tty\uFFFD\", \"port-bytes\": \"2F6465762F747479FF\"",
+          "\"message\": \"Write error! /dev/tty\uFFFD: \\u001B\uFFFD\"",
+          "\"file\": \"caf\u00E9.img\", \"backup\": \"/b/\uFFFDt\uFFFD.img\", "
+          "\"backup-bytes\": \"2F622FE974E92E696D67\""})
+        EXPECT_NE(json.find(member), std::string::npos) << member << "\n" << json;
+    EXPECT_EQ(json.find("file-bytes"), std::string::npos) << "a UTF-8 path says it once";
+}
 
 // A trace cannot fill the disk: it stops at its limit with a note saying so.
 TEST(TraceFile, StopsAtItsLimitWithANote) {
