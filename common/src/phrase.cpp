@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "duoband/phrase.h"
 
+#include <cstdio>
+#include <optional>
 #include <ostream>
 #include <span>
+
+#include "duoband/utf8.h"
 
 namespace duoband {
 
@@ -29,6 +33,39 @@ Phrase verbatimLatin1(std::string_view bytes) {
         }
     }
     return verbatim(utf8);
+}
+
+namespace {
+
+std::string escaped(const char* format, unsigned value) {
+    char text[8];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// One character of a file's text as a message shows it.
+std::string echoedCharacter(std::string_view sequence, std::optional<char32_t> c) {
+    if (!c) return escaped("\\x%02X", static_cast<unsigned char>(sequence.front()));
+    if (*c == '\n') return "\\n";
+    if (*c == '\r') return "\\r";
+    if (*c == '\t') return "\\t";
+    if (*c < 0x20 || *c == 0x7F) return escaped("\\x%02X", static_cast<unsigned>(*c));
+    if (*c >= 0x80 && *c < 0xA0) return escaped("\\u%04X", static_cast<unsigned>(*c));
+    return std::string(sequence);
+}
+
+}  // namespace
+
+Phrase echoed(std::string_view fileText) {
+    std::string shown;
+    std::size_t characters = 0;
+    for (std::size_t at = 0, length = 0; at < fileText.size(); at += length) {
+        if (characters++ == kLongestEchoed) return verbatim(shown + "…");
+        const std::optional<char32_t> c = utf8::decodeAt(fileText, at, length);
+        if (!c) length = 1;
+        shown += echoedCharacter(fileText.substr(at, length), c);
+    }
+    return verbatim(shown);
 }
 
 namespace {

@@ -10,8 +10,8 @@
 #include "duoband/decimal.h"
 #include "duoband/field_codecs.h"
 #include "duoband/settings_table.h"
-#include "text_case.h"
 #include "duoband/utf8.h"
+#include "text_case.h"
 
 namespace duoband {
 
@@ -203,7 +203,7 @@ bool RowImport::readTones() {
             const char* what = tone.kind == csv::ToneKind::Dcs
                                    ? QT_TRANSLATE_NOOP("duoband", "DCS code \"%1\"")
                                    : QT_TRANSLATE_NOOP("duoband", "CTCSS tone \"%1\"");
-            return skip(phrase(what, verbatim(tone.value)),
+            return skip(phrase(what, echoed(tone.value)),
                         QT_TRANSLATE_NOOP("duoband", "the radio has no such tone"));
         }
         cell(column) = *entry;
@@ -273,7 +273,7 @@ void RowImport::readName() {
                          "duoband",
                          "characters other than printable ASCII (or , \" ') dropped, cut to 7 "
                          "characters: \"%1\"");
-    changed(what(Field::Name), phrase(why, verbatim(kept)));
+    changed(what(Field::Name), phrase(why, echoed(kept)));
 }
 
 void RowImport::readCellFields() {
@@ -381,9 +381,9 @@ void noteSnapped(RowImport& row, const ChannelTable& table, int channel, Column 
     const auto units = frequencyUnits(cell);
     if (cell.empty() || !units || fixedDecimal(std::uint64_t{*units} * 10, 6) == asked) return;
     row.changed(
-        phrase("%1 %2", what, verbatim(asked)),
+        phrase("%1 %2", what, echoed(asked)),
         phrase(QT_TRANSLATE_NOOP("duoband", "snapped to %1 (the 2.5 and 6.25 kHz channel steps)"),
-               verbatim(cell)));
+               echoed(cell)));
 }
 
 // A frequency the grid refused: said in the file's terms when it lies
@@ -392,7 +392,7 @@ bool skipRefusedFrequency(RowImport& row, const RefusedCell& refused) {
     const bool receive = refused.column == Column::RxFrequency;
     if (english(refused.why) != (receive ? kReceiveRangeMessage : kTransmitRangeMessage)) {
         return row.skip(phrase(QT_TRANSLATE_NOOP("duoband", "%1 \"%2\""),
-                               Phrase(columnTitle(refused.column)), verbatim(refused.text)),
+                               Phrase(columnTitle(refused.column)), echoed(refused.text)),
                         refused.why);
     }
     return row.skip(
@@ -403,7 +403,7 @@ bool skipRefusedFrequency(RowImport& row, const RefusedCell& refused) {
                                                "the transmit frequency %1 MHz is outside the "
                                                "radio's bands (136–176, 220–250, "
                                                "400–490 MHz)"),
-                   verbatim(refused.text)));
+                   echoed(refused.text)));
 }
 
 // Applies the row to `target` of `scratch`; false when the row is skipped.
@@ -414,14 +414,14 @@ bool applyRow(RowImport& row, EditorModel& scratch, const Target& target) {
         pasteCells(scratch, target.band, {kFirstDataColumn, target.channel}, pastedLine(row.cells));
     for (const RefusedCell& refused : report.refused) {
         const Phrase what = phrase(QT_TRANSLATE_NOOP("duoband", "%1 \"%2\""),
-                                   Phrase(columnTitle(refused.column)), verbatim(refused.text));
+                                   Phrase(columnTitle(refused.column)), echoed(refused.text));
         if (refused.column == Column::RxFrequency || refused.column == Column::TxFrequency)
             return skipRefusedFrequency(row, refused);
         const std::string& kept = table.cell(refused.column, target.channel);
         row.changed(what, kept.empty()
                               ? phrase(QT_TRANSLATE_NOOP("duoband", "%1; left empty"), refused.why)
                               : phrase(QT_TRANSLATE_NOOP("duoband", "%1; kept \"%2\""), refused.why,
-                                       Phrase(std::string_view(kept))));
+                                       echoed(kept)));
     }
     noteSnapped(row, table, target.channel, Column::RxFrequency,
                 verbatim(csv::nameOf(csv::Field::Frequency)));
@@ -461,7 +461,7 @@ class UnkeptColumns {
             if (header_[i].empty()) {
                 names.push_back(phrase(QT_TRANSLATE_NOOP("duoband", "column %1"), verbatim(i + 1)));
             } else if (named.insert(header_[i]).second) {
-                names.push_back(verbatim(header_[i]));
+                names.push_back(echoed(header_[i]));
             }
         }
         if (names.empty()) return std::nullopt;
@@ -586,7 +586,7 @@ ChannelCsvImport importChannelCsv(const ChannelCsvFile& file, EditorModel& model
 
 Phrase describeCsvNote(const CsvNote& note) {
     const Phrase line = verbatim(note.line);
-    const Phrase location = verbatim(note.location);
+    const Phrase location = echoed(note.location);
     Phrase place;
     if (note.location.empty()) {
         place = note.channel.empty()

@@ -64,7 +64,7 @@ constexpr std::string_view nameOf(Field f) {
 }
 // A column of the file and a value in it, for a note: Frequency "300.000000".
 inline Phrase fieldValue(std::string_view name, std::string_view value) {
-    return phrase(QT_TRANSLATE_NOOP("duoband", "%1 \"%2\""), verbatim(name), verbatim(value));
+    return phrase(QT_TRANSLATE_NOOP("duoband", "%1 \"%2\""), verbatim(name), echoed(value));
 }
 
 // The field of a header name; kFieldCount for none.

@@ -51,6 +51,12 @@ Phrase verbatim(std::string_view value);
 Phrase verbatim(long long number);
 // A value held as the radio's bytes, one byte per character (Latin-1).
 Phrase verbatimLatin1(std::string_view bytes);
+// A value taken from a file (UTF-8), as a message may show it: a control
+// character escaped ("\n", "\x1B"), so that it cannot break a line or pass
+// for the program's own; a byte that is not UTF-8 as "\xFF"; and cut after
+// kLongestEchoed characters with "…".
+inline constexpr std::size_t kLongestEchoed = 60;
+Phrase echoed(std::string_view fileText);
 
 // The items in order with `pair`, a text of the places %1 and %2 only
 // ("%1, %2"), joining each two; empty when there are none. However many the
