@@ -773,19 +773,7 @@ void MainWindow::openNamed(const QString& name) {
 // A settings file, or an image decoded onto the start-up configuration as a
 // read would; on any fault the model stays as it was.
 bool MainWindow::openInto(const QString& name, duoband::EditorModel& model) {
-    std::string bytes;
-    duoband::FileResult result = duoband::readWholeFile(toPath(name), bytes);
-    if (result.ok() && duoband::looksLikeImage(bytes)) {
-        duoband::ImageFile image;
-        result = duoband::applyImageText(bytes, image);
-        if (result.ok()) {
-            duoband::EditorModel opened;
-            duoband::decodeImage(image.image, opened);
-            model = std::move(opened);
-        }
-    } else if (result.ok()) {
-        result = duoband::applySettingsText(bytes, model);
-    }
+    const duoband::FileResult result = duoband::openConfiguration(toPath(name), model);
     if (!result.ok()) userDialogs().error(this, QString::fromStdString(result.error));
     if (result.ok()) warnOfCellsOffTheirLists(model);
     return result.ok();

@@ -13,21 +13,22 @@ FileResult configurationSide(const EditorModel& model, ComparedSide& side) {
     return {};
 }
 
+FileResult applyComparedSideText(const std::filesystem::path& name, std::string_view bytes,
+                                 ComparedSide& side) {
+    EditorModel model;  // as in a freshly started editor
+    std::optional<RadioImage> image;
+    FileResult result = applyConfigurationText(name, bytes, model, &image);
+    if (result.ok() && image) side = {*image, SideKind::Image};
+    if (result.ok() && !image) result = configurationSide(model, side);
+    if (!result.ok()) result.error = name.string() + ": " + result.error;
+    return result;
+}
+
 FileResult openComparedSide(const std::filesystem::path& path, ComparedSide& side) {
     std::string bytes;
-    FileResult result = readWholeFile(path, bytes);
-    if (!result.ok()) return result;  // names the file already
-    if (looksLikeImage(bytes)) {
-        ImageFile file;
-        result = applyImageText(bytes, file);
-        if (result.ok()) side = {file.image, SideKind::Image};
-    } else {
-        EditorModel model;  // as in a freshly started editor
-        result = applySettingsText(bytes, model);
-        if (result.ok()) result = configurationSide(model, side);
-    }
-    if (!result.ok()) result.error = path.string() + ": " + result.error;
-    return result;
+    const FileResult read = readWholeFile(path, bytes);
+    if (!read.ok()) return read;  // names the file already
+    return applyComparedSideText(path, bytes, side);
 }
 
 }  // namespace duoband

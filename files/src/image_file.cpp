@@ -172,18 +172,26 @@ FileResult openImageFile(const std::filesystem::path& path, ImageFile& file) {
                           [&](std::string_view bytes) { return applyImageText(bytes, file); });
 }
 
+bool isImageFile(const std::filesystem::path& name, std::string_view bytes) {
+    return looksLikeImage(bytes) || name.extension() == kImageExtension;
+}
+
+FileResult applyConfigurationText(const std::filesystem::path& name, std::string_view bytes,
+                                  EditorModel& model, std::optional<RadioImage>* image) {
+    if (!isImageFile(name, bytes)) return applySettingsText(bytes, model);
+    ImageFile file;
+    FileResult result = applyImageText(bytes, file);
+    if (!result.ok()) return result;
+    EditorModel opened;
+    decodeImage(file.image, opened);
+    model = std::move(opened);
+    if (image != nullptr) *image = std::move(file.image);
+    return result;
+}
+
 FileResult openConfiguration(const std::filesystem::path& path, EditorModel& model) {
-    return applyWholeFile(path, [&](std::string_view bytes) {
-        if (!looksLikeImage(bytes)) return applySettingsText(bytes, model);
-        ImageFile file;
-        FileResult result = applyImageText(bytes, file);
-        if (result.ok()) {
-            EditorModel opened;
-            decodeImage(file.image, opened);
-            model = std::move(opened);
-        }
-        return result;
-    });
+    return applyWholeFile(
+        path, [&](std::string_view bytes) { return applyConfigurationText(path, bytes, model); });
 }
 
 std::filesystem::path imagePathFor(const std::filesystem::path& settingsPath) {

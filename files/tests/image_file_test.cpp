@@ -77,6 +77,32 @@ TEST(ImageFile, ADamagedImageIsRefusedWithItsReason) {
     }
 }
 
+// A file is judged by its name and its first bytes: a damaged .img is
+// reported as not an image, not as a settings file with a stray quote; an
+// image under another name is still an image.
+TEST(ImageFile, AFileIsJudgedByItsExtensionAndFirstBytes) {
+    const std::string image = imageText(countingImage());
+    const std::string damaged = "\"" + image.substr(1);
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string reason;  // empty: opened
+    };
+    const Case cases[] = {
+        {"radio.img", damaged, "The file is not a duoband image: "},
+        {"radio.bc", damaged, "the file is not a settings file"},
+        {"radio.bc", image, ""},
+        {"radio", image, ""},
+    };
+    for (const Case& c : cases) {
+        EditorModel model;
+        std::optional<RadioImage> opened;
+        const FileResult r = applyConfigurationText(c.name, c.text, model, &opened);
+        EXPECT_NE(r.error.find(c.reason), std::string::npos) << c.name << ": " << r.error;
+        EXPECT_EQ(opened.has_value(), c.reason.empty()) << c.name;
+    }
+}
+
 TEST(ImageFile, TakesThePlaceOfASettingsFileThatCannotCarryTheConfiguration) {
     TempFolder folder("fallback");
     const std::vector<std::pair<std::string, std::string>> names{

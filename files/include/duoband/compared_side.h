@@ -6,6 +6,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 
 #include "duoband/compare.h"
 #include "duoband/editor_model.h"
@@ -22,8 +23,12 @@ struct ComparedSide {
 // write would refuse.
 FileResult configurationSide(const EditorModel& model, ComparedSide& side);
 
-// A settings file or an image, told apart by their first bytes; on any fault
-// `side` is left as it was and the error names the file and what is wrong.
+// The bytes of the file `name`, a settings file or an image (told apart as
+// isImageFile does); on any fault `side` is left as it was and the error
+// names the file and what is wrong.
+FileResult applyComparedSideText(const std::filesystem::path& name, std::string_view bytes,
+                                 ComparedSide& side);
+// The same for the file at `path`.
 FileResult openComparedSide(const std::filesystem::path& path, ComparedSide& side);
 
 }  // namespace duoband

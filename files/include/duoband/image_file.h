@@ -16,6 +16,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,14 +58,22 @@ std::string imageText(const ImageFile& file);
 FileResult applyImageText(std::string_view text, ImageFile& file);
 // Whether `bytes` begin like an image file (of any version).
 bool looksLikeImage(std::string_view bytes);
+// Whether the file `name` holding `bytes` is to be read as an image: its
+// first bytes say so, or its name ends in .img (a damaged image is then
+// reported as not an image, not as a damaged settings file).
+bool isImageFile(const std::filesystem::path& name, std::string_view bytes);
 
 // Writes a temporary file beside the target and renames it over the target.
 FileResult saveImageFile(const ImageFile& file, const std::filesystem::path& path);
 FileResult openImageFile(const std::filesystem::path& path, ImageFile& file);
 
-// Opens a settings file or an image, told apart by their first bytes; an
-// image is decoded onto the start-up configuration as a read would. On any
-// fault `model` is left as it was.
+// Takes the bytes of the file `name`, a settings file or an image (told
+// apart by isImageFile), onto `model`; an image is decoded onto the start-up
+// configuration as a read would, and also kept in `image` when one is given.
+// On any fault `model` and `image` are left as they were.
+FileResult applyConfigurationText(const std::filesystem::path& name, std::string_view bytes,
+                                  EditorModel& model, std::optional<RadioImage>* image = nullptr);
+// The same for the file at `path`.
 FileResult openConfiguration(const std::filesystem::path& path, EditorModel& model);
 
 // The image's name for a settings file name: "radio.bc" and "radio" give
