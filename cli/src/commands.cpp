@@ -85,18 +85,31 @@ struct Loaded {
     std::optional<RadioImage> image;  // when the file is an image
 };
 
+// A FILE of "-": standard input where a command reads a file, standard
+// output where it writes one.
+constexpr std::string_view kStandardStream = "-";
+
+// The bytes of a file the command reads; "-" reads standard input, to the
+// same limit as a file.
+FileResult readInput(const std::string& path, std::string& bytes, Io& io) {
+    if (path != kStandardStream) return readWholeFile(path, bytes);
+    std::string read(kLargestReadFile + 1, '\0');
+    io.in->read(read.data(), static_cast<std::streamsize>(read.size()));
+    if (io.in->bad()) return {"Cannot read standard input.", {}};
+    if (static_cast<std::uintmax_t>(io.in->gcount()) > kLargestReadFile)
+        return {"Standard input holds more than such a file can (at most " +
+                    std::to_string(kLargestReadFile) + " bytes); it is not one.",
+                {}};
+    read.resize(static_cast<std::size_t>(io.in->gcount()));
+    bytes = std::move(read);
+    return {};
+}
+
 std::optional<Loaded> load(const std::string& path, Io& io) {
     std::string bytes;
-    FileResult r = readWholeFile(path, bytes);
     Loaded loaded;
-    if (r.ok() && looksLikeImage(bytes)) {
-        ImageFile file;
-        r = applyImageText(bytes, file);
-        if (r.ok()) decodeImage(file.image, loaded.model);
-        loaded.image = file.image;
-    } else if (r.ok()) {
-        r = applySettingsText(bytes, loaded.model);
-    }
+    FileResult r = readInput(path, bytes, io);
+    if (r.ok()) r = applyConfigurationText(path, bytes, loaded.model, &loaded.image);
     if (!r.ok()) return fail(io, path + ": " + r.error), std::nullopt;
     return loaded;
 }
@@ -211,10 +224,19 @@ std::optional<std::vector<UnitNumbers>> radioNumbers(const Args& args, const Sta
     const std::size_t radios = args.all("--port").size();
     std::vector<UnitNumbers> numbers(radios);
     if (!args.has("--number")) return numbers;
+    UnitNumbers askedBy;  // the --number that numbers each field
     for (const std::string& option : args.all("--number")) {
         std::string problem;
         auto numbering = parseUnitNumbering(option, problem);
         if (!numbering) return fail(io, "write: " + problem), std::nullopt;
+        // Two starts for one field: neither may silently win.
+        if (const std::string& earlier = askedBy[numbering->field]; !earlier.empty()) {
+            fail(io, "write: --number " + option + " and --number " + earlier +
+                         " both number the " + std::string(unitFieldLayout(numbering->field).name) +
+                         "; give one start per field");
+            return std::nullopt;
+        }
+        askedBy[numbering->field] = option;
         if (log != nullptr) {
             const UnitNumbering continued = continuedAfter(*log, *numbering);
             if (continued.start != numbering->start)
@@ -318,7 +340,7 @@ int exportCsvCommand(const Args& args, Io& io) {
     if (!loaded) return kUsageError;
     const ChannelCsvExport csv = exportChannelCsv(loaded->model);
     for (const std::string& warning : csv.warnings) fail(io, "warning: " + warning);
-    if (!args.has("--out")) {
+    if (!args.has("--out") || args["--out"] == kStandardStream) {
         io.out << csv.text;
     } else if (const auto written = writeFileAtomically(args["--out"], csv.text); !written.ok()) {
         return fail(io, written.error), kUsageError;
@@ -368,10 +390,13 @@ int importCsvCommand(const Args& args, Io& io) {
     const std::optional<CsvStart> start = importStart(args, problem);
     if (!problem.empty()) return fail(io, "import-csv: " + problem), kUsageError;
     std::string bytes;
-    if (const auto read = readWholeFile(args.file, bytes); !read.ok())
+    if (const auto read = readInput(args.file, bytes, io); !read.ok())
         return fail(io, read.error), kUsageError;
     const ChannelCsvFile csv = readChannelCsv(bytes);
     if (!csv.ok()) return fail(io, args.file + ": " + english(csv.error)), kUsageError;
+    if (csv.rows.empty())
+        return fail(io, args.file + ": no channels in the file; nothing imported"),
+               kChannelsChanged;
     auto loaded = load(args["--into"], io);
     if (!loaded) return kUsageError;
     if (!start && csv.placement == CsvPlacement::FileOrder) {
@@ -397,7 +422,9 @@ int importCsvCommand(const Args& args, Io& io) {
 
 std::optional<ComparedSide> fileSide(const std::string& path, Io& io) {
     ComparedSide side;
-    const FileResult opened = openComparedSide(path, side);
+    std::string bytes;
+    FileResult opened = readInput(path, bytes, io);
+    if (opened.ok()) opened = applyComparedSideText(path, bytes, side);
     if (!opened.ok()) return fail(io, "diff: " + opened.error), std::nullopt;
     return side;
 }
@@ -421,12 +448,13 @@ int diffCommand(const Args& args, Io& io) {
     const auto b = args.has("--port") ? radioSide(args, io) : fileSide(args.other, io);
     if (!b) return kUsageError;
     const auto entries = compareConfigurations(a->image, b->image, looseBytesFor(a->kind, b->kind));
+    const UnknownHeldBytes unknown = unknownHeldBytes(a->image, b->image);
     if (args.has("--json")) {
         io.out << compareJson(entries);
     } else {
-        for (const std::string& line : compareLines(entries)) io.out << line << '\n';
+        for (const std::string& line : compareLines(entries, unknown)) io.out << line << '\n';
     }
-    return differenceCount(entries) == 0 ? kOk : kDiffers;
+    return differenceCount(entries) == 0 && !unknown.any() ? kOk : kDiffers;
 }
 
 struct Command {
@@ -574,11 +602,13 @@ const std::vector<Command>& commands() {
          "A settings file is compared by what a write of it would send. One line per\n"
          "difference, named as the editor names it:\n"
          "  Band A channel 12, Receiving Frequency: 145.52500 -> 145.50000\n"
-         "then the notes, \"note: \" before each (bytes no page holds and bytes an image\n"
-         "does not know, which count only between two images), then the count. --json\n"
-         "prints the list as JSON instead. Exit status: 0 the same, 1 they differ, 2 the\n"
-         "comparison could not finish (a file or the radio could not be read, a cancel,\n"
-         "a usage error).",
+         "then the notes, \"note: \" before each (bytes no page holds, which count only\n"
+         "between two images, and bytes an image does not know), then the count. Bytes a\n"
+         "page holds that one side does not know (a step read in part or not at all) are\n"
+         "said after the count and make the two differ; the rest of a step the radio\n"
+         "answered with its shorter accepted length stays a note. --json prints the list\n"
+         "as JSON instead. Exit status: 0 the same, 1 they differ, 2 the comparison could\n"
+         "not finish (a file or the radio could not be read, a cancel, a usage error).",
          {},
          {"--port", "--backup-dir", "--trace"},
          {"--json", "--fast", "--no-backup"},
@@ -643,19 +673,58 @@ std::string missingChoice(const Command& c, const Args& parsed) {
     return {};
 }
 
+// An option and its value, given as "--name VALUE" or "--name=VALUE"; a
+// flag takes none. Names are matched whole, never by a prefix.
+std::string takeOption(const Command& c, std::span<const std::string_view> args, std::size_t& i,
+                       Args& parsed) {
+    const std::string_view a = args[i];
+    const std::size_t equals = a.find('=');
+    const std::string name(a.substr(0, equals));
+    if (listed(c.flags, name)) {
+        if (equals != std::string_view::npos) return name + " takes no value";
+        parsed.options[name].emplace_back();
+        return {};
+    }
+    if (!listed(c.required, name) && !listed(c.optional, name))
+        return "unknown option " + (equals == std::string_view::npos ? std::string(a) : name);
+    std::string_view value;
+    if (equals != std::string_view::npos) {
+        value = a.substr(equals + 1);
+    } else if (i + 1 < args.size()) {
+        value = args[++i];
+    }
+    if (value.empty()) return name + " needs a value";
+    parsed.options[name].emplace_back(value);
+    return {};
+}
+
+// Standard input can be read once; standard output is for export-csv's CSV.
+std::string standardStreamProblem(const Command& c, const Args& parsed) {
+    int inputs = (parsed.file == kStandardStream) + (parsed.other == kStandardStream);
+    for (const std::string_view input : {"--in", "--into"})
+        if (parsed.has(input)) inputs += parsed[input] == kStandardStream;
+    if (inputs > 1) return "- (standard input) can be read only once";
+    for (const std::string_view output : {"--out", "--out-dir", "--report", "--trace", "--log"}) {
+        if (!parsed.has(output) || parsed[output] != kStandardStream) continue;
+        if (c.name != "export-csv" || output != "--out")
+            return std::string(output) +
+                   " -: name a file (only export-csv writes to standard output)";
+    }
+    return {};
+}
+
 int runCommand(const Command& c, std::span<const std::string_view> args, Io& io) {
     Args parsed;
+    bool optionsEnded = false;  // after "--", every argument is a FILE
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view a = args[i];
-        if (a == "--help") return commandHelp(c, io.out), kOk;
-        if (listed(c.flags, a)) {
-            parsed.options[std::string(a)].emplace_back();
-        } else if (a.starts_with("--")) {
-            if (!listed(c.required, a) && !listed(c.optional, a))
-                return usageError(c, "unknown option " + std::string(a), io);
-            if (i + 1 == args.size() || args[i + 1].empty())
-                return usageError(c, std::string(a) + " needs a value", io);
-            parsed.options[std::string(a)].emplace_back(args[++i]);
+        const bool option = !optionsEnded && a.starts_with('-') && a != kStandardStream;
+        if (option && (a == "--help" || a == "-h")) return commandHelp(c, io.out), kOk;
+        if (option && a == "--") {
+            optionsEnded = true;
+        } else if (option) {
+            if (const std::string problem = takeOption(c, args, i, parsed); !problem.empty())
+                return usageError(c, problem, io);
         } else if (c.takesFile && parsed.file.empty()) {
             parsed.file = a;
         } else if (c.takesOtherFile && parsed.other.empty()) {
@@ -668,6 +737,8 @@ int runCommand(const Command& c, std::span<const std::string_view> args, Io& io)
         if (!parsed.has(r)) return usageError(c, "missing " + std::string(r), io);
     if (const std::string missing = missingChoice(c, parsed); !missing.empty())
         return usageError(c, missing, io);
+    if (const std::string problem = standardStreamProblem(c, parsed); !problem.empty())
+        return usageError(c, problem, io);
     if (parsed.has("--port")) {
         const std::vector<std::string> clashes = portClashes(parsed.all("--port"));
         for (const std::string& clash : clashes) fail(io, std::string(c.name) + ": " + clash);
@@ -685,7 +756,7 @@ std::atomic<bool>& stopRequested() {
 
 int run(std::span<const std::string_view> args, Io& io) {
     if (args.empty()) return toolHelp(io.err), kUsageError;
-    if (args[0] == "--help" || args[0] == "help") return toolHelp(io.out), kOk;
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") return toolHelp(io.out), kOk;
     if (args[0] == "--version") return io.out << versionText("duoband-cli") << '\n', kOk;
     const auto c = std::ranges::find(commands(), args[0], &Command::name);
     if (c == commands().end()) {

@@ -6,6 +6,7 @@
 
 #include "duoband/compared_side.h"
 #include "duoband/image_file.h"
+#include "duoband/memory_image.h"
 #include "duoband/radio_sim_process.h"
 #include "duoband/settings_editing.h"
 #include "duoband/settings_file.h"
@@ -68,6 +69,35 @@ TEST(CliDiff, TwoFilesOfAnyKindExitAsDiffDoes) {
         EXPECT_EQ(ran.status, c.status) << c.args[1] << " " << ran.err;
         EXPECT_EQ(ran.out, c.out) << c.args[1];
     }
+}
+
+// An image that does not know a step a page holds is not shown equal to a
+// full one; the rest of a step answered with the shorter accepted length
+// leaves them equal.
+TEST(CliDiff, BytesHeldButUnknownMakeTheTwoDiffer) {
+    TempFile full("unknown_full.img"), partial("unknown_partial.img"), cut("unknown_cut.img");
+    ComparedSide side;
+    ASSERT_TRUE(configurationSide(baseConfiguration(), side).ok());
+    ASSERT_TRUE(saveImageFile(stampedNow(side.image, {}), full.path()).ok());
+    RadioImage partialImage = side.image, cutImage = side.image;
+    storeAnswer(partialImage, 0, {});
+    storeAnswer(partialImage, 1, {});
+    int longStep = 0;  // a step whose held bytes go past the shorter answer
+    while (heldBytes(longStep) <= static_cast<int>(kAnswerBytesAtEveryStep)) ++longStep;
+    storeAnswer(cutImage, longStep,
+                std::span(side.image.step(longStep).bytes).first(kAnswerBytesAtEveryStep));
+    ASSERT_TRUE(saveImageFile(stampedNow(partialImage, {}), partial.path()).ok());
+    ASSERT_TRUE(saveImageFile(stampedNow(cutImage, {}), cut.path()).ok());
+
+    const Ran unknown = runCli({"diff", full.path(), partial.path()});
+    EXPECT_EQ(unknown.status, kDiffers);
+    const std::string said = "0 differences, 2 notes; 2 steps (" +
+                             std::to_string(heldBytes(0) + heldBytes(1)) +
+                             " bytes) unknown on one side, so the two are not shown equal\n";
+    EXPECT_TRUE(unknown.out.ends_with(said)) << unknown.out;
+    const Ran answeredShort = runCli({"diff", full.path(), cut.path()});
+    EXPECT_EQ(answeredShort.status, kOk) << answeredShort.out;
+    EXPECT_TRUE(answeredShort.out.ends_with("0 differences, 1 note\n")) << answeredShort.out;
 }
 
 TEST(CliDiff, JsonListsEachEntryWithItsPlaceAndBytes) {

@@ -329,8 +329,9 @@ TEST(CliFleet, ThreeRadiosAndAMissingPortTheOthersSucceed) {
 }
 
 // Each radio its own identity code, in --port order; a batch whose last
-// number would not fit is refused before any radio hears a byte.
-TEST(CliFleet, NumbersEachRadioInPortOrderAndRefusesATooWideBatchBeforeAnyExchange) {
+// number would not fit, or a field given two starts, is refused before any
+// radio hears a byte.
+TEST(CliFleet, NumbersEachRadioInPortOrderAndRefusesABadBatchBeforeAnyExchange) {
     TempFolder folder("numbered");
     ASSERT_TRUE(saveSettingsFile(sim::sampleModel(), folder / "radio.bc").ok());
     const std::string first = folder / "first.bin", second = folder / "second.bin";
@@ -338,12 +339,18 @@ TEST(CliFleet, NumbersEachRadioInPortOrderAndRefusesATooWideBatchBeforeAnyExchan
     const std::vector<std::string> args{"write",    "--in",     folder / "radio.bc",
                                         "--port",   one.port(), "--port",
                                         two.port(), "--fast",   "--no-backup"};
-    auto tooWide = args;
-    tooWide.insert(tooWide.end(), {"--number", "identity-code=99999"});
-    const Ran refused = cli(tooWide);
-    EXPECT_EQ(refused.status, 2);
-    EXPECT_NE(refused.err.find("radio 2 would need more than the 5 digits"), std::string::npos)
-        << refused.err;
+    const std::vector<std::pair<std::vector<std::string>, std::string>> refusals{
+        {{"--number", "identity-code=99999"}, "radio 2 would need more than the 5 digits"},
+        {{"--number", "native-id=1", "--number", "identity-code=1", "--number", "native-id=500"},
+         "--number native-id=500 and --number native-id=1 both number the native-id"},
+    };
+    for (const auto& [numbers, message] : refusals) {
+        auto refusedArgs = args;
+        refusedArgs.insert(refusedArgs.end(), numbers.begin(), numbers.end());
+        const Ran refused = cli(refusedArgs);
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_NE(refused.err.find(message), std::string::npos) << refused.err;
+    }
     EXPECT_TRUE(fileLines(one.log.path()).empty()) << "not even the handshake";
 
     auto numbered = args;

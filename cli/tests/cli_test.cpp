@@ -14,6 +14,7 @@
 #include "duoband/memory_image.h"
 #include "duoband/radio_sim_sample.h"
 #include "duoband/settings_file.h"
+#include "duoband/whole_file.h"
 #include "radio_jobs.h"
 #include "run_cli.h"
 #include "sim_harness.h"
@@ -59,6 +60,20 @@ TEST(CliUsage, MistakesExitWithTwoAndSayWhy) {
          "--band is A or B"},
         {{"import-csv", "f.csv", "--into", "a.bc", "--out", "b.bc", "--first", "129"},
          "--first is a channel from 1 to 128"},
+        // --name=VALUE is --name VALUE; names are never abbreviated.
+        {{"import-csv", "f.csv", "--into=a.bc", "--out=b.bc", "--band=C"}, "--band is A or B"},
+        {{"import-csv", "f.csv", "--into=", "--out=b.bc"}, "--into needs a value"},
+        {{"diff", "a.bc", "b.bc", "--json=yes"}, "--json takes no value"},
+        {{"read", "--port", "p", "--out", "o.bc", "--no"}, "unknown option --no"},
+        {{"read", "--port", "p", "--out-d=x"}, "unknown option --out-d"},
+        {{"show", "-x"}, "unknown option -x"},
+        {{"show", "--", "a", "-x"}, "unexpected argument -x"},
+        // Standard input is read once; only export-csv writes to standard output.
+        {{"diff", "-", "-"}, "- (standard input) can be read only once"},
+        {{"import-csv", "-", "--into", "-", "--out", "b.bc"},
+         "- (standard input) can be read only once"},
+        {{"read", "--port", "p", "--out", "-"}, "--out -: name a file"},
+        {{"write", "--port", "p", "--in", "a.bc", "--report=-"}, "--report -: name a file"},
     };
     for (const auto& [args, message] : table) {
         const Ran r = runCli(args);
@@ -66,6 +81,26 @@ TEST(CliUsage, MistakesExitWithTwoAndSayWhy) {
         EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
         EXPECT_TRUE(r.out.empty());
     }
+}
+
+// -h is --help, for the tool and each command, with the same text; an
+// option and its value in one argument is read as two.
+TEST(CliHelp, ShortHelpAndJoinedValuesSayTheSame) {
+    EXPECT_EQ(runCli({"-h"}).out, runCli({"--help"}).out);
+    for (const char* command : {"read", "write", "show", "export-csv", "import-csv", "diff"}) {
+        const Ran help = runCli({command, "--help"});
+        const Ran shortHelp = runCli({command, "-h"});
+        EXPECT_EQ(shortHelp.status, kOk) << command;
+        EXPECT_EQ(shortHelp.out, help.out) << command;
+    }
+    EXPECT_EQ(runCli({"show", "--help"}).out,
+              "usage: duoband-cli show FILE\nPrints a settings file or an image: the programmed "
+              "channels of both bands, then\nevery page.\n");
+    const Ran joined = runCli({"read", "--port=/nonexistent/tty", "--out=x.bc", "--no-backup"});
+    const Ran apart =
+        runCli({"read", "--port", "/nonexistent/tty", "--out", "x.bc", "--no-backup"});
+    EXPECT_EQ(joined.status, kRadioFailed);
+    EXPECT_EQ(joined.err, apart.err);
 }
 
 TEST(CliFiles, AFileThatCannotBeReadStopsBeforeThePort) {
@@ -246,6 +281,57 @@ TEST(CliCsv, ChannelsGoOutAndComeBackWithTheirExitStatuses) {
         << skipped.err;
     ASSERT_TRUE(openSettingsFile(back.path(), imported).ok());
     EXPECT_EQ(imported.channels(Band::B).cell(Column::Name, 7), "OK");
+
+    // A value from the file is echoed on one line, escaped and cut short.
+    std::ofstream(csv.path(), std::ios::binary)
+        << "Frequency,Name\r\n146.52,\"" << std::string(200000, '\n') << "X\"\r\n";
+    const Ran echoed =
+        runCli({"import-csv", csv.path(), "--into", startFile.path(), "--out", back.path()});
+    EXPECT_EQ(echoed.status, kChannelsChanged);
+    EXPECT_EQ(std::ranges::count(echoed.err, '\n'), 2) << echoed.err.substr(0, 500);
+    std::string sixtyLineEnds;
+    for (int i = 0; i < 60; ++i) sixtyLineEnds += "\\n";
+    EXPECT_NE(echoed.err.find("Name \"" + sixtyLineEnds + "…\""), std::string::npos)
+        << echoed.err.substr(0, 500);
+
+    std::filesystem::remove(back.path());
+    std::ofstream(csv.path(), std::ios::binary) << "Frequency,Name\r\n";
+    const Ran headerOnly =
+        runCli({"import-csv", csv.path(), "--into", startFile.path(), "--out", back.path()});
+    EXPECT_EQ(headerOnly.status, kChannelsChanged);
+    EXPECT_EQ(headerOnly.err,
+              "duoband-cli: " + csv.path() + ": no channels in the file; nothing imported\n");
+    EXPECT_FALSE(std::filesystem::exists(back.path()));
+}
+
+// "-" reads standard input where a command reads a file, and export-csv
+// --out - writes standard output, each as with a named file; "--" lets a
+// FILE begin with "-".
+TEST(CliFiles, AFileOfADashIsAStandardStream) {
+    TempFile plan("plan.bc"), csv("plan.csv"), base("base.bc"), imported("imported.bc");
+    ASSERT_TRUE(saveSettingsFile(sampleAsRead(), plan.path()).ok());
+    ASSERT_TRUE(saveSettingsFile(EditorModel(), base.path()).ok());
+    std::string planText;
+    ASSERT_TRUE(readWholeFile(plan.path(), planText).ok());
+
+    const Ran shown = runCli({"show", plan.path()});
+    const Ran shownFromInput = runCli({"show", "-"}, planText);
+    EXPECT_EQ(shownFromInput.status, kOk) << shownFromInput.err;
+    EXPECT_EQ(shownFromInput.out, shown.out);
+    EXPECT_EQ(runCli({"show", "--", plan.path()}).out, shown.out);
+
+    const Ran diffed = runCli({"diff", "-", plan.path()}, planText);
+    EXPECT_EQ(diffed.status, kOk) << diffed.err;
+    EXPECT_EQ(runCli({"diff", plan.path(), "-"}, "not a settings file").status, kUsageError);
+
+    const Ran exported = runCli({"export-csv", plan.path(), "--out=-"});
+    EXPECT_EQ(exported.status, kOk) << exported.err;
+    EXPECT_EQ(exported.out, runCli({"export-csv", plan.path()}).out);
+    EXPECT_FALSE(std::filesystem::exists("-"));
+    const Ran in =
+        runCli({"import-csv", "-", "--into", base.path(), "--out", imported.path()}, exported.out);
+    EXPECT_EQ(in.status, kOk) << in.err;
+    EXPECT_EQ(in.out, "24 channels imported, 0 rows skipped, 0 values changed\n");
 }
 
 TEST(CliShow, AnEmptyConfiguration) {

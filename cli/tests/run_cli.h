@@ -16,9 +16,11 @@ struct Ran {
     std::string out, err;
 };
 
-inline Ran runCli(std::vector<std::string_view> args) {
+// `input` is what a FILE of "-" reads.
+inline Ran runCli(std::vector<std::string_view> args, const std::string& input = {}) {
     std::ostringstream out, err;
-    Io io{out, err};
+    std::istringstream in(input);
+    Io io{out, err, false, &in};
     const int status = run(args, io);
     return {status, out.str(), err.str()};
 }

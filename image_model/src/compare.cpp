@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "duoband/counted.h"
+#include "duoband/memory_image.h"
 
 namespace duoband {
 
@@ -142,8 +143,11 @@ class Comparison {
         std::ranges::stable_sort(looseEntries_, {},
                                  [](const CompareEntry& e) { return *e.where.address; });
         entries.insert(entries.end(), looseEntries_.begin(), looseEntries_.end());
-        std::ranges::stable_partition(
-            entries, [](const CompareEntry& e) { return e.kind == EntryKind::Difference; });
+        // std::stable_partition: the ranges one does not compile with clang 14
+        // against libstdc++ 12.
+        std::stable_partition(entries.begin(), entries.end(), [](const CompareEntry& e) {
+            return e.kind == EntryKind::Difference;
+        });
         return entries;
     }
 
@@ -219,6 +223,29 @@ std::vector<CompareEntry> compareConfigurations(const RadioImage& a, const Radio
             comparison.unknown(address, aStep, bStep, known);
     }
     return comparison.finish();
+}
+
+namespace {
+
+// Where a side's bytes of step `s` stop being known, counting the tail of a
+// shorter accepted answer as known.
+int unknownFrom(const StepBytes& side, int s) {
+    const int length = transferPlan()[static_cast<std::size_t>(s)].length;
+    const bool acceptedShort = side.known == static_cast<int>(kAnswerBytesAtEveryStep);
+    return acceptedShort ? length : side.known;
+}
+
+}  // namespace
+
+UnknownHeldBytes unknownHeldBytes(const RadioImage& a, const RadioImage& b) {
+    UnknownHeldBytes unknown;
+    for (int s = 0; s < kTransferSteps; ++s) {
+        const int from = std::min(unknownFrom(a.step(s), s), unknownFrom(b.step(s), s));
+        if (from >= heldBytes(s)) continue;
+        ++unknown.steps;
+        unknown.bytes += heldBytes(s) - from;
+    }
+    return unknown;
 }
 
 std::size_t differenceCount(std::span<const CompareEntry> entries) {
@@ -302,12 +329,18 @@ std::string compareLine(const CompareEntry& entry) {
 
 }  // namespace
 
-std::vector<std::string> compareLines(std::span<const CompareEntry> entries) {
+std::vector<std::string> compareLines(std::span<const CompareEntry> entries,
+                                      UnknownHeldBytes unknown) {
     std::vector<std::string> lines;
     for (const CompareEntry& entry : entries) lines.push_back(compareLine(entry));
     const std::size_t differences = differenceCount(entries);
     std::string count = counted(differences, "difference");
     if (differences < entries.size()) count += ", " + counted(entries.size() - differences, "note");
+    if (unknown.any()) {
+        count += "; " + counted(static_cast<std::size_t>(unknown.steps), "step") + " (" +
+                 counted(static_cast<std::size_t>(unknown.bytes), "byte") +
+                 ") unknown on one side, so the two are not shown equal";
+    }
     lines.push_back(count);
     return lines;
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "duoband/compare.h"
+#include "duoband/memory_image.h"
 #include "duoband/radio_image.h"
 
 namespace duoband {
@@ -113,6 +114,53 @@ TEST(Compare, EqualImagesHaveNoEntries) {
     EXPECT_TRUE(
         compareConfigurations(programmedRadio(), programmedRadio(), LooseBytes::Count).empty());
     EXPECT_EQ(compareLines({}), std::vector<std::string>{"0 differences"});
+}
+
+// `image` with the step at `s` answered with its first `known` bytes.
+RadioImage answeredShort(RadioImage image, int s, int known) {
+    const Bytes bytes = image.step(s).bytes;
+    storeAnswer(image, s, std::span(bytes).first(static_cast<std::size_t>(known)));
+    return image;
+}
+
+// A step the radio answered with the shorter accepted length still compares
+// equal; any other byte a page holds and one side does not know keeps the
+// two from being shown equal.
+TEST(Compare, BytesHeldButUnknownOnOneSideAreCounted) {
+    constexpr int kShort = static_cast<int>(kAnswerBytesAtEveryStep);
+    int longStep = 0;  // a step whose held bytes go past the shorter answer
+    while (heldBytes(longStep) <= kShort) ++longStep;
+    const RadioImage full = programmedRadio();
+    RadioImage nothingKnown = full;
+    int heldSteps = 0, held = 0;
+    for (int s = 0; s < kTransferSteps; ++s) {
+        nothingKnown = answeredShort(nothingKnown, s, 0);
+        heldSteps += heldBytes(s) > 0;
+        held += heldBytes(s);
+    }
+    struct Case {
+        const char* what;
+        RadioImage a, b;
+        UnknownHeldBytes unknown;
+    };
+    const Case cases[] = {
+        {"all known", full, full, {}},
+        {"the shorter accepted answer", full, answeredShort(full, longStep, kShort), {}},
+        {"a step in part", full, answeredShort(full, longStep, 10), {1, heldBytes(longStep) - 10}},
+        {"a step on each side",
+         answeredShort(full, 0, 0),
+         answeredShort(full, longStep, 0),
+         {2, heldBytes(0) + heldBytes(longStep)}},
+        {"nothing known", nothingKnown, full, {heldSteps, held}},
+    };
+    for (const Case& c : cases) {
+        const UnknownHeldBytes unknown = unknownHeldBytes(c.a, c.b);
+        EXPECT_EQ(unknown.steps, c.unknown.steps) << c.what;
+        EXPECT_EQ(unknown.bytes, c.unknown.bytes) << c.what;
+    }
+    EXPECT_EQ(compareLines({}, {12, 576}),
+              std::vector<std::string>{"0 differences; 12 steps (576 bytes) unknown on one side, "
+                                       "so the two are not shown equal"});
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
-#include <ostream>
+#include <iostream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,7 +26,8 @@ inline constexpr int kChannelsChanged = 1;
 struct Io {
     std::ostream& out;
     std::ostream& err;
-    bool progressBar = false;  // draw a progress bar on `err` (a terminal)
+    bool progressBar = false;      // draw a progress bar on `err` (a terminal)
+    std::istream* in = &std::cin;  // what a FILE given as "-" reads
 };
 
 // Set (from a signal handler) to stop every running transfer after its

@@ -76,6 +76,18 @@ inline LooseBytes looseBytesFor(SideKind a, SideKind b) {
 
 std::size_t differenceCount(std::span<const CompareEntry> entries);
 
+// Bytes a page holds that one side does not know: a step an image holds in
+// part or not at all (a read kept with Keep What Arrived, an all-"??"
+// image). The tail of a step the radio answered with the shorter accepted
+// length (kAnswerBytesAtEveryStep) is not among them, so that such a radio
+// still compares equal. While there are any, the two are not shown equal.
+struct UnknownHeldBytes {
+    int steps = 0;
+    int bytes = 0;
+    bool any() const { return steps > 0; }
+};
+UnknownHeldBytes unknownHeldBytes(const RadioImage& a, const RadioImage& b);
+
 // ---- wording the entries ---------------------------------------------------
 
 // "Band A channel 12, Receiving Frequency", "Band A channel 12",
@@ -109,7 +121,10 @@ std::vector<ByteChange> changedBytes(const CompareEntry& entry,
 //   Band A channel 12, Receiving Frequency: 145.52500 -> 145.50000
 //   "Squelch level" on "Comprehensive Setting": 3 -> 5
 //   0x02B4: FF -> 00
-// An empty value shows as "(empty)".
-std::vector<std::string> compareLines(std::span<const CompareEntry> entries);
+// An empty value shows as "(empty)". Bytes held but unknown on one side
+// are said after the count ("0 differences, 12 notes; 12 steps (576 bytes)
+// unknown on one side, so the two are not shown equal").
+std::vector<std::string> compareLines(std::span<const CompareEntry> entries,
+                                      UnknownHeldBytes unknown = {});
 
 }  // namespace duoband
