@@ -6,6 +6,7 @@
 #include <QTextStream>
 #include <QTimer>
 #include <new>
+#include <string_view>
 
 #include "app_settings.h"
 #include "application.h"
@@ -62,6 +63,23 @@ int exportChannelSheet(const StartOptions& options) {
     return 2;
 }
 
+// Whether the window toolkit would find no display and abort: no X or
+// Wayland display, and no other platform chosen (by QT_QPA_PLATFORM, or
+// Qt's own -platform or -display).
+bool withoutDisplay(int argc, char** argv) {
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return false;
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland"))
+        return false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a(argv[i]);
+        if (a == "-platform" || a == "--platform" || a == "-display" || a == "--display")
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -75,6 +93,11 @@ int main(int argc, char** argv) {
             qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
+    }
+    if (withoutDisplay(argc, argv)) {
+        QTextStream(stderr)
+            << "duoband: no display: start duoband from a desktop session, or use duoband-cli\n";
+        return 2;
     }
     Application app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // the windows end the program themselves
