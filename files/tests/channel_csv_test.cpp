@@ -459,6 +459,27 @@ TEST(ChannelCsvImport, FilesFromSpreadsheetsAndOtherPrograms) {
     }
 }
 
+// A value quoted from the file cannot break a message's line or pass for the
+// program's own text: its control characters are escaped, and a long one is
+// cut after 60 characters.
+TEST(ChannelCsvImport, QuotedValuesAreEscapedAndCutShort) {
+    const std::string sixtyOnes(60, '1');
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"1,146.52,Tone,\"8\r\n\t\x1B\u0085\u00E9\"", "\"8\\r\\n\\t\\x1B\\u0085\u00E9\""},
+        {"1,146.52,Tone," + sixtyOnes + "2", "\"" + sixtyOnes + "…\""},
+        {"\"1\n\",146.52,,", "Location 1\\n: "},
+    };
+    for (const auto& [row, quoted] : cases) {
+        EditorModel m;
+        const ChannelCsvImport in = importChannelCsv(
+            readChannelCsv(lines({"Location,Frequency,Tone,rToneFreq,Power", row})), m);
+        ASSERT_EQ(in.notes.size(), 1u) << row;
+        const std::string note = english(describeCsvNote(in.notes.front()));
+        EXPECT_NE(note.find(quoted), std::string::npos) << note;
+        EXPECT_EQ(note.find('\n'), std::string::npos) << note;
+    }
+}
+
 // A file from another program may have a great many columns the channels
 // do not keep: one remark names them all, each name once, without nesting as
 // deep as their count (which ran out of stack) or taking the square of it.
