@@ -256,16 +256,17 @@ std::optional<std::vector<UnitNumbers>> radioNumbers(const Args& args, const Sta
 // The radios whose line the log did not take, for the user to add by hand.
 class Unlogged {
   public:
-    void add(const JobReport& report, const Phrase& problem) {
+    void add(std::size_t index, const JobReport& report, const Phrase& problem) {
         std::lock_guard lock(mutex_);
-        radios_.push_back(report);
+        radios_.emplace(index, report);
         problem_ = problem;
     }
-    // Says which, as the command's last lines; the command's exit status.
+    // Says which, in port order, as the command's last lines; the command's
+    // exit status.
     int tell(const std::filesystem::path& log, int status, Io& io) const {
         if (radios_.empty()) return status;
         fail(io, "write: " + english(problem_));
-        for (const JobReport& r : radios_) {
+        for (const auto& [index, r] : radios_) {
             std::string numbers;
             for (UnitField f : kUnitFields)
                 if (!r.numbers[f].empty())
@@ -278,7 +279,7 @@ class Unlogged {
 
   private:
     std::mutex mutex_;
-    std::vector<JobReport> radios_;
+    std::map<std::size_t, JobReport> radios_;  // by port index
     Phrase problem_;
 };
 
@@ -319,7 +320,7 @@ int writeCommand(const Args& args, Io& io) {
             if (!logged) return report;
             if (const Phrase problem = log.append(report, args["--in"]); !problem.empty()) {
                 if (output.warn) output.warn("warning: " + english(problem));
-                unlogged.add(report, problem);
+                unlogged.add(index, report, problem);
             }
             return report;
         },
