@@ -137,11 +137,11 @@ class StationWindowTest : public QObject {
     // backup that restores it, in its row, its tool tip and its log line.
     void aRadioIsWrittenOnlyWithWhatRestoresIt() {
         appSettings::setStationOption("backupFirstBox", true);
+        editor().setBackupFolder(folder.filePath("backups").toStdString());
         StationWindow& station = open();
         plug(0, {"--nak-at", "20"});
         plug(1, {"--double-ack-at", "40"});
-        QTRY_COMPARE_WITH_TIMEOUT(column(station, kStateColumn), times("Failed", 2),
-                                  kJobTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(column(station, kStateColumn), times("Failed", 2), kJobTimeoutMs);
         QCOMPARE(logLinesStartingWith(radios[0]->log, "WRITE", 1, std::chrono::milliseconds(300)),
                  0);
         QCOMPARE(dialogs->questions.size(), 0);
@@ -161,10 +161,11 @@ class StationWindowTest : public QObject {
         QCOMPARE(QString::fromStdString(lineOf(0)[7]), refused);
         QCOMPARE(lineOf(0)[9], "");
         const std::string backup = lineOf(1)[9];
-        QVERIFY2(backup.find("-before-write-") != std::string::npos && QFile::exists(backup.c_str()),
-                 backup.c_str());
-        const QString held = QString::fromStdString(std::string(duoband::kWriteFailedPartly) +
-                                                    "\n" + backup);
+        QVERIFY2(
+            backup.find("-before-write-") != std::string::npos && QFile::exists(backup.c_str()),
+            backup.c_str());
+        const QString held =
+            QString::fromStdString(std::string(duoband::kWriteFailedPartly) + "\n" + backup);
         QVERIFY2(table->item(1, kMessageColumn)->text().endsWith(held),
                  qPrintable(table->item(1, kMessageColumn)->text()));
         QCOMPARE(table->item(1, kMessageColumn)->toolTip(), table->item(1, kMessageColumn)->text());
