@@ -8,6 +8,7 @@
 #include <cstring>
 #include <random>
 
+#include "duoband/translatable.h"
 #include "duoband/whole_file.h"
 
 namespace duoband {
@@ -88,10 +89,10 @@ class Descriptor {
 }  // namespace
 
 std::string_view nonFileKind(mode_t mode) {
-    if (S_ISDIR(mode)) return "a folder";
-    if (S_ISFIFO(mode)) return "a named pipe";
-    if (S_ISSOCK(mode)) return "a socket";
-    return "a device";
+    if (S_ISDIR(mode)) return QT_TRANSLATE_NOOP("duoband", "a folder");
+    if (S_ISFIFO(mode)) return QT_TRANSLATE_NOOP("duoband", "a named pipe");
+    if (S_ISSOCK(mode)) return QT_TRANSLATE_NOOP("duoband", "a socket");
+    return QT_TRANSLATE_NOOP("duoband", "a device");
 }
 
 PendingFile::PendingFile(const fs::path& path, std::size_t room, fs::perms perms)
