@@ -15,7 +15,6 @@
 #include <sstream>
 
 #include "duoband/backups.h"
-#include "duoband/channel_csv.h"
 #include "duoband/cli.h"
 #include "duoband/field_codecs.h"
 #include "duoband/image_file.h"
@@ -429,67 +428,6 @@ TEST(CliStation, FourRadiosNumberedAndLoggedAndTheNextBatchContinues) {
             << lines[i];
         EXPECT_NE(lines[i].find("," + number + ",,"), std::string::npos) << lines[i];
     }
-}
-
-// The native ID radio `memory` holds.
-std::string nativeIdIn(const std::string& memory) {
-    std::string error;
-    const auto held = sim::loadMemory(memory, error);
-    return held ? countedDigitsText(std::span(held->data() + 0x0280, 8)) : error;
-}
-
-// A log a spreadsheet saved with semicolons, and one whose last line has no
-// line end, each continue their numbering: no number is given twice.
-TEST(CliStation, ASpreadsheetsLogOrOneCutShortContinuesItsNumbering) {
-    const std::pair<std::string_view, std::string> table[] = {
-        {"semicolons",
-         "time;port;configuration;result;seconds;native-id;identity-code;message;detail;backup\r\n"
-         "t;/dev/a;p.bc;success;40,5;1005;;Write success!;;\r\n"},
-        {"no final line end", std::string(kStationLogHeader) + "t,/dev/a,p.bc,success,40.5,1005,,"},
-    };
-    for (const auto& [name, text] : table) {
-        TempFolder folder("continued");
-        ASSERT_TRUE(saveSettingsFile(sim::sampleModel(), folder / "plan.bc").ok());
-        std::ofstream(folder / "station.csv", std::ios::binary) << text;
-        Radio radio({"--save-memory", folder / "radio.bin"});
-        for (const std::string number : {"1006", "1007"}) {
-            const Ran write =
-                cli({"write", "--in", folder / "plan.bc", "--port", radio.port(), "--number",
-                     "native-id=1001", "--log", folder / "station.csv", "--no-backup", "--fast"});
-            EXPECT_EQ(write.status, 0) << name << ": " << write.err;
-            EXPECT_EQ(nativeIdIn(folder / "radio.bin"), number) << name;
-        }
-        const std::string log = contents(folder / "station.csv");
-        EXPECT_TRUE(log.starts_with(text)) << name;
-        // Split at the file's own separator, each new line a record of its own.
-        const CsvRecords records = parseCsv(log);
-        ASSERT_EQ(records.records.size(), 4u) << log;
-        EXPECT_EQ(records.records[3].fields.size(), 10u) << log;
-        EXPECT_EQ(records.records[3].fields[5], "1007") << log;
-    }
-}
-
-// Something that is not a station log is refused before any radio hears a
-// byte, and gets no line.
-TEST(CliStation, WhatIsNotAStationLogIsRefusedBeforeAnyExchange) {
-    TempFolder folder("not_a_log");
-    ASSERT_TRUE(saveSettingsFile(sim::sampleModel(), folder / "plan.bc").ok());
-    std::ofstream(folder / "channels.csv") << "Location,Name,Frequency\n1,Home,145.500\n";
-    Radio radio({});
-    const std::pair<std::string, std::string> table[] = {
-        {"/dev/zero", "the log /dev/zero is a device, not a file"},
-        {folder / "channels.csv", "is not a station log: its first line has no time"},
-        {folder / "plan.bc", "is not a station log"},
-    };
-    for (const auto& [log, said] : table) {
-        const std::string before = contents(log == "/dev/zero" ? folder / "plan.bc" : log);
-        const Ran write = cli({"write", "--in", folder / "plan.bc", "--port", radio.port(),
-                               "--number", "native-id=1", "--log", log, "--no-backup"});
-        EXPECT_EQ(write.status, 2) << log;
-        EXPECT_NE(write.err.find(said), std::string::npos) << write.err;
-        EXPECT_EQ(contents(log == "/dev/zero" ? folder / "plan.bc" : log), before) << log;
-    }
-    EXPECT_TRUE(fileLines(radio.log.path()).empty()) << "not even the handshake";
 }
 
 // Lines the log cannot take (a file size limit stands in for a full disk)
