@@ -125,32 +125,42 @@ Phrase StationLog::takeRecords(std::string_view text) {
         return phrase(QT_TRANSLATE_NOOP("duoband", "%1 is not a station log: %2"),
                       verbatim(path_.string()), read.error);
     lineEndMissing_ = !text.empty() && text.back() != '\n' && text.back() != '\r';
-    if (read.records.empty()) {
-        lineEnd_ = "\r\n";
-        columns_ = parseCsv(kStationLogHeader).records.front().fields;
-        const std::string header =
-            (lineEndMissing_ ? lineEnd_ : "") + std::string(kStationLogHeader);
-        if (!writeAll(fd_, header) || ::fsync(fd_) != 0) return problem(kCannotWrite, errno);
-        lineEndMissing_ = false;
-        return {};
-    }
+    if (read.records.empty()) return startLog();
     columns_ = read.records.front().fields;
     separator_ = read.separator;
     lineEnd_ = lineEndOf(text);
+    if (const Phrase missing = missingColumns(); !missing.empty()) return missing;
+    const auto rows = std::span(read.records).subspan(1);
+    const auto seconds = columnOf(columns_, kSecondsColumn);
+    decimalComma_ = std::ranges::any_of(rows, [&](const CsvRecord& r) {
+        return fieldOf(r, seconds).find(',') != std::string_view::npos;
+    });
+    return takeNumbers(rows);
+}
+
+Phrase StationLog::startLog() {
+    columns_ = parseCsv(kStationLogHeader).records.front().fields;
+    const std::string header = (lineEndMissing_ ? lineEnd_ : "") + std::string(kStationLogHeader);
+    if (!writeAll(fd_, header) || ::fsync(fd_) != 0) return problem(kCannotWrite, errno);
+    lineEndMissing_ = false;
+    return {};
+}
+
+// Extra and reordered columns are fine; these tell a station log.
+Phrase StationLog::missingColumns() const {
     std::vector<Phrase> missing;
     for (std::string_view needed :
          {std::string_view("time"), unitFieldLayout(UnitField::NativeId).name,
           unitFieldLayout(UnitField::IdentityCode).name})
         if (!columnOf(columns_, needed)) missing.push_back(verbatim(needed));
-    if (!missing.empty())
-        return phrase(QT_TRANSLATE_NOOP("duoband",
-                                        "%1 is not a station log: its first line has no %2 column"),
-                      verbatim(path_.string()), joined(missing, "%1, %2"));
-    const auto seconds = columnOf(columns_, kSecondsColumn);
-    const auto rows = std::span(read.records).subspan(1);
-    decimalComma_ = std::ranges::any_of(rows, [&](const CsvRecord& r) {
-        return fieldOf(r, seconds).find(',') != std::string_view::npos;
-    });
+    if (missing.empty()) return {};
+    return phrase(
+        QT_TRANSLATE_NOOP("duoband", "%1 is not a station log: its first line has no %2 column"),
+        verbatim(path_.string()), joined(missing, "%1, %2"));
+}
+
+// A number it cannot read is named: ignored, it could be given again.
+Phrase StationLog::takeNumbers(std::span<const CsvRecord> rows) {
     for (UnitField f : kUnitFields) {
         const auto column = columnOf(columns_, unitFieldLayout(f).name);
         auto& highest = highest_[static_cast<std::size_t>(f)];

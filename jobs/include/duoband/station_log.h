@@ -15,9 +15,11 @@
 #include <filesystem>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "duoband/channel_csv.h"
 #include "duoband/phrase.h"
 #include "duoband/radio_jobs.h"
 #include "duoband/unit_numbers.h"
@@ -52,6 +54,9 @@ class StationLog {
 
   private:
     Phrase takeRecords(std::string_view text);
+    Phrase startLog();
+    Phrase missingColumns() const;
+    Phrase takeNumbers(std::span<const CsvRecord> rows);
     std::string lineOf(const JobReport& report, const std::string& configuration) const;
     Phrase problem(std::string_view what, int error) const;
 
