@@ -78,9 +78,8 @@ QString fieldName(UnitField field) {
 }
 
 // The result as the Write dialog says it: the message, and on a line of its
-// own what came back at which step.
-// A write that failed then says what the radio holds, and which backup
-// restores it.
+// own what came back at which step; a write that failed then says what the
+// radio holds, and which backup restores it.
 QString resultText(const duoband::JobReport& report) {
     QString text = report.messageWords.empty() ? pages::fromCoreText(report.message)
                                                : pages::fromCorePhrase(report.messageWords);
