@@ -78,10 +78,13 @@ QString fieldName(UnitField field) {
 }
 
 // The result as the Write dialog says it: the message, and on a line of its
-// own what came back at which step.
+// own what came back at which step; a write that failed then says what the
+// radio holds, and which backup restores it.
 QString resultText(const duoband::JobReport& report) {
-    QString text = pages::fromCoreText(report.message);
+    QString text = report.messageWords.empty() ? pages::fromCoreText(report.message)
+                                               : pages::fromCorePhrase(report.messageWords);
     if (!report.detail.empty()) text += "\n" + QString::fromStdString(report.detail);
+    if (!report.held.empty()) text += "\n" + pages::fromCoreText(report.held);
     return text;
 }
 
@@ -346,13 +349,13 @@ QString StationWindow::whyNotReady() {
     QString why = refusal_;
     if (why.isEmpty() && !log_) {
         auto log = std::make_unique<duoband::StationLog>();
-        const std::string problem = log->open(toPath(logFile()));
+        const duoband::Phrase problem = log->open(toPath(logFile()));
         if (problem.empty()) {
             log_ = std::move(log);
             numbering_ = duoband::StationNumbering();
             numbering_.setLog(log_.get());
         }
-        why = QString::fromStdString(problem);
+        why = pages::fromCorePhrase(problem);
     }
     if (!why.isEmpty() && why != told_) userDialogs().error(this, why);
     told_ = why;
@@ -433,14 +436,18 @@ void StationWindow::launch(int row, const duoband::WriteInput& input) {
     RunningJob& job = jobs_[r.path];
     options.stopRequested = [stop = job.stop] { return stop->load(); };
     const std::string configuration = loggedConfiguration();
-    job.thread = std::thread(
-        [this, path = r.path, input, options, configuration, output = outputFor(r.path)]() mutable {
+    duoband::JobOutput output = outputFor(r.path);
+    // Unattended: no question per radio, and a radio whose first read
+    // failed is never written, as nothing could restore it.
+    output.writeAfterFailedFirstRead = [](const duoband::ExchangeResult&) { return false; };
+    job.thread =
+        std::thread([this, path = r.path, input, options, configuration, output]() mutable {
             const duoband::JobReport report = duoband::writeJob(path, input, options, output);
-            const std::string problem = log_->append(report, configuration);
+            const duoband::Phrase problem = log_->append(report, configuration);
             QMetaObject::invokeMethod(
                 this,
                 [this, path, report, problem] {
-                    jobEnded(path, report, QString::fromStdString(problem));
+                    jobEnded(path, report, pages::fromCorePhrase(problem));
                 },
                 Qt::QueuedConnection);
         });

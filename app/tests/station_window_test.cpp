@@ -12,8 +12,10 @@
 
 #include "app_test_support.h"
 #include "application.h"
+#include "duoband/channel_csv.h"
 #include "duoband/radio_sim.h"
 #include "duoband/radio_sim_sample.h"
+#include "duoband/write_verify.h"
 #include "main_window.h"
 #include "station_window.h"
 
@@ -130,6 +132,45 @@ class StationWindowTest : public QObject {
                  QString("Done: 2    Failed: 2    Running: 0"));
     }
 
+    // A radio whose first read failed is never written, and no question is
+    // asked. A radio whose write failed says what it holds and names the
+    // backup that restores it, in its row, its tool tip and its log line.
+    void aRadioIsWrittenOnlyWithWhatRestoresIt() {
+        appSettings::setStationOption("backupFirstBox", true);
+        editor().setBackupFolder(folder.filePath("backups").toStdString());
+        StationWindow& station = open();
+        plug(0, {"--nak-at", "20"});
+        plug(1, {"--double-ack-at", "40"});
+        QTRY_COMPARE_WITH_TIMEOUT(column(station, kStateColumn), times("Failed", 2), kJobTimeoutMs);
+        QCOMPARE(logLinesStartingWith(radios[0]->log, "WRITE", 1, std::chrono::milliseconds(300)),
+                 0);
+        QCOMPARE(dialogs->questions.size(), 0);
+        QFile file(folder.filePath("station.csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const duoband::CsvRecords log = duoband::parseCsv(file.readAll().toStdString());
+        QCOMPARE(log.records.size(), std::size_t(3));
+        const auto lineOf = [&](int n) {
+            for (const duoband::CsvRecord& r : log.records)
+                if (r.fields[1] == radios[n]->radio->port()) return r.fields;
+            return std::vector<std::string>(10);
+        };
+        const QString refused("Reading the radio first failed: Read Error!; nothing was written");
+        auto* table = station.findChild<QTableWidget*>("radioTable");
+        QVERIFY2(table->item(0, kMessageColumn)->text().startsWith(refused + "\nStep 21 of 136"),
+                 qPrintable(table->item(0, kMessageColumn)->text()));
+        QCOMPARE(QString::fromStdString(lineOf(0)[7]), refused);
+        QCOMPARE(lineOf(0)[9], "");
+        const std::string backup = lineOf(1)[9];
+        QVERIFY2(
+            backup.find("-before-write-") != std::string::npos && QFile::exists(backup.c_str()),
+            backup.c_str());
+        const QString held =
+            QString::fromStdString(std::string(duoband::kWriteFailedPartly) + "\n" + backup);
+        QVERIFY2(table->item(1, kMessageColumn)->text().endsWith(held),
+                 qPrintable(table->item(1, kMessageColumn)->text()));
+        QCOMPARE(table->item(1, kMessageColumn)->toolTip(), table->item(1, kMessageColumn)->text());
+    }
+
     // The configuration is checked as Write checks it, before any radio
     // hears a byte; the user is told once, each port's row says it again.
     void aConfigurationWriteWouldRefuseStartsNoJob() {
@@ -151,7 +192,7 @@ class StationWindowTest : public QObject {
     // no start is tried again until asked.
     void aLogInUseStartsNoJobAndIsSaidOnce() {
         duoband::StationLog other;
-        QCOMPARE(other.open(folder.filePath("station.csv").toStdString()), std::string());
+        QVERIFY(other.open(folder.filePath("station.csv").toStdString()).empty());
         StationWindow& station = open();
         plug(0, {});
         QTRY_COMPARE_WITH_TIMEOUT(column(station, kStateColumn), QStringList{"Failed"},

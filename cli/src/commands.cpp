@@ -7,6 +7,7 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -153,6 +154,18 @@ int writeReport(PendingFile* file, const std::vector<JobReport>& reports, Io& io
     return written.ok() ? kOk : kUsageError;
 }
 
+// A job that starts no radio once the terminal was closed.
+Job startedOnlyWhileAttended(const Job& job) {
+    return [&job](std::size_t index, const std::string& port, JobOutput& output) {
+        if (!hangUpSeen().load()) return job(index, port, output);
+        JobReport report;
+        report.port = port;
+        report.result = "cancelled";
+        report.message = "Not started: the terminal was closed.";
+        return report;
+    };
+}
+
 // One port: the job speaks for itself. Several: side by side, then a table.
 // A report file is made ready before any exchange.
 int runJobs(const Args& args, const Job& job, Io& io) {
@@ -162,12 +175,14 @@ int runJobs(const Args& args, const Job& job, Io& io) {
         if (!reportFile->ok()) return fail(io, reportFile->status().error), kUsageError;
     }
     const auto& ports = args.all("--port");
+    const Job attended = startedOnlyWhileAttended(job);
     std::vector<JobReport> reports;
     if (ports.size() == 1) {
         JobOutput output = consoleOutput(io);
-        reports.push_back(job(0, ports.front(), output));
+        reports.push_back(
+            caughtJob(ports.front(), [&] { return attended(0, ports.front(), output); }));
     } else {
-        reports = runFleetOnScreen(ports, job, io);
+        reports = runFleetOnScreen(ports, attended, io);
         io.out << summaryTable(reports);
     }
     const int reported = writeReport(reportFile ? &*reportFile : nullptr, reports, io);
@@ -260,32 +275,79 @@ std::optional<std::vector<UnitNumbers>> radioNumbers(const Args& args, const Sta
     return numbers;
 }
 
+// The radios whose line the log did not take, for the user to add by hand.
+class Unlogged {
+  public:
+    void add(std::size_t index, const JobReport& report, const Phrase& problem) {
+        std::lock_guard lock(mutex_);
+        radios_.emplace(index, report);
+        problem_ = problem;
+    }
+    // Says which, in port order, as the command's last lines; the command's
+    // exit status.
+    int tell(const std::filesystem::path& log, int status, Io& io) const {
+        if (radios_.empty()) return status;
+        fail(io, "write: " + english(problem_));
+        for (const auto& [index, r] : radios_) {
+            std::string numbers;
+            for (UnitField f : kUnitFields)
+                if (!r.numbers[f].empty())
+                    numbers += " " + std::string(unitFieldLayout(f).name) + " " + r.numbers[f];
+            fail(io, "write: not in " + log.string() + ", to be added by hand: " + r.port + " " +
+                         r.result + numbers);
+        }
+        return status == kOk ? kRadioFailed : status;
+    }
+
+  private:
+    std::mutex mutex_;
+    std::map<std::size_t, JobReport> radios_;  // by port index
+    Phrase problem_;
+};
+
+// --write-after-failed-read: the radio is written, with a warning, though
+// what it held could not be kept.
+void writeAfterFailedRead(JobOutput& output) {
+    output.writeAfterFailedFirstRead = [&output](const ExchangeResult& read) {
+        if (output.warn)
+            output.warn("warning: the radio could not be read first (" + read.message +
+                        "); writing anyway");
+        return true;
+    };
+}
+
 int writeCommand(const Args& args, Io& io) {
     const auto input = writeInput(args["--in"], io);
     if (!input) return kUsageError;
     StationLog log;
     const bool logged = args.has("--log");
     if (logged) {
-        if (const std::string problem = log.open(args["--log"]); !problem.empty())
-            return fail(io, "write: " + problem), kUsageError;
+        if (const Phrase problem = log.open(args["--log"]); !problem.empty())
+            return fail(io, "write: " + english(problem)), kUsageError;
     }
     const auto numbers = radioNumbers(args, logged ? &log : nullptr, io);
     if (!numbers) return kUsageError;
     const JobOptions options = jobOptions(args);
-    return runJobs(
+    Unlogged unlogged;
+    const int status = runJobs(
         args,
         [&](std::size_t index, const std::string& port, JobOutput& output) {
             WriteInput radio = *input;
             radio.numbers = (*numbers)[index];
             radio.image = withUnitNumbers(input->image, radio.numbers);
-            const JobReport report = writeJob(port, radio, options, output);
-            if (logged) {
-                const std::string problem = log.append(report, args["--in"]);
-                if (!problem.empty() && output.warn) output.warn("warning: " + problem);
+            if (args.has("--write-after-failed-read")) writeAfterFailedRead(output);
+            // Logged however the job ended, even by an exception.
+            const JobReport report =
+                caughtJob(port, [&] { return writeJob(port, radio, options, output); });
+            if (!logged) return report;
+            if (const Phrase problem = log.append(report, args["--in"]); !problem.empty()) {
+                if (output.warn) output.warn("warning: " + english(problem));
+                unlogged.add(index, report, problem);
             }
             return report;
         },
         io);
+    return unlogged.tell(log.path(), status, io);
 }
 
 // Opens the one port of a partial transfer; the status when it cannot.
@@ -432,7 +494,7 @@ std::optional<ComparedSide> fileSide(const std::string& path, Io& io) {
 // The radio on --port, read whole and kept as a backup. What the read says
 // goes to stderr, so that stdout holds the comparison alone.
 std::optional<ComparedSide> radioSide(const Args& args, Io& io) {
-    Io readIo{io.err, io.err, io.progressBar};
+    Io readIo{io.err, io.err, io.progressBar, io.cursorMoves};
     JobOutput output = consoleOutput(readIo);
     ComparedSide side{RadioImage{}, SideKind::Image};
     if (!readImageJob(args["--port"], side.image, jobOptions(args), output).ok())
@@ -509,23 +571,27 @@ const std::vector<Command>& commands() {
          readCommand},
         {"write",
          "write --port DEV... --in FILE [--number FIELD=START]... [--log FILE.csv]\n"
-         "       [--verify] [--fast] [--backup-first] [--backup-dir DIR] [--no-backup]\n"
-         "       [--report FILE.json] [--trace FILE]",
+         "       [--verify] [--fast] [--backup-first [--write-after-failed-read]]\n"
+         "       [--backup-dir DIR] [--no-backup] [--report FILE.json] [--trace FILE]",
          "Writes a settings file or an image to the radio (--port may be repeated). An image\n"
          "is sent byte for byte, a clone of the radio it was read from. The image sent is kept\n"
-         "as a backup; --backup-first reads the radio first and keeps what it held; --verify\n"
-         "reads it back afterwards and compares.\n"
+         "as a backup; --backup-first reads the radio first and keeps what it held, and a\n"
+         "radio that cannot be read first is not written (it fails) unless\n"
+         "--write-after-failed-read is given; --verify reads it back afterwards and compares.\n"
          "--number native-id=START (up to 7 digits) or identity-code=START (up to 5) gives\n"
          "each radio its own code, in the order of the --port options: START, START+1, ...,\n"
          "each with at least START's digits; a number too wide for its field is refused\n"
          "before any exchange. Everything else is sent as given; --verify checks each radio\n"
          "against what it was sent.\n"
          "--log FILE.csv appends a line per radio to a station log (created with a header,\n"
-         "locked while the command runs); numbering continues after the highest number the\n"
-         "log holds, so no number is given twice.",
+         "locked while the command runs, written in the file's own separator and line end);\n"
+         "numbering continues after the highest number the log holds, so no number is given\n"
+         "twice. A file that is not a station log is refused. A line the log cannot take\n"
+         "leaves the radio's result as it is; the command then exits 1 and its last lines\n"
+         "name the numbers missing from the log.",
          {"--port", "--in"},
          {"--backup-dir", "--report", "--trace", "--number", "--log"},
-         {"--fast", "--no-backup", "--verify", "--backup-first"},
+         {"--fast", "--no-backup", "--verify", "--backup-first", "--write-after-failed-read"},
          false,
          writeCommand},
         {"read-boot",
@@ -752,6 +818,11 @@ int runCommand(const Command& c, std::span<const std::string_view> args, Io& io)
 std::atomic<bool>& stopRequested() {
     static std::atomic<bool> requested{false};
     return requested;
+}
+
+std::atomic<bool>& hangUpSeen() {
+    static std::atomic<bool> seen{false};
+    return seen;
 }
 
 int run(std::span<const std::string_view> args, Io& io) {

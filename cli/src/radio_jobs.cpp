@@ -3,9 +3,9 @@
 
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <memory>
 #include <mutex>
-#include <sstream>
 
 namespace duoband::cli {
 
@@ -19,13 +19,14 @@ std::string bar(int done) {
            std::to_string(done) + "/" + std::to_string(kTransferSteps);
 }
 
-// The shared screen of a fleet. On a terminal each port owns one line that
-// its progress redraws, and what the jobs say waits until they are done;
-// otherwise every line goes out at once, led by its port.
+// The shared screen of a fleet. On a terminal that takes cursor moves each
+// port owns one line that its progress redraws, and what the jobs say waits
+// until they are done; otherwise every line goes out at once, led by its
+// port. Results go to stdout and warnings to stderr either way.
 class FleetScreen {
   public:
     FleetScreen(const std::vector<std::string>& ports, Io& io) : ports_(ports), io_(io) {
-        if (!io_.progressBar) return;
+        if (!io_.cursorMoves) return;
         for (const auto& port : ports_) io_.err << lineStart(port) << bar(0) << '\n';
         io_.err << std::flush;
     }
@@ -40,7 +41,9 @@ class FleetScreen {
 
     void finish() {
         std::lock_guard lock(mutex_);
-        io_.err << held_.str() << std::flush;
+        for (const auto& [to, text] : held_) *to << text;
+        io_.out << std::flush;
+        io_.err << std::flush;
     }
 
   private:
@@ -52,11 +55,16 @@ class FleetScreen {
 
     void line(std::size_t index, const std::string& text, std::ostream& to) {
         std::lock_guard lock(mutex_);
-        (io_.progressBar ? held_ : to) << ports_[index] << ": " << text << '\n';
+        std::string led = ports_[index] + ": " + text + '\n';
+        if (io_.cursorMoves) {
+            held_.emplace_back(&to, std::move(led));
+        } else {
+            to << led;
+        }
     }
 
     void progress(std::size_t index, int done) {
-        if (!io_.progressBar) return;
+        if (!io_.cursorMoves) return;
         std::lock_guard lock(mutex_);
         const std::size_t up = ports_.size() - index;
         io_.err << "\x1b[" << up << "A\r" << lineStart(ports_[index]) << bar(done) << "\x1b[K\x1b["
@@ -66,7 +74,7 @@ class FleetScreen {
     const std::vector<std::string>& ports_;
     Io& io_;
     std::mutex mutex_;
-    std::ostringstream held_;
+    std::vector<std::pair<std::ostream*, std::string>> held_;
 };
 
 // Whether two port paths reach one device: through links, or as two
@@ -89,6 +97,13 @@ void fail(Io& io, std::string_view message) {
 }
 
 }  // namespace
+
+bool cursorMovesWanted() {
+    const char* term = std::getenv("TERM");
+    const char* noColor = std::getenv("NO_COLOR");
+    return (term == nullptr || std::string_view(term) != "dumb") &&
+           (noColor == nullptr || *noColor == '\0');
+}
 
 JobOutput consoleOutput(Io& io) {
     auto barOpen = std::make_shared<bool>(false);

@@ -48,12 +48,18 @@ std::string contents(const std::string& path) {
     return s.str();
 }
 
-// Starts duoband-cli with its output in `out` and `err`.
-pid_t startCli(const std::vector<std::string>& args, const TempFile& out, const TempFile& err) {
+// Starts duoband-cli with its output in `out` (or on the descriptor
+// `outFd`, when one is given) and `err`.
+pid_t startCli(const std::vector<std::string>& args, const TempFile& out, const TempFile& err,
+               int outFd = -1) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, out.path().c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
+    if (outFd >= 0) {
+        posix_spawn_file_actions_adddup2(&actions, outFd, 1);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, 1, out.path().c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    }
     posix_spawn_file_actions_addopen(&actions, 2, err.path().c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
     std::vector<char*> argv{const_cast<char*>(DUOBAND_CLI)};
@@ -431,6 +437,45 @@ TEST(CliStation, FourRadiosNumberedAndLoggedAndTheNextBatchContinues) {
     }
 }
 
+// Lines the log cannot take (a file size limit stands in for a full disk)
+// leave each radio its own result; the command exits 1 and its last lines
+// name the log, why, and the numbers to add by hand.
+TEST(CliStation, LinesTheLogCannotTakeAreNamedForTheUser) {
+    TempFolder folder("full_log");
+    ASSERT_TRUE(saveSettingsFile(sim::sampleModel(), folder / "plan.bc").ok());
+    {
+        // Larger than what the command prints, so only the log meets the limit.
+        std::ofstream log(folder / "station.csv", std::ios::binary);
+        log << kStationLogHeader;
+        for (int i = 0; i < 1000; ++i) log << "t,/dev/old,p.bc,success,40.5,,,Write success!,,\r\n";
+    }
+    const auto size = fs::file_size(folder / "station.csv");
+    Radio one({}), two({});
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit full = before;
+    full.rlim_cur = size;
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+    const Ran write = cli({"write", "--in", folder / "plan.bc", "--port", one.port(), "--port",
+                           two.port(), "--number", "native-id=1001", "--log",
+                           folder / "station.csv", "--no-backup", "--fast"});
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(write.status, 1) << write.err;
+    EXPECT_EQ(fs::file_size(folder / "station.csv"), size);
+    for (const Radio* radio : {&one, &two})
+        EXPECT_NE(write.out.find(radio->port() + "  success"), std::string::npos) << write.out;
+    EXPECT_EQ(countPrefix(fileLines(one.log.path()), "WRITE"), kTransferSteps);
+    const std::string missing =
+        "duoband-cli: write: not in " + folder / "station.csv" + ", to be added by hand: ";
+    const std::string last = "duoband-cli: write: cannot write the log " + folder / "station.csv" +
+                             ": File too large\n" + missing + one.port() +
+                             " success native-id 1001\n" + missing + two.port() +
+                             " success native-id 1002\n";
+    EXPECT_TRUE(write.err.ends_with(last)) << write.err;
+}
+
 // --- no silent loss at the edges ----------------------------------------
 
 // A destination that cannot be written is found before the handshake: the
@@ -460,6 +505,32 @@ TEST(CliEdges, AnUnwritableDestinationIsFoundBeforeTheHandshake) {
     }
     EXPECT_TRUE(fileLines(radio.log.path()).empty()) << "not even the handshake";
     EXPECT_EQ(folder.count(), 2u) << "no temporary file left behind";
+}
+
+// --backup-first writes no radio whose first read failed, unless
+// --write-after-failed-read says to: nothing could restore it.
+TEST(CliEdges, ARadioThatCannotBeReadFirstIsNotWrittenUnlessAsked) {
+    TempFolder folder("read_first");
+    ASSERT_TRUE(saveSettingsFile(sim::sampleModel(), folder / "plan.bc").ok());
+    for (const bool anyway : {false, true}) {
+        Radio radio({"--nak-at", "20"});
+        std::vector<std::string> args{"write",      "--in",           folder / "plan.bc", "--port",
+                                      radio.port(), "--backup-first", "--no-backup",      "--fast"};
+        if (anyway) args.push_back("--write-after-failed-read");
+        const Ran write = cli(args);
+        EXPECT_EQ(write.status, 1) << write.err;
+        const auto log = testing_support::waitForExit(radio.log.path());
+        EXPECT_EQ(countPrefix(log, "WRITE") > 0, anyway);
+        if (anyway) {
+            EXPECT_NE(write.err.find("warning: the radio could not be read first (Read Error!); "
+                                     "writing anyway"),
+                      std::string::npos)
+                << write.err;
+        } else {
+            EXPECT_EQ(write.out,
+                      "Reading the radio first failed: Read Error!; nothing was written\n");
+        }
+    }
 }
 
 // A nearly full disk takes a read whose file fits (a file size limit stands
@@ -577,7 +648,8 @@ TEST(CliStop, SigintStopsEveryRadioOfAWriteWithOneExitEach) {
     TempFile out("sigint_fleet.out"), err("sigint_fleet.err");
     std::vector<std::unique_ptr<Radio>> radios;
     std::vector<std::string> args{"write",          "--in",  folder / "plan.bc",     "--number",
-                                  "native-id=1001", "--log", folder / "station.csv", "--no-backup"};
+                                  "native-id=1001", "--log", folder / "station.csv", "--no-backup",
+                                  "--fast"};
     for (int i = 0; i < 3; ++i) {
         radios.push_back(std::make_unique<Radio>(std::vector<std::string>{"--pace"}));
         args.insert(args.end(), {"--port", radios.back()->port()});
@@ -599,6 +671,81 @@ TEST(CliStop, SigintStopsEveryRadioOfAWriteWithOneExitEach) {
     ASSERT_EQ(lines.size(), 4u);
     for (std::size_t i = 1; i < lines.size(); ++i)
         EXPECT_NE(lines[i].find(",cancelled,"), std::string::npos) << lines[i];
+}
+
+// A closed terminal (SIGHUP) or a closed pipe on stdout (`| true`) stops no
+// radio: each is written whole, with its EXIT and its log line.
+TEST(CliStop, AClosedTerminalOrPipeLetsEveryRadioFinish) {
+    for (const bool hangUp : {true, false}) {
+        SCOPED_TRACE(hangUp ? "SIGHUP" : "a closed pipe");
+        TempFolder folder("hang_up");
+        ASSERT_TRUE(saveSettingsFile(sim::sampleModel(), folder / "plan.bc").ok());
+        TempFile out("hang_up.out"), err("hang_up.err");
+        std::vector<std::unique_ptr<Radio>> radios;
+        std::vector<std::string> args{
+            "write",          "--in",  folder / "plan.bc",     "--number",
+            "native-id=1001", "--log", folder / "station.csv", "--no-backup",
+            "--fast"};
+        for (int i = 0; i < 3; ++i) {
+            radios.push_back(std::make_unique<Radio>(std::vector<std::string>{"--write-ms", "20"}));
+            args.insert(args.end(), {"--port", radios.back()->port()});
+        }
+        int pipeEnds[2];
+        ASSERT_EQ(::pipe(pipeEnds), 0);
+        ::close(pipeEnds[0]);
+        const pid_t pid = startCli(args, out, err, hangUp ? -1 : pipeEnds[1]);
+        ::close(pipeEnds[1]);
+        ASSERT_GT(pid, 0);
+        if (hangUp) {
+            for (const auto& radio : radios)
+                testing_support::waitForLog(
+                    radio->log.path(), [](const auto& l) { return countPrefix(l, "WRITE") >= 2; });
+            ::kill(pid, SIGHUP);
+        }
+        const Ran ran = finish(pid, out, err);
+        EXPECT_EQ(ran.status, hangUp ? 1 : 0) << ran.err;
+        for (const auto& radio : radios) {
+            const auto log = testing_support::waitForExit(radio->log.path());
+            EXPECT_EQ(countPrefix(log, "WRITE"), kTransferSteps) << radio->port();
+            EXPECT_EQ(countPrefix(log, "EXIT"), 1) << radio->port();
+        }
+        const auto lines = fileLines(folder / "station.csv");
+        ASSERT_EQ(lines.size(), 4u);
+        for (std::size_t i = 1; i < lines.size(); ++i)
+            EXPECT_NE(lines[i].find(",success,"), std::string::npos) << lines[i];
+    }
+}
+
+// On a terminal that takes no cursor moves (TERM=dumb, NO_COLOR) a batch
+// sends no escapes; each radio's result goes to stdout either way, as one
+// radio's does.
+TEST(CliFleet, ADumbTerminalGetsNoCursorMovesAndResultsGoToStdout) {
+    const char* term = std::getenv("TERM");
+    const std::string kept = term != nullptr ? term : "";
+    const std::tuple<const char*, const char*, bool> table[] = {
+        {"xterm", nullptr, true}, {"dumb", nullptr, false}, {"xterm", "1", false}};
+    for (const auto& [name, noColor, wanted] : table) {
+        ::setenv("TERM", name, 1);
+        if (noColor != nullptr) ::setenv("NO_COLOR", noColor, 1);
+        EXPECT_EQ(cursorMovesWanted(), wanted) << name;
+        ::unsetenv("NO_COLOR");
+    }
+    ::setenv("TERM", kept.c_str(), 1);
+    TempFolder folder("dumb");
+    ASSERT_TRUE(saveSettingsFile(sim::sampleModel(), folder / "plan.bc").ok());
+    Radio one({}), two({});
+    for (const bool moves : {false, true}) {
+        std::ostringstream out, err;
+        Io io{out, err, true, moves};
+        const std::vector<std::string> args{"write",    "--in",     folder / "plan.bc",
+                                            "--port",   one.port(), "--port",
+                                            two.port(), "--fast",   "--no-backup"};
+        EXPECT_EQ(run(std::vector<std::string_view>(args.begin(), args.end()), io), 0) << err.str();
+        EXPECT_EQ(err.str().find('\x1b') != std::string::npos, moves) << err.str();
+        for (const Radio* radio : {&one, &two})
+            EXPECT_NE(out.str().find(radio->port() + ": Write success!\n"), std::string::npos)
+                << out.str();
+    }
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ struct Ran {
 inline Ran runCli(std::vector<std::string_view> args, const std::string& input = {}) {
     std::ostringstream out, err;
     std::istringstream in(input);
-    Io io{out, err, false, &in};
+    Io io{out, err, false, false, &in};
     const int status = run(args, io);
     return {status, out.str(), err.str()};
 }

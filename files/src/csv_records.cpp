@@ -3,7 +3,8 @@
 // quote inside an unquoted field, or after a closing quote, is taken as it
 // stands, and the separator may be ';' or a tab, as spreadsheets set to a
 // decimal comma write. Only what cannot be read at all is refused: bytes
-// that are not UTF-8 and a quoted field that never ends.
+// that are not UTF-8 (unless any are asked for) and a quoted field that
+// never ends.
 #include <algorithm>
 #include <array>
 
@@ -134,16 +135,17 @@ class Reader {
     int line_ = 1;
 };
 
-bool needsQuotes(std::string_view field) {
-    return field.find_first_of(",\"\r\n") != std::string_view::npos ||
+bool needsQuotes(std::string_view field, char separator) {
+    return field.find_first_of("\"\r\n") != std::string_view::npos ||
+           field.find(separator) != std::string_view::npos ||
            (!field.empty() && (field.front() == ' ' || field.back() == ' '));
 }
 
 }  // namespace
 
-CsvRecords parseCsv(std::string_view text) {
+CsvRecords parseCsv(std::string_view text, CsvBytes bytes) {
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-    if (const auto bad = utf8::firstInvalidByte(text)) {
+    if (const auto bad = bytes == CsvBytes::Utf8 ? utf8::firstInvalidByte(text) : std::nullopt) {
         const auto line = 1 + std::count(text.begin(), text.begin() + *bad, '\n');
         return {
             {},
@@ -152,14 +154,18 @@ CsvRecords parseCsv(std::string_view text) {
                        "line %1: not UTF-8 text (save the file as CSV UTF-8 and import it again)"),
                    verbatim(line))};
     }
-    return Reader(text, headerSeparator(text)).read();
+    const char separator = headerSeparator(text);
+    CsvRecords records = Reader(text, separator).read();
+    records.separator = separator;
+    return records;
 }
 
-std::string csvLine(const std::vector<std::string>& fields) {
+std::string csvLine(const std::vector<std::string>& fields, char separator,
+                    std::string_view lineEnd) {
     std::string line;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0) line += ',';
-        if (!needsQuotes(fields[i])) {
+        if (i > 0) line += separator;
+        if (!needsQuotes(fields[i], separator)) {
             line += fields[i];
             continue;
         }
@@ -167,7 +173,7 @@ std::string csvLine(const std::vector<std::string>& fields) {
         for (const char c : fields[i]) line += c == '"' ? std::string("\"\"") : std::string(1, c);
         line += '"';
     }
-    return line + "\r\n";
+    return line.append(lineEnd);
 }
 
 }  // namespace duoband

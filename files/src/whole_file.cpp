@@ -8,6 +8,7 @@
 #include <cstring>
 #include <random>
 
+#include "duoband/translatable.h"
 #include "duoband/whole_file.h"
 
 namespace duoband {
@@ -53,13 +54,6 @@ fs::path savedFile(const fs::path& path) {
     return file;
 }
 
-std::string_view kindOf(mode_t mode) {
-    if (S_ISDIR(mode)) return "a folder";
-    if (S_ISFIFO(mode)) return "a named pipe";
-    if (S_ISSOCK(mode)) return "a socket";
-    return "a device";
-}
-
 // A new file `target`.XXXXXX, created exclusively as mkstemp does, but with
 // `mode` less the umask where mkstemp always gives 0600. -1 and errno when
 // it cannot be made.
@@ -94,6 +88,13 @@ class Descriptor {
 
 }  // namespace
 
+std::string_view nonFileKind(mode_t mode) {
+    if (S_ISDIR(mode)) return QT_TRANSLATE_NOOP("duoband", "a folder");
+    if (S_ISFIFO(mode)) return QT_TRANSLATE_NOOP("duoband", "a named pipe");
+    if (S_ISSOCK(mode)) return QT_TRANSLATE_NOOP("duoband", "a socket");
+    return QT_TRANSLATE_NOOP("duoband", "a device");
+}
+
 PendingFile::PendingFile(const fs::path& path, std::size_t room, fs::perms perms)
     : path_(path), perms_(perms), target_(savedFile(path)) {
     const auto asked = static_cast<mode_t>(perms);
@@ -103,7 +104,7 @@ PendingFile::PendingFile(const fs::path& path, std::size_t room, fs::perms perms
     struct stat info {};
     if (::stat(target_.c_str(), &info) == 0) {
         if (!S_ISREG(info.st_mode)) {
-            status_ = refusal(path_, "is " + std::string(kindOf(info.st_mode)) +
+            status_ = refusal(path_, "is " + std::string(nonFileKind(info.st_mode)) +
                                          ", not a file; choose a file name.");
             return;
         }
@@ -226,7 +227,7 @@ FileResult readWholeFile(const fs::path& path, std::string& bytes, std::uintmax_
     struct stat info {};
     if (::fstat(file.get(), &info) != 0) return failure(path, "Cannot read", errno);
     if (!S_ISREG(info.st_mode))
-        return refusal(path, "is " + std::string(kindOf(info.st_mode)) + ", not a file.");
+        return refusal(path, "is " + std::string(nonFileKind(info.st_mode)) + ", not a file.");
     const auto tooLarge = [&](std::uintmax_t size) {
         return refusal(path, "holds " + std::to_string(size) +
                                  " bytes, more than such a file can (at most " +

@@ -26,6 +26,20 @@ std::vector<UnitField> numberedFields(const std::vector<JobReport>& reports) {
 
 }  // namespace
 
+JobReport caughtJob(const std::string& port, const std::function<JobReport()>& job) {
+    JobReport failed;
+    failed.port = port;
+    try {
+        return job();
+    } catch (const std::exception& e) {
+        failed.message = e.what();
+    } catch (...) {
+        failed.message = QT_TRANSLATE_NOOP("duoband", "an unknown error");
+    }
+    failed.lines = {failed.message};
+    return failed;
+}
+
 std::vector<JobReport> runFleet(const std::vector<std::string>& ports, const Job& job,
                                 const std::function<JobOutput(std::size_t index)>& outputFor) {
     std::vector<JobReport> reports(ports.size());
@@ -33,7 +47,9 @@ std::vector<JobReport> runFleet(const std::vector<std::string>& ports, const Job
     for (std::size_t i = 0; i < ports.size(); ++i) outputs.push_back(outputFor(i));
     std::vector<std::jthread> running;
     for (std::size_t i = 0; i < ports.size(); ++i)
-        running.emplace_back([&, i] { reports[i] = job(i, ports[i], outputs[i]); });
+        running.emplace_back([&, i] {
+            reports[i] = caughtJob(ports[i], [&] { return job(i, ports[i], outputs[i]); });
+        });
     running.clear();  // joins every job
     return reports;
 }

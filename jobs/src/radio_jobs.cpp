@@ -142,9 +142,28 @@ void keepUnsavedRead(const RadioImage& image, const std::string& port, const std
     warn(output, report.message);
 }
 
-// Reads the radio before a write and keeps what it held in `kept`. False
-// when the write should not go on: the read was stopped, or it failed and
-// the caller would rather not write.
+// A write refused because what the radio holds could not be read first:
+// without it nothing could restore the radio, so nothing is sent.
+void refuseAfterFailedRead(const ExchangeResult& read, JobOutput& output, JobReport& report) {
+    takeOutcome(read, report);
+    report.messageWords = phrase(
+        QT_TRANSLATE_NOOP("duoband", "Reading the radio first failed: %1; nothing was written"),
+        Phrase(read.message));
+    say(output, report, english(report.messageWords));
+    report.detail = read.detail;
+    if (!read.detail.empty()) warn(output, read.detail);
+}
+
+// A stopped write job: what the radio holds now is all its result says.
+void stopped(int framesAcknowledged, const std::filesystem::path& beforeWrite, JobOutput& output,
+             JobReport& report) {
+    report.lines.clear();
+    tell(stoppedWrite(framesAcknowledged, beforeWrite.string()), output, report);
+}
+
+// Reads the radio before a write and keeps what it held in `kept`. False,
+// with the report saying why, when the write must not go on: the read was
+// stopped, or it failed and the caller would rather not write.
 bool readFirst(ProgrammingExchange& exchange, const std::string& port, const JobOptions& options,
                JobOutput& output, JobReport& report, std::filesystem::path& kept) {
     enter(output, JobState::ReadingFirst);
@@ -155,17 +174,13 @@ bool readFirst(ProgrammingExchange& exchange, const std::string& port, const Job
         kept = keepBackup(BackupKind::BeforeWrite, port, before, options, output, report);
         return true;
     }
-    if (r.outcome == ExchangeOutcome::Cancelled) return false;
-    if (output.writeAfterFailedFirstRead) return output.writeAfterFailedFirstRead(r);
-    warn(output, "warning: the radio could not be read first (" + r.message + "); writing anyway");
-    return true;
-}
-
-// A stopped write job: what the radio holds now is all its result says.
-void stopped(int framesAcknowledged, const std::filesystem::path& beforeWrite, JobOutput& output,
-             JobReport& report) {
-    report.lines.clear();
-    tell(stoppedWrite(framesAcknowledged, beforeWrite.string()), output, report);
+    if (r.outcome == ExchangeOutcome::Cancelled) {
+        stopped(0, {}, output, report);
+        return false;
+    }
+    if (output.writeAfterFailedFirstRead && output.writeAfterFailedFirstRead(r)) return true;
+    refuseAfterFailedRead(r, output, report);
+    return false;
 }
 
 void verify(ProgrammingExchange& exchange, const WriteInput& input, JobOutput& output,
@@ -244,16 +259,22 @@ void write(ProgrammingExchange& exchange, const TraceFile* trace, const WriteInp
     std::filesystem::path beforeWrite;
     if (options.backupFirst &&
         !readFirst(exchange, report.port, options, output, report, beforeWrite))
-        return stopped(0, {}, output, report);
+        return;
     const std::filesystem::path sent =
         keepBackup(BackupKind::Written, report.port, input.image, options, output, report);
     enter(output, JobState::Writing);
     const ExchangeResult r = exchange.writeImage(input.image, progressOf(output));
     relabelSent(sent, r.progress, output, report);
+    // The backup that matters now is the one that restores the radio.
+    if (r.progress < kTransferSteps) report.backup = beforeWrite.string();
     if (r.outcome == ExchangeOutcome::Cancelled) {
         stopped(r.progress, beforeWrite, output, report);
     } else {
         tell(r, output, report);
+    }
+    if (!r.ok() && r.outcome != ExchangeOutcome::Cancelled) {
+        report.held = heldAfterFailedWrite(r.progress, beforeWrite.string());
+        warn(output, report.held);
     }
     warnOfTrace(trace, output);
     if (r.ok() && options.verify) verify(exchange, input, output, report);

@@ -122,6 +122,7 @@ struct Fleet {
         }
         options.fast = true;
         options.verify = true;
+        options.backupFirst = true;
         options.backupFolder = backups;
     }
     ~Fleet() { fs::remove_all(backups); }
@@ -135,7 +136,7 @@ struct Fleet {
 // Each radio gets its own number and otherwise the plan's bytes; a radio
 // with a fault fails alone, its number reported all the same.
 TEST(Fleet, NumbersEachRadioInPortOrderAndAFaultFailsOnlyItsRadio) {
-    Fleet fleet({{}, {"--nak-at", "40"}, {}});
+    Fleet fleet({{}, {"--double-ack-at", "40"}, {}});
     const RadioImage plan = testing_support::sampleImage();
     std::string problem;
     const auto numbering = parseUnitNumbering("native-id=0998", problem);
@@ -174,10 +175,64 @@ TEST(Fleet, NumbersEachRadioInPortOrderAndAFaultFailsOnlyItsRadio) {
         EXPECT_EQ(unitNumberIn(held, UnitField::NativeId), wanted[i]);
         EXPECT_EQ(held, withUnitNumbers(plan, reports[i].numbers)) << "every other byte the plan's";
     }
-    EXPECT_NE(reports[1].detail.find("Step 41 of 136: the radio refused the frame"),
-              std::string::npos)
+    EXPECT_TRUE(reports[1].detail.starts_with(
+        "Step 41 of 136: 2 bytes came back instead of the acknowledgement"))
         << reports[1].detail;
-    EXPECT_NE(reports[1].backup.find("-partly-written-"), std::string::npos) << reports[1].backup;
+    // What the failed radio holds now, and the backup that restores it.
+    EXPECT_NE(reports[1].backup.find("-before-write-"), std::string::npos) << reports[1].backup;
+    EXPECT_EQ(reports[1].held, std::string(kWriteFailedPartly) + "\n" + reports[1].backup);
+}
+
+// A radio whose first read failed is written only when its caller says so:
+// unasked or refused, it hears no write frame, and its job fails saying why.
+TEST(Fleet, ARadioWhoseFirstReadFailedIsWrittenOnlyWhenAsked) {
+    Fleet fleet({{"--nak-at", "20"}, {"--nak-at", "20"}, {"--nak-at", "20"}});
+    fleet.options.verify = false;
+    const std::optional<bool> writeAnyway[] = {std::nullopt, false, true};
+    const WriteInput input{testing_support::sampleImage(), Compared::HeldBytes, {}};
+    const auto reports = runFleet(
+        fleet.ports,
+        [&](std::size_t, const std::string& port, JobOutput& output) {
+            return writeJob(port, input, fleet.options, output);
+        },
+        [&](std::size_t index) {
+            JobOutput output;
+            if (const auto answer = writeAnyway[index])
+                output.writeAfterFailedFirstRead = [answer](const ExchangeResult&) {
+                    return *answer;
+                };
+            return output;
+        });
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        const auto log = testing_support::waitForExit(fleet.radios[i]->log.path());
+        const bool written = writeAnyway[i].value_or(false);
+        EXPECT_EQ(countPrefix(log, "WRITE") > 0, written) << i;
+        EXPECT_EQ(reports[i].result, "failed") << i;
+        if (written) continue;
+        EXPECT_EQ(reports[i].message,
+                  "Reading the radio first failed: Read Error!; nothing was written");
+        EXPECT_EQ(reports[i].backup, "") << "nothing was kept, nothing needs restoring";
+    }
+}
+
+// An exception on a job's thread is its radio's failure, with its message;
+// the other radios finish.
+TEST(Fleet, AnExceptionFailsOnlyItsRadio) {
+    const std::vector<std::string> ports{"/dev/a", "/dev/b"};
+    const auto reports = runFleet(
+        ports,
+        [](std::size_t index, const std::string& port, JobOutput&) {
+            if (index == 1) throw std::runtime_error("no room for the image");
+            JobReport report;
+            report.port = port;
+            report.result = "success";
+            return report;
+        },
+        [](std::size_t) { return JobOutput{}; });
+    EXPECT_EQ(reports[0].result, "success");
+    EXPECT_EQ(reports[1].port, "/dev/b");
+    EXPECT_EQ(reports[1].result, "failed");
+    EXPECT_EQ(reports[1].message, "no room for the image");
 }
 
 // A stop ends every radio after its current frame with one EXIT each, and

@@ -42,4 +42,11 @@ ExchangeResult stoppedWrite(int framesAcknowledged, const std::string& beforeWri
     return r;
 }
 
+std::string heldAfterFailedWrite(int framesAcknowledged, const std::string& beforeWriteBackup) {
+    if (framesAcknowledged == 0) return std::string(kWriteFailedUnchanged);
+    if (framesAcknowledged >= kTransferSteps) return std::string(kWriteFailedWhole);
+    if (beforeWriteBackup.empty()) return std::string(kWriteFailedPartlyUnkept);
+    return std::string(kWriteFailedPartly) + "\n" + beforeWriteBackup;
+}
+
 }  // namespace duoband

@@ -27,12 +27,20 @@ struct Io {
     std::ostream& out;
     std::ostream& err;
     bool progressBar = false;      // draw a progress bar on `err` (a terminal)
+    bool cursorMoves = false;      // `err` takes escapes that move the cursor (cursorMovesWanted)
     std::istream* in = &std::cin;  // what a FILE given as "-" reads
 };
+
+// Whether a terminal may be sent escapes that move the cursor: not when
+// TERM is "dumb" or NO_COLOR is set (and not empty).
+bool cursorMovesWanted();
 
 // Set (from a signal handler) to stop every running transfer after its
 // current frame; each sends "EXIT" once and ends "cancelled".
 std::atomic<bool>& stopRequested();
+// Set (from a signal handler) when the terminal was closed (SIGHUP): the
+// radios being written finish, no other starts, and the command exits 1.
+std::atomic<bool>& hangUpSeen();
 
 // Runs one command line (without the program name); returns the exit status.
 int run(std::span<const std::string_view> args, Io& io);

@@ -39,17 +39,24 @@ struct CsvRecord {
 struct CsvRecords {
     std::vector<CsvRecord> records;  // blank lines left out
     Phrase error;                    // not UTF-8, or a quote left open: says where
+    char separator = ',';            // the one the records were split at
     bool ok() const { return error.empty(); }
 };
 
-// Splits UTF-8 text into records: a leading byte-order mark is skipped,
-// lines end in CRLF, LF or CR, quoted fields may hold separators, quotes
-// ("") and line breaks. The separator is the one of ',', ';' and tab that the
-// first line holds most of.
-CsvRecords parseCsv(std::string_view text);
+// What bytes a CSV text may hold: UTF-8 only (a file to import, whose text
+// goes into the radio), or any (a file whose fields are kept as they are,
+// such as a log that a spreadsheet saved as Windows-1252).
+enum class CsvBytes { Utf8, Any };
 
-// One record: fields quoted where they need it, then CRLF.
-std::string csvLine(const std::vector<std::string>& fields);
+// Splits text into records: a leading byte-order mark is skipped, lines end
+// in CRLF, LF or CR, quoted fields may hold separators, quotes ("") and line
+// breaks. The separator is the one of ',', ';' and tab that the first line
+// holds most of.
+CsvRecords parseCsv(std::string_view text, CsvBytes bytes = CsvBytes::Utf8);
+
+// One record: fields quoted where they need it, then the line end.
+std::string csvLine(const std::vector<std::string>& fields, char separator = ',',
+                    std::string_view lineEnd = "\r\n");
 
 // ---- export ----------------------------------------------------------------
 

@@ -5,6 +5,8 @@
 // device or pipe and never takes more than a limit.
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -86,6 +88,10 @@ int moveWithoutReplacing(const std::filesystem::path& from, const std::filesyste
 // The largest file readWholeFile takes unless told otherwise: far more than
 // a settings file or an image can hold.
 inline constexpr std::uintmax_t kLargestReadFile = 256 * 1024;
+// What a path that is not a regular file is: "a folder", "a named pipe",
+// "a socket" or "a device".
+std::string_view nonFileKind(mode_t mode);
+
 // Reads a whole regular file of at most `largest` bytes; a folder, a device,
 // a pipe or a larger file is refused with a message that says so (nothing
 // blocks, nothing is read beyond the limit).

@@ -27,6 +27,7 @@
 #include "duoband/backups.h"
 #include "duoband/exchange.h"
 #include "duoband/message_pump.h"
+#include "duoband/phrase.h"
 #include "duoband/serial_port.h"
 #include "duoband/unit_numbers.h"
 #include "duoband/verify.h"
@@ -117,7 +118,8 @@ struct JobOutput {
     // A backup kept (or why not); `relabelled`: a kept one given another kind.
     std::function<void(const BackupResult&, bool relabelled)> backup;
     // Reading the radio first failed: whether to write all the same. Unset:
-    // yes, with a warning.
+    // no; nothing is written and the job fails, since nothing could restore
+    // the radio.
     std::function<bool(const ExchangeResult& read)> writeAfterFailedFirstRead;
 };
 
@@ -126,11 +128,17 @@ struct JobReport {
     std::string result = "failed";  // "success", "failed", "cancelled"
     double seconds = 0;
     std::string message;             // the last thing said
+    Phrase messageWords;             // the message, when built of pieces: for the window
     std::string detail;              // why it failed, the line after the message; empty when none
     std::vector<std::string> lines;  // the result, line by line (a stop: what the radio holds)
     std::string file;                // the file written (read)
-    std::string backup;              // the backup kept, if any
-    UnitNumbers numbers;             // the radio's own numbers (write)
+    // The backup kept, if any; for a write that did not complete, the
+    // before-write backup that restores the radio (empty: none was kept).
+    std::string backup;
+    // A write that failed: what the radio holds now, then the before-write
+    // backup on a line of its own when it is needed (heldAfterFailedWrite).
+    std::string held;
+    UnitNumbers numbers;  // the radio's own numbers (write)
     JobStatus status = JobStatus::RadioFailed;
     ExchangeOutcome outcome = ExchangeOutcome::RadioFailed;
     int progress = 0;  // steps of the last exchange completed
@@ -166,8 +174,13 @@ JobReport readImageJob(const std::string& port, RadioImage& image, const JobOpti
 JobReport writeJob(const std::string& port, const WriteInput& input, const JobOptions& options,
                    JobOutput& output);
 
+// `job`'s report; an exception it throws is the failure of the radio on
+// `port`, its message the report's.
+JobReport caughtJob(const std::string& port, const std::function<JobReport()>& job);
+
 // Runs `job` once per port at once, each on a thread of its own with the
-// output `outputFor(index)`; returns the reports in port order.
+// output `outputFor(index)`, its exceptions caught (caughtJob); returns the
+// reports in port order.
 using Job = std::function<JobReport(std::size_t index, const std::string& port, JobOutput& output)>;
 std::vector<JobReport> runFleet(const std::vector<std::string>& ports, const Job& job,
                                 const std::function<JobOutput(std::size_t index)>& outputFor);

@@ -43,6 +43,26 @@ inline constexpr std::string_view kWriteStoppedPartlyUnkept = QT_TRANSLATE_NOOP(
 inline constexpr std::string_view kWriteStoppedUnverified = QT_TRANSLATE_NOOP(
     "duoband", "Write cancelled: the radio holds the new configuration; it was not verified.");
 
+// What a radio holds after a write that failed, and so which backup
+// restores it.
+inline constexpr std::string_view kWriteFailedUnchanged =
+    QT_TRANSLATE_NOOP("duoband", "The radio is unchanged.");
+inline constexpr std::string_view kWriteFailedPartly =
+    QT_TRANSLATE_NOOP("duoband",
+                      "The radio now holds part of the new configuration. What it held before "
+                      "is in the \"before-write\" backup:");
+inline constexpr std::string_view kWriteFailedPartlyUnkept =
+    QT_TRANSLATE_NOOP("duoband",
+                      "The radio now holds part of the new configuration. What it held before "
+                      "was not kept.");
+inline constexpr std::string_view kWriteFailedWhole =
+    QT_TRANSLATE_NOOP("duoband", "The radio holds the new configuration.");
+
+// What the radio holds after a write that failed once it had acknowledged
+// `framesAcknowledged` frames, then on a line of its own the before-write
+// backup that restores it when one is needed and was kept.
+std::string heldAfterFailedWrite(int framesAcknowledged, const std::string& beforeWriteBackup);
+
 // The result of a write job stopped after the radio acknowledged
 // `framesAcknowledged` write frames: 0 before the write (also while reading
 // the radio first), kTransferSteps during the verify. `beforeWriteBackup`
