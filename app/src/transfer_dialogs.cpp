@@ -248,9 +248,9 @@ duoband::ExchangeResult WriteDialog::run(MainWindow& editor,
     output.progress = progress;
     output.state = [this](duoband::JobState state) { enter(state); };
     output.writeAfterFailedFirstRead = [this](const duoband::ExchangeResult& read) {
-        return userDialogs().confirm(this,
-                                     tr("Reading the radio first failed: %1\nWrite all the same?")
-                                         .arg(pages::fromCoreText(read.message)));
+        return userDialogs().confirmNoByDefault(
+            this, tr("Reading the radio first failed: %1\nWrite all the same?")
+                      .arg(pages::fromCoreText(read.message)));
     };
     const duoband::WriteInput sent{duoband::imageOf(encoding), duoband::Compared::HeldBytes, {}};
     return duoband::asExchangeResult(

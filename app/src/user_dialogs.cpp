@@ -35,6 +35,13 @@ class QtUserDialogs final : public UserDialogs {
         return QMessageBox::question(parent, QString(), text, QMessageBox::Yes | QMessageBox::No) ==
                QMessageBox::Yes;
     }
+    bool confirmNoByDefault(QWidget* parent, const QString& text) override {
+        QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::Yes | QMessageBox::No,
+                        parent);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    }
     bool confirmWith(QWidget* parent, const QString& text, const QString& yes,
                      const QString& no) override {
         QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::NoButton, parent);
