@@ -35,6 +35,12 @@ class QtUserDialogs final : public UserDialogs {
         return QMessageBox::question(parent, QString(), text, QMessageBox::Yes | QMessageBox::No) ==
                QMessageBox::Yes;
     }
+    void openError(QWidget* parent, const QString& text) override {
+        auto* box =
+            new QMessageBox(QMessageBox::Critical, QString(), text, QMessageBox::Ok, parent);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
     bool confirmNoByDefault(QWidget* parent, const QString& text) override {
         QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::Yes | QMessageBox::No,
                         parent);
