@@ -982,8 +982,22 @@ void MainWindow::showAbout() {
     showModal(aboutDialog_);
 }
 
-// Ends the program, after asking about unsaved changes.
+// Ends the program. Radios being written are asked about first (the
+// station's question, or the Write dialog's "Stop writing?"): Keep Running
+// changes nothing, a stop ends the program once they have stopped. Then
+// the unsaved changes.
 void MainWindow::quit() {
+    if (station_ != nullptr && station_->runningJobs() > 0) {
+        if (!station_->close()) {
+            if (station_->closesWhenStopped())
+                connect(station_, &StationWindow::closed, this, &MainWindow::quit,
+                        Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+            return;
+        }
+    }
+    if (auto* write = qobject_cast<WriteDialog*>(writeDialog_);
+        write != nullptr && write->running())
+        return write->stopThen([this] { quit(); });
     if (settleUnsavedChanges()) endProgram();
 }
 
@@ -991,11 +1005,8 @@ void MainWindow::showModal(QDialog* dialog) {
     if (dialog != nullptr) dialog->exec();
 }
 
+// Closing the window is Quit: the program ends when it is agreed.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!settleUnsavedChanges()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    endProgram();
+    event->ignore();
+    quit();
 }
