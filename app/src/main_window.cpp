@@ -627,7 +627,7 @@ void MainWindow::recordPendingEdit() {
 
 bool MainWindow::hasUnsavedChanges() const {
     // Mid-exchange the model is half read: only what was recorded counts.
-    return exchangesRunning_ > 0 ? !history_->stack().isClean() : history_->isModified();
+    return exchangesRunning_ > 0 ? history_->recordedIsModified() : history_->isModified();
 }
 
 bool MainWindow::settleUnsavedChanges() {
