@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include "duoband/backups.h"
 
@@ -42,6 +43,16 @@ QString lastFolder() {
 
 void setLastFolderOf(const QString& file) {
     Store().setValue("files/lastFolder", QFileInfo(file).absolutePath());
+}
+
+QString saveFolder() {
+    const QString saved = Store().value("files/saveFolder").toString();
+    return saved.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                           : saved;
+}
+
+void setSaveFolderOf(const QString& file) {
+    Store().setValue("files/saveFolder", QFileInfo(file).absolutePath());
 }
 
 QStringList recentFiles() {

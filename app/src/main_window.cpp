@@ -852,6 +852,7 @@ bool MainWindow::saveTo(const QString& name) {
         updateCaption();
     }
     appSettings::addRecentFile(fromPath(result.path));
+    appSettings::setSaveFolderOf(fromPath(result.path));
     userDialogs().information(this, tr("Save success!"));
     return true;
 }

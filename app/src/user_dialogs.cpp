@@ -76,7 +76,8 @@ class QtUserDialogs final : public UserDialogs {
                 return SaveAnswer::Cancel;
         }
     }
-    // Both file dialogs open in the folder of the file chosen last.
+    // An open dialog starts in the folder of the file chosen last, a save
+    // dialog where a configuration was saved last.
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override {
         return remembered(
             QFileDialog::getOpenFileName(parent, title, appSettings::lastFolder(), filter));
@@ -104,7 +105,7 @@ class QtUserDialogs final : public UserDialogs {
     // replacing a file, so it asks about the name that will be written.
     static QString fileToWrite(QWidget* parent, const QString& title, const QString& filter,
                                QFileDialog::Options options) {
-        QFileDialog dialog(parent, title, appSettings::lastFolder(), filter);
+        QFileDialog dialog(parent, title, appSettings::saveFolder(), filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setOptions(options);
         const auto suffixOf = [](const QString& chosen) {

@@ -259,6 +259,8 @@ class ConfigurationFileTest : public QObject {
         trigger("saveAction");
         QCOMPARE(dialogs->lastKind(), QString("error"));
         QVERIFY(dialogs->lastText().contains("is in the backup folder"));
+        // Save dialogs start where a configuration was saved, never in the backups.
+        QCOMPARE(appSettings::saveFolder(), QDir(data->dir()).absolutePath());
         trigger("saveAction");
         QCOMPARE(dialogs->fileDialogs.size(), 2);
         QCOMPARE(window().fileName(), data->path("copy.bc"));
