@@ -35,7 +35,8 @@ void setSaveFolderOf(const QString& file);
 // most kRecentFiles of them, each once.
 constexpr int kRecentFiles = 8;
 QStringList recentFiles();
-// Puts `file` (made absolute) first.
+// Puts `file` first, by its canonical path: one file reached through a
+// link or a ".." is listed once.
 void addRecentFile(const QString& file);
 void removeRecentFile(const QString& file);
 void clearRecentFiles();
