@@ -1017,9 +1017,9 @@ Save it as the image %2 instead?</source>
     </message>
     <message numerus="yes">
         <source>%n radio(s) are being written. Stop them after their current frame and close the station?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n radio is being written. Stop it after its current frame and close the station?</numerusform>
+            <numerusform>%n radios are being written. Stop them after their current frame and close the station?</numerusform>
         </translation>
     </message>
     <message>
