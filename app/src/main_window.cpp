@@ -569,13 +569,17 @@ bool MainWindow::portShownOpen() const {
     return statusPanelText(0) == portCaption() + portChoice_->chosenPath();
 }
 
+// Disabling the pages takes the keyboard focus from the control that had
+// it; it goes back there when the last exchange ends.
 void MainWindow::exchangeRunning(bool running) {
+    if (running && exchangesRunning_ == 0) focusBeforeExchange_ = focusWidget();
     exchangesRunning_ = std::max(0, exchangesRunning_ + (running ? 1 : -1));
     const bool idle = exchangesRunning_ == 0;
     updateCommandStates();
     portList->setEnabled(idle);
     portChoice_->setExchangeRunning(!idle);
     for (const EditorPage& page : pages_) page.widget->setEnabled(idle);
+    if (idle && focusBeforeExchange_ != nullptr) focusBeforeExchange_->setFocus();
 }
 
 // While an exchange runs only the commands that change neither the model,

@@ -402,6 +402,35 @@ class TransferDialogsTest : public QObject {
         QCOMPARE(logLinesStartingWith(log, "WRITE", 0), 0);
     }
 
+    // After a Read or a Write the keyboard is back where it was, after
+    // Compare With Radio on the list of differences, so the shortcuts and
+    // menus work without a click.
+    void theFocusComesBackAfterATransfer_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("Read") << "readAction"
+                              << "bandA.channels";
+        QTest::newRow("Write") << "writeAction"
+                               << "bandA.channels";
+        QTest::newRow("Compare With Radio") << "compareWithRadioAction"
+                                            << "differenceList";
+    }
+    void theFocusComesBackAfterATransfer() {
+        QFETCH(QString, command);
+        QFETCH(QString, focused);
+        startRadio({"--sample"});
+        MainWindow& f = *windows->mainWindow;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        auto* grid = f.findChild<QAbstractItemView*>("bandA.channels");
+        grid->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), grid);
+        runThroughDialog(command.toLatin1().constData());
+        QVERIFY2(dialogs->lastText().contains("success!"), qPrintable(dialogs->lastText()));
+        QVERIFY(f.focusWidget() != nullptr);  // the keyboard's once the window is active again
+        QCOMPARE(f.focusWidget()->objectName(), focused);
+    }
+
     // Every control of both dialogs shows at its size hint at least: the
     // Write dialog's options are not squeezed into the Read dialog's size.
     void controlsShowAtTheirSizeHints() {
