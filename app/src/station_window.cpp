@@ -81,7 +81,7 @@ QString fieldName(UnitField field) {
 // own what came back at which step.
 QString resultText(const duoband::JobReport& report) {
     QString text = pages::fromCoreText(report.message);
-    if (!report.detail.empty()) text += "\n" + QString::fromStdString(report.detail);
+    if (!report.detail.empty()) text += "\n" + pages::fromCoreDetail(report.detail, report.why);
     return text;
 }
 

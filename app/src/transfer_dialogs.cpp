@@ -87,7 +87,7 @@ void TransferDialog::startTransfer() {
     }
     succeeded_ = result.outcome == duoband::ExchangeOutcome::Success;
     QString message = pages::fromCoreText(result.message);
-    if (!result.detail.empty()) message += "\n" + QString::fromStdString(result.detail);
+    if (!result.detail.empty()) message += "\n" + pages::fromCoreDetail(result.detail, result.why);
     if (result.outcome == duoband::ExchangeOutcome::Invalid) {
         userDialogs().error(this, message);
     } else if (succeeded_) {

@@ -127,6 +127,7 @@ struct JobReport {
     double seconds = 0;
     std::string message;             // the last thing said
     std::string detail;              // why it failed, the line after the message; empty when none
+    Phrase why;                      // the detail in pieces, for the window; empty: a value
     std::vector<std::string> lines;  // the result, line by line (a stop: what the radio holds)
     std::string file;                // the file written (read)
     std::string backup;              // the backup kept, if any
