@@ -2,9 +2,11 @@
 #include "app_settings.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include "duoband/backups.h"
 
@@ -44,14 +46,36 @@ void setLastFolderOf(const QString& file) {
     Store().setValue("files/lastFolder", QFileInfo(file).absolutePath());
 }
 
+QString saveFolder() {
+    const QString saved = Store().value("files/saveFolder").toString();
+    return saved.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                           : saved;
+}
+
+void setSaveFolderOf(const QString& file) {
+    Store().setValue("files/saveFolder", QFileInfo(file).absolutePath());
+}
+
 QStringList recentFiles() {
     return Store().value("files/recent").toStringList().mid(0, kRecentFiles);
 }
 
+namespace {
+
+// A file's one name on the list: its canonical path (links and ".."
+// resolved), or the clean absolute path of one that is gone.
+QString listedName(const QString& file) {
+    const QFileInfo info(file);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+}  // namespace
+
 void addRecentFile(const QString& file) {
-    const QString path = QFileInfo(file).absoluteFilePath();
+    const QString path = listedName(file);
     QStringList files = recentFiles();
-    files.removeAll(path);
+    files.removeIf([&](const QString& listed) { return listedName(listed) == path; });
     files.prepend(path);
     Store().setValue("files/recent", files.mid(0, kRecentFiles));
 }

@@ -25,12 +25,18 @@ void setLastPort(const QString& path);
 QString lastFolder();
 // Keeps the folder that holds `file`.
 void setLastFolderOf(const QString& file);
+// Where the save dialogs start: the folder a configuration was last saved
+// to, or the documents folder. Never where a file was only opened from (a
+// backup, which is never saved over).
+QString saveFolder();
+void setSaveFolderOf(const QString& file);
 
 // The settings files and images opened or saved last, newest first, at
 // most kRecentFiles of them, each once.
 constexpr int kRecentFiles = 8;
 QStringList recentFiles();
-// Puts `file` (made absolute) first.
+// Puts `file` first, by its canonical path: one file reached through a
+// link or a ".." is listed once.
 void addRecentFile(const QString& file);
 void removeRecentFile(const QString& file);
 void clearRecentFiles();

@@ -2,6 +2,8 @@
 #include "edit_history.h"
 
 #include <QUndoCommand>
+#include <algorithm>
+#include <utility>
 
 class EditHistory::Step final : public QUndoCommand {
   public:
@@ -45,10 +47,9 @@ EditHistory::EditHistory(duoband::EditorModel& model, std::function<void()> show
     : QObject(parent),
       model_(model),
       showModel_(std::move(showModel)),
-      recorded_{std::make_shared<const duoband::EditorModel>(model), {}} {
+      recorded_{std::make_shared<const duoband::EditorModel>(model), {}},
+      saved_{recorded_} {  // the start-up configuration, as after New
     stack_.setUndoLimit(kStepsKept);
-    connect(&stack_, &QUndoStack::cleanChanged, this,
-            [this](bool clean) { emit modifiedChanged(!clean); });
 }
 
 void EditHistory::record(const QString& text, const QString& mergeKey) {
@@ -58,11 +59,12 @@ void EditHistory::record(const QString& text, const QString& mergeKey) {
                 file_};
     State before = std::exchange(recorded_, after);
     stack_.push(new Step(*this, std::move(before), std::move(after), text, mergeKey));
+    tellModified();
 }
 
 void EditHistory::markClean() {
     record(tr("Edit"));
-    stack_.setClean();
+    keepSaved();
 }
 
 // The step that led to the present state now leads to it under its new
@@ -76,11 +78,34 @@ void EditHistory::markSavedAs(const ConfigurationFile& file) {
         const_cast<Step*>(static_cast<const Step*>(stack_.command(stack_.index() - 1)))
             ->saveAfterAs(file);
     }
-    stack_.setClean();
+    keepSaved();
+}
+
+bool EditHistory::matchesSaved(const duoband::EditorModel& model,
+                               const ConfigurationFile& file) const {
+    const auto saved = std::ranges::find(saved_, file, &State::file);
+    return saved != saved_.end() && *saved->model == model;
+}
+
+void EditHistory::keepSaved() {
+    std::erase_if(saved_, [this](const State& s) { return s.file == recorded_.file; });
+    saved_.push_back(recorded_);
+    tellModified();
 }
 
 bool EditHistory::isModified() const {
-    return !stack_.isClean() || model_ != *recorded_.model || file_ != recorded_.file;
+    return !matchesSaved(model_, file_);
+}
+
+bool EditHistory::recordedIsModified() const {
+    return !matchesSaved(*recorded_.model, recorded_.file);
+}
+
+void EditHistory::tellModified() {
+    const bool modified = recordedIsModified();
+    if (modified == modified_) return;
+    modified_ = modified;
+    emit modifiedChanged(modified);
 }
 
 void EditHistory::restore(const State& state) {
@@ -88,4 +113,5 @@ void EditHistory::restore(const State& state) {
     file_ = state.file;
     recorded_ = state;
     showModel_();
+    tellModified();
 }

@@ -15,6 +15,7 @@
 #include <QUndoStack>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "duoband/editor_model.h"
 
@@ -53,8 +54,12 @@ class EditHistory : public QObject {
     // The present state was saved as `file` (Save As): it belongs to that file
     // from now on, without a step of its own, since saving changes no content.
     void markSavedAs(const ConfigurationFile& file);
-    // The model or its file differs from the last clean point.
+    // The model differs from what its file held when last opened or saved
+    // there (a configuration never saved, as a read, always differs), so an
+    // undo back to a file as it was opened is unmodified again.
     bool isModified() const;
+    // The same for the model as the last record left it.
+    bool recordedIsModified() const;
     // The model as the last record left it.
     const duoband::EditorModel& recordedModel() const { return *recorded_.model; }
 
@@ -71,10 +76,16 @@ class EditHistory : public QObject {
         }
     };
     void restore(const State& state);
+    // `model` is what `file` held when it was last opened or saved.
+    bool matchesSaved(const duoband::EditorModel& model, const ConfigurationFile& file) const;
+    void keepSaved();
+    void tellModified();
 
     duoband::EditorModel& model_;
     ConfigurationFile file_;
     std::function<void()> showModel_;
     QUndoStack stack_;
-    State recorded_;  // the model and file as the top step left them
+    State recorded_;            // the model and file as the top step left them
+    std::vector<State> saved_;  // each file as last opened or saved, one entry per file
+    bool modified_ = false;     // as last told
 };

@@ -569,13 +569,17 @@ bool MainWindow::portShownOpen() const {
     return statusPanelText(0) == portCaption() + portChoice_->chosenPath();
 }
 
+// Disabling the pages takes the keyboard focus from the control that had
+// it; it goes back there when the last exchange ends.
 void MainWindow::exchangeRunning(bool running) {
+    if (running && exchangesRunning_ == 0) focusBeforeExchange_ = focusWidget();
     exchangesRunning_ = std::max(0, exchangesRunning_ + (running ? 1 : -1));
     const bool idle = exchangesRunning_ == 0;
     updateCommandStates();
     portList->setEnabled(idle);
     portChoice_->setExchangeRunning(!idle);
     for (const EditorPage& page : pages_) page.widget->setEnabled(idle);
+    if (idle && focusBeforeExchange_ != nullptr) focusBeforeExchange_->setFocus();
 }
 
 // While an exchange runs only the commands that change neither the model,
@@ -627,7 +631,7 @@ void MainWindow::recordPendingEdit() {
 
 bool MainWindow::hasUnsavedChanges() const {
     // Mid-exchange the model is half read: only what was recorded counts.
-    return exchangesRunning_ > 0 ? !history_->stack().isClean() : history_->isModified();
+    return exchangesRunning_ > 0 ? history_->recordedIsModified() : history_->isModified();
 }
 
 bool MainWindow::settleUnsavedChanges() {
@@ -840,6 +844,7 @@ bool MainWindow::saveTo(const QString& name) {
         updateCaption();
     }
     appSettings::addRecentFile(fromPath(result.path));
+    appSettings::setSaveFolderOf(fromPath(result.path));
     userDialogs().information(this, tr("Save success!"));
     return true;
 }
@@ -970,8 +975,22 @@ void MainWindow::showAbout() {
     showModal(aboutDialog_);
 }
 
-// Ends the program, after asking about unsaved changes.
+// Ends the program. Radios being written are asked about first (the
+// station's question, or the Write dialog's "Stop writing?"): Keep Running
+// changes nothing, a stop ends the program once they have stopped. Then
+// the unsaved changes.
 void MainWindow::quit() {
+    if (station_ != nullptr && station_->runningJobs() > 0) {
+        if (!station_->close()) {
+            if (station_->closesWhenStopped())
+                connect(station_, &StationWindow::closed, this, &MainWindow::quit,
+                        Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+            return;
+        }
+    }
+    if (auto* write = qobject_cast<WriteDialog*>(writeDialog_);
+        write != nullptr && write->running())
+        return write->stopThen([this] { quit(); });
     if (settleUnsavedChanges()) endProgram();
 }
 
@@ -979,11 +998,8 @@ void MainWindow::showModal(QDialog* dialog) {
     if (dialog != nullptr) dialog->exec();
 }
 
+// Closing the window is Quit: the program ends when it is agreed.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!settleUnsavedChanges()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    endProgram();
+    event->ignore();
+    quit();
 }

@@ -256,6 +256,7 @@ class MainWindow : public QMainWindow, public PageHost {
     };
     std::vector<Command> commands_;
     int exchangesRunning_ = 0;
+    QPointer<QWidget> focusBeforeExchange_;  // the control the keyboard goes back to
     EditHistory* history_ = nullptr;
     QMenu* recentFilesMenu_ = nullptr;
     std::filesystem::path backupFolder_;

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Ending the program: "Quit", "Quit(Q)", closing the editor or the login
-// window, SIGINT and SIGTERM all end it at once, without a question.
+// Ending the program. SIGINT and SIGTERM end it at once, without a
+// question: every radio stops after its current frame with its EXIT (the
+// station's jobs as its window goes, a Write as its exchange is abandoned).
+// Closing the login window ends it at once too. "Quit", "Quit(Q)" and
+// closing the editor ask first while radios are written (the station's
+// "Stop and Close / Keep Running", or "Stop writing?" in the Write dialog)
+// and end the program once they have stopped; then about unsaved changes.
 #pragma once
 
 #include <QCoreApplication>

@@ -83,7 +83,7 @@ QString fieldName(UnitField field) {
 QString resultText(const duoband::JobReport& report) {
     QString text = report.messageWords.empty() ? pages::fromCoreText(report.message)
                                                : pages::fromCorePhrase(report.messageWords);
-    if (!report.detail.empty()) text += "\n" + QString::fromStdString(report.detail);
+    if (!report.detail.empty()) text += "\n" + pages::fromCoreDetail(report.detail, report.why);
     if (!report.held.empty()) text += "\n" + pages::fromCoreText(report.held);
     return text;
 }
@@ -357,25 +357,27 @@ QString StationWindow::whyNotReady() {
         }
         why = pages::fromCorePhrase(problem);
     }
-    if (!why.isEmpty() && why != told_) userDialogs().error(this, why);
+    // Asked from a timer or a cable event too: the box waits for no answer.
+    if (!why.isEmpty() && why != told_) userDialogs().openError(this, why);
     told_ = why;
     return why;
 }
 
+// A port starts once at a time: it counts as running from here on, so
+// neither the due timer nor Program Listed Ports starts it again.
 void StationWindow::startJob(const std::string& path) {
-    if (jobs_.count(path) != 0) return;
-    const int row = rowOf(path);
-    if (row < 0) return;
-    if (const QString why = whyNotReady(); !why.isEmpty()) return refuseStart(row, why);
-    const auto numbers = takeNumbers(row);
+    if (jobs_.count(path) != 0 || ports_.running(path) || rowOf(path) < 0) return;
+    ports_.started(path);
+    if (const QString why = whyNotReady(); !why.isEmpty()) return refuseStart(path, why);
+    const auto numbers = takeNumbers(path);
     if (!numbers) return;
     duoband::WriteInput input{duoband::withUnitNumbers(*image_, *numbers),
                               duoband::Compared::HeldBytes, *numbers};
-    launch(row, input);
+    launch(path, input);
 }
 
-// The numbers of the radio on `row`; the fields show the next radio's.
-std::optional<duoband::UnitNumbers> StationWindow::takeNumbers(int row) {
+// The numbers of the radio on `path`; the fields show the next radio's.
+std::optional<duoband::UnitNumbers> StationWindow::takeNumbers(const std::string& path) {
     duoband::StationNumbering::NumbersSet set;
     for (const NumberedField& f : numbered_) {
         if (f.box->isChecked())
@@ -384,7 +386,7 @@ std::optional<duoband::UnitNumbers> StationWindow::takeNumbers(int row) {
     duoband::Phrase problem;
     const auto taken = numbering_.take(set, problem);
     if (!taken) {
-        refuseStart(row, pages::fromCorePhrase(problem));
+        refuseStart(path, pages::fromCorePhrase(problem));
         return std::nullopt;
     }
     QStringList moved;
@@ -395,7 +397,7 @@ std::optional<duoband::UnitNumbers> StationWindow::takeNumbers(int row) {
             moved << tr("Numbering of the %1 continues at %2, past the numbers the log holds.")
                          .arg(fieldCaption(f.field), given);
         f.next->setText(QString::fromStdString(taken->next[f.field]));
-        setCell(row, numberColumn(f.field), given);
+        setCell(rowOf(path), numberColumn(f.field), given);
     }
     noteLabel_->setText(moved.join(" "));
     return taken->numbers;
@@ -403,19 +405,20 @@ std::optional<duoband::UnitNumbers> StationWindow::takeNumbers(int row) {
 
 // A port that could not start: its row says why, and it waits for its
 // cable to be plugged in again, as after any job.
-void StationWindow::refuseStart(int row, const QString& why) {
-    const std::string path = rows_[static_cast<std::size_t>(row)].path;
-    ports_.started(path);
+void StationWindow::refuseStart(const std::string& path, const QString& why) {
     ports_.ended(path);
+    ++failed_;
+    showCounts();
+    const int row = rowOf(path);
+    if (row < 0) return;
     rows_[static_cast<std::size_t>(row)].ran = true;
     showState(path, JobState::Failed);
     setCell(row, kMessageColumn, why);
     table_->resizeRowToContents(row);
-    ++failed_;
-    showCounts();
 }
 
-void StationWindow::launch(int row, const duoband::WriteInput& input) {
+void StationWindow::launch(const std::string& path, const duoband::WriteInput& input) {
+    const int row = rowOf(path);
     Row& r = rows_[static_cast<std::size_t>(row)];
     r.ran = true;
     r.started = Clock::now();
@@ -426,7 +429,6 @@ void StationWindow::launch(int row, const duoband::WriteInput& input) {
         setCell(row, numberColumn(field), QString::fromStdString(input.numbers[field]));
     showNumberColumns();
     table_->resizeRowToContents(row);
-    ports_.started(r.path);
     showState(r.path, JobState::Waiting);
 
     duoband::JobOptions options = editor_.jobOptions();
@@ -442,7 +444,7 @@ void StationWindow::launch(int row, const duoband::WriteInput& input) {
     output.writeAfterFailedFirstRead = [](const duoband::ExchangeResult&) { return false; };
     job.thread =
         std::thread([this, path = r.path, input, options, configuration, output]() mutable {
-            const duoband::JobReport report = duoband::writeJob(path, input, options, output);
+            const duoband::JobReport report = caughtJob(path, input, options, output);
             const duoband::Phrase problem = log_->append(report, configuration);
             QMetaObject::invokeMethod(
                 this,
@@ -454,6 +456,28 @@ void StationWindow::launch(int row, const duoband::WriteInput& input) {
     if (!secondsTimer_->isActive()) secondsTimer_->start();
     showCounts();
     updateControls();
+}
+
+// The job's report; an exception on the job's thread is that radio's
+// failure, with its message, and the program goes on.
+duoband::JobReport StationWindow::caughtJob(const std::string& path,
+                                            const duoband::WriteInput& input,
+                                            const duoband::JobOptions& options,
+                                            duoband::JobOutput& output) const {
+    bool returned = false;
+    duoband::JobReport report = duoband::caughtJob(path, [&] {
+        duoband::JobReport written = writeJob_(path, input, options, output);
+        returned = true;
+        return written;
+    });
+    if (returned) return report;
+    // Said as any failed write is, and logged with the numbers it was given.
+    report.detail = report.message;
+    report.message = duoband::kWriteError;
+    report.lines = {report.message};
+    report.numbers = input.numbers;
+    if (output.state) output.state(JobState::Failed);
+    return report;
 }
 
 // The log's name for what was sent: the file, marked when the editor holds
@@ -604,22 +628,31 @@ void StationWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+// While radios are written the user is asked first; with "Stop and Close"
+// every job stops after its current frame and the station closes once the
+// last one ended (at once when they all ended while the question was open).
+bool StationWindow::mayCloseNow() {
+    if (jobs_.empty()) return true;
+    if (closeWhenStopped_) return false;
+    const QString question =
+        tr("%n radio(s) are being written. Stop them after their current frame and close "
+           "the station?",
+           nullptr, static_cast<int>(jobs_.size()));
+    if (!userDialogs().confirmWith(this, question, tr("Stop and Close"), tr("Keep Running")))
+        return false;
+    closeWhenStopped_ = true;
+    stopAll();
+    return jobs_.empty();
+}
+
 void StationWindow::closeEvent(QCloseEvent* event) {
-    if (!jobs_.empty()) {
+    if (!mayCloseNow()) {
         event->ignore();
-        if (closeWhenStopped_) return;
-        const QString question =
-            tr("%n radio(s) are being written. Stop them after their current frame and close "
-               "the station?",
-               nullptr, static_cast<int>(jobs_.size()));
-        if (!userDialogs().confirmWith(this, question, tr("Stop and Close"), tr("Keep Running")))
-            return;
-        closeWhenStopped_ = true;
-        stopAll();
         return;
     }
     dueTimer_->stop();
     editor_.portChoice().disconnect(this);
     editor_.stationOpen(false);
     event->accept();
+    emit closed();
 }

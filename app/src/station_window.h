@@ -16,6 +16,7 @@
 #include <QWidget>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -57,8 +58,19 @@ class StationWindow : public QWidget {
     // "Stop": every running job stops after its current frame.
     void stopAll();
     std::size_t runningJobs() const { return jobs_.size(); }
+    // Asked to close, it waits for its radios to stop before it closes.
+    bool closesWhenStopped() const { return closeWhenStopped_; }
+    // The write each port runs, writeJob unless a test runs another.
+    using WriteJob = std::function<duoband::JobReport(
+        const std::string& port, const duoband::WriteInput& input,
+        const duoband::JobOptions& options, duoband::JobOutput& output)>;
+    void setWriteJob(WriteJob job) { writeJob_ = std::move(job); }
     // The log file the next start opens.
     QString logFile() const;
+
+  signals:
+    // The station has closed (its radios stopped).
+    void closed();
 
   protected:
     // While jobs run it asks first; a close that stops them waits for their end.
@@ -94,15 +106,19 @@ class StationWindow : public QWidget {
     // The configuration's bytes and the open log, made ready before the
     // first job; why not, when the station cannot start.
     QString whyNotReady();
-    std::optional<duoband::UnitNumbers> takeNumbers(int row);
-    void launch(int row, const duoband::WriteInput& input);
+    std::optional<duoband::UnitNumbers> takeNumbers(const std::string& path);
+    void launch(const std::string& path, const duoband::WriteInput& input);
+    duoband::JobReport caughtJob(const std::string& path, const duoband::WriteInput& input,
+                                 const duoband::JobOptions& options,
+                                 duoband::JobOutput& output) const;
     std::string loggedConfiguration() const;
     duoband::JobOutput outputFor(const std::string& path);
     void showState(const std::string& path, duoband::JobState state);
     void showProgress(const std::string& path, int steps);
     void jobEnded(const std::string& path, const duoband::JobReport& report,
                   const QString& logProblem);
-    void refuseStart(int row, const QString& why);
+    void refuseStart(const std::string& path, const QString& why);
+    bool mayCloseNow();
 
     int rowOf(const std::string& path) const;
     int rowFor(const duoband::ListedPort& port);
@@ -122,6 +138,7 @@ class StationWindow : public QWidget {
     std::unique_ptr<duoband::StationLog> log_;  // open and locked from the first job on
     std::vector<Row> rows_;
     std::map<std::string, RunningJob> jobs_;
+    WriteJob writeJob_ = duoband::writeJob;
     int done_ = 0;
     int failed_ = 0;
     bool closeWhenStopped_ = false;

@@ -7,7 +7,9 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "app_settings.h"
 #include "duoband/radio_jobs.h"
@@ -85,7 +87,7 @@ void TransferDialog::startTransfer() {
     }
     succeeded_ = result.outcome == duoband::ExchangeOutcome::Success;
     QString message = pages::fromCoreText(result.message);
-    if (!result.detail.empty()) message += "\n" + QString::fromStdString(result.detail);
+    if (!result.detail.empty()) message += "\n" + pages::fromCoreDetail(result.detail, result.why);
     if (result.outcome == duoband::ExchangeOutcome::Invalid) {
         userDialogs().error(this, message);
     } else if (succeeded_) {
@@ -95,6 +97,9 @@ void TransferDialog::startTransfer() {
     }
     setRunning(false);
     accept();
+    // A quit waits for the stop it asked for: it goes on from the main loop.
+    if (auto then = std::exchange(afterStop_, nullptr); then && cancelRequested_)
+        QTimer::singleShot(0, this, then);
 }
 
 void TransferDialog::showFailure(const duoband::ExchangeResult&, const QString& message) {
@@ -128,6 +133,12 @@ void TransferDialog::reject() {
 
 void TransferDialog::requestCancel() {
     if (running_ && !cancelRequested_) askToStop();
+}
+
+void TransferDialog::stopThen(std::function<void()> then) {
+    if (!running_) return;
+    afterStop_ = std::move(then);
+    if (!cancelRequested_) askToStop();
 }
 
 ReadDialog::ReadDialog(MainWindow& editor, QWidget* parent)
@@ -196,8 +207,11 @@ void WriteDialog::askToStop() {
     stopQuestion_ = userDialogs().openQuestion(
         this, tr("Stop writing? The radio will hold a mix of old and new settings."));
     connect(stopQuestion_, &QMessageBox::finished, this, [this] {
-        if (stopQuestion_->standardButton(stopQuestion_->clickedButton()) == QMessageBox::Yes)
+        if (stopQuestion_->standardButton(stopQuestion_->clickedButton()) == QMessageBox::Yes) {
             stopAfterCurrentFrame();
+        } else {
+            dropAfterStop();
+        }
         closeStopQuestion();
     });
 }
@@ -227,8 +241,12 @@ void WriteDialog::enter(duoband::JobState state) {
         default:
             break;
     }
-    // Past the write a stop changes nothing on the radio: no question.
-    if (state != duoband::JobState::Writing) closeStopQuestion();
+    // Past the write a stop changes nothing on the radio: no question, and a
+    // quit that waited for its answer does not happen.
+    if (state != duoband::JobState::Writing && stopQuestion_ != nullptr) {
+        dropAfterStop();
+        closeStopQuestion();
+    }
     if (shown == nullptr) return;
     progressBar_->setFormat(tr(shown));
     progressBar_->setValue(0);
@@ -248,9 +266,9 @@ duoband::ExchangeResult WriteDialog::run(MainWindow& editor,
     output.progress = progress;
     output.state = [this](duoband::JobState state) { enter(state); };
     output.writeAfterFailedFirstRead = [this](const duoband::ExchangeResult& read) {
-        return userDialogs().confirm(this,
-                                     tr("Reading the radio first failed: %1\nWrite all the same?")
-                                         .arg(pages::fromCoreText(read.message)));
+        return userDialogs().confirmNoByDefault(
+            this, tr("Reading the radio first failed: %1\nWrite all the same?")
+                      .arg(pages::fromCoreText(read.message)));
     };
     const duoband::WriteInput sent{duoband::imageOf(encoding), duoband::Compared::HeldBytes, {}};
     return duoband::asExchangeResult(

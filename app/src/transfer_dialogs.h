@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <filesystem>
+#include <functional>
 
 #include "duoband/exchange.h"
 #include "duoband/radio_image.h"
@@ -34,6 +35,10 @@ class TransferDialog : public QDialog {
     // Cancel while the exchange runs: it stops after the current frame and
     // sends EXIT (once); a write asks first while it writes.
     void requestCancel();
+    // Quit while the exchange runs: as Cancel (a write asks first), and once
+    // a stop was agreed and the exchange has ended, `then` runs. A stop
+    // refused, or the write ending before the answer, drops `then`.
+    void stopThen(std::function<void()> then);
     // The last exchange this dialog ran succeeded.
     bool succeeded() const { return succeeded_; }
 
@@ -46,6 +51,8 @@ class TransferDialog : public QDialog {
     // the exchange stops after its current frame.
     virtual void askToStop() { stopAfterCurrentFrame(); }
     void stopAfterCurrentFrame() { cancelRequested_ = true; }
+    // Whatever the quit that asked for a stop would have done after it.
+    void dropAfterStop() { afterStop_ = nullptr; }
     // The exchange itself, reporting the steps done through `progress`.
     virtual duoband::ExchangeResult run(MainWindow& editor,
                                         const duoband::ProgrammingExchange::Progress& progress) = 0;
@@ -69,6 +76,7 @@ class TransferDialog : public QDialog {
     bool running_ = false;
     bool succeeded_ = false;
     bool cancelRequested_ = false;
+    std::function<void()> afterStop_;  // what a quit does once the exchange stopped
     QString caption_;
 };
 

@@ -35,6 +35,19 @@ class QtUserDialogs final : public UserDialogs {
         return QMessageBox::question(parent, QString(), text, QMessageBox::Yes | QMessageBox::No) ==
                QMessageBox::Yes;
     }
+    void openError(QWidget* parent, const QString& text) override {
+        auto* box =
+            new QMessageBox(QMessageBox::Critical, QString(), text, QMessageBox::Ok, parent);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
+    bool confirmNoByDefault(QWidget* parent, const QString& text) override {
+        QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::Yes | QMessageBox::No,
+                        parent);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    }
     bool confirmWith(QWidget* parent, const QString& text, const QString& yes,
                      const QString& no) override {
         QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::NoButton, parent);
@@ -63,7 +76,8 @@ class QtUserDialogs final : public UserDialogs {
                 return SaveAnswer::Cancel;
         }
     }
-    // Both file dialogs open in the folder of the file chosen last.
+    // An open dialog starts in the folder of the file chosen last, a save
+    // dialog where a configuration was saved last.
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override {
         return remembered(
             QFileDialog::getOpenFileName(parent, title, appSettings::lastFolder(), filter));
@@ -91,7 +105,7 @@ class QtUserDialogs final : public UserDialogs {
     // replacing a file, so it asks about the name that will be written.
     static QString fileToWrite(QWidget* parent, const QString& title, const QString& filter,
                                QFileDialog::Options options) {
-        QFileDialog dialog(parent, title, appSettings::lastFolder(), filter);
+        QFileDialog dialog(parent, title, appSettings::saveFolder(), filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setOptions(options);
         const auto suffixOf = [](const QString& chosen) {

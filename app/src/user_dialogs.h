@@ -27,6 +27,16 @@ class UserDialogs {
     virtual void error(QWidget* parent, const QString& text) = 0;
     // A Yes/No question; true only for Yes.
     virtual bool confirm(QWidget* parent, const QString& text) = 0;
+    // An error box that does not wait for its OK: open over `parent` when
+    // this returns, it goes when closed. For what a timer, a cable or a job
+    // report raises, whose handler must not wait in a nested loop. By
+    // default as error.
+    virtual void openError(QWidget* parent, const QString& text) { error(parent, text); }
+    // A Yes/No question whose Yes cannot be taken back: No is the default
+    // button and Escape's answer. True only for Yes. By default as confirm.
+    virtual bool confirmNoByDefault(QWidget* parent, const QString& text) {
+        return confirm(parent, text);
+    }
     // A question with two answers captioned `yes` and `no` (the default);
     // true only for `yes`. By default as confirm.
     virtual bool confirmWith(QWidget* parent, const QString& text, const QString& /*yes*/,

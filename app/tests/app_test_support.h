@@ -20,7 +20,9 @@
 #include <QTest>
 #include <deque>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app_settings.h"
@@ -58,7 +60,12 @@ class ScriptedDialogs final : public UserDialogs {
         offers.push_back(offer);
         return takeFront(offersTaken, false);
     }
-    void error(QWidget*, const QString& text) override { messages.push_back({"error", text}); }
+    void error(QWidget*, const QString& text) override {
+        messages.push_back({"error", text});
+        if (whileModalError) std::exchange(whileModalError, nullptr)();
+    }
+    // Recorded like error(), but open without waiting: no nested loop runs.
+    void openError(QWidget*, const QString& text) override { messages.push_back({"error", text}); }
     bool confirm(QWidget*, const QString& text) override {
         questions.push_back(text);
         return takeFront(confirmations, false);
@@ -103,6 +110,9 @@ class ScriptedDialogs final : public UserDialogs {
     QStringList fileDialogs;  // "title|filter" of each file dialog shown
     QStringList offers;       // the extra button of each warning that had one
     std::deque<bool> confirmations;
+    // Runs once inside the next modal error box: the events its nested loop
+    // would dispatch while the user reads it.
+    std::function<void()> whileModalError;
     QPointer<QMessageBox> openQuestionBox;  // the last openQuestion()
     std::deque<bool> offersTaken;           // true: the warning's extra button was pressed
     std::deque<SaveAnswer> saveAnswers;

@@ -190,6 +190,31 @@ class ConfigurationFileTest : public QObject {
         QVERIFY(!window().isWindowModified());
     }
 
+    // Undo back to a file as it was opened or saved, in whatever step, shows
+    // it unmodified; a file's content as it was before its last save does not.
+    void undoBackToAFileAsItWasOpenedIsUnmodified() {
+        nameChannel("CUSTA");
+        saveAs("custA.bc");
+        nameChannel("CUSTB");
+        saveAs("custB.bc");
+        open(data->path("custA.bc"));
+        nameChannel("EDITED");
+        QVERIFY(window().isWindowModified());
+        trigger("undoAction");
+        QVERIFY(!window().isWindowModified());
+        open(data->path("custB.bc"));
+        trigger("undoAction");
+        QCOMPARE(window().fileName(), data->path("custA.bc"));
+        QCOMPARE(window().windowTitle(), QString("custA.bc[*]"));
+        QVERIFY(!window().isWindowModified());
+        trigger("redoAction");
+        QVERIFY(!window().isWindowModified());
+        nameChannel("CUSTB2");
+        trigger("saveAction");
+        trigger("undoAction");
+        QVERIFY(window().isWindowModified());  // custB.bc holds CUSTB2 now
+    }
+
     // However it is opened, a backup is untitled: Save asks for a name and
     // refuses one in the backup folder; the backup stays as it was.
     void aBackupOpensUntitledAndStaysAsItWas_data() {
@@ -234,6 +259,8 @@ class ConfigurationFileTest : public QObject {
         trigger("saveAction");
         QCOMPARE(dialogs->lastKind(), QString("error"));
         QVERIFY(dialogs->lastText().contains("is in the backup folder"));
+        // Save dialogs start where a configuration was saved, never in the backups.
+        QCOMPARE(appSettings::saveFolder(), QDir(data->dir()).absolutePath());
         trigger("saveAction");
         QCOMPARE(dialogs->fileDialogs.size(), 2);
         QCOMPARE(window().fileName(), data->path("copy.bc"));

@@ -264,6 +264,14 @@ class OpeningFilesTest : public QObject {
         window().findChild<QAction*>("clearRecentFilesAction")->trigger();
         QVERIFY(recentFilesListed().isEmpty());
 
+        // One file through a link, a ".." path and its own path is listed once.
+        QVERIFY(QFile::link(backup, data->path("link.img")));
+        appSettings::addRecentFile(data->path("link.img"));
+        appSettings::addRecentFile(folder + "/../backups/" + QFileInfo(backup).fileName());
+        appSettings::addRecentFile(backup);
+        QCOMPARE(recentFilesListed(), QStringList{backup});
+        window().findChild<QAction*>("clearRecentFilesAction")->trigger();
+
         for (int i = 0; i < 10; ++i)
             appSettings::addRecentFile(data->path(QString("%1.bc").arg(i)));
         appSettings::addRecentFile(data->path("5.bc"));

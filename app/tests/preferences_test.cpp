@@ -105,10 +105,12 @@ class PreferencesTest : public QObject {
         QCOMPARE(appSettings::lastPort(), QString("/dev/ttyUSB0"));
     }
 
-    // The real file dialog opens in the folder of the file chosen last.
+    // The real open dialog opens in the folder of the file chosen last, the
+    // save dialog where a configuration was saved last.
     void fileDialogsStartInTheFolderChosenLast() {
-        QTemporaryDir before, chosen;
+        QTemporaryDir before, chosen, saved;
         appSettings::setLastFolderOf(before.filePath("old.bc"));
+        appSettings::setSaveFolderOf(saved.filePath("kept.bc"));
         const QString file = chosen.filePath("radio.bc");
         QFile(file).open(QIODevice::WriteOnly);
         QStringList startedIn;
@@ -130,7 +132,7 @@ class PreferencesTest : public QObject {
         answer({});
         QCOMPARE(userDialogs().saveFileName(nullptr, "Save", "*.bc"), QString());
         QCOMPARE(startedIn, (QStringList{QDir(before.path()).absolutePath(),
-                                         QDir(chosen.path()).absolutePath()}));
+                                         QDir(saved.path()).absolutePath()}));
         QCOMPARE(appSettings::lastFolder(), QDir(chosen.path()).absolutePath());
     }
 

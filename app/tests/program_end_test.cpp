@@ -1,12 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every way of ending the program ends the running event loop at once:
-// "Quit", "Quit(Q)", closing the editor or the login window, SIGTERM.
+// Every way of ending the program ends the running event loop: "Quit",
+// "Quit(Q)", closing the editor or the login window, SIGTERM; while radios
+// are written, Quit and Close ask first and SIGTERM stops each radio with
+// its EXIT.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <csignal>
+
+#include "duoband/port_monitor.h"
 
 #include "app_test_support.h"
 #include "application.h"
@@ -14,7 +23,9 @@
 #include "main_window.h"
 #include "program_end.h"
 #include "qt_message_pump.h"
+#include "station_window.h"
 #include "transfer_dialogs.h"
+#include "window_language.h"
 
 namespace {
 
@@ -34,13 +45,45 @@ class Guard {
     QTimer timer_;
 };
 
+// The ways a user ends the program from the editor.
+void endFromTheEditor(MainWindow& editor, const QString& how) {
+    if (how == "Ctrl+Q") {
+        QApplication::setActiveWindow(&editor);
+        QTest::keyClick(&editor, Qt::Key_Q, Qt::ControlModifier);
+    } else if (how == "Quit(Q)") {
+        editor.findChild<QAction*>("quitAction")->trigger();
+    } else {
+        editor.close();  // the window's close button, Alt+F4
+    }
+}
+
+// Two paced radios, each with its command log, plugged in for the station.
+struct StationRadios {
+    explicit StationRadios(duoband::QueuedPortMonitor& monitor) {
+        for (int i = 0; i < 2; ++i) {
+            logs << dir.filePath(QString("radio%1.log").arg(i));
+            radios.push_back(std::make_unique<TestRadio>(
+                std::vector<std::string>{"--pace", "--log", logs.back().toStdString()}));
+            monitor.post({duoband::PortEvent::Kind::Added,
+                          duoband::ListedPort{radios.back()->port(), "USB-Serial", true}});
+        }
+    }
+    QTemporaryDir dir;
+    QStringList logs;
+    std::vector<std::unique_ptr<TestRadio>> radios;
+};
+
 }  // namespace
 
 class ProgramEndTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { quitOnTerminationSignals(); }
+    void initTestCase() {
+        quitOnTerminationSignals();
+        QVERIFY(installWindowLanguage("en"));  // the English window, plurals and all
+    }
+    void cleanup() { appSettings::clear(); }  // the options a test chose
 
     void endsAtOnce_data() {
         QTest::addColumn<QString>("how");
@@ -64,6 +107,111 @@ class ProgramEndTest : public QObject {
         QTimer::singleShot(0, ways.at(how));
         Guard guard(3000);
         QCOMPARE(QApplication::exec(), 0);
+    }
+
+    // Quitting while the station writes asks its question: Keep Running
+    // keeps every radio going, Stop and Close ends the program once each
+    // radio has stopped with its EXIT. SIGTERM asks nothing.
+    void quittingWhileTheStationWrites_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("stop");  // the answer: Stop and Close, or Keep Running
+        for (const char* how : {"Ctrl+Q", "Quit(Q)", "close editor", "SIGTERM"}) {
+            QTest::addRow("%s, Stop and Close", how) << how << true;
+            if (std::string_view(how) != "SIGTERM")
+                QTest::addRow("%s, Keep Running", how) << how << false;
+        }
+    }
+    void quittingWhileTheStationWrites() {
+        QFETCH(QString, how);
+        QFETCH(bool, stop);
+        programEndRequested() = false;
+        TestDataFolder data;
+        ScriptedDialogs dialogs;
+        QTemporaryDir logFolder;
+        appSettings::setStationText("logFile", logFolder.filePath("station.csv"));
+        appSettings::setStationOption("autoStartBox", false);
+        auto monitor = std::make_shared<duoband::QueuedPortMonitor>();
+        StationRadios radios(*monitor);
+        auto windows =
+            std::make_unique<Windows>(DataFolder(data.dir()), PortOptions{{}, false, monitor});
+        MainWindow& editor = *windows->mainWindow;
+        editor.show();
+        QTRY_COMPARE(editor.portList->count(), 2);
+        editor.findChild<QAction*>("programManyAction")->trigger();
+        QPointer<StationWindow> station = editor.findChild<StationWindow*>();
+        station->programListedPorts();
+        QTRY_COMPARE_WITH_TIMEOUT(station->runningJobs(), std::size_t(2), 10000);
+        QTest::qWait(800);  // past the handshakes, into the write
+        dialogs.confirmations = {stop};
+        QTimer::singleShot(0, &editor, [&] {
+            if (how == "SIGTERM") {
+                std::raise(SIGTERM);
+            } else {
+                endFromTheEditor(editor, how);
+            }
+        });
+        Guard guard(stop ? 10000 : 1500);
+        QCOMPARE(QApplication::exec(), stop ? 0 : kNotEnded);
+        QCOMPARE(dialogs.questions,
+                 how == "SIGTERM" ? QStringList{}
+                                  : QStringList{"2 radios are being written. Stop them after "
+                                                "their current frame and close the station?"});
+        if (!stop) {
+            QVERIFY(station != nullptr && station->isVisible());
+            QCOMPARE(station->runningJobs(), std::size_t(2));
+        }
+        windows.reset();
+        for (const QString& log : radios.logs) QCOMPARE(logLinesStartingWith(log, "EXIT", 1), 1);
+    }
+
+    // Quitting during the Write dialog's write asks "Stop writing?": No lets
+    // the write finish and the program run on, Yes stops the write after its
+    // current frame, with its EXIT, and then ends the program.
+    void quittingWhileTheWriteDialogWrites_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("stop");
+        for (const char* how : {"Quit(Q)", "close editor"}) {
+            QTest::addRow("%s, Yes", how) << how << true;
+            QTest::addRow("%s, No", how) << how << false;
+        }
+    }
+    void quittingWhileTheWriteDialogWrites() {
+        QFETCH(QString, how);
+        QFETCH(bool, stop);
+        programEndRequested() = false;
+        TestDataFolder data;
+        ScriptedDialogs dialogs;
+        QTemporaryDir dir;
+        const QString log = dir.filePath("radio.log");
+        TestRadio radio({"--log", log.toStdString()});
+        QVERIFY(radio.started());
+        {
+            Windows windows(DataFolder(data.dir()), PortOptions{{radio.port()}, false});
+            MainWindow& editor = *windows.mainWindow;
+            WriteDialog* dialog = windows.writeDialog;
+            dialog->findChild<QCheckBox*>("backupFirstBox")->setChecked(false);
+            dialog->findChild<QCheckBox*>("fastBox")->setChecked(true);
+            auto* progress = dialog->findChild<QProgressBar*>("progressBar");
+            connect(progress, &QProgressBar::valueChanged, dialog, [&](int) {
+                if (progress->text() == "Writing: 10 of 136") endFromTheEditor(editor, how);
+                if (progress->text() == "Writing: 20 of 136")
+                    dialogs.answerOpenQuestion(stop ? QMessageBox::Yes : QMessageBox::No);
+            });
+            connect(dialog, &QDialog::finished, dialog, [dialog] {
+                QTimer::singleShot(300, dialog, [] { QCoreApplication::exit(kNotEnded); });
+            });
+            QTimer::singleShot(0, &editor, [&editor, dialog] {
+                QTimer::singleShot(0, dialog, [dialog] { dialog->startTransfer(); });
+                editor.writeRadio();
+            });
+            Guard guard(10000);
+            QCOMPARE(QApplication::exec(), stop ? 0 : kNotEnded);
+            QCOMPARE(dialogs.questions.size(), 1);
+            QVERIFY(dialogs.questions.front().startsWith("Stop writing?"));
+            QCOMPARE(dialogs.lastText().startsWith("Write cancelled"), stop);
+        }
+        QCOMPARE(logLinesStartingWith(log, "EXIT", 1), 1);
+        QCOMPARE(logLinesStartingWith(log, "WRITE", 136, std::chrono::milliseconds(0)) < 136, stop);
     }
 
     // SIGTERM while a start-up message box is open (the picture is

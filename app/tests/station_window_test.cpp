@@ -4,8 +4,10 @@
 // them): each radio its own number and a log line, a faulty radio failing
 // alone, and Stop ending every job with one EXIT.
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -223,6 +225,82 @@ class StationWindowTest : public QObject {
             QCOMPARE(logLinesStartingWith(r->log, "EXIT", 2, std::chrono::milliseconds(300)), 1);
         }
         QVERIFY(station.close());
+    }
+
+    // A box raised by a due port waits for no answer: a cable pulled and
+    // another plugged in while it is open change the rows under it, and
+    // each port is refused once, in its own row.
+    void cablesChangedWhileTheBoxIsOpen() {
+        editor().model().channels(duoband::Band::B).cell(duoband::Column::RxFrequency, 7) =
+            "14x.000";
+        StationWindow& station = open();
+        const auto changeCables = [this] {
+            monitor->post(
+                {PortEvent::Kind::Removed, ListedPort{radios[0]->radio->port(), {}, false}});
+            plug(1, {});
+            QTest::qWait(1500);  // the second port falls due meanwhile
+        };
+        dialogs->whileModalError = changeCables;
+        plug(0, {});
+        QTRY_COMPARE_WITH_TIMEOUT(dialogs->messages.size(), std::size_t(1), kJobTimeoutMs);
+        if (dialogs->whileModalError) std::exchange(dialogs->whileModalError, nullptr)();
+        QTRY_COMPARE_WITH_TIMEOUT(column(station, kStateColumn), times("Failed", 2), kJobTimeoutMs);
+        QCOMPARE(dialogs->messages.size(), std::size_t(1));
+        QCOMPARE(column(station, kMessageColumn), times(dialogs->lastText(), 2));
+        QCOMPARE(station.findChild<QLabel*>("counterLabel")->text(),
+                 QString("Done: 0    Failed: 2    Running: 0"));
+    }
+
+    // An exception on a job's thread is that radio's failure, with its
+    // message; the other radios and the program go on.
+    void anExceptionOnAJobThreadFailsThatRadioAlone() {
+        StationWindow& station = open();
+        station.setWriteJob([](const std::string&, const duoband::WriteInput&,
+                               const duoband::JobOptions&,
+                               duoband::JobOutput&) -> duoband::JobReport {
+            throw std::runtime_error("the job fell over");
+        });
+        plug(0, {});
+        QTRY_COMPARE_WITH_TIMEOUT(column(station, kStateColumn), QStringList{"Failed"},
+                                  kJobTimeoutMs);
+        QCOMPARE(column(station, kMessageColumn), QStringList{"Write error!\nthe job fell over"});
+        QCOMPARE(station.findChild<QLabel*>("counterLabel")->text(),
+                 QString("Done: 0    Failed: 1    Running: 0"));
+        QFile log(folder.filePath("station.csv"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().contains(",failed,"));
+    }
+
+    // However often the station is stopped or closed mid-write, and its port
+    // opened again at once (by the editor, by the next job), every radio gets
+    // an EXIT for each handshake.
+    void everyHandshakeEndsWithAnExitAfterStopAndClose() {
+        appSettings::setStationOption("autoStartBox", false);
+        for (int i = 0; i < 2; ++i) plug(i, {"--pace"});
+        QTRY_COMPARE(editor().portList->count(), 2);
+        editor().portList->setCurrentIndex(
+            editor().portList->findData(QString::fromStdString(radios[0]->radio->port())));
+        editor().choosePort();
+        constexpr int kRounds = 6;
+        for (int round = 0; round < kRounds; ++round) {
+            QPointer<StationWindow> station = &open();
+            station->programListedPorts();
+            QTRY_COMPARE_WITH_TIMEOUT(column(*station, kStateColumn), times("Writing", 2),
+                                      kJobTimeoutMs);
+            if (round % 2 == 0) {
+                station->stopAll();
+                QTRY_COMPARE_WITH_TIMEOUT(station->runningJobs(), std::size_t(0), kJobTimeoutMs);
+            } else {
+                dialogs->confirmations.push_back(true);  // Stop and Close
+            }
+            station->close();
+            QTRY_VERIFY_WITH_TIMEOUT(station == nullptr, kJobTimeoutMs);
+        }
+        windows.reset();
+        for (const auto& r : radios) {
+            QCOMPARE(logLinesStartingWith(r->log, "HANDSHAKE", kRounds), kRounds);
+            QCOMPARE(logLinesStartingWith(r->log, "EXIT", kRounds), kRounds);
+        }
     }
 
   private:

@@ -366,6 +366,71 @@ class TransferDialogsTest : public QObject {
         QCOMPARE(logLinesStartingWith(log, "WRITE", 0), framesWritten);
     }
 
+    // A radio that could not be read first is written only on a deliberate
+    // Yes: Enter and Escape both answer No, and nothing is written.
+    void aFailedFirstReadIsWrittenOnlyOnYes_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+    }
+    void aFailedFirstReadIsWrittenOnlyOnYes() {
+        QFETCH(int, key);
+        QTemporaryDir dir;
+        const QString log = dir.filePath("radio.log");
+        startRadio({"--silent-at", "0", "--log", log.toStdString()});
+        installUserDialogs(nullptr);  // the program's own question box
+        QString asked;
+        bool noByDefault = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            poll.stop();
+            asked = box->text();
+            noByDefault = box->defaultButton() == box->button(QMessageBox::No);
+            installUserDialogs(dialogs.get());
+            QTest::keyClick(box, Qt::Key(key));
+        });
+        poll.start(50);
+        runThroughDialog("writeAction");
+        installUserDialogs(dialogs.get());
+        QVERIFY2(asked.endsWith("\nWrite all the same?"), qPrintable(asked));
+        QVERIFY(noByDefault);
+        QCOMPARE(dialogs->lastText(), QString("Write cancelled: the radio is unchanged."));
+        windows.reset();
+        QCOMPARE(logLinesStartingWith(log, "EXIT", 1), 1);
+        QCOMPARE(logLinesStartingWith(log, "WRITE", 0), 0);
+    }
+
+    // After a Read or a Write the keyboard is back where it was, after
+    // Compare With Radio on the list of differences, so the shortcuts and
+    // menus work without a click.
+    void theFocusComesBackAfterATransfer_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("Read") << "readAction"
+                              << "bandA.channels";
+        QTest::newRow("Write") << "writeAction"
+                               << "bandA.channels";
+        QTest::newRow("Compare With Radio") << "compareWithRadioAction"
+                                            << "differenceList";
+    }
+    void theFocusComesBackAfterATransfer() {
+        QFETCH(QString, command);
+        QFETCH(QString, focused);
+        startRadio({"--sample"});
+        MainWindow& f = *windows->mainWindow;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        auto* grid = f.findChild<QAbstractItemView*>("bandA.channels");
+        grid->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), grid);
+        runThroughDialog(command.toLatin1().constData());
+        QVERIFY2(dialogs->lastText().contains("success!"), qPrintable(dialogs->lastText()));
+        QVERIFY(f.focusWidget() != nullptr);  // the keyboard's once the window is active again
+        QCOMPARE(f.focusWidget()->objectName(), focused);
+    }
+
     // Every control of both dialogs shows at its size hint at least: the
     // Write dialog's options are not squeezed into the Read dialog's size.
     void controlsShowAtTheirSizeHints() {

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
 
 #include "about_dialog.h"
@@ -19,6 +20,7 @@
 #include "duoband/version.h"
 #include "main_window.h"
 #include "small_dialogs.h"
+#include "transfer_dialogs.h"
 #include "window_fixture.h"
 
 using duoband::Band;
@@ -134,6 +136,20 @@ class WindowLanguageTest : public QObject {
         window().findChild<QAction*>("importCsvAction")->trigger();
         QCOMPARE(dialogs->lastKind(), QString("error"));
         VERIFY_ALL_TRANSLATED(dialogs->lastText(), QStringList{"empty.csv"});
+    }
+
+    // A failed transfer says what came back at which step, on which port and
+    // what to check, all in the window's language (the station's rows say it
+    // the same way).
+    void theDetailOfAFailedTransfer() {
+        open(PortOptions{{}, false});
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget()))
+                dialog->startTransfer();
+        });
+        window().findChild<QAction*>("readAction")->trigger();
+        QCOMPARE(dialogs->lastText().count('\n'), 2);  // the result, the detail, nothing changed
+        VERIFY_ALL_TRANSLATED(dialogs->lastText(), QStringList{"COM2"});
     }
 
     // The licence's own words stay as they are, introduced by a notice in

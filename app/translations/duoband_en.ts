@@ -1017,9 +1017,9 @@ Save it as the image %2 instead?</source>
     </message>
     <message numerus="yes">
         <source>%n radio(s) are being written. Stop them after their current frame and close the station?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n radio is being written. Stop it after its current frame and close the station?</numerusform>
+            <numerusform>%n radios are being written. Stop them after their current frame and close the station?</numerusform>
         </translation>
     </message>
     <message>
@@ -1084,6 +1084,66 @@ Write all the same?</source>
 </context>
 <context>
     <name>duoband</name>
+    <message>
+        <source>Is the radio switched on, in range of the cable and set to this port?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line went away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the radio sent more data than any answer holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is this the radio&apos;s programming cable, with no other device sending on it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the acknowledgement came too late</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer came too late</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try again; if it keeps coming late, check the cable and its adapter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing came back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the radio refused the frame (NAK, 0x15)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 byte came back instead of the acknowledgement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bytes came back instead of the acknowledgement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 byte of %2 came back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bytes of %2 came back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3 on %4. %5</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ</source>
         <translation type="unfinished"></translation>

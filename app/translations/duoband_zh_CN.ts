@@ -1096,6 +1096,66 @@ Write all the same?</source>
 <context>
     <name>duoband</name>
     <message>
+        <source>Is the radio switched on, in range of the cable and set to this port?</source>
+        <translation>电台是否已开机、在数据线可及范围内，并设置为此端口？</translation>
+    </message>
+    <message>
+        <source>the line went away</source>
+        <translation>线路已断开</translation>
+    </message>
+    <message>
+        <source>the radio sent more data than any answer holds</source>
+        <translation>电台发来的数据比任何应答都多</translation>
+    </message>
+    <message>
+        <source>Is this the radio&apos;s programming cable, with no other device sending on it?</source>
+        <translation>这是电台的写频线吗？是否有其他设备在这条线上发送数据？</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>端口未打开</translation>
+    </message>
+    <message>
+        <source>the acknowledgement came too late</source>
+        <translation>确认应答来得太晚</translation>
+    </message>
+    <message>
+        <source>the answer came too late</source>
+        <translation>应答来得太晚</translation>
+    </message>
+    <message>
+        <source>Try again; if it keeps coming late, check the cable and its adapter.</source>
+        <translation>请重试；如果一直来得太晚，请检查数据线及其转接器。</translation>
+    </message>
+    <message>
+        <source>nothing came back</source>
+        <translation>没有收到任何应答</translation>
+    </message>
+    <message>
+        <source>the radio refused the frame (NAK, 0x15)</source>
+        <translation>电台拒绝了该数据帧（NAK，0x15）</translation>
+    </message>
+    <message>
+        <source>%1 byte came back instead of the acknowledgement</source>
+        <translation>收到 %1 个字节，而不是确认应答</translation>
+    </message>
+    <message>
+        <source>%1 bytes came back instead of the acknowledgement</source>
+        <translation>收到 %1 个字节，而不是确认应答</translation>
+    </message>
+    <message>
+        <source>%1 byte of %2 came back</source>
+        <translation>收到 %2 个字节中的 %1 个</translation>
+    </message>
+    <message>
+        <source>%1 bytes of %2 came back</source>
+        <translation>收到 %2 个字节中的 %1 个</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3 on %4. %5</source>
+        <translation>第 %1 步（共 %2 步）：%4 上%3。%5</translation>
+    </message>
+    <message>
         <source>Receiving Frequency in 136~176MHZ 220~250MHZ 400~490MHZ</source>
         <translation>接收频率范围 136~176MHZ 220~250MHZ 400~490MHZ</translation>
     </message>

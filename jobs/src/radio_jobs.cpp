@@ -63,6 +63,7 @@ void tell(const ExchangeResult& r, JobOutput& output, JobReport& report) {
     takeOutcome(r, report);
     say(output, report, r.message);
     report.detail = r.detail;
+    report.why = r.why;
     if (!r.detail.empty()) warn(output, r.detail);
 }
 
@@ -194,6 +195,7 @@ void verify(ProgrammingExchange& exchange, const WriteInput& input, JobOutput& o
     for (const std::string& line : lines) say(output, report, line);
     report.message = lines.front();  // the summary names the first difference
     report.detail = v.readBack.detail;
+    report.why = v.readBack.why;
     if (!v.readBack.detail.empty()) warn(output, v.readBack.detail);
     if (!v.ok()) {
         report.result = "failed";
@@ -283,7 +285,7 @@ void write(ProgrammingExchange& exchange, const TraceFile* trace, const WriteInp
 }  // namespace
 
 ExchangeResult asExchangeResult(const JobReport& report) {
-    ExchangeResult r{report.outcome, {}, report.progress, report.detail};
+    ExchangeResult r{report.outcome, {}, report.progress, report.detail, report.why};
     for (const std::string& line : report.lines)
         r.message += (r.message.empty() ? "" : "\n") + line;
     if (report.lines.empty()) r.message = report.message;

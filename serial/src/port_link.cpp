@@ -29,11 +29,17 @@ bool isPseudoTerminal(int port) {
     return major >= 136 && major <= 143;
 }
 
+void flushLine(int port, int queue) {
+    if (!isPseudoTerminal(port)) {
+        ::tcflush(port, queue);
+    } else if (queue != TCOFLUSH) {
+        ::tcflush(port, TCIFLUSH);
+    }
+}
+
 PortLink::~PortLink() {
     // Unsent output would make close() wait for a stuck adapter to drain it.
-    // A pseudo-terminal's close never waits, and flushing its output would
-    // drop the last bytes (the final EXIT) that the other end has not read.
-    ::tcflush(port_.get(), isPseudoTerminal(port_.get()) ? TCIFLUSH : TCIOFLUSH);
+    flushLine(port_.get(), TCIOFLUSH);
     ::ioctl(port_.get(), TIOCNXCL);
 }
 

@@ -17,6 +17,10 @@ namespace duoband {
 // Unix 98 pseudo-terminal slaves (majors 136 to 143). Their close never
 // waits for output, and flushing one drops what the other end has not read.
 bool isPseudoTerminal(int port);
+// tcflush(), except that a pseudo-terminal's output is kept: flushing it
+// would drop bytes the other end has not read yet, such as the EXIT the last
+// opening sent just before it closed.
+void flushLine(int port, int queue);
 
 // Lives as long as the SerialPort: the notification queue and the send-empty flag.
 struct PortShared {

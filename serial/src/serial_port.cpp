@@ -89,7 +89,7 @@ void SerialPort::open() {
     if (isOpen()) throw SerialPortError(kAlreadyOpened);
     try {
         UniqueFd port = openExclusive(path_);
-        ::tcflush(port.get(), TCIOFLUSH);
+        flushLine(port.get(), TCIOFLUSH);
         shared_->sendEmpty = true;
         auto link = std::make_shared<PortLink>(std::move(port), shared_);
         link_ = std::move(link);
@@ -147,7 +147,7 @@ void SerialPort::stopThreads() noexcept {
     ::tcflush(link_->port(), TCIFLUSH);
     if (receiveThread_) receiveThread_->waitFor(Deadline::in(kThreadEndLimit));
     receiveThread_.reset();
-    if (!isPseudoTerminal(link_->port())) ::tcflush(link_->port(), TCOFLUSH);
+    flushLine(link_->port(), TCOFLUSH);
     shared_->sendEmpty = true;
     if (transmitThread_) transmitThread_->waitFor(Deadline::in(kThreadEndLimit));
     transmitThread_.reset();

@@ -255,6 +255,22 @@ TEST_F(SerialPortTest, BytesSentJustBeforeClosingStillLeave) {
     }
 }
 
+// The next opening of the line (the next radio job on the port, the editor
+// taking its port back) keeps what the last one sent and the other end has
+// not read yet: a radio that is slow to read still gets its EXIT.
+TEST_F(SerialPortTest, ReopeningKeepsWhatTheOtherEndHasNotReadYet) {
+    const std::string sent = "EXITPROM_LIN";
+    for (int i = 0; i < 300; ++i) {
+        port.open();
+        ASSERT_TRUE(port.send(sent.data(), 4));
+        port.close();
+        port.open();
+        ASSERT_TRUE(port.send(sent.data() + 4, 8));
+        port.close();
+        EXPECT_EQ(pty.read(sent.size(), Deadline::in(1s)), Bytes(sent.begin(), sent.end())) << i;
+    }
+}
+
 TEST_F(SerialPortTest, DestroyingAnOpenPortClosesIt) {
     {
         SerialPort first;

@@ -174,36 +174,48 @@ void ProgrammingExchange::setFastLink(bool on) {
     fastLink_ = on;
 }
 
-std::string ProgrammingExchange::failureDetail(int step, std::size_t expectedBytes) const {
+Phrase ProgrammingExchange::failureDetail(int step, std::size_t expectedBytes) const {
     const std::string& got = receiveBuffer_.text();
-    const std::size_t bytes = got.size() / 2;
-    std::string what;
-    std::string_view advice =
-        "Is the radio switched on, in range of the cable and set to this port?";
+    const auto bytes = static_cast<long long>(got.size() / 2);
+    Phrase what;
+    Phrase advice = QT_TRANSLATE_NOOP(
+        "duoband", "Is the radio switched on, in range of the cable and set to this port?");
     if (lineLost_) {
-        what = "the line went away";
+        what = QT_TRANSLATE_NOOP("duoband", "the line went away");
     } else if (receiveBuffer_.overflowed()) {
-        what = "the radio sent more data than any answer holds";
-        advice = "Is this the radio's programming cable, with no other device sending on it?";
+        what = QT_TRANSLATE_NOOP("duoband", "the radio sent more data than any answer holds");
+        advice = QT_TRANSLATE_NOOP(
+            "duoband",
+            "Is this the radio's programming cable, with no other device sending on it?");
     } else if (!port_.isOpen()) {
-        what = "the port is not open";
+        what = QT_TRANSLATE_NOOP("duoband", "the port is not open");
     } else if (lateBytes_ > 0) {
-        what =
-            expectedBytes == 0 ? "the acknowledgement came too late" : "the answer came too late";
-        advice = "Try again; if it keeps coming late, check the cable and its adapter.";
+        what = expectedBytes == 0
+                   ? QT_TRANSLATE_NOOP("duoband", "the acknowledgement came too late")
+                   : QT_TRANSLATE_NOOP("duoband", "the answer came too late");
+        advice = QT_TRANSLATE_NOOP(
+            "duoband", "Try again; if it keeps coming late, check the cable and its adapter.");
     } else if (bytes == 0) {
-        what = "nothing came back";
+        what = QT_TRANSLATE_NOOP("duoband", "nothing came back");
     } else if (got == "15") {
         // A NAK: the one-byte answer at 0x02C0 may be 0x15, but then that
         // step did not fail.
-        what = "the radio refused the frame (NAK, 0x15)";
+        what = QT_TRANSLATE_NOOP("duoband", "the radio refused the frame (NAK, 0x15)");
     } else if (expectedBytes == 0) {
-        what = counted(bytes, "byte") + " came back instead of the acknowledgement";
+        what = phrase(bytes == 1 ? QT_TRANSLATE_NOOP("duoband",
+                                                     "%1 byte came back instead of the "
+                                                     "acknowledgement")
+                                 : QT_TRANSLATE_NOOP("duoband",
+                                                     "%1 bytes came back instead of the "
+                                                     "acknowledgement"),
+                      verbatim(bytes));
     } else {
-        what = counted(bytes, "byte") + " of " + std::to_string(expectedBytes) + " came back";
+        what = phrase(bytes == 1 ? QT_TRANSLATE_NOOP("duoband", "%1 byte of %2 came back")
+                                 : QT_TRANSLATE_NOOP("duoband", "%1 bytes of %2 came back"),
+                      verbatim(bytes), verbatim(static_cast<long long>(expectedBytes)));
     }
-    return "Step " + std::to_string(step + 1) + " of " + std::to_string(kTransferSteps) + ": " +
-           what + " on " + port_.path() + ". " + std::string(advice);
+    return phrase(QT_TRANSLATE_NOOP("duoband", "Step %1 of %2: %3 on %4. %5"), verbatim(step + 1),
+                  verbatim(kTransferSteps), what, verbatim(port_.path()), advice);
 }
 
 bool ProgrammingExchange::stopAsked() const {
@@ -235,7 +247,8 @@ ExchangeResult ProgrammingExchange::fullRead(EditorModel& model, const Progress&
     ExchangeResult r = fullResult(done, cancelled, kReadSuccess, kReadError);
     if (failed) {
         awaitLateAnswer();
-        r.detail = failureDetail(done, transferPlan()[static_cast<std::size_t>(done)].length);
+        r.why = failureDetail(done, transferPlan()[static_cast<std::size_t>(done)].length);
+        r.detail = english(r.why);
     }
     return r;
 }
@@ -275,7 +288,8 @@ ExchangeResult ProgrammingExchange::writeImage(const RadioImage& image, const Pr
     ExchangeResult r = fullResult(done, cancelled, kWriteSuccess, kWriteError);
     if (failed) {
         awaitLateAnswer();
-        r.detail = failureDetail(done, 0);
+        r.why = failureDetail(done, 0);
+        r.detail = english(r.why);
     }
     return r;
 }

@@ -55,6 +55,10 @@ QString fromCorePhrase(const duoband::Phrase& phrase) {
         phrase, [](std::string_view text) { return fromCoreText(text).toStdString(); }));
 }
 
+QString fromCoreDetail(const std::string& detail, const duoband::Phrase& why) {
+    return why.empty() ? QString::fromStdString(detail) : fromCorePhrase(why);
+}
+
 namespace {
 
 class ClosedListGuard final : public QObject {

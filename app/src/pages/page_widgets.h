@@ -30,6 +30,9 @@ QString fromCoreText(std::string_view text);
 // doctor's advice) in the window's language: each of its texts translated,
 // its values as they are.
 QString fromCorePhrase(const duoband::Phrase& phrase);
+// A failure's detail in the window's language: its phrase, or the value it
+// is (a file name) as it is.
+QString fromCoreDetail(const std::string& detail, const duoband::Phrase& why);
 
 // A drop-down list with the entries of `entries`, choose-only. Closed, it
 // ignores the mouse wheel (which scrolls the page instead): only a pick

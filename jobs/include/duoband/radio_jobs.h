@@ -130,6 +130,7 @@ struct JobReport {
     std::string message;             // the last thing said
     Phrase messageWords;             // the message, when built of pieces: for the window
     std::string detail;              // why it failed, the line after the message; empty when none
+    Phrase why;                      // the detail in pieces, for the window; empty: a value
     std::vector<std::string> lines;  // the result, line by line (a stop: what the radio holds)
     std::string file;                // the file written (read)
     // The backup kept, if any; for a write that did not complete, the

@@ -19,6 +19,7 @@
 #include "duoband/hex_text.h"
 #include "duoband/memory_map.h"
 #include "duoband/message_pump.h"
+#include "duoband/phrase.h"
 #include "duoband/radio_image.h"
 #include "duoband/serial_port.h"
 #include "duoband/translatable.h"
@@ -90,6 +91,9 @@ struct ExchangeResult {
     // A failed full transfer: which step, what came back, on which port, and
     // what to check ("Step 12 of 136: nothing came back on /dev/ttyUSB0. ...").
     std::string detail = {};
+    // The detail in pieces, for the window's language; empty when the
+    // detail is a value shown as it is (a file name).
+    Phrase why = {};
     bool ok() const { return outcome == ExchangeOutcome::Success; }
 };
 
@@ -197,7 +201,7 @@ class ProgrammingExchange {
     bool answerLost() const { return lineLost_ || receiveBuffer_.overflowed(); }
     // What the failed step `step` got, in words; `expectedBytes` of an
     // answer (0: the acknowledgement of a write).
-    std::string failureDetail(int step, std::size_t expectedBytes) const;
+    Phrase failureDetail(int step, std::size_t expectedBytes) const;
 
     SerialPort& port_;
     MessagePump& pump_;
