@@ -2024,6 +2024,74 @@ Write all the same?</source>
         <source>Identity code</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the radio first failed: %1; nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the log %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the log %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the log %1 is %2, not a file; choose a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the log %1 is in use by another duoband; wait until it ends or choose another log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a station log: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a station log: its first line has no %2 column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: the %3 &quot;%4&quot; is not a number of up to %5 digits; correct it or choose another log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio now holds part of the new configuration. What it held before is in the &quot;before-write&quot; backup:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio now holds part of the new configuration. What it held before was not kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio holds the new configuration.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>pages::SettingsControls</name>

@@ -2035,6 +2035,74 @@ Write all the same?</source>
         <source>Identity code</source>
         <translation>身份码</translation>
     </message>
+    <message>
+        <source>a folder</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>命名管道</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>套接字</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>an unknown error</source>
+        <translation>未知错误</translation>
+    </message>
+    <message>
+        <source>Reading the radio first failed: %1; nothing was written</source>
+        <translation>先读取电台失败：%1；未写入任何内容</translation>
+    </message>
+    <message>
+        <source>cannot open the log %1: %2</source>
+        <translation>无法打开日志 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot write the log %1: %2</source>
+        <translation>无法写入日志 %1：%2</translation>
+    </message>
+    <message>
+        <source>the log %1 is %2, not a file; choose a file</source>
+        <translation>日志 %1 是%2，不是文件；请选择一个文件</translation>
+    </message>
+    <message>
+        <source>the log %1 is in use by another duoband; wait until it ends or choose another log</source>
+        <translation>日志 %1 正被另一个 duoband 使用；请等它结束，或选择另一个日志</translation>
+    </message>
+    <message>
+        <source>%1 is not a station log: %2</source>
+        <translation>%1 不是批量写频日志：%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a station log: its first line has no %2 column</source>
+        <translation>%1 不是批量写频日志：第一行没有 %2 列</translation>
+    </message>
+    <message>
+        <source>%1, line %2: the %3 &quot;%4&quot; is not a number of up to %5 digits; correct it or choose another log</source>
+        <translation>%1，第 %2 行：%3“%4”不是最多 %5 位的数字；请改正，或选择另一个日志</translation>
+    </message>
+    <message>
+        <source>The radio is unchanged.</source>
+        <translation>电台未被更改。</translation>
+    </message>
+    <message>
+        <source>The radio now holds part of the new configuration. What it held before is in the &quot;before-write&quot; backup:</source>
+        <translation>电台现在含有部分新配置。原有内容在“before-write”备份中：</translation>
+    </message>
+    <message>
+        <source>The radio now holds part of the new configuration. What it held before was not kept.</source>
+        <translation>电台现在含有部分新配置。原有内容未保存。</translation>
+    </message>
+    <message>
+        <source>The radio holds the new configuration.</source>
+        <translation>电台已含有新配置。</translation>
+    </message>
 </context>
 <context>
     <name>pages::SettingsControls</name>
