@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The duoband developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds into build/ and starts duoband with a
 # simulated radio (--demo): log in, Read, edit, Write and Read again without

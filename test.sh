@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The duoband developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds into build/ and runs every test.
 #   ./test.sh                 normal build, warnings are errors, then the
@@ -16,6 +17,11 @@ cmake -S . -B "$build" -DDUOBAND_WERROR=ON -DDUOBAND_SANITIZE="$sanitize" >/dev/
 cmake --build "$build" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)" "$@"
+
+# Every file says its licence and copyright (REUSE), where the tool is installed.
+if [[ -z "$sanitize" ]] && command -v reuse >/dev/null; then
+    reuse lint >/dev/null || { reuse lint | tail -n 20; exit 1; }
+fi
 
 # The Debian package, made and checked by the ordinary build only.
 if [[ -z "$sanitize" ]]; then

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs seed inputs through a libFuzzer entry point in a build without
 // libFuzzer, so the seed corpora are replayed by the ordinary tests. Each

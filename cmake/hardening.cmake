@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 The duoband developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The distribution's hardening flags, as dpkg-buildflags gives them to
 # every Debian package with all hardening features on: fortified functions,

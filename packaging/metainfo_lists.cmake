@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 The duoband developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The lists the metainfo takes from other files, so that each fact is kept
 # in one place: the releases from the changelog, the modaliases from the

@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 The duoband developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Run by CPack before it builds the .deb: strips the programs as Debian's
 # dh_strip does, also of the compiler's .comment and .note sections that

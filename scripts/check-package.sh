@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The duoband developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks a duoband .deb: the files it must hold, the dependencies
 # dpkg-shlibdeps found; unpacked into a scratch root: that every program

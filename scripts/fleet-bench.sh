@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The duoband developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Writes N paced simulated radios at once with duoband-cli, then one alone,
 # and checks that every radio holds exactly what was sent. Times each with

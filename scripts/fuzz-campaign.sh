@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The duoband developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A fuzz campaign anyone can rerun: builds build-fuzz/ with clang (every
 # library instrumented for libFuzzer, address and undefined-behaviour

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The station with many radios at once: paced simulated radios (19200 baud,
 // fast link) plugged in through the port monitor of a real editor window,

@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 The duoband developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copies the default image folder beside the program, keeping files that are
 # already there (a password changed in the build tree survives a rebuild).

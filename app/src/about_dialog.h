@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Help > About: the version, the licence and where the program keeps the
 // user's files (the data folder) and preferences.

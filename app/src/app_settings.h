@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the program remembers between runs, all of it through this one seam:
 // the editor's size and position, the port opened last, the folder of the

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Program start-up: the command line, the demo radio and the six windows,
 // created in their fixed order with only the login window shown.

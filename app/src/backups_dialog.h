@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File > Backups...: the images kept of every full read and write, newest
 // first, with when, what and on which port, and the first channel names to

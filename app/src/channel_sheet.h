@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The printed channel sheet handed to a customer with the radio: a heading
 // (company, file, date), each band's programmed channels as a table, the

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The differences between the open configuration and another one (a file,
 // a backup, the radio), docked under the pages: one row per difference

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The folder "image" that holds the program's three small files: the
 // password (1.bc), the company name (2.bc) and the login background (1.jpg).

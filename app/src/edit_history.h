@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo for the whole configuration. Every step keeps the model as
 // it was before and after the change: a complete copy, so an undo restores

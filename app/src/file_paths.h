@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File names between Qt and the core: a QString as the file system's bytes
 // (the locale's encoding), and back.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File > Import > Channels from CSV... for a file that names no channels
 // (no Band and Channel, no Location column): where its rows go, one after

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG pictures through libjpeg, called directly: the login window's
 // background is decoded here (not through Qt's image plugins), and the build

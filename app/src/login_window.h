@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The login window, the first window of the program and the only one
 // shown at start. A background picture, the company name as caption, the

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // duoband: start-up. Creates the six windows in order and shows only the
 // login window; --demo puts a simulated radio on the port list.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the editor. It holds the working configuration for the whole run
 // (the editor model shown by the seven pages), owns the serial port,

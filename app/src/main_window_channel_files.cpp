@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's channel files: File > Export > Channels as CSV... and
 // Channel sheet as PDF..., File > Import > Channels from CSV..., File >

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's comparison: File > Compare With File... and Compare
 // With Backup..., Edit > Compare With Radio..., the compare panel and the

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's port choice: the caption "COM Port:", the list of ports by
 // their friendly names ("USB-Serial Prolific — /dev/ttyUSB0", each entry

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Ending the program. SIGINT and SIGTERM end it at once, without a
 // question: every radio stops after its current frame with its EXIT (the

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The timed wait of an exchange in the window program: a nested event loop
 // that a single-shot timer ends at the deadline. Window messages and the

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps a top-level window, its frame included, within the available area of
 // its screen when it opens: a default or remembered size larger than the

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The two small dialogs of the editor: "Amend Password" changes the
 // password in image/1.bc, "Note" the company name in image/2.bc.

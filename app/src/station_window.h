@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Edit > Program Many Radios…: the station. It writes the configuration open
 // in the editor to radio after radio: on its own when a USB cable has been

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Read" and "Write": the modal dialogs that run the full read
 // and the full write with their progress (0..136). While an exchange runs

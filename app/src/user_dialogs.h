@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one seam through which the windows ask the user something: message
 // boxes, the confirmation and the file dialogs. The program uses the Qt

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's language: English is the source language, and a translation
 // built into the program (":/i18n/duoband_<lang>.qm") replaces it, chosen by

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A screen reader's and a keyboard user's view of the program: every control
 // of every window, page and dialog, walked through QAccessible, has a name;

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the GUI tests share: answers for the user-dialog seam, a private copy
 // of the default data folder, and the simulated radio.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's channel files: File > Import > Channels from CSV... is one
 // undo step, a file that names no channels asks where its rows go, and the

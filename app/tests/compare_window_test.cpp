@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Comparing the open configuration with a file and with the radio in the
 // real window: the panel's rows, the marks of the grids, showing a row's

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration and the file it belongs to move together: a read is
 // built aside and replaces the open configuration only when complete, Undo

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo, the unsaved-changes question, the clipboard and the
 // channel operations, driven through the real main window.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window, the editor, among the other windows: start-up without a
 // port, the command set, New, Open and Save through the dialog seam, and the

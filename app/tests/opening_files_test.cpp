@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The usual ways of opening a file: named on the command line (opened after
 // the login), dropped on the window, and File > Open Recent, which lists the

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The channel grids as a technician uses them: selecting cells with the
 // mouse and the keyboard, typing into the entries and picking from the

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the pages show is what a write sends: ten channels of each band and
 // every settings page edited as a user would, written to the simulated

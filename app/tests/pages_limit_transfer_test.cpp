@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Limit Frequency" page's own Read and Write buttons against the
 // simulated radio on a pseudo-terminal, through the real serial component,

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated radio on a pseudo-terminal and a host for the pages with
 // the port open on it: the real serial component, exchange and Qt message

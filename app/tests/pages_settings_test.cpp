@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings pages as a user edits them: picks in the lists and texts
 // typed into the edits change exactly their slice of the block fields.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Shared by the page tests: answers for the dialog seam that record every
 // message instead of waiting in a modal loop, and lookups of page controls

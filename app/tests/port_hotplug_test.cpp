@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The port list follows the cables: events of the port monitor, injected
 // where udev would send them, change the list, the choice and status panel

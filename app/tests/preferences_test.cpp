@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the program remembers between runs, through its one settings seam
 // and a private test store: the editor's size and position and the port

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every way of ending the program ends the running event loop: "Quit",
 // "Quit(Q)", closing the editor or the login window, SIGTERM; while radios

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // duoband started where there is no display: the window is refused with a
 // message and status 2, while help, version and a channel sheet still work.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The station writes simulated radios on real pseudo-terminals as their
 // cables are plugged in (port-monitor events injected where udev would send

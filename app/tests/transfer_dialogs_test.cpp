@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Read and Write dialogs through the editor's commands, against the
 // simulated radio on a pseudo-terminal, with the Qt message pump.

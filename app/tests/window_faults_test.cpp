@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a technician uses it: message boxes, the wheel and the
 // grid's choice editors never change a port or a value nobody picked.

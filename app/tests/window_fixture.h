@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows of one test: a private copy of the data folder, scripted
 // answers for every dialog, and the six windows on them (no port). Members

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Images and backups in the window: an image opens as a read would, a
 // configuration a settings file cannot hold is offered as an image, and

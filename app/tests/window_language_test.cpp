@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window says everything in its own language: a test translator that
 // turns every letter of every text it is asked for into 'ж' leaves Latin

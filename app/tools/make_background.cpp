@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the default login background of duoband: a dusk-blue gradient with
 // the rings of a radio wave spreading from the lower left. Run by the build.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the README's picture of the main window: starts the simulated radio
 // with its sample configuration, reads it as the Read command does, and

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The port doctor's commands: `doctor [PORT]` and `ports --verbose`.
 #pragma once

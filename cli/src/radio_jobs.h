@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The radio jobs on the terminal: one radio's lines as they come, many
 // radios side by side with a progress line each, and the checks of a

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line without a radio: help, usage errors, file errors, show.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The building blocks shared by every entry of the editor: which characters
 // an entry takes, how a key is judged, how pasted text is cut down to what

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry: any bytes given to the channel CSV reader and import. A
 // file that is refused changes nothing.

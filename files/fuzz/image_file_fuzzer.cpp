@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry: any bytes given to the image file reader. A refused input
 // leaves the file as it was; an accepted one is written back as the same

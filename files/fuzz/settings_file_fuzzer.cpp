@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry: any bytes given to the settings file reader. A refused
 // input leaves the model exactly as it was.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The columns of a channel CSV file and the mapping of the grid's tone
 // cells onto the generic tone columns, shared by the export and the import.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // RFC 4180 records, read leniently: LF and CR end lines as CRLF does, a
 // quote inside an unquoted field, or after a closing quote, is taken as it

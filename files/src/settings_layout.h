@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lines of a .bc file, as the settings table places the settings on
 // them: the writer and the reader both walk these lines.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file's splitting rule, used for lines and for fields:
 // at the start of an item every separator, skipped character, CR and LF is

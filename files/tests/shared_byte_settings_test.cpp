@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Two settings held in one byte, each a row of a table of their own: the
 // program's table has no byte shared by two settings, so this pins what lets

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How a test failure shows the model's values: in the editor's terms, and
 // for a whole configuration only where it departs from a new one, so that a

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The radio jobs against simulated radios on real pseudo-terminals, several
 // at once, each on its own thread and port.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The station's rules: when a plugged cable starts a job, that an ended job
 // waits for its cable to be plugged in again, and the numbers radio after

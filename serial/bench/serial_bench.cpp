@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Measures, on a pseudo terminal: how long a 48-byte reply takes from the
 // radio's side to onReceive with readIntervalMs 100 and 0, and how

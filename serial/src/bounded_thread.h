@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A thread that its owner can wait for with a deadline. If the deadline
 // passes the thread is let go (detached); its body must then own everything

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The port doctor's examination: access as the kernel judges it, the
 // processes that hold the port, ModemManager, and (when asked) one opening.

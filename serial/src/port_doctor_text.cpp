@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The port doctor's words: each finding as a problem and the command that
 // fixes it, and the report of `duoband-cli doctor`.

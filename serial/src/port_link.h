@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // State that SerialPort shares with its receive and transmit threads. Each thread
 // holds a shared_ptr, so a thread that outlives the bounded wait of

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The receive and transmit threads of SerialPort. Each runs its body (run)
 // on a PortLink it shares with the port; they end when the link's close

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The machine's serial ports and their devices, as libudev sees them: the
 // kernel's view (sysfs) plus what udev added (by-id links, ModemManager

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A real pseudo-terminal pair for the serial tests: SerialPort opens the slave by
 // its path, the test plays the radio on the master.

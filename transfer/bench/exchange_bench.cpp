@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Full read and full write against duoband-radio-sim --pace (turnaround 0),
 // with the port set up exactly as for a real radio. Reports the wall time of

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry: the input plays the radio. A full read, then a full write
 // of what was read, run through the exchange on a port that is never opened:

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exchange against the simulated radio: SerialPort, a pseudo-terminal and
 // the real duoband-radio-sim.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fast link on lines that are not tidy: a USB-serial adapter that hands
 // the radio's bytes on in packets, radios that answer 48 bytes where fewer

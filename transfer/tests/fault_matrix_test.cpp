@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every fault of the simulated radio at the first, a middle and the last
 // frame, at the protocol's own pace and with the fast link: the transfer

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated radio on its pseudo-terminal, reached through SerialPort, for
 // the end-to-end tests of the exchange and of the command-line tool.

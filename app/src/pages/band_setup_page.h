@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "A/Upper Band Set up" and "B/Under Band Set up": the power-on settings of
 // one band's frequency (VFO) mode.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt view of one channel table: 128 channel rows by 13 columns, the
 // table's row 0 as the header. Read-only: the grid never edits a cell itself,

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "A/Upper Band Channel" and "B/Under Band Channel": one band's 128 channels
 // in a grid with one editor per data column placed over the selected cell. The grid never edits a

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "DTMF Groups": the eight DTMF code groups, the identity and
 // remote-control codes and the radio's remote state.

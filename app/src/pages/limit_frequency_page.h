@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Limit Frequency": the two-line boot message, the four band limits and
 // the limit mode, and the buttons that read and write these two blocks on

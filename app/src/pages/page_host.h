@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the editor pages need of the main window that holds them: whether
 // status panel 0 shows the selected port as open, the window's one exchange

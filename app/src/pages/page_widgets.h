@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pieces that every editor page is built from: text conversion between the
 // model (one byte per character) and Qt, drop-down lists that show a Choice,

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the settings pages, made from the settings table: a
 // drop-down list for a setting that holds a choice, a line edit for one that

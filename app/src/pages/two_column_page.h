@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A settings page whose captioned controls stand in two columns: the band
 // "Set up" pages, "Comprehensive Setting" and "DTMF Groups". The controls,

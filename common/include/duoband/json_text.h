@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A JSON string for the reports duoband-cli prints and writes. Whatever
 // bytes a text holds (a port's path may hold any but '/' and NUL), the JSON

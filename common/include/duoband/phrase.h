@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A text for people that the window shows in its own language, kept as the
 // pieces it is made of: an English text with places %1..%9, and the pieces

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Texts the window shows in its own language (captions, list entries,
 // messages) are kept here in English, the source language. Marked with

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // UTF-8 as the CSV files hold it; the radio's texts are Latin-1 bytes.
 #pragma once

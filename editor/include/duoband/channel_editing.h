@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Editing the two channel tables, one per band: which editor a selected cell opens, the key filters
 // of the frequency and name entries, and the commits that write the cells.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-channel operations of a channel table: insert, delete, move and
 // clear channels. They move a channel's data columns; the channel numbers

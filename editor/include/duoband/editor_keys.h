@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What an edit control does with a typed key, decided without any window
 // system: the front end hands over the key and the length of the control's

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the two texts kept for the login window: the password
 // (image/1.bc) and the company name (image/2.bc). Each is the one line of

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Editing the settings pages: the band "Set up" pages, "Comprehensive
 // Setting", "DTMF Groups" and "Limit Frequency", setting by setting as the

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Taking the other side's values of a comparison into the open
 // configuration, through the rules of typing and picking them: a cell as a

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The data folder the window and duoband-cli share, and the backups kept in
 // it: every successful full read, every image a write sends (kept before

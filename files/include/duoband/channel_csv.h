@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The channel tables as CSV, in the generic layout that spreadsheets and
 // the common open-source radio programmers read and write, followed by

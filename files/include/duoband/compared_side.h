@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A side of a comparison (duoband-cli diff, the window's compare panel) as
 // compareConfigurations takes it: a settings file or the window's

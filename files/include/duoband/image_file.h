@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The image file (.img): the radio's memory over the transfer plan as the
 // radio sent it, with a short header. Text, one line each:

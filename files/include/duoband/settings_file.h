@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The .bc settings file: a snapshot of the editor's controls, 262 lines of
 // comma-terminated fields.

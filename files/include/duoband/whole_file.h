@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and saving whole files safely, for every file the program keeps:
 // settings files, images, CSV files, backups, reports and channel sheets.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings blocks as the radio holds them, read through the settings
 // table: decoding a region's bytes into the choices and texts, and writing

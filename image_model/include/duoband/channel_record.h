@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One memory channel: 24 bytes in the radio, one row of twelve texts in a
 // channel table. Where each column lies in the record and how it is encoded

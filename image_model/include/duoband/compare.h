@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Comparing two configurations of the radio, named in the editor's terms: a
 // channel's cell, a setting's caption on its page, or, where no page holds

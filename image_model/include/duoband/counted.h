@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A count with its noun in the right number, for the messages of the core
 // libraries: "1 byte", "2 bytes", "0 rows".

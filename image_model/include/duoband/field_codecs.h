@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One codec per field type of the radio memory, both ways. The name of each
 // says its encoding: be = big-endian, the number its width in bits.

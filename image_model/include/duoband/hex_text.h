@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // HexText: upper-case hexadecimal text, two digits per byte, first byte
 // first; multi-byte numbers are big-endian.

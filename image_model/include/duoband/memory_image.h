@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The bytes of each transfer step, both ways: what a completed read step
 // puts into the editor model, and what a write step sends from it.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where the configuration lives in the radio's memory and the fixed plan of
 // 136 transfers that the full read and the full write both walk.

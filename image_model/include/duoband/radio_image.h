@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The radio's memory over the transfer plan, byte for byte: what a full read
 // received, or what a full write sends. Unlike the editor model it keeps the

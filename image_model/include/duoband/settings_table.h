@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every setting of the editor, listed once: its caption, how it is encoded,
 // its list of choices, the model member it reads and writes, where its bytes

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Comparing what a write sent with what the radio holds afterwards, named
 // in the editor's terms: a channel's column, a setting's caption, or an

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One radio's read or write, the same for duoband-cli and the window, and
 // many of them side by side: opening a port with its trace, the read (its

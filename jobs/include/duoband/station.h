@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The programming station's rules, apart from any window: which ports start
 // a write on their own (a USB cable plugged in and left for a second), that

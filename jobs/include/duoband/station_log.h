@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The station log: one CSV line per radio programmed, with the numbers it
 // got, so that no number is given twice. The log is read by the one CSV

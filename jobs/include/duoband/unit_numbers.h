@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The codes that tell one radio from the others of a batch: its native ID
 // code (up to 7 digits, at 0x0280) and its identity display code (up to 5,

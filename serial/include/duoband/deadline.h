@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A point on the monotonic clock by which a wait must end. Every timed wait
 // of the program goes through this one type, so poll() never sees a wall

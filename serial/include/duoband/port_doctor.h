@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The port doctor: what a serial port is, whether this user may open it, and
 // if not why and the one command that fixes it. `duoband-cli doctor` prints

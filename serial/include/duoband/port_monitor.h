@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Serial ports as cables come and go: the ports with the names a user knows
 // them by, and a monitor whose descriptor turns readable when a port

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The port list of a front end as cables come and go, and the only rules
 // that choose a port without the user picking one: at start, and when a

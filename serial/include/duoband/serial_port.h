@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SerialPort: the program's serial port. It opens one tty device, runs a
 // receive thread (ReceiveThread) and a transmit thread (TransmitThread), and

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A thread-safe FIFO whose descriptor is readable exactly while the queue
 // holds something, so a consumer can wait for it in poll() (or a

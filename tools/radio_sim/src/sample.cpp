@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sample radio: the texts a dealer would type, encoded by the same
 // codecs the editor uses.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real duoband-radio-sim on its pseudo-terminal, driven byte by byte.
 #include <fcntl.h>

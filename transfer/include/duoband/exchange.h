@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The programming exchange with the radio: the handshake, READ and write
 // frames each followed by the radio's answer, and the closing "EXIT"; the

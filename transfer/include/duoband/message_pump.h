@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The timed wait of an exchange: the exchange runs on the thread that owns
 // the serial port and must keep delivering its notifications (that is

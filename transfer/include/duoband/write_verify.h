@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Verify after write: a second exchange reads back what was written and
 // compares it with what was sent (see duoband/verify.h for how differences

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated radio: 64 KiB of memory and the answers the programming
 // exchange relies on, with faults that can be switched on by frame number.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs duoband-radio-sim as a child process: for the end-to-end tests, the
 // benchmark and the demo mode.
