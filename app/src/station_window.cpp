@@ -78,6 +78,10 @@ QString fieldName(UnitField field) {
     return QString::fromUtf8(duoband::unitFieldLayout(field).name);
 }
 
+bool finalState(JobState state) {
+    return state == JobState::Done || state == JobState::Failed || state == JobState::Cancelled;
+}
+
 // The result as the Write dialog says it: the message, and on a line of its
 // own what came back at which step; a write that failed then says what the
 // radio holds, and which backup restores it.
@@ -494,6 +498,9 @@ std::string StationWindow::loggedConfiguration() const {
 duoband::JobOutput StationWindow::outputFor(const std::string& path) {
     duoband::JobOutput output;
     output.state = [this, path](JobState state) {
+        // A row shows how its job ended with the job's report (jobEnded), so
+        // that its state, message and the counter change together.
+        if (finalState(state)) return;
         QMetaObject::invokeMethod(
             this, [this, path, state] { showState(path, state); }, Qt::QueuedConnection);
     };
@@ -529,6 +536,7 @@ void StationWindow::jobEnded(const std::string& path, const duoband::JobReport& 
     (report.ok() ? done_ : failed_) += 1;
     const int row = rowOf(path);
     if (row >= 0) {
+        setCell(row, kStateColumn, stateText(duoband::endState(report)));
         QString message = resultText(report);
         if (!logProblem.isEmpty()) message += "\n" + logProblem;
         setCell(row, kMessageColumn, message);

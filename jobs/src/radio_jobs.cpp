@@ -205,11 +205,6 @@ void verify(ProgrammingExchange& exchange, const WriteInput& input, JobOutput& o
     }
 }
 
-JobState endState(const JobReport& report) {
-    if (report.ok()) return JobState::Done;
-    return report.result == "cancelled" ? JobState::Cancelled : JobState::Failed;
-}
-
 // A job's report for `port`, with the seconds `body` took; the job's last
 // state follows from it.
 template <class Body>
@@ -284,6 +279,11 @@ void write(ProgrammingExchange& exchange, const TraceFile* trace, const WriteInp
 }
 
 }  // namespace
+
+JobState endState(const JobReport& report) {
+    if (report.ok()) return JobState::Done;
+    return report.result == "cancelled" ? JobState::Cancelled : JobState::Failed;
+}
 
 ExchangeResult asExchangeResult(const JobReport& report) {
     ExchangeResult r{report.outcome, {}, report.progress, report.detail, report.why};

@@ -147,6 +147,9 @@ struct JobReport {
     bool ok() const { return status == JobStatus::Ok; }
 };
 
+// The state a job ended in, as its report tells it.
+JobState endState(const JobReport& report);
+
 // The report as the result of one exchange: its lines joined, the detail,
 // the outcome and the steps done.
 ExchangeResult asExchangeResult(const JobReport& report);
