@@ -934,8 +934,8 @@ duoband::JobOutput MainWindow::jobOutput() {
             showStatusMessage(tr("Backup kept: %1").arg(fromPath(kept.file)));
         } else {
             showStatusMessage(relabelled
-                                  ? QString::fromStdString(kept.warning)
-                                  : tr("No backup: %1").arg(QString::fromStdString(kept.warning)));
+                                  ? pages::fromCorePhrase(kept.warning)
+                                  : tr("No backup: %1").arg(pages::fromCorePhrase(kept.warning)));
         }
     };
     return output;

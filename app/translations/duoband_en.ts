@@ -2092,6 +2092,26 @@ Write all the same?</source>
         <source>The radio holds the new configuration.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The backup was not kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup was not kept: every name of that second in %1 is taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a backup: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup was not relabelled: %1 exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup was not relabelled: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>pages::SettingsControls</name>

@@ -2103,6 +2103,26 @@ Write all the same?</source>
         <source>The radio holds the new configuration.</source>
         <translation>电台已含有新配置。</translation>
     </message>
+    <message>
+        <source>The backup was not kept: %1</source>
+        <translation>备份未能保存：%1</translation>
+    </message>
+    <message>
+        <source>The backup was not kept: every name of that second in %1 is taken.</source>
+        <translation>备份未能保存：%1 中该秒的所有文件名都已被占用。</translation>
+    </message>
+    <message>
+        <source>Not a backup: %1</source>
+        <translation>不是备份：%1</translation>
+    </message>
+    <message>
+        <source>The backup was not relabelled: %1 exists</source>
+        <translation>备份未能重新标记：%1 已存在</translation>
+    </message>
+    <message>
+        <source>The backup was not relabelled: %1</source>
+        <translation>备份未能重新标记：%1</translation>
+    </message>
 </context>
 <context>
     <name>pages::SettingsControls</name>

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "duoband/backups.h"
+#include "duoband/translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -175,12 +176,17 @@ BackupResult writeBackupFile(const fs::path& folder, BackupKind kind, std::strin
         const fs::path file = folder / backupName(when, kind, port);
         const std::optional<FileResult> written = writeNewFile(file, text);
         if (!written) continue;  // the name is taken
-        if (!written->ok()) return {{}, "The backup was not kept: " + written->error};
+        if (!written->ok())
+            return {{},
+                    phrase(QT_TRANSLATE_NOOP("duoband", "The backup was not kept: %1"),
+                           verbatim(written->error))};
         return {file, {}};
     }
     return {
         {},
-        "The backup was not kept: every name of that second in " + folder.string() + " is taken."};
+        phrase(QT_TRANSLATE_NOOP(
+                   "duoband", "The backup was not kept: every name of that second in %1 is taken."),
+               verbatim(folder.string()))};
 }
 
 BackupResult saveBackup(const fs::path& folder, BackupKind kind, std::string_view port,
@@ -194,7 +200,9 @@ BackupResult saveBackup(const fs::path& folder, BackupKind kind, std::string_vie
 
 BackupResult relabelBackup(const fs::path& file, BackupKind kind) {
     const std::optional<Backup> backup = parseBackupName(file);
-    if (!backup) return {{}, "Not a backup: " + file.string()};
+    if (!backup)
+        return {{},
+                phrase(QT_TRANSLATE_NOOP("duoband", "Not a backup: %1"), verbatim(file.string()))};
     // The name ends in "-<kind>-<port>.img"; its time before that stays.
     const auto ending = [&](BackupKind k) {
         return "-" + std::string(backupKindName(k)) + "-" + backup->port +
@@ -208,11 +216,13 @@ BackupResult relabelBackup(const fs::path& file, BackupKind kind) {
     // Never over another backup, even one another job keeps this moment.
     const int error = moveWithoutReplacing(file, renamed);
     if (error == EEXIST)
-        return {{}, "The backup was not relabelled: " + renamed.string() + " exists"};
+        return {{},
+                phrase(QT_TRANSLATE_NOOP("duoband", "The backup was not relabelled: %1 exists"),
+                       verbatim(renamed.string()))};
     if (error != 0)
         return {{},
-                "The backup was not relabelled: " +
-                    std::error_code(error, std::generic_category()).message()};
+                phrase(QT_TRANSLATE_NOOP("duoband", "The backup was not relabelled: %1"),
+                       verbatim(std::error_code(error, std::generic_category()).message()))};
     return {renamed, {}};
 }
 

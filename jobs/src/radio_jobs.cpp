@@ -75,7 +75,7 @@ std::filesystem::path keepBackup(BackupKind kind, const std::string& port, const
     const BackupResult kept = saveBackup(options.backupFolder, kind, port, stampedNow(image, port));
     if (output.backup) output.backup(kept, false);
     if (!kept.ok()) {
-        warn(output, "warning: " + kept.warning);
+        warn(output, "warning: " + english(kept.warning));
         return {};
     }
     report.backup = kept.file.string();
@@ -90,7 +90,7 @@ void relabelSent(const std::filesystem::path& kept, int framesAcknowledged, JobO
     if (kept.empty() || kind == BackupKind::Written) return;
     const BackupResult relabelled = relabelBackup(kept, kind);
     if (output.backup) output.backup(relabelled, true);
-    if (!relabelled.ok()) return warn(output, "warning: " + relabelled.warning);
+    if (!relabelled.ok()) return warn(output, "warning: " + english(relabelled.warning));
     report.backup = relabelled.file.string();
 }
 

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "duoband/image_file.h"
+#include "duoband/phrase.h"
 
 namespace duoband {
 
@@ -67,7 +68,7 @@ std::optional<Backup> parseBackupName(const std::filesystem::path& file);
 
 struct BackupResult {
     std::filesystem::path file;  // written (empty on failure)
-    std::string warning;         // why it could not be written; empty on success
+    Phrase warning;              // why it could not be written; empty on success
     bool ok() const { return warning.empty(); }
 };
 
