@@ -995,8 +995,12 @@ void MainWindow::quit() {
     if (settleUnsavedChanges()) endProgram();
 }
 
+// A window manager may leave no window active once a dialog and the box it
+// raised are gone; the keyboard then reaches nothing until a click.
 void MainWindow::showModal(QDialog* dialog) {
-    if (dialog != nullptr) dialog->exec();
+    if (dialog == nullptr) return;
+    dialog->exec();
+    if (QApplication::activeWindow() == nullptr) activateWindow();
 }
 
 // Closing the window is Quit: the program ends when it is agreed.
