@@ -37,6 +37,8 @@ struct ReceiveTimeouts {
     std::atomic<std::uint32_t> totalMultiplier{0};
     std::atomic<std::uint32_t> totalConstant{0};
     std::atomic<bool> ignoreNull{false};
+    // Bytes still missing from an answer the reader awaits (0 or less: none).
+    std::atomic<std::int64_t> awaited{0};
 };
 
 // One opening of the device.

@@ -59,8 +59,8 @@ class LineErrorWatch {
 enum class ReadOutcome { Gathered, Retry, Gone };
 
 // The bytes of one burst, delivered as one chunk once the line has been
-// quiet for readIntervalMs (or the total read time-out is used up,
-// or the chunk is full).
+// quiet for readIntervalMs (or the total read time-out is used up, the
+// chunk is full, or it completes the answer the reader awaits).
 class Burst {
   public:
     bool empty() const { return bytes_.empty(); }
@@ -68,19 +68,23 @@ class Burst {
     bool full() const { return bytes_.size() >= kChunkMax; }
     Deadline deliverBy() const { return empty() ? Deadline::never() : deliverBy_; }
 
-    void add(const std::uint8_t* data, std::size_t count, const ReceiveTimeouts& timeouts) {
+    void add(const std::uint8_t* data, std::size_t count, ReceiveTimeouts& timeouts) {
         if (bytes_.empty()) firstByteBudget(timeouts);
         bytes_.insert(bytes_.end(), data, data + count);
+        const auto n = static_cast<std::int64_t>(count);
+        const std::int64_t missing = timeouts.awaited.fetch_sub(n);
+        completesAnswer_ = completesAnswer_ || (missing > 0 && missing <= n);
         const auto interval = std::chrono::milliseconds(timeouts.interval.load());
         deliverBy_ = Deadline::earliest(Deadline::in(interval), totalBy_);
     }
     bool dueNow(const ReceiveTimeouts& timeouts) const {
-        return full() || timeouts.interval.load() == 0;
+        return full() || completesAnswer_ || timeouts.interval.load() == 0;
     }
     void deliver(PortLink& link) {
         if (empty()) return;
         link.postReceived(std::move(bytes_));
         bytes_ = {};
+        completesAnswer_ = false;
         bytes_.reserve(kChunkMax);
     }
 
@@ -92,6 +96,7 @@ class Burst {
     }
 
     std::vector<std::uint8_t> bytes_;
+    bool completesAnswer_ = false;
     Deadline deliverBy_ = Deadline::never();
     Deadline totalBy_ = Deadline::never();
 };

@@ -161,6 +161,10 @@ bool SerialPort::send(const void* data, std::uint16_t size) {
                               [&] { shared_->sendEmpty = false; });
 }
 
+void SerialPort::awaitBytes(std::uint32_t count) {
+    if (isOpen()) link_->timeouts.awaited = count;
+}
+
 bool SerialPort::sendQueueEmpty() const {
     return shared_->sendEmpty.load();
 }

@@ -163,6 +163,22 @@ INSTANTIATE_TEST_SUITE_P(Pauses, BurstSplit,
                                     std::to_string(info.param.pause.count()) + "ms";
                          });
 
+// An awaited answer is handed on the moment its last byte is in, even when
+// the line's quiet is long; bytes after it wait for the quiet again.
+TEST_F(SerialPortTest, AnAwaitedAnswerIsHandedOnWithoutWaitingForTheQuiet) {
+    port.setReadIntervalMs(60000);
+    port.open();
+    port.awaitBytes(48);
+    pty.write(pattern(24, 0));
+    std::this_thread::sleep_for(20ms);
+    pty.write(pattern(24, 24));
+    ASSERT_TRUE(receive(48));
+    EXPECT_EQ(received(), pattern(48, 0));
+    pty.write(pattern(1, 48));
+    pumpFor(port, 300ms);
+    EXPECT_EQ(received().size(), 48u);
+}
+
 TEST_F(SerialPortTest, AChunkHoldsAtMost2048Bytes) {
     port.open();
     const Bytes sent = pattern(5000, 1);

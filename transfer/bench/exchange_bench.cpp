@@ -8,17 +8,28 @@
 // USB-serial adapter, and the line's time is given with one adapter latency
 // per step added.
 //
-//   duoband_exchange_bench [--fast] [--usb-packet N [--usb-latency MS]]
+// With --floor the same radio is then read and written by the floor reader:
+// raw blocking reads that send each frame the moment the previous answer is
+// complete, with the protocol's handshake wait and nothing else. No reader
+// on this line can be faster; the engine's time is given as a ratio to it.
+//
+//   duoband_exchange_bench [--fast] [--floor] [--usb-packet N [--usb-latency MS]]
 //                          [path/to/duoband-radio-sim]
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/resource.h>
+#include <termios.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "duoband/exchange.h"
+#include "duoband/hex_text.h"
 #include "duoband/memory_map.h"
 #include "duoband/radio_sim.h"
 #include "duoband/radio_sim_process.h"
@@ -87,8 +98,79 @@ void report(const char* name, const Run& run, double protocol, double line, doub
                 run.wallMs / lineAndAdapter);
 }
 
+// The floor reader's line: the terminal in raw mode at 19200 baud, read
+// with blocking waits on the descriptor itself.
+class FloorLine {
+  public:
+    explicit FloorLine(const std::string& path)
+        : fd_(::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC)) {
+        termios t{};
+        if (fd_ < 0 || ::tcgetattr(fd_, &t) != 0) return;
+        ::cfmakeraw(&t);
+        ::cfsetspeed(&t, B19200);
+        ::tcsetattr(fd_, TCSANOW, &t);
+    }
+    ~FloorLine() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FloorLine(const FloorLine&) = delete;
+    FloorLine& operator=(const FloorLine&) = delete;
+
+    bool send(std::string_view hex) {
+        const Bytes bytes = fromHex(hex).value_or(Bytes{});
+        return ::write(fd_, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+    }
+    // Waits for exactly `count` bytes; false when the radio falls silent for
+    // the protocol's answer time-out.
+    bool receive(std::size_t count) {
+        std::uint8_t chunk[256];
+        for (std::size_t got = 0; got < count;) {
+            pollfd p{fd_, POLLIN, 0};
+            const int timeout = static_cast<int>(ProgrammingExchange::kAnswerTimeout.count());
+            if (::poll(&p, 1, timeout) <= 0) return false;
+            const ssize_t n = ::read(fd_, chunk, std::min(sizeof chunk, count - got));
+            if (n <= 0) return false;
+            got += static_cast<std::size_t>(n);
+        }
+        return true;
+    }
+    void drain() { ::tcflush(fd_, TCIFLUSH); }
+
+  private:
+    int fd_;
+};
+
+// The whole read or write at the floor: handshake, its wait, every step the
+// moment the one before is answered, "EXIT".
+ExchangeResult floorTransfer(const std::string& path, bool write) {
+    FloorLine line(path);
+    line.send(kHandshakeHex);
+    std::this_thread::sleep_for(ProgrammingExchange::kHandshakeWait);
+    line.drain();
+    const RadioImage image = imageOf(encodeImage(sim::sampleModel()));
+    bool ok = true;
+    for (int s = 0; ok && s < kTransferSteps; ++s) {
+        const TransferStep& step = transferPlan()[static_cast<std::size_t>(s)];
+        ok = write ? line.send(writeFrame(step, toHex(image.step(s).bytes))) && line.receive(1)
+                   : line.send(readFrame(step)) && line.receive(step.length);
+    }
+    line.send(kExitHex);
+    if (write)
+        return {ok ? ExchangeOutcome::Success : ExchangeOutcome::RadioFailed,
+                std::string(ok ? kWriteSuccess : kWriteError)};
+    return {ok ? ExchangeOutcome::Success : ExchangeOutcome::RadioFailed,
+            std::string(ok ? kReadSuccess : kReadError)};
+}
+
+void reportRatio(const char* name, const Run& engine, const Run& floor) {
+    std::printf("%-10s floor %6.0f ms  engine/floor x%5.3f (%+.1f ms per step)\n", name,
+                floor.wallMs, engine.wallMs / floor.wallMs,
+                (engine.wallMs - floor.wallMs) / kTransferSteps);
+}
+
 struct BenchOptions {
     bool fast = false;
+    bool floor = false;
     std::string usbPacket;  // empty: no adapter
     std::string usbLatency = "16";
     std::string simPath = DUOBAND_RADIO_SIM;
@@ -100,6 +182,8 @@ BenchOptions parse(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "--fast") {
             o.fast = true;
+        } else if (arg == "--floor") {
+            o.floor = true;
         } else if ((arg == "--usb-packet" || arg == "--usb-latency") && i + 1 < argc) {
             (arg == "--usb-packet" ? o.usbPacket : o.usbLatency) = argv[++i];
         } else {
@@ -141,10 +225,18 @@ int main(int argc, char** argv) {
     const Run read = measure([&] { return exchange.fullRead(model); });
     const Run write = measure([&] { return exchange.fullWrite(sim::sampleModel()); });
     port.close();
-    radio.stop();
 
     report("full read", read, protocolMs(false), lineMs(false), adapterMs);
     report("full write", write, protocolMs(true), lineMs(true), adapterMs);
+    bool floorOk = true;
+    if (options.floor) {
+        const Run floorRead = measure([&] { return floorTransfer(radio.port(), false); });
+        const Run floorWrite = measure([&] { return floorTransfer(radio.port(), true); });
+        reportRatio("full read", read, floorRead);
+        reportRatio("full write", write, floorWrite);
+        floorOk = floorRead.result == kReadSuccess && floorWrite.result == kWriteSuccess;
+    }
+    radio.stop();
     std::printf("simulated radio cpu %.1f ms in all\n", cpuMs(RUSAGE_CHILDREN));
-    return read.result == kReadSuccess && write.result == kWriteSuccess ? 0 : 1;
+    return read.result == kReadSuccess && write.result == kWriteSuccess && floorOk ? 0 : 1;
 }

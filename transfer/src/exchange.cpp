@@ -53,11 +53,19 @@ using std::chrono::milliseconds;
 // another one and is taken at once. The plan's length at a step shorter
 // than 48 bytes may be the start of an answer padded to 48; 48 bytes at
 // 0x0280 the start of its 64, held back by an adapter.
+std::size_t plannedLength(int step) {
+    return transferPlan()[static_cast<std::size_t>(step)].length;
+}
+
+// The longest answer a READ at `step` may bring: complete as soon as it is in.
+std::size_t longestReadAnswer(int step) {
+    return std::max(plannedLength(step), kAnswerBytesAtEveryStep);
+}
+
 std::optional<milliseconds> readAnswerQuiet(int step, std::size_t bytes) {
     if (!isAcceptedReadLength(step, 2 * bytes)) return std::nullopt;
-    const std::size_t planned = transferPlan()[static_cast<std::size_t>(step)].length;
-    if (bytes == std::max(planned, kAnswerBytesAtEveryStep)) return milliseconds(0);
-    if (bytes == planned) return ProgrammingExchange::kShortStepQuiet;
+    if (bytes == longestReadAnswer(step)) return milliseconds(0);
+    if (bytes == plannedLength(step)) return ProgrammingExchange::kShortStepQuiet;
     return milliseconds(ProgrammingExchange::kDefaultGatherMs);
 }
 
@@ -175,6 +183,12 @@ void ProgrammingExchange::setFastLink(bool on) {
     fastLink_ = on;
 }
 
+// The fast link has the port hand on an answer the moment its last byte is
+// in, instead of after the gathering quiet.
+void ProgrammingExchange::expectAnswer(std::size_t bytes) {
+    if (fastLink_) port_.awaitBytes(static_cast<std::uint32_t>(bytes));
+}
+
 Phrase ProgrammingExchange::failureDetail(int step, std::size_t expectedBytes) const {
     const std::string& got = receiveBuffer_.text();
     const auto bytes = static_cast<long long>(got.size() / 2);
@@ -235,6 +249,7 @@ ExchangeResult ProgrammingExchange::fullRead(EditorModel& model, const Progress&
     for (; done < kTransferSteps && !cancelled; ++done) {
         const int step = done;
         receiveBuffer_.clear();
+        expectAnswer(longestReadAnswer(step));
         send(readFrame(transferPlan()[static_cast<std::size_t>(step)]));
         failed = !pollForAnswer(
             step, [&] { return readAnswerQuiet(step, receiveBuffer_.text().size() / 2); });
@@ -278,6 +293,7 @@ ExchangeResult ProgrammingExchange::writeImage(const RadioImage& image, const Pr
     for (; done < kTransferSteps; ++done) {
         cancelled = stopAsked();
         if (cancelled) break;
+        expectAnswer(1);
         send(writeFrame(transferPlan()[static_cast<std::size_t>(done)],
                         toHex(image.step(done).bytes)));
         failed = !pollForAnswer(done, acknowledged);

@@ -148,6 +148,10 @@ class SerialPort {
     void closeLostLine() noexcept;
     // Queues a private copy; false when closed, size is 0, or the hand-over fails.
     bool send(const void* data, std::uint16_t size);
+    // The reader awaits `count` bytes from now on (an answer of known
+    // length): the burst that brings the last of them is handed on at once
+    // instead of after the line's quiet. 0 awaits nothing. No-op when closed.
+    void awaitBytes(std::uint32_t count);
 
     bool isOpen() const { return link_ != nullptr; }
     // True when nothing is queued for transmission (shared with the transmit thread).

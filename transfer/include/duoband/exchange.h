@@ -153,7 +153,8 @@ class ProgrammingExchange {
     // back (in packets, or for its latency of up to 16 ms), so it is taken
     // only once the line has stayed quiet: kShortStepQuiet for the plan's
     // length at a step shorter than 48 bytes, the usual 100 ms gathering for
-    // 48 bytes of the 64 at 0x0280. The last answer, which no frame follows,
+    // 48 bytes of the 64 at 0x0280. The port hands the longest length on the
+    // moment it is in. The last answer, which no frame follows,
     // always gets the 100 ms. An answer has as long to come as on the
     // default link, which sees it only after the port's 100 ms gathering:
     // one that ends later than 100 ms before the last poll is late on both
@@ -189,6 +190,7 @@ class ProgrammingExchange {
     void send(std::string_view hex);
     void wait(std::chrono::milliseconds span);
     void openExchange();
+    void expectAnswer(std::size_t bytes);
     bool pollForAnswer(int step, const AnswerCheck& answered);
     bool pollAtTheProtocolsPace(const AnswerCheck& answered);
     bool takeAnswerWhenComplete(int step, const AnswerCheck& answered);
