@@ -92,9 +92,7 @@ class ChannelLine {
         if (cell(Column::Bandwidth) != "Narrow" && cell(Column::Bandwidth) != "Wide")
             lose(Column::Bandwidth, "exported as FM: not Wide or Narrow");
         fields[csv::kPower] = cell(Column::Power);
-        for (const ChannelColumn& c : kChannelColumns) {
-            if (c.csv == CsvCarriage::OwnColumn) fields[csv::indexOf(c.csvName)] = cell(c.column);
-        }
+        for (const auto& [column, at] : csv::kCellColumns) fields[at] = cell(column);
     }
 
     void writeName() { fields[csv::kName] = nameField(cell(Column::Name)); }

@@ -285,9 +285,7 @@ bool RowImport::readName() {
 }
 
 bool RowImport::readOwnColumns() {
-    for (const ChannelColumn& c : kChannelColumns) {
-        if (c.csv == CsvCarriage::OwnColumn) cell(c.column) = trimmedValue(csv::indexOf(c.csvName));
-    }
+    for (const auto& [column, at] : csv::kCellColumns) cell(column) = trimmedValue(at);
     return true;
 }
 

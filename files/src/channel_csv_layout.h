@@ -105,6 +105,22 @@ inline constexpr std::size_t kPower = column("Power");
 inline constexpr std::size_t kBand = column(kPlaceColumn.csvBandName);
 inline constexpr std::size_t kChannel = column(kPlaceColumn.csvName);
 
+// The channel columns carried as they stand, each with its column of the file.
+struct CellColumn {
+    Column column;
+    std::size_t at;
+};
+inline constexpr auto kCellColumns = [] {
+    constexpr auto count =
+        std::ranges::count(kChannelColumns, CsvCarriage::OwnColumn, &ChannelColumn::csv);
+    std::array<CellColumn, count> columns{};
+    std::size_t i = 0;
+    for (const ChannelColumn& c : kChannelColumns) {
+        if (c.csv == CsvCarriage::OwnColumn) columns[i++] = {c.column, indexOf(c.csvName)};
+    }
+    return columns;
+}();
+
 // The import finds columns ignoring case, so no two names may differ in case only.
 constexpr bool sameIgnoringCase(std::string_view a, std::string_view b) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
@@ -132,9 +148,11 @@ constexpr bool csvNamesInLayout() {
 }
 static_assert(csvNamesInLayout(), "every channel column's csvName is in the CSV layout");
 
-// A generic column is worked out from channel columns that exist.
+// A generic column is worked out from channel columns that exist, and not
+// from those carried as they stand in their own columns.
 constexpr bool genericColumnsCarried() {
     return std::ranges::all_of(kGenericColumns, [](const GenericColumn& g) {
+        if (g.from == CsvCarriage::OwnColumn) return false;
         return !g.from || std::ranges::any_of(kChannelColumns, [&](const ChannelColumn& c) {
             return c.csv == *g.from;
         });
