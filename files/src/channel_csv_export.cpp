@@ -15,8 +15,6 @@ namespace duoband {
 
 namespace {
 
-using csv::Field;
-
 constexpr std::string_view kOutsideRanges = "outside 136~176, 220~250 and 400~490 MHz";
 
 std::string quoted(std::string_view text) {
@@ -39,14 +37,74 @@ std::optional<std::uint32_t> acceptedUnits(std::string_view cell) {
     return units;
 }
 
+// The name as a spreadsheet keeps it: text, never a formula.
+std::string nameField(std::string_view cell) {
+    const std::string name = utf8::fromLatin1(cell);
+    if (!name.empty() && csv::kFormulaStarts.find(name.front()) != std::string_view::npos)
+        return csv::kTextMark + name;
+    return name;
+}
+
 // One channel on its way into a line; `lost` says what the line cannot carry.
 class ChannelLine {
   public:
-    ChannelLine(const ChannelTable& table, int row) : cells_(table.cells.at(row)) {}
+    ChannelLine(const ChannelTable& table, Band band, int row, std::uint32_t rx)
+        : band_(band), row_(row), rx_(rx), cells_(table.cells.at(row)) {
+        dropUnopenable();
+    }
 
-    std::array<std::string, csv::kFieldCount> fields;
+    std::array<std::string, csv::kHeader.size()> fields;
     std::vector<std::string> lost;
 
+    // Frequency, TStep, Duplex and Offset, from both frequencies.
+    void writeFrequencies() {
+        fields[csv::kFrequency] = megahertz(rx_);
+        fields[csv::kTStep] = csv::stepOf(std::uint64_t{rx_} * 10);
+        const std::string& txCell = cell(Column::TxFrequency);
+        const auto tx = acceptedUnits(txCell);
+        if (!txCell.empty() && !tx) {
+            lose(Column::TxFrequency,
+                 "left out with its tone and signalling: " + std::string(kOutsideRanges));
+            for (Column c : {Column::TxTone, Column::LaunchSignalling, Column::EndSignalling})
+                cell(c).clear();
+        }
+        writeDuplex(tx);
+    }
+
+    void writeTones() {
+        const csv::Tone tx = tone(Column::TxTone);
+        const csv::Tone rx = tone(Column::RxTone);
+        const csv::ToneFields f = csv::toneFields(tx, rx);
+        fields[csv::kTone] = f.mode;
+        fields[csv::kRToneFreq] = f.rTone;
+        fields[csv::kCToneFreq] = f.cTone;
+        fields[csv::kDtcsCode] = f.dtcs;
+        fields[csv::kDtcsPolarity] = f.polarity;
+        fields[csv::kRxDtcsCode] = f.rxDtcs;
+        fields[csv::kCrossMode] = f.crossMode;
+    }
+
+    // Mode, Power and the cells carried as they stand; an empty one a new
+    // frequency would have filled is filled first.
+    void writeFlags() {
+        fillEmptyValues();
+        fields[csv::kMode] = cell(Column::Bandwidth) == "Narrow" ? "NFM" : "FM";
+        if (cell(Column::Bandwidth) != "Narrow" && cell(Column::Bandwidth) != "Wide")
+            lose(Column::Bandwidth, "exported as FM: not Wide or Narrow");
+        fields[csv::kPower] = cell(Column::Power);
+        for (const auto& [column, at] : csv::kCellColumns) fields[at] = cell(column);
+    }
+
+    void writeName() { fields[csv::kName] = nameField(cell(Column::Name)); }
+
+    void writePlace() {
+        fields[csv::kLocation] =
+            std::to_string(row_ + (band_ == Band::B ? csv::kLocationsPerBand : 0));
+        fields[csv::kBand] = band_ == Band::A ? "A" : "B";
+        fields[csv::kChannel] = std::to_string(row_);
+    }
+
+  private:
     std::string& cell(Column c) { return cells_.at(static_cast<std::size_t>(columnIndex(c))); }
 
     // Values whose editor the grid would not open are left out.
@@ -61,7 +119,7 @@ class ChannelLine {
     }
 
     void fillEmptyValues() {
-        for (const ChannelColumn& column : channelColumns()) {
+        for (const ChannelColumn& column : kChannelColumns) {
             if (!column.exportsEmptyAsNewValue) continue;
             const Column c = column.column;
             if (!cell(c).empty() || cell(*column.openOnlyWhen).empty()) continue;
@@ -69,46 +127,6 @@ class ChannelLine {
             lost.push_back(title(c) + " empty: exported as " + quoted(cell(c)));
         }
     }
-
-    void setFrequencies(std::uint32_t rx) {
-        fields[at(Field::Frequency)] = megahertz(rx);
-        const std::string& txCell = cell(Column::TxFrequency);
-        const auto tx = acceptedUnits(txCell);
-        if (!txCell.empty() && !tx) {
-            lose(Column::TxFrequency,
-                 "left out with its tone and signalling: " + std::string(kOutsideRanges));
-            for (Column c : {Column::TxTone, Column::LaunchSignalling, Column::EndSignalling})
-                cell(c).clear();
-        }
-        setDuplex(rx, tx);
-    }
-
-    void setTones() {
-        const csv::Tone tx = tone(Column::TxTone);
-        const csv::Tone rx = tone(Column::RxTone);
-        const csv::ToneFields f = csv::toneFields(tx, rx);
-        fields[at(Field::Tone)] = f.mode;
-        fields[at(Field::RToneFreq)] = f.rTone;
-        fields[at(Field::CToneFreq)] = f.cTone;
-        fields[at(Field::DtcsCode)] = f.dtcs;
-        fields[at(Field::DtcsPolarity)] = f.polarity;
-        fields[at(Field::RxDtcsCode)] = f.rxDtcs;
-        fields[at(Field::CrossMode)] = f.crossMode;
-    }
-
-    void setFlags() {
-        fields[at(Field::Mode)] = cell(Column::Bandwidth) == "Narrow" ? "NFM" : "FM";
-        if (cell(Column::Bandwidth) != "Narrow" && cell(Column::Bandwidth) != "Wide")
-            lose(Column::Bandwidth, "exported as FM: not Wide or Narrow");
-        fields[at(Field::Power)] = cell(Column::Power);
-        for (const ChannelColumn& c : channelColumns()) {
-            if (c.csv == CsvCarriage::OwnColumn)
-                fields.at(csv::fieldNamed(c.csvName)) = cell(c.column);
-        }
-    }
-
-  private:
-    static constexpr std::size_t at(Field f) { return csv::at(f); }
 
     void lose(Column c, const std::string& why) {
         lost.push_back(title(c) + " " + quoted(cell(c)) + " " + why);
@@ -123,38 +141,51 @@ class ChannelLine {
 
     // Decided in this order: no transmit frequency; another range of the
     // bands (the transmit frequency itself); simplex; above; below.
-    void setDuplex(std::uint32_t rx, std::optional<std::uint32_t> tx) {
-        std::string& duplex = fields[at(Field::Duplex)];
+    void writeDuplex(std::optional<std::uint32_t> tx) {
+        std::string& duplex = fields[csv::kDuplex];
         std::uint64_t offset = 0;
         if (!tx) {
             duplex = "off";
-        } else if (acceptedRange(rx) != acceptedRange(*tx)) {
+        } else if (acceptedRange(rx_) != acceptedRange(*tx)) {
             duplex = "split";
             offset = *tx;
-        } else if (*tx != rx) {
-            duplex = *tx > rx ? "+" : "-";
-            offset = *tx > rx ? *tx - rx : rx - *tx;
+        } else if (*tx != rx_) {
+            duplex = *tx > rx_ ? "+" : "-";
+            offset = *tx > rx_ ? *tx - rx_ : rx_ - *tx;
         }
-        fields[at(Field::Offset)] = megahertz(offset);
+        fields[csv::kOffset] = megahertz(offset);
     }
 
+    Band band_;
+    int row_;
+    std::uint32_t rx_;
     std::array<std::string, kColumnCount> cells_;
 };
 
-// The name as a spreadsheet keeps it: text, never a formula.
-std::string nameField(std::string_view cell) {
-    const std::string name = utf8::fromLatin1(cell);
-    if (!name.empty() && csv::kFormulaStarts.find(name.front()) != std::string_view::npos)
-        return csv::kTextMark + name;
-    return name;
-}
+// The writers in the order they run, each with the carriages it writes: a
+// value left out by an earlier one is not written by a later one.
+struct Writer {
+    unsigned carriages;
+    void (ChannelLine::*write)();
+};
+constexpr Writer kWriters[] = {
+    {csv::carriageBit(CsvCarriage::Frequency) | csv::carriageBit(CsvCarriage::Offset),
+     &ChannelLine::writeFrequencies},
+    {csv::carriageBit(CsvCarriage::Tone), &ChannelLine::writeTones},
+    {csv::carriageBit(CsvCarriage::Mode) | csv::carriageBit(CsvCarriage::Power) |
+         csv::carriageBit(CsvCarriage::OwnColumn),
+     &ChannelLine::writeFlags},
+    {csv::carriageBit(CsvCarriage::Name), &ChannelLine::writeName},
+    {csv::carriageBit(CsvCarriage::Place), &ChannelLine::writePlace},
+};
+static_assert(csv::handleEveryCarriageOnce(kWriters), "every channel column has a writer");
 
 std::string channelName(Band band, int row) {
     return std::string(bandName(band)) + " channel " + std::to_string(row);
 }
 
 std::vector<std::string> headerLine() {
-    return {csv::kFieldNames.begin(), csv::kFieldNames.end()};
+    return {csv::kHeader.begin(), csv::kHeader.end()};
 }
 
 }  // namespace
@@ -177,19 +208,9 @@ ChannelCsvExport exportChannelCsv(const EditorModel& model) {
                                                   std::string(kOutsideRanges)));
                 continue;
             }
-            ChannelLine line(table, row);
-            line.dropUnopenable();
-            line.setFrequencies(*rx);
-            line.setTones();
-            line.fillEmptyValues();
-            line.setFlags();
-            auto& f = line.fields;
-            const int location = row + (band == Band::B ? csv::kLocationsPerBand : 0);
-            f[csv::at(Field::Location)] = std::to_string(location);
-            f[csv::at(Field::Name)] = nameField(line.cell(Column::Name));
-            f[csv::at(Field::TStep)] = csv::stepOf(std::uint64_t{*rx} * 10);
-            f[csv::at(Field::Band)] = band == Band::A ? "A" : "B";
-            f[csv::at(Field::Channel)] = std::to_string(row);
+            ChannelLine line(table, band, row, *rx);
+            for (const Writer& writer : kWriters) (line.*writer.write)();
+            const auto& f = line.fields;
             out.text += csvLine({f.begin(), f.end()});
             ++out.channels;
             for (const std::string& lost : line.lost) out.warnings.push_back(name + ": " + lost);

@@ -18,17 +18,10 @@ namespace duoband {
 
 namespace {
 
-using csv::Field;
-
 // Larger than any frequency (in Hz) or power (in 0.1 W) a row may hold.
 constexpr std::uint64_t kLargestNumber = 100'000'000'000;
 // A watt figure from this up is High.
 constexpr std::uint64_t kHighPowerTenthsOfWatts = 40;
-
-// Columns the channels have no place for, which duoband's export leaves
-// empty. TStep, Power and the columns of other names are judged apart.
-constexpr std::array kUnkeptColumns{Field::Skip,     Field::Comment,  Field::Urcall,
-                                    Field::Rpt1call, Field::Rpt2call, Field::Dvcode};
 
 // A number as a spreadsheet set to a decimal comma writes it: "146,52".
 std::string withDecimalPoint(std::string_view text) {
@@ -64,61 +57,65 @@ struct Target {
     Phrase name() const { return channelPlace(band, channel); }
 };
 
-// The file's columns: the field index of each named column, or none.
+// The file's columns: for each column of the layout, its index in the file, or none.
 class Columns {
   public:
     explicit Columns(const std::vector<std::string>& header) {
         index_.fill(-1);
-        for (std::size_t f = 0; f < csv::kFieldCount; ++f) {
+        for (std::size_t f = 0; f < csv::kHeader.size(); ++f) {
             const auto found = std::ranges::find_if(header, [&](const std::string& name) {
-                return text::equalIgnoringCase(name, csv::kFieldNames[f]);
+                return text::equalIgnoringCase(name, csv::kHeader[f]);
             });
             if (found != header.end()) index_[f] = static_cast<int>(found - header.begin());
         }
     }
-    bool has(Field f) const { return index_[csv::at(f)] >= 0; }
+    bool has(std::size_t f) const { return index_[f] >= 0; }
     // Whether the file's column `index` is the one read as `f`.
-    bool is(std::size_t index, Field f) const {
-        return index_[csv::at(f)] == static_cast<int>(index);
-    }
+    bool is(std::size_t index, std::size_t f) const { return index_[f] == static_cast<int>(index); }
     // Whether the import reads the file's column `index` at all.
     bool known(std::size_t index) const {
         return std::ranges::find(index_, static_cast<int>(index)) != index_.end();
     }
     // The row's value, or `otherwise` when the file has no such column.
-    std::string_view value(const CsvRecord& row, Field f, std::string_view otherwise = {}) const {
-        const int i = index_[csv::at(f)];
+    std::string_view value(const CsvRecord& row, std::size_t f,
+                           std::string_view otherwise = {}) const {
+        const int i = index_[f];
         if (i < 0) return otherwise;
         return static_cast<std::size_t>(i) < row.fields.size() ? std::string_view(row.fields[i])
                                                                : std::string_view();
     }
 
   private:
-    std::array<int, csv::kFieldCount> index_;
+    std::array<int, csv::kHeader.size()> index_;
 };
 
-// One row on its way into the model. Every value goes through the grid's
-// rules on a scratch table before the row replaces its channel.
+class Placement;
+
+// One row on its way into the model, the `index`th of the file (0 first).
+// Every value goes through the grid's rules on a scratch table before the
+// row replaces its channel.
 class RowImport {
   public:
-    RowImport(const Columns& columns, const CsvRecord& row, std::vector<CsvNote>& notes)
-        : columns_(columns), row_(row), notes_(notes) {
+    RowImport(const Columns& columns, const CsvRecord& row, const Placement& placement, int index,
+              std::vector<CsvNote>& notes)
+        : columns_(columns), row_(row), placement_(placement), index_(index), notes_(notes) {
         note_.line = row.line;
-        note_.location = text::trimmed(columns.value(row, Field::Location));
+        note_.location = text::trimmed(columns.value(row, csv::kLocation));
     }
 
-    std::string_view value(Field f, std::string_view otherwise = {}) const {
+    std::string_view value(std::size_t f, std::string_view otherwise = {}) const {
         return columns_.value(row_, f, otherwise);
     }
-    std::string_view trimmedValue(Field f, std::string_view otherwise = {}) const {
+    std::string_view trimmedValue(std::size_t f, std::string_view otherwise = {}) const {
         return text::trimmed(value(f, otherwise));
     }
-    std::string number(Field f, std::string_view otherwise = {}) const {
+    std::string number(std::size_t f, std::string_view otherwise = {}) const {
         return withDecimalPoint(value(f, otherwise));
     }
     const CsvRecord& record() const { return row_; }
-
-    void at(const Target& target) { note_.channel = target.name(); }
+    // Where the row goes and its receiving frequency, once read.
+    const Target& target() const { return target_; }
+    std::uint64_t rxHertz() const { return rxHertz_; }
 
     // False, with a note, when the row is skipped.
     bool skip(Phrase what, Phrase why) {
@@ -126,17 +123,19 @@ class RowImport {
         return false;
     }
     void changed(Phrase what, Phrase why) { add(std::move(what), std::move(why), false); }
-    Phrase what(Field f) const { return csv::fieldValue(csv::nameOf(f), value(f)); }
+    Phrase what(std::size_t f) const { return csv::fieldValue(csv::kHeader[f], value(f)); }
 
     // The grid's cells of the row, RxFrequency to Name.
     std::array<std::string, kColumnCount> cells;
 
-    bool readFrequencies(std::uint64_t& rxHertz, std::optional<std::uint64_t>& txHertz);
+    // The readers: false when the row is skipped.
+    bool readPlace();
+    bool readFrequencies();
     bool readTones();
     bool readMode();
-    void readPower();
-    void readName();
-    void readCellFields();
+    bool readPower();
+    bool readName();
+    bool readOwnColumns();
 
   private:
     void add(Phrase what, Phrase why, bool skipped) {
@@ -150,34 +149,40 @@ class RowImport {
 
     const Columns& columns_;
     const CsvRecord& row_;
+    const Placement& placement_;
+    int index_;
     std::vector<CsvNote>& notes_;
     CsvNote note_;
+    Target target_;
+    std::uint64_t rxHertz_ = 0;
 };
 
 // Frequency, Duplex and Offset as the receive and transmit frequencies.
-bool RowImport::readFrequencies(std::uint64_t& rxHertz, std::optional<std::uint64_t>& txHertz) {
-    const auto rx = scaledDecimal(number(Field::Frequency), 6, kLargestNumber);
+bool RowImport::readFrequencies() {
+    std::uint64_t& rxHertz = rxHertz_;
+    std::optional<std::uint64_t> txHertz;
+    const auto rx = scaledDecimal(number(csv::kFrequency), 6, kLargestNumber);
     const Phrase notAFrequency = QT_TRANSLATE_NOOP("duoband", "not a frequency in MHz");
-    if (!rx) return skip(what(Field::Frequency), notAFrequency);
+    if (!rx) return skip(what(csv::kFrequency), notAFrequency);
     rxHertz = *rx;
-    const std::string_view duplex = trimmedValue(Field::Duplex);
-    const auto offset = scaledDecimal(number(Field::Offset, "0"), 6, kLargestNumber);
+    const std::string_view duplex = trimmedValue(csv::kDuplex);
+    const auto offset = scaledDecimal(number(csv::kOffset, "0"), 6, kLargestNumber);
     const bool needsOffset =
         duplex == "+" || duplex == "-" || text::equalIgnoringCase(duplex, "split");
-    if (needsOffset && !offset) return skip(what(Field::Offset), notAFrequency);
+    if (needsOffset && !offset) return skip(what(csv::kOffset), notAFrequency);
     if (duplex.empty()) {
         txHertz = rxHertz;
     } else if (duplex == "+") {
         txHertz = rxHertz + *offset;
     } else if (duplex == "-") {
         if (*offset > rxHertz)
-            return skip(what(Field::Offset),
+            return skip(what(csv::kOffset),
                         QT_TRANSLATE_NOOP("duoband", "larger than the frequency"));
         txHertz = rxHertz - *offset;
     } else if (text::equalIgnoringCase(duplex, "split")) {
         txHertz = offset;
     } else if (!text::equalIgnoringCase(duplex, "off")) {
-        return skip(what(Field::Duplex),
+        return skip(what(csv::kDuplex),
                     QT_TRANSLATE_NOOP("duoband", "not one of \"\", +, -, split, off"));
     }
     cell(Column::RxFrequency) = fixedDecimal(rxHertz, 6);
@@ -187,14 +192,14 @@ bool RowImport::readFrequencies(std::uint64_t& rxHertz, std::optional<std::uint6
 
 bool RowImport::readTones() {
     csv::ToneFields f;
-    f.mode = value(Field::Tone);
-    f.rTone = number(Field::RToneFreq, csv::kUnusedCtcss);
-    f.cTone = number(Field::CToneFreq, csv::kUnusedCtcss);
-    f.dtcs = value(Field::DtcsCode, csv::kUnusedDcs);
-    f.polarity = value(Field::DtcsPolarity, csv::kUnusedPolarity);
+    f.mode = value(csv::kTone);
+    f.rTone = number(csv::kRToneFreq, csv::kUnusedCtcss);
+    f.cTone = number(csv::kCToneFreq, csv::kUnusedCtcss);
+    f.dtcs = value(csv::kDtcsCode, csv::kUnusedDcs);
+    f.polarity = value(csv::kDtcsPolarity, csv::kUnusedPolarity);
     // The older layout has one DCS code for both sides.
-    f.rxDtcs = value(Field::RxDtcsCode, f.dtcs);
-    f.crossMode = value(Field::CrossMode, csv::kUnusedCrossMode);
+    f.rxDtcs = value(csv::kRxDtcsCode, f.dtcs);
+    f.crossMode = value(csv::kCrossMode, csv::kUnusedCrossMode);
     const csv::TonePair pair = csv::tonesOf(f);
     if (!pair.why.empty()) return skip(pair.what, pair.why);
     for (const auto& [tone, column] :
@@ -213,13 +218,13 @@ bool RowImport::readTones() {
 }
 
 bool RowImport::readMode() {
-    const std::string_view mode = trimmedValue(Field::Mode);
+    const std::string_view mode = trimmedValue(csv::kMode);
     if (mode.empty() || text::equalIgnoringCase(mode, "FM")) {
         cell(Column::Bandwidth) = "Wide";
     } else if (text::equalIgnoringCase(mode, "NFM")) {
         cell(Column::Bandwidth) = "Narrow";
     } else {
-        return skip(what(Field::Mode),
+        return skip(what(csv::kMode),
                     QT_TRANSLATE_NOOP("duoband", "the radio has FM (Wide) and NFM (Narrow) only"));
     }
     return true;
@@ -228,12 +233,12 @@ bool RowImport::readMode() {
 // "High", "Low" or a watt figure ("5W", "0.5W"); a level between High and
 // Low takes the default, as the columns not kept do; anything else takes the
 // default and is said.
-void RowImport::readPower() {
-    const std::string power = withDecimalPoint(trimmedValue(Field::Power));
-    if (power.empty() || levelBetweenHighAndLow(power)) return;
+bool RowImport::readPower() {
+    const std::string power = withDecimalPoint(trimmedValue(csv::kPower));
+    if (power.empty() || levelBetweenHighAndLow(power)) return true;
     if (text::equalIgnoringCase(power, "High") || text::equalIgnoringCase(power, "Low")) {
         cell(Column::Power) = power;  // the grid's choice matches it in any case
-        return;
+        return true;
     }
     const bool watts = power.size() > 1 && (power.back() == 'W' || power.back() == 'w');
     const auto tenths = watts ? scaledDecimal(std::string_view(power).substr(0, power.size() - 1),
@@ -241,19 +246,20 @@ void RowImport::readPower() {
                               : std::nullopt;
     if (!tenths) {
         changed(
-            what(Field::Power),
+            what(csv::kPower),
             phrase(QT_TRANSLATE_NOOP("duoband", "not High, Low or watts; the default \"%1\" taken"),
                    Phrase(*channelColumnDefault(Column::Power))));
-        return;
+        return true;
     }
     cell(Column::Power) = *tenths >= kHighPowerTenthsOfWatts ? "High" : "Low";
+    return true;
 }
 
 // The name as the grid's name entry takes it: printable ASCII without the
 // settings file's separators, at most 7 characters. The apostrophe that keeps
 // a formula-like name text in a spreadsheet is not part of it.
-void RowImport::readName() {
-    std::string_view name = value(Field::Name);
+bool RowImport::readName() {
+    std::string_view name = value(csv::kName);
     if (name.size() > 1 && name.front() == csv::kTextMark &&
         csv::kFormulaStarts.find(name[1]) != std::string_view::npos) {
         name.remove_prefix(1);
@@ -261,7 +267,7 @@ void RowImport::readName() {
     const std::u32string characters = utf8::codePoints(name);
     std::string& kept = cell(Column::Name);
     kept = filterChannelName(characters);
-    if (kept == name) return;
+    if (kept == name) return true;
     const auto acceptable = std::ranges::count_if(
         characters, [](char32_t c) { return !filterChannelName(std::u32string(1, c)).empty(); });
     const bool dropped = acceptable < static_cast<std::ptrdiff_t>(characters.size());
@@ -274,14 +280,13 @@ void RowImport::readName() {
                          "duoband",
                          "characters other than printable ASCII (or , \" ') dropped, cut to 7 "
                          "characters: \"%1\"");
-    changed(what(Field::Name), phrase(why, echoed(kept)));
+    changed(what(csv::kName), phrase(why, echoed(kept)));
+    return true;
 }
 
-void RowImport::readCellFields() {
-    for (const ChannelColumn& c : channelColumns()) {
-        if (c.csv == CsvCarriage::OwnColumn)
-            cell(c.column) = trimmedValue(static_cast<Field>(csv::fieldNamed(c.csvName)));
-    }
+bool RowImport::readOwnColumns() {
+    for (const auto& [column, at] : csv::kCellColumns) cell(column) = trimmedValue(at);
+    return true;
 }
 
 // ---- placing the rows ------------------------------------------------------
@@ -326,12 +331,12 @@ class Placement {
 
   private:
     static std::optional<Target> byBandAndChannel(RowImport& row) {
-        const std::string_view band = row.trimmedValue(Field::Band);
-        const auto channel = wholeNumber(row.value(Field::Channel));
+        const std::string_view band = row.trimmedValue(csv::kBand);
+        const auto channel = wholeNumber(row.value(csv::kChannel));
         if (!text::equalIgnoringCase(band, "A") && !text::equalIgnoringCase(band, "B")) {
-            row.skip(row.what(Field::Band), QT_TRANSLATE_NOOP("duoband", "not A or B"));
+            row.skip(row.what(csv::kBand), QT_TRANSLATE_NOOP("duoband", "not A or B"));
         } else if (!channel || *channel < 1 || *channel > ChannelTable::kChannels) {
-            row.skip(row.what(Field::Channel),
+            row.skip(row.what(csv::kChannel),
                      QT_TRANSLATE_NOOP("duoband", "not a channel from 1 to 128"));
         } else {
             return Target{text::equalIgnoringCase(band, "A") ? Band::A : Band::B, *channel};
@@ -340,13 +345,13 @@ class Placement {
     }
 
     std::optional<Target> byLocation(RowImport& row) const {
-        const auto location = wholeNumber(row.value(Field::Location));
+        const auto location = wholeNumber(row.value(csv::kLocation));
         // 1 for band A channel 1.
         const int counted = location.value_or(-1) + 1 - firstLocation_;
         if (counted < 1 || counted > 2 * csv::kLocationsPerBand) {
             const auto at = [&](int n) { return verbatim(n - 1 + firstLocation_); };
             const int perBand = csv::kLocationsPerBand;
-            row.skip(row.what(Field::Location),
+            row.skip(row.what(csv::kLocation),
                      phrase(QT_TRANSLATE_NOOP(
                                 "duoband", "not a channel: %1 to %2 are band A, %3 to %4 band B"),
                             at(1), at(perBand), at(perBand + 1), at(2 * perBand)));
@@ -360,6 +365,32 @@ class Placement {
     CsvStart start_;
     int firstLocation_;
 };
+
+bool RowImport::readPlace() {
+    const auto target = placement_.targetOf(*this, index_);
+    if (!target) return false;
+    target_ = *target;
+    note_.channel = target_.name();
+    return true;
+}
+
+// The readers in the order they run, each with the carriages it reads; the
+// first to skip the row stops it.
+struct Reader {
+    unsigned carriages;
+    bool (RowImport::*read)();
+};
+constexpr Reader kReaders[] = {
+    {csv::carriageBit(CsvCarriage::Place), &RowImport::readPlace},
+    {csv::carriageBit(CsvCarriage::Mode), &RowImport::readMode},
+    {csv::carriageBit(CsvCarriage::Frequency) | csv::carriageBit(CsvCarriage::Offset),
+     &RowImport::readFrequencies},
+    {csv::carriageBit(CsvCarriage::Tone), &RowImport::readTones},
+    {csv::carriageBit(CsvCarriage::Power), &RowImport::readPower},
+    {csv::carriageBit(CsvCarriage::OwnColumn), &RowImport::readOwnColumns},
+    {csv::carriageBit(CsvCarriage::Name), &RowImport::readName},
+};
+static_assert(csv::handleEveryCarriageOnce(kReaders), "every channel column has a reader");
 
 // ---- applying a row through the grid's rules --------------------------------
 
@@ -425,7 +456,7 @@ bool applyRow(RowImport& row, EditorModel& scratch, const Target& target) {
                                        echoed(kept)));
     }
     noteSnapped(row, table, target.channel, Column::RxFrequency,
-                verbatim(csv::nameOf(csv::Field::Frequency)));
+                verbatim(csv::kHeader[csv::kFrequency]));
     // A simplex channel's transmit frequency is snapped with it: said once.
     const auto cellOf = [&](Column c) {
         return row.cells.at(static_cast<std::size_t>(columnIndex(c)));
@@ -475,12 +506,17 @@ class UnkeptColumns {
     // duoband's export writes there.
     bool kept(std::size_t i, std::string_view value, std::uint64_t rxHertz) const {
         if (!columns_.known(i)) return false;
-        if (columns_.is(i, Field::TStep)) {
+        if (columns_.is(i, csv::kTStep)) {
             const auto step = scaledDecimal(withDecimalPoint(value), 2);
             return step && step == scaledDecimal(csv::stepOf(rxHertz), 2);
         }
-        if (columns_.is(i, Field::Power)) return !levelBetweenHighAndLow(value);
-        return std::ranges::none_of(kUnkeptColumns, [&](Field f) { return columns_.is(i, f); });
+        if (columns_.is(i, csv::kPower)) return !levelBetweenHighAndLow(value);
+        // The generic columns the channels have no place for, which duoband's
+        // export leaves empty.
+        for (std::size_t f = 0; f < csv::kGenericCount; ++f) {
+            if (!csv::kGenericColumns[f].from && columns_.is(i, f)) return false;
+        }
+        return true;
     }
 
     const std::vector<std::string>& header_;
@@ -488,13 +524,8 @@ class UnkeptColumns {
     std::vector<bool> unkept_;  // by the file's column
 };
 
-bool readRow(RowImport& row, std::uint64_t& rx) {
-    std::optional<std::uint64_t> tx;
-    if (!row.readMode() || !row.readFrequencies(rx, tx) || !row.readTones()) return false;
-    row.readPower();
-    row.readCellFields();
-    row.readName();
-    return true;
+bool readRow(RowImport& row) {
+    return std::ranges::all_of(kReaders, [&](const Reader& r) { return (row.*r.read)(); });
 }
 
 std::string header(const std::vector<std::string>& names) {
@@ -520,7 +551,7 @@ ChannelCsvFile readChannelCsv(std::string_view text) {
     for (const std::string& name : parsed.records.front().fields)
         file.header.emplace_back(text::trimmed(name));
     const Columns columns(file.header);
-    if (!columns.has(Field::Frequency)) {
+    if (!columns.has(csv::kFrequency)) {
         file.error =
             phrase(QT_TRANSLATE_NOOP("duoband",
                                      "line %1: no Frequency column; the first line must "
@@ -529,15 +560,15 @@ ChannelCsvFile readChannelCsv(std::string_view text) {
                    verbatim(header({"Location", "Name", "Frequency", "Duplex", "Offset", "Tone"})));
         return file;
     }
-    if (columns.has(Field::Band) && columns.has(Field::Channel)) {
+    if (columns.has(csv::kBand) && columns.has(csv::kChannel)) {
         file.placement = CsvPlacement::BandAndChannel;
-    } else if (columns.has(Field::Location)) {
+    } else if (columns.has(csv::kLocation)) {
         file.placement = CsvPlacement::Location;
     }
     file.rows.assign(std::make_move_iterator(parsed.records.begin() + 1),
                      std::make_move_iterator(parsed.records.end()));
     const bool locationZero = std::ranges::any_of(file.rows, [&](const CsvRecord& row) {
-        return wholeNumber(columns.value(row, Field::Location)) == 0;
+        return wholeNumber(columns.value(row, csv::kLocation)) == 0;
     });
     if (file.placement == CsvPlacement::Location && locationZero) file.firstLocation = 0;
     return file;
@@ -554,17 +585,14 @@ ChannelCsvImport importChannelCsv(const ChannelCsvFile& file, EditorModel& model
     std::optional<EditorModel> scratch;
     std::map<std::pair<Band, int>, int> lineOf;  // the row that filled each channel
     for (std::size_t i = 0; i < file.rows.size(); ++i) {
-        RowImport row(columns, file.rows[i], result.notes);
-        const auto target = placement.targetOf(row, static_cast<int>(i));
-        if (!target) continue;
-        row.at(*target);
-        std::uint64_t rxHertz = 0;
-        if (!readRow(row, rxHertz)) continue;
+        RowImport row(columns, file.rows[i], placement, static_cast<int>(i), result.notes);
+        if (!readRow(row)) continue;
+        const Target& target = row.target();
         if (!scratch) scratch = model;
-        if (!applyRow(row, *scratch, *target)) continue;
-        unkept.look(row, rxHertz);
+        if (!applyRow(row, *scratch, target)) continue;
+        unkept.look(row, row.rxHertz());
         const auto [earlier, first] =
-            lineOf.try_emplace({target->band, target->channel}, file.rows[i].line);
+            lineOf.try_emplace({target.band, target.channel}, file.rows[i].line);
         if (!first) {
             row.changed(
                 QT_TRANSLATE_NOOP("duoband", "the channel"),
@@ -574,9 +602,9 @@ ChannelCsvImport importChannelCsv(const ChannelCsvFile& file, EditorModel& model
         } else {
             ++result.channelsWritten;
         }
-        auto& to = model.channels(target->band).cells.at(static_cast<std::size_t>(target->channel));
+        auto& to = model.channels(target.band).cells.at(static_cast<std::size_t>(target.channel));
         const auto& from =
-            scratch->channels(target->band).cells.at(static_cast<std::size_t>(target->channel));
+            scratch->channels(target.band).cells.at(static_cast<std::size_t>(target.channel));
         std::copy(from.begin() + columnIndex(kFirstDataColumn), from.end(),
                   to.begin() + columnIndex(kFirstDataColumn));
     }

@@ -152,7 +152,7 @@ TonePair tonesOf(const ToneFields& f) {
         tone.value = dcs;
         const auto polarity = polarityAt(f.polarity, polaritySide);
         if (!polarity) {
-            pair.what = fieldValue(nameOf(Field::DtcsPolarity), f.polarity);
+            pair.what = fieldValue(kHeader[kDtcsPolarity], f.polarity);
             pair.why = QT_TRANSLATE_NOOP("duoband", "not one of NN, NR, RN, RR");
         }
         tone.polarity = polarity.value_or('N');
@@ -174,7 +174,7 @@ TonePair tonesOf(const ToneFields& f) {
                             ? std::nullopt
                             : kindNamed(std::string_view(f.crossMode).substr(arrow + 2));
         if (!tx || !rx) {
-            pair.what = fieldValue(nameOf(Field::CrossMode), f.crossMode);
+            pair.what = fieldValue(kHeader[kCrossMode], f.crossMode);
             pair.why = QT_TRANSLATE_NOOP("duoband",
                                          "not one of Tone->Tone, Tone->DTCS, DTCS->Tone, ->Tone, "
                                          "->DTCS, DTCS->, DTCS->DTCS");
@@ -183,7 +183,7 @@ TonePair tonesOf(const ToneFields& f) {
         side(*tx, f.rTone, f.dtcs, 0, pair.tx);
         side(*rx, f.cTone, f.rxDtcs, 1, pair.rx);
     } else {
-        pair.what = fieldValue(nameOf(Field::Tone), f.mode);
+        pair.what = fieldValue(kHeader[kTone], f.mode);
         pair.why = QT_TRANSLATE_NOOP("duoband", "not one of Tone, TSQL, DTCS, Cross or empty");
     }
     return pair;

@@ -754,192 +754,26 @@ constexpr bool onlyChoicesNameBits() {
 }
 static_assert(onlyChoicesNameBits(), "only choices hold part of a byte");
 
-constexpr ChannelColumn kColumns[] = {
-    {.column = Column::Number,
-     .name = "number",
-     .title = QT_TRANSLATE_NOOP("duoband", "Channel"),
-     .fileField = 1,
-     .csv = CsvCarriage::Place,
-     .csvName = "Channel",
-     .sheet = {0, 5},
-     .gridWidth = 55},
-    {.column = Column::RxFrequency,
-     .name = "rxFrequency",
-     .title = QT_TRANSLATE_NOOP("duoband", "Receiving Frequency"),
-     .record = {RecordCodec::FrequencyBe32, 0, 4},
-     .kind = CellEditorKind::FrequencyEntry,
-     .maxLength = kChannelFrequencyLength,
-     .fileField = 2,
-     .csv = CsvCarriage::Frequency,
-     .csvName = "Frequency",
-     .sheet = {2, 9},
-     .gridWidth = 75},
-    {.column = Column::RxTone,
-     .name = "rxTone",
-     .title = QT_TRANSLATE_NOOP("duoband", "Receiving CTCSS"),
-     .record = {RecordCodec::ToneBe16, 4, 2},
-     .kind = CellEditorKind::Choice,
-     .entries = &lists::channelTones,
-     .openOnlyWhen = Column::RxFrequency,
-     .newFrequencyValue = "0FF",
-     .fileField = 3,
-     .csv = CsvCarriage::Tone,
-     .csvName = "cToneFreq",
-     .sheet = {3, 7},
-     .gridWidth = 80},
-    {.column = Column::RxMode,
-     .name = "rxMode",
-     .title = QT_TRANSLATE_NOOP("duoband", "Receiving Mode"),
-     .record = {RecordCodec::ReceivingMode, 6, 1},
-     .kind = CellEditorKind::Choice,
-     .entries = &lists::channelReceivingMode,
-     .openOnlyWhen = Column::RxFrequency,
-     .newFrequencyValue = "OFF",
-     .fileField = 4,
-     .csv = CsvCarriage::OwnColumn,
-     .csvName = "Receiving Mode",
-     .sheet = {8, 9},
-     .gridWidth = 130},
-    {.column = Column::TxFrequency,
-     .name = "txFrequency",
-     .title = QT_TRANSLATE_NOOP("duoband", "Transmission Frequency"),
-     .record = {RecordCodec::FrequencyBe32, 7, 4},
-     .kind = CellEditorKind::FrequencyEntry,
-     .maxLength = kChannelFrequencyLength,
-     .fileField = 5,
-     .csv = CsvCarriage::Offset,
-     .csvName = "Offset",
-     .sheet = {4, 9},
-     .gridWidth = 95},
-    {.column = Column::TxTone,
-     .name = "txTone",
-     .title = QT_TRANSLATE_NOOP("duoband", "Transmission CTCSS"),
-     .record = {RecordCodec::ToneBe16, 11, 2},
-     .kind = CellEditorKind::Choice,
-     .entries = &lists::channelTones,
-     .openOnlyWhen = Column::TxFrequency,
-     .newFrequencyValue = "0FF",
-     .fileField = 6,
-     .csv = CsvCarriage::Tone,
-     .csvName = "rToneFreq",
-     .sheet = {5, 7},
-     .gridWidth = 90},
-    {.column = Column::LaunchSignalling,
-     .name = "launchSignalling",
-     .title = QT_TRANSLATE_NOOP("duoband", "Launch Signaling"),
-     .record = {RecordCodec::SignallingCode, 13, 1},
-     .kind = CellEditorKind::Choice,
-     .entries = &lists::signalling,
-     .openOnlyWhen = Column::TxFrequency,
-     .newFrequencyValue = "OFF",
-     .exportsEmptyAsNewValue = true,
-     .fileField = 7,
-     .csv = CsvCarriage::OwnColumn,
-     .csvName = "Launch Signaling",
-     .sheet = {9, 10},
-     .gridWidth = 130},
-    {.column = Column::EndSignalling,
-     .name = "endSignalling",
-     .title = QT_TRANSLATE_NOOP("duoband", "Transmit end Signaling"),
-     .record = {RecordCodec::SignallingCode, 14, 1},
-     .kind = CellEditorKind::Choice,
-     .entries = &lists::signalling,
-     .openOnlyWhen = Column::TxFrequency,
-     .newFrequencyValue = "OFF",
-     .exportsEmptyAsNewValue = true,
-     .fileField = 8,
-     .csv = CsvCarriage::OwnColumn,
-     .csvName = "Transmit end Signaling",
-     .sheet = {10, 10},
-     .gridWidth = 130},
-    {.column = Column::Power,
-     .name = "power",
-     .title = QT_TRANSLATE_NOOP("duoband", "Power"),
-     .record = {RecordCodec::FlagBit, 15, 1, 0x80, "Low", "High"},
-     .kind = CellEditorKind::Choice,
-     .entries = &lists::channelPower,
-     .openOnlyWhen = Column::RxFrequency,
-     .newFrequencyValue = "High",
-     .exportsEmptyAsNewValue = true,
-     .fileField = 9,
-     .csv = CsvCarriage::Power,
-     .csvName = "Power",
-     .sheet = {6, 5},
-     .gridWidth = 60},
-    {.column = Column::Bandwidth,
-     .name = "bandwidth",
-     .title = QT_TRANSLATE_NOOP("duoband", "Wide / Narrow"),
-     .record = {RecordCodec::FlagBit, 15, 1, 0x40, "Narrow", "Wide"},
-     .kind = CellEditorKind::Choice,
-     .entries = &lists::channelBandwidth,
-     .openOnlyWhen = Column::RxFrequency,
-     .newFrequencyValue = "Wide",
-     .exportsEmptyAsNewValue = true,
-     .fileField = 10,
-     .csv = CsvCarriage::Mode,
-     .csvName = "Mode",
-     .sheet = {7, 6},
-     .gridWidth = 75},
-    {.column = Column::Compandor,
-     .name = "compandor",
-     .title = QT_TRANSLATE_NOOP("duoband", "Compandor"),
-     .record = {RecordCodec::FlagBit, 15, 1, 0x20, "OFF", "ON"},
-     .kind = CellEditorKind::Choice,
-     .entries = &lists::offOn,
-     .openOnlyWhen = Column::RxFrequency,
-     .newFrequencyValue = "OFF",
-     .exportsEmptyAsNewValue = true,
-     .fileField = 11,
-     .csv = CsvCarriage::OwnColumn,
-     .csvName = "Compandor",
-     .sheet = {11, 8},
-     .gridWidth = 75},
-    {.column = Column::Scrambler,
-     .name = "scrambler",
-     .title = QT_TRANSLATE_NOOP("duoband", "Scrambler"),
-     .record = {RecordCodec::FlagBit, 15, 1, 0x10, "OFF", "ON"},
-     .kind = CellEditorKind::Choice,
-     .entries = &lists::offOn,
-     .openOnlyWhen = Column::RxFrequency,
-     .newFrequencyValue = "OFF",
-     .exportsEmptyAsNewValue = true,
-     .fileField = 12,
-     .csv = CsvCarriage::OwnColumn,
-     .csvName = "Scrambler",
-     .sheet = {12, 7},
-     .gridWidth = 75},
-    {.column = Column::Name,
-     .name = "name",
-     .title = QT_TRANSLATE_NOOP("duoband", "Channel Name"),
-     .record = {RecordCodec::CountedText, 16, 8},
-     .kind = CellEditorKind::NameEntry,
-     .openOnlyWhen = Column::RxFrequency,
-     .maxLength = kCountedTextMax,
-     .fileField = 13,
-     .csv = CsvCarriage::Name,
-     .csvName = "Name",
-     .sheet = {1, 8},
-     .gridWidth = 80},
-};
-static_assert(std::size(kColumns) == kColumnCount);
+static_assert(std::size(kChannelColumns) == kColumnCount);
 
 constexpr bool columnsInGridOrder() {
-    for (std::size_t i = 0; i < std::size(kColumns); ++i) {
-        if (columnIndex(kColumns[i].column) != static_cast<int>(i)) return false;
+    for (std::size_t i = 0; i < std::size(kChannelColumns); ++i) {
+        if (columnIndex(kChannelColumns[i].column) != static_cast<int>(i)) return false;
     }
     return true;
 }
 static_assert(columnsInGridOrder(), "the rows follow the Column order");
 
 constexpr bool everyColumnHasAWidth() {
-    return std::ranges::all_of(kColumns, [](const ChannelColumn& c) { return c.gridWidth > 0; });
+    return std::ranges::all_of(kChannelColumns,
+                               [](const ChannelColumn& c) { return c.gridWidth > 0; });
 }
 static_assert(everyColumnHasAWidth(), "a grid column of width 0 cannot be seen");
 
 // Each column is printed once, the sheet's places 0..12 each taken.
 constexpr bool sheetPlacesTakenOnce() {
     std::array<bool, kColumnCount> taken{};
-    for (const ChannelColumn& c : kColumns) {
+    for (const ChannelColumn& c : kChannelColumns) {
         const auto at = static_cast<std::size_t>(c.sheet.position);
         if (at >= taken.size() || taken[at] || c.sheet.percent <= 0) return false;
         taken[at] = true;
@@ -948,9 +782,17 @@ constexpr bool sheetPlacesTakenOnce() {
 }
 static_assert(sheetPlacesTakenOnce());
 
+// The sheet's columns share the whole width of the page.
+constexpr int sheetPercentTotal() {
+    int total = 0;
+    for (const ChannelColumn& c : kChannelColumns) total += c.sheet.percent;
+    return total;
+}
+static_assert(sheetPercentTotal() == 100, "the sheet's column widths add up to 100 %");
+
 // A column of the record lies within its 24 bytes.
 constexpr bool recordPlacesFit() {
-    return std::ranges::all_of(kColumns, [](const ChannelColumn& c) {
+    return std::ranges::all_of(kChannelColumns, [](const ChannelColumn& c) {
         return c.record.offset >= 0 && c.record.offset + c.record.width <= kRecordBytes;
     });
 }
@@ -1072,11 +914,11 @@ const Setting& blockFieldSetting(Block block) {
 }
 
 std::span<const ChannelColumn> channelColumns() {
-    return kColumns;
+    return kChannelColumns;
 }
 
 const ChannelColumn& channelColumn(Column column) {
-    return kColumns[static_cast<std::size_t>(columnIndex(column))];
+    return kChannelColumns[static_cast<std::size_t>(columnIndex(column))];
 }
 
 std::string_view columnTitle(Column column) {

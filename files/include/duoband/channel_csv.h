@@ -1,13 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The channel tables as CSV, in the generic layout that spreadsheets and
-// the common open-source radio programmers read and write, followed by
-// duoband's own columns:
+// the common open-source radio programmers read and write:
 //
 //   Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,
 //   DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,
-//   RPT1CALL,RPT2CALL,DVCODE,Band,Channel,Receiving Mode,Launch Signaling,
-//   Transmit end Signaling,Compandor,Scrambler
+//   RPT1CALL,RPT2CALL,DVCODE
+//
+// followed by duoband's own columns: Band, Channel and each channel column
+// the file carries as it stands, named as the channel column table's
+// csvName says (settings_table.h), in grid order.
 //
 // One line per channel with a Receiving Frequency: band A channels 1..128
 // as Location 1..128, band B as 129..256. The text is UTF-8 (the radio's
