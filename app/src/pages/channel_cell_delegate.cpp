@@ -16,13 +16,14 @@ using duoband::CellEditorKind;
 using duoband::CellPointer;
 using duoband::ChannelColumnEditor;
 
+bool isMenuKey(const QKeyEvent* key) {
+    return key->keyCombination() == QKeyCombination(Qt::ShiftModifier, Qt::Key_F10);
+}
+
 namespace {
 
 CellKey cellKeyOf(const QKeyEvent* key) {
-    // Shift+F10 opens a context menu from the keyboard, as the Menu key does.
-    if (key->keyCombination() == QKeyCombination(Qt::ShiftModifier, Qt::Key_F10)) {
-        return CellKey::Menu;
-    }
+    if (isMenuKey(key)) return CellKey::Menu;
     const bool plain = key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier;
     switch (key->key()) {
         case Qt::Key_Tab:
@@ -140,7 +141,9 @@ void CellChoice::showPopup() {
 // The list is hidden before a pick from it is reported: only then can
 // the editor tell a list closed without a pick (Escape, a click beside it).
 void CellChoice::hidePopup() {
+    const bool wasOpen = view()->isVisible();
     QComboBox::hidePopup();
+    if (!wasOpen) return;  // the editor itself is being hidden
     QTimer::singleShot(0, this, [this] {
         if (!isHidden() && !picked_ && !view()->isVisible()) emit closedWithoutPick();
     });

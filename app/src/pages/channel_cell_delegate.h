@@ -16,6 +16,9 @@
 
 class ChannelTableModel;
 
+// Shift+F10 opens a context menu from the keyboard, as the Menu key does.
+bool isMenuKey(const QKeyEvent* key);
+
 // A key with which an editor hands the cell back to the grid. Take: write
 // what the editor holds and close it, staying on the cell.
 enum class CellKey { None, Next, Previous, Up, Down, Take, Cancel, Menu };
@@ -47,7 +50,7 @@ class CellChoice : public QComboBox {
   public:
     CellChoice(duoband::OptionList entries, const QString& name, QWidget* parent);
     duoband::CellPointer cell() const { return cell_; }
-    // Opens on the cell's entry (-1: none), nothing typed, nothing picked.
+    // Opens on the cell's entry (-1: none), nothing typed, no pick waiting.
     void showCell(duoband::CellPointer cell, int entry);
     void pick(int entry) {
         pick_ = entry;

@@ -51,11 +51,6 @@ QString cellStep(duoband::Column column, int row) {
         .arg(row);
 }
 
-// Shift+F10 opens a context menu from the keyboard, as the Menu key does.
-bool isMenuKey(const QKeyEvent* event) {
-    return event->keyCombination() == QKeyCombination(Qt::ShiftModifier, Qt::Key_F10);
-}
-
 QString channelsText(std::size_t count) {
     return count == 1 ? QObject::tr("1 channel") : QObject::tr("%1 channels").arg(count);
 }
