@@ -183,9 +183,8 @@ bool CellChoice::event(QEvent* event) {
     }
     if (enter) move = CellKey::Take;
     if (move == CellKey::None) return QComboBox::event(event);
-    if ((move == CellKey::Next || move == CellKey::Previous || enter) && changed()) {
-        pick(currentIndex());
-    }
+    const bool takes = move == CellKey::Take || move == CellKey::Next || move == CellKey::Previous;
+    if (takes && changed()) pick(currentIndex());
     emit cellKey(move);
     return true;
 }

@@ -250,11 +250,11 @@ void ChannelTablePage::reopenEntry(duoband::CellPointer cell, const QString& tex
     if (grid_->currentIndex() != index || cells_->openEditor() == nullptr) {
         grid_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     }
-    auto* entry = qobject_cast<QLineEdit*>(cells_->openEditor());
+    auto* entry = qobject_cast<CellEntry*>(cells_->openEditor());
     if (entry == nullptr || !entry->isVisible()) return;
     // The refused text, to be corrected; leaving it unchanged drops it (the
     // message was said once) and leaves the row as it is.
-    static_cast<CellEntry*>(entry)->showText(text);
+    entry->showText(text);
     entry->selectAll();
     entry->setFocus(Qt::OtherFocusReason);
 }
