@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -110,6 +111,18 @@ bool ChannelGrid::event(QEvent* event) {
         return true;
     }
     return QTableView::event(event);
+}
+
+// A drag from the pressed cell over others selects them. The view selects
+// nothing while the editor the press opened is there, so it goes first.
+void ChannelGrid::mouseMoveEvent(QMouseEvent* event) {
+    const bool dragging = (event->buttons() & Qt::LeftButton) &&
+                          indexAt(event->position().toPoint()) != currentIndex();
+    QWidget* editor = indexWidget(currentIndex());
+    if (dragging && state() == EditingState && editor != nullptr) {
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+    QTableView::mouseMoveEvent(event);
 }
 
 // Extra width in a wide window is shared by the data columns, in

@@ -45,6 +45,7 @@ class ChannelGrid : public QTableView {
     // own commit has closed already still passes on the hint (move on).
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     bool event(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
