@@ -41,8 +41,8 @@ class ChannelGrid : public QTableView {
   protected:
     // An editor that had the focus gives it to the grid before it goes, also
     // while a message box holds the focus: otherwise Qt would pass the focus
-    // along the chain when the box closes, to the port list. An editor its
-    // own commit has closed already still passes on the hint (move on).
+    // along the chain when the box closes, to the port list. An editor that
+    // its own write has closed already is left as it is.
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     bool event(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
