@@ -70,10 +70,10 @@ class ChannelTablePageTest : public QObject {
         }
 
         // A mouse click on cell (col, row) of the grid, as a user selects it.
-        void click(Column col, int row) {
+        void click(Column col, int row, Qt::KeyboardModifiers modifiers = {}) {
             const QModelIndex index = grid()->model()->index(row - 1, duoband::columnIndex(col));
             grid()->scrollTo(index);
-            QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {},
+            QTest::mouseClick(grid()->viewport(), Qt::LeftButton, modifiers,
                               grid()->visualRect(index).center());
         }
         // Selects the cell and types `text` into its entry, then `key`.
@@ -447,6 +447,37 @@ class ChannelTablePageTest : public QObject {
                      .data()
                      .toString(),
                  "160.00000");
+    }
+
+    // Shift+click, Shift+arrows and Ctrl+click select several cells: the
+    // page reports them by band, channel and column, and closes the editor.
+    void severalSelectedCellsAreReported() {
+        Fixture f(Band::B);
+        QVERIFY(showActive(f.page));
+        std::vector<ChannelTablePage::SelectedCell> reported;
+        connect(&f.page, &ChannelTablePage::cellSelectionChanged,
+                [&reported](const auto& cells) { reported = cells; });
+        const auto cells = [](std::initializer_list<std::pair<int, Column>> list) {
+            std::vector<ChannelTablePage::SelectedCell> out;
+            for (auto [channel, column] : list) out.push_back({Band::B, channel, column});
+            return out;
+        };
+        f.click(Column::RxFrequency, 3);
+        QCOMPARE(f.visibleEditors(), 1);
+        f.click(Column::RxTone, 4, Qt::ShiftModifier);
+        QCOMPARE(reported, cells({{3, Column::RxFrequency},
+                                  {3, Column::RxTone},
+                                  {4, Column::RxFrequency},
+                                  {4, Column::RxTone}}));
+        QCOMPARE(f.visibleEditors(), 0);
+        QTest::keyClick(f.grid(), Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(reported.size(), 6u);
+        QCOMPARE(reported.back(), cells({{5, Column::RxTone}}).front());
+        f.click(Column::Name, 9, Qt::ControlModifier);
+        QCOMPARE(reported.size(), 7u);
+        QCOMPARE(reported.back(), cells({{9, Column::Name}}).front());
+        QCOMPARE(f.page.cellSelection(), reported);
+        QCOMPARE(f.visibleEditors(), 0);
     }
 
     void commitPendingEditTakesTheTypedText() {

@@ -18,8 +18,9 @@ const QColor kDifferenceWash(255, 166, 0, 110);
 
 }  // namespace
 
-ChannelTableModel::ChannelTableModel(ChannelTable& table, duoband::Band band, QObject* parent)
-    : QAbstractTableModel(parent), table_(table), band_(band) {}
+ChannelTableModel::ChannelTableModel(duoband::EditorModel& model, duoband::Band band,
+                                     QObject* parent)
+    : QAbstractTableModel(parent), model_(model), table_(model.channels(band)), band_(band) {}
 
 int ChannelTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ChannelTable::kChannels;
@@ -124,11 +125,16 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
 }
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
-    // The channel numbers cannot be selected (the arrow keys skip them); no
-    // cell is editable through the view.
-    if (!index.isValid() || duoband::columnAt(index.column()) == duoband::Column::Number)
-        return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    // The channel numbers cannot be selected (the arrow keys skip them). A
+    // cell is editable when the editing rules open an editor over it.
+    if (!index.isValid()) return Qt::NoItemFlags;
+    const duoband::Column column = duoband::columnAt(index.column());
+    if (column == duoband::Column::Number) return Qt::NoItemFlags;
+    duoband::CellPointer cell;
+    const bool opens =
+        duoband::selectChannelCell(model_, band_, cell, column, gridRow(index)).editor != nullptr;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable |
+           (opens ? Qt::ItemIsEditable : Qt::NoItemFlags);
 }
 
 void ChannelTableModel::rowChanged(int gridRow) {

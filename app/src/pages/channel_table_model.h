@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt view of one channel table: 128 channel rows by 13 columns, the
 // table's row 0 as the header. Read-only: the grid never edits a cell itself,
-// every change goes through the page's editors and the editing rules.
+// every change goes through the cell editors and the editing rules.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -16,7 +16,7 @@ class ChannelTableModel : public QAbstractTableModel {
   public:
     // `band` names the table to a screen reader: each cell reads as "Band A,
     // channel 12, Receiving Frequency, 145.52500".
-    ChannelTableModel(duoband::ChannelTable& table, duoband::Band band, QObject* parent);
+    ChannelTableModel(duoband::EditorModel& model, duoband::Band band, QObject* parent);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -51,6 +51,7 @@ class ChannelTableModel : public QAbstractTableModel {
     QString shownCell(duoband::Column column, int row) const;
     const QString* differenceAt(const QModelIndex& index) const;
 
+    duoband::EditorModel& model_;
     duoband::ChannelTable& table_;
     const duoband::Band band_;
     DifferingCells differing_;

@@ -7,7 +7,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QScrollBar>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -15,6 +15,7 @@
 #include <numeric>
 
 #include "duoband/settings_table.h"
+#include "pages/channel_cell_delegate.h"
 #include "pages/channel_table_model.h"
 #include "pages/page_widgets.h"
 #include "user_dialogs.h"
@@ -41,12 +42,6 @@ bool isPrintable(const QKeyEvent* event) {
     return text.size() == 1 && text.at(0).isPrint();
 }
 
-duoband::ChannelEntry entryOf(const ChannelColumnEditor& column) {
-    if (column.kind == CellEditorKind::NameEntry) return duoband::ChannelEntry::Name;
-    return column.column == duoband::Column::RxFrequency ? duoband::ChannelEntry::ReceiveFrequency
-                                                         : duoband::ChannelEntry::TransmitFrequency;
-}
-
 QString bandPrefix(Band band) {
     return band == Band::A ? "bandA." : "bandB.";
 }
@@ -57,23 +52,8 @@ QString cellStep(duoband::Column column, int row) {
         .arg(row);
 }
 
-// Shift+F10 opens a context menu from the keyboard, as the Menu key does.
-bool isMenuKey(const QKeyEvent* event) {
-    return event->keyCombination() == QKeyCombination(Qt::ShiftModifier, Qt::Key_F10);
-}
-
-// Text with a tab or a line break is a block of cells, not one entry's text.
-bool isCellBlock(const QString& text) {
-    return text.contains('\t') || text.contains('\n');
-}
-
 QString channelsText(std::size_t count) {
     return count == 1 ? QObject::tr("1 channel") : QObject::tr("%1 channels").arg(count);
-}
-
-QString columnName(duoband::Column column) {
-    const std::string_view name = duoband::channelColumns()[static_cast<std::size_t>(column)].name;
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 }  // namespace
@@ -106,6 +86,15 @@ void ChannelGrid::step(Move move) {
     if (next.isValid()) setCurrentIndex(next);
 }
 
+void ChannelGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (editor != nullptr && editor->isHidden()) {
+        editor = nullptr;
+    } else if (editor != nullptr && window()->focusWidget() == editor) {
+        setFocus(Qt::OtherFocusReason);
+    }
+    QTableView::closeEditor(editor, hint);
+}
+
 void ChannelGrid::showMenuAtCurrentCell() {
     const QRect cell = visualRect(currentIndex());
     const QPoint at = cell.isValid() ? cell.center() : QPoint(0, 0);
@@ -122,6 +111,18 @@ bool ChannelGrid::event(QEvent* event) {
         return true;
     }
     return QTableView::event(event);
+}
+
+// A drag from the pressed cell over others selects them. The view selects
+// nothing while the editor the press opened is there, so it goes first.
+void ChannelGrid::mouseMoveEvent(QMouseEvent* event) {
+    const bool dragging = (event->buttons() & Qt::LeftButton) &&
+                          indexAt(event->position().toPoint()) != currentIndex();
+    QWidget* editor = indexWidget(currentIndex());
+    if (dragging && state() == EditingState && editor != nullptr) {
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+    QTableView::mouseMoveEvent(event);
 }
 
 // Extra width in a wide window is shared by the data columns, in
@@ -181,11 +182,13 @@ void ChannelGrid::focusInEvent(QFocusEvent* event) {
 
 ChannelTablePage::ChannelTablePage(duoband::EditorModel& model, Band band, QWidget* parent)
     : QWidget(parent), model_(model), band_(band) {
-    tableModel_ = new ChannelTableModel(model_.channels(band_), band_, this);
+    tableModel_ = new ChannelTableModel(model_, band_, this);
     grid_ = new ChannelGrid(this);
     grid_->setObjectName(bandPrefix(band_) + "channels");
     grid_->setAccessibleName(tableModel_->tableName());
     grid_->setModel(tableModel_);
+    cells_ = new ChannelCellDelegate(model_, band_, *tableModel_, grid_);
+    grid_->setItemDelegate(cells_);
     // The channel numbers head the rows, so they stay in sight when the grid
     // scrolls sideways, and a click on them selects whole channels.
     grid_->setColumnHidden(duoband::columnIndex(duoband::Column::Number), true);
@@ -196,6 +199,8 @@ ChannelTablePage::ChannelTablePage(duoband::EditorModel& model, Band band, QWidg
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
 
+    // (The grid's own handler, connected first, has committed and closed the
+    // editor of the cell left.)
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid()) {
@@ -205,7 +210,7 @@ ChannelTablePage::ChannelTablePage(duoband::EditorModel& model, Band band, QWidg
             });
     // A click on the cell already selected opens its editor again.
     connect(grid_, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        if (open_ == nullptr && index == grid_->currentIndex()) {
+        if (cells_->openEditor() == nullptr && index == grid_->currentIndex()) {
             selectCell(duoband::columnAt(index.column()), ChannelTableModel::gridRow(index));
         }
     });
@@ -213,55 +218,17 @@ ChannelTablePage::ChannelTablePage(duoband::EditorModel& model, Band band, QWidg
             &ChannelTablePage::selectionChanged);
     connect(grid_, &ChannelGrid::editorRequested, this, &ChannelTablePage::openEditor);
     connect(grid_, &ChannelGrid::typedOnCell, this, &ChannelTablePage::typeIntoCell);
-    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-            &ChannelTablePage::placeOpenEditor);
-    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &ChannelTablePage::placeOpenEditor);
-    buildEditors();
+    connect(cells_, &ChannelCellDelegate::cellWritten, this, &ChannelTablePage::cellWritten);
+    // Once the commit that refused is over (it may run while the selection
+    // moves on), the entry reopens on its cell for correction.
+    connect(cells_, &ChannelCellDelegate::refused, this,
+            [this](duoband::CellPointer cell, const QString& text) {
+                QTimer::singleShot(0, this, [this, cell, text] { reopenEntry(cell, text); });
+            });
+    connect(cells_, &ChannelCellDelegate::moveRequested, grid_, &ChannelGrid::step);
+    connect(cells_, &ChannelCellDelegate::menuRequested, grid_,
+            &ChannelGrid::showMenuAtCurrentCell);
     showModel();
-}
-
-void ChannelTablePage::buildEditors() {
-    for (const ChannelColumnEditor& column : duoband::channelColumnEditors()) {
-        QWidget* editor = makeEditor(column);
-        editor->setAccessibleName(tableModel_->editorName(column.column));
-        editor->hide();
-        // A right-click on an open editor goes on to the grid: its menu, not
-        // the line edit's own, which lacks the channel operations.
-        editor->setContextMenuPolicy(Qt::NoContextMenu);
-        editor->installEventFilter(this);
-        editors_.at(static_cast<std::size_t>(column.column)) = editor;
-    }
-}
-
-QWidget* ChannelTablePage::makeEditor(const ChannelColumnEditor& column) {
-    const QString name = bandPrefix(band_) + columnName(column.column) + "Editor";
-    QWidget* parent = grid_->viewport();
-    if (column.kind == CellEditorKind::Choice) {
-        QComboBox* box = pages::makeChoiceBox(column.entries(), name, parent);
-        box->setFocusPolicy(Qt::ClickFocus);
-        box->view()->setMinimumWidth(box->sizeHint().width());
-        connect(box, &QComboBox::activated, this,
-                [this, &column](int entry) { commitChoice(column, entry); });
-        // The list closed without a pick (Escape, a click beside it): the
-        // editor goes too. A pick has hidden it by the time this runs.
-        box->view()->installEventFilter(this);
-        return box;
-    }
-    auto* entry = new pages::CommitLineEdit(name, parent);
-    const duoband::ChannelEntry which = entryOf(column);
-    entry->setKeyFilter([which](std::size_t length, char32_t key) {
-        return pages::CommitLineEdit::KeyDecision{duoband::channelEntryKey(which, length, key), {}};
-    });
-    // Pasted text becomes what typing it would ("146,55": 146.55), filtered
-    // before it is cut: a length limit of the edit would cut first.
-    entry->setSanitizer(
-        [which](std::u32string_view pasted) { return duoband::typedChannelEntry(which, pasted); });
-    connect(entry, &pages::CommitLineEdit::committed, this,
-            [this, &column] { commitEntry(column); });
-    connect(entry, &pages::CommitLineEdit::enterPressed, this,
-            [this, &column](bool committed) { entryEnter(column, committed); });
-    return entry;
 }
 
 void ChannelTablePage::selectCell(duoband::Column col, int row) {
@@ -269,111 +236,34 @@ void ChannelTablePage::selectCell(duoband::Column col, int row) {
     commitPendingEdit();
     const duoband::CellOpening opening =
         duoband::selectChannelCell(model_, band_, pointer_, col, row);
-    if (opening.hideEditors) hideEditors();
+    if (opening.hideEditors) closeEditor();
     if (opening.editor == nullptr) return;
-    open_ = opening.editor;
-    QWidget* editor = editorOf(open_->column);
-    if (auto* entry = qobject_cast<pages::CommitLineEdit*>(editor)) {
-        entry->showText(pages::fromModelText(opening.text));
-        placeOpenEditor();
-        entry->show();
-        entry->setFocus(Qt::OtherFocusReason);
-    } else {
-        pages::showChoice(static_cast<QComboBox*>(editor),
-                          duoband::Choice{open_->entries(), opening.entry});
-        openedEntry_ = opening.entry;
-        choiceTyped_.clear();
-        placeOpenEditor();
-        editor->show();
-    }
+    grid_->edit(tableModel_->cellIndex(col, row));
+    // The view selects an opened line edit's text; the entry opens as the
+    // cell shows it, the cursor at the end.
+    if (auto* entry = qobject_cast<QLineEdit*>(cells_->openEditor())) entry->deselect();
 }
 
-void ChannelTablePage::placeOpenEditor() {
-    if (open_ == nullptr) return;
-    QWidget* editor = editorOf(open_->column);
-    const QRect cell = grid_->visualRect(tableModel_->cellIndex(open_->column, pointer_.row));
-    const int height = std::max(cell.height(), editor->sizeHint().height());
-    editor->setGeometry(cell.left(), cell.top(), cell.width() + 2, height);
+void ChannelTablePage::closeEditor(bool discard) {
+    cells_->closeOpenEditor(discard);
 }
 
-// An editor that had the focus gives it to the grid before it goes, also
-// while a message box holds the focus: otherwise Qt would pass the focus
-// along the chain when the box closes, to the port list.
-void ChannelTablePage::keepFocusOffHidden(QWidget* editor) {
-    if (editor->hasFocus() || window()->focusWidget() == editor) {
-        grid_->setFocus(Qt::OtherFocusReason);
-    }
-}
-
-void ChannelTablePage::hideEditors() {
-    for (QWidget* editor : editors_) {
-        if (editor != nullptr) keepFocusOffHidden(editor);
-    }
-    for (QWidget* editor : editors_) {
-        if (editor != nullptr) editor->hide();
-    }
-    open_ = nullptr;
-}
-
-void ChannelTablePage::discardEditors() {
-    for (QWidget* editor : editors_) {
-        if (auto* entry = qobject_cast<pages::CommitLineEdit*>(editor)) entry->showText({});
-    }
-    hideEditors();
-}
-
-void ChannelTablePage::hideEntry(QWidget* entry) {
-    keepFocusOffHidden(entry);
-    entry->hide();
-    if (open_ != nullptr && editorOf(open_->column) == entry) open_ = nullptr;
-}
-
-void ChannelTablePage::commitEntry(const ChannelColumnEditor& column) {
-    auto* entry = static_cast<pages::CommitLineEdit*>(editorOf(column.column));
-    const std::string text = entry->modelText();
-    const duoband::ChannelEntry which = entryOf(column);
-    duoband::EntryAfterCommit after = duoband::EntryAfterCommit::Hide;
-    std::string message;
-    bool replacedSettings = false;
-    if (which == duoband::ChannelEntry::Name) {
-        duoband::commitChannelName(model_, band_, pointer_, text);
-    } else {
-        duoband::FrequencyCommit result =
-            duoband::commitChannelFrequency(model_, band_, pointer_, which, text);
-        after = result.entry;
-        message = std::move(result.message);
-        replacedSettings = result.settingsReplaced;
-    }
-    tableModel_->rowChanged(pointer_.row);
-    emit edited(cellStep(column.column, pointer_.row), {});
-    if (replacedSettings) {
+void ChannelTablePage::cellWritten(duoband::CellPointer cell, bool settingsReplaced) {
+    emit edited(cellStep(cell.column, cell.row), {});
+    if (settingsReplaced) {
         emit statusMessage(tr("Channel %1: tone, power and flags set to their defaults — "
                               "Ctrl+Z restores them")
-                               .arg(pointer_.row));
-    }
-    lastCommitClean_ = message.empty();
-    lastCommitKept_ = after == duoband::EntryAfterCommit::KeepText;
-    if (!message.empty()) {
-        userDialogs().warning(this, pages::fromCoreText(message));
-        // Once the commit that refused is over (it may run while the
-        // selection moves on), the entry reopens on its cell for correction.
-        const duoband::CellPointer cell = pointer_;
-        const QString refused = entry->text();
-        QTimer::singleShot(0, this, [this, cell, refused] { reopenEntry(cell, refused); });
-    }
-    if (after == duoband::EntryAfterCommit::Hide) {
-        entry->showText({});
-        hideEntry(entry);
+                               .arg(cell.row));
     }
 }
 
 void ChannelTablePage::reopenEntry(duoband::CellPointer cell, const QString& text) {
     if (!isVisible()) return;
     const QModelIndex index = tableModel_->cellIndex(cell.column, cell.row);
-    if (grid_->currentIndex() != index || open_ == nullptr) {
+    if (grid_->currentIndex() != index || cells_->openEditor() == nullptr) {
         grid_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     }
-    auto* entry = qobject_cast<pages::CommitLineEdit*>(editorOf(cell.column));
+    auto* entry = qobject_cast<CellEntry*>(cells_->openEditor());
     if (entry == nullptr || !entry->isVisible()) return;
     // The refused text, to be corrected; leaving it unchanged drops it (the
     // message was said once) and leaves the row as it is.
@@ -382,32 +272,17 @@ void ChannelTablePage::reopenEntry(duoband::CellPointer cell, const QString& tex
     entry->setFocus(Qt::OtherFocusReason);
 }
 
-void ChannelTablePage::entryEnter(const ChannelColumnEditor& column, bool committed) {
-    QWidget* entry = editorOf(column.column);
-    // A refused text stays in its entry for correction.
-    if (committed && lastCommitKept_ && !lastCommitClean_) return;
-    hideEntry(entry);
-    if (!committed || lastCommitClean_) grid_->step(ChannelGrid::Move::Down);
-}
-
-void ChannelTablePage::commitChoice(const ChannelColumnEditor& column, int entry) {
-    duoband::commitChannelChoice(model_, band_, pointer_, entry);
-    tableModel_->rowChanged(pointer_.row);
-    emit edited(cellStep(column.column, pointer_.row), {});
-    hideEntry(editorOf(column.column));
-}
-
 void ChannelTablePage::openEditor(bool moveOnWhenNone) {
     const QModelIndex current = grid_->currentIndex();
     if (!current.isValid()) return;
-    if (open_ == nullptr || duoband::columnIndex(open_->column) != current.column()) {
+    if (cells_->openEditor() == nullptr) {
         selectCell(duoband::columnAt(current.column()), ChannelTableModel::gridRow(current));
     }
-    if (open_ == nullptr) {
+    QWidget* editor = cells_->openEditor();
+    if (editor == nullptr) {
         if (moveOnWhenNone) grid_->step(ChannelGrid::Move::Down);
         return;
     }
-    QWidget* editor = editorOf(open_->column);
     editor->setFocus(Qt::OtherFocusReason);
     if (auto* box = qobject_cast<QComboBox*>(editor)) box->showPopup();
 }
@@ -417,111 +292,19 @@ void ChannelTablePage::typeIntoCell(QKeyEvent* event) {
         duoband::channelColumnEditor(duoband::columnAt(grid_->currentIndex().column()));
     if (column == nullptr || column->kind == CellEditorKind::Choice) return;
     openEditor(false);
-    if (open_ == column) QApplication::sendEvent(editorOf(column->column), event);
-}
-
-void ChannelTablePage::leaveEditor(ChannelGrid::Move move) {
-    grid_->setFocus(Qt::OtherFocusReason);  // an entry commits as it loses the focus
-    grid_->step(move);
-}
-
-bool ChannelTablePage::eventFilter(QObject* watched, QEvent* event) {
-    // A block of cells pasted into an entry is pasted into the grid: left
-    // unaccepted, the key goes to the window's Paste.
-    if (pasteWanted(event)) return true;
-    auto* box = qobject_cast<QComboBox*>(watched);
-    const bool isEditor = box != nullptr || qobject_cast<pages::CommitLineEdit*>(watched);
-    if (!isEditor) {  // the list of a choice editor
-        if (event->type() == QEvent::Hide) {
-            QTimer::singleShot(0, this, [this] { closeChoiceWithoutPick(); });
-        }
-        return QWidget::eventFilter(watched, event);
+    if (auto* entry = qobject_cast<CellEntry*>(cells_->openEditor())) {
+        QApplication::sendEvent(entry, event);
     }
-    // Focus gone elsewhere (not to its own list): the choice editor goes.
-    if (event->type() == QEvent::FocusOut && box != nullptr) {
-        QTimer::singleShot(0, this, [this, box] {
-            if (!box->hasFocus() && !box->view()->isVisible() &&
-                QApplication::activePopupWidget() == nullptr) {
-                hideEntry(box);
-            }
-        });
-    }
-    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const bool isEntry = qobject_cast<pages::CommitLineEdit*>(watched) != nullptr;
-    if (box != nullptr && choiceKey(box, key)) return true;
-    if (isMenuKey(key)) {
-        grid_->showMenuAtCurrentCell();
-        return true;
-    }
-    switch (key->key()) {
-        case Qt::Key_Tab:
-            leaveEditor(ChannelGrid::Move::Next);
-            return true;
-        case Qt::Key_Backtab:
-            leaveEditor(ChannelGrid::Move::Previous);
-            return true;
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-            if (key->modifiers() != Qt::NoModifier && key->modifiers() != Qt::KeypadModifier) break;
-            if (!isEntry) {
-                static_cast<QComboBox*>(watched)->showPopup();
-                return true;
-            }
-            leaveEditor(key->key() == Qt::Key_Up ? ChannelGrid::Move::Up : ChannelGrid::Move::Down);
-            return true;
-        case Qt::Key_Escape:
-            // Cancels the edit: the editor goes without writing anything.
-            if (auto* entry = qobject_cast<pages::CommitLineEdit*>(watched)) {
-                entry->showText(entry->text());
-            }
-            hideEntry(static_cast<QWidget*>(watched));
-            return true;
-        default:
-            break;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-// A closed choice editor: typed text selects the first entry it begins
-// (without writing it); Tab, Backtab and Enter write a changed selection as
-// a pick does. True when the key was used up here.
-bool ChannelTablePage::choiceKey(QComboBox* box, const QKeyEvent* key) {
-    if (open_ == nullptr || editorOf(open_->column) != box) return false;
-    const QString text = key->text();
-    if (text.size() == 1 && text.at(0).isPrint() && text != " " &&
-        !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        choiceTyped_ += text;
-        const int found = box->findText(choiceTyped_, Qt::MatchStartsWith);
-        if (found >= 0) {
-            const QSignalBlocker quiet(box);
-            box->setCurrentIndex(found);
-        }
-        return true;
-    }
-    const bool leaving = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (!leaving && !enter) return false;
-    const bool changed = box->currentIndex() >= 0 && box->currentIndex() != openedEntry_;
-    if (changed) commitChoice(*open_, box->currentIndex());
-    if (enter && !changed) box->showPopup();
-    return enter;
-}
-
-void ChannelTablePage::closeChoiceWithoutPick() {
-    if (open_ == nullptr || open_->kind != CellEditorKind::Choice) return;
-    auto* box = static_cast<QComboBox*>(editorOf(open_->column));
-    if (!box->view()->isVisible()) hideEntry(box);
 }
 
 // Switching tabs closes the editors; a focused entry has committed.
 void ChannelTablePage::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    hideEditors();
+    closeEditor();
 }
 
 void ChannelTablePage::showModel() {
-    discardEditors();
+    closeEditor(true);
     tableModel_->tableChanged();
 }
 
@@ -531,16 +314,22 @@ void ChannelTablePage::commitPendingEdit() {
 
 // --- selections, the clipboard and whole channels -----------------------------
 
-bool ChannelTablePage::pasteWanted(QEvent* event) const {
-    if (event->type() != QEvent::ShortcutOverride) return false;
-    return static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste) &&
-           isCellBlock(QGuiApplication::clipboard()->text());
-}
-
 void ChannelTablePage::selectionChanged() {
+    emit cellSelectionChanged(cellSelection());
     if (grid_->selectionModel()->selectedIndexes().size() <= 1) return;
     commitPendingEdit();
-    hideEditors();
+    closeEditor();
+}
+
+std::vector<ChannelTablePage::SelectedCell> ChannelTablePage::cellSelection() const {
+    std::vector<SelectedCell> cells;
+    for (const QModelIndex& index : grid_->selectionModel()->selectedIndexes()) {
+        cells.push_back(
+            {band_, ChannelTableModel::gridRow(index), duoband::columnAt(index.column())});
+    }
+    std::ranges::sort(cells, {},
+                      [](const SelectedCell& c) { return std::pair(c.channel, c.column); });
+    return cells;
 }
 
 std::vector<duoband::CellPointer> ChannelTablePage::selectedCells() const {
@@ -594,7 +383,7 @@ void ChannelTablePage::pasteAtCurrentCell() {
     const QModelIndex current = grid_->currentIndex();
     if (!current.isValid()) return;
     commitPendingEdit();
-    hideEditors();
+    closeEditor();
     const duoband::CellPointer start{duoband::columnAt(current.column()),
                                      ChannelTableModel::gridRow(current)};
     const duoband::PasteReport report = duoband::pasteCells(
@@ -627,7 +416,7 @@ void ChannelTablePage::reportPaste(const duoband::PasteReport& report) {
 
 void ChannelTablePage::showCell(duoband::Column column, int row) {
     commitPendingEdit();
-    hideEditors();
+    closeEditor();
     showSelection(blockSelection(row, row, column, column));
 }
 
@@ -679,7 +468,7 @@ void ChannelTablePage::clearChannels() {
 }
 
 void ChannelTablePage::rowsChanged(const std::vector<int>& rows, const QString& step) {
-    hideEditors();
+    closeEditor();
     tableModel_->tableChanged();
     QItemSelection cells;
     for (int row : rows) {

@@ -1,16 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "A/Upper Band Channel" and "B/Under Band Channel": one band's 128 channels
-// in a grid with one editor per data column placed over the selected cell. The grid never edits a
-// cell; every change goes through the channel editing rules.
+// in a grid whose delegate opens one editor over the current cell. The grid
+// never edits a cell; every change goes through the channel editing rules.
 #pragma once
 
+#include <QAbstractItemDelegate>
 #include <QItemSelection>
 #include <QTableView>
 #include <QWidget>
-#include <array>
 #include <map>
 #include <utility>
+#include <vector>
 
 #include "duoband/channel_clipboard.h"
 #include "duoband/channel_editing.h"
@@ -18,11 +19,7 @@
 #include "duoband/editor_model.h"
 
 class ChannelTableModel;
-class QComboBox;
-
-namespace pages {
-class CommitLineEdit;
-}
+class ChannelCellDelegate;
 
 // The grid: selection by mouse and arrow keys, no editing of its own.
 class ChannelGrid : public QTableView {
@@ -42,7 +39,13 @@ class ChannelGrid : public QTableView {
     void typedOnCell(QKeyEvent* event);
 
   protected:
+    // An editor that had the focus gives it to the grid before it goes, also
+    // while a message box holds the focus: otherwise Qt would pass the focus
+    // along the chain when the box closes, to the port list. An editor that
+    // its own write has closed already is left as it is.
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     bool event(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -51,6 +54,14 @@ class ChannelGrid : public QTableView {
 class ChannelTablePage : public QWidget {
     Q_OBJECT
   public:
+    // A cell as the channel tools name it.
+    struct SelectedCell {
+        duoband::Band band;
+        int channel;
+        duoband::Column column;
+        bool operator==(const SelectedCell&) const = default;
+    };
+
     ChannelTablePage(duoband::EditorModel& model, duoband::Band band, QWidget* parent);
 
     // Shows the model's table again (after Read, Open, New); an open editor
@@ -88,35 +99,29 @@ class ChannelTablePage : public QWidget {
     void setContextActions(const QList<QAction*>& cellActions, const QList<QAction*>& rowActions);
     // The rows with a selected cell, or the current row; ascending.
     std::vector<int> selectedRows() const;
+    // The selected cells by channel, then column (no current-cell stand-in).
+    std::vector<SelectedCell> cellSelection() const;
 
   signals:
+    // The selection changed: by click, Shift-click, Ctrl-click, Shift+arrows...
+    void cellSelectionChanged(const std::vector<ChannelTablePage::SelectedCell>& cells);
     // After every change of the table: the undo step's name.
     void edited(const QString& step, const QString& mergeKey);
     // A remark for the status bar.
     void statusMessage(const QString& text);
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
   private:
-    void buildEditors();
-    QWidget* makeEditor(const duoband::ChannelColumnEditor& column);
     // Selecting a cell (by mouse, keys or the program) opens its editor.
     void selectCell(duoband::Column col, int row);
-    void placeOpenEditor();
-    void hideEditors();
-    void discardEditors();
+    void closeEditor(bool discard = false);
     void openEditor(bool moveOnWhenNone);
     void typeIntoCell(QKeyEvent* event);
-    // Leaves the open editor (which commits an entry) and moves the selection.
-    void leaveEditor(ChannelGrid::Move move);
-    void hideEntry(QWidget* entry);
-    void keepFocusOffHidden(QWidget* editor);
-    bool choiceKey(QComboBox* box, const QKeyEvent* key);
-    void closeChoiceWithoutPick();
     // Shows `text` selected in the entry of `cell`, selecting the cell again.
     void reopenEntry(duoband::CellPointer cell, const QString& text);
+    void cellWritten(duoband::CellPointer cell, bool settingsReplaced);
     // Several cells selected: no editor is open.
     void selectionChanged();
     std::vector<duoband::CellPointer> selectedCells() const;
@@ -126,28 +131,11 @@ class ChannelTablePage : public QWidget {
                                   duoband::Column last) const;
     void showSelection(const QItemSelection& cells);
     void reportPaste(const duoband::PasteReport& report);
-    bool pasteWanted(QEvent* event) const;
-
-    // Leaving a frequency or name entry
-    void commitEntry(const duoband::ChannelColumnEditor& column);
-    void entryEnter(const duoband::ChannelColumnEditor& column, bool committed);
-    // A pick in a choice editor
-    void commitChoice(const duoband::ChannelColumnEditor& column, int entry);
-
-    QWidget* editorOf(duoband::Column column) const {
-        return editors_.at(static_cast<std::size_t>(column));
-    }
 
     duoband::EditorModel& model_;
     const duoband::Band band_;
     duoband::CellPointer pointer_;
     ChannelTableModel* tableModel_ = nullptr;
     ChannelGrid* grid_ = nullptr;
-    // The editors by the column they edit (none for the channel number).
-    std::array<QWidget*, duoband::kColumnCount> editors_{};
-    const duoband::ChannelColumnEditor* open_ = nullptr;  // the editor shown, if any
-    bool lastCommitClean_ = true;                         // the last commit showed no message
-    bool lastCommitKept_ = false;                         // the last commit kept the entry open
-    int openedEntry_ = -1;  // the entry the open choice editor showed when it opened
-    QString choiceTyped_;   // typed into the open choice editor
+    ChannelCellDelegate* cells_ = nullptr;
 };
