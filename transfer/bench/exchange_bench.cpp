@@ -12,9 +12,12 @@
 // raw blocking reads that send each frame the moment the previous answer is
 // complete, with the protocol's handshake wait and nothing else. No reader
 // on this line can be faster; the engine's time is given as a ratio to it.
+// --floor-only read|write --port DEV runs the floor reader alone against a
+// radio already there, to time it as a whole process beside duoband-cli.
 //
 //   duoband_exchange_bench [--fast] [--floor] [--usb-packet N [--usb-latency MS]]
 //                          [path/to/duoband-radio-sim]
+//   duoband_exchange_bench --floor-only read|write --port DEV
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/resource.h>
@@ -171,6 +174,8 @@ void reportRatio(const char* name, const Run& engine, const Run& floor) {
 struct BenchOptions {
     bool fast = false;
     bool floor = false;
+    std::string floorOnly;  // "read" or "write": the floor reader alone on `port`
+    std::string port;
     std::string usbPacket;  // empty: no adapter
     std::string usbLatency = "16";
     std::string simPath = DUOBAND_RADIO_SIM;
@@ -184,6 +189,8 @@ BenchOptions parse(int argc, char** argv) {
             o.fast = true;
         } else if (arg == "--floor") {
             o.floor = true;
+        } else if ((arg == "--floor-only" || arg == "--port") && i + 1 < argc) {
+            (arg == "--port" ? o.port : o.floorOnly) = argv[++i];
         } else if ((arg == "--usb-packet" || arg == "--usb-latency") && i + 1 < argc) {
             (arg == "--usb-packet" ? o.usbPacket : o.usbLatency) = argv[++i];
         } else {
@@ -197,6 +204,10 @@ BenchOptions parse(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const BenchOptions options = parse(argc, argv);
+    if (!options.floorOnly.empty()) {
+        const bool write = options.floorOnly == "write";
+        return floorTransfer(options.port, write).ok() ? 0 : 1;
+    }
     const bool fast = options.fast;
     std::vector<std::string> simArgs{"--sample", "--pace"};
     if (!options.usbPacket.empty())
