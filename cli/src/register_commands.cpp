@@ -100,8 +100,9 @@ std::vector<std::string> radioFields(const RegisteredRadio& r) {
             r.result};
 }
 
+// Rows in columns as wide as their widest cell, two spaces apart.
 void printTable(const std::vector<std::vector<std::string>>& rows, Io& io) {
-    std::vector<std::size_t> widths(kRadioColumns.size());
+    std::vector<std::size_t> widths(rows.front().size());
     for (const auto& row : rows)
         for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], row[c].size());
     for (const auto& row : rows) {
@@ -110,6 +111,19 @@ void printTable(const std::vector<std::vector<std::string>>& rows, Io& io) {
             line += row[c] + std::string(widths[c] + 2 - row[c].size(), ' ');
         io.out << line.substr(0, line.find_last_not_of(' ') + 1) << '\n';
     }
+}
+
+// The rows below the header as an array of objects, the header naming the members.
+void printJson(const std::vector<std::vector<std::string>>& rows, Io& io) {
+    io.out << "[\n";
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        io.out << "  {";
+        for (std::size_t c = 0; c < rows[i].size(); ++c)
+            io.out << (c == 0 ? "" : ", ") << jsonString(rows[0][c]) << ": "
+                   << jsonString(rows[i][c]);
+        io.out << "}" << (i + 1 < rows.size() ? "," : "") << "\n";
+    }
+    io.out << "]\n";
 }
 
 std::string jobJson(const JobRecord& j) {
@@ -170,21 +184,52 @@ int radiosCommand(const std::string& fleet, ListFormat format, const std::string
         } else if (format == ListFormat::Csv) {
             for (const auto& row : rows) io.out << csvLine(row, ',', "\n");
         } else {
-            io.out << "[\n";
-            for (std::size_t i = 1; i < rows.size(); ++i) {
-                io.out << "  {";
-                for (std::size_t c = 0; c < kRadioColumns.size(); ++c)
-                    io.out << (c == 0 ? "" : ", ") << jsonString(kRadioColumns[c]) << ": "
-                           << jsonString(rows[i][c]);
-                io.out << "}" << (i + 1 < rows.size() ? "," : "") << "\n";
-            }
-            io.out << "]\n";
+            printJson(rows, io);
         }
         return kOk;
     } catch (const RegisterError& e) {
         return fail(io, std::string("radios: ") + e.what()), kUsageError;
     }
 }
+
+namespace {
+
+// The native ID of the radio on `port`, read whole (and recorded as a read);
+// nullopt when it cannot be read or holds none.
+std::optional<std::string> nativeIdOnPort(const std::string& port, const JobOptions& options,
+                                          JobRecorder& recorder, Io& io) {
+    Io readIo{io.err, io.err, io.progressBar, io.cursorMoves};
+    JobOutput output = consoleOutput(readIo);
+    RadioImage image;
+    const JobReport read =
+        caughtJob(port, [&] { return readImageJob(port, image, options, output); });
+    JobRecord job = jobRecordOf("read", read);
+    if (read.ok()) job.before = job.after = numbersIn(image);
+    recorder.record(job);
+    if (!read.ok()) return std::nullopt;
+    const std::string& id = job.after[UnitField::NativeId];
+    if (id.empty())
+        return fail(io, "history: the radio on " + port + " holds no native ID"), std::nullopt;
+    return id;
+}
+
+void printHistory(const std::vector<JobRecord>& jobs, bool json, Io& io) {
+    if (json) {
+        io.out << "[\n";
+        for (std::size_t i = 0; i < jobs.size(); ++i)
+            io.out << "  " << jobJson(jobs[i]) << (i + 1 < jobs.size() ? "," : "") << "\n";
+        io.out << "]\n";
+        return;
+    }
+    std::vector<std::vector<std::string>> rows{
+        {"time", "kind", "port", "fleet", "native-id", "result", "configuration", "backup"}};
+    for (const JobRecord& j : jobs)
+        rows.push_back(
+            {j.time, j.kind, j.port, j.fleet, idChange(j), j.result, j.configuration, j.backup});
+    printTable(rows, io);
+}
+
+}  // namespace
 
 int historyCommand(const std::string& nativeId, const std::string& port, const std::string& fleet,
                    bool json, const std::string& address, const JobOptions& options, Io& io) {
@@ -195,46 +240,12 @@ int historyCommand(const std::string& nativeId, const std::string& port, const s
                kUsageError;
     JobRecorder recorder(address, io);
     if (!recorder.open(true, "history")) return kUsageError;
-    std::string id = nativeId;
-    if (!port.empty()) {
-        Io readIo{io.err, io.err, io.progressBar, io.cursorMoves};
-        JobOutput output = consoleOutput(readIo);
-        RadioImage image;
-        const JobReport read =
-            caughtJob(port, [&] { return readImageJob(port, image, options, output); });
-        JobRecord job = jobRecordOf("read", read);
-        if (read.ok()) job.before = job.after = numbersIn(image);
-        recorder.record(job);
-        if (!read.ok()) return kRadioFailed;
-        id = job.after[UnitField::NativeId];
-        if (id.empty())
-            return fail(io, "history: the radio on " + port + " holds no native ID"), kRadioFailed;
-    }
+    const auto id = port.empty() ? nativeId : nativeIdOnPort(port, options, recorder, io);
+    if (!id) return kRadioFailed;
     try {
-        const auto jobs = recorder.reg().history(id, fleet);
-        if (json) {
-            io.out << "[\n";
-            for (std::size_t i = 0; i < jobs.size(); ++i)
-                io.out << "  " << jobJson(jobs[i]) << (i + 1 < jobs.size() ? "," : "") << "\n";
-            io.out << "]\n";
-            return kOk;
-        }
-        if (jobs.empty()) io.err << "No job of native ID " << id << " in the register.\n";
-        std::vector<std::vector<std::string>> rows{
-            {"time", "kind", "port", "fleet", "native-id", "result", "configuration", "backup"}};
-        for (const JobRecord& j : jobs)
-            rows.push_back({j.time, j.kind, j.port, j.fleet, idChange(j), j.result, j.configuration,
-                            j.backup});
-        std::vector<std::size_t> widths(rows.front().size());
-        for (const auto& row : rows)
-            for (std::size_t c = 0; c < row.size(); ++c)
-                widths[c] = std::max(widths[c], row[c].size());
-        for (const auto& row : rows) {
-            std::string line;
-            for (std::size_t c = 0; c < row.size(); ++c)
-                line += row[c] + std::string(widths[c] + 2 - row[c].size(), ' ');
-            io.out << line.substr(0, line.find_last_not_of(' ') + 1) << '\n';
-        }
+        const auto jobs = recorder.reg().history(*id, fleet);
+        if (jobs.empty()) io.err << "No job of native ID " << *id << " in the register.\n";
+        printHistory(jobs, json, io);
         return kOk;
     } catch (const RegisterError& e) {
         return fail(io, std::string("history: ") + e.what()), kUsageError;
