@@ -70,7 +70,11 @@ class PostgresConnection : public SqlConnection {
                                   "server's identity is not checked. Add ?sslmode=verify-full to "
                                   "the address."),
                 verbatim(host)));
-        connection_ = PQconnectdb(address.c_str());
+        // A server that does not answer holds a bench up at most this long,
+        // unless the address sets connect_timeout itself (it comes later).
+        const char* keywords[] = {"connect_timeout", "dbname", nullptr};
+        const char* values[] = {"10", address.c_str(), nullptr};
+        connection_ = PQconnectdbParams(keywords, values, 1);
         if (PQstatus(connection_) != CONNECTION_OK) {
             const std::string why = lastError();
             PQfinish(connection_);
