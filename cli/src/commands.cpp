@@ -252,7 +252,7 @@ int readCommand(const Args& args, Io& io) {
                          : std::filesystem::path(args["--out"]);
             const JobReport report =
                 caughtJob(port, [&] { return readJob(port, out, asImage, options, output); });
-            recorder.record(readRecord(report));
+            recorder.record(readRecord(report), output.warn);
             return report;
         },
         io);
@@ -408,7 +408,7 @@ int writeCommand(const Args& args, Io& io) {
                     refused.fleet = job.fleet;
                     refused.before = job.before;
                     refused.configuration = args["--in"];
-                    recorder.record(refused);
+                    recorder.record(refused, output.warn);
                     return pick.refused;
                 }
                 job.radioId = pick.radio->id;
@@ -429,7 +429,7 @@ int writeCommand(const Args& args, Io& io) {
             done.after = numbersIn(radio.image);
             done.configuration = args["--in"];
             done.configurationSha256 = imageSha256(radio.image);
-            recorder.record(done);
+            recorder.record(done, output.warn);
             if (!logged) return report;
             if (const Phrase problem = log.append(report, args["--in"]); !problem.empty()) {
                 if (output.warn) output.warn("warning: " + english(problem));

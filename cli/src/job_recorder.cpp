@@ -63,14 +63,17 @@ bool JobRecorder::open(bool needed, std::string_view command) {
     }
 }
 
-void JobRecorder::warnOnce(const std::string& why) {
+void JobRecorder::warnOnce(const std::string& why, const Warn& warn) {
     if (warned_) return;
     warned_ = true;
-    fail(io_, "warning: the register cannot take the job's record (" + why + "); it is kept in " +
-                  spool_.path().string() + " and stored when the register answers again.");
+    const std::string warning = "warning: the register cannot take the job's record (" + why +
+                                "); it is kept in " + spool_.path().string() +
+                                " and stored when the register answers again.";
+    if (warn) return warn(warning);
+    fail(io_, warning);
 }
 
-void JobRecorder::record(JobRecord job) {
+void JobRecorder::record(JobRecord job, const Warn& warn) {
     if (job.time.empty()) job.time = utcTimeNow();
     if (job.bench.empty()) job.bench = benchName();
     std::lock_guard lock(mutex_);
@@ -79,11 +82,13 @@ void JobRecorder::record(JobRecord job) {
             register_->record(job);
             return;
         } catch (const RegisterError& e) {
-            warnOnce(e.what());
+            warnOnce(e.what(), warn);
         }
     }
-    if (const Phrase problem = spool_.keep(address_, job); !problem.empty())
+    if (const Phrase problem = spool_.keep(address_, job); !problem.empty()) {
+        if (warn) return warn("warning: " + english(problem));
         fail(io_, "warning: " + english(problem));
+    }
 }
 
 JobRecord jobRecordOf(std::string_view kind, const JobReport& report) {

@@ -5,6 +5,7 @@
 // and stored when it answers again, saying so each time.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -31,11 +32,13 @@ class JobRecorder {
     bool isOpen() const { return register_ != nullptr; }
 
     // Stores `job` (time and bench filled in), or keeps it in the spool with
-    // one warning. Safe from any job's thread.
-    void record(JobRecord job);
+    // one warning, through `warn` when given (a job's own output, which
+    // keeps a fleet's screen in order). Safe from any job's thread.
+    using Warn = std::function<void(const std::string&)>;
+    void record(JobRecord job, const Warn& warn = {});
 
   private:
-    void warnOnce(const std::string& why);
+    void warnOnce(const std::string& why, const Warn& warn = {});
 
     std::string address_;
     JobSpool spool_;
