@@ -45,7 +45,7 @@ grep -qE '^\./(usr/)?lib/udev/rules\.d/60-duoband\.rules$' <<<"$contents" ||
     complain "lacks the udev rule 60-duoband.rules"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6printsupport6 libudev1 libc6; do
+for library in libqt6widgets6 libqt6printsupport6 libudev1 libsqlite3-0 libpq5 libc6; do
     grep -q "$library" <<<"$depends" || complain "does not depend on $library: $depends"
 done
 maintainer=$(dpkg-deb -f "$deb" Maintainer)

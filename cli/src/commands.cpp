@@ -21,20 +21,24 @@
 #include "duoband/counted.h"
 #include "duoband/decimal.h"
 #include "duoband/port_discovery.h"
+#include "duoband/roster.h"
 #include "duoband/settings_file.h"
 #include "duoband/station_log.h"
 #include "duoband/version.h"
 #include "duoband/whole_file.h"
 #include "duoband/write_verify.h"
+#include "job_recorder.h"
 #include "radio_jobs.h"
+#include "register_commands.h"
 
 namespace duoband::cli {
 namespace {
 
 struct Args {
     std::map<std::string, std::vector<std::string>, std::less<>> options;
-    std::string file;   // the positional FILE of `show`
-    std::string other;  // the second FILE of `diff`
+    std::string file;                // the positional FILE of `show`
+    std::string other;               // the second FILE of `diff`
+    std::vector<std::string> words;  // the words after `fleet`
     // The last value given.
     const std::string& operator[](std::string_view name) const {
         return options.find(name)->second.back();
@@ -47,6 +51,11 @@ struct Args {
 
 void fail(Io& io, std::string_view message) {
     io.err << "duoband-cli: " << message << '\n';
+}
+
+// --register's address; empty: the data folder's register.
+std::string registerOption(const Args& args) {
+    return args.has("--register") ? args["--register"] : std::string();
 }
 
 JobOptions jobOptions(const Args& args) {
@@ -208,6 +217,19 @@ std::string outFolderProblem(const std::string& folder) {
     return {};
 }
 
+// A read's record: what the radio holds, as the image kept of it says.
+JobRecord readRecord(const JobReport& report) {
+    JobRecord job = jobRecordOf("read", report);
+    job.configuration = report.file;
+    const std::string kept = !report.backup.empty()                   ? report.backup
+                             : report.file.ends_with(kImageExtension) ? report.file
+                                                                      : std::string();
+    ImageFile image;
+    if (report.ok() && !kept.empty() && openImageFile(kept, image).ok())
+        job.before = job.after = numbersIn(image.image);
+    return job;
+}
+
 int readCommand(const Args& args, Io& io) {
     const bool toFolder = args.has("--out-dir");
     if (!toFolder && args.all("--port").size() > 1)
@@ -219,6 +241,8 @@ int readCommand(const Args& args, Io& io) {
     // A name ending in .img asks for the image, as --out-dir saves it.
     const bool asImage = toFolder || args["--out"].ends_with(kImageExtension);
     const JobOptions options = jobOptions(args);
+    JobRecorder recorder(registerOption(args), io);
+    recorder.open(false, "read");
     return runJobs(
         args,
         [&](std::size_t, const std::string& port, JobOutput& output) {
@@ -226,7 +250,10 @@ int readCommand(const Args& args, Io& io) {
                 toFolder ? std::filesystem::path(args["--out-dir"]) /
                                (portName(port) + std::string(kImageExtension))
                          : std::filesystem::path(args["--out"]);
-            return readJob(port, out, asImage, options, output);
+            const JobReport report =
+                caughtJob(port, [&] { return readJob(port, out, asImage, options, output); });
+            recorder.record(readRecord(report), output.warn);
+            return report;
         },
         io);
 }
@@ -317,7 +344,35 @@ void writeAfterFailedRead(JobOutput& output) {
     };
 }
 
+// The radios of a --fleet batch, taken before any exchange; null when
+// the batch cannot start.
+std::unique_ptr<FleetRadios> fleetRadios(const Args& args, JobRecorder& recorder, Io& io) {
+    if (!recorder.open(true, "write")) return nullptr;
+    auto radios =
+        std::make_unique<FleetRadios>(recorder.reg(), args["--fleet"], args.has("--keep-identity"));
+    try {
+        if (!recorder.reg().fleet(args["--fleet"]))
+            return fail(io, "write: the register holds no fleet " + args["--fleet"] +
+                                " (see \"fleet list\"); nothing was written"),
+                   nullptr;
+    } catch (const RegisterError& e) {
+        return fail(io, std::string("write: ") + e.what()), nullptr;
+    }
+    if (!radios->reserveBatch(args.all("--port").size(), io)) return nullptr;
+    return radios;
+}
+
+// What --fleet and --keep-identity cannot go with.
+std::string fleetProblem(const Args& args) {
+    if (args.has("--keep-identity") && !args.has("--fleet")) return "--keep-identity needs --fleet";
+    if (args.has("--fleet") && args.has("--number"))
+        return "--fleet takes its numbers from the fleet; leave out --number";
+    return {};
+}
+
 int writeCommand(const Args& args, Io& io) {
+    if (const std::string problem = fleetProblem(args); !problem.empty())
+        return fail(io, "write: " + problem), kUsageError;
     const auto input = writeInput(args["--in"], io);
     if (!input) return kUsageError;
     StationLog log;
@@ -326,20 +381,55 @@ int writeCommand(const Args& args, Io& io) {
         if (const Phrase problem = log.open(args["--log"]); !problem.empty())
             return fail(io, "write: " + english(problem)), kUsageError;
     }
-    const auto numbers = radioNumbers(args, logged ? &log : nullptr, io);
-    if (!numbers) return kUsageError;
+    JobRecorder recorder(registerOption(args), io);
+    std::unique_ptr<FleetRadios> fleet;
+    std::optional<std::vector<UnitNumbers>> numbers;
+    if (args.has("--fleet")) {
+        fleet = fleetRadios(args, recorder, io);
+        if (!fleet) return kUsageError;
+    } else {
+        numbers = radioNumbers(args, logged ? &log : nullptr, io);
+        if (!numbers) return kUsageError;
+        recorder.open(false, "write");
+    }
     const JobOptions options = jobOptions(args);
     Unlogged unlogged;
     const int status = runJobs(
         args,
         [&](std::size_t index, const std::string& port, JobOutput& output) {
             WriteInput radio = *input;
-            radio.numbers = (*numbers)[index];
-            radio.image = withUnitNumbers(input->image, radio.numbers);
+            JobRecord job;
+            if (fleet) {
+                FleetRadios::Pick pick = fleet->pick(index, port, options, output);
+                job.fleet = fleet->fleet();
+                job.before = pick.before;
+                if (!pick.radio) {
+                    JobRecord refused = jobRecordOf("write", pick.refused);
+                    refused.fleet = job.fleet;
+                    refused.before = job.before;
+                    refused.configuration = args["--in"];
+                    recorder.record(refused, output.warn);
+                    return pick.refused;
+                }
+                job.radioId = pick.radio->id;
+                radio.numbers = pick.radio->values.numbers;
+                radio.image = withRadioValues(input->image, pick.radio->values);
+            } else {
+                radio.numbers = (*numbers)[index];
+                radio.image = withUnitNumbers(input->image, radio.numbers);
+            }
             if (args.has("--write-after-failed-read")) writeAfterFailedRead(output);
             // Logged however the job ended, even by an exception.
             const JobReport report =
                 caughtJob(port, [&] { return writeJob(port, radio, options, output); });
+            JobRecord done = jobRecordOf("write", report);
+            done.fleet = job.fleet;
+            done.radioId = job.radioId;
+            done.before = job.before;
+            done.after = numbersIn(radio.image);
+            done.configuration = args["--in"];
+            done.configurationSha256 = imageSha256(radio.image);
+            recorder.record(done, output.warn);
             if (!logged) return report;
             if (const Phrase problem = log.append(report, args["--in"]); !problem.empty()) {
                 if (output.warn) output.warn("warning: " + english(problem));
@@ -352,14 +442,60 @@ int writeCommand(const Args& args, Io& io) {
 }
 
 // Opens the one port of a partial transfer; the status when it cannot.
-std::optional<int> openPartial(RadioSession& radio, const Args& args, Io& io) {
-    bool traceFailed = false;
-    const std::string problem = radio.open(
-        args["--port"], args.has("--trace") ? args["--trace"] : "",
-        [] { return stopRequested().load(); }, traceFailed);
-    if (problem.empty()) return std::nullopt;
-    fail(io, problem);
-    return traceFailed ? kUsageError : kRadioFailed;
+// A boot or limits transfer on the one --port, recorded in the register.
+class PartialJob {
+  public:
+    PartialJob(std::string_view kind, const Args& args, Io& io)
+        : kind_(kind), args_(args), io_(io), recorder_(registerOption(args), io) {}
+    ~PartialJob() {
+        if (!started_) return;
+        JobRecord job = jobRecordOf(kind_, args_["--port"], result_, seconds());
+        job.configuration = args_["--in"];
+        recorder_.record(job);
+    }
+    PartialJob(const PartialJob&) = delete;
+    PartialJob& operator=(const PartialJob&) = delete;
+
+    // Opens the port; the status when it cannot.
+    std::optional<int> open() {
+        recorder_.open(false, kind_);
+        started_ = true;
+        bool traceFailed = false;
+        const std::string problem = radio_.open(
+            args_["--port"], args_.has("--trace") ? args_["--trace"] : "",
+            [] { return stopRequested().load(); }, traceFailed);
+        if (problem.empty()) return std::nullopt;
+        fail(io_, problem);
+        result_ = {ExchangeOutcome::RadioFailed, problem};
+        return traceFailed ? kUsageError : kRadioFailed;
+    }
+    ProgrammingExchange& exchange() { return radio_.exchange(); }
+    // Reports the exchange's result; the command's status.
+    int ended(const ExchangeResult& result) {
+        result_ = result;
+        return report(result, io_);
+    }
+    // A verify that found the radio holding something else.
+    void differed(const std::string& message) { result_ = {ExchangeOutcome::RadioFailed, message}; }
+
+  private:
+    double seconds() const {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    }
+
+    std::string kind_;
+    const Args& args_;
+    Io& io_;
+    JobRecorder recorder_;
+    RadioSession radio_;
+    bool started_ = false;
+    ExchangeResult result_{ExchangeOutcome::RadioFailed, {}};
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
+
+std::string_view partialKind(PartialBlock block, bool write) {
+    if (block == PartialBlock::BootMessage) return write ? "write-boot" : "read-boot";
+    return write ? "write-limits" : "read-limits";
 }
 
 int readPartialCommand(PartialBlock block, const Args& args, Io& io) {
@@ -368,9 +504,9 @@ int readPartialCommand(PartialBlock block, const Args& args, Io& io) {
     // The file the result goes to is made ready before the handshake.
     PendingFile destination(settingsFilePath(args["--out"]), newSettingsFileSize());
     if (!destination.ok()) return fail(io, destination.status().error), kUsageError;
-    RadioSession radio;
-    if (auto status = openPartial(radio, args, io)) return *status;
-    const int status = report(radio.exchange().readPartial(block, loaded->model), io);
+    PartialJob radio(partialKind(block, false), args, io);
+    if (auto status = radio.open()) return *status;
+    const int status = radio.ended(radio.exchange().readPartial(block, loaded->model));
     return status == kOk ? save(loaded->model, args["--out"], args["--port"], io, &destination)
                          : status;
 }
@@ -378,14 +514,15 @@ int readPartialCommand(PartialBlock block, const Args& args, Io& io) {
 int writePartialCommand(PartialBlock block, const Args& args, Io& io) {
     const auto loaded = load(args["--in"], io);
     if (!loaded) return kUsageError;
-    RadioSession radio;
-    if (auto status = openPartial(radio, args, io)) return *status;
-    const int status = report(radio.exchange().writePartial(block, loaded->model), io);
+    PartialJob radio(partialKind(block, true), args, io);
+    if (auto status = radio.open()) return *status;
+    const int status = radio.ended(radio.exchange().writePartial(block, loaded->model));
     if (status != kOk || !args.has("--verify")) return status;
     const Bytes sent = fromHex(loaded->model.blocks[partialBlockField(block)]).value_or(Bytes{});
     const VerifyResult v = verifyBlockWrite(radio.exchange(), block, sent);
     for (const std::string& note : v.report.notes) fail(io, "note: " + note);
     for (const std::string& line : v.lines()) io.out << line << '\n';
+    if (!v.ok() && !v.lines().empty()) radio.differed(v.lines().front());
     return v.ok() ? kOk : kRadioFailed;
 }
 
@@ -498,8 +635,16 @@ std::optional<ComparedSide> radioSide(const Args& args, Io& io) {
     Io readIo{io.err, io.err, io.progressBar, io.cursorMoves};
     JobOutput output = consoleOutput(readIo);
     ComparedSide side{RadioImage{}, SideKind::Image};
-    if (!readImageJob(args["--port"], side.image, jobOptions(args), output).ok())
-        return std::nullopt;
+    JobRecorder recorder(registerOption(args), io);
+    recorder.open(false, "diff");
+    const std::string& port = args["--port"];
+    const JobReport read =
+        caughtJob(port, [&] { return readImageJob(port, side.image, jobOptions(args), output); });
+    JobRecord job = jobRecordOf("diff", read);
+    job.configuration = args.file;
+    if (read.ok()) job.before = job.after = numbersIn(side.image);
+    recorder.record(job);
+    if (!read.ok()) return std::nullopt;
     return side;
 }
 
@@ -531,6 +676,7 @@ struct Command {
     int (*run)(const Args&, Io&);
     bool fileOptional = false;    // FILE may be left out (doctor without a port)
     bool takesOtherFile = false;  // a second FILE (diff)
+    bool takesWords = false;      // any number of words (fleet)
 };
 
 const std::vector<std::string_view> kRadioFlags{"--fast", "--no-backup"};
@@ -559,19 +705,21 @@ const std::vector<Command>& commands() {
          true},
         {"read",
          "read --port DEV... (--out FILE | --out-dir DIR) [--fast] [--backup-dir DIR]\n"
-         "       [--no-backup] [--report FILE.json] [--trace FILE]",
+         "       [--no-backup] [--report FILE.json] [--trace FILE] [--register ADDRESS]",
          "Reads the whole radio and saves it as a settings file, or as FILE.img in its place\n"
          "when the configuration holds text a settings file cannot carry; a FILE ending in\n"
          ".img is saved as the image. With --out-dir, each radio (--port may be repeated,\n"
          "each port of its own name) is saved as DIR/<port name>.img. Nothing is written\n"
-         "when the read fails. Every successful read is kept as a backup.",
+         "when the read fails. Every successful read is kept as a backup. Each radio's job is\n"
+         "recorded in the register.",
          {"--port"},
-         {"--out", "--out-dir", "--backup-dir", "--report", "--trace"},
+         {"--out", "--out-dir", "--backup-dir", "--report", "--trace", "--register"},
          kRadioFlags,
          false,
          readCommand},
         {"write",
          "write --port DEV... --in FILE [--number FIELD=START]... [--log FILE.csv]\n"
+         "       [--fleet NAME [--keep-identity]] [--register ADDRESS]\n"
          "       [--verify] [--fast] [--backup-first [--write-after-failed-read]]\n"
          "       [--backup-dir DIR] [--no-backup] [--report FILE.json] [--trace FILE]",
          "Writes a settings file or an image to the radio (--port may be repeated). An image\n"
@@ -589,48 +737,59 @@ const std::vector<Command>& commands() {
          "numbering continues after the highest number the log holds, so no number is given\n"
          "twice. A file that is not a station log is refused. A line the log cannot take\n"
          "leaves the radio's result as it is; the command then exits 1 and its last lines\n"
-         "name the numbers missing from the log.",
+         "name the numbers missing from the log.\n"
+         "--fleet NAME takes each radio's values from the register instead of --number: in\n"
+         "the order of the --port options, the fleet's next planned radio (of its roster),\n"
+         "then the fleet's next numbers; they are taken before any exchange and never given\n"
+         "again. The radio is sent the file plus its own native ID, identity code and boot\n"
+         "lines, each where given. A register that cannot be reached, or a fleet with no\n"
+         "radio left and no numbering, refuses the batch before any exchange (exit 2).\n"
+         "--keep-identity reads each radio first: one whose native ID the fleet knows gets\n"
+         "its own values again; another takes the next planned radio or number; a second\n"
+         "radio of the batch with the same native ID is not written.\n"
+         "Each radio's job is recorded in the register.",
          {"--port", "--in"},
-         {"--backup-dir", "--report", "--trace", "--number", "--log"},
-         {"--fast", "--no-backup", "--verify", "--backup-first", "--write-after-failed-read"},
+         {"--backup-dir", "--report", "--trace", "--number", "--log", "--fleet", "--register"},
+         {"--fast", "--no-backup", "--verify", "--backup-first", "--write-after-failed-read",
+          "--keep-identity"},
          false,
          writeCommand},
         {"read-boot",
-         "read-boot --port DEV --in FILE --out FILE [--trace FILE]",
+         "read-boot --port DEV --in FILE --out FILE [--trace FILE] [--register ADDRESS]",
          "Reads the boot message into the settings file FILE (--in) and saves the result\n"
          "(--out).",
          {"--port", "--in", "--out"},
-         {"--trace"},
+         {"--trace", "--register"},
          {},
          false,
          [](const Args& a, Io& io) {
              return readPartialCommand(PartialBlock::BootMessage, a, io);
          }},
         {"read-limits",
-         "read-limits --port DEV --in FILE --out FILE [--trace FILE]",
+         "read-limits --port DEV --in FILE --out FILE [--trace FILE] [--register ADDRESS]",
          "Reads the band limits and limit mode into the settings file FILE (--in) and saves\n"
          "the result (--out).",
          {"--port", "--in", "--out"},
-         {"--trace"},
+         {"--trace", "--register"},
          {},
          false,
          [](const Args& a, Io& io) { return readPartialCommand(PartialBlock::Limits, a, io); }},
         {"write-boot",
-         "write-boot --port DEV --in FILE [--verify] [--trace FILE]",
+         "write-boot --port DEV --in FILE [--verify] [--trace FILE] [--register ADDRESS]",
          "Writes the boot message of a settings file to the radio; --verify reads it back.",
          {"--port", "--in"},
-         {"--trace"},
+         {"--trace", "--register"},
          {"--verify"},
          false,
          [](const Args& a, Io& io) {
              return writePartialCommand(PartialBlock::BootMessage, a, io);
          }},
         {"write-limits",
-         "write-limits --port DEV --in FILE [--verify] [--trace FILE]",
+         "write-limits --port DEV --in FILE [--verify] [--trace FILE] [--register ADDRESS]",
          "Writes the band limits and limit mode of a settings file to the radio; --verify\n"
          "reads them back.",
          {"--port", "--in"},
-         {"--trace"},
+         {"--trace", "--register"},
          {"--verify"},
          false,
          [](const Args& a, Io& io) { return writePartialCommand(PartialBlock::Limits, a, io); }},
@@ -663,7 +822,7 @@ const std::vector<Command>& commands() {
          importCsvCommand},
         {"diff",
          "diff FILE (FILE | --port DEV) [--json] [--fast] [--backup-dir DIR]\n"
-         "       [--no-backup] [--trace FILE]",
+         "       [--no-backup] [--trace FILE] [--register ADDRESS]",
          "Compares two configurations, each a settings file or an image, or one with\n"
          "what the radio on --port holds (a full read, kept as a backup like any read).\n"
          "A settings file is compared by what a write of it would send. One line per\n"
@@ -677,7 +836,7 @@ const std::vector<Command>& commands() {
          "as JSON instead. Exit status: 0 the same, 1 they differ, 2 the comparison could\n"
          "not finish (a file or the radio could not be read, a cancel, a usage error).",
          {},
-         {"--port", "--backup-dir", "--trace"},
+         {"--port", "--backup-dir", "--trace", "--register"},
          {"--json", "--fast", "--no-backup"},
          true,
          diffCommand,
@@ -692,6 +851,61 @@ const std::vector<Command>& commands() {
          {},
          true,
          showCommand},
+        {"fleet",
+         "fleet add NAME [--number FIELD=START]... | fleet list |\n"
+         "       fleet import-roster NAME FILE.csv  [--register ADDRESS]",
+         "Keeps a customer's fleet in the register. add: a new fleet, numbered from START\n"
+         "per field (native-id up to 7 digits, identity-code up to 5) once its roster is\n"
+         "used up. list: the fleets, their radios and next numbers. import-roster: a CSV\n"
+         "file (',', ';' or tab) with a header naming any of native-id, identity-code,\n"
+         "boot-line-1, boot-line-2, label and notes; each row becomes a planned radio of\n"
+         "the fleet. Values are checked as the editor checks them, and no native ID may be\n"
+         "twice in the fleet; if any row is refused, each is named with its line and\n"
+         "nothing is imported (exit 2).",
+         {},
+         {"--number", "--register"},
+         {},
+         false,
+         [](const Args& a, Io& io) {
+             return fleetCommand(a.words,
+                                 a.has("--number") ? a.all("--number") : std::vector<std::string>{},
+                                 registerOption(a), io);
+         },
+         false,
+         false,
+         true},
+        {"radios",
+         "radios [--fleet NAME] [--csv | --json] [--register ADDRESS]",
+         "Lists the radios of the register (or of one fleet), one line each: fleet, native ID,\n"
+         "identity code, boot lines, label, state (planned, reserved or programmed), when it\n"
+         "was last programmed, with which configuration, and its last job's result.",
+         {},
+         {"--fleet", "--register"},
+         {"--csv", "--json"},
+         false,
+         [](const Args& a, Io& io) {
+             if (a.has("--csv") && a.has("--json"))
+                 return fail(io, "radios: --csv or --json, not both"), kUsageError;
+             const ListFormat format = a.has("--csv")    ? ListFormat::Csv
+                                       : a.has("--json") ? ListFormat::Json
+                                                         : ListFormat::Table;
+             return radiosCommand(a.has("--fleet") ? a["--fleet"] : "", format, registerOption(a),
+                                  io);
+         }},
+        {"history",
+         "history (NATIVE-ID | --port DEV) [--fleet NAME] [--json] [--register ADDRESS]",
+         "Prints every job of the radio with that native ID, newest first, with the backup\n"
+         "each kept; --port reads the radio's ID first. --json prints an array of jobs.",
+         {},
+         {"--port", "--fleet", "--register", "--backup-dir", "--trace"},
+         {"--json", "--fast", "--no-backup"},
+         true,
+         [](const Args& a, Io& io) {
+             return historyCommand(a.file, a.has("--port") ? a["--port"] : "",
+                                   a.has("--fleet") ? a["--fleet"] : "", a.has("--json"),
+                                   registerOption(a), jobOptions(a), io);
+         },
+         true},
     };
     return table;
 }
@@ -705,6 +919,9 @@ void toolHelp(std::ostream& out) {
            "(with several ports, one FILE.<port name> each).\n"
            "--fast takes each answer as soon as it is complete (see the README).\n"
            "Backups go to backups/ in the data folder unless --backup-dir DIR says otherwise.\n"
+           "Every radio job is recorded in the register: register.sqlite in the data folder,\n"
+           "or --register ADDRESS (a SQLite file, or postgresql://[user@]host[:port]/database\n"
+           "with the password in ~/.pgpass). $DUOBAND_DATA_DIR names another data folder.\n"
            "Exit status: 0 everything done; 1 a radio failed, was cancelled or differed on\n"
            "verify; 2 a usage or file error found before any exchange. diff, as diff(1):\n"
            "0 the same, 1 they differ, 2 the comparison could not finish.\n"
@@ -792,6 +1009,8 @@ int runCommand(const Command& c, std::span<const std::string_view> args, Io& io)
         } else if (option) {
             if (const std::string problem = takeOption(c, args, i, parsed); !problem.empty())
                 return usageError(c, problem, io);
+        } else if (c.takesWords) {
+            parsed.words.emplace_back(a);
         } else if (c.takesFile && parsed.file.empty()) {
             parsed.file = a;
         } else if (c.takesOtherFile && parsed.other.empty()) {

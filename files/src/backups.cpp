@@ -115,6 +115,8 @@ fs::path xdgUserFolder(XdgFolder kind) {
 
 fs::path locateDataFolder(const fs::path& requested) {
     if (!requested.empty()) return requested;
+    if (const char* set = std::getenv("DUOBAND_DATA_DIR"); set != nullptr && *set == '/')
+        return set;
     const fs::path program = programFolder();
     return isBuildTree(program) ? program : userDataFolder();
 }

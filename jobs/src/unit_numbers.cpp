@@ -35,6 +35,11 @@ std::optional<UnitField> unitFieldNamed(std::string_view name) {
     return std::nullopt;
 }
 
+bool holdsUnitNumber(UnitField field, std::string_view digits) {
+    return !digits.empty() && digits.size() <= unitFieldLayout(field).digits &&
+           std::ranges::all_of(digits, [](char c) { return c >= '0' && c <= '9'; });
+}
+
 std::optional<UnitNumbering> parseUnitNumbering(std::string_view text, std::string& problem) {
     const auto equals = text.find('=');
     const auto field = unitFieldNamed(text.substr(0, equals));
@@ -46,9 +51,7 @@ std::optional<UnitNumbering> parseUnitNumbering(std::string_view text, std::stri
     const std::string_view start = text.substr(equals + 1);
     const UnitFieldLayout& layout = unitFieldLayout(*field);
     UnitNumbering numbering{*field, 0, start.size()};
-    const bool digitsOnly =
-        !start.empty() && std::ranges::all_of(start, [](char c) { return c >= '0' && c <= '9'; });
-    if (!digitsOnly || start.size() > layout.digits) {
+    if (!holdsUnitNumber(*field, start)) {
         problem = "--number " + std::string(layout.name) + ": START is up to " +
                   std::to_string(layout.digits) + " decimal digits, not \"" + std::string(start) +
                   "\"";

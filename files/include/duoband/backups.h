@@ -32,9 +32,11 @@ namespace duoband {
 enum class XdgFolder { Data, Config };
 std::filesystem::path xdgUserFolder(XdgFolder kind);
 
-// The data folder: `requested` when given; the program's own folder when it
-// runs from the build tree (an "image" folder or the build's CMakeCache.txt
-// beside it); otherwise $XDG_DATA_HOME/duoband, ~/.local/share/duoband.
+// The data folder: `requested` when given; $DUOBAND_DATA_DIR when it is an
+// absolute path (tests and scripts keep their files apart); the program's
+// own folder when it runs from the build tree (an "image" folder or the
+// build's CMakeCache.txt beside it); otherwise $XDG_DATA_HOME/duoband,
+// ~/.local/share/duoband.
 std::filesystem::path locateDataFolder(const std::filesystem::path& requested = {});
 // The folders in it.
 std::filesystem::path imageFolder(const std::filesystem::path& dataFolder);

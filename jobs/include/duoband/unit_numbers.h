@@ -38,6 +38,10 @@ struct UnitNumbers {
     bool operator==(const UnitNumbers&) const = default;
 };
 
+// Whether `digits` is a number `field` holds: decimal digits only, at least
+// one and at most the field's.
+bool holdsUnitNumber(UnitField field, std::string_view digits);
+
 // "FIELD=START": a field numbered from START (decimal digits only).
 struct UnitNumbering {
     UnitField field = UnitField::NativeId;

@@ -1,0 +1,315 @@
+// SPDX-FileCopyrightText: 2026 The duoband developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "register_commands.h"
+
+#include <iomanip>
+#include <set>
+#include <sstream>
+
+#include "duoband/channel_csv.h"
+#include "duoband/json_text.h"
+#include "duoband/roster.h"
+#include "duoband/whole_file.h"
+#include "radio_jobs.h"
+
+namespace duoband::cli {
+
+namespace {
+
+void fail(Io& io, std::string_view message) {
+    io.err << "duoband-cli: " << message << '\n';
+}
+
+std::string numberingText(const Fleet& fleet) {
+    std::string text;
+    for (const FleetNumbering& n : fleet.numbering) {
+        if (!text.empty()) text += ", ";
+        text += std::string(unitFieldLayout(n.numbering.field).name) + " next " +
+                unitNumber(n.numbering, n.next - n.numbering.start).value_or("(none left)");
+    }
+    return text.empty() ? "-" : text;
+}
+
+int fleetAdd(const std::string& name, const std::vector<std::string>& options,
+             JobRecorder& recorder, Io& io) {
+    std::vector<UnitNumbering> numbering;
+    std::set<UnitField> numbered;
+    for (const std::string& option : options) {
+        std::string problem;
+        const auto n = parseUnitNumbering(option, problem);
+        if (!n) return fail(io, "fleet add: " + problem), kUsageError;
+        if (!numbered.insert(n->field).second)
+            return fail(io, "fleet add: two starts for the " +
+                                std::string(unitFieldLayout(n->field).name) +
+                                "; give one start per field"),
+                   kUsageError;
+        numbering.push_back(*n);
+    }
+    if (!recorder.open(true, "fleet add")) return kUsageError;
+    recorder.reg().addFleet(name, numbering);
+    io.out << "Fleet " << name << " added.\n";
+    return kOk;
+}
+
+int fleetList(JobRecorder& recorder, Io& io) {
+    if (!recorder.open(true, "fleet list")) return kUsageError;
+    for (const Fleet& f : recorder.reg().fleets())
+        io.out << f.name << "  " << f.radios << (f.radios == 1 ? " radio" : " radios")
+               << "  numbering: " << numberingText(f) << "  created " << f.created << '\n';
+    return kOk;
+}
+
+int importRoster(const std::string& name, const std::string& file, JobRecorder& recorder, Io& io) {
+    std::string bytes;
+    if (const FileResult read = readWholeFile(file, bytes); !read.ok())
+        return fail(io, "fleet import-roster: " + read.error), kUsageError;
+    if (!recorder.open(true, "fleet import-roster")) return kUsageError;
+    RadioRegister& reg = recorder.reg();
+    if (!reg.fleet(name))
+        throw RegisterError(phrase(
+            QT_TRANSLATE_NOOP("duoband", "the register holds no fleet %1 (see \"fleet list\")"),
+            verbatim(name)));
+    const Roster roster = readRoster(bytes, reg.nativeIds(name));
+    if (!roster.error.empty())
+        return fail(io, "fleet import-roster: " + file + ": " + english(roster.error)), kUsageError;
+    for (const Phrase& refusal : roster.refusals)
+        fail(io, "fleet import-roster: " + file + ": " + english(refusal));
+    if (!roster.refusals.empty())
+        return fail(io, "fleet import-roster: nothing imported; correct the rows named above"),
+               kUsageError;
+    reg.addPlannedRadios(name, roster.radios);
+    io.out << roster.radios.size() << (roster.radios.size() == 1 ? " radio" : " radios")
+           << " planned in fleet " << name << ".\n";
+    return kOk;
+}
+
+constexpr std::array<std::string_view, 10> kRadioColumns{
+    "fleet", "native-id", "identity-code",   "boot-line-1",   "boot-line-2",
+    "label", "state",     "last-programmed", "configuration", "result"};
+
+std::vector<std::string> radioFields(const RegisteredRadio& r) {
+    return {r.fleet,
+            r.values.numbers[UnitField::NativeId],
+            r.values.numbers[UnitField::IdentityCode],
+            r.values.bootLines[0],
+            r.values.bootLines[1],
+            r.values.label,
+            r.state,
+            r.lastProgrammed,
+            r.configuration,
+            r.result};
+}
+
+// Rows in columns as wide as their widest cell, two spaces apart.
+void printTable(const std::vector<std::vector<std::string>>& rows, Io& io) {
+    std::vector<std::size_t> widths(rows.front().size());
+    for (const auto& row : rows)
+        for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], row[c].size());
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c)
+            line += row[c] + std::string(widths[c] + 2 - row[c].size(), ' ');
+        io.out << line.substr(0, line.find_last_not_of(' ') + 1) << '\n';
+    }
+}
+
+// The rows below the header as an array of objects, the header naming the members.
+void printJson(const std::vector<std::vector<std::string>>& rows, Io& io) {
+    io.out << "[\n";
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        io.out << "  {";
+        for (std::size_t c = 0; c < rows[i].size(); ++c)
+            io.out << (c == 0 ? "" : ", ") << jsonString(rows[0][c]) << ": "
+                   << jsonString(rows[i][c]);
+        io.out << "}" << (i + 1 < rows.size() ? "," : "") << "\n";
+    }
+    io.out << "]\n";
+}
+
+std::string jobJson(const JobRecord& j) {
+    std::ostringstream out;
+    out << "{\"time\": " << jsonString(j.time) << ", \"bench\": " << jsonString(j.bench) << ", "
+        << jsonPathMembers("port", j.port) << ", \"kind\": " << jsonString(j.kind)
+        << ", \"fleet\": " << jsonString(j.fleet)
+        << ", \"configuration\": " << jsonString(j.configuration)
+        << ", \"configuration-sha256\": " << jsonString(j.configurationSha256);
+    for (UnitField f : kUnitFields) {
+        const std::string name(unitFieldLayout(f).name);
+        out << ", " << jsonString(name + "-before") << ": " << jsonString(j.before[f]) << ", "
+            << jsonString(name + "-after") << ": " << jsonString(j.after[f]);
+    }
+    out << ", \"result\": " << jsonString(j.result) << ", \"message\": " << jsonString(j.message)
+        << ", \"detail\": " << jsonString(j.detail) << ", \"seconds\": " << std::fixed
+        << std::setprecision(3) << j.seconds << ", " << jsonPathMembers("backup", j.backup) << "}";
+    return out.str();
+}
+
+std::string idChange(const JobRecord& j) {
+    const std::string& before = j.before[UnitField::NativeId];
+    const std::string& after = j.after[UnitField::NativeId];
+    if (before.empty() || before == after) return after.empty() ? "-" : after;
+    return before + "->" + (after.empty() ? "?" : after);
+}
+
+}  // namespace
+
+int fleetCommand(const std::vector<std::string>& words, const std::vector<std::string>& numbers,
+                 const std::string& address, Io& io) {
+    JobRecorder recorder(address, io);
+    const std::string_view action = words.empty() ? "" : words[0];
+    const std::size_t wanted = action == "add" ? 2 : action == "list" ? 1 : 3;
+    if ((action != "add" && action != "list" && action != "import-roster") ||
+        words.size() != wanted)
+        return fail(io, "fleet: give add NAME, list, or import-roster NAME FILE.csv"), kUsageError;
+    if (!numbers.empty() && action != "add")
+        return fail(io, "fleet: --number goes with fleet add"), kUsageError;
+    try {
+        if (action == "add") return fleetAdd(words[1], numbers, recorder, io);
+        if (action == "list") return fleetList(recorder, io);
+        return importRoster(words[1], words[2], recorder, io);
+    } catch (const RegisterError& e) {
+        return fail(io, "fleet " + std::string(action) + ": " + e.what()), kUsageError;
+    }
+}
+
+int radiosCommand(const std::string& fleet, ListFormat format, const std::string& address, Io& io) {
+    JobRecorder recorder(address, io);
+    if (!recorder.open(true, "radios")) return kUsageError;
+    try {
+        const auto radios = recorder.reg().radios(fleet);
+        std::vector<std::vector<std::string>> rows{{kRadioColumns.begin(), kRadioColumns.end()}};
+        for (const RegisteredRadio& r : radios) rows.push_back(radioFields(r));
+        if (format == ListFormat::Table) {
+            printTable(rows, io);
+        } else if (format == ListFormat::Csv) {
+            for (const auto& row : rows) io.out << csvLine(row, ',', "\n");
+        } else {
+            printJson(rows, io);
+        }
+        return kOk;
+    } catch (const RegisterError& e) {
+        return fail(io, std::string("radios: ") + e.what()), kUsageError;
+    }
+}
+
+namespace {
+
+// The native ID of the radio on `port`, read whole (and recorded as a read);
+// nullopt when it cannot be read or holds none.
+std::optional<std::string> nativeIdOnPort(const std::string& port, const JobOptions& options,
+                                          JobRecorder& recorder, Io& io) {
+    Io readIo{io.err, io.err, io.progressBar, io.cursorMoves};
+    JobOutput output = consoleOutput(readIo);
+    RadioImage image;
+    const JobReport read =
+        caughtJob(port, [&] { return readImageJob(port, image, options, output); });
+    JobRecord job = jobRecordOf("read", read);
+    if (read.ok()) job.before = job.after = numbersIn(image);
+    recorder.record(job);
+    if (!read.ok()) return std::nullopt;
+    const std::string& id = job.after[UnitField::NativeId];
+    if (id.empty())
+        return fail(io, "history: the radio on " + port + " holds no native ID"), std::nullopt;
+    return id;
+}
+
+void printHistory(const std::vector<JobRecord>& jobs, bool json, Io& io) {
+    if (json) {
+        io.out << "[\n";
+        for (std::size_t i = 0; i < jobs.size(); ++i)
+            io.out << "  " << jobJson(jobs[i]) << (i + 1 < jobs.size() ? "," : "") << "\n";
+        io.out << "]\n";
+        return;
+    }
+    std::vector<std::vector<std::string>> rows{
+        {"time", "kind", "port", "fleet", "native-id", "result", "configuration", "backup"}};
+    for (const JobRecord& j : jobs)
+        rows.push_back(
+            {j.time, j.kind, j.port, j.fleet, idChange(j), j.result, j.configuration, j.backup});
+    printTable(rows, io);
+}
+
+}  // namespace
+
+int historyCommand(const std::string& nativeId, const std::string& port, const std::string& fleet,
+                   bool json, const std::string& address, const JobOptions& options, Io& io) {
+    if (nativeId.empty() == port.empty())
+        return fail(io, "history: give a NATIVE-ID or --port, one of them"), kUsageError;
+    if (!nativeId.empty() && !holdsUnitNumber(UnitField::NativeId, nativeId))
+        return fail(io, "history: a native ID is up to 7 decimal digits, not \"" + nativeId + "\""),
+               kUsageError;
+    JobRecorder recorder(address, io);
+    if (!recorder.open(true, "history")) return kUsageError;
+    const auto id = port.empty() ? nativeId : nativeIdOnPort(port, options, recorder, io);
+    if (!id) return kRadioFailed;
+    try {
+        const auto jobs = recorder.reg().history(*id, fleet);
+        if (jobs.empty()) io.err << "No job of native ID " << *id << " in the register.\n";
+        printHistory(jobs, json, io);
+        return kOk;
+    } catch (const RegisterError& e) {
+        return fail(io, std::string("history: ") + e.what()), kUsageError;
+    }
+}
+
+bool FleetRadios::reserveBatch(std::size_t radios, Io& io) {
+    if (keepIdentity_) return true;
+    try {
+        reserved_ = register_.reserve(fleet_, radios);
+        return true;
+    } catch (const RegisterError& e) {
+        fail(io, std::string("write: ") + e.what() + "; nothing was written");
+        return false;
+    }
+}
+
+FleetRadios::Pick FleetRadios::refusal(const std::string& port, const std::string& why) const {
+    Pick pick;
+    pick.refused.port = port;
+    pick.refused.message = "Not written: " + why;
+    pick.refused.lines = {pick.refused.message};
+    return pick;
+}
+
+FleetRadios::Pick FleetRadios::identified(const std::string& port, const RadioImage& held) {
+    const std::string id = unitNumberIn(held, UnitField::NativeId);
+    {
+        std::lock_guard lock(mutex_);
+        if (!id.empty()) {
+            const auto [claim, fresh] = claimed_.emplace(id, port);
+            if (!fresh)
+                return refusal(port, "the radio on " + port + " holds native ID " + id +
+                                         ", as the radio on " + claim->second +
+                                         " does; give one of them another ID by hand.");
+        }
+    }
+    Pick pick;
+    pick.before = numbersIn(held);
+    try {
+        if (!id.empty()) pick.radio = register_.takeKnown(fleet_, id);
+        if (!pick.radio) pick.radio = register_.reserve(fleet_, 1).front();
+    } catch (const RegisterError& e) {
+        Pick refused = refusal(port, e.what());
+        refused.before = pick.before;
+        return refused;
+    }
+    return pick;
+}
+
+FleetRadios::Pick FleetRadios::pick(std::size_t index, const std::string& port,
+                                    const JobOptions& options, JobOutput& output) {
+    if (!keepIdentity_) return {reserved_.at(index), {}, {}};
+    RadioImage held;
+    const JobReport read = readImageJob(port, held, options, output);
+    if (!read.ok()) {
+        Pick failed;
+        failed.refused = read;
+        failed.refused.message =
+            "Not written: the radio could not be read first (" + read.message + ")";
+        failed.refused.lines = {failed.refused.message};
+        return failed;
+    }
+    return identified(port, held);
+}
+
+}  // namespace duoband::cli
