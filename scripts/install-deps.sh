@@ -9,12 +9,13 @@ set -euo pipefail
 # shared-mime-info and libglib2.0-bin (gio): the package check validates the
 # metainfo and the desktop entry and tries the settings file's MIME type
 # (lintian is used when present); poppler-utils: pdftotext reads the printed
-# channel sheet back in a test. libsqlite3-dev, libpq-dev: the radio register;
+# channel sheet back in a test. libsqlite3-dev, libpq-dev, libssl-dev: the radio
+# register (OpenSSL gives the SHA-256 of the images it records);
 # postgresql: the server its tests start on their own (never the system's).
 packages=(cmake g++ make pkg-config qt6-base-dev libjpeg62-turbo-dev libgtest-dev libudev-dev
           qt6-tools-dev qt6-l10n-tools xvfb xauth dpkg-dev file poppler-utils
           appstream desktop-file-utils shared-mime-info libglib2.0-bin
-          libsqlite3-dev libpq-dev postgresql)
+          libsqlite3-dev libpq-dev libssl-dev postgresql)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

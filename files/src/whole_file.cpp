@@ -32,16 +32,6 @@ FileResult refusal(const fs::path& path, const std::string& why) {
     return r;
 }
 
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 // The file a save through `path` writes: the end of its chain of symbolic
 // links (a link to a missing file writes that file).
 fs::path savedFile(const fs::path& path) {
@@ -263,6 +253,24 @@ FileResult applyWholeFile(const fs::path& path,
     result = apply(bytes);
     result.path = path;
     return result;
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+std::string readAll(int fd) {
+    std::string text;
+    char chunk[65536];
+    for (ssize_t n; (n = ::pread(fd, chunk, sizeof chunk, static_cast<off_t>(text.size()))) > 0;)
+        text.append(chunk, static_cast<std::size_t>(n));
+    return text;
 }
 
 }  // namespace duoband

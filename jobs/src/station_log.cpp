@@ -38,24 +38,6 @@ std::string localTimeNow() {
     return out;
 }
 
-std::string readAll(int fd) {
-    std::string text;
-    char chunk[65536];
-    for (ssize_t n; (n = ::pread(fd, chunk, sizeof chunk, static_cast<off_t>(text.size()))) > 0;)
-        text.append(chunk, static_cast<std::size_t>(n));
-    return text;
-}
-
-bool writeAll(int fd, std::string_view text) {
-    while (!text.empty()) {
-        const ssize_t n = ::write(fd, text.data(), text.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        text.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 // The line end of the file's first line; CRLF when it has none.
 std::string lineEndOf(std::string_view text) {
     const auto end = text.find_first_of("\r\n");

@@ -8,8 +8,10 @@
 
 #include <cerrno>
 #include <cstring>
+#include <exception>
 
 #include "duoband/channel_csv.h"
+#include "duoband/whole_file.h"
 
 namespace duoband {
 
@@ -83,24 +85,6 @@ JobRecord recordOf(const std::vector<std::string>& f) {
     return j;
 }
 
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-std::string readAll(int fd) {
-    std::string text;
-    char chunk[65536];
-    for (ssize_t n; (n = ::pread(fd, chunk, sizeof chunk, static_cast<off_t>(text.size()))) > 0;)
-        text.append(chunk, static_cast<std::size_t>(n));
-    return text;
-}
-
 }  // namespace
 
 std::filesystem::path spoolPath(const std::filesystem::path& dataFolder) {
@@ -110,8 +94,13 @@ std::filesystem::path spoolPath(const std::filesystem::path& dataFolder) {
 Phrase JobSpool::keep(const std::string& address, const JobRecord& job) const {
     std::error_code ec;
     std::filesystem::create_directories(file_.parent_path(), ec);
-    LockedFile file(file_, O_WRONLY | O_CREAT | O_APPEND);
-    const bool kept = file.fd() >= 0 && writeAll(file.fd(), csvLine(fieldsOf(address, job))) &&
+    LockedFile file(file_, O_RDWR | O_CREAT | O_APPEND);
+    // A line a crash cut short gets its end first, or this record would be
+    // glued onto it and lost with it.
+    const std::string before = file.fd() >= 0 ? readAll(file.fd()) : std::string();
+    const std::string lineEnd = before.empty() || before.back() == '\n' ? "" : "\r\n";
+    const bool kept = file.fd() >= 0 &&
+                      writeAll(file.fd(), lineEnd + csvLine(fieldsOf(address, job))) &&
                       ::fsync(file.fd()) == 0;
     if (kept) return {};
     return phrase(kCannotKeep, verbatim(file_.string()), verbatim(std::strerror(errno)));
@@ -123,22 +112,30 @@ std::size_t JobSpool::replay(RadioRegister& reg) const {
     LockedFile file(file_, O_RDWR);
     if (file.fd() < 0) return 0;
     const CsvRecords records = parseCsv(readAll(file.fd()), CsvBytes::Any);
-    std::string others;  // the records of other registers stay
+    std::string kept;  // the records of other registers, and those not stored
     std::size_t stored = 0;
+    std::exception_ptr failure;
     for (const CsvRecord& r : records.records) {
         if (r.fields.size() != kFields) continue;  // a line cut short by a crash
-        if (r.fields[0] != reg.address()) {
-            others += csvLine(r.fields);
+        if (failure || r.fields[0] != reg.address()) {
+            kept += csvLine(r.fields);
             continue;
         }
-        reg.record(recordOf(r.fields));
-        ++stored;
+        try {
+            reg.record(recordOf(r.fields));
+            ++stored;
+        } catch (const RegisterError&) {
+            // The register went away midway: what it took is not kept twice.
+            failure = std::current_exception();
+            kept += csvLine(r.fields);
+        }
     }
     // The records are in the register now; a crash before the file is
     // rewritten stores them twice, which is better than losing them.
-    if (::ftruncate(file.fd(), 0) != 0 || !writeAll(file.fd(), others) || ::fsync(file.fd()) != 0)
+    if (::ftruncate(file.fd(), 0) != 0 || !writeAll(file.fd(), kept) || ::fsync(file.fd()) != 0)
         throw RegisterError(
             phrase(kCannotKeep, verbatim(file_.string()), verbatim(std::strerror(errno))));
+    if (failure) std::rethrow_exception(failure);
     // Left in place, empty: a process waiting for the lock holds this file.
     return stored;
 }

@@ -218,9 +218,18 @@ TEST(RegisterSqlite, SpoolKeepsRecordsUntilTheirRegisterAnswers) {
     EXPECT_TRUE(spool.keep(missing, job).empty());
     EXPECT_TRUE(spool.keep("/elsewhere.sqlite", job).empty());
 
+    // A crash that cut the last line short: the next record is not glued onto it.
+    {
+        std::ofstream cut(spoolPath(folder.path()), std::ios::app | std::ios::binary);
+        cut << "\"" << missing << "\",2026-12-08T10:00:00Z,bench";
+    }
+    job.after[UnitField::NativeId] = "0043";
+    EXPECT_TRUE(spool.keep(missing, job).empty());
+
     std::filesystem::create_directory(folder.file("not-yet"));
     auto reg = openAt(missing);
-    EXPECT_EQ(spool.replay(*reg), 1u);
+    EXPECT_EQ(spool.replay(*reg), 2u);
+    EXPECT_EQ(reg->history("0043").size(), 1u);
     EXPECT_EQ(spool.replay(*reg), 0u) << "stored once";
     const auto history = reg->history("0042");
     ASSERT_EQ(history.size(), 1u);

@@ -82,6 +82,12 @@ FileResult writeFileAtomically(const std::filesystem::path& path, std::string_vi
 std::optional<FileResult> writeNewFile(const std::filesystem::path& path, std::string_view bytes,
                                        std::filesystem::perms perms = kNewFilePerms);
 
+// Writes all of `bytes` to the open descriptor, going on after a signal;
+// false on an error (errno says which).
+bool writeAll(int fd, std::string_view bytes);
+// Everything the open file holds, read from its start whatever its offset.
+std::string readAll(int fd);
+
 // Moves `from` to `to` only when no file of that name exists, even one made
 // a moment ago by another process: 0, or the errno (EEXIST when taken).
 int moveWithoutReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
