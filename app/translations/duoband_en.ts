@@ -2112,6 +2112,78 @@ Write all the same?</source>
         <source>The backup was not relabelled: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>cannot keep the job&apos;s record in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the register address is not a PostgreSQL address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the register address holds a password; it is not used. Put the password in ~/.pgpass (mode 0600) or PGPASSWORD, and give the address without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the register on %1 is reached without sslmode=verify-full: the server&apos;s identity is not checked. Add ?sslmode=verify-full to the address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the register %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the register %1 is of version %2, made by a newer duoband; this one knows versions up to %3. Use the newer duoband with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the register holds no fleet %1 (see &quot;fleet list&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the register holds a fleet %1 already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the fleet %1 holds a radio with native ID %2 already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the fleet %1 has no planned radio left and no numbering; import a roster or add a fleet with --number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the fleet %1 has given every %2 its %3 digits can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not up to %3 decimal digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a boot message line: up to %2 characters of letters, digits, spaces and signs, without , &quot; and &apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the roster is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the roster&apos;s header names a column &quot;%1&quot;; it may name native-id, identity-code, boot-line-1, boot-line-2, label and notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>native ID %1 is in the fleet or the roster already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the register %1 is on a network file system, where SQLite cannot share it safely in WAL mode; it uses a rollback journal. For several benches, use a PostgreSQL register (--register postgresql://...).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>pages::SettingsControls</name>

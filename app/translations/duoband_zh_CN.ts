@@ -2123,6 +2123,78 @@ Write all the same?</source>
         <source>The backup was not relabelled: %1</source>
         <translation>备份未能重新标记：%1</translation>
     </message>
+    <message>
+        <source>cannot keep the job&apos;s record in %1: %2</source>
+        <translation>无法将该作业的记录保存到 %1：%2</translation>
+    </message>
+    <message>
+        <source>the register address is not a PostgreSQL address</source>
+        <translation>登记库地址不是 PostgreSQL 地址</translation>
+    </message>
+    <message>
+        <source>the register address holds a password; it is not used. Put the password in ~/.pgpass (mode 0600) or PGPASSWORD, and give the address without it.</source>
+        <translation>登记库地址中含有密码，未被使用。请将密码放入 ~/.pgpass（权限 0600）或 PGPASSWORD，并给出不含密码的地址。</translation>
+    </message>
+    <message>
+        <source>the register on %1 is reached without sslmode=verify-full: the server&apos;s identity is not checked. Add ?sslmode=verify-full to the address.</source>
+        <translation>访问 %1 上的登记库时未使用 sslmode=verify-full：服务器身份未经验证。请在地址后加上 ?sslmode=verify-full。</translation>
+    </message>
+    <message>
+        <source>the register %1: %2</source>
+        <translation>登记库 %1：%2</translation>
+    </message>
+    <message>
+        <source>the register %1 is of version %2, made by a newer duoband; this one knows versions up to %3. Use the newer duoband with it.</source>
+        <translation>登记库 %1 的版本为 %2，由较新的 duoband 创建；本程序只认识到版本 %3。请使用较新的 duoband。</translation>
+    </message>
+    <message>
+        <source>the register holds no fleet %1 (see &quot;fleet list&quot;)</source>
+        <translation>登记库中没有电台组 %1（见“fleet list”）</translation>
+    </message>
+    <message>
+        <source>the register holds a fleet %1 already</source>
+        <translation>登记库中已有电台组 %1</translation>
+    </message>
+    <message>
+        <source>the fleet %1 holds a radio with native ID %2 already</source>
+        <translation>电台组 %1 中已有本机 ID 为 %2 的电台</translation>
+    </message>
+    <message>
+        <source>the fleet %1 has no planned radio left and no numbering; import a roster or add a fleet with --number</source>
+        <translation>电台组 %1 已没有计划中的电台，也没有编号；请导入名单，或用 --number 添加电台组</translation>
+    </message>
+    <message>
+        <source>the fleet %1 has given every %2 its %3 digits can hold</source>
+        <translation>电台组 %1 已用完 %3 位数字所能容纳的全部%2</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not up to %3 decimal digits</source>
+        <translation>%1“%2”不是最多 %3 位的十进制数字</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a boot message line: up to %2 characters of letters, digits, spaces and signs, without , &quot; and &apos;</source>
+        <translation>“%1”不是开机信息行：最多 %2 个字母、数字、空格和符号，不能含 , &quot; 和 &apos;</translation>
+    </message>
+    <message>
+        <source>the roster is empty</source>
+        <translation>名单为空</translation>
+    </message>
+    <message>
+        <source>the roster&apos;s header names a column &quot;%1&quot;; it may name native-id, identity-code, boot-line-1, boot-line-2, label and notes</source>
+        <translation>名单的标题行有一列“%1”；只能是 native-id、identity-code、boot-line-1、boot-line-2、label 和 notes</translation>
+    </message>
+    <message>
+        <source>native ID %1 is in the fleet or the roster already</source>
+        <translation>本机 ID %1 已在电台组或名单中</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>the register %1 is on a network file system, where SQLite cannot share it safely in WAL mode; it uses a rollback journal. For several benches, use a PostgreSQL register (--register postgresql://...).</source>
+        <translation>登记库 %1 位于网络文件系统上，SQLite 无法在 WAL 模式下安全共享；改用回滚日志。多个工作台共用时，请使用 PostgreSQL 登记库（--register postgresql://...）。</translation>
+    </message>
 </context>
 <context>
     <name>pages::SettingsControls</name>
