@@ -14,7 +14,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QSocketNotifier>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -42,7 +41,6 @@
 #include "pages/page_widgets.h"
 #include "port_status.h"
 #include "program_end.h"
-#include "qt_message_pump.h"
 #include "screen_fit.h"
 #include "station_window.h"
 #include "transfer_dialogs.h"
@@ -333,15 +331,13 @@ MainWindow::MainWindow(PortOptions ports, QWidget* parent) : QMainWindow(parent)
     resize(1200, 720);
     restoreGeometry(appSettings::windowGeometry());
     keepWithinScreen(this);
-    pump_ = std::make_unique<QtMessagePump>(port_);
-    exchange_ = std::make_unique<duoband::ProgrammingExchange>(port_, *pump_);
+    radio_ = new WindowRadio(this);
     history_ = new EditHistory(
         model_, [this] { showModel(); }, this);
     buildCommands();
     buildPages();
     buildComparePanel();
     buildStatusBar();
-    connectSerialPort();
     buildPortChoice(ports);
     showModel();
     connect(history_, &EditHistory::modifiedChanged, this, &MainWindow::setWindowModified);
@@ -370,18 +366,6 @@ void MainWindow::buildStatusBar() {
     messageTimer_ = new QTimer(this);
     messageTimer_->setSingleShot(true);
     connect(messageTimer_, &QTimer::timeout, messageLabel_, &QLabel::clear);
-}
-
-// The radio's line settings (XON/XOFF off); the component's notifications
-// are delivered whenever the event loop runs, nested loops included.
-void MainWindow::connectSerialPort() {
-    duoband::configureForRadio(port_);
-    portNotifier_ =
-        std::make_unique<QSocketNotifier>(port_.notificationFd(), QSocketNotifier::Read);
-    connect(portNotifier_.get(), &QSocketNotifier::activated, this, [this] {
-        port_.processNotifications();
-        pump_->notificationsDelivered();
-    });
 }
 
 MainWindow::~MainWindow() {
@@ -539,7 +523,8 @@ void MainWindow::buildPages() {
 // The port choice stands at the end of the tool bar; status panel 0 and
 // the status bar say what it does.
 void MainWindow::buildPortChoice(const PortOptions& ports) {
-    portChoice_ = new PortChoice(port_, this);
+    portChoice_ = new PortChoice(radio_->port(), this);
+    portChoice_->setLineLoser([this] { radio_->closeLostLine(); });
     portLabel = portChoice_->label;
     portList = portChoice_->list;
     toolBar->addSeparator();
@@ -878,7 +863,7 @@ void MainWindow::readRadio() {
     showModal(readDialog_);
     const auto* read = qobject_cast<ReadDialog*>(readDialog_);
     if (read == nullptr) return;
-    const QString port = QString::fromStdString(port_.path());
+    const QString port = QString::fromStdString(serialPort().path());
     if (read->succeeded()) {
         replaceConfiguration(read->arrived(), {{}, tr("read from %1").arg(port)}, tr("Read"));
     } else if (read->keepWhatArrived() && settleUnsavedChanges()) {
@@ -916,7 +901,7 @@ std::filesystem::path MainWindow::keepBackup(duoband::BackupKind kind,
                                              const duoband::RadioImage& image) {
     if (backupFolder_.empty()) return {};
     const duoband::BackupResult kept = duoband::saveBackup(
-        backupFolder_, kind, port_.path(), duoband::stampedNow(image, port_.path()));
+        backupFolder_, kind, serialPort().path(), duoband::stampedNow(image, serialPort().path()));
     jobOutput().backup(kept, false);
     return kept.file;
 }
@@ -995,8 +980,12 @@ void MainWindow::quit() {
     if (settleUnsavedChanges()) endProgram();
 }
 
+// A transfer dialog's loop ends early only when the program ends: its
+// exchange stops at once and its result is in before the command goes on.
 void MainWindow::showModal(QDialog* dialog) {
-    if (dialog != nullptr) dialog->exec();
+    if (dialog == nullptr) return;
+    dialog->exec();
+    if (auto* transfer = qobject_cast<TransferDialog*>(dialog)) transfer->finishNow();
 }
 
 // Closing the window is Quit: the program ends when it is agreed.

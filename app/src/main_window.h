@@ -22,6 +22,7 @@
 #include "edit_history.h"
 #include "pages/page_host.h"
 #include "port_choice.h"
+#include "window_radio.h"
 
 class QAction;
 class QComboBox;
@@ -29,11 +30,9 @@ class QDialog;
 class QLabel;
 class QMenu;
 class QMimeData;
-class QSocketNotifier;
 class QTabWidget;
 class QTimer;
 class QToolBar;
-class QtMessagePump;
 class ChannelTablePage;
 class ComparePanel;
 class StationWindow;
@@ -57,17 +56,16 @@ class MainWindow : public QMainWindow, public PageHost {
     void setAboutDialog(QDialog* about) { aboutDialog_ = about; }
 
     duoband::EditorModel& model() { return model_; }
-    duoband::SerialPort& serialPort() { return port_; }
-    // Every exchange with the radio runs through this one object, which
-    // refuses a second exchange while one runs.
-    duoband::ProgrammingExchange& exchange() override { return *exchange_; }
+    duoband::SerialPort& serialPort() { return radio_->port(); }
+    // The port and the one radio job at a time that runs on it.
+    WindowRadio& radio() override { return *radio_; }
+    duoband::ProgrammingExchange& exchange() { return radio_->exchange(); }
     // Panel 0 shows the caption followed by the selected port.
     bool portShownOpen() const override;
     // While any exchange runs (a Read or Write dialog, a page's own button)
     // the commands that change the model, the port or the files, and every
     // page, are disabled; Quit and the tab choice stay.
     void exchangeRunning(bool running) override;
-    QtMessagePump& pump() { return *pump_; }
 
     QString statusPanelText(int panel) const;
     QString statusPanelToolTip() const;
@@ -93,10 +91,10 @@ class MainWindow : public QMainWindow, public PageHost {
     // The file it went into; empty when none was kept.
     std::filesystem::path keepBackup(duoband::BackupKind kind, const duoband::RadioImage& image);
     // What a radio job of this window gets: the backup folder.
-    duoband::JobOptions jobOptions() const;
+    duoband::JobOptions jobOptions() const override;
     // Where a radio job of this window reports: a backup kept (or why not) in
     // the status bar.
-    duoband::JobOutput jobOutput();
+    duoband::JobOutput jobOutput() override;
 
     // Commands (menu items; the tool bar buttons run the same handlers).
     void newConfiguration();
@@ -191,7 +189,6 @@ class MainWindow : public QMainWindow, public PageHost {
     void buildPages();
     void buildComparePanel();
     void buildStatusBar();
-    void connectSerialPort();
     void buildPortChoice(const PortOptions& ports);
     void setPortPanel(const QString& text, const QString& why);
     void showModal(QDialog* dialog);
@@ -236,10 +233,7 @@ class MainWindow : public QMainWindow, public PageHost {
     void takeValues(const std::vector<duoband::CompareEntry>& entries, const QString& step);
 
     duoband::EditorModel model_;
-    duoband::SerialPort port_;
-    std::unique_ptr<QSocketNotifier> portNotifier_;
-    std::unique_ptr<QtMessagePump> pump_;
-    std::unique_ptr<duoband::ProgrammingExchange> exchange_;
+    WindowRadio* radio_ = nullptr;
     std::vector<EditorPage> pages_;
     QLabel* panels_[2] = {nullptr, nullptr};
     QDialog* passwordDialog_ = nullptr;

@@ -94,7 +94,7 @@ void MainWindow::compareWithRadio() {
     read->setForComparison(false);
     if (!read->succeeded()) return;
     startComparison({read->received(), duoband::SideKind::Image},
-                    tr("the radio on %1").arg(QString::fromStdString(port_.path())));
+                    tr("the radio on %1").arg(QString::fromStdString(serialPort().path())));
 }
 
 void MainWindow::startComparison(duoband::ComparedSide side, const QString& name) {
