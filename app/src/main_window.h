@@ -13,13 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "document.h"
 #include "duoband/backups.h"
 #include "duoband/compared_side.h"
 #include "duoband/editor_model.h"
 #include "duoband/exchange.h"
 #include "duoband/radio_jobs.h"
 #include "duoband/serial_port.h"
-#include "edit_history.h"
 #include "pages/page_host.h"
 #include "port_choice.h"
 #include "window_radio.h"
@@ -55,7 +55,9 @@ class MainWindow : public QMainWindow, public PageHost {
     void setDialogs(QDialog* password, QDialog* companyName, QDialog* read, QDialog* write);
     void setAboutDialog(QDialog* about) { aboutDialog_ = about; }
 
-    duoband::EditorModel& model() { return model_; }
+    // The configuration shown, with its file and history.
+    Document& document() { return *document_; }
+    duoband::EditorModel& model() { return document_->model(); }
     duoband::SerialPort& serialPort() { return radio_->port(); }
     // The port and the one radio job at a time that runs on it.
     WindowRadio& radio() override { return *radio_; }
@@ -76,15 +78,15 @@ class MainWindow : public QMainWindow, public PageHost {
     void commitPendingEdits();
 
     // Every change recorded so far, for undo and redo.
-    EditHistory& history() { return *history_; }
+    EditHistory& history() { return document_->history(); }
     // Records the model's change since the last step as step `step`.
     void recordEdit(const QString& step, const QString& mergeKey = {});
     // The configuration differs from its last clean point (New, Open, Save,
     // a full Write).
-    bool hasUnsavedChanges() const;
+    bool hasUnsavedChanges() const { return document_->hasUnsavedChanges(); }
     // The settings file or image Save writes; empty while the configuration
     // is untitled (new, read from the radio, opened from a backup).
-    QString fileName() const { return history_->file().path; }
+    QString fileName() const { return document_->fileName(); }
     // Where every full read and write keeps its image; none when empty.
     void setBackupFolder(std::filesystem::path folder) { backupFolder_ = std::move(folder); }
     // Keeps `image` as a backup of `kind`; a failure is said in the status bar.
@@ -140,7 +142,7 @@ class MainWindow : public QMainWindow, public PageHost {
     void stationOpen(bool open);
     PortChoice& portChoice() { return *portChoice_; }
     // "radio.bc"; "untitled (read from /dev/ttyUSB0)".
-    QString documentName() const;
+    QString documentName() const { return document_->name(); }
     void showBandAChannels();  // A/Upper Band Channel
     void showBandBChannels();  // B/Under Band Channel
     void editCompanyName();    // Note
@@ -165,10 +167,10 @@ class MainWindow : public QMainWindow, public PageHost {
     bool channelPageShown() const { return currentChannelPage() != nullptr; }
     ChannelTablePage* currentChannelPage() const;
 
-    QToolBar* toolBar;
-    QLabel* portLabel;  // "COM Port:"
-    QComboBox* portList;
-    QTabWidget* pageTabs;
+    QToolBar* toolBar() const { return toolBar_; }
+    QLabel* portLabel() const { return portLabel_; }  // "COM Port:"
+    QComboBox* portList() const { return portList_; }
+    QTabWidget* pageTabs() const { return pageTabs_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -209,12 +211,6 @@ class MainWindow : public QMainWindow, public PageHost {
     // Opens a settings file or an image after the unsaved changes were
     // settled; a file inside the backup folder opens untitled.
     void openNamed(const QString& name);
-    // Replaces the configuration with `model`, belonging to `file`, as one
-    // step named `step`.
-    void replaceConfiguration(const duoband::EditorModel& model, ConfigurationFile file,
-                              const QString& step);
-    // After New, Open and a full Write.
-    void markClean();
     void updateCaption();
     void updateCommandStates();
     struct SheetHeading sheetHeading() const;
@@ -232,8 +228,11 @@ class MainWindow : public QMainWindow, public PageHost {
     void showPlace(const duoband::ComparePlace& where, bool focus);
     void takeValues(const std::vector<duoband::CompareEntry>& entries, const QString& step);
 
-    duoband::EditorModel model_;
     WindowRadio* radio_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* portLabel_ = nullptr;
+    QComboBox* portList_ = nullptr;
+    QTabWidget* pageTabs_ = nullptr;
     std::vector<EditorPage> pages_;
     QLabel* panels_[2] = {nullptr, nullptr};
     QDialog* passwordDialog_ = nullptr;
@@ -252,7 +251,7 @@ class MainWindow : public QMainWindow, public PageHost {
     std::vector<Command> commands_;
     int exchangesRunning_ = 0;
     QPointer<QWidget> focusBeforeExchange_;  // the control the keyboard goes back to
-    EditHistory* history_ = nullptr;
+    Document* document_ = nullptr;
     QMenu* recentFilesMenu_ = nullptr;
     std::filesystem::path backupFolder_;
     QString companyName_;

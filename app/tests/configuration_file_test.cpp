@@ -151,8 +151,8 @@ class ConfigurationFileTest : public QObject {
 
         // A complete read from the other radio: untitled, modified, and Save
         // asks for a name instead of writing custA.bc.
-        window().portList->setCurrentIndex(
-            window().portList->findData(QString::fromStdString(radios[1]->port())));
+        window().portList()->setCurrentIndex(
+            window().portList()->findData(QString::fromStdString(radios[1]->port())));
         window().choosePort();
         const QByteArray custA = data->bytes("custA.bc");
         dialogs->saveAnswers = {SaveAnswer::Discard};

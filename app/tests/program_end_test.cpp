@@ -136,7 +136,7 @@ class ProgramEndTest : public QObject {
             std::make_unique<Windows>(DataFolder(data.dir()), PortOptions{{}, false, monitor});
         MainWindow& editor = *windows->mainWindow;
         editor.show();
-        QTRY_COMPARE(editor.portList->count(), 2);
+        QTRY_COMPARE(editor.portList()->count(), 2);
         editor.findChild<QAction*>("programManyAction")->trigger();
         QPointer<StationWindow> station = editor.findChild<StationWindow*>();
         station->programListedPorts();

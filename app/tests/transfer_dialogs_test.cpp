@@ -68,9 +68,9 @@ QStringList enabledCommands(MainWindow& f) {
           "companyNameButton", "passwordButton"}) {
         if (f.findChild<QAction*>(name)->isEnabled()) on << name;
     }
-    if (f.portList->isEnabled()) on << "portList";
-    for (int page = 0; page < f.pageTabs->count(); ++page) {
-        if (f.pageTabs->widget(page)->isEnabled()) on << QString("page%1").arg(page);
+    if (f.portList()->isEnabled()) on << "portList";
+    for (int page = 0; page < f.pageTabs()->count(); ++page) {
+        if (f.pageTabs()->widget(page)->isEnabled()) on << QString("page%1").arg(page);
     }
     return on;
 }
@@ -215,7 +215,7 @@ class TransferDialogsTest : public QObject {
         startRadio({"--sample"});
         MainWindow& f = *windows->mainWindow;
         f.show();
-        f.pageTabs->setCurrentIndex(6);
+        f.pageTabs()->setCurrentIndex(6);
         const QStringList before = enabledCommands(f);
         QCOMPARE(before.size(), 26);
         QStringList during;
