@@ -100,7 +100,7 @@ Windows::Windows(const DataFolder& data, PortOptions ports) {
     passwordDialog = new PasswordDialog(data, mainWindow.get());
     companyNameDialog = new CompanyNameDialog(data, mainWindow.get(), mainWindow.get());
     readDialog = new ReadDialog(*mainWindow, mainWindow.get());
-    writeDialog = new WriteDialog(*mainWindow, mainWindow.get());
+    writeDialog = new WriteDialog(*mainWindow, mainWindow->model(), mainWindow.get());
     loginWindow->setEditor(mainWindow.get());
     mainWindow->setDialogs(passwordDialog, companyNameDialog, readDialog, writeDialog);
     aboutDialog = new AboutDialog(data, mainWindow.get());

@@ -13,15 +13,16 @@
 #include <string>
 #include <vector>
 
+#include "document.h"
 #include "duoband/backups.h"
 #include "duoband/compared_side.h"
 #include "duoband/editor_model.h"
 #include "duoband/exchange.h"
 #include "duoband/radio_jobs.h"
 #include "duoband/serial_port.h"
-#include "edit_history.h"
 #include "pages/page_host.h"
 #include "port_choice.h"
+#include "window_radio.h"
 
 class QAction;
 class QComboBox;
@@ -29,11 +30,9 @@ class QDialog;
 class QLabel;
 class QMenu;
 class QMimeData;
-class QSocketNotifier;
 class QTabWidget;
 class QTimer;
 class QToolBar;
-class QtMessagePump;
 class ChannelTablePage;
 class ComparePanel;
 class StationWindow;
@@ -56,18 +55,19 @@ class MainWindow : public QMainWindow, public PageHost {
     void setDialogs(QDialog* password, QDialog* companyName, QDialog* read, QDialog* write);
     void setAboutDialog(QDialog* about) { aboutDialog_ = about; }
 
-    duoband::EditorModel& model() { return model_; }
-    duoband::SerialPort& serialPort() { return port_; }
-    // Every exchange with the radio runs through this one object, which
-    // refuses a second exchange while one runs.
-    duoband::ProgrammingExchange& exchange() override { return *exchange_; }
+    // The configuration shown, with its file and history.
+    Document& document() { return *document_; }
+    duoband::EditorModel& model() { return document_->model(); }
+    duoband::SerialPort& serialPort() { return radio_->port(); }
+    // The port and the one radio job at a time that runs on it.
+    WindowRadio& radio() override { return *radio_; }
+    duoband::ProgrammingExchange& exchange() { return radio_->exchange(); }
     // Panel 0 shows the caption followed by the selected port.
     bool portShownOpen() const override;
     // While any exchange runs (a Read or Write dialog, a page's own button)
     // the commands that change the model, the port or the files, and every
     // page, are disabled; Quit and the tab choice stay.
     void exchangeRunning(bool running) override;
-    QtMessagePump& pump() { return *pump_; }
 
     QString statusPanelText(int panel) const;
     QString statusPanelToolTip() const;
@@ -78,25 +78,25 @@ class MainWindow : public QMainWindow, public PageHost {
     void commitPendingEdits();
 
     // Every change recorded so far, for undo and redo.
-    EditHistory& history() { return *history_; }
+    EditHistory& history() { return document_->history(); }
     // Records the model's change since the last step as step `step`.
     void recordEdit(const QString& step, const QString& mergeKey = {});
     // The configuration differs from its last clean point (New, Open, Save,
     // a full Write).
-    bool hasUnsavedChanges() const;
+    bool hasUnsavedChanges() const { return document_->hasUnsavedChanges(); }
     // The settings file or image Save writes; empty while the configuration
     // is untitled (new, read from the radio, opened from a backup).
-    QString fileName() const { return history_->file().path; }
+    QString fileName() const { return document_->fileName(); }
     // Where every full read and write keeps its image; none when empty.
     void setBackupFolder(std::filesystem::path folder) { backupFolder_ = std::move(folder); }
     // Keeps `image` as a backup of `kind`; a failure is said in the status bar.
     // The file it went into; empty when none was kept.
     std::filesystem::path keepBackup(duoband::BackupKind kind, const duoband::RadioImage& image);
     // What a radio job of this window gets: the backup folder.
-    duoband::JobOptions jobOptions() const;
+    duoband::JobOptions jobOptions() const override;
     // Where a radio job of this window reports: a backup kept (or why not) in
     // the status bar.
-    duoband::JobOutput jobOutput();
+    duoband::JobOutput jobOutput() override;
 
     // Commands (menu items; the tool bar buttons run the same handlers).
     void newConfiguration();
@@ -142,7 +142,7 @@ class MainWindow : public QMainWindow, public PageHost {
     void stationOpen(bool open);
     PortChoice& portChoice() { return *portChoice_; }
     // "radio.bc"; "untitled (read from /dev/ttyUSB0)".
-    QString documentName() const;
+    QString documentName() const { return document_->name(); }
     void showBandAChannels();  // A/Upper Band Channel
     void showBandBChannels();  // B/Under Band Channel
     void editCompanyName();    // Note
@@ -167,10 +167,10 @@ class MainWindow : public QMainWindow, public PageHost {
     bool channelPageShown() const { return currentChannelPage() != nullptr; }
     ChannelTablePage* currentChannelPage() const;
 
-    QToolBar* toolBar;
-    QLabel* portLabel;  // "COM Port:"
-    QComboBox* portList;
-    QTabWidget* pageTabs;
+    QToolBar* toolBar() const { return toolBar_; }
+    QLabel* portLabel() const { return portLabel_; }  // "COM Port:"
+    QComboBox* portList() const { return portList_; }
+    QTabWidget* pageTabs() const { return pageTabs_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -191,7 +191,6 @@ class MainWindow : public QMainWindow, public PageHost {
     void buildPages();
     void buildComparePanel();
     void buildStatusBar();
-    void connectSerialPort();
     void buildPortChoice(const PortOptions& ports);
     void setPortPanel(const QString& text, const QString& why);
     void showModal(QDialog* dialog);
@@ -212,12 +211,6 @@ class MainWindow : public QMainWindow, public PageHost {
     // Opens a settings file or an image after the unsaved changes were
     // settled; a file inside the backup folder opens untitled.
     void openNamed(const QString& name);
-    // Replaces the configuration with `model`, belonging to `file`, as one
-    // step named `step`.
-    void replaceConfiguration(const duoband::EditorModel& model, ConfigurationFile file,
-                              const QString& step);
-    // After New, Open and a full Write.
-    void markClean();
     void updateCaption();
     void updateCommandStates();
     struct SheetHeading sheetHeading() const;
@@ -235,11 +228,11 @@ class MainWindow : public QMainWindow, public PageHost {
     void showPlace(const duoband::ComparePlace& where, bool focus);
     void takeValues(const std::vector<duoband::CompareEntry>& entries, const QString& step);
 
-    duoband::EditorModel model_;
-    duoband::SerialPort port_;
-    std::unique_ptr<QSocketNotifier> portNotifier_;
-    std::unique_ptr<QtMessagePump> pump_;
-    std::unique_ptr<duoband::ProgrammingExchange> exchange_;
+    WindowRadio* radio_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* portLabel_ = nullptr;
+    QComboBox* portList_ = nullptr;
+    QTabWidget* pageTabs_ = nullptr;
     std::vector<EditorPage> pages_;
     QLabel* panels_[2] = {nullptr, nullptr};
     QDialog* passwordDialog_ = nullptr;
@@ -258,7 +251,7 @@ class MainWindow : public QMainWindow, public PageHost {
     std::vector<Command> commands_;
     int exchangesRunning_ = 0;
     QPointer<QWidget> focusBeforeExchange_;  // the control the keyboard goes back to
-    EditHistory* history_ = nullptr;
+    Document* document_ = nullptr;
     QMenu* recentFilesMenu_ = nullptr;
     std::filesystem::path backupFolder_;
     QString companyName_;

@@ -31,7 +31,7 @@ QString lines(const std::vector<std::string>& texts, std::size_t shown = 20) {
 }  // namespace
 
 SheetHeading MainWindow::sheetHeading() const {
-    SheetHeading heading{companyName_, documentName(), hasUnsavedChanges()};
+    SheetHeading heading{companyName_, document_->name(), hasUnsavedChanges()};
     heading.forCustomer = appSettings::sheetForCustomer();
     return heading;
 }
@@ -43,7 +43,8 @@ void MainWindow::exportChannelsCsv() {
     const QString name =
         userDialogs().saveFileName(this, tr("Export channels as CSV"), tr("CSV file (*.csv)"));
     if (name.isEmpty() || refusedAsBackup(name)) return;
-    const duoband::ChannelCsvExport csv = duoband::exportChannelCsv(history_->recordedModel());
+    const duoband::ChannelCsvExport csv =
+        duoband::exportChannelCsv(document_->history().recordedModel());
     const duoband::FileResult written = duoband::writeFileAtomically(toPath(name), csv.text);
     if (!written.ok()) {
         userDialogs().error(this, QString::fromStdString(written.error));
@@ -82,7 +83,8 @@ void MainWindow::importChannelsCsv() {
         start = userDialogs().importStart(this, static_cast<int>(csv.rows.size()));
         if (!start) return;
     }
-    const duoband::ChannelCsvImport result = duoband::importChannelCsv(csv, model_, start);
+    const duoband::ChannelCsvImport result =
+        duoband::importChannelCsv(csv, document_->model(), start);
     showModel();
     recordEdit(tr("Import %1").arg(QFileInfo(name).fileName()));
     QString done = tr("%n channel(s) imported from %1.", "", result.channelsWritten)
@@ -109,7 +111,8 @@ void MainWindow::exportChannelSheet() {
     const QString name =
         userDialogs().saveFileName(this, tr("Export channel sheet as PDF"), tr("PDF file (*.pdf)"));
     if (name.isEmpty() || refusedAsBackup(name)) return;
-    const QString error = ChannelSheet::savePdf(history_->recordedModel(), sheetHeading(), name);
+    const QString error =
+        ChannelSheet::savePdf(document_->history().recordedModel(), sheetHeading(), name);
     if (!error.isEmpty()) {
         userDialogs().error(this, error);
         return;
@@ -120,9 +123,9 @@ void MainWindow::exportChannelSheet() {
 void MainWindow::printChannelSheet() {
     recordPendingEdit();
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(documentName());
+    printer.setDocName(document_->name());
     // Thirteen columns of channels read best across the page.
     printer.setPageOrientation(QPageLayout::Landscape);
     if (!userDialogs().choosePrinter(this, printer)) return;
-    ChannelSheet::print(history_->recordedModel(), sheetHeading(), printer);
+    ChannelSheet::print(document_->history().recordedModel(), sheetHeading(), printer);
 }

@@ -53,7 +53,7 @@ void MainWindow::buildComparePanel() {
     connect(comparePanel_, &ComparePanel::selectionChanged, this, &MainWindow::updateCommandStates);
     connect(comparePanel_, &ComparePanel::closed, this, &MainWindow::endComparison);
     // Every step, an undo and a redo included, is compared afresh.
-    connect(&history_->stack(), &QUndoStack::indexChanged, this, [this] {
+    connect(&document_->history().stack(), &QUndoStack::indexChanged, this, [this] {
         if (compared_) recompare();
     });
 }
@@ -94,7 +94,7 @@ void MainWindow::compareWithRadio() {
     read->setForComparison(false);
     if (!read->succeeded()) return;
     startComparison({read->received(), duoband::SideKind::Image},
-                    tr("the radio on %1").arg(QString::fromStdString(port_.path())));
+                    tr("the radio on %1").arg(QString::fromStdString(serialPort().path())));
 }
 
 void MainWindow::startComparison(duoband::ComparedSide side, const QString& name) {
@@ -115,7 +115,7 @@ void MainWindow::startComparison(duoband::ComparedSide side, const QString& name
 void MainWindow::recompare() {
     if (!compared_) return;
     duoband::ComparedSide open;
-    const duoband::FileResult encoded = duoband::configurationSide(model_, open);
+    const duoband::FileResult encoded = duoband::configurationSide(document_->model(), open);
     if (!encoded.ok()) {
         comparePanel_->showProblem(comparedName_, tr("This configuration cannot be compared: %1")
                                                       .arg(QString::fromStdString(encoded.error)));
@@ -157,7 +157,7 @@ void MainWindow::showPlace(const duoband::ComparePlace& where, bool focus) {
         for (const EditorPage& page : pages_) {
             auto* channels = qobject_cast<ChannelTablePage*>(page.widget);
             if (channels == nullptr || channels->band() != where.cell->band) continue;
-            pageTabs->setCurrentWidget(channels);
+            pageTabs_->setCurrentWidget(channels);
             const duoband::Column column = where.cell->column == duoband::Column::Number
                                                ? duoband::Column::RxFrequency
                                                : where.cell->column;
@@ -171,7 +171,7 @@ void MainWindow::showPlace(const duoband::ComparePlace& where, bool focus) {
     for (const EditorPage& page : pages_) {
         auto* control = page.widget->findChild<QWidget*>(name);
         if (control == nullptr) continue;
-        pageTabs->setCurrentWidget(page.widget);
+        pageTabs_->setCurrentWidget(page.widget);
         if (auto* scrolled = qobject_cast<QScrollArea*>(centralWidget()))
             scrolled->ensureWidgetVisible(control);
         if (focus) control->setFocus(Qt::OtherFocusReason);
@@ -199,7 +199,7 @@ void MainWindow::takeValues(const std::vector<duoband::CompareEntry>& entries,
                             const QString& step) {
     if (!compared_ || entries.empty() || exchangesRunning_ > 0) return;
     recordPendingEdit();
-    const duoband::TakeReport report = duoband::takeOtherValues(model_, entries);
+    const duoband::TakeReport report = duoband::takeOtherValues(document_->model(), entries);
     showModel();
     recordEdit(step);
     if (report.refused.empty()) return;

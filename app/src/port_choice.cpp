@@ -110,7 +110,11 @@ void PortChoice::apply(const PortEventOutcome& outcome) {
             chooseEntry(outcome.path);
             break;
         case PortEventOutcome::Action::CloseLost:
-            port_.closeLostLine();
+            if (closeLostLine_) {
+                closeLostLine_();
+            } else {
+                port_.closeLostLine();
+            }
             showNothingChosen(tr("The cable of %1 was pulled out.").arg(fromStd(outcome.path)));
             break;
         case PortEventOutcome::Action::Unselect:

@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,6 +66,11 @@ class PortChoice : public QObject {
     // Lent: the ports are another window's (the station's), so the chosen
     // one is closed and panel 0 says so; given back, it is opened again.
     void lendPorts(bool lent);
+    // How a pulled cable's open port is closed: by the window's radio,
+    // which hands it to a running job (the port's own closeLostLine unless set).
+    void setLineLoser(std::function<void()> closeLostLine) {
+        closeLostLine_ = std::move(closeLostLine);
+    }
 
   signals:
     // Status panel 0 and its tool tip (why the port cannot be opened).
@@ -91,4 +97,5 @@ class PortChoice : public QObject {
     std::unique_ptr<QSocketNotifier> notifier_;
     bool exchangeRunning_ = false;
     QString panelText_;  // what panel 0 shows
+    std::function<void()> closeLostLine_;
 };

@@ -13,7 +13,7 @@
 
 // exit() rather than quit(): quit() first asks every window to close, and
 // the Read and Write dialogs refuse while an exchange runs. exit() ends every
-// event loop, so a running exchange stops (see QtMessagePump::abandoned).
+// event loop, so a transfer dialog's exchange stops at once (WindowRadio::finishNow).
 inline bool& programEndRequested() {
     static bool requested = false;
     return requested;

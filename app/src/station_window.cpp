@@ -22,10 +22,10 @@
 #include <QVBoxLayout>
 
 #include "app_settings.h"
+#include "document.h"
 #include "duoband/backups.h"
 #include "duoband/port_discovery.h"
 #include "file_paths.h"
-#include "main_window.h"
 #include "pages/page_widgets.h"
 #include "port_choice.h"
 #include "screen_fit.h"
@@ -95,10 +95,15 @@ QString resultText(const duoband::JobReport& report) {
 
 }  // namespace
 
-StationWindow::StationWindow(MainWindow& editor) : QWidget(&editor, Qt::Window), editor_(editor) {
+StationWindow::StationWindow(Document& document, PortChoice& ports, duoband::JobOptions options,
+                             QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      document_(document),
+      portChoice_(ports),
+      options_(std::move(options)) {
     setObjectName("stationWindow");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Program Many Radios — %1").arg(editor.documentName()));
+    setWindowTitle(tr("Program Many Radios — %1").arg(document.name()));
     auto* column = new QVBoxLayout(this);
     buildOptions(column);
     buildNumbering(column);
@@ -117,12 +122,11 @@ StationWindow::StationWindow(MainWindow& editor) : QWidget(&editor, Qt::Window),
     // The ports there now start only when asked; the cables plugged in from
     // now on start on their own.
     ports_.setAutoStart(autoStartBox_->isChecked());
-    for (const duoband::ListedPort& port : editor.portChoice().ports().ports()) {
+    for (const duoband::ListedPort& port : ports.ports().ports()) {
         ports_.list(port.path);
         rowFor(port);
     }
-    connect(&editor.portChoice(), &PortChoice::cableEvent, this, &StationWindow::takeCableEvent);
-    editor.stationOpen(true);
+    connect(&ports, &PortChoice::cableEvent, this, &StationWindow::takeCableEvent);
     showCounts();
     showNumberColumns();
     updateControls();
@@ -274,7 +278,7 @@ void StationWindow::buildButtons(QVBoxLayout* column) {
 QString StationWindow::logFile() const {
     const QString chosen = appSettings::stationText("logFile");
     if (!chosen.isEmpty()) return chosen;
-    const std::filesystem::path backups = editor_.jobOptions().backupFolder;
+    const std::filesystem::path backups = options_.backupFolder;
     const std::filesystem::path folder =
         backups.empty() ? duoband::locateDataFolder() : backups.parent_path();
     return fromPath(
@@ -344,7 +348,7 @@ QString StationWindow::whyNotReady() {
     if (!image_ && refusal_.isEmpty()) {
         // The same check as Write: a configuration the radio cannot take
         // is refused before any radio hears a byte.
-        const duoband::ImageEncoding encoding = duoband::encodeImage(editor_.model());
+        const duoband::ImageEncoding encoding = duoband::encodeImage(document_.model());
         if (encoding.ok()) {
             image_ = duoband::imageOf(encoding);
         } else {
@@ -436,7 +440,7 @@ void StationWindow::launch(const std::string& path, const duoband::WriteInput& i
     table_->resizeRowToContents(row);
     showState(r.path, JobState::Waiting);
 
-    duoband::JobOptions options = editor_.jobOptions();
+    duoband::JobOptions options = options_;
     options.backupFirst = backupFirstBox_->isChecked();
     options.verify = verifyBox_->isChecked();
     options.fast = fastBox_->isChecked();
@@ -488,9 +492,9 @@ duoband::JobReport StationWindow::caughtJob(const std::string& path,
 // The log's name for what was sent: the file, marked when the editor holds
 // changes not saved into it.
 std::string StationWindow::loggedConfiguration() const {
-    const QString file = editor_.fileName();
-    QString name = file.isEmpty() ? editor_.documentName() : file;
-    if (!file.isEmpty() && editor_.hasUnsavedChanges()) name += " (unsaved changes)";
+    const QString file = document_.fileName();
+    QString name = file.isEmpty() ? document_.name() : file;
+    if (!file.isEmpty() && document_.hasUnsavedChanges()) name += " (unsaved changes)";
     return name.toUtf8().toStdString();
 }
 
@@ -660,8 +664,7 @@ void StationWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     dueTimer_->stop();
-    editor_.portChoice().disconnect(this);
-    editor_.stationOpen(false);
+    portChoice_.disconnect(this);
     event->accept();
     emit closed();
 }

@@ -5,7 +5,8 @@
 // plugged in for a second ("Start when a radio is plugged in"), or on every
 // listed port when asked. Each radio gets its own numbers and a line in the
 // station log; a table shows each port's job as it goes. While it is open
-// the editor's configuration and ports are its own (MainWindow::stationOpen).
+// the editor's configuration and ports are its own: the window that opens
+// it lends them until closed() (MainWindow::stationOpen).
 //
 // Threads: each job runs writeJob() on a thread of its own with its own
 // port; what it reports comes to this window's thread as queued calls, so
@@ -38,7 +39,8 @@ class QPushButton;
 class QTableWidget;
 class QTimer;
 class QVBoxLayout;
-class MainWindow;
+class Document;
+class PortChoice;
 
 class StationWindow : public QWidget {
     Q_OBJECT
@@ -50,7 +52,10 @@ class StationWindow : public QWidget {
     // "native-idNext"; "logFileEdit", "chooseLogButton"; "radioTable",
     // "counterLabel", "noteLabel"; "programListedButton", "stopButton",
     // "closeButton".
-    explicit StationWindow(MainWindow& editor);
+    // Writes `document`'s configuration on the ports `ports` lists, each job
+    // with `options` (the backup folder); a window of its own over `parent`.
+    StationWindow(Document& document, PortChoice& ports, duoband::JobOptions options,
+                  QWidget* parent);
     // Stops every job after its current frame and waits for it.
     ~StationWindow() override;
 
@@ -130,7 +135,9 @@ class StationWindow : public QWidget {
     void showCounts();
     void updateControls();
 
-    MainWindow& editor_;
+    Document& document_;
+    PortChoice& portChoice_;
+    const duoband::JobOptions options_;
     duoband::StationPorts ports_;
     duoband::StationNumbering numbering_;
     std::optional<duoband::RadioImage> image_;  // the configuration's bytes, once checked

@@ -14,13 +14,12 @@
 
 #include "app_settings.h"
 #include "duoband/radio_jobs.h"
-#include "main_window.h"
+#include "job_host.h"
 #include "pages/page_widgets.h"
-#include "qt_message_pump.h"
 #include "user_dialogs.h"
 
-TransferDialog::TransferDialog(const QString& caption, MainWindow& editor, QWidget* parent)
-    : QDialog(parent), editor_(editor), caption_(caption) {
+TransferDialog::TransferDialog(const QString& caption, JobHost& host, QWidget* parent)
+    : QDialog(parent), host_(host), caption_(caption) {
     setWindowTitle(caption);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
@@ -74,28 +73,64 @@ QCheckBox* TransferDialog::addOption(const QString& caption, const QString& name
     return box;
 }
 
+// The job runs on the radio's thread; what it reports, and its end, come
+// back here as queued calls.
 void TransferDialog::startTransfer() {
     if (running_) return;
-    setRunning(true);
     cancelRequested_ = false;
-    duoband::ProgrammingExchange& exchange = editor_.exchange();
-    exchange.setFastLink(fastBox_->isChecked());
-    exchange.stopRequested = [this] { return cancelRequested_; };
-    auto result = run(editor_, [this](int steps) { progressBar_->setValue(steps); });
-    exchange.stopRequested = nullptr;
+    succeeded_ = false;
+    duoband::JobOutput output = host_.jobOutput();
+    output.progress = [this](int steps) { progressBar_->setValue(steps); };
+    QString refusal;
+    DialogJob dialogJob = job(output, refusal);
+    if (!dialogJob) {
+        userDialogs().error(this, refusal);
+        accept();
+        return;
+    }
+    duoband::JobOutput queued = output;
+    queued.say = WindowRadio::queuedTo(this, output.say);
+    queued.warn = WindowRadio::queuedTo(this, output.warn);
+    queued.progress = WindowRadio::queuedTo(this, output.progress);
+    queued.state = WindowRadio::queuedTo(this, output.state);
+    queued.backup = WindowRadio::queuedTo(this, output.backup);
+    WindowRadio& radio = host_.radio();
+    radio.exchange().setFastLink(fastBox_->isChecked());
+    setRunning(true);
+    radio.start(
+        [dialogJob, queued](duoband::ProgrammingExchange& exchange, const std::string& port) {
+            duoband::JobOutput output = queued;
+            return dialogJob(exchange, port, output);
+        },
+        [this](const duoband::JobReport& report) { finish(report); });
+}
+
+void TransferDialog::finishNow() {
+    if (running_) host_.radio().finishNow();
+}
+
+void TransferDialog::finish(const duoband::JobReport& report) {
+    ended(report);
+    duoband::ExchangeResult result = duoband::asExchangeResult(report);
     if (result.message == duoband::kCancelled) {
         result.message = tr("%1 cancelled").arg(caption_).toStdString();
     }
-    succeeded_ = result.outcome == duoband::ExchangeOutcome::Success;
+    const bool succeeded = result.outcome == duoband::ExchangeOutcome::Success;
     QString message = pages::fromCoreText(result.message);
     if (!result.detail.empty()) message += "\n" + pages::fromCoreDetail(result.detail, result.why);
-    if (result.outcome == duoband::ExchangeOutcome::Invalid) {
-        userDialogs().error(this, message);
-    } else if (succeeded_) {
-        userDialogs().information(this, message);
+    const QPointer<TransferDialog> alive(this);
+    const auto closed = [alive, succeeded] {
+        if (alive) alive->conclude(succeeded);
+    };
+    if (succeeded) {
+        userDialogs().openMessage(this, UserDialogs::MessageKind::Information, message, closed);
     } else {
-        showFailure(result, message);
+        showFailure(result, message, closed);
     }
+}
+
+void TransferDialog::conclude(bool succeeded) {
+    succeeded_ = succeeded;
     setRunning(false);
     accept();
     // A quit waits for the stop it asked for: it goes on from the main loop.
@@ -103,13 +138,19 @@ void TransferDialog::startTransfer() {
         QTimer::singleShot(0, this, then);
 }
 
-void TransferDialog::showFailure(const duoband::ExchangeResult&, const QString& message) {
-    userDialogs().warning(this, message);
+void TransferDialog::showFailure(const duoband::ExchangeResult&, const QString& message,
+                                 std::function<void()> closed) {
+    userDialogs().openMessage(this, UserDialogs::MessageKind::Warning, message, std::move(closed));
+}
+
+void TransferDialog::stopAfterCurrentFrame() {
+    cancelRequested_ = true;
+    host_.radio().requestStop();
 }
 
 void TransferDialog::setRunning(bool running) {
     running_ = running;
-    editor_.exchangeRunning(running);
+    host_.exchangeRunning(running);
     startButton_->setEnabled(!running);
     for (QCheckBox* box : findChildren<QCheckBox*>()) box->setEnabled(!running);
 }
@@ -142,25 +183,29 @@ void TransferDialog::stopThen(std::function<void()> then) {
     if (!cancelRequested_) askToStop();
 }
 
-ReadDialog::ReadDialog(MainWindow& editor, QWidget* parent)
-    : TransferDialog(tr("Read"), editor, parent) {
+ReadDialog::ReadDialog(JobHost& host, QWidget* parent) : TransferDialog(tr("Read"), host, parent) {
     setObjectName("readDialog");
 }
 
 // The read runs through the radio job every front end shares; a complete one
-// is kept as a "read" backup.
-duoband::ExchangeResult ReadDialog::run(MainWindow& editor,
-                                        const duoband::ProgrammingExchange::Progress& progress) {
-    received_ = duoband::RadioImage();
-    arrived_ = duoband::EditorModel();
+// is kept as a "read" backup. It fills a configuration of its own, taken
+// over here once the job has ended.
+TransferDialog::DialogJob ReadDialog::job(duoband::JobOutput&, QString&) {
     keepWhatArrived_ = false;
-    duoband::JobOutput output = editor.jobOutput();
-    output.progress = progress;
-    const duoband::JobReport read =
-        duoband::readRadio(editor.exchange(), editor.serialPort().path(), arrived_, received_,
-                           editor.jobOptions(), output);
-    canKeep_ = read.progress > 0 && !editor.pump().abandoned();
-    return duoband::asExchangeResult(read);
+    arrival_ = std::make_shared<Arrival>();
+    return [arrival = arrival_, options = host().jobOptions()](
+               duoband::ProgrammingExchange& exchange, const std::string& port,
+               duoband::JobOutput& output) {
+        return duoband::readRadio(exchange, port, arrival->arrived, arrival->received, options,
+                                  output);
+    };
+}
+
+void ReadDialog::ended(const duoband::JobReport& report) {
+    received_ = std::move(arrival_->received);
+    arrived_ = std::move(arrival_->arrived);
+    arrival_.reset();
+    canKeep_ = report.progress > 0 && !host().radio().abandoned();
 }
 
 void ReadDialog::setForComparison(bool comparing) {
@@ -176,23 +221,29 @@ void ReadDialog::showEvent(QShowEvent* event) {
 
 // Nothing of the read reached the editor's configuration; the steps that
 // arrived may still be worth keeping (a radio that went silent near the end).
-void ReadDialog::showFailure(const duoband::ExchangeResult& result, const QString& message) {
+void ReadDialog::showFailure(const duoband::ExchangeResult& result, const QString& message,
+                             std::function<void()> closed) {
     QString text = result.outcome == duoband::ExchangeOutcome::Cancelled
                        ? tr("Read cancelled: nothing was changed")
                        : message + "\n" + tr("Nothing was changed.");
     if (!canKeep_ || comparing_) {
-        userDialogs().warning(this, text);
+        userDialogs().openMessage(this, UserDialogs::MessageKind::Warning, text, std::move(closed));
         return;
     }
     text += "\n\n" + tr("%1 of %2 steps arrived. Keep What Arrived puts them on the start-up "
                         "configuration as a new, untitled configuration.")
                          .arg(result.progress)
                          .arg(duoband::kTransferSteps);
-    keepWhatArrived_ = userDialogs().warningWithOffer(this, text, tr("Keep What Arrived"));
+    const QPointer<ReadDialog> alive(this);
+    userDialogs().openWarningWithOffer(this, text, tr("Keep What Arrived"),
+                                       [alive, closed](bool kept) {
+                                           if (alive) alive->keepWhatArrived_ = kept;
+                                           closed();
+                                       });
 }
 
-WriteDialog::WriteDialog(MainWindow& editor, QWidget* parent)
-    : TransferDialog(tr("Write"), editor, parent) {
+WriteDialog::WriteDialog(JobHost& host, const duoband::EditorModel& configuration, QWidget* parent)
+    : TransferDialog(tr("Write"), host, parent), configuration_(configuration) {
     setObjectName("writeDialog");
     backupFirstBox_ =
         addOption(tr("Read the radio first and keep what it held"), "backupFirstBox", true);
@@ -256,22 +307,28 @@ void WriteDialog::enter(duoband::JobState state) {
 // The write runs through the radio job every front end shares: read first
 // and keep what the radio held, keep the image sent (relabelled when the
 // write does not complete), write, verify; a stop says what the radio holds.
-duoband::ExchangeResult WriteDialog::run(MainWindow& editor,
-                                         const duoband::ProgrammingExchange::Progress& progress) {
-    const duoband::ImageEncoding encoding = duoband::encodeImage(editor.model());
-    if (!encoding.ok()) return {duoband::ExchangeOutcome::Invalid, encoding.error, 0};
-    duoband::JobOptions options = editor.jobOptions();
+TransferDialog::DialogJob WriteDialog::job(duoband::JobOutput& output, QString& refusal) {
+    const duoband::ImageEncoding encoding = duoband::encodeImage(configuration_);
+    if (!encoding.ok()) {
+        refusal = pages::fromCoreText(encoding.error);
+        return nullptr;
+    }
+    duoband::JobOptions options = host().jobOptions();
     options.backupFirst = backupFirstBox_->isChecked();
     options.verify = verifyBox_->isChecked();
-    duoband::JobOutput output = editor.jobOutput();
-    output.progress = progress;
     output.state = [this](duoband::JobState state) { enter(state); };
-    output.writeAfterFailedFirstRead = [this](const duoband::ExchangeResult& read) {
-        return userDialogs().confirmNoByDefault(
-            this, tr("Reading the radio first failed: %1\nWrite all the same?")
-                      .arg(pages::fromCoreText(read.message)));
-    };
+    // Asked from the job's thread: the box does not wait, the job does.
+    output.writeAfterFailedFirstRead = host().radio().askedOn(
+        this, [this](const duoband::ExchangeResult& read, std::function<void(bool)> answer) {
+            userDialogs().openQuestionNoByDefault(
+                this,
+                tr("Reading the radio first failed: %1\nWrite all the same?")
+                    .arg(pages::fromCoreText(read.message)),
+                std::move(answer));
+        });
     const duoband::WriteInput sent{duoband::imageOf(encoding), duoband::Compared::HeldBytes, {}};
-    return duoband::asExchangeResult(
-        duoband::writeRadio(editor.exchange(), editor.serialPort().path(), sent, options, output));
+    return [sent, options](duoband::ProgrammingExchange& exchange, const std::string& port,
+                           duoband::JobOutput& jobOutput) {
+        return duoband::writeRadio(exchange, port, sent, options, jobOutput);
+    };
 }

@@ -12,17 +12,19 @@
 #include <QPointer>
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "duoband/exchange.h"
 #include "duoband/radio_image.h"
 #include "duoband/radio_jobs.h"
+#include "window_radio.h"
 
 class QCheckBox;
 class QMessageBox;
 class QProgressBar;
 class QPushButton;
 class QVBoxLayout;
-class MainWindow;
+class JobHost;
 
 class TransferDialog : public QDialog {
     Q_OBJECT
@@ -42,23 +44,34 @@ class TransferDialog : public QDialog {
     void stopThen(std::function<void()> then);
     // The last exchange this dialog ran succeeded.
     bool succeeded() const { return succeeded_; }
+    // The program ends while the exchange runs: it fails at its current
+    // step, sends "EXIT", and its result is shown before this returns.
+    void finishNow();
 
   protected:
-    TransferDialog(const QString& caption, MainWindow& editor, QWidget* parent);
+    TransferDialog(const QString& caption, JobHost& host, QWidget* parent);
     // Adds a check box above the progress bar, checked as the user left it
     // last time (or `checked`).
     QCheckBox* addOption(const QString& caption, const QString& name, bool checked);
     // Cancel pressed while the exchange runs; unless a dialog asks first,
     // the exchange stops after its current frame.
     virtual void askToStop() { stopAfterCurrentFrame(); }
-    void stopAfterCurrentFrame() { cancelRequested_ = true; }
+    void stopAfterCurrentFrame();
     // Whatever the quit that asked for a stop would have done after it.
     void dropAfterStop() { afterStop_ = nullptr; }
-    // The exchange itself, reporting the steps done through `progress`.
-    virtual duoband::ExchangeResult run(MainWindow& editor,
-                                        const duoband::ProgrammingExchange::Progress& progress) = 0;
-    // Shows how a transfer that did not succeed ended; `message` says it.
-    virtual void showFailure(const duoband::ExchangeResult& result, const QString& message);
+    // The job to run on the radio's thread with the output it is given; it
+    // may add to `output` what this dialog's thread is to hear (queued).
+    // Empty, and `refusal` says why, when nothing can be sent.
+    using DialogJob = std::function<duoband::JobReport(
+        duoband::ProgrammingExchange&, const std::string& port, duoband::JobOutput& output)>;
+    virtual DialogJob job(duoband::JobOutput& output, QString& refusal) = 0;
+    // The job's report, on this dialog's thread, before its result is shown.
+    virtual void ended(const duoband::JobReport&) {}
+    // Shows how a transfer that did not succeed ended; `message` says it,
+    // and `closed` runs once it is answered.
+    virtual void showFailure(const duoband::ExchangeResult& result, const QString& message,
+                             std::function<void()> closed);
+    JobHost& host() { return host_; }
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -71,8 +84,10 @@ class TransferDialog : public QDialog {
 
   private:
     void setRunning(bool running);
+    void finish(const duoband::JobReport& report);
+    void conclude(bool succeeded);
 
-    MainWindow& editor_;
+    JobHost& host_;
     QVBoxLayout* options_ = nullptr;
     bool running_ = false;
     bool succeeded_ = false;
@@ -85,7 +100,7 @@ class ReadDialog final : public TransferDialog {
     Q_OBJECT
 
   public:
-    explicit ReadDialog(MainWindow& editor, QWidget* parent = nullptr);
+    explicit ReadDialog(JobHost& host, QWidget* parent = nullptr);
     // The bytes the last read received, as the radio sent them.
     const duoband::RadioImage& received() const { return received_; }
     // The last read decoded onto the start-up configuration: the whole radio
@@ -99,13 +114,20 @@ class ReadDialog final : public TransferDialog {
     void setForComparison(bool comparing);
 
   protected:
-    duoband::ExchangeResult run(MainWindow& editor,
-                                const duoband::ProgrammingExchange::Progress& progress) override;
-    void showFailure(const duoband::ExchangeResult& result, const QString& message) override;
+    DialogJob job(duoband::JobOutput& output, QString& refusal) override;
+    void ended(const duoband::JobReport& report) override;
+    void showFailure(const duoband::ExchangeResult& result, const QString& message,
+                     std::function<void()> closed) override;
     // A showing closed without reading keeps nothing.
     void showEvent(QShowEvent* event) override;
 
   private:
+    // Filled by the job's thread; read here once the job has ended.
+    struct Arrival {
+        duoband::RadioImage received;
+        duoband::EditorModel arrived;
+    };
+    std::shared_ptr<Arrival> arrival_;
     duoband::RadioImage received_;
     duoband::EditorModel arrived_;
     bool canKeep_ = false;  // some steps arrived and the program goes on
@@ -117,18 +139,20 @@ class WriteDialog final : public TransferDialog {
     Q_OBJECT
 
   public:
-    explicit WriteDialog(MainWindow& editor, QWidget* parent = nullptr);
+    // Writes `configuration` (the open one, as it is when Write is pressed).
+    WriteDialog(JobHost& host, const duoband::EditorModel& configuration,
+                QWidget* parent = nullptr);
 
   protected:
     void askToStop() override;
-    duoband::ExchangeResult run(MainWindow& editor,
-                                const duoband::ProgrammingExchange::Progress& progress) override;
+    DialogJob job(duoband::JobOutput& output, QString& refusal) override;
 
   private:
     // Shows the part of the write under way in the progress bar by name.
     void enter(duoband::JobState state);
     void closeStopQuestion();
 
+    const duoband::EditorModel& configuration_;
     QCheckBox* backupFirstBox_;  // "Read the radio first and keep what it held"
     QCheckBox* verifyBox_;       // "Verify after writing"
     duoband::JobState state_ = duoband::JobState::Waiting;

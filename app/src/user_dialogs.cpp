@@ -13,6 +13,15 @@
 
 namespace {
 
+// Opens `box` window-modal; `answered` runs with it once a button ends it,
+// and the box goes after.
+void openAnswered(QMessageBox* box, std::function<void(QMessageBox*)> answered) {
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QMessageBox::finished, box,
+                     [box, answered = std::move(answered)] { answered(box); });
+    box->open();
+}
+
 class QtUserDialogs final : public UserDialogs {
   public:
     void information(QWidget* parent, const QString& text) override {
@@ -58,6 +67,33 @@ class QtUserDialogs final : public UserDialogs {
         box.setEscapeButton(noButton);
         box.exec();
         return box.clickedButton() == yesButton;
+    }
+    void openMessage(QWidget* parent, MessageKind kind, const QString& text,
+                     std::function<void()> closed) override {
+        static constexpr QMessageBox::Icon kIcons[] = {QMessageBox::Information,
+                                                       QMessageBox::Warning, QMessageBox::Critical};
+        auto* box = new QMessageBox(kIcons[static_cast<int>(kind)], QString(), text,
+                                    QMessageBox::Ok, parent);
+        openAnswered(box, [closed = std::move(closed)](QMessageBox*) { closed(); });
+    }
+    void openWarningWithOffer(QWidget* parent, const QString& text, const QString& offer,
+                              std::function<void(bool)> answered) override {
+        auto* box = new QMessageBox(QMessageBox::Warning, QString(), text, QMessageBox::Ok, parent);
+        QPushButton* offered = box->addButton(offer, QMessageBox::AcceptRole);
+        box->setDefaultButton(QMessageBox::Ok);
+        box->setEscapeButton(QMessageBox::Ok);
+        openAnswered(box, [offered, answered = std::move(answered)](QMessageBox* answer) {
+            answered(answer->clickedButton() == offered);
+        });
+    }
+    void openQuestionNoByDefault(QWidget* parent, const QString& text,
+                                 std::function<void(bool)> answered) override {
+        QMessageBox* box = UserDialogs::openQuestion(parent, text);
+        box->setDefaultButton(QMessageBox::No);
+        box->setEscapeButton(QMessageBox::No);
+        openAnswered(box, [answered = std::move(answered)](QMessageBox* answer) {
+            answered(answer->standardButton(answer->clickedButton()) == QMessageBox::Yes);
+        });
     }
     // Window-modal: the box stays over `parent`, and no event loop waits for it.
     QMessageBox* openQuestion(QWidget* parent, const QString& text) override {
@@ -128,6 +164,22 @@ class QtUserDialogs final : public UserDialogs {
 UserDialogs* installed = nullptr;
 
 }  // namespace
+
+void UserDialogs::openMessage(QWidget* parent, MessageKind kind, const QString& text,
+                              std::function<void()> closed) {
+    switch (kind) {
+        case MessageKind::Information:
+            information(parent, text);
+            break;
+        case MessageKind::Warning:
+            warning(parent, text);
+            break;
+        case MessageKind::Error:
+            error(parent, text);
+            break;
+    }
+    closed();
+}
 
 QMessageBox* UserDialogs::openQuestion(QWidget* parent, const QString& text) {
     return new QMessageBox(QMessageBox::Question, QString(), text,

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "duoband/channel_csv.h"
@@ -43,6 +44,20 @@ class UserDialogs {
     virtual bool confirmWith(QWidget* parent, const QString& text, const QString& /*yes*/,
                              const QString& /*no*/) {
         return confirm(parent, text);
+    }
+    // The boxes a job's report raises, open without waiting: the handler
+    // that raised one returns, and `closed` (or `answered`) runs once it is
+    // answered. By default as the modal boxes above, answered at once.
+    enum class MessageKind { Information, Warning, Error };
+    virtual void openMessage(QWidget* parent, MessageKind kind, const QString& text,
+                             std::function<void()> closed);
+    virtual void openWarningWithOffer(QWidget* parent, const QString& text, const QString& offer,
+                                      std::function<void(bool taken)> answered) {
+        answered(warningWithOffer(parent, text, offer));
+    }
+    virtual void openQuestionNoByDefault(QWidget* parent, const QString& text,
+                                         std::function<void(bool yes)> answered) {
+        answered(confirmNoByDefault(parent, text));
     }
     // A Yes/No question that does not wait for its answer: the box, a child
     // of `parent`, is open when this returns and the program goes on. The

@@ -175,7 +175,7 @@ class AccessibilityTest : public QObject {
         MainWindow& f = *windows->mainWindow;
         f.model().channels(duoband::Band::B).cell(duoband::Column::RxFrequency, 12) = "145.52500";
         f.showModel();
-        auto* page = qobject_cast<ChannelTablePage*>(f.pageTabs->widget(2));
+        auto* page = qobject_cast<ChannelTablePage*>(f.pageTabs()->widget(2));
         QVERIFY(page != nullptr);
         QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(page->grid());
         QVERIFY(grid != nullptr && grid->tableInterface() != nullptr);

@@ -120,12 +120,12 @@ class CompareWindowTest : public QObject {
 
         // Selecting a row shows its cell (no editor opens) or its control.
         panel.list->setCurrentItem(panel.list->topLevelItem(1));
-        auto* page = qobject_cast<ChannelTablePage*>(window.pageTabs->currentWidget());
+        auto* page = qobject_cast<ChannelTablePage*>(window.pageTabs()->currentWidget());
         QVERIFY(page != nullptr && page->band() == Band::B);
         QCOMPARE(page->grid()->currentIndex(),
                  page->grid()->model()->index(6, duoband::columnIndex(Column::Power)));
         panel.list->setCurrentItem(panel.list->topLevelItem(2));
-        QCOMPARE(window.pageTabs->currentIndex(), 4);
+        QCOMPARE(window.pageTabs()->currentIndex(), 4);
 
         // Two rows taken are one step; Undo brings the values and marks back.
         const int steps = window.history().stack().count();

@@ -41,7 +41,7 @@ class EditingTest : public QObject {
         const QString grid = band == Band::A ? "bandA.channels" : "bandB.channels";
         return qobject_cast<ChannelTablePage*>(window().findChild<QWidget*>(grid)->parentWidget());
     }
-    void showPage(Band band) { window().pageTabs->setCurrentWidget(page(band)); }
+    void showPage(Band band) { window().pageTabs()->setCurrentWidget(page(band)); }
     // A click on a cell; on the channel number, a click on the row header.
     void click(Band band, Column col, int row, Qt::KeyboardModifiers modifiers = {}) {
         showPage(band);
@@ -183,13 +183,13 @@ class EditingTest : public QObject {
         step([&] { typeInCell(Band::A, Column::Name, 12, "REP"); });
         step([&] {  // a list on a settings page encodes into its block field
             auto* box = window().findChild<QComboBox*>("bandB.step");
-            window().pageTabs->setCurrentWidget(box->parentWidget());
+            window().pageTabs()->setCurrentWidget(box->parentWidget());
             box->setCurrentIndex(2);
             emit box->activated(2);
         });
         step([&] {  // DTMF codes encode at every key: the typing is one step
             auto* edit = window().findChild<QLineEdit*>("dtmfGroup2");
-            window().pageTabs->setCurrentWidget(edit->parentWidget());
+            window().pageTabs()->setCurrentWidget(edit->parentWidget());
             edit->setFocus();
             QTest::keyClicks(edit, "1234");
             QTest::keyClick(edit, Qt::Key_Tab);
@@ -439,7 +439,7 @@ class EditingTest : public QObject {
         const QString vhfLow =
             QString::fromStdString(duoband::settingObjectName({duoband::SettingId::LimitVhfLow}));
         auto* field = window().findChild<QLineEdit*>(vhfLow);
-        window().pageTabs->setCurrentWidget(field->parentWidget());
+        window().pageTabs()->setCurrentWidget(field->parentWidget());
         field->setFocus();
         QTest::keyClicks(field, "136");
         QTest::keyClick(field, Qt::Key_Return);  // taken over; the next limit has the focus

@@ -106,7 +106,7 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(f.statusPanelText(0), QString("No port!"));
         QCOMPARE(f.statusPanelText(1), QString("    "));
-        QCOMPARE(f.portList->count(), 0);
+        QCOMPARE(f.portList()->count(), 0);
         QVERIFY(!f.portShownOpen());
         QVERIFY(f.model() == duoband::EditorModel());
     }
@@ -179,7 +179,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(actionTexts(menus[2]->menu()->actions()),
                  (QStringList{"Note", "Amend Password", "About"}));
         QStringList buttons;
-        for (QAction* a : f.toolBar->actions()) {
+        for (QAction* a : f.toolBar()->actions()) {
             if (a->objectName().endsWith("Button")) {
                 buttons << a->text();
                 QVERIFY(!a->icon().isNull());
@@ -200,15 +200,15 @@ class MainWindowTest : public QObject {
             QCOMPARE(f.findChild<QAction*>(name)->shortcut(), key);
         }
         QStringList tabs;
-        for (int i = 0; i < f.pageTabs->count(); ++i) tabs << f.pageTabs->tabText(i);
+        for (int i = 0; i < f.pageTabs()->count(); ++i) tabs << f.pageTabs()->tabText(i);
         QCOMPARE(tabs, (QStringList{"A/Upper Band Channel", "A/Upper Band Set up",
                                     "B/Under Band Channel", "B/Under Band Set up",
                                     "Comprehensive Setting", "DTMF Groups", "Limit Frequency"}));
-        QCOMPARE(f.pageTabs->currentIndex(), 0);
+        QCOMPARE(f.pageTabs()->currentIndex(), 0);
         f.findChild<QAction*>("bandBChannelsAction")->trigger();
-        QCOMPARE(f.pageTabs->currentIndex(), 2);
+        QCOMPARE(f.pageTabs()->currentIndex(), 2);
         f.findChild<QAction*>("bandAChannelsAction")->trigger();
-        QCOMPARE(f.pageTabs->currentIndex(), 0);
+        QCOMPARE(f.pageTabs()->currentIndex(), 0);
     }
 
     // At its default size the window shows every column of both channel
@@ -220,13 +220,13 @@ class MainWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         f.resize(1200, 720);
         for (int page : {0, 2}) {
-            f.pageTabs->setCurrentIndex(page);
+            f.pageTabs()->setCurrentIndex(page);
             auto* grid = qobject_cast<QAbstractScrollArea*>(
-                f.pageTabs->currentWidget()->findChild<QAbstractItemView*>());
+                f.pageTabs()->currentWidget()->findChild<QAbstractItemView*>());
             QApplication::processEvents();
             QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
         }
-        QVERIFY(f.pageTabs->tabBar()->sizeHint().width() <= f.pageTabs->width());
+        QVERIFY(f.pageTabs()->tabBar()->sizeHint().width() <= f.pageTabs()->width());
     }
 
     // A menu item and its tool bar button open the same modal dialog.
@@ -408,7 +408,7 @@ class MainWindowTest : public QObject {
         MainWindow& f = *windows->mainWindow;
         f.show();
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        f.pageTabs->setCurrentIndex(4);
+        f.pageTabs()->setCurrentIndex(4);
         auto* edit = f.findChild<QLineEdit*>(nameOf({SettingId::FmFrequency}));
         edit->setFocus();
         QVERIFY(edit->hasFocus());
@@ -445,9 +445,9 @@ class MainWindowTest : public QObject {
                                             PortOptions{{pty.path(), missing, busy.path()}, false});
         MainWindow& f = *windows->mainWindow;
         const QString ptyName = QString::fromStdString(pty.path());
-        QCOMPARE(f.portList->count(), 3);
-        QCOMPARE(f.portList->itemText(0), QString::fromStdString(missing));  // sorted as text
-        QCOMPARE(f.portList->currentText(), ptyName);                        // the first asked
+        QCOMPARE(f.portList()->count(), 3);
+        QCOMPARE(f.portList()->itemText(0), QString::fromStdString(missing));  // sorted as text
+        QCOMPARE(f.portList()->currentText(), ptyName);                        // the first asked
         QCOMPARE(f.statusPanelText(0), "COM Port:" + ptyName);
         QVERIFY(f.serialPort().isOpen());
         QVERIFY(f.portShownOpen());
@@ -527,7 +527,7 @@ class MainWindowTest : public QObject {
 
   private:
     static void pick(MainWindow& f, const QString& port) {
-        f.portList->setCurrentIndex(f.portList->findText(port));
+        f.portList()->setCurrentIndex(f.portList()->findText(port));
         f.choosePort();
     }
 

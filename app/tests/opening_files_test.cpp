@@ -196,10 +196,10 @@ class OpeningFilesTest : public QObject {
         QDialog dialog(&window());
         dialog.setModal(true);
         if (busy == "dialog") dialog.show();
-        QWidget* target = window().pageTabs->currentWidget();
+        QWidget* target = window().pageTabs()->currentWidget();
         if (over == "text field") {
-            window().pageTabs->setCurrentIndex(4);  // the General page
-            target = window().pageTabs->currentWidget()->findChild<QLineEdit*>();
+            window().pageTabs()->setCurrentIndex(4);  // the General page
+            target = window().pageTabs()->currentWidget()->findChild<QLineEdit*>();
             QVERIFY(target != nullptr && target->acceptDrops());
         }
         const QString textBefore =

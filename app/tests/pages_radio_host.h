@@ -1,21 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated radio on a pseudo-terminal and a host for the pages with
-// the port open on it: the real serial component, exchange and Qt message
-// pump, as the main window has them.
+// the port open on it: the real serial component and the window's radio,
+// as the main window has them.
 #pragma once
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
-#include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <memory>
 
 #include "duoband/exchange.h"
 #include "duoband/serial_port.h"
 #include "pages/page_host.h"
-#include "qt_message_pump.h"
+#include "window_radio.h"
 
 inline QByteArray bytesOf(const char* hex) {
     return QByteArray::fromHex(hex);
@@ -25,8 +24,7 @@ inline QByteArray bytesOf(const char* hex) {
 class RadioHost final : public PageHost {
   public:
     ~RadioHost() override {
-        notifier_.reset();
-        comm_.close();
+        radio_.port().close();
         if (sim_.state() != QProcess::NotRunning) {
             sim_.terminate();
             sim_.waitForFinished(3000);
@@ -46,28 +44,25 @@ class RadioHost final : public PageHost {
             return false;
         }
         const QString port = QString::fromUtf8(sim_.readLine()).trimmed();
-        duoband::configureForRadio(comm_);
         // A shorter delivery delay than the radio line needs keeps full
         // transfers in the tests short; the protocol is unchanged.
-        if (fastDelivery) comm_.setReadIntervalMs(10);
-        comm_.setPath(port.toStdString());
+        if (fastDelivery) radio_.port().setReadIntervalMs(10);
+        radio_.port().setPath(port.toStdString());
         try {
-            comm_.open();
+            radio_.port().open();
         } catch (const std::exception& e) {
             qWarning("cannot open %s: %s", qPrintable(port), e.what());
             return false;
         }
-        notifier_ =
-            std::make_unique<QSocketNotifier>(comm_.notificationFd(), QSocketNotifier::Read);
-        QObject::connect(notifier_.get(), &QSocketNotifier::activated,
-                         [this] { comm_.processNotifications(); });
         return true;
     }
 
     bool fastDelivery = false;
 
-    bool portShownOpen() const override { return comm_.isOpen(); }
-    duoband::ProgrammingExchange& exchange() override { return exchange_; }
+    bool portShownOpen() const override { return radio_.port().isOpen(); }
+    WindowRadio& radio() override { return radio_; }
+    // For a whole transfer run here, waiting on this thread.
+    duoband::ProgrammingExchange& exchange() { return radio_.exchange(); }
     void exchangeRunning(bool running) override { exchangesRunning += running ? 1 : -1; }
     int exchangesRunning = 0;
 
@@ -82,10 +77,7 @@ class RadioHost final : public PageHost {
   private:
     QTemporaryDir dir_;
     QProcess sim_;
-    duoband::SerialPort comm_;
-    std::unique_ptr<QSocketNotifier> notifier_;
-    QtMessagePump pump_{comm_};
-    duoband::ProgrammingExchange exchange_{comm_, pump_};
+    WindowRadio radio_;
 };
 
 // A memory of a never programmed radio with `bytes` at `address`.

@@ -21,6 +21,7 @@
 #include "pages/limit_frequency_page.h"
 #include "pages/page_host.h"
 #include "pages_test_support.h"
+#include "window_radio.h"
 
 using duoband::Band;
 using duoband::Block;
@@ -37,21 +38,19 @@ QString nameOf(SettingRef ref) {
     return QString::fromStdString(duoband::settingObjectName(ref));
 }
 
-// A window whose port is shown closed: the page must not touch the exchange.
+// A window whose port is shown closed: the page must not touch the radio.
 class ClosedPortHost final : public PageHost {
   public:
     bool portShownOpen() const override { return false; }
-    duoband::ProgrammingExchange& exchange() override {
+    WindowRadio& radio() override {
         ++exchangeRequests;
-        return exchange_;
+        return radio_;
     }
     void exchangeRunning(bool) override { ++exchangeRequests; }
     int exchangeRequests = 0;
 
   private:
-    duoband::SerialPort comm_;
-    duoband::HeadlessPump pump_{comm_};
-    duoband::ProgrammingExchange exchange_{comm_, pump_};
+    WindowRadio radio_;
 };
 
 // All settings pages of one editor model, in one window.

@@ -55,9 +55,9 @@ class PortHotplugTest : public QObject {
         MainWindow& f = window();
         QCOMPARE(f.statusPanelText(0), QString("No port!"));
         monitor->post(plug(radio->port(), "USB-Serial Prolific"));
-        QTRY_COMPARE(f.portList->count(), 1);
+        QTRY_COMPARE(f.portList()->count(), 1);
         const QString path = QString::fromStdString(radio->port());
-        QCOMPARE(f.portList->currentText(), "USB-Serial Prolific — " + path);
+        QCOMPARE(f.portList()->currentText(), "USB-Serial Prolific — " + path);
         QCOMPARE(f.statusPanelText(0), "COM Port:" + path);  // the path, as before
         QVERIFY(f.portShownOpen());
         QVERIFY(f.serialPort().isOpen());
@@ -72,11 +72,11 @@ class PortHotplugTest : public QObject {
         QTRY_VERIFY(f.portShownOpen());
         const QString open = f.statusPanelText(0);
         monitor->post(plug("/dev/ttyUSB7", "USB-Serial FTDI"));
-        QTRY_COMPARE(f.portList->count(), 2);
+        QTRY_COMPARE(f.portList()->count(), 2);
         QCOMPARE(f.statusPanelText(0), open);
         QCOMPARE(f.statusMessage(), QString("Plugged in: USB-Serial FTDI — /dev/ttyUSB7."));
         monitor->post(pull("/dev/ttyUSB7"));
-        QTRY_COMPARE(f.portList->count(), 1);
+        QTRY_COMPARE(f.portList()->count(), 1);
         QCOMPARE(f.statusPanelText(0), open);
         QVERIFY(f.serialPort().isOpen());
         QCOMPARE(f.statusMessage(), QString("Pulled out: USB-Serial FTDI — /dev/ttyUSB7."));
@@ -103,7 +103,7 @@ class PortHotplugTest : public QObject {
         QVERIFY2(progress->value() >= 10 && progress->value() <= 11,
                  qPrintable(QString::number(progress->value())));
         QVERIFY(!f.serialPort().isOpen());
-        QCOMPARE(f.portList->count(), 0);
+        QCOMPARE(f.portList()->count(), 0);
         QCOMPARE(f.statusPanelText(0), QString("No port!"));
         QVERIFY(f.statusPanelToolTip().contains("pulled out"));
         QCOMPARE(f.statusMessage(), "Pulled out: USB-Serial Prolific — " +
@@ -116,8 +116,8 @@ class PortHotplugTest : public QObject {
         MainWindow& f = window();
         f.exchangeRunning(true);
         monitor->post(plug(radio->port(), "USB-Serial Prolific"));
-        QTRY_COMPARE(f.portList->count(), 1);
-        QCOMPARE(f.portList->currentIndex(), -1);
+        QTRY_COMPARE(f.portList()->count(), 1);
+        QCOMPARE(f.portList()->currentIndex(), -1);
         QVERIFY(!f.serialPort().isOpen());
         f.exchangeRunning(false);
     }

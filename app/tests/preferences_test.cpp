@@ -67,7 +67,7 @@ class PreferencesTest : public QObject {
         monitor->post(plug(radio.port()));
         Windows second(DataFolder(data->dir()), PortOptions{{}, false, monitor});
         MainWindow& f = *second.mainWindow;
-        QCOMPARE(f.portList->itemData(0).toString(), QString::fromStdString(kMissingPort));
+        QCOMPARE(f.portList()->itemData(0).toString(), QString::fromStdString(kMissingPort));
         QCOMPARE(f.statusPanelText(0), "COM Port:" + path);
         QCOMPARE(f.statusMessage(),
                  "Chose USB-Serial Prolific — " + path + ", the port used last time.");

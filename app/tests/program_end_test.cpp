@@ -23,7 +23,6 @@
 #include "login_window.h"
 #include "main_window.h"
 #include "program_end.h"
-#include "qt_message_pump.h"
 #include "station_window.h"
 #include "transfer_dialogs.h"
 #include "window_language.h"
@@ -137,7 +136,7 @@ class ProgramEndTest : public QObject {
             std::make_unique<Windows>(DataFolder(data.dir()), PortOptions{{}, false, monitor});
         MainWindow& editor = *windows->mainWindow;
         editor.show();
-        QTRY_COMPARE(editor.portList->count(), 2);
+        QTRY_COMPARE(editor.portList()->count(), 2);
         editor.findChild<QAction*>("programManyAction")->trigger();
         QPointer<StationWindow> station = editor.findChild<StationWindow*>();
         station->programListedPorts();
@@ -249,7 +248,7 @@ class ProgramEndTest : public QObject {
         Guard guard(5000);
         QCOMPARE(QApplication::exec(), 0);
         QCOMPARE(dialogs.lastText().section('\n', 0, 0), QString("Read Error!"));
-        QVERIFY(windows.mainWindow->pump().abandoned());
+        QVERIFY(windows.mainWindow->radio().abandoned());
         QCOMPARE(logLinesStartingWith(log, "EXIT", 1), 1);
     }
 };

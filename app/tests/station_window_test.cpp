@@ -278,9 +278,9 @@ class StationWindowTest : public QObject {
     void everyHandshakeEndsWithAnExitAfterStopAndClose() {
         appSettings::setStationOption("autoStartBox", false);
         for (int i = 0; i < 2; ++i) plug(i, {"--pace"});
-        QTRY_COMPARE(editor().portList->count(), 2);
-        editor().portList->setCurrentIndex(
-            editor().portList->findData(QString::fromStdString(radios[0]->radio->port())));
+        QTRY_COMPARE(editor().portList()->count(), 2);
+        editor().portList()->setCurrentIndex(
+            editor().portList()->findData(QString::fromStdString(radios[0]->radio->port())));
         editor().choosePort();
         constexpr int kRounds = 6;
         for (int round = 0; round < kRounds; ++round) {

@@ -46,7 +46,7 @@ class WindowFaultsTest : public QObject {
         return qobject_cast<ChannelTablePage*>(window().findChild<QWidget*>(grid)->parentWidget());
     }
     void click(Band band, Column col, int row) {
-        window().pageTabs->setCurrentWidget(page(band));
+        window().pageTabs()->setCurrentWidget(page(band));
         ChannelGrid* grid = page(band)->grid();
         const QModelIndex index = grid->model()->index(row - 1, duoband::columnIndex(col));
         grid->scrollTo(index);
@@ -84,7 +84,7 @@ class WindowFaultsTest : public QObject {
     void messageBoxLeavesFocusAndPortAlone() {
         QFETCH(Qt::Key, leaving);
         QFETCH(bool, byClick);
-        const QString port = window().portList->currentText();
+        const QString port = window().portList()->currentText();
         window().model().channels(Band::A).cell(Column::RxFrequency, 4) = "145.50000";
         window().model().channels(Band::A).cell(Column::Name, 4) = "KEEP";
         window().showModel();
@@ -113,7 +113,7 @@ class WindowFaultsTest : public QObject {
         QTRY_COMPARE(QApplication::focusWidget(), entry);
         QCOMPARE(entry->selectedText(), QString("300"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QCOMPARE(window().portList->currentText(), port);
+        QCOMPARE(window().portList()->currentText(), port);
         QVERIFY(window().model().channels(Band::A) == before);
     }
 
@@ -124,7 +124,7 @@ class WindowFaultsTest : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(window().model().channels(Band::A).cell(Column::RxFrequency, 3), "145.52500");
         auto* group = window().findChild<QLineEdit*>("dtmfGroup1");
-        window().pageTabs->setCurrentWidget(group->parentWidget());
+        window().pageTabs()->setCurrentWidget(group->parentWidget());
         group->setFocus();
         QTest::keyClicks(group, "1a*d");
         QCOMPARE(group->text(), QString("1A*D"));
@@ -132,18 +132,18 @@ class WindowFaultsTest : public QObject {
 
     // Neither the wheel nor keys change the port list while it is closed.
     void portListChangesOnlyByAPick() {
-        const QString port = window().portList->currentText();
-        window().portList->setFocus();
-        QTest::keyClick(window().portList, Qt::Key_Down);
-        turnWheel(window().portList, -1);
-        QCOMPARE(window().portList->currentText(), port);
+        const QString port = window().portList()->currentText();
+        window().portList()->setFocus();
+        QTest::keyClick(window().portList(), Qt::Key_Down);
+        turnWheel(window().portList(), -1);
+        QCOMPARE(window().portList()->currentText(), port);
     }
 
     // A wheel notch over a closed list on a settings page changes nothing,
     // not its block field either; over a grid's choice editor neither.
     void wheelOverClosedListsChangesNothing() {
         auto* step = window().findChild<QComboBox*>("bandA.step");
-        window().pageTabs->setCurrentWidget(step->parentWidget());
+        window().pageTabs()->setCurrentWidget(step->parentWidget());
         const duoband::EditorModel before = window().model();
         turnWheel(step, -1);
         turnWheel(step, 1);
@@ -177,8 +177,8 @@ class WindowFaultsTest : public QObject {
 
         click(Band::A, Column::Power, 6);
         QVERIFY(power->isVisible());
-        window().pageTabs->setCurrentIndex(4);
-        window().pageTabs->setCurrentWidget(page(Band::A));
+        window().pageTabs()->setCurrentIndex(4);
+        window().pageTabs()->setCurrentWidget(page(Band::A));
         QVERIFY(!power->isVisible());
 
         click(Band::A, Column::RxTone, 6);

@@ -44,8 +44,8 @@ bool save(QWidget* widget, const QString& path) {
 
 // Selects cell (col, row) of the grid on `page` as a click would.
 void selectCell(MainWindow& editor, int page, int col, int row) {
-    editor.pageTabs->setCurrentIndex(page);
-    auto* grid = editor.pageTabs->currentWidget()->findChild<QAbstractItemView*>();
+    editor.pageTabs()->setCurrentIndex(page);
+    auto* grid = editor.pageTabs()->currentWidget()->findChild<QAbstractItemView*>();
     grid->setFocus();
     grid->setCurrentIndex(grid->model()->index(row - 1, col));
 }
@@ -55,8 +55,8 @@ void selectCell(MainWindow& editor, int page, int col, int row) {
 bool saveEvery(Windows& windows, const QString& dir) {
     MainWindow& editor = *windows.mainWindow;
     bool ok = true;
-    for (int page = 0; page < editor.pageTabs->count(); ++page) {
-        editor.pageTabs->setCurrentIndex(page);
+    for (int page = 0; page < editor.pageTabs()->count(); ++page) {
+        editor.pageTabs()->setCurrentIndex(page);
         ok = save(&editor, QString("%1/page-%2.png").arg(dir).arg(page)) && ok;
     }
     selectCell(editor, 0, 1, 3);

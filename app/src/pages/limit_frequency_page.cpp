@@ -6,12 +6,14 @@
 #include <QPointer>
 #include <QPushButton>
 #include <algorithm>
+#include <memory>
 
 #include "duoband/settings_table.h"
 #include "pages/page_host.h"
 #include "pages/page_widgets.h"
 #include "pages/settings_controls.h"
 #include "user_dialogs.h"
+#include "window_radio.h"
 
 using duoband::PartialBlock;
 
@@ -89,31 +91,52 @@ void LimitFrequencyPage::writeLimits() {
     transfer(Transfer::WriteLimits);
 }
 
+// The exchange runs on the window's radio; the page shows its end when the
+// report comes. A read fills a copy of the configuration, taken over then.
 void LimitFrequencyPage::transfer(Transfer which) {
     // Without an open port the click is ignored: nothing sent, no message.
-    // While another exchange runs, the exchange itself refuses with a message.
     if (!host_.portShownOpen()) return;
     commitPendingEdit();
+    WindowRadio& radio = host_.radio();
+    if (radio.running()) {
+        userDialogs().warning(this, pages::fromCoreText(duoband::kExchangeBusy));
+        return;
+    }
     const ButtonDef& def = kButtons.at(static_cast<std::size_t>(which));
-    const QPointer<LimitFrequencyPage> alive(this);
+    auto copy = std::make_shared<duoband::EditorModel>(model_);
     setExchangeRunning(true);
     host_.exchangeRunning(true);
-    duoband::ProgrammingExchange& exchange = host_.exchange();
-    const duoband::ExchangeResult result = def.write ? exchange.writePartial(def.block, model_)
-                                                     : exchange.readPartial(def.block, model_);
-    if (!alive) return;  // the window closed while the exchange waited
+    const QPointer<LimitFrequencyPage> alive(this);
+    radio.start(
+        [copy, &def](duoband::ProgrammingExchange& exchange, const std::string&) {
+            const duoband::ExchangeResult result = def.write
+                                                       ? exchange.writePartial(def.block, *copy)
+                                                       : exchange.readPartial(def.block, *copy);
+            duoband::JobReport report;
+            report.outcome = result.outcome;
+            report.message = result.message;
+            return report;
+        },
+        [alive, copy, &def](const duoband::JobReport& report) {
+            if (alive) alive->transferEnded(def.write, def.action, *copy, report);
+        });
+}
+
+void LimitFrequencyPage::transferEnded(bool wrote, const char* action,
+                                       const duoband::EditorModel& arrived,
+                                       const duoband::JobReport& report) {
     host_.exchangeRunning(false);
     setExchangeRunning(false);
-    if (!def.write) {
+    if (!wrote) {
+        model_ = arrived;
         showModel();
-        emit edited(tr(def.action), {});
+        emit edited(tr(action), {});
     }
-    const QString message = pages::fromCoreText(result.message);
-    if (result.outcome == duoband::ExchangeOutcome::Success) {
-        userDialogs().information(this, message);
-    } else {
-        userDialogs().warning(this, message);
-    }
+    userDialogs().openMessage(this,
+                              report.outcome == duoband::ExchangeOutcome::Success
+                                  ? UserDialogs::MessageKind::Information
+                                  : UserDialogs::MessageKind::Warning,
+                              pages::fromCoreText(report.message), [] {});
 }
 
 void LimitFrequencyPage::setExchangeRunning(bool running) {

@@ -9,8 +9,9 @@
 #include <array>
 
 #include "duoband/editor_model.h"
+#include "duoband/radio_jobs.h"
+#include "pages/page_host.h"
 
-class PageHost;
 class QPushButton;
 
 namespace pages {
@@ -41,6 +42,8 @@ class LimitFrequencyPage : public QWidget {
     // The page's four transfers, in button order.
     enum class Transfer { ReadBootMessage, WriteBootMessage, ReadLimits, WriteLimits };
     void transfer(Transfer which);
+    void transferEnded(bool wrote, const char* action, const duoband::EditorModel& arrived,
+                       const duoband::JobReport& report);
     QPushButton* makeButton(Transfer which);
 
     duoband::EditorModel& model_;

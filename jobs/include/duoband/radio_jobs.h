@@ -10,8 +10,9 @@
 // caller as it goes through JobOutput; each front end words and shows it.
 //
 // Threads: a job runs on the thread that owns its exchange's port, and every
-// JobOutput callback is called on that thread. The window runs a job on its
-// main thread with its own exchange; readJob and writeJob open a port of
+// JobOutput callback is called on that thread. The window runs a job on a
+// thread of its own with the window's exchange, lent to it while the job
+// runs (the window hears its reports queued); readJob and writeJob open a port of
 // their own, so the fleet runs each on a thread of its own with its own port,
 // pump and buffer: nothing they share can mix their bytes.
 #pragma once
