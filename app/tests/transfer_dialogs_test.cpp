@@ -324,7 +324,10 @@ class TransferDialogsTest : public QObject {
         QFETCH(QStringList, shownAt40);
         QTemporaryDir dir;
         const QString log = dir.filePath("radio.log");
-        startRadio({"--sample", "--log", log.toStdString()});
+        // The radio takes 10 ms an answer: the job runs on while the window
+        // hears of its progress, and a stop agreed at frame 20 must reach it
+        // well before frame 40.
+        startRadio({"--sample", "--turnaround", "10", "--log", log.toStdString()});
         const std::filesystem::path backupFolder = dir.filePath("backups").toStdString();
         windows->mainWindow->setBackupFolder(backupFolder);
         WriteDialog* dialog = windows->writeDialog;
