@@ -441,7 +441,9 @@ void MainWindow::quit() {
     if (auto* write = qobject_cast<WriteDialog*>(writeDialog_);
         write != nullptr && write->running())
         return write->stopThen([this] { quit(); });
-    if (settleUnsavedChanges()) endProgram();
+    // A quit may go on from a job's end (after a stop it asked for): the
+    // question waits in no nested loop.
+    settleUnsavedChangesThen([this] { endProgram(); });
 }
 
 // A transfer dialog's loop ends early only when the program ends: its

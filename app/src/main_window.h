@@ -197,6 +197,9 @@ class MainWindow : public QMainWindow, public PageHost {
     // Asks to save unsaved changes; false when the user cancelled (or the
     // save failed), so the command that asked must not go on.
     bool settleUnsavedChanges();
+    // The same, without waiting: `then` runs once the changes are saved or
+    // given up, not at all when the user cancels.
+    void settleUnsavedChangesThen(std::function<void()> then);
     void recordPendingEdit();
     bool saveTo(const QString& name);
     // Refuses, with a message, a file the window would write into the backup

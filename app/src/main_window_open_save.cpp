@@ -69,6 +69,17 @@ bool MainWindow::settleUnsavedChanges() {
     return false;
 }
 
+void MainWindow::settleUnsavedChangesThen(std::function<void()> then) {
+    recordPendingEdit();
+    if (!hasUnsavedChanges()) return then();
+    const auto answered = [this, then = std::move(then)](UserDialogs::SaveAnswer answer) {
+        const bool settled = answer == UserDialogs::SaveAnswer::Discard ||
+                             (answer == UserDialogs::SaveAnswer::Save && saveFile());
+        if (settled) then();
+    };
+    userDialogs().openAskToSave(this, tr("Save changes to %1?").arg(document_->name()), answered);
+}
+
 // With unsaved changes New asks only whether to save them.
 void MainWindow::newConfiguration() {
     recordPendingEdit();

@@ -22,6 +22,17 @@ void openAnswered(QMessageBox* box, std::function<void(QMessageBox*)> answered) 
     box->open();
 }
 
+UserDialogs::SaveAnswer saveAnswer(int button) {
+    switch (button) {
+        case QMessageBox::Save:
+            return UserDialogs::SaveAnswer::Save;
+        case QMessageBox::Discard:
+            return UserDialogs::SaveAnswer::Discard;
+        default:
+            return UserDialogs::SaveAnswer::Cancel;
+    }
+}
+
 class QtUserDialogs final : public UserDialogs {
   public:
     void information(QWidget* parent, const QString& text) override {
@@ -102,16 +113,19 @@ class QtUserDialogs final : public UserDialogs {
         return box;
     }
     SaveAnswer askToSave(QWidget* parent, const QString& text) override {
-        switch (QMessageBox::question(
+        return saveAnswer(QMessageBox::question(
             parent, QString(), text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-            QMessageBox::Save)) {
-            case QMessageBox::Save:
-                return SaveAnswer::Save;
-            case QMessageBox::Discard:
-                return SaveAnswer::Discard;
-            default:
-                return SaveAnswer::Cancel;
-        }
+            QMessageBox::Save));
+    }
+    void openAskToSave(QWidget* parent, const QString& text,
+                       std::function<void(SaveAnswer)> answered) override {
+        auto* box =
+            new QMessageBox(QMessageBox::Question, QString(), text,
+                            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        box->setDefaultButton(QMessageBox::Save);
+        openAnswered(box, [answered = std::move(answered)](QMessageBox* answer) {
+            answered(saveAnswer(answer->standardButton(answer->clickedButton())));
+        });
     }
     // An open dialog starts in the folder of the file chosen last, a save
     // dialog where a configuration was saved last.

@@ -68,6 +68,12 @@ class UserDialogs {
     // The question before unsaved changes would go.
     enum class SaveAnswer { Save, Discard, Cancel };
     virtual SaveAnswer askToSave(QWidget* parent, const QString& text) = 0;
+    // The same question without waiting for it, for a quit that goes on
+    // after a stop; by default as askToSave, answered at once.
+    virtual void openAskToSave(QWidget* parent, const QString& text,
+                               std::function<void(SaveAnswer)> answered) {
+        answered(askToSave(parent, text));
+    }
     // A file name, or an empty string when the dialog is cancelled.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;

@@ -75,6 +75,11 @@ class ScriptedDialogs final : public UserDialogs {
         questions.push_back(text);
         return takeFront(saveAnswers, SaveAnswer::Cancel);
     }
+    void openAskToSave(QWidget* parent, const QString& text,
+                       std::function<void(SaveAnswer)> answered) override {
+        ++openSaveQuestions;
+        answered(askToSave(parent, text));
+    }
     // Shown without a modal loop (as the program's own seam does) until the
     // test answers it or the program closes it.
     QMessageBox* openQuestion(QWidget* parent, const QString& text) override {
@@ -117,6 +122,7 @@ class ScriptedDialogs final : public UserDialogs {
     QPointer<QMessageBox> openQuestionBox;  // the last openQuestion()
     std::deque<bool> offersTaken;           // true: the warning's extra button was pressed
     std::deque<SaveAnswer> saveAnswers;
+    int openSaveQuestions = 0;  // "Save changes?" asked without waiting
     std::deque<QString> fileNames;
     std::deque<std::optional<duoband::CsvStart>> importStarts;  // nullopt: cancelled
 

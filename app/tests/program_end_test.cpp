@@ -170,14 +170,19 @@ class ProgramEndTest : public QObject {
     void quittingWhileTheWriteDialogWrites_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("stop");
+        QTest::addColumn<bool>("unsaved");
         for (const char* how : {"Quit(Q)", "close editor"}) {
-            QTest::addRow("%s, Yes", how) << how << true;
-            QTest::addRow("%s, No", how) << how << false;
+            QTest::addRow("%s, Yes", how) << how << true << false;
+            QTest::addRow("%s, No", how) << how << false << false;
         }
+        // The quit goes on from the job's end: "Save changes?" waits in no
+        // nested loop, and Discard ends the program.
+        QTest::addRow("Quit(Q), Yes, unsaved changes") << "Quit(Q)" << true << true;
     }
     void quittingWhileTheWriteDialogWrites() {
         QFETCH(QString, how);
         QFETCH(bool, stop);
+        QFETCH(bool, unsaved);
         programEndRequested() = false;
         TestDataFolder data;
         ScriptedDialogs dialogs;
@@ -189,6 +194,11 @@ class ProgramEndTest : public QObject {
             Windows windows(DataFolder(data.dir()), PortOptions{{radio.port()}, false});
             MainWindow& editor = *windows.mainWindow;
             WriteDialog* dialog = windows.writeDialog;
+            if (unsaved) {
+                editor.model().channels(duoband::Band::A).cell(duoband::Column::Name, 1) = "EDITED";
+                editor.recordEdit("Edit");
+                dialogs.saveAnswers = {UserDialogs::SaveAnswer::Discard};
+            }
             dialog->findChild<QCheckBox*>("backupFirstBox")->setChecked(false);
             dialog->findChild<QCheckBox*>("fastBox")->setChecked(true);
             auto* progress = dialog->findChild<QProgressBar*>("progressBar");
@@ -206,8 +216,9 @@ class ProgramEndTest : public QObject {
             });
             Guard guard(10000);
             QCOMPARE(QApplication::exec(), stop ? 0 : kNotEnded);
-            QCOMPARE(dialogs.questions.size(), 1);
+            QCOMPARE(dialogs.questions.size(), unsaved ? 2 : 1);
             QVERIFY(dialogs.questions.front().startsWith("Stop writing?"));
+            QCOMPARE(dialogs.openSaveQuestions, unsaved ? 1 : 0);
             QCOMPARE(dialogs.lastText().startsWith("Write cancelled"), stop);
         }
         QCOMPARE(logLinesStartingWith(log, "EXIT", 1), 1);
