@@ -188,7 +188,9 @@ class ProgramEndTest : public QObject {
         ScriptedDialogs dialogs;
         QTemporaryDir dir;
         const QString log = dir.filePath("radio.log");
-        TestRadio radio({"--log", log.toStdString()});
+        // 10 ms an answer: the job runs on while the window hears of its
+        // progress, and a stop agreed at frame 20 must reach it in time.
+        TestRadio radio({"--log", log.toStdString(), "--turnaround", "10"});
         QVERIFY(radio.started());
         {
             Windows windows(DataFolder(data.dir()), PortOptions{{radio.port()}, false});
