@@ -39,6 +39,14 @@ void setLastPort(const QString& path) {
     Store().setValue("port/last", path);
 }
 
+QString registerAddress() {
+    return Store().value("register/address").toString();
+}
+
+void setRegisterAddress(const QString& address) {
+    Store().setValue("register/address", address);
+}
+
 QString lastFolder() {
     return Store().value("files/lastFolder").toString();
 }

@@ -55,6 +55,11 @@ void setStationOption(const QString& name, bool on);
 QString stationText(const QString& name);
 void setStationText(const QString& name, const QString& text);
 
+// The radio register the window records its jobs in: a SQLite file or a
+// postgresql:// address without a password; empty: the data folder's file.
+QString registerAddress();
+void setRegisterAddress(const QString& address);
+
 // The channel sheet is made for a customer: without the remote codes.
 bool sheetForCustomer();
 void setSheetForCustomer(bool on);

@@ -1,20 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The duoband developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The register as duoband-cli uses it: opened once per command, every radio
-// job recorded in it, and the records it could not take kept in the spool
-// and stored when it answers again, saying so each time.
+// The register as duoband-cli uses it: the shared recorder, opened once per
+// command, saying what it has to say on the command's error stream.
 #pragma once
 
 #include <functional>
-#include <memory>
-#include <mutex>
-#include <optional>
 #include <string>
+#include <string_view>
 
 #include "duoband/cli.h"
-#include "duoband/job_spool.h"
-#include "duoband/radio_jobs.h"
-#include "duoband/radio_register.h"
+#include "duoband/job_recorder.h"
 
 namespace duoband::cli {
 
@@ -23,39 +18,20 @@ class JobRecorder {
     // `requested`: --register's address, or empty for the data folder's file.
     JobRecorder(const std::string& requested, Io& io);
 
-    // Opens the register and stores what the spool kept for it. When it
-    // cannot be opened: false and why; a recorder that is not `needed` warns
-    // once and keeps its records in the spool.
+    // Opens the register; false when it cannot, saying why when it is
+    // `needed` by `command` (otherwise its records go to the spool).
     bool open(bool needed, std::string_view command);
-    // The open register; only after open() returned true.
-    RadioRegister& reg() { return *register_; }
-    bool isOpen() const { return register_ != nullptr; }
+    RadioRegister& reg() { return recorder_.reg(); }
+    bool isOpen() const { return recorder_.isOpen(); }
 
-    // Stores `job` (time and bench filled in), or keeps it in the spool with
-    // one warning, through `warn` when given (a job's own output, which
-    // keeps a fleet's screen in order). Safe from any job's thread.
+    // Stores `job`, or spools it with one warning, through `warn` when
+    // given (a job's own output, which keeps a fleet's screen in order).
     using Warn = std::function<void(const std::string&)>;
     void record(JobRecord job, const Warn& warn = {});
 
   private:
-    void warnOnce(const std::string& why, const Warn& warn = {});
-
-    std::string address_;
-    JobSpool spool_;
     Io& io_;
-    std::unique_ptr<RadioRegister> register_;
-    std::mutex mutex_;
-    bool warned_ = false;
+    duoband::JobRecorder recorder_;
 };
-
-// The record of a job that ended with `report`.
-JobRecord jobRecordOf(std::string_view kind, const JobReport& report);
-// The record of a partial transfer on `port`.
-JobRecord jobRecordOf(std::string_view kind, const std::string& port, const ExchangeResult& result,
-                      double seconds);
-// The numbers `image` holds, as a record's before or after.
-UnitNumbers numbersIn(const RadioImage& image);
-// The SHA-256 of the bytes a write of `image` sends.
-std::string imageSha256(const RadioImage& image);
 
 }  // namespace duoband::cli
