@@ -10,11 +10,20 @@ set -euo pipefail
 cd "$(dirname "$0")"
 sanitize=""
 if [[ "${1:-}" == "--sanitize" ]]; then sanitize="${2:?which sanitizers}"; shift 2; fi
+# Each phase's time, said when it ends: where a run's minutes go.
+phase_start=$SECONDS
+phase_done() {
+    echo "test.sh: $1 took $((SECONDS - phase_start)) s" >&2
+    phase_start=$SECONDS
+}
 scripts/install-deps.sh
+phase_done install
 build=build
 [[ -n "$sanitize" ]] && build="build-$(echo "$sanitize" | tr ',' '-')"
 cmake -S . -B "$build" -DDUOBAND_WERROR=ON -DDUOBAND_SANITIZE="$sanitize" >/dev/null
+phase_done configure
 cmake --build "$build" -j"$(nproc)"
+phase_done build
 export QT_QPA_PLATFORM=offscreen
 # Qt is not built for ThreadSanitizer: the reports its own locking causes
 # are suppressed, each entry with its reason.
@@ -26,10 +35,12 @@ if [[ "$sanitize" == *thread* ]]; then
     export TSAN_OPTIONS="suppressions=$PWD/tsan.supp die_after_fork=0 history_size=7 ${TSAN_OPTIONS:-}"
 fi
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)" "$@"
+phase_done tests
 
 # Every file says its licence and copyright (REUSE), where the tool is installed.
 if [[ -z "$sanitize" ]] && command -v reuse >/dev/null; then
     reuse lint >/dev/null || { reuse lint | tail -n 20; exit 1; }
+    phase_done "licence check"
 fi
 
 # The Debian package, made and checked by the ordinary build only.
@@ -37,4 +48,5 @@ if [[ -z "$sanitize" ]]; then
     cmake --build "$build" --target package >/dev/null
     version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
     scripts/check-package.sh "$build/duoband_${version}_$(dpkg --print-architecture).deb" "$version"
+    phase_done package
 fi

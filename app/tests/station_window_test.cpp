@@ -90,8 +90,8 @@ class StationWindowTest : public QObject {
                                       kJobTimeoutMs);
         }
         QCOMPARE(column(station, 1), (QStringList{"1001", "1002", "1003"}));
-        QCOMPARE(station.findChild<QLabel*>("counterLabel")->text(),
-                 QString("Done: 3    Failed: 0    Running: 0"));
+        QTRY_COMPARE_WITH_TIMEOUT(station.findChild<QLabel*>("counterLabel")->text(),
+                                  QString("Done: 3    Failed: 0    Running: 0"), kJobTimeoutMs);
         const duoband::RadioImage sent =
             duoband::imageOf(duoband::encodeImage(duoband::sim::sampleModel()));
         for (int i = 0; i < 3; ++i) {
@@ -131,8 +131,8 @@ class StationWindowTest : public QObject {
                  qPrintable(column(station, kMessageColumn)[1]));
         QVERIFY2(column(station, kMessageColumn)[3].startsWith("Write error!\n"),
                  qPrintable(column(station, kMessageColumn)[3]));
-        QCOMPARE(station.findChild<QLabel*>("counterLabel")->text(),
-                 QString("Done: 2    Failed: 2    Running: 0"));
+        QTRY_COMPARE_WITH_TIMEOUT(station.findChild<QLabel*>("counterLabel")->text(),
+                                  QString("Done: 2    Failed: 2    Running: 0"), kJobTimeoutMs);
     }
 
     // A radio whose first read failed is never written, and no question is
@@ -145,6 +145,9 @@ class StationWindowTest : public QObject {
         plug(0, {"--nak-at", "20"});
         plug(1, {"--double-ack-at", "40"});
         QTRY_COMPARE_WITH_TIMEOUT(column(station, kStateColumn), times("Failed", 2), kJobTimeoutMs);
+        // The log line is written before the report that moves the counter.
+        QTRY_COMPARE_WITH_TIMEOUT(station.findChild<QLabel*>("counterLabel")->text(),
+                                  QString("Done: 0    Failed: 2    Running: 0"), kJobTimeoutMs);
         QCOMPARE(logLinesStartingWith(radios[0]->log, "WRITE", 1, std::chrono::milliseconds(300)),
                  0);
         QCOMPARE(dialogs->questions.size(), 0);
