@@ -54,6 +54,9 @@ QPushButton* addButtons(QDialog* dialog, QVBoxLayout* column, const QString& acc
     QPushButton* ok = buttons->addButton(accept, QDialogButtonBox::AcceptRole);
     ok->setObjectName("acceptButton");
     ok->setDefault(true);
+    // Enter accepts wherever the focus is, also after a Tab onto Cancel
+    // (Space presses Cancel, Escape cancels).
+    buttons->button(QDialogButtonBox::Cancel)->setAutoDefault(false);
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     column->addWidget(buttons);
@@ -117,9 +120,10 @@ FillSeriesDialog::FillSeriesDialog(Column column, int channels, QWidget* parent)
     preview->setObjectName("preview");
     preview->setWordWrap(true);
     preview->setTextFormat(Qt::PlainText);
-    preview->setMinimumWidth(360);
+    preview->setMinimumWidth(440);
     form->addRow(tr("First values:"), preview);
     fillButton = addButtons(this, layout, tr("&Fill"));
+    startEdit->setFocus(Qt::OtherFocusReason);
 
     connect(columnList, &QComboBox::currentIndexChanged, this, &FillSeriesDialog::columnChanged);
     for (QLineEdit* edit : {startEdit, stepEdit})
@@ -190,6 +194,8 @@ RepeaterOffsetDialog::RepeaterOffsetDialog(QWidget* parent) : QDialog(parent) {
     layout->addLayout(form);
     connect(simplexButton, &QRadioButton::toggled, offsetEdit, &QLineEdit::setDisabled);
     addButtons(this, layout, tr("&Set"));
+    offsetEdit->setFocus(Qt::OtherFocusReason);
+    offsetEdit->selectAll();
 }
 
 duoband::RepeaterShift RepeaterOffsetDialog::shift() const {
@@ -232,6 +238,7 @@ SortDialog::SortDialog(Column column, bool severalSelected, QWidget* parent) : Q
     note->setWordWrap(true);
     layout->addWidget(note);
     addButtons(this, layout, tr("S&ort"));
+    columnList->setFocus(Qt::OtherFocusReason);
 }
 
 duoband::Column SortDialog::column() const {
@@ -275,7 +282,8 @@ FindReplaceDialog::FindReplaceDialog(QWidget* parent) : QDialog(parent) {
     findNextButton->setDefault(true);
     replaceAllButton = buttons->addButton(tr("Replace &All"), QDialogButtonBox::ActionRole);
     replaceAllButton->setObjectName("replaceAllButton");
-    buttons->addButton(QDialogButtonBox::Close);
+    buttons->addButton(QDialogButtonBox::Close)->setAutoDefault(false);
+    replaceAllButton->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(findNextButton, &QPushButton::clicked, this, &FindReplaceDialog::findNext);
     connect(replaceAllButton, &QPushButton::clicked, this, &FindReplaceDialog::replaceAll);

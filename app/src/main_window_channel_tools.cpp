@@ -6,6 +6,7 @@
 
 #include "channel_tool_dialogs.h"
 #include "main_window.h"
+#include "pages/channel_table_model.h"
 #include "pages/channel_table_page.h"
 #include "pages/page_widgets.h"
 #include "user_dialogs.h"
@@ -83,15 +84,18 @@ void MainWindow::findNextCell() {
     if (const ChannelTablePage* page = currentChannelPage()) {
         const QModelIndex current = page->grid()->currentIndex();
         from = {page->band(), 1, duoband::Column::Number};
-        if (current.isValid())
-            from = {page->band(), current.row() + 1, duoband::columnAt(current.column())};
+        if (current.isValid()) {
+            from = {page->band(), ChannelTableModel::gridRow(current),
+                    duoband::columnAt(current.column())};
+        }
     }
     const duoband::FindSpec spec = findReplaceDialog_->spec();
     const std::optional<duoband::CellPlace> found = duoband::findCell(model(), spec, from);
     if (!found) {
-        userDialogs().information(
-            findReplaceDialog_,
-            tr("No channel holds \"%1\".").arg(findReplaceDialog_->findEdit->text()));
+        const QString text = findReplaceDialog_->findEdit->text();
+        userDialogs().information(findReplaceDialog_,
+                                  spec.everyColumn ? tr("No cell holds \"%1\".").arg(text)
+                                                   : tr("No channel name holds \"%1\".").arg(text));
         return;
     }
     duoband::ComparePlace where;

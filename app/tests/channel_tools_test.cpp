@@ -211,7 +211,7 @@ class ChannelToolsTest : public QObject {
         QCOMPARE(current.column(), duoband::columnIndex(Column::RxFrequency));
         find->findEdit->setText("nowhere");
         find->findNextButton->click();
-        QCOMPARE(dialogs->lastText(), QString("No channel holds \"nowhere\"."));
+        QCOMPARE(dialogs->lastText(), QString("No cell holds \"nowhere\"."));
     }
 
   private:
