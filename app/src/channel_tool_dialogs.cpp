@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -93,6 +94,10 @@ FillSeriesDialog::FillSeriesDialog(Column column, int channels, QWidget* parent)
     startLabel_ = buddyLabel({}, startEdit);
     form->addRow(startLabel_, startEdit);
 
+    valueList = new QComboBox(this);
+    valueList->setObjectName("valueList");
+    form->addRow(buddyLabel(tr("&Value:"), valueList), valueList);
+
     stepEdit = new QLineEdit("0.0125", this);
     stepEdit->setObjectName("stepEdit");
     stepRow_ = stepEdit;
@@ -123,11 +128,13 @@ FillSeriesDialog::FillSeriesDialog(Column column, int channels, QWidget* parent)
     preview->setMinimumWidth(440);
     form->addRow(tr("First values:"), preview);
     fillButton = addButtons(this, layout, tr("&Fill"));
-    startEdit->setFocus(Qt::OtherFocusReason);
+    (startEdit->isHidden() ? static_cast<QWidget*>(valueList) : startEdit)
+        ->setFocus(Qt::OtherFocusReason);
 
     connect(columnList, &QComboBox::currentIndexChanged, this, &FillSeriesDialog::columnChanged);
     for (QLineEdit* edit : {startEdit, stepEdit})
         connect(edit, &QLineEdit::textChanged, this, &FillSeriesDialog::updatePreview);
+    connect(valueList, &QComboBox::currentIndexChanged, this, &FillSeriesDialog::updatePreview);
     for (QSpinBox* spin : {firstNumber, numberStep})
         connect(spin, &QSpinBox::valueChanged, this, &FillSeriesDialog::updatePreview);
     columnChanged();
@@ -138,8 +145,12 @@ duoband::Column FillSeriesDialog::column() const {
 }
 
 duoband::SeriesSpec FillSeriesDialog::spec() const {
-    return {pages::toModelText(startEdit->text()), pages::toModelText(stepEdit->text()),
-            firstNumber->value(), numberStep->value()};
+    const duoband::ChannelColumnEditor& editor = *duoband::channelColumnEditor(column());
+    const int entry = valueList->currentIndex();
+    const std::string start = editor.kind == duoband::CellEditorKind::Choice && entry >= 0
+                                  ? std::string(editor.entries()[static_cast<std::size_t>(entry)])
+                                  : pages::toModelText(startEdit->text());
+    return {start, pages::toModelText(stepEdit->text()), firstNumber->value(), numberStep->value()};
 }
 
 void FillSeriesDialog::columnChanged() {
@@ -147,9 +158,19 @@ void FillSeriesDialog::columnChanged() {
     const bool frequency =
         duoband::channelColumn(chosen).kind == duoband::CellEditorKind::FrequencyEntry;
     const bool name = chosen == Column::Name;
-    startLabel_->setText(frequency ? tr("S&tart (MHz):") : name ? tr("&Pattern:") : tr("&Value:"));
+    startLabel_->setText(frequency ? tr("S&tart (MHz):") : tr("&Pattern:"));
     if (name && startEdit->text().isEmpty()) startEdit->setText("CH{n}");
+    {
+        const QSignalBlocker quiet(valueList);
+        valueList->clear();
+        if (!frequency && !name) {
+            for (std::string_view entry : duoband::channelColumn(chosen).entries())
+                valueList->addItem(pages::fromCoreText(entry));
+        }
+    }
     auto* form = static_cast<QFormLayout*>(layout()->itemAt(1)->layout());
+    form->setRowVisible(startEdit, frequency || name);
+    form->setRowVisible(valueList, !frequency && !name);
     form->setRowVisible(stepRow_, frequency);
     form->setRowVisible(numberRow_, name);
     updatePreview();

@@ -26,7 +26,8 @@ class FillSeriesDialog : public QDialog {
     duoband::SeriesSpec spec() const;
 
     QComboBox* columnList = nullptr;
-    QLineEdit* startEdit = nullptr;
+    QLineEdit* startEdit = nullptr;  // a frequency, a name's pattern
+    QComboBox* valueList = nullptr;  // a choice column's entry
     QLineEdit* stepEdit = nullptr;
     QSpinBox* firstNumber = nullptr;
     QSpinBox* numberStep = nullptr;

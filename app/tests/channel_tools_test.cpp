@@ -174,6 +174,13 @@ class ChannelToolsTest : public QObject {
         series->startEdit->setText("446.00625");
         series->stepEdit->setText("0.0125");
         QVERIFY(series->preview->text().startsWith("446.00625, 446.01875, 446.03125"));
+        series->columnList->setCurrentIndex(
+            series->columnList->findData(duoband::columnIndex(Column::Power)));
+        QVERIFY(series->startEdit->isHidden() && !series->valueList->isHidden());
+        series->valueList->setCurrentIndex(0);
+        QCOMPARE(series->preview->text(), QString("Low, Low, Low, Low, Low, …"));
+        series->columnList->setCurrentIndex(
+            series->columnList->findData(duoband::columnIndex(Column::RxFrequency)));
         series->startEdit->setText("446,0");
         QVERIFY(!series->fillButton->isEnabled());
         series->startEdit->setText("446.00625");
