@@ -126,6 +126,11 @@ class ChannelToolsTest : public QObject {
     // the tool's result.
     void eachToolUndoesAndRedoesAsOneStep() {
         const std::pair<const char*, std::function<void()>> tools[] = {
+            {"fill selection",
+             [this] {
+                 selectCells(Band::A, Column::RxFrequency, 1, 4);  // channel 4's 145 MHz
+                 trigger("fillSelectionAction");
+             }},
             {"fill series",
              [this] {
                  selectCells(Band::A, Column::Name, 1, 8);
