@@ -152,7 +152,8 @@ void MainWindow::buildPages() {
         if (channels == nullptr) continue;
         connect(channels, &ChannelTablePage::statusMessage, this, &MainWindow::showStatusMessage);
         channels->setContextActions(
-            actions({"cutAction", "copyAction", "pasteAction", "deleteAction"}),
+            actions(
+                {"cutAction", "copyAction", "pasteAction", "deleteAction", "fillSelectionAction"}),
             actions({"insertChannelsAction", "deleteChannelsAction", "moveChannelsUpAction",
                      "moveChannelsDownAction", "clearChannelsAction"}));
     }

@@ -35,6 +35,7 @@ class QTimer;
 class QToolBar;
 class ChannelTablePage;
 class ComparePanel;
+class FindReplaceDialog;
 class StationWindow;
 
 // One page of the tabs and the two things the window asks of it.
@@ -154,6 +155,13 @@ class MainWindow : public QMainWindow, public PageHost {
     void importChannelsCsv();
     void exportChannelSheet();
     void printChannelSheet();
+    // The Channels menu: Fill Series…, Repeater Offset… and Sort… on the
+    // channel grid shown; Find… and Find and Replace… over both bands.
+    void fillSeries();
+    void setRepeaterOffset();
+    void sortChannels();
+    void findInChannels();
+    void findAndReplace();
     void quit();  // Quit(Q), and Quit
     void choosePort();
     void undo();
@@ -230,6 +238,11 @@ class MainWindow : public QMainWindow, public PageHost {
     // control the keyboard.
     void showPlace(const duoband::ComparePlace& where, bool focus);
     void takeValues(const std::vector<duoband::CompareEntry>& entries, const QString& step);
+    // Find and Replace: the dialog's next match from the current cell, and
+    // Replace All as one step.
+    FindReplaceDialog* findReplaceDialog();
+    void findNextCell();
+    void replaceAllCells();
 
     WindowRadio* radio_ = nullptr;
     QToolBar* toolBar_ = nullptr;
@@ -261,6 +274,7 @@ class MainWindow : public QMainWindow, public PageHost {
     QLabel* messageLabel_ = nullptr;
     QTimer* messageTimer_ = nullptr;
     ComparePanel* comparePanel_ = nullptr;
+    FindReplaceDialog* findReplaceDialog_ = nullptr;
     // The configuration the open one is compared with, kept while the panel
     // is open, and its name.
     std::optional<duoband::ComparedSide> compared_;

@@ -143,7 +143,7 @@ class MainWindowTest : public QObject {
     void offersTheCommandSet() {
         MainWindow& f = *windows->mainWindow;
         QCOMPARE(actionTexts(f.menuBar()->actions()),
-                 (QStringList{"File(F)", "Edit(E)", "Help(H)", "Quit(Q)"}));
+                 (QStringList{"File(F)", "Edit(E)", "Channels", "Help(H)", "Quit(Q)"}));
         const QList<QAction*> menus = f.menuBar()->actions();
         QCOMPARE(actionTexts(menus[0]->menu()->actions()),
                  (QStringList{"New", "Open", "Open Recent", "Save", "Save As...", "Backups...",
@@ -170,6 +170,7 @@ class MainWindowTest : public QObject {
                                                                         "Copy",
                                                                         "Paste",
                                                                         "Delete",
+                                                                        "Fill Selection",
                                                                         "|",
                                                                         "Insert empty channel",
                                                                         "Delete channels",
@@ -177,6 +178,9 @@ class MainWindowTest : public QObject {
                                                                         "Move down",
                                                                         "Clear channels"}));
         QCOMPARE(actionTexts(menus[2]->menu()->actions()),
+                 (QStringList{"Fill Series…", "Repeater Offset…", "Sort…", "Find…",
+                              "Find and Replace…"}));
+        QCOMPARE(actionTexts(menus[3]->menu()->actions()),
                  (QStringList{"Note", "Amend Password", "About"}));
         QStringList buttons;
         for (QAction* a : f.toolBar()->actions()) {
@@ -195,7 +199,10 @@ class MainWindowTest : public QObject {
             {"programManyAction", QKeySequence("Ctrl+M")},
             {"undoAction", QKeySequence("Ctrl+Z")},
             {"redoAction", QKeySequence("Ctrl+Shift+Z")},
-            {"moveChannelsUpAction", QKeySequence("Ctrl+Shift+Up")}};
+            {"moveChannelsUpAction", QKeySequence("Ctrl+Shift+Up")},
+            {"fillSelectionAction", QKeySequence("Ctrl+Return")},
+            {"findAction", QKeySequence("Ctrl+F")},
+            {"findReplaceAction", QKeySequence("Ctrl+H")}};
         for (const auto& [name, key] : keys) {
             QCOMPARE(f.findChild<QAction*>(name)->shortcut(), key);
         }

@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-#include "duoband/channel_clipboard.h"
+#include "duoband/channel_plan_tools.h"
 #include "duoband/settings_editing.h"
 
 namespace duoband {
@@ -21,15 +21,6 @@ Phrase madeInto(std::string_view made) {
                   verbatimLatin1(made));
 }
 
-// A frequency taken over another keeps the settings that belong to it; only
-// those that were empty keep what a new frequency writes.
-void keepSettings(ChannelTable& table, int channel, Column frequency, const ChannelRow& before) {
-    for (const ChannelColumn& c : channelColumns()) {
-        const std::string& held = before.at(static_cast<std::size_t>(columnIndex(c.column)));
-        if (c.openOnlyWhen == frequency && !held.empty()) table.cell(c.column, channel) = held;
-    }
-}
-
 Refusal takeCell(EditorModel& model, const ComparePlace::Cell& cell, const std::string& wanted) {
     if (cell.channel < 1 || cell.channel > ChannelTable::kChannels)
         return Phrase(QT_TRANSLATE_NOOP("duoband", "not a channel's cell"));
@@ -38,15 +29,10 @@ Refusal takeCell(EditorModel& model, const ComparePlace::Cell& cell, const std::
     const std::string& held = table.cell(cell.column, cell.channel);
     if (held == wanted) return std::nullopt;
     const ChannelRow before = row;
-    Refusal why = pasteOneCell(model, cell.band, {cell.column, cell.channel}, wanted);
+    Refusal why = enterCellValue(model, cell.band, {cell.column, cell.channel}, wanted);
     if (!why && held != wanted) why = madeInto(held);
-    if (why) {
-        row = before;
-        return why;
-    }
-    const bool frequency = channelColumn(cell.column).kind == CellEditorKind::FrequencyEntry;
-    if (frequency && !wanted.empty()) keepSettings(table, cell.channel, cell.column, before);
-    return std::nullopt;
+    if (why) row = before;
+    return why;
 }
 
 // A pick rewrites the setting's bits even where the shown entry is the same

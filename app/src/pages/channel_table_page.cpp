@@ -291,8 +291,12 @@ void ChannelTablePage::typeIntoCell(QKeyEvent* event) {
     const ChannelColumnEditor* column =
         duoband::channelColumnEditor(duoband::columnAt(grid_->currentIndex().column()));
     if (column == nullptr || column->kind == CellEditorKind::Choice) return;
+    const bool several = grid_->selectionModel()->selectedIndexes().size() > 1;
     openEditor(false);
     if (auto* entry = qobject_cast<CellEntry*>(cells_->openEditor())) {
+        // A value typed over several cells is for all of them (Ctrl+Enter):
+        // it replaces the current cell's text rather than adding to it.
+        if (several) entry->selectAll();
         QApplication::sendEvent(entry, event);
     }
 }
@@ -377,6 +381,72 @@ void ChannelTablePage::clearSelection() {
     commitPendingEdit();
     const int changed = duoband::clearCells(model_, band_, selectedCells());
     if (changed > 0) rowsChanged({}, tr("Delete %1 cells").arg(changed));
+}
+
+std::string ChannelTablePage::fillValue(duoband::CellPointer current) const {
+    if (auto* entry = qobject_cast<CellEntry*>(cells_->openEditor())) return entry->modelText();
+    // A pick in a list has written its cell already.
+    return model_.channels(band_).cell(current.column, current.row);
+}
+
+void ChannelTablePage::fillSelection() {
+    const QModelIndex index = grid_->currentIndex();
+    if (!index.isValid()) return;
+    const duoband::CellPointer current{duoband::columnAt(index.column()),
+                                       ChannelTableModel::gridRow(index)};
+    if (duoband::channelColumnEditor(current.column) == nullptr) return;
+    const std::string value = fillValue(current);
+    // The open editor's text goes into every cell at once, not first into its own.
+    closeEditor(true);
+    std::vector<int> channels{current.row};
+    for (const duoband::CellPointer& cell : selectedCells()) {
+        if (cell.column == current.column) channels.push_back(cell.row);
+    }
+    std::ranges::sort(channels);
+    const auto [first, last] = std::ranges::unique(channels);
+    channels.erase(first, last);
+    const duoband::ToolReport report =
+        duoband::fillCells(model_, band_, current.column, channels, value);
+    toolApplied(report, tr("Fill %1 cells").arg(report.cellsChanged));
+}
+
+void ChannelTablePage::fillSeries(duoband::Column column, const duoband::SeriesSpec& spec) {
+    commitPendingEdit();
+    const duoband::ToolReport report =
+        duoband::fillSeries(model_, band_, column, selectedRows(), spec);
+    toolApplied(report, tr("Fill series in %1 cells").arg(report.cellsChanged));
+}
+
+void ChannelTablePage::setRepeaterOffset(duoband::RepeaterShift shift, const QString& offset) {
+    commitPendingEdit();
+    const duoband::ToolReport report = duoband::setRepeaterOffset(
+        model_, band_, selectedRows(), shift, pages::toModelText(offset));
+    toolApplied(report, tr("Repeater offset on %1 channels").arg(report.cellsChanged));
+}
+
+void ChannelTablePage::sortChannels(duoband::Column column, duoband::SortOrder order,
+                                    bool wholeBand) {
+    commitPendingEdit();
+    const duoband::SortReport report = duoband::sortChannels(
+        model_, band_, wholeBand ? std::vector<int>{} : selectedRows(), column, order);
+    rowsChanged({}, tr("Sort by %1").arg(pages::fromCoreText(duoband::columnTitle(column))));
+    userDialogs().information(this, pages::fromCorePhrase(duoband::describeSort(band_, report)));
+}
+
+void ChannelTablePage::toolApplied(const duoband::ToolReport& report, const QString& step) {
+    if (!report.invalid.empty()) {
+        userDialogs().warning(this, pages::fromCorePhrase(report.invalid));
+        return;
+    }
+    closeEditor();
+    tableModel_->tableChanged();
+    emit edited(step, {});
+    if (!report.refused.empty()) {
+        userDialogs().warning(
+            this, tr("%1 values were not taken:").arg(report.refused.size()) + "\n" +
+                      pages::fromCorePhrase(duoband::describeRefusedToolValues(report.refused)));
+    }
+    grid_->setFocus(Qt::OtherFocusReason);
 }
 
 void ChannelTablePage::pasteAtCurrentCell() {

@@ -15,6 +15,7 @@
 
 #include "duoband/channel_clipboard.h"
 #include "duoband/channel_editing.h"
+#include "duoband/channel_plan_tools.h"
 #include "duoband/channel_rows.h"
 #include "duoband/editor_model.h"
 
@@ -82,6 +83,16 @@ class ChannelTablePage : public QWidget {
     void pasteAtCurrentCell();
     // Delete: empties the selected frequency and name cells.
     void clearSelection();
+    // Fill Selection (Ctrl+Enter): the text typed in the current cell's open
+    // entry, else the cell's value, into every selected cell of its column,
+    // as one step.
+    void fillSelection();
+
+    // The channel tools on the selected channels (the current one when none
+    // is selected), each one step; the values the rules refuse are listed.
+    void fillSeries(duoband::Column column, const duoband::SeriesSpec& spec);
+    void setRepeaterOffset(duoband::RepeaterShift shift, const QString& offset);
+    void sortChannels(duoband::Column column, duoband::SortOrder order, bool wholeBand);
 
     // Selects the cell and scrolls it into sight, without opening its
     // editor; an open editor commits first.
@@ -131,6 +142,10 @@ class ChannelTablePage : public QWidget {
                                   duoband::Column last) const;
     void showSelection(const QItemSelection& cells);
     void reportPaste(const duoband::PasteReport& report);
+    // Shows the table again, records `step` and lists what was refused.
+    void toolApplied(const duoband::ToolReport& report, const QString& step);
+    // The value Fill Selection takes: an open entry's text, else the cell's.
+    std::string fillValue(duoband::CellPointer current) const;
 
     duoband::EditorModel& model_;
     const duoband::Band band_;
