@@ -554,11 +554,9 @@ void StationWindow::takeFleetRadio(const std::string& path) {
             job.fleet = fleetRadios(fleet, keepIdentity);
             if (!keepIdentity) job.radio = job.fleet->takeNext();
         } catch (const duoband::RegisterError& e) {
-            const QString why =
-                tr("No radio of the fleet %1 was taken: %2")
-                    .arg(QString::fromStdString(fleet), pages::fromCorePhrase(e.why()));
             QMetaObject::invokeMethod(
-                this, [this, path, why] { fleetRadioRefused(path, why); }, Qt::QueuedConnection);
+                this, [this, path, fleet, why = e.why()] { fleetRadioRefused(path, fleet, why); },
+                Qt::QueuedConnection);
             return;
         }
         if (closing_) {
@@ -607,7 +605,10 @@ void StationWindow::fleetRadioTaken(const std::string& path, const FleetJob& fle
 }
 
 // Each port refused says why in its row; the box comes once for one reason.
-void StationWindow::fleetRadioRefused(const std::string& path, const QString& why) {
+void StationWindow::fleetRadioRefused(const std::string& path, const std::string& fleet,
+                                      const duoband::Phrase& problem) {
+    const QString why = tr("No radio of the fleet %1 was taken: %2")
+                            .arg(QString::fromStdString(fleet), pages::fromCorePhrase(problem));
     taking_.erase(path);
     cancelled_.erase(path);
     if (why != registerTold_) userDialogs().openError(this, why);

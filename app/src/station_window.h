@@ -158,7 +158,8 @@ class StationWindow : public QWidget {
     void takeFleetRadio(const std::string& path);
     std::shared_ptr<duoband::FleetRadios> fleetRadios(const std::string& fleet, bool keepIdentity);
     void fleetRadioTaken(const std::string& path, const FleetJob& fleet);
-    void fleetRadioRefused(const std::string& path, const QString& why);
+    void fleetRadioRefused(const std::string& path, const std::string& fleet,
+                           const duoband::Phrase& problem);
     void giveBack(const std::string& path, const duoband::RegisteredRadio& radio);
     void showValues(const std::string& path, const duoband::RadioValues& values);
     void showRegisterNews(const duoband::RecorderNews& news);
