@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
@@ -25,6 +26,7 @@
 #include "document.h"
 #include "duoband/backups.h"
 #include "duoband/port_discovery.h"
+#include "duoband/roster.h"
 #include "file_paths.h"
 #include "pages/page_widgets.h"
 #include "port_choice.h"
@@ -46,7 +48,13 @@ constexpr int kStateColumn = 1 + static_cast<int>(duoband::kUnitFields.size());
 constexpr int kProgressColumn = kStateColumn + 1;
 constexpr int kSecondsColumn = kStateColumn + 2;
 constexpr int kMessageColumn = kStateColumn + 3;
-constexpr int kColumns = kStateColumn + 4;
+// A fleet radio's own values: after the message, so that the columns above
+// keep their places, and shown beside its numbers.
+int bootLineColumn(int line) {
+    return kMessageColumn + 1 + line;
+}
+constexpr int kLabelColumn = kMessageColumn + 3;
+constexpr int kColumns = kMessageColumn + 4;
 
 QString stateText(JobState state) {
     switch (state) {
@@ -78,6 +86,20 @@ QString fieldName(UnitField field) {
     return QString::fromUtf8(duoband::unitFieldLayout(field).name);
 }
 
+// A radio taken for a port that never started is recorded as cancelled,
+// which gives a roster's radio back to the roster.
+duoband::JobRecord unusedRadioRecord(const std::string& path,
+                                     const duoband::RegisteredRadio& radio) {
+    duoband::JobRecord job;
+    job.kind = "write";
+    job.port = path;
+    job.fleet = radio.fleet;
+    job.radioId = radio.id;
+    job.result = "cancelled";
+    job.message = QT_TRANSLATE_NOOP("duoband", "Not written: stopped before its first frame.");
+    return job;
+}
+
 bool finalState(JobState state) {
     return state == JobState::Done || state == JobState::Failed || state == JobState::Cancelled;
 }
@@ -107,6 +129,7 @@ StationWindow::StationWindow(Document& document, PortChoice& ports, duoband::Job
     auto* column = new QVBoxLayout(this);
     buildOptions(column);
     buildNumbering(column);
+    buildFleet(column);
     buildTable(column);
     buildButtons(column);
     resize(1000, 680);
@@ -127,14 +150,23 @@ StationWindow::StationWindow(Document& document, PortChoice& ports, duoband::Job
         rowFor(port);
     }
     connect(&ports, &PortChoice::cableEvent, this, &StationWindow::takeCableEvent);
+    recorder_ = std::make_unique<duoband::JobRecorder>(
+        appSettings::registerAddress().toStdString(), dataFolder(),
+        [this](const duoband::RecorderNews& news) {
+            QMetaObject::invokeMethod(
+                this, [this, news] { showRegisterNews(news); }, Qt::QueuedConnection);
+        });
+    worker_ = std::make_unique<duoband::OrderedWorker>();
+    listFleets();
     showCounts();
-    showNumberColumns();
-    updateControls();
+    fleetChosen();
 }
 
 StationWindow::~StationWindow() {
+    closing_ = true;
     for (auto& [path, job] : jobs_) *job.stop = true;
     for (auto& [path, job] : jobs_) job.thread.join();
+    worker_.reset();  // gives back the radios taken for ports that never started
     for (const NumberedField& f : numbered_)
         appSettings::setStationText(fieldName(f.field) + "Next", f.next->text());
 }
@@ -159,11 +191,15 @@ void StationWindow::buildOptions(QVBoxLayout* column) {
     verifyBox_ = addOption(tr("&Verify after writing"), "verifyBox", false);
     fastBox_ = addOption(tr("&Fast transfer"), "fastBox", false);
     autoStartBox_ = addOption(tr("&Start when a radio is plugged in"), "autoStartBox", true);
+    keepIdentityBox_ = addOption(tr("&Keep each radio's identity"), "keepIdentityBox", false);
+    keepIdentityBox_->setToolTip(
+        tr("Each radio is read first: one the fleet knows by its native ID gets its own values "
+           "again, another one the fleet's next radio."));
     connect(autoStartBox_, &QCheckBox::toggled, this, [this](bool on) {
         ports_.setAutoStart(on);
         scheduleNextDue();
     });
-    for (QCheckBox* box : {backupFirstBox_, verifyBox_, fastBox_, autoStartBox_})
+    for (QCheckBox* box : {backupFirstBox_, verifyBox_, fastBox_, autoStartBox_, keepIdentityBox_})
         options->addWidget(box);
     column->addWidget(group);
 }
@@ -192,7 +228,7 @@ void StationWindow::buildNumbering(QVBoxLayout* column) {
         // hold up the window).
         connect(next, &QLineEdit::textEdited, this,
                 [name](const QString& text) { appSettings::setStationText(name + "Next", text); });
-        connect(box, &QCheckBox::toggled, this, &StationWindow::showNumberColumns);
+        connect(box, &QCheckBox::toggled, this, &StationWindow::showValueColumns);
         auto* label = new QLabel(tr("next number:"));
         label->setBuddy(next);
         grid->addWidget(box, line, 0);
@@ -218,6 +254,34 @@ void StationWindow::buildNumbering(QVBoxLayout* column) {
     column->addWidget(group);
 }
 
+// The fleet whose radios the plugged radios become; none: the numbering
+// above. A fleet chosen before stays listed while the register cannot be
+// reached, so that no radio starts numbered another way.
+void StationWindow::buildFleet(QVBoxLayout* column) {
+    auto* label = new QLabel(tr("Fl&eet:"));
+    fleetChoice_ = new QComboBox;
+    fleetChoice_->setObjectName("fleetChoice");
+    fleetChoice_->setAccessibleName(tr("Fleet"));
+    fleetChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    label->setBuddy(fleetChoice_);
+    fleetChoice_->addItem(tr("None"), QString());
+    if (const QString kept = appSettings::stationText("fleet"); !kept.isEmpty())
+        fleetChoice_->addItem(kept, kept);
+    fleetChoice_->setCurrentIndex(fleetChoice_->count() - 1);
+    connect(fleetChoice_, &QComboBox::currentIndexChanged, this, [this] {
+        appSettings::setStationText("fleet", chosenFleet());
+        fleetChosen();
+    });
+    registerNoteLabel_ = new QLabel;
+    registerNoteLabel_->setObjectName("registerNoteLabel");
+    registerNoteLabel_->setWordWrap(true);
+    auto* line = new QHBoxLayout;
+    line->addWidget(label);
+    line->addWidget(fleetChoice_);
+    line->addWidget(registerNoteLabel_, 1);
+    column->addLayout(line);
+}
+
 void StationWindow::buildTable(QVBoxLayout* column) {
     counterLabel_ = new QLabel;
     counterLabel_->setObjectName("counterLabel");
@@ -229,8 +293,12 @@ void StationWindow::buildTable(QVBoxLayout* column) {
     table_->setAccessibleName(tr("Radios"));
     QStringList headers{tr("Port")};
     for (UnitField field : duoband::kUnitFields) headers << fieldCaption(field);
-    headers << tr("State") << tr("Progress") << tr("Seconds") << tr("Message");
+    headers << tr("State") << tr("Progress") << tr("Seconds") << tr("Message") << tr("Boot Line 1")
+            << tr("Boot Line 2") << tr("Label");
     table_->setHorizontalHeaderLabels(headers);
+    // A radio's own values stand beside its numbers.
+    for (int value = 0; value < 3; ++value)
+        table_->horizontalHeader()->moveSection(bootLineColumn(value), kStateColumn + value);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setTabKeyNavigation(false);  // Tab goes on to the buttons
@@ -247,6 +315,8 @@ void StationWindow::buildTable(QVBoxLayout* column) {
     table_->setColumnWidth(kStateColumn, 14 * digit);
     table_->setColumnWidth(kProgressColumn, 14 * digit);
     table_->setColumnWidth(kSecondsColumn, 9 * digit);
+    for (int line = 0; line < 2; ++line) table_->setColumnWidth(bootLineColumn(line), 16 * digit);
+    table_->setColumnWidth(kLabelColumn, 16 * digit);
     column->addWidget(counterLabel_);
     column->addWidget(table_, 1);
     column->addWidget(noteLabel_);
@@ -278,11 +348,15 @@ void StationWindow::buildButtons(QVBoxLayout* column) {
 QString StationWindow::logFile() const {
     const QString chosen = appSettings::stationText("logFile");
     if (!chosen.isEmpty()) return chosen;
-    const std::filesystem::path backups = options_.backupFolder;
-    const std::filesystem::path folder =
-        backups.empty() ? duoband::locateDataFolder() : backups.parent_path();
     return fromPath(
-        folder / ("station-" + QDate::currentDate().toString("yyyyMMdd").toStdString() + ".csv"));
+        dataFolder() /
+        ("station-" + QDate::currentDate().toString("yyyyMMdd").toStdString() + ".csv"));
+}
+
+// The folder that holds the backups folder.
+std::filesystem::path StationWindow::dataFolder() const {
+    const std::filesystem::path backups = options_.backupFolder;
+    return backups.empty() ? duoband::locateDataFolder() : backups.parent_path();
 }
 
 // Another log is opened by the next start; its numbers count from then on.
@@ -336,6 +410,7 @@ void StationWindow::programListedPorts() {
 
 void StationWindow::stopAll() {
     for (auto& [path, job] : jobs_) *job.stop = true;
+    cancelled_ = taking_;
     if (jobs_.empty()) return;
     stopping_ = true;
     noteLabel_->setText(tr("Stopping: each radio stops after its current frame."));
@@ -378,11 +453,12 @@ void StationWindow::startJob(const std::string& path) {
     if (jobs_.count(path) != 0 || ports_.running(path) || rowOf(path) < 0) return;
     ports_.started(path);
     if (const QString why = whyNotReady(); !why.isEmpty()) return refuseStart(path, why);
+    if (!chosenFleet().isEmpty()) return takeFleetRadio(path);
     const auto numbers = takeNumbers(path);
     if (!numbers) return;
     duoband::WriteInput input{duoband::withUnitNumbers(*image_, *numbers),
                               duoband::Compared::HeldBytes, *numbers};
-    launch(path, input);
+    launch(path, input, {});
 }
 
 // The numbers of the radio on `path`; the fields show the next radio's.
@@ -412,6 +488,157 @@ std::optional<duoband::UnitNumbers> StationWindow::takeNumbers(const std::string
     return taken->numbers;
 }
 
+// --- the register and its fleets ------------------------------------------------
+
+// The register is opened on the worker (a server may take its time to
+// answer); a register that cannot be reached is said once, and the jobs'
+// records wait in the spool.
+void StationWindow::listFleets() {
+    worker_->post([this] {
+        recorder_->open(false);
+        QStringList fleets;
+        duoband::Phrase why;
+        try {
+            if (recorder_->isOpen())
+                for (const duoband::Fleet& fleet : recorder_->reg().fleets())
+                    fleets << QString::fromStdString(fleet.name);
+        } catch (const duoband::RegisterError& e) {
+            why = e.why();
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, fleets, why] {
+                showFleets(fleets);
+                if (!why.empty()) showRegisterNews({why, true});
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void StationWindow::showFleets(const QStringList& fleets) {
+    const QSignalBlocker quiet(fleetChoice_);
+    for (const QString& fleet : fleets)
+        if (fleetChoice_->findData(fleet) < 0) fleetChoice_->addItem(fleet, fleet);
+}
+
+QString StationWindow::chosenFleet() const {
+    return fleetChoice_->currentData().toString();
+}
+
+// A fleet numbers the radios itself: the numbering above waits, and the
+// table shows each radio's own values.
+void StationWindow::fleetChosen() {
+    const bool fleet = !chosenFleet().isEmpty();
+    for (const NumberedField& f : numbered_) {
+        f.box->setEnabled(!fleet);
+        f.next->setEnabled(!fleet);
+    }
+    registerTold_.clear();
+    showValueColumns();
+    updateControls();
+}
+
+// The fleet's next radio, taken on the worker in the order the ports
+// started; with keep identity the job takes it after reading the radio.
+void StationWindow::takeFleetRadio(const std::string& path) {
+    taking_.insert(path);
+    cancelled_.erase(path);
+    const int row = rowOf(path);
+    rows_[static_cast<std::size_t>(row)].ran = true;
+    setCell(row, kMessageColumn, tr("Taking the fleet's next radio from the register…"));
+    updateControls();
+    worker_->post([this, path, fleet = chosenFleet().toStdString(),
+                   keepIdentity = keepIdentityBox_->isChecked()] {
+        FleetJob job;
+        try {
+            job.fleet = fleetRadios(fleet, keepIdentity);
+            if (!keepIdentity) job.radio = job.fleet->takeNext();
+        } catch (const duoband::RegisterError& e) {
+            QMetaObject::invokeMethod(
+                this, [this, path, fleet, why = e.why()] { fleetRadioRefused(path, fleet, why); },
+                Qt::QueuedConnection);
+            return;
+        }
+        if (closing_) {
+            if (job.radio) recorder_->record(unusedRadioRecord(path, *job.radio));
+            return;
+        }
+        QMetaObject::invokeMethod(
+            this, [this, path, job] { fleetRadioTaken(path, job); }, Qt::QueuedConnection);
+    });
+}
+
+// The worker's: the register opened once it answers, and one FleetRadios
+// per fleet and option, so that radios of one run never claim one ID twice.
+std::shared_ptr<duoband::FleetRadios> StationWindow::fleetRadios(const std::string& fleet,
+                                                                 bool keepIdentity) {
+    if (!recorder_->isOpen())
+        if (const duoband::Phrase why = recorder_->open(true); !why.empty())
+            throw duoband::RegisterError(why);
+    if (!workerFleet_ || workerFleet_->fleet() != fleet ||
+        workerFleet_->keepsIdentity() != keepIdentity)
+        workerFleet_ =
+            std::make_shared<duoband::FleetRadios>(recorder_->reg(), fleet, keepIdentity);
+    return workerFleet_;
+}
+
+void StationWindow::fleetRadioTaken(const std::string& path, const FleetJob& fleet) {
+    taking_.erase(path);
+    registerTold_.clear();
+    // Pulled, stopped or closed while the register answered: the radio goes back.
+    if (rowOf(path) < 0 || cancelled_.erase(path) > 0 || closing_) {
+        if (fleet.radio) giveBack(path, *fleet.radio);
+        ports_.ended(path);
+        if (rowOf(path) >= 0) {
+            showState(path, JobState::Cancelled);
+            setCell(rowOf(path), kMessageColumn, tr("Stopped before it started."));
+        }
+        updateControls();
+        return;
+    }
+    duoband::WriteInput input{*image_, duoband::Compared::HeldBytes, {}};
+    if (fleet.radio) {
+        input.image = duoband::withRadioValues(*image_, fleet.radio->values);
+        input.numbers = fleet.radio->values.numbers;
+    }
+    launch(path, input, fleet);
+}
+
+// Each port refused says why in its row; the box comes once for one reason.
+void StationWindow::fleetRadioRefused(const std::string& path, const std::string& fleet,
+                                      const duoband::Phrase& problem) {
+    const QString why = tr("No radio of the fleet %1 was taken: %2")
+                            .arg(QString::fromStdString(fleet), pages::fromCorePhrase(problem));
+    taking_.erase(path);
+    cancelled_.erase(path);
+    if (why != registerTold_) userDialogs().openError(this, why);
+    registerTold_ = why;
+    refuseStart(path, why);
+    updateControls();
+}
+
+void StationWindow::giveBack(const std::string& path, const duoband::RegisteredRadio& radio) {
+    worker_->post([this, job = unusedRadioRecord(path, radio)] { recorder_->record(job); });
+}
+
+void StationWindow::showValues(const std::string& path, const duoband::RadioValues& values) {
+    const int row = rowOf(path);
+    if (row < 0) return;
+    for (UnitField field : duoband::kUnitFields)
+        setCell(row, numberColumn(field), QString::fromStdString(values.numbers[field]));
+    for (int line = 0; line < 2; ++line)
+        setCell(row, bootLineColumn(line),
+                QString::fromStdString(values.bootLines[static_cast<std::size_t>(line)]));
+    setCell(row, kLabelColumn, QString::fromStdString(values.label));
+    showValueColumns();
+}
+
+void StationWindow::showRegisterNews(const duoband::RecorderNews& news) {
+    const QString text = pages::fromCorePhrase(news.text);
+    registerNoteLabel_->setText(news.warning ? tr("Warning: %1").arg(text) : text);
+    registerNoteLabel_->setAccessibleName(registerNoteLabel_->text());
+}
+
 // A port that could not start: its row says why, and it waits for its
 // cable to be plugged in again, as after any job.
 void StationWindow::refuseStart(const std::string& path, const QString& why) {
@@ -426,7 +653,8 @@ void StationWindow::refuseStart(const std::string& path, const QString& why) {
     table_->resizeRowToContents(row);
 }
 
-void StationWindow::launch(const std::string& path, const duoband::WriteInput& input) {
+void StationWindow::launch(const std::string& path, const duoband::WriteInput& input,
+                           const FleetJob& fleet) {
     const int row = rowOf(path);
     Row& r = rows_[static_cast<std::size_t>(row)];
     r.ran = true;
@@ -434,9 +662,9 @@ void StationWindow::launch(const std::string& path, const duoband::WriteInput& i
     r.progress->setValue(0);
     setCell(row, kMessageColumn, {});
     setCell(row, kSecondsColumn, "0");
-    for (UnitField field : duoband::kUnitFields)
-        setCell(row, numberColumn(field), QString::fromStdString(input.numbers[field]));
-    showNumberColumns();
+    duoband::RadioValues values;
+    values.numbers = input.numbers;
+    showValues(path, fleet.radio ? fleet.radio->values : values);
     table_->resizeRowToContents(row);
     showState(r.path, JobState::Waiting);
 
@@ -452,8 +680,9 @@ void StationWindow::launch(const std::string& path, const duoband::WriteInput& i
     // failed is never written, as nothing could restore it.
     output.writeAfterFailedFirstRead = [](const duoband::ExchangeResult&) { return false; };
     job.thread =
-        std::thread([this, path = r.path, input, options, configuration, output]() mutable {
-            const duoband::JobReport report = caughtJob(path, input, options, output);
+        std::thread([this, path = r.path, input, options, configuration, output, fleet]() mutable {
+            const duoband::JobReport report =
+                runJob(path, input, options, output, configuration, fleet);
             const duoband::Phrase problem = log_->append(report, configuration);
             QMetaObject::invokeMethod(
                 this,
@@ -465,6 +694,44 @@ void StationWindow::launch(const std::string& path, const duoband::WriteInput& i
     if (!secondsTimer_->isActive()) secondsTimer_->start();
     showCounts();
     updateControls();
+}
+
+// On the job's thread: with keep identity the radio is read first and takes
+// its fleet radio, then it is written, and the register records the job
+// however it ended.
+duoband::JobReport StationWindow::runJob(const std::string& path, duoband::WriteInput input,
+                                         const duoband::JobOptions& options,
+                                         duoband::JobOutput& output,
+                                         const std::string& configuration, FleetJob fleet) {
+    duoband::UnitNumbers before;  // what the radio held, read to keep its identity
+    duoband::JobReport report;
+    if (fleet.fleet && fleet.fleet->keepsIdentity()) {
+        duoband::FleetRadios::Pick pick = fleet.fleet->identify(path, options, output);
+        before = pick.before;
+        fleet.radio = pick.radio;
+        if (pick.radio) {
+            input.image = duoband::withRadioValues(input.image, pick.radio->values);
+            input.numbers = pick.radio->values.numbers;
+            QMetaObject::invokeMethod(
+                this, [this, path, values = pick.radio->values] { showValues(path, values); },
+                Qt::QueuedConnection);
+        } else {
+            report = pick.refused;
+        }
+    }
+    const bool written = !fleet.fleet || fleet.radio;
+    if (written) report = caughtJob(path, input, options, output);
+    duoband::JobRecord record = written ? duoband::writeRecordOf(report, input.image, configuration)
+                                        : duoband::jobRecordOf("write", report);
+    record.configuration = configuration;
+    record.before = before;
+    if (fleet.fleet) {
+        record.fleet = fleet.fleet->fleet();
+        record.radioId = fleet.radio ? fleet.radio->id : 0;
+    }
+    recorder_->record(record);
+    if (fleet.fleet) fleet.fleet->release(path);
+    return report;
 }
 
 // The job's report; an exception on the job's thread is that radio's
@@ -598,16 +865,22 @@ void StationWindow::setCell(int row, int column, const QString& text) {
     if (column == kMessageColumn) item->setToolTip(text);
 }
 
-// A field's column stands while the field is numbered or a row shows one of its numbers.
-void StationWindow::showNumberColumns() {
-    for (const NumberedField& f : numbered_) {
-        bool shown = f.box->isChecked();
+// A field's column stands while the field is numbered (by the numbering or
+// a fleet) or a row shows one of its values; so do the boot lines and the
+// label while a fleet is chosen.
+void StationWindow::showValueColumns() {
+    const bool fleet = !chosenFleet().isEmpty();
+    const auto show = [&](int column, bool byChoice) {
+        bool shown = byChoice;
         for (int row = 0; row < table_->rowCount() && !shown; ++row) {
-            const auto* item = table_->item(row, numberColumn(f.field));
+            const auto* item = table_->item(row, column);
             shown = item != nullptr && !item->text().isEmpty();
         }
-        table_->setColumnHidden(numberColumn(f.field), !shown);
-    }
+        table_->setColumnHidden(column, !shown);
+    };
+    for (const NumberedField& f : numbered_)
+        show(numberColumn(f.field), fleet || f.box->isChecked());
+    for (int column : {bootLineColumn(0), bootLineColumn(1), kLabelColumn}) show(column, fleet);
 }
 
 void StationWindow::showSeconds() {
@@ -626,11 +899,13 @@ void StationWindow::showCounts() {
     counterLabel_->setAccessibleName(counterLabel_->text());
 }
 
-// The log is not changed under running jobs.
+// The log and the fleet are not changed under running jobs.
 void StationWindow::updateControls() {
-    const bool running = !jobs_.empty();
+    const bool running = !jobs_.empty() || !taking_.empty();
     stopButton_->setEnabled(running);
     chooseLogButton_->setEnabled(!running);
+    fleetChoice_->setEnabled(!running);
+    keepIdentityBox_->setEnabled(!running && !chosenFleet().isEmpty());
 }
 
 void StationWindow::keyPressEvent(QKeyEvent* event) {
@@ -664,6 +939,7 @@ void StationWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     dueTimer_->stop();
+    closing_ = true;  // a fleet radio the register sends now goes back
     portChoice_.disconnect(this);
     event->accept();
     emit closed();

@@ -4,14 +4,22 @@
 // in the editor to radio after radio: on its own when a USB cable has been
 // plugged in for a second ("Start when a radio is plugged in"), or on every
 // listed port when asked. Each radio gets its own numbers and a line in the
-// station log; a table shows each port's job as it goes. While it is open
+// station log, and its job is recorded in the register; a table shows each
+// port's job as it goes. With a fleet of the register chosen, each radio
+// takes the fleet's next radio (its numbers, boot lines and label) in the
+// order plugged in, or with "Keep each radio's identity" the values the
+// fleet knows it by. While it is open
 // the editor's configuration and ports are its own: the window that opens
 // it lends them until closed() (MainWindow::stationOpen).
 //
 // Threads: each job runs writeJob() on a thread of its own with its own
 // port; what it reports comes to this window's thread as queued calls, so
-// the window never waits for a radio. The rules (which port starts when,
-// the numbers) are duoband/station.h's.
+// the window never waits for a radio. The register is opened, listed and
+// asked for each fleet radio on one worker thread, in order, and the answer
+// comes back queued, so the window never waits for a register server
+// either; the jobs record on their own threads. The rules (which port
+// starts when, the numbers) are duoband/station.h's, the fleet's
+// duoband/fleet_radios.h's.
 #pragma once
 
 #include <QString>
@@ -22,16 +30,21 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "duoband/fleet_radios.h"
+#include "duoband/job_recorder.h"
+#include "duoband/ordered_worker.h"
 #include "duoband/port_monitor.h"
 #include "duoband/radio_jobs.h"
 #include "duoband/station.h"
 #include "duoband/station_log.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -47,7 +60,8 @@ class StationWindow : public QWidget {
 
   public:
     // Its parts are found by their object names: the check boxes
-    // "backupFirstBox", "verifyBox", "fastBox", "autoStartBox"; for each
+    // "backupFirstBox", "verifyBox", "fastBox", "autoStartBox",
+    // "keepIdentityBox"; "fleetChoice", "registerNoteLabel"; for each
     // numbered field (its name, "native-id") "native-idBox" and
     // "native-idNext"; "logFileEdit", "chooseLogButton"; "radioTable",
     // "counterLabel", "noteLabel"; "programListedButton", "stopButton",
@@ -93,6 +107,12 @@ class StationWindow : public QWidget {
         std::chrono::steady_clock::time_point started;
         bool ran = false;  // a job ran on it since it was plugged in
     };
+    // A fleet radio's job: the fleet, and the radio taken for it before it
+    // started (none with keep identity, which takes it after a read).
+    struct FleetJob {
+        std::shared_ptr<duoband::FleetRadios> fleet;  // null: no fleet
+        std::optional<duoband::RegisteredRadio> radio;
+    };
     struct RunningJob {
         std::shared_ptr<std::atomic<bool>> stop = std::make_shared<std::atomic<bool>>(false);
         std::thread thread;
@@ -100,6 +120,7 @@ class StationWindow : public QWidget {
 
     void buildOptions(QVBoxLayout* column);
     void buildNumbering(QVBoxLayout* column);
+    void buildFleet(QVBoxLayout* column);
     void buildTable(QVBoxLayout* column);
     void buildButtons(QVBoxLayout* column);
     QCheckBox* addOption(const QString& caption, const QString& name, bool byDefault);
@@ -113,7 +134,10 @@ class StationWindow : public QWidget {
     // first job; why not, when the station cannot start.
     QString whyNotReady();
     std::optional<duoband::UnitNumbers> takeNumbers(const std::string& path);
-    void launch(const std::string& path, const duoband::WriteInput& input);
+    void launch(const std::string& path, const duoband::WriteInput& input, const FleetJob& fleet);
+    duoband::JobReport runJob(const std::string& path, duoband::WriteInput input,
+                              const duoband::JobOptions& options, duoband::JobOutput& output,
+                              const std::string& configuration, FleetJob fleet);
     duoband::JobReport caughtJob(const std::string& path, const duoband::WriteInput& input,
                                  const duoband::JobOptions& options,
                                  duoband::JobOutput& output) const;
@@ -124,13 +148,28 @@ class StationWindow : public QWidget {
     void jobEnded(const std::string& path, const duoband::JobReport& report,
                   const QString& logProblem);
     void refuseStart(const std::string& path, const QString& why);
+
+    // The register and the fleets (fleet choice, worker thread).
+    std::filesystem::path dataFolder() const;
+    void listFleets();
+    void showFleets(const QStringList& fleets);
+    QString chosenFleet() const;
+    void fleetChosen();
+    void takeFleetRadio(const std::string& path);
+    std::shared_ptr<duoband::FleetRadios> fleetRadios(const std::string& fleet, bool keepIdentity);
+    void fleetRadioTaken(const std::string& path, const FleetJob& fleet);
+    void fleetRadioRefused(const std::string& path, const std::string& fleet,
+                           const duoband::Phrase& problem);
+    void giveBack(const std::string& path, const duoband::RegisteredRadio& radio);
+    void showValues(const std::string& path, const duoband::RadioValues& values);
+    void showRegisterNews(const duoband::RecorderNews& news);
     bool mayCloseNow();
 
     int rowOf(const std::string& path) const;
     int rowFor(const duoband::ListedPort& port);
     void removeRow(const std::string& path);
     void setCell(int row, int column, const QString& text);
-    void showNumberColumns();
+    void showValueColumns();
     void showSeconds();
     void showCounts();
     void updateControls();
@@ -150,12 +189,20 @@ class StationWindow : public QWidget {
     int done_ = 0;
     int failed_ = 0;
     bool closeWhenStopped_ = false;
-    bool stopping_ = false;  // the note says so
+    bool stopping_ = false;            // the note says so
+    std::set<std::string> taking_;     // ports waiting for their fleet radio
+    std::set<std::string> cancelled_;  // ... of them stopped meanwhile
+    QString registerTold_;             // the last reason the register refused, told
+    std::atomic<bool> closing_{false};
+    std::unique_ptr<duoband::JobRecorder> recorder_;
+    std::shared_ptr<duoband::FleetRadios> workerFleet_;  // the worker thread's alone
+    std::unique_ptr<duoband::OrderedWorker> worker_;     // after what its calls use
 
     QCheckBox* backupFirstBox_;
     QCheckBox* verifyBox_;
     QCheckBox* fastBox_;
     QCheckBox* autoStartBox_;
+    QCheckBox* keepIdentityBox_;
     struct NumberedField {
         duoband::UnitField field;
         QCheckBox* box;
@@ -163,6 +210,8 @@ class StationWindow : public QWidget {
     };
     std::vector<NumberedField> numbered_;
     QLineEdit* logFileEdit_;
+    QComboBox* fleetChoice_;
+    QLabel* registerNoteLabel_;
     QPushButton* chooseLogButton_;
     QLabel* counterLabel_;
     QLabel* noteLabel_;

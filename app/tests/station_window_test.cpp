@@ -13,14 +13,11 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "app_test_support.h"
 #include "application.h"
 #include "duoband/channel_csv.h"
-#include "duoband/radio_sim.h"
 #include "duoband/radio_sim_sample.h"
-#include "duoband/write_verify.h"
 #include "main_window.h"
-#include "station_window.h"
+#include "station_test_support.h"
 
 using duoband::ListedPort;
 using duoband::PortEvent;
@@ -30,25 +27,6 @@ namespace {
 constexpr int kStateColumn = 3;  // port, native ID, identity code, state
 constexpr int kMessageColumn = 6;
 constexpr int kJobTimeoutMs = 30000;
-
-QStringList times(const QString& text, int n) {
-    QStringList list;
-    for (int i = 0; i < n; ++i) list << text;
-    return list;
-}
-
-// A radio with its memory and command log in `folder`.
-struct StationRadio {
-    StationRadio(const QTemporaryDir& folder, int n, std::vector<std::string> faults)
-        : memory(folder.filePath(QString("radio%1.bin").arg(n))),
-          log(folder.filePath(QString("radio%1.log").arg(n))) {
-        faults.insert(faults.end(),
-                      {"--save-memory", memory.toStdString(), "--log", log.toStdString()});
-        radio = std::make_unique<TestRadio>(faults);
-    }
-    QString memory, log;
-    std::unique_ptr<TestRadio> radio;
-};
 
 }  // namespace
 
@@ -324,26 +302,8 @@ class StationWindowTest : public QObject {
             {PortEvent::Kind::Added, ListedPort{radios.back()->radio->port(), "USB-Serial", true}});
     }
 
-    static QStringList column(StationWindow& station, int column) {
-        auto* table = station.findChild<QTableWidget*>("radioTable");
-        QStringList texts;
-        for (int row = 0; row < table->rowCount(); ++row)
-            texts << (table->item(row, column) ? table->item(row, column)->text() : QString());
-        return texts;
-    }
-
     // What radio `n` holds where a write puts its bytes.
-    duoband::RadioImage held(int n) {
-        std::string error;
-        const auto memory = duoband::sim::loadMemory(radios[n]->memory.toStdString(), error);
-        duoband::RadioImage image;
-        if (!memory) return image;
-        for (int s = 0; s < duoband::kTransferSteps; ++s) {
-            const duoband::TransferStep t = duoband::transferPlan()[static_cast<std::size_t>(s)];
-            duoband::storeAnswer(image, s, std::span(memory->data() + t.address, t.length));
-        }
-        return image;
-    }
+    duoband::RadioImage held(int n) { return heldImage(radios[n]->memory); }
 
     QTemporaryDir folder;
     std::unique_ptr<TestDataFolder> data;

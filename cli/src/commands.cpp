@@ -20,6 +20,7 @@
 #include "duoband/compared_side.h"
 #include "duoband/counted.h"
 #include "duoband/decimal.h"
+#include "duoband/fleet_radios.h"
 #include "duoband/port_discovery.h"
 #include "duoband/roster.h"
 #include "duoband/settings_file.h"
@@ -358,7 +359,11 @@ std::unique_ptr<FleetRadios> fleetRadios(const Args& args, JobRecorder& recorder
     } catch (const RegisterError& e) {
         return fail(io, std::string("write: ") + e.what()), nullptr;
     }
-    if (!radios->reserveBatch(args.all("--port").size(), io)) return nullptr;
+    try {
+        radios->reserveBatch(args.all("--port").size());
+    } catch (const RegisterError& e) {
+        return fail(io, std::string("write: ") + e.what() + "; nothing was written"), nullptr;
+    }
     return radios;
 }
 
@@ -422,13 +427,10 @@ int writeCommand(const Args& args, Io& io) {
             // Logged however the job ended, even by an exception.
             const JobReport report =
                 caughtJob(port, [&] { return writeJob(port, radio, options, output); });
-            JobRecord done = jobRecordOf("write", report);
+            JobRecord done = writeRecordOf(report, radio.image, args["--in"]);
             done.fleet = job.fleet;
             done.radioId = job.radioId;
             done.before = job.before;
-            done.after = numbersIn(radio.image);
-            done.configuration = args["--in"];
-            done.configurationSha256 = imageSha256(radio.image);
             recorder.record(done, output.warn);
             if (!logged) return report;
             if (const Phrase problem = log.append(report, args["--in"]); !problem.empty()) {

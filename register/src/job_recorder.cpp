@@ -48,6 +48,8 @@ JobRecorder::JobRecorder(const std::string& requested, const std::filesystem::pa
       say_(std::move(say)) {}
 
 Phrase JobRecorder::open(bool needed) {
+    // A job's thread may be recording meanwhile.
+    std::lock_guard lock(mutex_);
     try {
         // The data folder's register is made on first use, its folder too.
         if (address_ == registerAddress({}, dataFolder_))
@@ -114,6 +116,15 @@ JobRecord jobRecordOf(std::string_view kind, const std::string& port, const Exch
     job.message = result.message;
     job.detail = result.detail;
     job.seconds = seconds;
+    return job;
+}
+
+JobRecord writeRecordOf(const JobReport& report, const RadioImage& sent,
+                        const std::string& configuration) {
+    JobRecord job = jobRecordOf("write", report);
+    job.after = numbersIn(sent);
+    job.configuration = configuration;
+    job.configurationSha256 = imageSha256(sent);
     return job;
 }
 

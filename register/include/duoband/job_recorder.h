@@ -36,7 +36,9 @@ class JobRecorder {
 
     // Opens the register and stores what the spool kept for it. Empty on
     // success; otherwise why it cannot be opened, and a recorder that is not
-    // `needed` warns once and keeps its records in the spool.
+    // `needed` warns once and keeps its records in the spool. Safe while
+    // jobs record from their threads; isOpen() and reg() are for the thread
+    // that opens.
     Phrase open(bool needed);
     // The open register; only after open() succeeded.
     RadioRegister& reg() { return *register_; }
@@ -65,6 +67,10 @@ JobRecord jobRecordOf(std::string_view kind, const JobReport& report);
 // The record of a partial transfer on `port`.
 JobRecord jobRecordOf(std::string_view kind, const std::string& port, const ExchangeResult& result,
                       double seconds);
+// The record of a write of `sent` (from `configuration`) that ended with
+// `report`: the numbers it gave and the SHA-256 of its bytes.
+JobRecord writeRecordOf(const JobReport& report, const RadioImage& sent,
+                        const std::string& configuration);
 // The numbers `image` holds, as a record's before or after.
 UnitNumbers numbersIn(const RadioImage& image);
 // The SHA-256 of the bytes a write of `image` sends.
