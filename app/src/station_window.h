@@ -105,6 +105,7 @@ class StationWindow : public QWidget {
     QCheckBox* addOption(const QString& caption, const QString& name, bool byDefault);
     void chooseLog();
 
+    void askAboutPlan(const std::function<void()>& then);
     void takeCableEvent(const duoband::PortEvent& event);
     void startDueJobs();
     void scheduleNextDue();
@@ -150,7 +151,8 @@ class StationWindow : public QWidget {
     int done_ = 0;
     int failed_ = 0;
     bool closeWhenStopped_ = false;
-    bool stopping_ = false;  // the note says so
+    bool stopping_ = false;   // the note says so
+    bool planAsked_ = false;  // the question about the plan's problems is open
 
     QCheckBox* backupFirstBox_;
     QCheckBox* verifyBox_;
