@@ -84,7 +84,8 @@ class PlanCheckTest : public QObject {
         QVERIFY(page != nullptr && page->band() == Band::B);
         QCOMPARE(page->grid()->currentIndex().row(), 10);  // channel 11
 
-        editor().model().channels(Band::B).cell(Column::RxFrequency, 11) = "145.51250";
+        for (Column c : {Column::RxFrequency, Column::TxFrequency})
+            editor().model().channels(Band::B).cell(c, 11) = "145.51250";
         editor().recordEdit("fix");
         QCOMPARE(panel->windowTitle(), QString("Channel plan: no problems"));
     }
