@@ -236,7 +236,7 @@ const std::vector<MenuDef>& menuTable() {
         // The channel plan as a whole; the menu is shared with its other tools.
         {QT_TRANSLATE_NOOP("MainWindow", "&Channels"),
          {{.name = "checkChannelPlanAction",
-           .caption = QT_TRANSLATE_NOOP("MainWindow", "Check Channel Plan"),
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "&Check Channel Plan"),
            .handler = &W::showPlanCheck,
            .duringExchange = true}}},
         {QT_TRANSLATE_NOOP("MainWindow", "Help(&H)"),

@@ -21,8 +21,9 @@ void MainWindow::buildPlanCheckPanel() {
     });
 }
 
+// Usable while the station holds the configuration, when no edit can be pending.
 void MainWindow::showPlanCheck() {
-    recordPendingEdit();
+    if (exchangesRunning_ == 0) recordPendingEdit();
     planCheckPanel_->showFindings(duoband::checkChannelPlan(model()));
     planCheckPanel_->show();
     planCheckPanel_->raise();

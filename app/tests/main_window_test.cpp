@@ -143,7 +143,7 @@ class MainWindowTest : public QObject {
     void offersTheCommandSet() {
         MainWindow& f = *windows->mainWindow;
         QCOMPARE(actionTexts(f.menuBar()->actions()),
-                 (QStringList{"File(F)", "Edit(E)", "Help(H)", "Quit(Q)"}));
+                 (QStringList{"File(F)", "Edit(E)", "Channels", "Help(H)", "Quit(Q)"}));
         const QList<QAction*> menus = f.menuBar()->actions();
         QCOMPARE(actionTexts(menus[0]->menu()->actions()),
                  (QStringList{"New", "Open", "Open Recent", "Save", "Save As...", "Backups...",
@@ -176,7 +176,8 @@ class MainWindowTest : public QObject {
                                                                         "Move up",
                                                                         "Move down",
                                                                         "Clear channels"}));
-        QCOMPARE(actionTexts(menus[2]->menu()->actions()),
+        QCOMPARE(actionTexts(menus[2]->menu()->actions()), (QStringList{"Check Channel Plan"}));
+        QCOMPARE(actionTexts(menus[3]->menu()->actions()),
                  (QStringList{"Note", "Amend Password", "About"}));
         QStringList buttons;
         for (QAction* a : f.toolBar()->actions()) {

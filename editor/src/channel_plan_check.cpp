@@ -141,7 +141,7 @@ class PlanCheck {
             if (!l[low] || !l[low + 1]) continue;
             inside = inside || (*value >= *l[low] && *value <= *l[low + 1]);
             const Phrase range =
-                phrase("%1–%2 MHz", verbatim(mhzText(*l[low])), verbatim(mhzText(*l[low + 1])));
+                phrase("%1~%2 MHz", verbatim(mhzText(*l[low])), verbatim(mhzText(*l[low + 1])));
             ranges = ranges.empty() ? range : phrase("%1, %2", ranges, range);
         }
         if (inside || ranges.empty()) return;

@@ -84,7 +84,7 @@ const std::vector<CheckCase> kCases{
          setLimits(m, false), setChannel(m, Band::A, 5, "150.00000", "", "145.00000");
      },
      "Band A channel 5, Receiving Frequency: 150.00000 is outside the limits on \"Limit "
-     "Frequency\" (144–148 MHz, 430–440 MHz)"},
+     "Frequency\" (144~148 MHz, 430~440 MHz)"},
     {"TransmitOutsideLimits",
      [](EditorModel& m) {
          setLimits(m, true);
@@ -95,7 +95,7 @@ const std::vector<CheckCase> kCases{
          setChannel(m, Band::B, 3, "434.00000", "", "439.00000");
      },
      "Band B channel 3, Transmission Frequency: 150.00000 is outside the limits on \"Limit "
-     "Frequency\" (144–148 MHz, 430–440 MHz)"},
+     "Frequency\" (144~148 MHz, 430~440 MHz)"},
     {"LimitsUpsideDown",
      [](EditorModel& m) { setLimits(m, true), setText(m, SettingId::LimitUhfLow, "450"); },
      [](EditorModel& m) { setLimits(m, false), setText(m, SettingId::LimitUhfLow, "450"); },
