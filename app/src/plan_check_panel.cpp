@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plan_check_panel.h"
 
+#include <QAbstractButton>
+#include <QEvent>
 #include <QHeaderView>
 #include <QSignalBlocker>
 #include <QTreeWidget>
@@ -39,6 +41,7 @@ PlanCheckPanel::PlanCheckPanel(QWidget* parent) : QDockWidget(parent) {
     list->header()->setSectionResizeMode(QHeaderView::Interactive);
     list->setColumnWidth(Where, 380);
     setWidget(list);
+    nameTitleButtons();
 
     connect(list, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current) { chooseRow(current, false); });
@@ -46,6 +49,18 @@ PlanCheckPanel::PlanCheckPanel(QWidget* parent) : QDockWidget(parent) {
             [this](QTreeWidgetItem* item) { chooseRow(item, true); });
     connect(list, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { chooseRow(item, true); });
+}
+
+void PlanCheckPanel::nameTitleButtons() {
+    if (auto* close = findChild<QAbstractButton*>("qt_dockwidget_closebutton"))
+        close->setAccessibleName(tr("Close the channel plan check"));
+    if (auto* floating = findChild<QAbstractButton*>("qt_dockwidget_floatbutton"))
+        floating->setAccessibleName(tr("Float the channel plan check"));
+}
+
+void PlanCheckPanel::changeEvent(QEvent* event) {
+    QDockWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) nameTitleButtons();
 }
 
 void PlanCheckPanel::showFindings(std::vector<duoband::PlanFinding> findings) {

@@ -31,7 +31,12 @@ class PlanCheckPanel : public QDockWidget {
     // A row was chosen: its place is to be shown, with `focus` given the keyboard.
     void placeChosen(const duoband::ComparePlace& where, bool focus);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // The title bar's buttons say whose they are: the compare panel has its own.
+    void nameTitleButtons();
     void chooseRow(QTreeWidgetItem* item, bool focus);
 
     std::vector<duoband::PlanFinding> findings_;
