@@ -754,7 +754,8 @@ const std::vector<Command>& commands() {
          "write --port DEV... --in FILE [--number FIELD=START]... [--log FILE.csv]\n"
          "       [--fleet NAME [--keep-identity]] [--register ADDRESS]\n"
          "       [--verify] [--fast] [--backup-first [--write-after-failed-read]]\n"
-         "       [--backup-dir DIR] [--no-backup] [--report FILE.json] [--trace FILE] [--strict]",
+         "       [--backup-dir DIR] [--no-backup] [--report FILE.json] [--trace FILE]\n"
+         "       [--strict]",
          "Writes a settings file or an image to the radio (--port may be repeated). An image\n"
          "is sent byte for byte, a clone of the radio it was read from. The image sent is kept\n"
          "as a backup; --backup-first reads the radio first and keeps what it held, and a\n"
@@ -883,15 +884,15 @@ const std::vector<Command>& commands() {
          "one line per finding, named as the editor names it:\n"
          "  Band B channel 11: the same as channel 10\n"
          "Problems: two channels of a band alike but for their names, a name used twice in\n"
-         "a band, a frequency outside the limits of \"Limit Frequency\" while their mode is\n"
-         "ON, a limit's low edge above its high one, signalling that sends an empty DTMF\n"
+         "a band, a frequency outside the limits of \"Limit Frequency\" while the limit mode\n"
+         "is ON, a limit's low edge above its high one, signalling that sends an empty DTMF\n"
          "group or an empty identity code, a transmit frequency without a receive one, a\n"
          "channel whose Power, Wide / Narrow, Compandor or Scrambler is empty while others\n"
          "are not (the radio gets none of them), and a band in Channel Mode whose \"Channel\n"
-         "No.\" is empty. A repeater split other than the usual ones for its band is a note,\n"
-         "\"note: \" before it, which never counts. Then the count: \"2 problems\", \"no\n"
-         "problems, 1 note\". --json prints the list as JSON instead. Exit status: 0 no\n"
-         "problems, 1 some, 2 the file could not be read.",
+         "No.\" is an empty channel. A repeater split other than the usual ones for its band\n"
+         "is a note, \"note: \" before it, which never counts. Then the count:\n"
+         "\"2 problems\", \"no problems, 1 note\". --json prints the list as JSON instead.\n"
+         "Exit status: 0 no problems, 1 some, 2 the file could not be read.",
          {},
          {},
          {"--json"},
