@@ -79,46 +79,54 @@ class PlanCheck {
         findings_.push_back({kind, std::move(where), std::move(what)});
     }
 
+    // The columns of a channel but its number and name.
+    using Settings = std::array<std::string, kColumnCount - 2>;
+
     void checkChannels(Band band) {
         const ChannelTable& table = model_.channels(band);
-        std::map<std::array<std::string, 11>, int> settingsSeen;  // the columns but the name
+        std::map<Settings, int> settingsSeen;
         std::map<std::string, int> namesSeen;
         for (int ch = 1; ch <= ChannelTable::kChannels; ++ch) {
-            const auto cell = [&](Column c) -> const std::string& { return table.cell(c, ch); };
-            const std::string& rx = cell(Column::RxFrequency);
-            const std::string& tx = cell(Column::TxFrequency);
+            const std::string& rx = table.cell(Column::RxFrequency, ch);
+            const std::string& tx = table.cell(Column::TxFrequency, ch);
             if (rx.empty() && tx.empty()) continue;
             if (rx.empty()) {
                 add(cellPlace(band, ch, Column::TxFrequency),
                     phrase(QT_TRANSLATE_NOOP("duoband",
-                                             "transmits on %1 but has no receiving "
-                                             "frequency"),
+                                             "transmits on %1 but has no receiving frequency"),
                            verbatimLatin1(tx)));
             }
-            std::array<std::string, 11> key;
-            for (int c = columnIndex(Column::RxFrequency); c < columnIndex(Column::Name); ++c)
-                key[static_cast<std::size_t>(c - 1)] =
-                    table.cells[static_cast<std::size_t>(ch)][static_cast<std::size_t>(c)];
-            if (const auto [first, isNew] = settingsSeen.try_emplace(key, ch); !isNew) {
-                add(cellPlace(band, ch, Column::Number),
-                    phrase(QT_TRANSLATE_NOOP("duoband", "the same as channel %1"),
-                           verbatim(first->second)));
-            }
-            const std::string& name = cell(Column::Name);
-            if (!name.empty()) {
-                if (const auto [first, isNew] = namesSeen.try_emplace(name, ch); !isNew) {
-                    add(cellPlace(band, ch, Column::Name),
-                        phrase(QT_TRANSLATE_NOOP("duoband", "the name %1 is also channel %2's"),
-                               quoted(name), verbatim(first->second)));
-                }
-            }
+            checkAlike(band, ch, settingsSeen);
+            checkName(band, ch, namesSeen);
             checkLimits(band, ch, Column::RxFrequency, rx);
             checkLimits(band, ch, Column::TxFrequency, tx);
             for (Column c : {Column::LaunchSignalling, Column::EndSignalling})
-                checkSignalling(cellPlace(band, ch, c), cell(c));
+                checkSignalling(cellPlace(band, ch, c), table.cell(c, ch));
             checkFlags(band, ch, held_.channels(band));
             checkSplit(band, ch, rx, tx);
         }
+    }
+
+    // A channel alike to an earlier one in all but its name.
+    void checkAlike(Band band, int ch, std::map<Settings, int>& seen) {
+        Settings settings;
+        for (std::size_t i = 0; i < settings.size(); ++i)
+            settings[i] = model_.channels(band).cell(columnAt(static_cast<int>(i) + 1), ch);
+        const auto [first, isNew] = seen.try_emplace(settings, ch);
+        if (isNew) return;
+        add(cellPlace(band, ch, Column::Number),
+            phrase(QT_TRANSLATE_NOOP("duoband", "the same as channel %1"),
+                   verbatim(first->second)));
+    }
+
+    void checkName(Band band, int ch, std::map<std::string, int>& seen) {
+        const std::string& name = model_.channels(band).cell(Column::Name, ch);
+        if (name.empty()) return;
+        const auto [first, isNew] = seen.try_emplace(name, ch);
+        if (isNew) return;
+        add(cellPlace(band, ch, Column::Name),
+            phrase(QT_TRANSLATE_NOOP("duoband", "the name %1 is also channel %2's"), quoted(name),
+                   verbatim(first->second)));
     }
 
     // The limit edits in units: VHF low, VHF high, UHF low, UHF high.
