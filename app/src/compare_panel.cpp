@@ -55,18 +55,6 @@ QString shownValue(const CompareEntry& entry, bool otherSide) {
     return isListEntry(entry.where) ? pages::fromCoreText(value) : pages::fromModelText(value);
 }
 
-// A setting by its caption and page in the window's language; the rest as
-// the core words it.
-QString placeText(const duoband::ComparePlace& where) {
-    if (!where.setting) return pages::fromCorePhrase(duoband::describePlace(where));
-    const duoband::SettingRef ref = *where.setting;
-    const duoband::Setting& setting = duoband::setting(ref.id);
-    QString caption = pages::fromCoreText(setting.captionFor(ref.band)).trimmed();
-    while (caption.endsWith(':') || caption.endsWith(QChar(0xFF1A))) caption.chop(1);
-    return ComparePanel::tr("\"%1\" on \"%2\"")
-        .arg(caption.trimmed(), pages::fromCoreText(duoband::pageTitle(setting.page, ref.band)));
-}
-
 QString countText(std::size_t differences, std::size_t notes) {
     QString text = differences == 0   ? ComparePanel::tr("no differences")
                    : differences == 1 ? ComparePanel::tr("1 difference")
@@ -77,6 +65,16 @@ QString countText(std::size_t differences, std::size_t notes) {
 }
 
 }  // namespace
+
+QString ComparePanel::placeText(const duoband::ComparePlace& where) {
+    if (!where.setting) return pages::fromCorePhrase(duoband::describePlace(where));
+    const duoband::SettingRef ref = *where.setting;
+    const duoband::Setting& setting = duoband::setting(ref.id);
+    QString caption = pages::fromCoreText(setting.captionFor(ref.band)).trimmed();
+    while (caption.endsWith(':') || caption.endsWith(QChar(0xFF1A))) caption.chop(1);
+    return tr("\"%1\" on \"%2\"")
+        .arg(caption.trimmed(), pages::fromCoreText(duoband::pageTitle(setting.page, ref.band)));
+}
 
 ComparePanel::ComparePanel(QWidget* parent) : QDockWidget(parent) {
     setObjectName("comparePanel");

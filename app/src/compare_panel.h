@@ -22,6 +22,10 @@ class ComparePanel : public QDockWidget {
   public:
     explicit ComparePanel(QWidget* parent);
 
+    // A place as the panel names it, in the window's language: a setting by
+    // its caption and page, a cell as the core words it.
+    static QString placeText(const duoband::ComparePlace& where);
+
     // The window's Take Other Value and Take All, as buttons beside the list.
     void setTakeActions(QAction* takeSelected, QAction* takeAll);
 

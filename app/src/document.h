@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
 #include "duoband/editor_model.h"
 #include "edit_history.h"
@@ -47,6 +48,11 @@ class Document : public QObject {
     // Saved as `file` (Save As); while read aside the file stays as it is.
     void markSavedAs(ConfigurationFile file);
 
+    // The channel plan's problems were answered "Write Anyway" for the
+    // configuration as it is now: asked once per configuration, not per radio.
+    bool planProblemsAccepted() const { return accepted_ && *accepted_ == model_; }
+    void acceptPlanProblems() { accepted_ = model_; }
+
   signals:
     // The model was replaced (an undo, a redo, New, Open, a Read): show it.
     void replaced();
@@ -58,4 +64,5 @@ class Document : public QObject {
     duoband::EditorModel model_;
     EditHistory* history_;
     int readsAside_ = 0;
+    std::optional<duoband::EditorModel> accepted_;  // the configuration written despite problems
 };

@@ -78,6 +78,7 @@ MainWindow::MainWindow(PortOptions ports, QWidget* parent) : QMainWindow(parent)
     buildCommands();
     buildPages();
     buildComparePanel();
+    buildPlanCheckPanel();
     buildStatusBar();
     buildPortChoice(ports);
     showModel();
@@ -335,6 +336,7 @@ void MainWindow::readRadio() {
 
 void MainWindow::writeRadio() {
     recordPendingEdit();
+    if (!planProblemsAnswered()) return;
     showModal(writeDialog_);
     const auto* write = qobject_cast<TransferDialog*>(writeDialog_);
     if (write != nullptr && write->succeeded()) document_->markClean();

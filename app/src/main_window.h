@@ -36,6 +36,7 @@ class QToolBar;
 class ChannelTablePage;
 class ComparePanel;
 class FindReplaceDialog;
+class PlanCheckPanel;
 class StationWindow;
 
 // One page of the tabs and the two things the window asks of it.
@@ -135,6 +136,10 @@ class MainWindow : public QMainWindow, public PageHost {
     bool canTakeOtherValue() const;
     bool canTakeAll() const;
     ComparePanel* comparePanel() const { return comparePanel_; }
+    // Channels > Check Channel Plan: the plan's problems and notes in their
+    // panel, checked again after every step until the panel is closed.
+    void showPlanCheck();
+    PlanCheckPanel* planCheckPanel() const { return planCheckPanel_; }
     // Edit > Program Many Radios…: opens the station (or brings it up).
     void programManyRadios();
     // The station is open: the configuration and the ports are its own
@@ -198,6 +203,10 @@ class MainWindow : public QMainWindow, public PageHost {
     QString droppableFile(const QMimeData* dragged) const;
     void buildPages();
     void buildComparePanel();
+    void buildPlanCheckPanel();
+    // Before Write: true when the plan has no problems, they were accepted
+    // before, or the user answers "Write Anyway" now.
+    bool planProblemsAnswered();
     void buildStatusBar();
     void buildPortChoice(const PortOptions& ports);
     void setPortPanel(const QString& text, const QString& why);
@@ -275,6 +284,7 @@ class MainWindow : public QMainWindow, public PageHost {
     QTimer* messageTimer_ = nullptr;
     ComparePanel* comparePanel_ = nullptr;
     FindReplaceDialog* findReplaceDialog_ = nullptr;
+    PlanCheckPanel* planCheckPanel_ = nullptr;
     // The configuration the open one is compared with, kept while the panel
     // is open, and its name.
     std::optional<duoband::ComparedSide> compared_;

@@ -260,6 +260,12 @@ const std::vector<MenuDef>& menuTable() {
            .caption = QT_TRANSLATE_NOOP("MainWindow", "Find and Re&place…"),
            .handler = &W::findAndReplace,
            .key = Qt::CTRL | Qt::Key_H}}},
+        // The channel plan as a whole; the menu is shared with its other tools.
+        {QT_TRANSLATE_NOOP("MainWindow", "&Channels"),
+         {{.name = "checkChannelPlanAction",
+           .caption = QT_TRANSLATE_NOOP("MainWindow", "&Check Channel Plan"),
+           .handler = &W::showPlanCheck,
+           .duringExchange = true}}},
         {QT_TRANSLATE_NOOP("MainWindow", "Help(&H)"),
          {{.name = "companyNameAction",
            .caption = QT_TRANSLATE_NOOP("MainWindow", "&Note"),
@@ -321,6 +327,15 @@ QMenu* submenuOf(QMenu* menu, const QString& title) {
     return menu->addMenu(title);
 }
 
+// The menu bar's menu `title`, made when it is first asked for: two rows of
+// the table with one title fill one menu.
+QMenu* menuNamed(QMenuBar* bar, const QString& title) {
+    for (QAction* action : bar->actions()) {
+        if (action->menu() != nullptr && action->text() == title) return action->menu();
+    }
+    return bar->addMenu(title);
+}
+
 // "&3 ~/radios/harbour.bc": numbered for the keyboard, the home folder
 // shortened and a long path cut in the middle.
 QString recentFileCaption(int number, const QString& path, const QFontMetrics& font) {
@@ -335,7 +350,7 @@ QString recentFileCaption(int number, const QString& path, const QFontMetrics& f
 void MainWindow::buildCommands() {
     menuBar()->setObjectName("menuBar");
     for (const MenuDef& def : menuTable()) {
-        QMenu* menu = menuBar()->addMenu(tr(def.title));
+        QMenu* menu = menuNamed(menuBar(), tr(def.title));
         for (const MenuItem& item : def.items) {
             QMenu* into = item.submenu != nullptr ? submenuOf(menu, tr(item.submenu)) : menu;
             QAction* action =

@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -29,6 +30,7 @@
 #include "duoband/roster.h"
 #include "file_paths.h"
 #include "pages/page_widgets.h"
+#include "plan_problems_dialog.h"
 #include "port_choice.h"
 #include "screen_fit.h"
 #include "user_dialogs.h"
@@ -160,6 +162,8 @@ StationWindow::StationWindow(Document& document, PortChoice& ports, duoband::Job
     listFleets();
     showCounts();
     fleetChosen();
+    // Asked once the station shows, over it.
+    QTimer::singleShot(0, this, [this] { askAboutPlan({}); });
 }
 
 StationWindow::~StationWindow() {
@@ -196,6 +200,7 @@ void StationWindow::buildOptions(QVBoxLayout* column) {
         tr("Each radio is read first: one the fleet knows by its native ID gets its own values "
            "again, another one the fleet's next radio."));
     connect(autoStartBox_, &QCheckBox::toggled, this, [this](bool on) {
+        if (on) askAboutPlan({});
         ports_.setAutoStart(on);
         scheduleNextDue();
     });
@@ -405,7 +410,31 @@ void StationWindow::startDueJobs() {
 }
 
 void StationWindow::programListedPorts() {
-    for (const std::string& path : ports_.idle()) startJob(path);
+    askAboutPlan([this] {
+        for (const std::string& path : ports_.idle()) startJob(path);
+    });
+}
+
+// The plan's problems are asked about where the user acts, never from a
+// cable event: the box waits for no answer, and `then` runs once the plan is
+// cleared (at once when it has no problems or they were accepted before).
+void StationWindow::askAboutPlan(const std::function<void()>& then) {
+    if (planCleared(document_)) {
+        if (then) then();
+        return;
+    }
+    if (planAsked_) return;
+    planAsked_ = true;
+    const QStringList problems = planProblemLines(document_.model());
+    userDialogs().openWriteDespiteProblems(
+        this, planQuestionText(static_cast<int>(problems.size())), problems,
+        [station = QPointer<StationWindow>(this), then](bool writeAnyway) {
+            if (station == nullptr) return;
+            station->planAsked_ = false;
+            if (!writeAnyway) return;
+            station->document_.acceptPlanProblems();
+            if (then) then();
+        });
 }
 
 void StationWindow::stopAll() {
@@ -452,6 +481,10 @@ QString StationWindow::whyNotReady() {
 void StationWindow::startJob(const std::string& path) {
     if (jobs_.count(path) != 0 || ports_.running(path) || rowOf(path) < 0) return;
     ports_.started(path);
+    if (!planCleared(document_)) {
+        return refuseStart(path, tr("Not started: the channel plan has problems not answered "
+                                    "\"Write Anyway\" (Program Listed Ports asks again)."));
+    }
     if (const QString why = whyNotReady(); !why.isEmpty()) return refuseStart(path, why);
     if (!chosenFleet().isEmpty()) return takeFleetRadio(path);
     const auto numbers = takeNumbers(path);

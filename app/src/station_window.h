@@ -126,6 +126,7 @@ class StationWindow : public QWidget {
     QCheckBox* addOption(const QString& caption, const QString& name, bool byDefault);
     void chooseLog();
 
+    void askAboutPlan(const std::function<void()>& then);
     void takeCableEvent(const duoband::PortEvent& event);
     void startDueJobs();
     void scheduleNextDue();
@@ -197,6 +198,7 @@ class StationWindow : public QWidget {
     std::unique_ptr<duoband::JobRecorder> recorder_;
     std::shared_ptr<duoband::FleetRadios> workerFleet_;  // the worker thread's alone
     std::unique_ptr<duoband::OrderedWorker> worker_;     // after what its calls use
+    bool planAsked_ = false;  // the question about the plan's problems is open
 
     QCheckBox* backupFirstBox_;
     QCheckBox* verifyBox_;

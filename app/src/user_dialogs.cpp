@@ -10,6 +10,7 @@
 
 #include "app_settings.h"
 #include "import_start_dialog.h"
+#include "plan_problems_dialog.h"
 
 namespace {
 
@@ -112,6 +113,21 @@ class QtUserDialogs final : public UserDialogs {
         box->open();
         return box;
     }
+    bool writeDespiteProblems(QWidget* parent, const QString& text,
+                              const QStringList& problems) override {
+        PlanProblemsDialog dialog(text, problems, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    void openWriteDespiteProblems(QWidget* parent, const QString& text, const QStringList& problems,
+                                  std::function<void(bool)> answered) override {
+        auto* dialog = new PlanProblemsDialog(text, problems, parent);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(dialog, &QDialog::finished, dialog,
+                         [answered = std::move(answered)](int result) {
+                             answered(result == QDialog::Accepted);
+                         });
+        dialog->open();
+    }
     SaveAnswer askToSave(QWidget* parent, const QString& text) override {
         return saveAnswer(QMessageBox::question(
             parent, QString(), text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
@@ -198,6 +214,12 @@ void UserDialogs::openMessage(QWidget* parent, MessageKind kind, const QString& 
 QMessageBox* UserDialogs::openQuestion(QWidget* parent, const QString& text) {
     return new QMessageBox(QMessageBox::Question, QString(), text,
                            QMessageBox::Yes | QMessageBox::No, parent);
+}
+
+bool UserDialogs::writeDespiteProblems(QWidget* parent, const QString& text,
+                                       const QStringList& problems) {
+    return confirmWith(parent, text + "\n\n" + problems.join('\n'),
+                       PlanProblemsDialog::tr("Write Anyway"), PlanProblemsDialog::tr("Cancel"));
 }
 
 // Where no one is asked, the offer is not taken.

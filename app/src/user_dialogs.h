@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -65,6 +66,17 @@ class UserDialogs {
     // caller hides and deletes the box, also when the question no longer
     // stands. Unless a seam shows it, no one sees it and it stays open.
     virtual QMessageBox* openQuestion(QWidget* parent, const QString& text);
+    // The channel plan's problems before a radio is written: `text` above the
+    // list of `problems`, with "Write Anyway" and "Cancel" (the default and
+    // Escape's answer). True only for Write Anyway. The open one does not wait:
+    // `answered` runs once the box is answered. By default as confirmWith.
+    virtual bool writeDespiteProblems(QWidget* parent, const QString& text,
+                                      const QStringList& problems);
+    virtual void openWriteDespiteProblems(QWidget* parent, const QString& text,
+                                          const QStringList& problems,
+                                          std::function<void(bool writeAnyway)> answered) {
+        answered(writeDespiteProblems(parent, text, problems));
+    }
     // The question before unsaved changes would go.
     enum class SaveAnswer { Save, Discard, Cancel };
     virtual SaveAnswer askToSave(QWidget* parent, const QString& text) = 0;

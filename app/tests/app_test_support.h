@@ -22,6 +22,7 @@
 #include <deque>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -95,6 +96,20 @@ class ScriptedDialogs final : public UserDialogs {
         openQuestionBox->button(answer)->click();
         return true;
     }
+    bool writeDespiteProblems(QWidget*, const QString& text, const QStringList& problems) override {
+        planQuestions.push_back(text + "\n" + problems.join('\n'));
+        return takeFront(planAnswers, std::optional<bool>(true)).value_or(false);
+    }
+    void openWriteDespiteProblems(QWidget*, const QString& text, const QStringList& problems,
+                                  std::function<void(bool)> answered) override {
+        planQuestions.push_back(text + "\n" + problems.join('\n'));
+        const std::optional<bool> answer = takeFront(planAnswers, std::optional<bool>(true));
+        if (answer) {
+            answered(*answer);
+        } else {
+            pendingPlanAnswer = std::move(answered);
+        }
+    }
     QString openFileName(QWidget*, const QString& title, const QString& filter) override {
         fileDialogs.push_back(title + "|" + filter);
         return takeFront(fileNames, QString());
@@ -124,6 +139,12 @@ class ScriptedDialogs final : public UserDialogs {
     std::deque<SaveAnswer> saveAnswers;
     int openSaveQuestions = 0;  // "Save changes?" asked without waiting
     std::deque<QString> fileNames;
+    // The question about the channel plan's problems: its text and list, and
+    // the answers, true for "Write Anyway"; none queued: Write Anyway; nullopt:
+    // the open one stays unanswered, its answer kept in pendingPlanAnswer.
+    QStringList planQuestions;
+    std::deque<std::optional<bool>> planAnswers;
+    std::function<void(bool)> pendingPlanAnswer;
     std::deque<std::optional<duoband::CsvStart>> importStarts;  // nullopt: cancelled
 
   private:

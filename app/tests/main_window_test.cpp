@@ -179,7 +179,7 @@ class MainWindowTest : public QObject {
                                                                         "Clear channels"}));
         QCOMPARE(actionTexts(menus[2]->menu()->actions()),
                  (QStringList{"Fill Series…", "Repeater Offset…", "Sort…", "Find…",
-                              "Find and Replace…"}));
+                              "Find and Replace…", "Check Channel Plan"}));
         QCOMPARE(actionTexts(menus[3]->menu()->actions()),
                  (QStringList{"Note", "Amend Password", "About"}));
         QStringList buttons;

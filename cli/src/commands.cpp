@@ -16,6 +16,7 @@
 #include "doctor.h"
 #include "duoband/backups.h"
 #include "duoband/channel_csv.h"
+#include "duoband/channel_plan_check.h"
 #include "duoband/cli.h"
 #include "duoband/compared_side.h"
 #include "duoband/counted.h"
@@ -29,6 +30,7 @@
 #include "duoband/whole_file.h"
 #include "duoband/write_verify.h"
 #include "job_recorder.h"
+#include "plan_check.h"
 #include "radio_jobs.h"
 #include "register_commands.h"
 
@@ -142,10 +144,26 @@ int save(const EditorModel& model, const std::string& path, const std::string& p
     return kOk;
 }
 
+// The channel plan's findings as warnings; with `strict`, false when any
+// is a problem, and nothing may be written.
+bool warnOfPlan(const EditorModel& model, bool strict, Io& io) {
+    const auto findings = checkChannelPlan(model);
+    for (const PlanFinding& f : findings) {
+        io.err << (f.kind == FindingKind::Problem ? "warning: " : "note: ")
+               << english(describeFinding(f)) << '\n';
+    }
+    const std::size_t problems = problemCount(findings);
+    if (!strict || problems == 0) return true;
+    fail(io, "write: --strict: the channel plan has " + counted(problems, "problem") +
+                 " (see \"duoband-cli check\"); nothing was written");
+    return false;
+}
+
 // What a write sends, checked before any exchange.
-std::optional<WriteInput> writeInput(const std::string& path, Io& io) {
+std::optional<WriteInput> writeInput(const std::string& path, bool strict, Io& io) {
     auto loaded = load(path, io);
     if (!loaded) return std::nullopt;
+    if (!warnOfPlan(loaded->model, strict, io)) return std::nullopt;
     if (loaded->image) return WriteInput{*loaded->image, Compared::EveryByte, {}};
     const ImageEncoding encoding = encodeImage(loaded->model);
     if (!encoding.ok()) return fail(io, path + ": " + encoding.error), std::nullopt;
@@ -378,7 +396,7 @@ std::string fleetProblem(const Args& args) {
 int writeCommand(const Args& args, Io& io) {
     if (const std::string problem = fleetProblem(args); !problem.empty())
         return fail(io, "write: " + problem), kUsageError;
-    const auto input = writeInput(args["--in"], io);
+    const auto input = writeInput(args["--in"], args.has("--strict"), io);
     if (!input) return kUsageError;
     StationLog log;
     const bool logged = args.has("--log");
@@ -620,6 +638,21 @@ int importCsvCommand(const Args& args, Io& io) {
     return result.clean() ? kOk : kChannelsChanged;
 }
 
+// --- check ----------------------------------------------------------------
+
+// 0 no problems (notes do not count), 1 some, 2 the file could not be read.
+int checkCommand(const Args& args, Io& io) {
+    const auto loaded = load(args.file, io);
+    if (!loaded) return kUsageError;
+    const auto findings = checkChannelPlan(loaded->model);
+    if (args.has("--json")) {
+        io.out << planCheckJson(findings);
+    } else {
+        for (const std::string& line : planCheckLines(findings)) io.out << line << '\n';
+    }
+    return problemCount(findings) == 0 ? kOk : kProblemsFound;
+}
+
 // --- diff -----------------------------------------------------------------
 
 std::optional<ComparedSide> fileSide(const std::string& path, Io& io) {
@@ -723,7 +756,8 @@ const std::vector<Command>& commands() {
          "write --port DEV... --in FILE [--number FIELD=START]... [--log FILE.csv]\n"
          "       [--fleet NAME [--keep-identity]] [--register ADDRESS]\n"
          "       [--verify] [--fast] [--backup-first [--write-after-failed-read]]\n"
-         "       [--backup-dir DIR] [--no-backup] [--report FILE.json] [--trace FILE]",
+         "       [--backup-dir DIR] [--no-backup] [--report FILE.json] [--trace FILE]\n"
+         "       [--strict]",
          "Writes a settings file or an image to the radio (--port may be repeated). An image\n"
          "is sent byte for byte, a clone of the radio it was read from. The image sent is kept\n"
          "as a backup; --backup-first reads the radio first and keeps what it held, and a\n"
@@ -749,11 +783,13 @@ const std::vector<Command>& commands() {
          "--keep-identity reads each radio first: one whose native ID the fleet knows gets\n"
          "its own values again; another takes the next planned radio or number; a second\n"
          "radio of the batch with the same native ID is not written.\n"
+         "The channel plan is checked first (see check) and its problems and notes printed\n"
+         "as warnings; --strict writes nothing when there is any problem (exit 2).\n"
          "Each radio's job is recorded in the register.",
          {"--port", "--in"},
          {"--backup-dir", "--report", "--trace", "--number", "--log", "--fleet", "--register"},
          {"--fast", "--no-backup", "--verify", "--backup-first", "--write-after-failed-read",
-          "--keep-identity"},
+          "--keep-identity", "--strict"},
          false,
          writeCommand},
         {"read-boot",
@@ -844,6 +880,26 @@ const std::vector<Command>& commands() {
          diffCommand,
          false,
          true},
+        {"check",
+         "check FILE [--json]",
+         "Checks the channel plan of a settings file or an image as a write would send it,\n"
+         "one line per finding, named as the editor names it:\n"
+         "  Band B channel 11: the same as channel 10\n"
+         "Problems: two channels of a band alike but for their names, a name used twice in\n"
+         "a band, a frequency outside the limits of \"Limit Frequency\" while the limit mode\n"
+         "is ON, a limit's low edge above its high one, signalling that sends an empty DTMF\n"
+         "group or an empty identity code, a transmit frequency without a receive one, a\n"
+         "channel whose Power, Wide / Narrow, Compandor or Scrambler is empty while others\n"
+         "are not (the radio gets none of them), and a band in Channel Mode whose \"Channel\n"
+         "No.\" is an empty channel. A repeater split other than the usual ones for its band\n"
+         "is a note, \"note: \" before it, which never counts. Then the count:\n"
+         "\"2 problems\", \"no problems, 1 note\". --json prints the list as JSON instead.\n"
+         "Exit status: 0 no problems, 1 some, 2 the file could not be read.",
+         {},
+         {},
+         {"--json"},
+         true,
+         checkCommand},
         {"show",
          "show FILE",
          "Prints a settings file or an image: the programmed channels of both bands, then\n"
@@ -926,7 +982,8 @@ void toolHelp(std::ostream& out) {
            "with the password in ~/.pgpass). $DUOBAND_DATA_DIR names another data folder.\n"
            "Exit status: 0 everything done; 1 a radio failed, was cancelled or differed on\n"
            "verify; 2 a usage or file error found before any exchange. diff, as diff(1):\n"
-           "0 the same, 1 they differ, 2 the comparison could not finish.\n"
+           "0 the same, 1 they differ, 2 the comparison could not finish. check: 0 no\n"
+           "problems, 1 some, 2 the file could not be read.\n"
            "Run \"duoband-cli COMMAND --help\" for a command's description, and\n"
            "\"duoband-cli --version\" for the version.\n";
 }

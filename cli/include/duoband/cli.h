@@ -23,6 +23,8 @@ inline constexpr int kUsageError = 2;   // a usage or file error found before an
 inline constexpr int kDiffers = 1;
 // export-csv and import-csv: the file was written, but channels were left out or changed.
 inline constexpr int kChannelsChanged = 1;
+// check: the channel plan has problems.
+inline constexpr int kProblemsFound = 1;
 
 struct Io {
     std::ostream& out;
