@@ -297,9 +297,12 @@ void RegisterWindow::listFleets(const std::vector<duoband::Fleet>& fleets) {
     const QSignalBlocker quiet(fleetList_);
     fleetList_->clear();
     for (const duoband::Fleet& f : fleets) {
-        fleetList_->addItem(tr("%1 (%n radio(s); numbering: %2)", "", int(f.radios))
-                                .arg(fromUtf8(f.name), fromUtf8(duoband::numberingText(f))),
-                            fromUtf8(f.name));
+        const QString name = fromUtf8(f.name);
+        const QString numbering = fromUtf8(duoband::numberingText(f));
+        fleetList_->addItem(f.radios == 1 ? tr("%1 (1 radio; numbering: %2)").arg(name, numbering)
+                                          : tr("%1 (%2 radios; numbering: %3)")
+                                                .arg(name, QString::number(f.radios), numbering),
+                            name);
     }
     const int at = fleetList_->findData(wanted);
     fleetList_->setCurrentIndex(at >= 0 ? at : 0);
@@ -528,7 +531,9 @@ void RegisterWindow::importRoster() {
             if (!problem.empty())
                 return say(tr("Nothing imported: %1").arg(pages::fromCorePhrase(problem)));
             if (result->imported()) {
-                say(tr("%n radio(s) planned in fleet %1.", "", int(result->planned)).arg(fleet));
+                say(result->planned == 1 ? tr("1 radio planned in fleet %1.").arg(fleet)
+                                         : tr("%1 radios planned in fleet %2.")
+                                               .arg(QString::number(result->planned), fleet));
                 wantedFleet_ = fleet;
                 return refresh();
             }
@@ -558,7 +563,9 @@ void RegisterWindow::exportCsv() {
     if (!written.ok())
         return userDialogs().openMessage(this, UserDialogs::MessageKind::Error,
                                          pages::fromCoreText(written.error), [] {});
-    say(tr("%n radio(s) exported to %1.", "", int(shown.size())).arg(file));
+    say(shown.size() == 1
+            ? tr("1 radio exported to %1.").arg(file)
+            : tr("%1 radios exported to %2.").arg(QString::number(shown.size()), file));
 }
 
 void RegisterWindow::compareWithBackup() {

@@ -65,6 +65,8 @@ JobRecord jobRecordOf(std::string_view kind, const JobReport& report);
 // The record of a partial transfer on `port`.
 JobRecord jobRecordOf(std::string_view kind, const std::string& port, const ExchangeResult& result,
                       double seconds);
+// The kind of a boot message or limits transfer: "read-boot", "write-limits".
+std::string_view partialJobKind(PartialBlock block, bool write);
 // The numbers `image` holds, as a record's before or after.
 UnitNumbers numbersIn(const RadioImage& image);
 // The SHA-256 of the bytes a write of `image` sends.
