@@ -18,7 +18,6 @@ RegisterSettingsDialog::RegisterSettingsDialog(const QString& dataFolderFile, QW
     addressEdit_->setObjectName("registerAddressEdit");
     addressEdit_->setAccessibleName(tr("Register address"));
     addressEdit_->setPlaceholderText(dataFolderFile);
-    addressEdit_->setClearButtonEnabled(true);
     addressEdit_->setMinimumWidth(addressEdit_->fontMetrics().averageCharWidth() * 60);
     auto* label = new QLabel(tr("The register every job is recorded in: a SQLite &file, or a "
                                 "postgresql:// address shared by several benches. Empty: %1. "

@@ -133,7 +133,6 @@ void RegisterWindow::buildControls() {
     filterEdit_->setObjectName("filterEdit");
     filterEdit_->setAccessibleName(tr("Filter the radios"));
     filterEdit_->setPlaceholderText(tr("Text in any column"));
-    filterEdit_->setClearButtonEnabled(true);
     auto* filterLabel = new QLabel(tr("F&ilter:"));
     filterLabel->setBuddy(filterEdit_);
     newFleetButton_ =

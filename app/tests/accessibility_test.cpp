@@ -129,6 +129,12 @@ class AccessibilityTest : public QObject {
     void everyControlOfEveryWindowHasAName() {
         QTemporaryDir empty;
         BackupsDialog backups(empty.path().toStdString(), nullptr);
+        QTemporaryDir registerFolder;
+        windows->mainWindow->recorder().setDataFolder(registerFolder.path().toStdString());
+        windows->mainWindow->findChild<QAction*>("radioRegisterAction")->trigger();
+        RegisterWindow* reg = windows->mainWindow->registerWindow();
+        reg->newFleet();
+        windows->mainWindow->findChild<QAction*>("registerSettingsAction")->trigger();
         windows->mainWindow->findChild<QAction*>("programManyAction")->trigger();
         auto* station = windows->mainWindow->findChild<StationWindow*>();
         QVERIFY(station != nullptr);
@@ -136,14 +142,7 @@ class AccessibilityTest : public QObject {
                                    windows->passwordDialog,    windows->companyNameDialog,
                                    windows->readDialog,        windows->writeDialog,
                                    windows->aboutDialog,       &backups};
-        windowList << station;
-        QTemporaryDir registerFolder;
-        windows->mainWindow->recorder().setDataFolder(registerFolder.path().toStdString());
-        windows->mainWindow->findChild<QAction*>("radioRegisterAction")->trigger();
-        RegisterWindow* reg = windows->mainWindow->registerWindow();
-        reg->newFleet();
-        windows->mainWindow->findChild<QAction*>("registerSettingsAction")->trigger();
-        windowList << reg << reg->findChild<QDialog*>("newFleetDialog")
+        windowList << station << reg << reg->findChild<QDialog*>("newFleetDialog")
                    << windows->mainWindow->findChild<QDialog*>("registerSettingsDialog");
         int controls = 0;
         QStringList unnamed;
