@@ -113,16 +113,18 @@ RegisterWindow::RegisterWindow(const std::string& address, const std::filesystem
 
 RegisterWindow::~RegisterWindow() = default;
 
-void RegisterWindow::buildControls() {
-    const auto button = [this](const QString& caption, const char* name, const QString& spoken,
-                               void (RegisterWindow::*handler)()) {
-        auto* push = new QPushButton(caption, this);
-        push->setObjectName(name);
-        push->setAccessibleName(spoken);
-        push->setAutoDefault(false);
-        if (handler != nullptr) connect(push, &QPushButton::clicked, this, handler);
-        return push;
-    };
+QPushButton* RegisterWindow::makeButton(const QString& caption, const char* name,
+                                        const QString& spoken, void (RegisterWindow::*handler)()) {
+    auto* push = new QPushButton(caption, this);
+    push->setObjectName(name);
+    push->setAccessibleName(spoken);
+    push->setAutoDefault(false);
+    if (handler != nullptr) connect(push, &QPushButton::clicked, this, handler);
+    return push;
+}
+
+// The fleet, the filter and the fleet's commands, on one line.
+QLayout* RegisterWindow::buildFleetRow() {
     fleetList_ = new QComboBox;
     fleetList_->setObjectName("fleetList");
     fleetList_->setAccessibleName(tr("Fleet"));
@@ -136,13 +138,13 @@ void RegisterWindow::buildControls() {
     auto* filterLabel = new QLabel(tr("F&ilter:"));
     filterLabel->setBuddy(filterEdit_);
     newFleetButton_ =
-        button(tr("&New Fleet…"), "newFleetButton", tr("New Fleet"), &RegisterWindow::newFleet);
-    importButton_ = button(tr("Import &Roster…"), "importRosterButton", tr("Import Roster"),
-                           &RegisterWindow::importRoster);
-    exportButton_ =
-        button(tr("&Export CSV…"), "exportCsvButton", tr("Export CSV"), &RegisterWindow::exportCsv);
+        makeButton(tr("&New Fleet…"), "newFleetButton", tr("New Fleet"), &RegisterWindow::newFleet);
+    importButton_ = makeButton(tr("Import &Roster…"), "importRosterButton", tr("Import Roster"),
+                               &RegisterWindow::importRoster);
+    exportButton_ = makeButton(tr("&Export CSV…"), "exportCsvButton", tr("Export CSV"),
+                               &RegisterWindow::exportCsv);
     QPushButton* refreshButton =
-        button(tr("Re&fresh"), "refreshButton", tr("Refresh"), &RegisterWindow::refresh);
+        makeButton(tr("Re&fresh"), "refreshButton", tr("Refresh"), &RegisterWindow::refresh);
     refreshButton->setShortcut(QKeySequence::Refresh);
     auto* top = new QHBoxLayout;
     top->addWidget(fleetLabel);
@@ -153,7 +155,10 @@ void RegisterWindow::buildControls() {
     top->addWidget(importButton_);
     top->addWidget(exportButton_);
     top->addWidget(refreshButton);
+    return top;
+}
 
+QWidget* RegisterWindow::buildRadioTable() {
     radioModel_ = new QStandardItemModel(0, ColumnCount, this);
     for (int c = 0; c < ColumnCount; ++c)
         radioModel_->setHorizontalHeaderItem(c, new QStandardItem(tr(kRadioHeaders.at(c))));
@@ -177,7 +182,16 @@ void RegisterWindow::buildControls() {
     radioTable_->verticalHeader()->hide();
     auto* radiosLabel = new QLabel(tr("R&adios (Label and Notes can be edited):"));
     radiosLabel->setBuddy(radioTable_);
+    auto* part = new QWidget;
+    auto* column = new QVBoxLayout(part);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(radiosLabel);
+    column->addWidget(radioTable_);
+    return part;
+}
 
+// The chosen radio's jobs, with what can be done from one of them.
+QWidget* RegisterWindow::buildHistory() {
     historyTable_ = new QTableWidget(0, 7);
     historyTable_->setObjectName("historyTable");
     historyTable_->setAccessibleName(tr("Jobs of the chosen radio"));
@@ -191,11 +205,10 @@ void RegisterWindow::buildControls() {
     historyTable_->verticalHeader()->hide();
     auto* historyLabel = new QLabel(tr("&Jobs of the chosen radio, newest first:"));
     historyLabel->setBuddy(historyTable_);
-
-    compareButton_ = button(tr("&Compare With Backup"), "compareBackupButton",
-                            tr("Compare With Backup"), &RegisterWindow::compareWithBackup);
-    openButton_ = button(tr("&Open Backup"), "openBackupButton", tr("Open Backup"),
-                         &RegisterWindow::openBackup);
+    compareButton_ = makeButton(tr("&Compare With Backup"), "compareBackupButton",
+                                tr("Compare With Backup"), &RegisterWindow::compareWithBackup);
+    openButton_ = makeButton(tr("&Open Backup"), "openBackupButton", tr("Open Backup"),
+                             &RegisterWindow::openBackup);
     QAction* undo = undoStack_->createUndoAction(this, tr("&Undo"));
     undo->setShortcut(QKeySequence::Undo);
     undo->setObjectName("registerUndoAction");
@@ -212,7 +225,7 @@ void RegisterWindow::buildControls() {
         tool->setToolButtonStyle(Qt::ToolButtonTextOnly);
         return tool;
     };
-    QPushButton* closeButton = button(tr("Close"), "closeButton", tr("Close"), nullptr);
+    QPushButton* closeButton = makeButton(tr("Close"), "closeButton", tr("Close"), nullptr);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(compareButton_);
@@ -221,28 +234,28 @@ void RegisterWindow::buildControls() {
     bottom->addWidget(toolButton(undo, "undoButton", tr("Undo")));
     bottom->addWidget(toolButton(redo, "redoButton", tr("Redo")));
     bottom->addWidget(closeButton);
+    auto* part = new QWidget;
+    auto* column = new QVBoxLayout(part);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(historyLabel);
+    column->addWidget(historyTable_);
+    column->addLayout(bottom);
+    return part;
+}
 
+void RegisterWindow::buildControls() {
     status_ = new QLabel;
     status_->setObjectName("registerStatus");
     status_->setAccessibleName(tr("Register status"));
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* radiosPart = new QWidget;
-    auto* radiosColumn = new QVBoxLayout(radiosPart);
-    radiosColumn->setContentsMargins(0, 0, 0, 0);
-    radiosColumn->addWidget(radiosLabel);
-    radiosColumn->addWidget(radioTable_);
-    auto* historyPart = new QWidget;
-    auto* historyColumn = new QVBoxLayout(historyPart);
-    historyColumn->setContentsMargins(0, 0, 0, 0);
-    historyColumn->addWidget(historyLabel);
-    historyColumn->addWidget(historyTable_);
-    historyColumn->addLayout(bottom);
+    // Made in the order the keyboard goes through them.
+    QLayout* top = buildFleetRow();
     auto* split = new QSplitter(Qt::Vertical);
     split->setChildrenCollapsible(false);
-    split->addWidget(radiosPart);
-    split->addWidget(historyPart);
+    split->addWidget(buildRadioTable());
+    split->addWidget(buildHistory());
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
     auto* column = new QVBoxLayout(this);
@@ -306,6 +319,7 @@ void RegisterWindow::listFleets(const std::vector<duoband::Fleet>& fleets) {
     const int at = fleetList_->findData(wanted);
     fleetList_->setCurrentIndex(at >= 0 ? at : 0);
     if (fleets.empty()) say(tr("The register holds no fleet yet: New Fleet… adds one."));
+    updateButtons();
     listRadios();
 }
 

@@ -20,6 +20,7 @@
 class QComboBox;
 class QDialog;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QSortFilterProxyModel;
@@ -84,6 +85,11 @@ class RegisterWindow : public QWidget {
 
   private:
     void buildControls();
+    QLayout* buildFleetRow();
+    QWidget* buildRadioTable();
+    QWidget* buildHistory();
+    QPushButton* makeButton(const QString& caption, const char* name, const QString& spoken,
+                            void (RegisterWindow::*handler)());
     void listFleets(const std::vector<duoband::Fleet>& fleets);
     void listRadios();
     void showRadios(std::vector<duoband::RegisteredRadio> radios);
