@@ -118,6 +118,7 @@ void MainWindow::buildStatusBar() {
 
 MainWindow::~MainWindow() {
     appSettings::setWindowGeometry(saveGeometry());
+    delete registerWindow_;
     // The pages hold the model and this window as their host: they go while
     // both still exist, and no signal of theirs or of the history reaches
     // this window while it is taken apart.
@@ -406,8 +407,10 @@ void MainWindow::recordJob(duoband::JobRecord job) {
 
 void MainWindow::showRadioRegister() {
     if (registerWindow_ == nullptr) {
+        // A window of its own, not kept above the editor: the comparison and
+        // the backup it opens there must come to the front.
         registerWindow_ =
-            new RegisterWindow(recorder_->requestedAddress(), recorder_->dataFolder(), this);
+            new RegisterWindow(recorder_->requestedAddress(), recorder_->dataFolder(), nullptr);
         connect(registerWindow_, &RegisterWindow::compareWithBackupAsked, this,
                 &MainWindow::compareWithBackupFile);
         connect(registerWindow_, &RegisterWindow::openBackupAsked, this,
@@ -450,11 +453,13 @@ void MainWindow::chooseRegister() {
 void MainWindow::compareWithBackupFile(const QString& file) {
     if (exchangesRunning_ > 0) return;
     compareWithFileNamed(file, tr("the backup %1").arg(QFileInfo(file).fileName()));
+    raise();
     activateWindow();
 }
 
 void MainWindow::openBackupFile(const QString& file) {
     if (exchangesRunning_ > 0) return;
+    raise();
     activateWindow();
     settleUnsavedChangesThen([this, file] { openNamed(file, true); });
 }
