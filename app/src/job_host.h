@@ -4,10 +4,13 @@
 // with its port, the options and the output every job of the window gets,
 // and a word when an exchange starts and ends (calls nest), so the window
 // refuses the commands that would change the configuration or the port
-// meanwhile.
+// meanwhile. Every job is recorded in the register as it ends.
 #pragma once
 
+#include <string>
+
 #include "duoband/radio_jobs.h"
+#include "duoband/radio_register.h"
 
 class WindowRadio;
 
@@ -21,4 +24,8 @@ class JobHost {
     virtual duoband::JobOptions jobOptions() const { return {}; }
     // Its members run on the window's thread: a job's calls reach them queued.
     virtual duoband::JobOutput jobOutput() { return {}; }
+    // The file of the configuration the window holds; empty while untitled.
+    virtual std::string configurationFile() const { return {}; }
+    // Records a job that ended in the register; called on the job's thread.
+    virtual void recordJob(duoband::JobRecord) {}
 };

@@ -18,6 +18,7 @@
 #include "program_end.h"
 #include "user_dialogs.h"
 #include "window_language.h"
+#include "window_recorder.h"
 
 namespace {
 
@@ -126,11 +127,14 @@ int main(int argc, char** argv) {
         if (!port.empty()) ports.asked.insert(ports.asked.begin(), port);
     }
     Windows windows(DataFolder::locate(options->dataDir), std::move(ports));
-    // Backups go to backups/ in the data folder, or in --data-dir DIR.
-    windows.mainWindow->setBackupFolder(
+    // Backups go to backups/ in the data folder, or in --data-dir DIR, and
+    // the register and its spool beside them.
+    const std::filesystem::path dataFolder =
         options->dataDir.isEmpty()
-            ? duoband::backupFolder(duoband::locateDataFolder())
-            : std::filesystem::path(QFile::encodeName(options->dataDir).toStdString()) / "backups");
+            ? duoband::locateDataFolder()
+            : std::filesystem::path(QFile::encodeName(options->dataDir).toStdString());
+    windows.mainWindow->setBackupFolder(duoband::backupFolder(dataFolder));
+    windows.mainWindow->recorder().setDataFolder(dataFolder);
     windows.openAfterLogin(options->fileToOpen);
     windows.loginWindow->show();
     if (!error.isEmpty()) {

@@ -41,10 +41,13 @@
 #include "pages/page_widgets.h"
 #include "port_status.h"
 #include "program_end.h"
+#include "register_settings_dialog.h"
+#include "register_window.h"
 #include "screen_fit.h"
 #include "station_window.h"
 #include "transfer_dialogs.h"
 #include "user_dialogs.h"
+#include "window_recorder.h"
 
 namespace {
 
@@ -75,6 +78,9 @@ MainWindow::MainWindow(PortOptions ports, QWidget* parent) : QMainWindow(parent)
     keepWithinScreen(this);
     radio_ = new WindowRadio(this);
     document_ = new Document(this);
+    recorder_ = new WindowRecorder(duoband::locateDataFolder(), this);
+    recorder_->useAddress(appSettings::registerAddress().toStdString());
+    connect(recorder_, &WindowRecorder::said, this, &MainWindow::showStatusMessage);
     buildCommands();
     buildPages();
     buildComparePanel();
@@ -113,6 +119,7 @@ void MainWindow::buildStatusBar() {
 
 MainWindow::~MainWindow() {
     appSettings::setWindowGeometry(saveGeometry());
+    delete registerWindow_;
     // The pages hold the model and this window as their host: they go while
     // both still exist, and no signal of theirs or of the history reaches
     // this window while it is taken apart.
@@ -391,6 +398,73 @@ duoband::JobOutput MainWindow::jobOutput() {
         }
     };
     return output;
+}
+
+std::string MainWindow::configurationFile() const {
+    return toPath(document_->fileName()).string();
+}
+
+void MainWindow::recordJob(duoband::JobRecord job) {
+    recorder_->record(std::move(job));
+}
+
+void MainWindow::showRadioRegister() {
+    if (registerWindow_ == nullptr) {
+        // A window of its own, not kept above the editor: the comparison and
+        // the backup it opens there must come to the front.
+        registerWindow_ =
+            new RegisterWindow(recorder_->requestedAddress(), recorder_->dataFolder(), nullptr);
+        connect(registerWindow_, &RegisterWindow::compareWithBackupAsked, this,
+                &MainWindow::compareWithBackupFile);
+        connect(registerWindow_, &RegisterWindow::openBackupAsked, this,
+                &MainWindow::openBackupFile);
+        // The jobs recorded meanwhile show at once.
+        connect(recorder_, &WindowRecorder::recorded, registerWindow_, &RegisterWindow::refresh,
+                Qt::QueuedConnection);
+        keepWithinScreen(registerWindow_);
+    }
+    registerWindow_->show();
+    registerWindow_->raise();
+    registerWindow_->activateWindow();
+}
+
+RegisterWindow* MainWindow::registerWindow() const {
+    return registerWindow_;
+}
+
+void MainWindow::chooseRegister() {
+    if (registerSettings_ == nullptr) {
+        registerSettings_ = new RegisterSettingsDialog(
+            fromPath(duoband::registerAddress({}, recorder_->dataFolder())), this);
+        connect(registerSettings_, &QDialog::accepted, this, [this] {
+            const QString address = registerSettings_->address();
+            appSettings::setRegisterAddress(address);
+            recorder_->useAddress(address.toStdString());
+            // The register's window shows the register chosen now.
+            if (registerWindow_ != nullptr) registerWindow_->close();
+            showStatusMessage(tr("Jobs are recorded in %1.")
+                                  .arg(address.isEmpty() ? fromPath(duoband::registerAddress(
+                                                               {}, recorder_->dataFolder()))
+                                                         : address));
+        });
+    }
+    registerSettings_->showAddress(QString::fromStdString(recorder_->requestedAddress()));
+    registerSettings_->open();
+}
+
+// While an exchange runs the configuration stays as it is.
+void MainWindow::compareWithBackupFile(const QString& file) {
+    if (exchangesRunning_ > 0) return;
+    compareWithFileNamed(file, tr("the backup %1").arg(QFileInfo(file).fileName()));
+    raise();
+    activateWindow();
+}
+
+void MainWindow::openBackupFile(const QString& file) {
+    if (exchangesRunning_ > 0) return;
+    raise();
+    activateWindow();
+    settleUnsavedChangesThen([this, file] { openNamed(file, true); });
 }
 
 void MainWindow::undo() {

@@ -37,7 +37,10 @@ class ChannelTablePage;
 class ComparePanel;
 class FindReplaceDialog;
 class PlanCheckPanel;
+class RegisterSettingsDialog;
+class RegisterWindow;
 class StationWindow;
+class WindowRecorder;
 
 // One page of the tabs and the two things the window asks of it.
 struct EditorPage {
@@ -99,6 +102,11 @@ class MainWindow : public QMainWindow, public PageHost {
     // Where a radio job of this window reports: a backup kept (or why not) in
     // the status bar.
     duoband::JobOutput jobOutput() override;
+    std::string configurationFile() const override;
+    // A job's record goes to the register (or its spool), from the job's thread.
+    void recordJob(duoband::JobRecord job) override;
+    // The register every job of this window is recorded in.
+    WindowRecorder& recorder() { return *recorder_; }
 
     // Commands (menu items; the tool bar buttons run the same handlers).
     void newConfiguration();
@@ -140,6 +148,15 @@ class MainWindow : public QMainWindow, public PageHost {
     // panel, checked again after every step until the panel is closed.
     void showPlanCheck();
     PlanCheckPanel* planCheckPanel() const { return planCheckPanel_; }
+    // File > Radio Register…: opens the register's window (or brings it up).
+    void showRadioRegister();
+    RegisterWindow* registerWindow() const;
+    // Settings > Radio Register…: where the jobs are recorded.
+    void chooseRegister();
+    // From a job of the register's window: the backup `file` compared with
+    // the open configuration, or opened untitled as File > Backups... does.
+    void compareWithBackupFile(const QString& file);
+    void openBackupFile(const QString& file);
     // Edit > Program Many Radios…: opens the station (or brings it up).
     void programManyRadios();
     // The station is open: the configuration and the ports are its own
@@ -230,7 +247,7 @@ class MainWindow : public QMainWindow, public PageHost {
     void warnOfCellsOffTheirLists(const duoband::EditorModel& model);
     // Opens a settings file or an image after the unsaved changes were
     // settled; a file inside the backup folder opens untitled.
-    void openNamed(const QString& name);
+    void openNamed(const QString& name, bool asBackup = false);
     void updateCaption();
     void updateCommandStates();
     struct SheetHeading sheetHeading() const;
@@ -267,6 +284,9 @@ class MainWindow : public QMainWindow, public PageHost {
     QDialog* aboutDialog_ = nullptr;
     PortChoice* portChoice_ = nullptr;
     QPointer<StationWindow> station_;
+    WindowRecorder* recorder_ = nullptr;
+    QPointer<RegisterWindow> registerWindow_;
+    RegisterSettingsDialog* registerSettings_ = nullptr;
     // Each command and when it can be used.
     struct Command {
         QAction* action;

@@ -124,13 +124,13 @@ void MainWindow::showBackups() {
 
 // A backup is kept as the radio held it: it opens untitled, so Save asks
 // for a name instead of overwriting it.
-void MainWindow::openNamed(const QString& name) {
+void MainWindow::openNamed(const QString& name, bool asBackup) {
     if (name.isEmpty()) return;
     duoband::EditorModel opened = document_->model();
     if (!openInto(name, opened)) return;
     const QString shortName = QFileInfo(name).fileName();
     document_->replace(opened,
-                       insideBackupFolder(name)
+                       asBackup || insideBackupFolder(name)
                            ? ConfigurationFile{{}, tr("from the backup %1").arg(shortName)}
                            : ConfigurationFile{name, {}},
                        tr("Open %1").arg(shortName));

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "app_settings.h"
+#include "duoband/job_recorder.h"
 #include "duoband/radio_jobs.h"
 #include "job_host.h"
 #include "pages/page_widgets.h"
@@ -193,11 +194,19 @@ ReadDialog::ReadDialog(JobHost& host, QWidget* parent) : TransferDialog(tr("Read
 TransferDialog::DialogJob ReadDialog::job(duoband::JobOutput&, QString&) {
     keepWhatArrived_ = false;
     arrival_ = std::make_shared<Arrival>();
-    return [arrival = arrival_, options = host().jobOptions()](
+    // A read for a comparison is recorded as duoband-cli's diff with a radio.
+    return [arrival = arrival_, options = host().jobOptions(), &host = host(),
+            kind = comparing_ ? "diff" : "read",
+            file = comparing_ ? host().configurationFile() : std::string()](
                duoband::ProgrammingExchange& exchange, const std::string& port,
                duoband::JobOutput& output) {
-        return duoband::readRadio(exchange, port, arrival->arrived, arrival->received, options,
-                                  output);
+        const duoband::JobReport report = duoband::readRadio(exchange, port, arrival->arrived,
+                                                             arrival->received, options, output);
+        duoband::JobRecord job = duoband::jobRecordOf(kind, report);
+        job.configuration = file;
+        if (report.ok()) job.before = job.after = duoband::numbersIn(arrival->received);
+        host.recordJob(std::move(job));
+        return report;
     };
 }
 
@@ -327,8 +336,16 @@ TransferDialog::DialogJob WriteDialog::job(duoband::JobOutput& output, QString& 
                 std::move(answer));
         });
     const duoband::WriteInput sent{duoband::imageOf(encoding), duoband::Compared::HeldBytes, {}};
-    return [sent, options](duoband::ProgrammingExchange& exchange, const std::string& port,
-                           duoband::JobOutput& jobOutput) {
-        return duoband::writeRadio(exchange, port, sent, options, jobOutput);
+    return [sent, options, &host = host(), file = host().configurationFile()](
+               duoband::ProgrammingExchange& exchange, const std::string& port,
+               duoband::JobOutput& jobOutput) {
+        const duoband::JobReport report =
+            duoband::writeRadio(exchange, port, sent, options, jobOutput);
+        duoband::JobRecord job = duoband::jobRecordOf("write", report);
+        job.after = duoband::numbersIn(sent.image);
+        job.configuration = file;
+        job.configurationSha256 = duoband::imageSha256(sent.image);
+        host.recordJob(std::move(job));
+        return report;
     };
 }

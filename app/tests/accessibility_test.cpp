@@ -25,9 +25,11 @@
 #include "login_window.h"
 #include "main_window.h"
 #include "pages/channel_table_page.h"
+#include "register_window.h"
 #include "small_dialogs.h"
 #include "station_window.h"
 #include "transfer_dialogs.h"
+#include "window_recorder.h"
 
 namespace {
 
@@ -127,6 +129,12 @@ class AccessibilityTest : public QObject {
     void everyControlOfEveryWindowHasAName() {
         QTemporaryDir empty;
         BackupsDialog backups(empty.path().toStdString(), nullptr);
+        QTemporaryDir registerFolder;
+        windows->mainWindow->recorder().setDataFolder(registerFolder.path().toStdString());
+        windows->mainWindow->findChild<QAction*>("radioRegisterAction")->trigger();
+        RegisterWindow* reg = windows->mainWindow->registerWindow();
+        reg->newFleet();
+        windows->mainWindow->findChild<QAction*>("registerSettingsAction")->trigger();
         windows->mainWindow->findChild<QAction*>("programManyAction")->trigger();
         auto* station = windows->mainWindow->findChild<StationWindow*>();
         QVERIFY(station != nullptr);
@@ -134,7 +142,8 @@ class AccessibilityTest : public QObject {
                                    windows->passwordDialog,    windows->companyNameDialog,
                                    windows->readDialog,        windows->writeDialog,
                                    windows->aboutDialog,       &backups};
-        windowList << station;
+        windowList << station << reg << reg->findChild<QDialog*>("newFleetDialog")
+                   << windows->mainWindow->findChild<QDialog*>("registerSettingsDialog");
         int controls = 0;
         QStringList unnamed;
         for (QWidget* window : windowList) {
@@ -144,6 +153,8 @@ class AccessibilityTest : public QObject {
         }
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join("\n")));
         QVERIFY(station->close());
+        QTRY_VERIFY(reg->idle());
+        reg->close();
         // Both grids' cells alone are 2 × 128 × 13.
         QVERIFY2(controls > 2 * 128 * 13, qPrintable(QString::number(controls)));
     }

@@ -142,16 +142,18 @@ class MainWindowTest : public QObject {
 
     void offersTheCommandSet() {
         MainWindow& f = *windows->mainWindow;
-        QCOMPARE(actionTexts(f.menuBar()->actions()),
-                 (QStringList{"File(F)", "Edit(E)", "Channels", "Help(H)", "Quit(Q)"}));
+        QCOMPARE(
+            actionTexts(f.menuBar()->actions()),
+            (QStringList{"File(F)", "Edit(E)", "Channels", "Settings(S)", "Help(H)", "Quit(Q)"}));
         const QList<QAction*> menus = f.menuBar()->actions();
-        QCOMPARE(actionTexts(menus[0]->menu()->actions()),
-                 (QStringList{"New", "Open", "Open Recent", "Save", "Save As...", "Backups...",
-                              "Compare With File…", "Compare With Backup…", "Export", "Import",
-                              "Print…", "Sheet for a Customer (No Remote Codes)", "Quit"}));
-        QCOMPARE(actionTexts(menus[0]->menu()->actions()[8]->menu()->actions()),
-                 (QStringList{"Channels as CSV…", "Channel sheet as PDF…"}));
+        QCOMPARE(
+            actionTexts(menus[0]->menu()->actions()),
+            (QStringList{"New", "Open", "Open Recent", "Save", "Save As...", "Backups...",
+                         "Radio Register…", "Compare With File…", "Compare With Backup…", "Export",
+                         "Import", "Print…", "Sheet for a Customer (No Remote Codes)", "Quit"}));
         QCOMPARE(actionTexts(menus[0]->menu()->actions()[9]->menu()->actions()),
+                 (QStringList{"Channels as CSV…", "Channel sheet as PDF…"}));
+        QCOMPARE(actionTexts(menus[0]->menu()->actions()[10]->menu()->actions()),
                  (QStringList{"Channels from CSV…"}));
         QCOMPARE(actionTexts(menus[1]->menu()->actions()), (QStringList{"Read",
                                                                         "Write",
@@ -180,7 +182,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(actionTexts(menus[2]->menu()->actions()),
                  (QStringList{"Fill Series…", "Repeater Offset…", "Sort…", "Find…",
                               "Find and Replace…", "Check Channel Plan"}));
-        QCOMPARE(actionTexts(menus[3]->menu()->actions()),
+        QCOMPARE(actionTexts(menus[3]->menu()->actions()), (QStringList{"Radio Register…"}));
+        QCOMPARE(actionTexts(menus[4]->menu()->actions()),
                  (QStringList{"Note", "Amend Password", "About"}));
         QStringList buttons;
         for (QAction* a : f.toolBar()->actions()) {

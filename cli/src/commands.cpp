@@ -513,18 +513,13 @@ class PartialJob {
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
-std::string_view partialKind(PartialBlock block, bool write) {
-    if (block == PartialBlock::BootMessage) return write ? "write-boot" : "read-boot";
-    return write ? "write-limits" : "read-limits";
-}
-
 int readPartialCommand(PartialBlock block, const Args& args, Io& io) {
     auto loaded = load(args["--in"], io);
     if (!loaded) return kUsageError;
     // The file the result goes to is made ready before the handshake.
     PendingFile destination(settingsFilePath(args["--out"]), newSettingsFileSize());
     if (!destination.ok()) return fail(io, destination.status().error), kUsageError;
-    PartialJob radio(partialKind(block, false), args, io);
+    PartialJob radio(partialJobKind(block, false), args, io);
     if (auto status = radio.open()) return *status;
     const int status = radio.ended(radio.exchange().readPartial(block, loaded->model));
     return status == kOk ? save(loaded->model, args["--out"], args["--port"], io, &destination)
@@ -534,7 +529,7 @@ int readPartialCommand(PartialBlock block, const Args& args, Io& io) {
 int writePartialCommand(PartialBlock block, const Args& args, Io& io) {
     const auto loaded = load(args["--in"], io);
     if (!loaded) return kUsageError;
-    PartialJob radio(partialKind(block, true), args, io);
+    PartialJob radio(partialJobKind(block, true), args, io);
     if (auto status = radio.open()) return *status;
     const int status = radio.ended(radio.exchange().writePartial(block, loaded->model));
     if (status != kOk || !args.has("--verify")) return status;

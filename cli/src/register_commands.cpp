@@ -3,12 +3,10 @@
 #include "register_commands.h"
 
 #include <iomanip>
-#include <set>
 #include <sstream>
 
-#include "duoband/channel_csv.h"
+#include "duoband/fleet_tasks.h"
 #include "duoband/json_text.h"
-#include "duoband/roster.h"
 #include "duoband/whole_file.h"
 #include "radio_jobs.h"
 
@@ -20,33 +18,13 @@ void fail(Io& io, std::string_view message) {
     io.err << "duoband-cli: " << message << '\n';
 }
 
-std::string numberingText(const Fleet& fleet) {
-    std::string text;
-    for (const FleetNumbering& n : fleet.numbering) {
-        if (!text.empty()) text += ", ";
-        text += std::string(unitFieldLayout(n.numbering.field).name) + " next " +
-                unitNumber(n.numbering, n.next - n.numbering.start).value_or("(none left)");
-    }
-    return text.empty() ? "-" : text;
-}
-
 int fleetAdd(const std::string& name, const std::vector<std::string>& options,
              JobRecorder& recorder, Io& io) {
-    std::vector<UnitNumbering> numbering;
-    std::set<UnitField> numbered;
-    for (const std::string& option : options) {
-        std::string problem;
-        const auto n = parseUnitNumbering(option, problem);
-        if (!n) return fail(io, "fleet add: " + problem), kUsageError;
-        if (!numbered.insert(n->field).second)
-            return fail(io, "fleet add: two starts for the " +
-                                std::string(unitFieldLayout(n->field).name) +
-                                "; give one start per field"),
-                   kUsageError;
-        numbering.push_back(*n);
-    }
+    std::string problem;
+    const auto numbering = fleetNumbering(options, problem);
+    if (!numbering) return fail(io, "fleet add: " + problem), kUsageError;
     if (!recorder.open(true, "fleet add")) return kUsageError;
-    recorder.reg().addFleet(name, numbering);
+    recorder.reg().addFleet(name, *numbering);
     io.out << "Fleet " << name << " added.\n";
     return kOk;
 }
@@ -64,40 +42,17 @@ int importRoster(const std::string& name, const std::string& file, JobRecorder& 
     if (const FileResult read = readWholeFile(file, bytes); !read.ok())
         return fail(io, "fleet import-roster: " + read.error), kUsageError;
     if (!recorder.open(true, "fleet import-roster")) return kUsageError;
-    RadioRegister& reg = recorder.reg();
-    if (!reg.fleet(name))
-        throw RegisterError(phrase(
-            QT_TRANSLATE_NOOP("duoband", "the register holds no fleet %1 (see \"fleet list\")"),
-            verbatim(name)));
-    const Roster roster = readRoster(bytes, reg.nativeIds(name));
+    const RosterImport roster = duoband::importRoster(recorder.reg(), name, bytes);
     if (!roster.error.empty())
         return fail(io, "fleet import-roster: " + file + ": " + english(roster.error)), kUsageError;
     for (const Phrase& refusal : roster.refusals)
         fail(io, "fleet import-roster: " + file + ": " + english(refusal));
-    if (!roster.refusals.empty())
+    if (!roster.imported())
         return fail(io, "fleet import-roster: nothing imported; correct the rows named above"),
                kUsageError;
-    reg.addPlannedRadios(name, roster.radios);
-    io.out << roster.radios.size() << (roster.radios.size() == 1 ? " radio" : " radios")
-           << " planned in fleet " << name << ".\n";
+    io.out << roster.planned << (roster.planned == 1 ? " radio" : " radios") << " planned in fleet "
+           << name << ".\n";
     return kOk;
-}
-
-constexpr std::array<std::string_view, 10> kRadioColumns{
-    "fleet", "native-id", "identity-code",   "boot-line-1",   "boot-line-2",
-    "label", "state",     "last-programmed", "configuration", "result"};
-
-std::vector<std::string> radioFields(const RegisteredRadio& r) {
-    return {r.fleet,
-            r.values.numbers[UnitField::NativeId],
-            r.values.numbers[UnitField::IdentityCode],
-            r.values.bootLines[0],
-            r.values.bootLines[1],
-            r.values.label,
-            r.state,
-            r.lastProgrammed,
-            r.configuration,
-            r.result};
 }
 
 // Rows in columns as wide as their widest cell, two spaces apart.
@@ -177,12 +132,11 @@ int radiosCommand(const std::string& fleet, ListFormat format, const std::string
     if (!recorder.open(true, "radios")) return kUsageError;
     try {
         const auto radios = recorder.reg().radios(fleet);
+        if (format == ListFormat::Csv) return io.out << radiosCsv(radios), kOk;
         std::vector<std::vector<std::string>> rows{{kRadioColumns.begin(), kRadioColumns.end()}};
         for (const RegisteredRadio& r : radios) rows.push_back(radioFields(r));
         if (format == ListFormat::Table) {
             printTable(rows, io);
-        } else if (format == ListFormat::Csv) {
-            for (const auto& row : rows) io.out << csvLine(row, ',', "\n");
         } else {
             printJson(rows, io);
         }

@@ -128,6 +128,11 @@ JobRecord writeRecordOf(const JobReport& report, const RadioImage& sent,
     return job;
 }
 
+std::string_view partialJobKind(PartialBlock block, bool write) {
+    if (block == PartialBlock::BootMessage) return write ? "write-boot" : "read-boot";
+    return write ? "write-limits" : "read-limits";
+}
+
 UnitNumbers numbersIn(const RadioImage& image) {
     UnitNumbers numbers;
     for (UnitField f : kUnitFields) numbers[f] = unitNumberIn(image, f);

@@ -44,23 +44,32 @@ std::string numberedPlaceholders(std::string_view sql) {
     return out;
 }
 
+// Why `address` cannot be a PostgreSQL address to connect with; empty when
+// it can.
+Phrase postgresAddressProblem(const std::string& address) {
+    char* error = nullptr;
+    std::unique_ptr<PQconninfoOption, void (*)(PQconninfoOption*)> options(
+        PQconninfoParse(address.c_str(), &error), PQconninfoFree);
+    if (!options) {
+        // The parser's message may quote the address: it is not shown.
+        PQfreemem(error);
+        return QT_TRANSLATE_NOOP("duoband", "the register address is not a PostgreSQL address");
+    }
+    if (!optionOf(options.get(), "password").empty())
+        return QT_TRANSLATE_NOOP(
+            "duoband",
+            "the register address holds a password; it is not used. Put the password in "
+            "~/.pgpass (mode 0600) or PGPASSWORD, and give the address without it.");
+    return {};
+}
+
 class PostgresConnection : public SqlConnection {
   public:
     PostgresConnection(const std::string& address, std::vector<Phrase>& notes) : address_(address) {
-        char* error = nullptr;
+        if (const Phrase problem = postgresAddressProblem(address); !problem.empty())
+            throw RegisterError(problem);
         std::unique_ptr<PQconninfoOption, void (*)(PQconninfoOption*)> options(
-            PQconninfoParse(address.c_str(), &error), PQconninfoFree);
-        if (!options) {
-            // The parser's message may quote the address: it is not shown.
-            PQfreemem(error);
-            throw RegisterError(
-                QT_TRANSLATE_NOOP("duoband", "the register address is not a PostgreSQL address"));
-        }
-        if (!optionOf(options.get(), "password").empty())
-            throw RegisterError(QT_TRANSLATE_NOOP(
-                "duoband",
-                "the register address holds a password; it is not used. Put the password in "
-                "~/.pgpass (mode 0600) or PGPASSWORD, and give the address without it."));
+            PQconninfoParse(address.c_str(), nullptr), PQconninfoFree);
         const std::string host = optionOf(options.get(), "host");
         const std::string ssl = optionOf(options.get(), "sslmode");
         if (!isLocalHost(host) && ssl != "verify-full")
@@ -144,6 +153,10 @@ class PostgresConnection : public SqlConnection {
 };
 
 }  // namespace
+
+Phrase registerAddressProblem(const std::string& address) {
+    return isPostgresAddress(address) ? postgresAddressProblem(address) : Phrase{};
+}
 
 std::unique_ptr<SqlConnection> openPostgres(const std::string& address,
                                             std::vector<Phrase>& notes) {

@@ -440,6 +440,16 @@ std::vector<RegisteredRadio> RadioRegister::radios(const std::string& fleet) {
     return out;
 }
 
+bool RadioRegister::setLabelAndNotes(long long radioId, const std::string& label,
+                                     const std::string& notes) {
+    std::lock_guard lock(mutex_);
+    const std::string radio = number(radioId);
+    if (sql_->query("SELECT id FROM radios WHERE id = ?", {radio}).empty()) return false;
+    sql_->query("UPDATE radios SET label = ?, notes = ? WHERE id = ?",
+                {given(label), given(notes), radio});
+    return true;
+}
+
 std::vector<JobRecord> RadioRegister::history(const std::string& nativeId,
                                               const std::string& fleet) {
     std::lock_guard lock(mutex_);

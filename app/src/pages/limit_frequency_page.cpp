@@ -6,8 +6,10 @@
 #include <QPointer>
 #include <QPushButton>
 #include <algorithm>
+#include <chrono>
 #include <memory>
 
+#include "duoband/job_recorder.h"
 #include "duoband/settings_table.h"
 #include "pages/page_host.h"
 #include "pages/page_widgets.h"
@@ -108,10 +110,17 @@ void LimitFrequencyPage::transfer(Transfer which) {
     host_.exchangeRunning(true);
     const QPointer<LimitFrequencyPage> alive(this);
     radio.start(
-        [copy, &def](duoband::ProgrammingExchange& exchange, const std::string&) {
+        [copy, &def, &host = host_, file = def.write ? host_.configurationFile() : std::string()](
+            duoband::ProgrammingExchange& exchange, const std::string& port) {
+            const auto start = std::chrono::steady_clock::now();
             const duoband::ExchangeResult result = def.write
                                                        ? exchange.writePartial(def.block, *copy)
                                                        : exchange.readPartial(def.block, *copy);
+            const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+            duoband::JobRecord job = duoband::jobRecordOf(
+                duoband::partialJobKind(def.block, def.write), port, result, took.count());
+            job.configuration = file;
+            host.recordJob(std::move(job));
             duoband::JobReport report;
             report.outcome = result.outcome;
             report.message = result.message;

@@ -71,6 +71,8 @@ JobRecord jobRecordOf(std::string_view kind, const std::string& port, const Exch
 // `report`: the numbers it gave and the SHA-256 of its bytes.
 JobRecord writeRecordOf(const JobReport& report, const RadioImage& sent,
                         const std::string& configuration);
+// The kind of a boot message or limits transfer: "read-boot", "write-limits".
+std::string_view partialJobKind(PartialBlock block, bool write);
 // The numbers `image` holds, as a record's before or after.
 UnitNumbers numbersIn(const RadioImage& image);
 // The SHA-256 of the bytes a write of `image` sends.

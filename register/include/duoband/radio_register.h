@@ -142,6 +142,9 @@ class RadioRegister {
     void record(const JobRecord& job);
     // Every radio, by fleet and then in the order they were registered.
     std::vector<RegisteredRadio> radios(const std::string& fleet = {});
+    // Gives the radio `radioId` its label and notes (empty: none); false when
+    // the register holds no such radio.
+    bool setLabelAndNotes(long long radioId, const std::string& label, const std::string& notes);
     // The jobs that read or wrote `nativeId`, newest first.
     std::vector<JobRecord> history(const std::string& nativeId, const std::string& fleet = {});
 
@@ -163,5 +166,8 @@ class RadioRegister {
 // folder.
 std::string registerAddress(const std::string& requested, const std::filesystem::path& dataFolder);
 bool isPostgresAddress(std::string_view address);
+// Why the register cannot be opened at `address` whatever the server says
+// (not an address; a password in it); empty when it may be tried.
+Phrase registerAddressProblem(const std::string& address);
 
 }  // namespace duoband
