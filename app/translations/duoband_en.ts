@@ -160,6 +160,26 @@ Preferences (window, last port, last folder):
         <source>Clear %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Fill %1 cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill series in %1 cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeater offset on %1 channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 values were not taken:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CompanyNameDialog</name>
@@ -246,6 +266,92 @@ Preferences (window, last port, last folder):
     <name>EditHistory</name>
     <message>
         <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FillSeriesDialog</name>
+    <message>
+        <source>Fill Series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fills the selected channel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fills the %1 selected channels in order.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Step (MHz):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{n} &amp;from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First values:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;tart (MHz):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pattern:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FindReplaceDialog</name>
+    <message>
+        <source>Find and Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Match &amp;case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W&amp;hole cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every &amp;column, not only the names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -750,6 +856,74 @@ Save it as the image %2 instead?</source>
         <source>%1 values were not taken:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Jobs are recorded in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No cell holds &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No channel name holds &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace %1 cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 cell replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cells replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio Re&amp;gister…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill &amp;Series…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Repeater Offset…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ort…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find and Re&amp;place…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Check Channel Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings(&amp;S)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio &amp;Register…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PasswordDialog</name>
@@ -767,6 +941,92 @@ Save it as the image %2 instead?</source>
     </message>
     <message>
         <source>Password error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanCheckPanel</name>
+    <message>
+        <source>no problems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, 1 note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel plan problems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the channel plan check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Float the channel plan check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel plan: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanProblemsDialog</name>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channel plan has 1 problem.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channel plan has %1 problems.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the radio anyway, or cancel and correct it (Channels &gt; Check Channel Plan lists the problems)?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Channel Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Anyway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -859,6 +1119,323 @@ Save it as the image %2 instead?</source>
     </message>
 </context>
 <context>
+    <name>RegisterSettingsDialog</name>
+    <message>
+        <source>Radio Register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register every job is recorded in: a SQLite &amp;file, or a postgresql:// address shared by several benches. Empty: %1. The password of a server goes in ~/.pgpass or PGPASSWORD, never in the address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterWindow</name>
+    <message>
+        <source>Native ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identity code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boot line 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boot line 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last programmed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit %1&apos;s label and notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio Register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fleet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fleet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter the radios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text in any column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;ilter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Fleet…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Fleet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import &amp;Roster…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Roster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;fresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radios of the fleet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;adios (Label and Notes can be edited):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jobs of the chosen radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Jobs of the chosen radio, newest first:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Compare With Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (1 radio; numbering: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 radios; numbering: %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register holds no fleet yet: New Fleet… adds one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label and notes kept in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label and notes not kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fleet name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numbering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N&amp;umbering (FIELD=START, none or more):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the fleet a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fleet %1 not added: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fleet %1 added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the fleet the roster is for first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 radio planned in fleet %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 radios planned in fleet %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing imported from %1; correct the rows named below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing imported from %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 radio exported to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 radios exported to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RepeaterOffsetDialog</name>
+    <message>
+        <source>Repeater Offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmission Frequency of the selected channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiving Frequency &amp;minus the offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiving Frequency &amp;plus the offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Simplex: the same as the Receiving Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usual offsets: 0.6 MHz (2 m), 5 MHz or 7.6 MHz (70 cm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Offset (MHz):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SmallDialogs</name>
     <message>
         <source>Amend</source>
@@ -866,6 +1443,49 @@ Save it as the image %2 instead?</source>
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SortDialog</name>
+    <message>
+        <source>Sort Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The &amp;selected channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The &amp;whole band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty channels go last. The channel numbers stay; the channels move.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ort</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1028,6 +1648,58 @@ Save it as the image %2 instead?</source>
     </message>
     <message>
         <source>Keep Running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep each radio&apos;s identity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each radio is read first: one the fleet knows by its native ID gets its own values again, another one the fleet&apos;s next radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fl&amp;eet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fleet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boot Line 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boot Line 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not started: the channel plan has problems not answered &quot;Write Anyway&quot; (Program Listed Ports asks again).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taking the fleet&apos;s next radio from the register…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped before it started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No radio of the fleet %1 was taken: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2182,6 +2854,106 @@ Write all the same?</source>
     </message>
     <message>
         <source>the register %1 is on a network file system, where SQLite cannot share it safely in WAL mode; it uses a rollback journal. For several benches, use a PostgreSQL register (--register postgresql://...).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the radio is no longer in the register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written: stopped before its first frame.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>transmits on %1 but has no receiving frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the same as channel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name %1 is also channel %2&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is outside the limits on &quot;Limit Frequency&quot; (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MHz is above &quot;%2&quot;, %3 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sends DTMF group %2, which is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sends the identity code, but &quot;%2&quot; is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty, so the radio gets none of Power, Wide / Narrow, Compandor and Scrambler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a repeater split of %1 MHz, not a usual one for its band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>channel %1 is shown at power-on but has no receiving frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the series goes below 0 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: write the number as {n}, or {n:02} for two digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no receiving frequency to shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 channels moved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel No.: %1 shows the same channel as before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel No.: %1 now shows the channel that was %2 before the sort.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the radio on %1 holds native ID %2, as the radio on %3 does; give one of them another ID by hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written: the radio could not be read first (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 job record kept in %1 while the register could not be reached is stored in %2 now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 job records kept in %2 while the register could not be reached are stored in %3 now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the register cannot take the job&apos;s record (%1); it is kept in %2 and stored when the register answers again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -169,6 +169,26 @@ Preferences (window, last port, last folder):
         <source>Clear %1</source>
         <translation>清除 %1</translation>
     </message>
+    <message>
+        <source>Fill %1 cells</source>
+        <translation>填充 %1 个单元格</translation>
+    </message>
+    <message>
+        <source>Fill series in %1 cells</source>
+        <translation>在 %1 个单元格中填充序列</translation>
+    </message>
+    <message>
+        <source>Repeater offset on %1 channels</source>
+        <translation>为 %1 个信道设置中继差频</translation>
+    </message>
+    <message>
+        <source>Sort by %1</source>
+        <translation>按%1排序</translation>
+    </message>
+    <message>
+        <source>%1 values were not taken:</source>
+        <translation>%1 个值未采用：</translation>
+    </message>
 </context>
 <context>
     <name>CompanyNameDialog</name>
@@ -256,6 +276,92 @@ Preferences (window, last port, last folder):
     <message>
         <source>Edit</source>
         <translation>编辑</translation>
+    </message>
+</context>
+<context>
+    <name>FillSeriesDialog</name>
+    <message>
+        <source>Fill Series</source>
+        <translation>填充序列</translation>
+    </message>
+    <message>
+        <source>Fills the selected channel.</source>
+        <translation>填充所选信道。</translation>
+    </message>
+    <message>
+        <source>Fills the %1 selected channels in order.</source>
+        <translation>按顺序填充所选的 %1 个信道。</translation>
+    </message>
+    <message>
+        <source>&amp;Column:</source>
+        <translation>列(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>值(&amp;V)：</translation>
+    </message>
+    <message>
+        <source>&amp;Step (MHz):</source>
+        <translation>步进 (MHz)(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>{n} &amp;from</source>
+        <translation>{n} 起始(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;by</source>
+        <translation>步长(&amp;B)</translation>
+    </message>
+    <message>
+        <source>First values:</source>
+        <translation>前几个值：</translation>
+    </message>
+    <message>
+        <source>&amp;Fill</source>
+        <translation>填充(&amp;F)</translation>
+    </message>
+    <message>
+        <source>S&amp;tart (MHz):</source>
+        <translation>起始 (MHz)(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Pattern:</source>
+        <translation>模式(&amp;P)：</translation>
+    </message>
+</context>
+<context>
+    <name>FindReplaceDialog</name>
+    <message>
+        <source>Find and Replace</source>
+        <translation>查找和替换</translation>
+    </message>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation>查找(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation>替换为(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>Match &amp;case</source>
+        <translation>区分大小写(&amp;C)</translation>
+    </message>
+    <message>
+        <source>W&amp;hole cell</source>
+        <translation>整个单元格(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Every &amp;column, not only the names</source>
+        <translation>所有列，而不只是名称(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Find Next</source>
+        <translation>查找下一个(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>全部替换(&amp;A)</translation>
     </message>
 </context>
 <context>
@@ -761,6 +867,74 @@ Save it as the image %2 instead?</source>
         <source>%1 values were not taken:</source>
         <translation>%1 个值未采用：</translation>
     </message>
+    <message>
+        <source>Jobs are recorded in %1.</source>
+        <translation>作业记录在 %1 中。</translation>
+    </message>
+    <message>
+        <source>No cell holds &quot;%1&quot;.</source>
+        <translation>没有单元格含有“%1”。</translation>
+    </message>
+    <message>
+        <source>No channel name holds &quot;%1&quot;.</source>
+        <translation>没有信道名称含有“%1”。</translation>
+    </message>
+    <message>
+        <source>Replace %1 cells</source>
+        <translation>替换 %1 个单元格</translation>
+    </message>
+    <message>
+        <source>1 cell replaced.</source>
+        <translation>已替换 1 个单元格。</translation>
+    </message>
+    <message>
+        <source>%1 cells replaced.</source>
+        <translation>已替换 %1 个单元格。</translation>
+    </message>
+    <message>
+        <source>Radio Re&amp;gister…</source>
+        <translation>电台登记库(&amp;G)…</translation>
+    </message>
+    <message>
+        <source>Fill Selection</source>
+        <translation>填充所选单元格</translation>
+    </message>
+    <message>
+        <source>&amp;Channels</source>
+        <translation>信道(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Fill &amp;Series…</source>
+        <translation>填充序列(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;Repeater Offset…</source>
+        <translation>中继差频(&amp;R)…</translation>
+    </message>
+    <message>
+        <source>S&amp;ort…</source>
+        <translation>排序(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation>查找(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Find and Re&amp;place…</source>
+        <translation>查找和替换(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>&amp;Check Channel Plan</source>
+        <translation>检查信道规划(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Settings(&amp;S)</source>
+        <translation>设置(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Radio &amp;Register…</source>
+        <translation>电台登记库(&amp;R)…</translation>
+    </message>
 </context>
 <context>
     <name>PasswordDialog</name>
@@ -779,6 +953,92 @@ Save it as the image %2 instead?</source>
     <message>
         <source>Password error!</source>
         <translation>密码错误！</translation>
+    </message>
+</context>
+<context>
+    <name>PlanCheckPanel</name>
+    <message>
+        <source>no problems</source>
+        <translation>没有问题</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 个问题</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>%1 个问题</translation>
+    </message>
+    <message>
+        <source>, 1 note</source>
+        <translation>，1 条提示</translation>
+    </message>
+    <message>
+        <source>, %1 notes</source>
+        <translation>，%1 条提示</translation>
+    </message>
+    <message>
+        <source>Channel plan problems</source>
+        <translation>信道规划问题</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>Close the channel plan check</source>
+        <translation>关闭信道规划检查</translation>
+    </message>
+    <message>
+        <source>Float the channel plan check</source>
+        <translation>使信道规划检查浮动</translation>
+    </message>
+    <message>
+        <source>Channel plan: %1</source>
+        <translation>信道规划：%1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>提示：%1</translation>
+    </message>
+</context>
+<context>
+    <name>PlanProblemsDialog</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>The channel plan has 1 problem.</source>
+        <translation>信道规划有 1 个问题。</translation>
+    </message>
+    <message>
+        <source>The channel plan has %1 problems.</source>
+        <translation>信道规划有 %1 个问题。</translation>
+    </message>
+    <message>
+        <source>Write the radio anyway, or cancel and correct it (Channels &gt; Check Channel Plan lists the problems)?</source>
+        <translation>仍要写频，还是取消并改正（信道 &gt; 检查信道规划 会列出问题）？</translation>
+    </message>
+    <message>
+        <source>Check Channel Plan</source>
+        <translation>检查信道规划</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>Write Anyway</source>
+        <translation>仍要写频</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -870,6 +1130,323 @@ Save it as the image %2 instead?</source>
     </message>
 </context>
 <context>
+    <name>RegisterSettingsDialog</name>
+    <message>
+        <source>Radio Register</source>
+        <translation>电台登记库</translation>
+    </message>
+    <message>
+        <source>Register address</source>
+        <translation>登记库地址</translation>
+    </message>
+    <message>
+        <source>The register every job is recorded in: a SQLite &amp;file, or a postgresql:// address shared by several benches. Empty: %1. The password of a server goes in ~/.pgpass or PGPASSWORD, never in the address.</source>
+        <translation>记录每个作业的登记库：一个 SQLite 文件(&amp;F)，或由多个工作台共用的 postgresql:// 地址。留空：%1。服务器的密码放在 ~/.pgpass 或 PGPASSWORD 中，不能写在地址里。</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterWindow</name>
+    <message>
+        <source>Native ID</source>
+        <translation>本机 ID</translation>
+    </message>
+    <message>
+        <source>Identity code</source>
+        <translation>身份码</translation>
+    </message>
+    <message>
+        <source>Boot line 1</source>
+        <translation>开机信息 1</translation>
+    </message>
+    <message>
+        <source>Boot line 2</source>
+        <translation>开机信息 2</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Last programmed</source>
+        <translation>最后写频时间</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Edit %1&apos;s label and notes</source>
+        <translation>编辑 %1 的标签和备注</translation>
+    </message>
+    <message>
+        <source>Radio Register</source>
+        <translation>电台登记库</translation>
+    </message>
+    <message>
+        <source>Fleet</source>
+        <translation>电台组</translation>
+    </message>
+    <message>
+        <source>&amp;Fleet:</source>
+        <translation>电台组(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Filter the radios</source>
+        <translation>筛选电台</translation>
+    </message>
+    <message>
+        <source>Text in any column</source>
+        <translation>任意列中的文字</translation>
+    </message>
+    <message>
+        <source>F&amp;ilter:</source>
+        <translation>筛选(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>&amp;New Fleet…</source>
+        <translation>新建电台组(&amp;N)…</translation>
+    </message>
+    <message>
+        <source>New Fleet</source>
+        <translation>新建电台组</translation>
+    </message>
+    <message>
+        <source>Import &amp;Roster…</source>
+        <translation>导入名单(&amp;R)…</translation>
+    </message>
+    <message>
+        <source>Import Roster</source>
+        <translation>导入名单</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>导出 CSV(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>导出 CSV</translation>
+    </message>
+    <message>
+        <source>Re&amp;fresh</source>
+        <translation>刷新(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Radios of the fleet</source>
+        <translation>电台组中的电台</translation>
+    </message>
+    <message>
+        <source>R&amp;adios (Label and Notes can be edited):</source>
+        <translation>电台（标签和备注可编辑）(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Jobs of the chosen radio</source>
+        <translation>所选电台的作业</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>&amp;Jobs of the chosen radio, newest first:</source>
+        <translation>所选电台的作业，最新的在前(&amp;J)：</translation>
+    </message>
+    <message>
+        <source>&amp;Compare With Backup</source>
+        <translation>与备份比较(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Compare With Backup</source>
+        <translation>与备份比较</translation>
+    </message>
+    <message>
+        <source>&amp;Open Backup</source>
+        <translation>打开备份(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Open Backup</source>
+        <translation>打开备份</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>重做(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Register status</source>
+        <translation>登记库状态</translation>
+    </message>
+    <message>
+        <source>The register cannot be read: %1</source>
+        <translation>无法读取登记库：%1</translation>
+    </message>
+    <message>
+        <source>%1 (1 radio; numbering: %2)</source>
+        <translation>%1（1 台电台；编号：%2）</translation>
+    </message>
+    <message>
+        <source>%1 (%2 radios; numbering: %3)</source>
+        <translation>%1（%2 台电台；编号：%3）</translation>
+    </message>
+    <message>
+        <source>The register holds no fleet yet: New Fleet… adds one.</source>
+        <translation>登记库中还没有电台组：用“新建电台组…”添加一个。</translation>
+    </message>
+    <message>
+        <source>Label and notes kept in the register.</source>
+        <translation>标签和备注已保存到登记库。</translation>
+    </message>
+    <message>
+        <source>Label and notes not kept: %1</source>
+        <translation>标签和备注未保存：%1</translation>
+    </message>
+    <message>
+        <source>Fleet name</source>
+        <translation>电台组名称</translation>
+    </message>
+    <message>
+        <source>Numbering</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>名称(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>N&amp;umbering (FIELD=START, none or more):</source>
+        <translation>编号（字段=起始值，可不填或填多个）(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>Give the fleet a name.</source>
+        <translation>请为电台组命名。</translation>
+    </message>
+    <message>
+        <source>Fleet %1 not added: %2</source>
+        <translation>未添加电台组 %1：%2</translation>
+    </message>
+    <message>
+        <source>Fleet %1 added.</source>
+        <translation>已添加电台组 %1。</translation>
+    </message>
+    <message>
+        <source>Choose the fleet the roster is for first.</source>
+        <translation>请先选择名单所属的电台组。</translation>
+    </message>
+    <message>
+        <source>Importing %1…</source>
+        <translation>正在导入 %1…</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1</source>
+        <translation>未导入任何内容：%1</translation>
+    </message>
+    <message>
+        <source>1 radio planned in fleet %1.</source>
+        <translation>已在电台组 %1 中计划 1 台电台。</translation>
+    </message>
+    <message>
+        <source>%1 radios planned in fleet %2.</source>
+        <translation>已在电台组 %2 中计划 %1 台电台。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Nothing imported from %1; correct the rows named below.</source>
+        <translation>未从 %1 导入任何内容；请改正下面列出的行。</translation>
+    </message>
+    <message>
+        <source>Nothing imported from %1.</source>
+        <translation>未从 %1 导入任何内容。</translation>
+    </message>
+    <message>
+        <source>1 radio exported to %1.</source>
+        <translation>已将 1 台电台导出到 %1。</translation>
+    </message>
+    <message>
+        <source>%1 radios exported to %2.</source>
+        <translation>已将 %1 台电台导出到 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>RepeaterOffsetDialog</name>
+    <message>
+        <source>Repeater Offset</source>
+        <translation>中继差频</translation>
+    </message>
+    <message>
+        <source>Transmission Frequency of the selected channels</source>
+        <translation>所选信道的发射频率</translation>
+    </message>
+    <message>
+        <source>Receiving Frequency &amp;minus the offset</source>
+        <translation>接收频率减去差频(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Receiving Frequency &amp;plus the offset</source>
+        <translation>接收频率加上差频(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Simplex: the same as the Receiving Frequency</source>
+        <translation>同频(&amp;S)：与接收频率相同</translation>
+    </message>
+    <message>
+        <source>Usual offsets: 0.6 MHz (2 m), 5 MHz or 7.6 MHz (70 cm)</source>
+        <translation>常用差频：0.6 MHz（2 米），5 MHz 或 7.6 MHz（70 厘米）</translation>
+    </message>
+    <message>
+        <source>&amp;Offset (MHz):</source>
+        <translation>差频 (MHz)(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>&amp;Set</source>
+        <translation>设置(&amp;S)</translation>
+    </message>
+</context>
+<context>
     <name>SmallDialogs</name>
     <message>
         <source>Amend</source>
@@ -878,6 +1455,49 @@ Save it as the image %2 instead?</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>SortDialog</name>
+    <message>
+        <source>Sort Channels</source>
+        <translation>信道排序</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation>排序依据(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>顺序</translation>
+    </message>
+    <message>
+        <source>&amp;Ascending</source>
+        <translation>升序(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>降序(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>The &amp;selected channels</source>
+        <translation>所选信道(&amp;S)</translation>
+    </message>
+    <message>
+        <source>The &amp;whole band</source>
+        <translation>整个频段(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Empty channels go last. The channel numbers stay; the channels move.</source>
+        <translation>空信道排在最后。信道号不变，移动的是信道内容。</translation>
+    </message>
+    <message>
+        <source>S&amp;ort</source>
+        <translation>排序(&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1659,58 @@ Save it as the image %2 instead?</source>
     <message>
         <source>Keep Running</source>
         <translation>继续运行</translation>
+    </message>
+    <message>
+        <source>&amp;Keep each radio&apos;s identity</source>
+        <translation>保留每台电台的身份(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Each radio is read first: one the fleet knows by its native ID gets its own values again, another one the fleet&apos;s next radio.</source>
+        <translation>先读取每台电台：电台组按本机 ID 认出的电台再次得到它自己的值，其他电台得到电台组的下一台电台的值。</translation>
+    </message>
+    <message>
+        <source>Fl&amp;eet:</source>
+        <translation>电台组(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>Fleet</source>
+        <translation>电台组</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Boot Line 1</source>
+        <translation>开机信息 1</translation>
+    </message>
+    <message>
+        <source>Boot Line 2</source>
+        <translation>开机信息 2</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>Not started: the channel plan has problems not answered &quot;Write Anyway&quot; (Program Listed Ports asks again).</source>
+        <translation>未开始：信道规划有问题，且未回答“仍要写频”（“为列出的端口写频”会再次询问）。</translation>
+    </message>
+    <message>
+        <source>Taking the fleet&apos;s next radio from the register…</source>
+        <translation>正在从登记库取电台组的下一台电台…</translation>
+    </message>
+    <message>
+        <source>Stopped before it started.</source>
+        <translation>在开始前已停止。</translation>
+    </message>
+    <message>
+        <source>No radio of the fleet %1 was taken: %2</source>
+        <translation>未从电台组 %1 取得电台：%2</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>警告：%1</translation>
     </message>
 </context>
 <context>
@@ -2194,6 +2866,106 @@ Write all the same?</source>
     <message>
         <source>the register %1 is on a network file system, where SQLite cannot share it safely in WAL mode; it uses a rollback journal. For several benches, use a PostgreSQL register (--register postgresql://...).</source>
         <translation>登记库 %1 位于网络文件系统上，SQLite 无法在 WAL 模式下安全共享；改用回滚日志。多个工作台共用时，请使用 PostgreSQL 登记库（--register postgresql://...）。</translation>
+    </message>
+    <message>
+        <source>the radio is no longer in the register</source>
+        <translation>该电台已不在登记库中</translation>
+    </message>
+    <message>
+        <source>Not written: stopped before its first frame.</source>
+        <translation>未写入：在第一帧之前已停止。</translation>
+    </message>
+    <message>
+        <source>transmits on %1 but has no receiving frequency</source>
+        <translation>在 %1 发射，但没有接收频率</translation>
+    </message>
+    <message>
+        <source>the same as channel %1</source>
+        <translation>与信道 %1 相同</translation>
+    </message>
+    <message>
+        <source>the name %1 is also channel %2&apos;s</source>
+        <translation>名称 %1 也是信道 %2 的名称</translation>
+    </message>
+    <message>
+        <source>%1 is outside the limits on &quot;Limit Frequency&quot; (%2)</source>
+        <translation>%1 超出“频段限制”的范围（%2）</translation>
+    </message>
+    <message>
+        <source>%1 MHz is above &quot;%2&quot;, %3 MHz</source>
+        <translation>%1 MHz 高于“%2”，%3 MHz</translation>
+    </message>
+    <message>
+        <source>%1 sends DTMF group %2, which is empty</source>
+        <translation>%1 发送 DTMF 组 %2，但该组为空</translation>
+    </message>
+    <message>
+        <source>%1 sends the identity code, but &quot;%2&quot; is empty</source>
+        <translation>%1 发送身份码，但“%2”为空</translation>
+    </message>
+    <message>
+        <source>empty, so the radio gets none of Power, Wide / Narrow, Compandor and Scrambler</source>
+        <translation>为空，因此电台收不到功率、宽 / 窄、压扩和加密中的任何一项</translation>
+    </message>
+    <message>
+        <source>a repeater split of %1 MHz, not a usual one for its band</source>
+        <translation>中继差频为 %1 MHz，不是该频段常用的差频</translation>
+    </message>
+    <message>
+        <source>channel %1 is shown at power-on but has no receiving frequency</source>
+        <translation>开机时显示信道 %1，但它没有接收频率</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of MHz</source>
+        <translation>“%1”不是以 MHz 为单位的数字</translation>
+    </message>
+    <message>
+        <source>the series goes below 0 MHz</source>
+        <translation>序列低于 0 MHz</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: write the number as {n}, or {n:02} for two digits</source>
+        <translation>“%1”：数字请写作 {n}，两位数字写作 {n:02}</translation>
+    </message>
+    <message>
+        <source>no receiving frequency to shift</source>
+        <translation>没有可偏移的接收频率</translation>
+    </message>
+    <message>
+        <source>%1: %2 channels moved.</source>
+        <translation>%1：移动了 %2 个信道。</translation>
+    </message>
+    <message>
+        <source>Channel No.: %1 shows the same channel as before.</source>
+        <translation>信道号：%1 显示的信道与之前相同。</translation>
+    </message>
+    <message>
+        <source>Channel No.: %1 now shows the channel that was %2 before the sort.</source>
+        <translation>信道号：%1 现在显示排序前的信道 %2。</translation>
+    </message>
+    <message>
+        <source>Not written: %1</source>
+        <translation>未写入：%1</translation>
+    </message>
+    <message>
+        <source>the radio on %1 holds native ID %2, as the radio on %3 does; give one of them another ID by hand.</source>
+        <translation>%1 上的电台的本机 ID 为 %2，与 %3 上的电台相同；请手动为其中一台指定另一个 ID。</translation>
+    </message>
+    <message>
+        <source>Not written: the radio could not be read first (%1)</source>
+        <translation>未写入：无法先读取电台（%1）</translation>
+    </message>
+    <message>
+        <source>1 job record kept in %1 while the register could not be reached is stored in %2 now.</source>
+        <translation>登记库无法访问时保存在 %1 中的 1 条作业记录，现已存入 %2。</translation>
+    </message>
+    <message>
+        <source>%1 job records kept in %2 while the register could not be reached are stored in %3 now.</source>
+        <translation>登记库无法访问时保存在 %2 中的 %1 条作业记录，现已存入 %3。</translation>
+    </message>
+    <message>
+        <source>the register cannot take the job&apos;s record (%1); it is kept in %2 and stored when the register answers again.</source>
+        <translation>登记库无法接收该作业的记录（%1）；它被保存在 %2 中，待登记库恢复响应后再存入。</translation>
     </message>
 </context>
 <context>
