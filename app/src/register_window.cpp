@@ -63,6 +63,20 @@ std::array<std::string, RegisterWindow::ColumnCount> cellsOf(const duoband::Regi
             r.result};
 }
 
+// The register keeps a radio's state and a job's result in English words
+// (its CSV and the command line show them so); the window translates them.
+QString shownWord(const std::string& word) {
+    static constexpr std::array kWords{QT_TRANSLATE_NOOP("RegisterWindow", "planned"),
+                                       QT_TRANSLATE_NOOP("RegisterWindow", "reserved"),
+                                       QT_TRANSLATE_NOOP("RegisterWindow", "programmed"),
+                                       QT_TRANSLATE_NOOP("RegisterWindow", "success"),
+                                       QT_TRANSLATE_NOOP("RegisterWindow", "failed"),
+                                       QT_TRANSLATE_NOOP("RegisterWindow", "cancelled")};
+    for (const char* known : kWords)
+        if (word == known) return RegisterWindow::tr(known);
+    return fromUtf8(word);
+}
+
 // "1001", or "1001->2002" when a job changed it.
 QString nativeIdChange(const duoband::JobRecord& job) {
     const std::string& before = job.before[duoband::UnitField::NativeId];
@@ -348,8 +362,10 @@ void RegisterWindow::showRadios(std::vector<duoband::RegisteredRadio> radios) {
     radioModel_->removeRows(0, radioModel_->rowCount());
     for (const duoband::RegisteredRadio& radio : radios_) {
         QList<QStandardItem*> row;
-        for (const std::string& cell : cellsOf(radio)) {
-            auto* item = new QStandardItem(fromUtf8(cell));
+        const auto cells = cellsOf(radio);
+        for (int c = 0; c < ColumnCount; ++c) {
+            const bool word = c == State || c == Result;
+            auto* item = new QStandardItem(word ? shownWord(cells[c]) : fromUtf8(cells[c]));
             item->setData(radio.id, Qt::UserRole);
             item->setEditable(false);
             row << item;
@@ -403,7 +419,7 @@ void RegisterWindow::showHistory(const std::vector<duoband::JobRecord>& jobs) {
         const QString backup = fromUtf8(job.backup);
         const QStringList cells{fromUtf8(job.time),          fromUtf8(job.kind),
                                 fromUtf8(job.port),          nativeIdChange(job),
-                                fromUtf8(job.result),        fromUtf8(job.configuration),
+                                shownWord(job.result),       fromUtf8(job.configuration),
                                 QFileInfo(backup).fileName()};
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);

@@ -1410,6 +1410,30 @@ Save it as the image %2 instead?</source>
         <source>%1 radios exported to %2.</source>
         <translation>已将 %1 台电台导出到 %2。</translation>
     </message>
+    <message>
+        <source>planned</source>
+        <translation>计划中</translation>
+    </message>
+    <message>
+        <source>reserved</source>
+        <translation>已预留</translation>
+    </message>
+    <message>
+        <source>programmed</source>
+        <translation>已写频</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>已取消</translation>
+    </message>
 </context>
 <context>
     <name>RepeaterOffsetDialog</name>
