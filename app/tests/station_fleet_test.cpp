@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QTableView>
 #include <QTest>
 #include <set>
 
@@ -19,6 +20,7 @@
 #include "duoband/roster.h"
 #include "main_window.h"
 #include "register_fixture.h"
+#include "register_window.h"
 #include "station_test_support.h"
 
 using duoband::ListedPort;
@@ -120,6 +122,18 @@ class StationFleetTest : public QObject {
         for (const auto& r : openRegister(address)->radios("ACME")) states.push_back(r.state);
         QCOMPARE(states,
                  (std::vector<std::string>{"programmed", "programmed", "programmed", "planned"}));
+        // The Radio Register window lists them so too.
+        RegisterWindow window(address, folder.path().toStdString(), nullptr);
+        const QAbstractItemModel* listed = window.findChild<QTableView*>("radioTable")->model();
+        const auto listedStates = [listed] {
+            QStringList column;
+            for (int row = 0; row < listed->rowCount(); ++row)
+                column << listed->index(row, RegisterWindow::State).data().toString();
+            return column;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(
+            listedStates(), (QStringList{"programmed", "programmed", "programmed", "planned"}),
+            kJobTimeoutMs);
         QFile log(folder.filePath("station.csv"));
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QByteArray lines = log.readAll();
