@@ -144,7 +144,7 @@ duoband::Column FillSeriesDialog::column() const {
     return chosenColumn(columnList);
 }
 
-duoband::SeriesSpec FillSeriesDialog::spec() const {
+duoband::SeriesRule FillSeriesDialog::rule() const {
     const duoband::ChannelColumnEditor& editor = *duoband::channelColumnEditor(column());
     const int entry = valueList->currentIndex();
     const std::string start = editor.kind == duoband::CellEditorKind::Choice && entry >= 0
@@ -178,7 +178,7 @@ void FillSeriesDialog::columnChanged() {
 
 void FillSeriesDialog::updatePreview() {
     const duoband::SeriesTexts series =
-        duoband::seriesTexts(column(), spec(), std::min(channels_, kPreviewed));
+        duoband::seriesTexts(column(), rule(), std::min(channels_, kPreviewed));
     fillButton->setEnabled(series.invalid.empty() && channels_ > 0);
     // A disabled default button hands Enter to another (Cancel); it takes it back.
     fillButton->setDefault(fillButton->isEnabled());
@@ -312,7 +312,7 @@ FindReplaceDialog::FindReplaceDialog(QWidget* parent) : QDialog(parent) {
     findEdit->setMinimumWidth(240);
 }
 
-duoband::FindSpec FindReplaceDialog::spec() const {
+duoband::SearchTerms FindReplaceDialog::terms() const {
     return {pages::toModelText(findEdit->text()), matchCaseBox->isChecked(),
             wholeCellBox->isChecked(), everyColumnBox->isChecked()};
 }

@@ -23,7 +23,7 @@ class FillSeriesDialog : public QDialog {
   public:
     FillSeriesDialog(duoband::Column column, int channels, QWidget* parent);
     duoband::Column column() const;
-    duoband::SeriesSpec spec() const;
+    duoband::SeriesRule rule() const;
 
     QComboBox* columnList = nullptr;
     QLineEdit* startEdit = nullptr;  // a frequency, a name's pattern
@@ -79,7 +79,7 @@ class FindReplaceDialog : public QDialog {
     Q_OBJECT
   public:
     explicit FindReplaceDialog(QWidget* parent);
-    duoband::FindSpec spec() const;
+    duoband::SearchTerms terms() const;
     QString replacement() const;
     // Shows the dialog with the find field selected.
     void showForFind();

@@ -35,7 +35,7 @@ void MainWindow::fillSeries() {
     page->commitPendingEdit();
     const int channels = static_cast<int>(page->selectedRows().size());
     openToolDialog(new FillSeriesDialog(toolColumn(*page), channels, this),
-                   [page](const FillSeriesDialog& d) { page->fillSeries(d.column(), d.spec()); });
+                   [page](const FillSeriesDialog& d) { page->fillSeries(d.column(), d.rule()); });
 }
 
 void MainWindow::setRepeaterOffset() {
@@ -89,13 +89,13 @@ void MainWindow::findNextCell() {
                     duoband::columnAt(current.column())};
         }
     }
-    const duoband::FindSpec spec = findReplaceDialog_->spec();
-    const std::optional<duoband::CellPlace> found = duoband::findCell(model(), spec, from);
+    const duoband::SearchTerms terms = findReplaceDialog_->terms();
+    const std::optional<duoband::CellPlace> found = duoband::findCell(model(), terms, from);
     if (!found) {
         const QString text = findReplaceDialog_->findEdit->text();
-        userDialogs().information(findReplaceDialog_,
-                                  spec.everyColumn ? tr("No cell holds \"%1\".").arg(text)
-                                                   : tr("No channel name holds \"%1\".").arg(text));
+        userDialogs().information(
+            findReplaceDialog_, terms.everyColumn ? tr("No cell holds \"%1\".").arg(text)
+                                                  : tr("No channel name holds \"%1\".").arg(text));
         return;
     }
     duoband::ComparePlace where;
@@ -105,8 +105,9 @@ void MainWindow::findNextCell() {
 
 void MainWindow::replaceAllCells() {
     commitPendingEdits();
-    const duoband::ToolReport report = duoband::replaceAll(
-        model(), findReplaceDialog_->spec(), pages::toModelText(findReplaceDialog_->replacement()));
+    const duoband::ToolReport report =
+        duoband::replaceAll(model(), findReplaceDialog_->terms(),
+                            pages::toModelText(findReplaceDialog_->replacement()));
     showModel();
     recordEdit(tr("Replace %1 cells").arg(report.cellsChanged));
     QString text = report.cellsChanged == 1 ? tr("1 cell replaced.")

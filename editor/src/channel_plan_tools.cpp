@@ -66,11 +66,11 @@ void enterInto(ToolReport& report, EditorModel& model, Band band, CellPointer at
 
 // --- series ------------------------------------------------------------------
 
-SeriesTexts frequencySeries(const SeriesSpec& spec, int count) {
-    const std::optional<std::int64_t> start = signedMegahertz(spec.start);
-    const std::optional<std::int64_t> step = signedMegahertz(spec.step);
-    if (!start || *start < 0) return {{}, notMegahertz(spec.start)};
-    if (!step) return {{}, notMegahertz(spec.step)};
+SeriesTexts frequencySeries(const SeriesRule& rule, int count) {
+    const std::optional<std::int64_t> start = signedMegahertz(rule.start);
+    const std::optional<std::int64_t> step = signedMegahertz(rule.step);
+    if (!start || *start < 0) return {{}, notMegahertz(rule.start)};
+    if (!step) return {{}, notMegahertz(rule.step)};
     SeriesTexts series;
     for (int i = 0; i < count; ++i) {
         const std::int64_t units = *start + *step * i;
@@ -110,20 +110,20 @@ std::string widened(int number, int width) {
     return number < 0 ? "-" + digits : digits;
 }
 
-SeriesTexts nameSeries(const SeriesSpec& spec, int count) {
-    const std::optional<NumberPlace> place = numberPlace(spec.start);
+SeriesTexts nameSeries(const SeriesRule& rule, int count) {
+    const std::optional<NumberPlace> place = numberPlace(rule.start);
     if (!place) {
         return {{},
                 phrase(QT_TRANSLATE_NOOP("duoband",
                                          "\"%1\": write the number as {n}, or {n:02} for two "
                                          "digits"),
-                       verbatimLatin1(spec.start))};
+                       verbatimLatin1(rule.start))};
     }
     SeriesTexts series;
     for (int i = 0; i < count; ++i) {
-        std::string name = spec.start;
+        std::string name = rule.start;
         if (place->length > 0) {
-            const int number = spec.firstNumber + spec.numberStep * i;
+            const int number = rule.firstNumber + rule.numberStep * i;
             name.replace(place->at, place->length, widened(number, place->width));
         }
         series.texts.push_back(std::move(name));
@@ -180,8 +180,8 @@ bool sortsBefore(const SortKey& a, const SortKey& b, SortOrder order) {
 
 // --- finding -----------------------------------------------------------------
 
-std::vector<Column> searchedColumns(const FindSpec& spec) {
-    if (!spec.everyColumn) return {Column::Name};
+std::vector<Column> searchedColumns(const SearchTerms& terms) {
+    if (!terms.everyColumn) return {Column::Name};
     std::vector<Column> columns;
     for (const ChannelColumnEditor& editor : channelColumnEditors())
         columns.push_back(editor.column);
@@ -194,39 +194,40 @@ bool sameCharacter(char a, char b, bool matchCase) {
     return lower(a) == lower(b);
 }
 
-// Where `spec` matches in `cell` from `from` on; npos when nowhere.
-std::size_t matchIn(std::string_view cell, const FindSpec& spec, std::size_t from = 0) {
-    if (spec.text.empty()) return std::string_view::npos;
-    if (spec.wholeCell) {
-        const bool same = from == 0 && std::ranges::equal(cell, spec.text, [&](char a, char b) {
-                              return sameCharacter(a, b, spec.matchCase);
+// Where `terms` matches in `cell` from `from` on; npos when nowhere.
+std::size_t matchIn(std::string_view cell, const SearchTerms& terms, std::size_t from = 0) {
+    if (terms.text.empty()) return std::string_view::npos;
+    if (terms.wholeCell) {
+        const bool same = from == 0 && std::ranges::equal(cell, terms.text, [&](char a, char b) {
+                              return sameCharacter(a, b, terms.matchCase);
                           });
         return same ? 0 : std::string_view::npos;
     }
     const auto found =
-        std::ranges::search(cell.substr(std::min(from, cell.size())), spec.text,
-                            [&](char a, char b) { return sameCharacter(a, b, spec.matchCase); });
+        std::ranges::search(cell.substr(std::min(from, cell.size())), terms.text,
+                            [&](char a, char b) { return sameCharacter(a, b, terms.matchCase); });
     if (found.empty()) return std::string_view::npos;
     return from + static_cast<std::size_t>(found.begin() - cell.substr(from).begin());
 }
 
-std::string replaced(std::string_view cell, const FindSpec& spec, std::string_view replacement) {
+std::string replaced(std::string_view cell, const SearchTerms& terms,
+                     std::string_view replacement) {
     std::string result;
     std::size_t from = 0;
-    for (std::size_t at = matchIn(cell, spec); at != std::string_view::npos;
-         at = matchIn(cell, spec, from)) {
+    for (std::size_t at = matchIn(cell, terms); at != std::string_view::npos;
+         at = matchIn(cell, terms, from)) {
         result.append(cell.substr(from, at - from)).append(replacement);
-        from = at + spec.text.size();
-        if (spec.wholeCell) break;
+        from = at + terms.text.size();
+        if (terms.wholeCell) break;
     }
     return result.append(cell.substr(std::min(from, cell.size())));
 }
 
 // Every cell in search order: band A's channels before band B's, each
 // channel's columns left to right.
-std::vector<CellPlace> searchOrder(const FindSpec& spec) {
+std::vector<CellPlace> searchOrder(const SearchTerms& terms) {
     std::vector<CellPlace> places;
-    const std::vector<Column> columns = searchedColumns(spec);
+    const std::vector<Column> columns = searchedColumns(terms);
     for (Band band : kBands) {
         for (int channel = 1; channel <= ChannelTable::kChannels; ++channel) {
             for (Column column : columns) places.push_back({band, channel, column});
@@ -267,22 +268,22 @@ ToolReport fillCells(EditorModel& model, Band band, Column column, const std::ve
     return report;
 }
 
-SeriesTexts seriesTexts(Column column, const SeriesSpec& spec, int count) {
+SeriesTexts seriesTexts(Column column, const SeriesRule& rule, int count) {
     if (channelColumnEditor(column) == nullptr)
         return {{}, Phrase(QT_TRANSLATE_NOOP("duoband", "not a channel's cell"))};
-    if (isFrequency(column)) return frequencySeries(spec, count);
-    if (column == Column::Name) return nameSeries(spec, count);
-    return {std::vector<std::string>(static_cast<std::size_t>(std::max(count, 0)), spec.start), {}};
+    if (isFrequency(column)) return frequencySeries(rule, count);
+    if (column == Column::Name) return nameSeries(rule, count);
+    return {std::vector<std::string>(static_cast<std::size_t>(std::max(count, 0)), rule.start), {}};
 }
 
 ToolReport fillSeries(EditorModel& model, Band band, Column column,
-                      const std::vector<int>& channels, const SeriesSpec& spec) {
-    SeriesTexts series = seriesTexts(column, spec, static_cast<int>(channels.size()));
+                      const std::vector<int>& channels, const SeriesRule& rule) {
+    SeriesTexts values = seriesTexts(column, rule, static_cast<int>(channels.size()));
     ToolReport report;
-    report.invalid = std::move(series.invalid);
+    report.invalid = std::move(values.invalid);
     if (!report.invalid.empty()) return report;
     for (std::size_t i = 0; i < channels.size(); ++i)
-        enterInto(report, model, band, {column, channels[i]}, series.texts[i]);
+        enterInto(report, model, band, {column, channels[i]}, values.texts[i]);
     return report;
 }
 
@@ -366,8 +367,9 @@ Phrase describeSort(Band band, const SortReport& report) {
                                     verbatim(report.settingShowsFormer))});
 }
 
-std::optional<CellPlace> findCell(const EditorModel& model, const FindSpec& spec, CellPlace after) {
-    const std::vector<CellPlace> places = searchOrder(spec);
+std::optional<CellPlace> findCell(const EditorModel& model, const SearchTerms& terms,
+                                  CellPlace after) {
+    const std::vector<CellPlace> places = searchOrder(terms);
     // The search starts after the place given, or at its channel's first
     // searched cell when no searched cell is there.
     std::size_t start = 0;
@@ -382,18 +384,18 @@ std::optional<CellPlace> findCell(const EditorModel& model, const FindSpec& spec
     }
     for (std::size_t n = 0; n < places.size(); ++n) {
         const CellPlace& p = places[(start + n) % places.size()];
-        if (matchIn(model.channels(p.band).cell(p.column, p.channel), spec) != std::string::npos)
+        if (matchIn(model.channels(p.band).cell(p.column, p.channel), terms) != std::string::npos)
             return p;
     }
     return std::nullopt;
 }
 
-ToolReport replaceAll(EditorModel& model, const FindSpec& spec, std::string_view replacement) {
+ToolReport replaceAll(EditorModel& model, const SearchTerms& terms, std::string_view replacement) {
     ToolReport report;
-    for (const CellPlace& p : searchOrder(spec)) {
+    for (const CellPlace& p : searchOrder(terms)) {
         const std::string& cell = model.channels(p.band).cell(p.column, p.channel);
-        if (matchIn(cell, spec) == std::string::npos) continue;
-        const std::string text = replaced(cell, spec, replacement);
+        if (matchIn(cell, terms) == std::string::npos) continue;
+        const std::string text = replaced(cell, terms, replacement);
         if (p.column == Column::Name && typedChannelEntry(ChannelEntry::Name, text) != text) {
             report.refused.push_back(
                 {p, text,

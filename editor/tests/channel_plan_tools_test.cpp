@@ -204,7 +204,7 @@ TEST(FindAndReplace, CountsTheCellsReplacedOverBothBands) {
         return m;
     }();
     struct Case {
-        FindSpec spec;
+        SearchTerms terms;
         Texts bandA;
         std::string bandB;
         int replaced;
@@ -216,8 +216,8 @@ TEST(FindAndReplace, CountsTheCellsReplacedOverBothBands) {
     };
     for (const Case& c : cases) {
         EditorModel model = names;
-        const ToolReport report = replaceAll(model, c.spec, "RR");
-        EXPECT_EQ(cells(model, Band::A, Column::Name, 3), c.bandA) << c.spec.text;
+        const ToolReport report = replaceAll(model, c.terms, "RR");
+        EXPECT_EQ(cells(model, Band::A, Column::Name, 3), c.bandA) << c.terms.text;
         EXPECT_EQ(model.channels(Band::B).cell(Column::Name, 2), c.bandB);
         EXPECT_EQ(report.cellsChanged, c.replaced);
     }
@@ -244,7 +244,7 @@ TEST(FindAndReplace, EveryColumnGoesThroughTheColumnsRules) {
 
 TEST(FindAndReplace, FindGoesOnFromTheCellAfterAndWrapsRound) {
     const EditorModel model = plan(Band::A, {{"145", "RPT1"}, {"146", "x"}, {"147", "RPT3"}});
-    const FindSpec rpt{"rpt"};
+    const SearchTerms rpt{"rpt"};
     EXPECT_EQ(findCell(model, rpt, {Band::A, 1, Column::Name}),
               (CellPlace{Band::A, 3, Column::Name}));
     EXPECT_EQ(findCell(model, rpt, {Band::A, 1, Column::Number}),

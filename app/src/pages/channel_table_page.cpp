@@ -410,10 +410,10 @@ void ChannelTablePage::fillSelection() {
     toolApplied(report, tr("Fill %1 cells").arg(report.cellsChanged));
 }
 
-void ChannelTablePage::fillSeries(duoband::Column column, const duoband::SeriesSpec& spec) {
+void ChannelTablePage::fillSeries(duoband::Column column, const duoband::SeriesRule& rule) {
     commitPendingEdit();
     const duoband::ToolReport report =
-        duoband::fillSeries(model_, band_, column, selectedRows(), spec);
+        duoband::fillSeries(model_, band_, column, selectedRows(), rule);
     toolApplied(report, tr("Fill series in %1 cells").arg(report.cellsChanged));
 }
 

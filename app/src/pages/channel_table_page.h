@@ -90,7 +90,7 @@ class ChannelTablePage : public QWidget {
 
     // The channel tools on the selected channels (the current one when none
     // is selected), each one step; the values the rules refuse are listed.
-    void fillSeries(duoband::Column column, const duoband::SeriesSpec& spec);
+    void fillSeries(duoband::Column column, const duoband::SeriesRule& rule);
     void setRepeaterOffset(duoband::RepeaterShift shift, const QString& offset);
     void sortChannels(duoband::Column column, duoband::SortOrder order, bool wholeBand);
 

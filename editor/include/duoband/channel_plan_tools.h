@@ -61,7 +61,7 @@ ToolReport fillCells(EditorModel& model, Band band, Column column, const std::ve
 //  - The name: `start` is a pattern whose "{n}" becomes a number counting
 //    from `firstNumber` by `numberStep`; "{n:02}" writes it two digits wide.
 //  - Any other column: `start` into every channel, as Fill Selection does.
-struct SeriesSpec {
+struct SeriesRule {
     std::string start;
     std::string step = "0";
     int firstNumber = 1;
@@ -70,16 +70,16 @@ struct SeriesSpec {
 
 struct SeriesTexts {
     std::vector<std::string> texts;
-    Phrase invalid;  // not empty: the spec makes no series
+    Phrase invalid;  // not empty: the rule makes no series
 };
 
 // The values a series puts into `count` channels, before the typing rules
 // snap or refuse them (what the dialog previews).
-SeriesTexts seriesTexts(Column column, const SeriesSpec& spec, int count);
+SeriesTexts seriesTexts(Column column, const SeriesRule& rule, int count);
 
 // Fill Series over `channels` (ascending).
 ToolReport fillSeries(EditorModel& model, Band band, Column column,
-                      const std::vector<int>& channels, const SeriesSpec& spec);
+                      const std::vector<int>& channels, const SeriesRule& rule);
 
 // A transmit frequency above or below the receive frequency, or equal to it.
 enum class RepeaterShift { Plus, Minus, Simplex };
@@ -112,7 +112,7 @@ SortReport sortChannels(EditorModel& model, Band band, std::vector<int> channels
 // "Channel No.: 5 now shows the channel that was 12 before the sort."
 Phrase describeSort(Band band, const SortReport& report);
 
-struct FindSpec {
+struct SearchTerms {
     std::string text;  // the radio's bytes
     bool matchCase = false;
     bool wholeCell = false;
@@ -122,11 +122,12 @@ struct FindSpec {
 // The first cell after `after` (band A before band B, channel by channel,
 // left to right) whose text matches, wrapping round; nullopt when none does.
 // A place on the channel number column starts at the channel's first cell.
-std::optional<CellPlace> findCell(const EditorModel& model, const FindSpec& spec, CellPlace after);
+std::optional<CellPlace> findCell(const EditorModel& model, const SearchTerms& terms,
+                                  CellPlace after);
 
 // Replace All over both bands: in each matching cell, every match replaced
 // by `replacement`, the result entered as typing it would. A name the rules
 // would change (cut to its length, a character it cannot hold) is refused.
-ToolReport replaceAll(EditorModel& model, const FindSpec& spec, std::string_view replacement);
+ToolReport replaceAll(EditorModel& model, const SearchTerms& terms, std::string_view replacement);
 
 }  // namespace duoband
